@@ -1,0 +1,41 @@
+# The two commands of the README, and a few for developers.
+#   make run    install missing packages, build, start the game on the device root
+#   make test   install missing packages, build and run the whole suite, plain and sanitized
+JOBS ?= $(shell nproc)
+
+.PHONY: all bootstrap build build-asan run test test-default test-asan bench fuzz clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap.sh
+
+build: bootstrap
+	cmake --preset default >/dev/null
+	cmake --build --preset default -j $(JOBS)
+
+build-asan: bootstrap
+	cmake --preset asan >/dev/null
+	cmake --build --preset asan -j $(JOBS)
+
+run: build
+	@scripts/run.sh build/default/bin
+
+test-default: build
+	ctest --preset default -j $(JOBS)
+
+test-asan: build-asan
+	ctest --preset asan -j $(JOBS)
+
+test: test-default test-asan
+
+bench: build
+	scripts/bench.sh build/default/bin
+
+fuzz: bootstrap
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
+	scripts/fuzz.sh build/fuzz/bin $(or $(SECONDS),60)
+
+clean:
+	rm -rf build

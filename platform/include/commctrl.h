@@ -1,0 +1,4 @@
+// Common controls: tab control and list-box extras.
+#pragma once
+
+#include "windef.h"

@@ -1,0 +1,4 @@
+// Common dialogs: open, save and colour chooser.
+#pragma once
+
+#include "windef.h"

@@ -1,0 +1,13 @@
+// The handheld API as the programs see it: include this one header.
+#pragma once
+
+#include "windef.h"
+#include "winerror.h"
+#include "winbase.h"
+#include "winnls.h"
+#include "winuser.h"
+#include "wingdi.h"
+#include "commctrl.h"
+#include "commdlg.h"
+#include "aygshell.h"
+#include "wininet.h"

@@ -1,0 +1,4 @@
+// HTTP download: the WinInet subset, over libcurl.
+#pragma once
+
+#include "windef.h"

@@ -1,0 +1,4 @@
+// Code-page conversions: CP_ACP is Windows-1252.
+#pragma once
+
+#include "windef.h"
