@@ -5,6 +5,7 @@
 #include "winerror.h"
 #include "winbase.h"
 #include "winnls.h"
+#include "libloaderapi.h"
 #include "winuser.h"
 #include "wingdi.h"
 #include "commctrl.h"

@@ -1,0 +1,10 @@
+# Script mode: writes OUTPUT, a C++ file defining SYMBOL and SYMBOL_size from INPUT's bytes.
+file(READ ${INPUT} hex HEX)
+string(LENGTH "${hex}" hexLength)
+math(EXPR size "${hexLength} / 2")
+string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+string(REGEX REPLACE "(0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,)" "\\1\n" bytes "${bytes}")
+if(size EQUAL 0)
+    set(bytes "0")
+endif()
+file(WRITE ${OUTPUT} "#include <cstddef>\nextern const unsigned char ${SYMBOL}[];\nextern const std::size_t ${SYMBOL}_size;\nalignas(8) const unsigned char ${SYMBOL}[] = {\n${bytes}};\nconst std::size_t ${SYMBOL}_size = ${size};\n")

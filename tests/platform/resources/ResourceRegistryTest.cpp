@@ -1,0 +1,75 @@
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "TestAssets.h"
+#include "resources.h"
+#include "windows.h"
+
+namespace {
+
+const char16_t kTitle[] = u"Brambleset Three";
+const char16_t kEmpty[] = u"";
+
+const ResourceEntry kEntries[] = {
+    {RT_STRING, 1, kTitle, 16},
+    {RT_STRING, 2, kEmpty, 0},
+    {u"PUZZLETYPE", 256, kAsset_sample_bin, 0},  // size filled in below
+    {RT_RCDATA, 256, "raw", 3},
+};
+
+ResourceModule Module()
+{
+    static ResourceEntry entries[4];
+    std::memcpy(entries, kEntries, sizeof entries);
+    entries[2].size = static_cast<DWORD>(kAsset_sample_bin_size);
+    return {u"\\Program Files\\Test\\Test.exe", entries, 4};
+}
+
+}  // namespace
+
+TEST(ResourceRegistry, FindsCustomResourcesByHashNameOrIdAndTypeName)
+{
+    static const ResourceModule module = Module();
+    HINSTANCE instance = RegisterResourceModule(&module);
+    ASSERT_NE(instance, nullptr);
+    EXPECT_EQ(RegisterResourceModule(&module), instance);
+    EXPECT_EQ(GetModuleHandleW(nullptr), instance);
+
+    HRSRC byName = FindResourceW(instance, u"#256", u"PUZZLETYPE");
+    ASSERT_NE(byName, nullptr);
+    EXPECT_EQ(FindResourceW(instance, MAKEINTRESOURCEW(256), u"puzzletype"), byName);
+    EXPECT_EQ(SizeofResource(instance, byName), 15u);
+    const auto* bytes =
+        static_cast<const unsigned char*>(LockResource(LoadResource(instance, byName)));
+    ASSERT_NE(bytes, nullptr);
+    EXPECT_EQ(std::memcmp(bytes, "ACROSS&DOWN\0\1\2\377", 15), 0) << "embedded bytes differ";
+
+    // Same id, other type: a different resource; unknown ids and malformed names: none.
+    HRSRC raw = FindResourceW(instance, u"#256", RT_RCDATA);
+    ASSERT_NE(raw, nullptr);
+    EXPECT_NE(raw, byName);
+    EXPECT_EQ(FindResourceW(instance, u"#257", u"PUZZLETYPE"), nullptr);
+    EXPECT_EQ(FindResourceW(instance, u"#", u"PUZZLETYPE"), nullptr);
+    EXPECT_EQ(FindResourceW(instance, u"#25x", u"PUZZLETYPE"), nullptr);
+    EXPECT_EQ(FindResourceW(instance, u"#99999999", u"PUZZLETYPE"), nullptr);
+    EXPECT_EQ(FindResourceW(instance, u"#256", u"PUZZLE"), nullptr);
+}
+
+TEST(ResourceRegistry, LoadStringCopiesTruncatesAndReportsMissingStrings)
+{
+    static const ResourceModule module = Module();
+    HINSTANCE instance = RegisterResourceModule(&module);
+    WCHAR buffer[32];
+    EXPECT_EQ(LoadStringW(instance, 1, buffer, 32), 16);
+    EXPECT_EQ(std::u16string(buffer), u"Brambleset Three");
+
+    EXPECT_EQ(LoadStringW(instance, 1, buffer, 5), 4);
+    EXPECT_EQ(std::u16string(buffer), u"Bram");
+
+    buffer[0] = u'x';
+    EXPECT_EQ(LoadStringW(instance, 2, buffer, 32), 0);
+    EXPECT_EQ(buffer[0], 0);
+
+    EXPECT_EQ(LoadStringW(instance, 99, buffer, 32), 0);
+}
