@@ -26,7 +26,10 @@ int DefaultButton(UINT type)
     }
 }
 
-std::u16string OrEmpty(LPCWSTR s) { return s ? std::u16string(s) : std::u16string(); }
+std::u16string OrEmpty(LPCWSTR s)
+{
+    return s ? std::u16string(s) : std::u16string();
+}
 
 }  // namespace
 
@@ -50,7 +53,10 @@ void AutomationAnswerMessageBox(const std::u16string& caption, int button)
     gAnswers.push_back({caption, button});
 }
 
-const std::vector<MessageBoxRecord>& AutomationMessageBoxes() { return gRecords; }
+const std::vector<MessageBoxRecord>& AutomationMessageBoxes()
+{
+    return gRecords;
+}
 
 void AutomationReset()
 {
