@@ -1,0 +1,111 @@
+// The game's one state record, gGame: the open puzzle, the play position, the paths, the
+// preferences and the view. Every subsystem reads and writes its fields directly. It is
+// statically sized; its capacities are the limits of the whole game.
+#pragma once
+
+#include <cstdint>
+
+#include "windows.h"
+
+constexpr int kMaxCells = 1600;        // squares per puzzle (width x height)
+constexpr int kMaxSide = 99;           // a side above this does not fit a progress record
+constexpr int kMaxWords = 300;         // across words, and again down words
+constexpr int kMaxClues = 400;         // clue strings, across and down together
+constexpr int kMaxPuzzleFile = 16000;  // bytes of a puzzle file
+constexpr int kHeaderLineSize = 264;   // title "\n" author "\n" copyright, NUL included
+constexpr int kProgressRecordSize = 4096;
+
+enum Direction { kAcross = 0, kDown = 1 };
+enum Magnification { kSmall = 0, kMedium = 1, kLarge = 2 };
+enum PuzzleEncoding { kEncodingAnsi = 0, kEncodingUtf8 = 1 };
+
+// Word membership of one square; -1 means none.
+struct CellInfo {
+    int32_t acrossClue;  // clue index of the across word through the square
+    int32_t downClue;    // clue index of the down word through the square
+    int32_t number;      // number printed in the square when a word starts there
+};
+
+// One word of acrossClues or downClues; a row of -1 values is free.
+struct ClueEntry {
+    int32_t clueIndex;  // index into clueTexts
+    int32_t number;     // the number of the word's first square
+    int32_t length;     // squares of the word
+};
+
+struct Settings {
+    int32_t magnification[3];   // Small, Medium, Large: exactly one is 1
+    int32_t autoSkip;           // 1: after a letter, skip to the next empty square
+    int32_t showNumbers;        // 1: draw clue numbers in the grid
+    COLORREF squareColour;      // fill of black squares
+    COLORREF backgroundColour;  // fill of open squares
+};
+
+struct GameState {
+    // The open puzzle.
+    int32_t width;                     // columns
+    int32_t height;                    // rows
+    char solution[kMaxCells];          // solution letter per square, row-major; "." black
+    char entries[kMaxCells];           // the user's letters: "A"-"Z", "-" empty, "." black
+    CellInfo cells[kMaxCells];         // word membership per square
+    ClueEntry acrossClues[kMaxWords];  // across words in grid order
+    ClueEntry downClues[kMaxWords];    // down words in grid order
+    const char* clueTexts[kMaxClues];  // clue strings in file order, pointing into fileBuffer
+    char headerLine[kHeaderLineSize];  // title "\n" author "\n" copyright
+    // Raw image of the puzzle file. One byte more than the largest file, always zero, so
+    // the last string of a file is terminated even when the file itself does not end it.
+    char fileBuffer[kMaxPuzzleFile + 1];
+    int32_t fileSize;      // bytes of fileBuffer that came from the file
+    int32_t headerOffset;  // bytes before the header (some files carry a few)
+    int32_t textEncoding;  // PuzzleEncoding of the strings: UTF-8 for version 2.0 files
+    int32_t clueCount;     // words of the grid = clue strings in use
+    const char* notes;     // the string after the last clue, in fileBuffer ("" when none)
+
+    int32_t cursorRow;          // row of the current square
+    int32_t cursorCol;          // column of the current square
+    int32_t direction;          // kAcross or kDown: which word of the square is current
+    int32_t entriesFromPuzzle;  // 1: the next parse takes entries from the puzzle file
+    int32_t holdSelect;         // 1 while a tap-and-hold selects a square
+    int32_t entriesWidth;       // grid size `entries` was filled for, so a parse can tell
+    int32_t entriesHeight;      // whether restored entries belong to the puzzle
+
+    WCHAR puzzlePath[MAX_PATH];     // device path of the current puzzle
+    WCHAR programFolder[MAX_PATH];  // folder of the program, with a trailing backslash
+
+    Settings settings;
+
+    int32_t cellSize;           // side of one square, pixels
+    int32_t gridLeft;           // left margin that centres the grid
+    int32_t viewWidth;          // visible grid area
+    int32_t viewHeight;         //
+    int32_t scrollX;            // offset of the visible area within the grid image
+    int32_t scrollY;            //
+    int32_t bottomPanelHeight;  // 20 for the clue bar, 65 with the on-screen keyboard
+    int32_t keyboardShown;      // the on-screen keyboard is visible
+    int32_t bufferWidth;        // size of the off-screen grid image
+    int32_t bufferHeight;       //
+    int32_t penX;               // latest stylus point
+    int32_t penY;               //
+    int32_t penPrevX;           // previous stylus point, for dragging the view
+    int32_t penPrevY;           //
+    int32_t showSolution;       // one-shot: the next grid paint shows the solution
+};
+
+extern GameState gGame;
+
+// Gives every field its start-up value (the defaults of a first run): 15 x 15, Across,
+// Small, auto skip and numbers off, black squares on white, entries from the puzzle, every
+// word table free.
+void ResetGameState();
+
+// Places the cursor on cell `index` of the current grid.
+void SetCursorToCell(int index);
+
+// First and last square of the word through `square` in `direction`: the run of neighbours
+// in the same row (Across) or column (Down) carrying the same clue index. A square in no
+// word that way, black ones included, is its own extent.
+void WordExtent(int square, int direction, int* first, int* last);
+
+// The magnification index 0-2 of the settings (Small when none is set).
+int MagnificationIndex(const Settings& settings);
+void SetMagnification(Settings* settings, int index);

@@ -1,0 +1,250 @@
+// Reading a .puz file into gGame and numbering its grid. Clue strings are never copied:
+// clueTexts point into fileBuffer, which only an accepted file replaces.
+#include "puzzle_reader.h"
+
+#include <cstring>
+
+#include "puzzle_check.h"
+
+namespace {
+
+constexpr int kGridOffset = 0x34;
+
+PuzzleRefusal gLastRefusal = kPuzzleAccepted;
+
+// Scratch image of the file being read, so a refused file leaves fileBuffer alone.
+char gScratch[kMaxPuzzleFile + 1];
+
+bool Refuse(PuzzleRefusal reason)
+{
+    gLastRefusal = reason;
+    return false;
+}
+
+bool Accept(const char* bytes, int size)
+{
+    PuzzleLayout layout;
+    const PuzzleRefusal reason = CheckPuzzleImage(bytes, size, &layout);
+    if (reason != kPuzzleAccepted)
+        return Refuse(reason);
+    std::memmove(gGame.fileBuffer, bytes, size_t(size));
+    std::memset(gGame.fileBuffer + size, 0, sizeof gGame.fileBuffer - size_t(size));
+    gGame.fileSize = size;
+    gGame.headerOffset = layout.headerOffset;
+    gGame.textEncoding = layout.encoding;
+    gLastRefusal = kPuzzleAccepted;
+    return true;
+}
+
+// Restored entries belong to this puzzle when they were saved for a grid of its size and
+// agree with it on every black square; anything else would break the grid's invariants.
+bool RestoredEntriesFit()
+{
+    if (gGame.entriesWidth != gGame.width || gGame.entriesHeight != gGame.height)
+        return false;
+    for (int i = 0; i < gGame.width * gGame.height; ++i) {
+        const char e = gGame.entries[i];
+        const bool black = gGame.solution[i] == '.';
+        if (black != (e == '.') || (!black && e != '-' && (e < 'A' || e > 'Z')))
+            return false;
+    }
+    return true;
+}
+
+// Appends `text` to headerLine, cut to its capacity.
+void AppendHeader(int* length, const char* text)
+{
+    while (*text && *length < kHeaderLineSize - 1)
+        gGame.headerLine[(*length)++] = *text++;
+    gGame.headerLine[*length] = 0;
+}
+
+const char* NextString(const char* s)
+{
+    return s + std::strlen(s) + 1;
+}
+
+// Numbers the grid in row-major order: each word takes the next clue index (across before
+// down on a shared square), each starting square the next number.
+int NumberGrid()
+{
+    const int w = gGame.width;
+    const int h = gGame.height;
+    int k = 0;
+    int n = 1;
+    int across = 0;
+    int down = 0;
+    for (int i = 0; i < w * h; ++i) {
+        if (gGame.solution[i] == '.')
+            continue;
+        CellInfo& cell = gGame.cells[i];
+        const int r = i / w;
+        const int c = i % w;
+        const bool startsAcross = StartsAcross(gGame.solution, w, i);
+        const bool startsDown = StartsDown(gGame.solution, w, h, i);
+        if (startsAcross) {
+            cell.acrossClue = k++;
+            gGame.acrossClues[across++] = {cell.acrossClue, n, -1};
+        } else {
+            cell.acrossClue =
+                (c > 0 && gGame.solution[i - 1] != '.') ? gGame.cells[i - 1].acrossClue : -1;
+        }
+        if (startsDown) {
+            cell.downClue = k++;
+            gGame.downClues[down++] = {cell.downClue, n, -1};
+        } else {
+            cell.downClue =
+                (r > 0 && gGame.solution[i - w] != '.') ? gGame.cells[i - w].downClue : -1;
+        }
+        if (startsAcross || startsDown)
+            cell.number = n++;
+    }
+    return k;
+}
+
+}  // namespace
+
+bool LoadPuzzleImage(const void* bytes, int size)
+{
+    if (!bytes || size < 0)
+        return Refuse(kPuzzleCannotOpen);
+    return Accept(static_cast<const char*>(bytes), size);
+}
+
+bool ReadPuzzleFile(LPCWSTR path)
+{
+    HANDLE file =
+        CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return Refuse(kPuzzleCannotOpen);
+    // One byte more than the limit tells an oversized file from one that fits exactly.
+    DWORD size = 0;
+    const BOOL read = ReadFile(file, gScratch, sizeof gScratch, &size, nullptr);
+    CloseHandle(file);
+    if (!read)
+        return Refuse(kPuzzleCannotOpen);
+    return Accept(gScratch, int(size));
+}
+
+PuzzleRefusal LastPuzzleRefusal()
+{
+    return gLastRefusal;
+}
+
+const char* PuzzleRefusalText(PuzzleRefusal reason)
+{
+    switch (reason) {
+    case kPuzzleAccepted: return "accepted";
+    case kPuzzleCannotOpen: return "the file cannot be opened";
+    case kPuzzleFileTooLarge: return "the file is larger than 16000 bytes";
+    case kPuzzleNoMagic: return "no ACROSS&DOWN header: not a puzzle file";
+    case kPuzzleBadSize: return "width or height is negative or above 99";
+    case kPuzzleTooManySquares: return "more than 1600 squares";
+    case kPuzzleTooManyWords: return "more than 300 across or 300 down words";
+    case kPuzzleTooManyClues: return "more than 400 clues";
+    case kPuzzleTruncated: return "the file ends before its grids and clues do";
+    }
+    return "unknown";
+}
+
+void ParsePuzzle()
+{
+    gGame.cursorRow = gGame.cursorCol = 0;
+    std::memset(gGame.cells, 0xFF, sizeof gGame.cells);
+    std::memset(gGame.acrossClues, 0xFF, sizeof gGame.acrossClues);
+    std::memset(gGame.downClues, 0xFF, sizeof gGame.downClues);
+    gGame.clueCount = 0;
+    gGame.notes = gGame.fileBuffer + kMaxPuzzleFile;
+
+    const char* header = gGame.fileBuffer + gGame.headerOffset;
+    const int width = static_cast<signed char>(header[0x2C]);
+    if (width <= 0) {
+        // A side of 0 gives an empty 15 x 15 grid that keeps the previous letters; black
+        // squares are re-marked so entries and solution still agree.
+        gGame.width = gGame.height = 15;
+        for (int i = 0; i < 15 * 15; ++i) {
+            const bool black = gGame.solution[i] == '.';
+            const char e = gGame.entries[i];
+            if (black || e == '.' || !(e == '-' || (e >= 'A' && e <= 'Z')))
+                gGame.entries[i] = black ? '.' : '-';
+        }
+        gGame.entriesWidth = gGame.entriesHeight = 15;
+        return;
+    }
+    gGame.width = width;
+    gGame.height = static_cast<signed char>(header[0x2D]);
+    const int n = gGame.width * gGame.height;
+
+    // Diagramless files mark black squares with ":"; the game plays them as ".".
+    const char* grid = header + kGridOffset;
+    for (int i = 0; i < n; ++i)
+        gGame.solution[i] = grid[i] == ':' ? '.' : grid[i];
+    // Letters already in the file's fill grid are dropped: every open square starts empty.
+    if (gGame.entriesFromPuzzle == 1 || !RestoredEntriesFit()) {
+        for (int i = 0; i < n; ++i)
+            gGame.entries[i] = gGame.solution[i] == '.' ? '.' : '-';
+    }
+    gGame.entriesWidth = gGame.width;
+    gGame.entriesHeight = gGame.height;
+
+    const char* s = grid + 2 * n;
+    int length = 0;
+    gGame.headerLine[0] = 0;
+    for (int part = 0; part < 3; ++part) {
+        if (part > 0)
+            AppendHeader(&length, "\n");
+        AppendHeader(&length, s);
+        s = NextString(s);
+    }
+
+    // The grid decides how many strings are clues, empty ones included; the string after
+    // the last clue is the notes, kept as one more entry when it is not empty.
+    const int words = NumberGrid();
+    for (int k = 0; k < words; ++k) {
+        gGame.clueTexts[k] = s;
+        s = NextString(s);
+    }
+    gGame.clueCount = words;
+    if (s < gGame.fileBuffer + gGame.fileSize)
+        gGame.notes = s;
+    if (*gGame.notes && words < kMaxClues)
+        gGame.clueTexts[words] = gGame.notes;
+
+    if (!MeasureWords())
+        MessageBoxW(nullptr, u"Wow Bummer", u"Bummer", MB_OK);
+}
+
+bool MeasureWords()
+{
+    const int w = gGame.width;
+    const int h = gGame.height;
+    int row = 0;
+    for (int r = 0; r < h; ++r) {
+        for (int c = 0; c < w;) {
+            const int clue = gGame.cells[r * w + c].acrossClue;
+            int run = 1;
+            while (clue != -1 && c + run < w && gGame.cells[r * w + c + run].acrossClue == clue)
+                ++run;
+            if (clue != -1 && row < kMaxWords)
+                gGame.acrossClues[row++].length = run;
+            c += run;
+        }
+    }
+    for (int c = 0; c < w; ++c) {
+        for (int r = 0; r < h;) {
+            const int clue = gGame.cells[r * w + c].downClue;
+            int run = 1;
+            while (clue != -1 && r + run < h && gGame.cells[(r + run) * w + c].downClue == clue)
+                ++run;
+            for (int i = 0; clue != -1 && i < kMaxWords && gGame.downClues[i].clueIndex != -1;
+                 ++i) {
+                if (gGame.downClues[i].clueIndex == clue) {
+                    gGame.downClues[i].length = run;
+                    break;
+                }
+            }
+            r += run;
+        }
+    }
+    return h >= 1 && w >= 1;
+}

@@ -1,0 +1,40 @@
+// The .puz reader: ReadPuzzleFile brings a puzzle file into gGame.fileBuffer (refusing files
+// the game cannot hold), ParsePuzzle turns it into the grid, the words and the clues.
+#pragma once
+
+#include "game_state.h"
+
+// Why a puzzle file was refused; the game treats every reason like a file it cannot open.
+enum PuzzleRefusal {
+    kPuzzleAccepted = 0,
+    kPuzzleCannotOpen,      // missing, a folder, or open elsewhere without sharing
+    kPuzzleFileTooLarge,    // more than 16000 bytes
+    kPuzzleNoMagic,         // no "ACROSS&DOWN" header: not a puzzle file
+    kPuzzleBadSize,         // a width or height byte that is negative or above 99
+    kPuzzleTooManySquares,  // width x height above 1600
+    kPuzzleTooManyWords,    // more than 300 across or 300 down words
+    kPuzzleTooManyClues,    // more than 400 words, so more than 400 clue strings
+    kPuzzleTruncated,       // the file ends inside the header, the grids or the clues
+};
+
+// Reads the puzzle file at the device path `path` into gGame.fileBuffer. The file is read
+// and checked in a scratch buffer first: on refusal (false) gGame is untouched, so the open
+// puzzle's clues stay valid. The caller stores the path and calls ParsePuzzle.
+bool ReadPuzzleFile(LPCWSTR path);
+
+// The same checks and copy for a puzzle image already in memory (downloads, tests, fuzzing).
+bool LoadPuzzleImage(const void* bytes, int size);
+
+// The reason of the last ReadPuzzleFile / LoadPuzzleImage, and a short English text for it.
+PuzzleRefusal LastPuzzleRefusal();
+const char* PuzzleRefusalText(PuzzleRefusal reason);
+
+// Rebuilds the grid from fileBuffer: size, solution, entries (from the file's fill grid when
+// entriesFromPuzzle is 1 or the restored entries do not fit this puzzle), headerLine, clues,
+// numbering and word lengths; the cursor goes to (0, 0). A grid without rows or columns
+// shows the "Wow Bummer" message box.
+void ParsePuzzle();
+
+// Measures every word into acrossClues / downClues. False when the grid has no row or no
+// column.
+bool MeasureWords();

@@ -1,0 +1,62 @@
+#include "PuzzleImage.h"
+
+#include "game_state.h"
+#include "puzzle_reader.h"
+
+PuzzleImage MakePuzzle(const std::vector<std::string>& rows)
+{
+    PuzzleImage image;
+    image.height = int(rows.size());
+    image.width = rows.empty() ? 0 : int(rows[0].size());
+    for (const std::string& row : rows)
+        image.solution += row;
+    return image;
+}
+
+std::string Bytes(const PuzzleImage& image)
+{
+    std::string header(0x34, '\0');
+    header.replace(2, 12, std::string("ACROSS&DOWN\0", 12));
+    header.replace(0x18, image.version.size(), image.version);
+    header[0x2C] = char(image.width);
+    header[0x2D] = char(image.height);
+    header[0x2E] = char(image.clues.size() & 0xFF);
+    header[0x30] = 1;
+    std::string fill = image.fill;
+    if (fill.empty()) {
+        for (char c : image.solution)
+            fill += (c == '.' || c == ':') ? '.' : '-';
+    }
+    std::string out = image.prefix + header + image.solution + fill;
+    for (const std::string* s : {&image.title, &image.author, &image.copyright})
+        out += *s + '\0';
+    for (const std::string& clue : image.clues)
+        out += clue + '\0';
+    return out + image.notes + '\0';
+}
+
+void AddClues(PuzzleImage* image)
+{
+    const std::string& s = image->solution;
+    const int w = image->width;
+    const int h = image->height;
+    auto open = [&](int i) { return s[i] != '.' && s[i] != ':'; };
+    for (int i = 0; i < w * h; ++i) {
+        const int r = i / w;
+        const int c = i % w;
+        if (!open(i))
+            continue;
+        if ((c == 0 || !open(i - 1)) && c + 1 < w && open(i + 1))
+            image->clues.push_back("c" + std::to_string(image->clues.size()));
+        if ((r == 0 || !open(i - w)) && r + 1 < h && open(i + w))
+            image->clues.push_back("c" + std::to_string(image->clues.size()));
+    }
+}
+
+bool LoadAndParse(const std::string& bytes)
+{
+    if (!LoadPuzzleImage(bytes.data(), int(bytes.size())))
+        return false;
+    ParsePuzzle();
+    return true;
+}
