@@ -3,6 +3,9 @@
 // of live GDI objects. Programs never include this.
 #pragma once
 
+#include <cstddef>
+#include <vector>
+
 #include "framebuffer.h"
 #include "windef.h"
 
@@ -21,3 +24,14 @@ void GdiDeleteSurfaceDC(HDC dc);
 // Number of pens, brushes, fonts, bitmaps and device contexts created and not yet deleted
 // (stock objects excluded). Tests compare it before and after an operation.
 int GdiLiveObjectCount();
+
+// A bitmap from the bytes of an uncompressed BMP picture (1, 4, 8, 24 or 32 bits per pixel,
+// with or without the file header), stored at the device scale by repeating each pixel.
+// nullptr when the data is not such a picture. The caller deletes it with DeleteObject.
+HBITMAP GdiCreateBitmapFromBmp(const void* data, size_t size);
+
+// Writes the stored pixels of `fb` as an 8-bit RGB PNG file; false on any failure.
+bool GdiWritePng(const Framebuffer& fb, const char* path);
+
+// Reads an 8-bit RGB(A) PNG file into 0x00RRGGBB pixels, row by row; false on failure.
+bool GdiReadPng(const char* path, std::vector<uint32_t>* pixels, int* width, int* height);
