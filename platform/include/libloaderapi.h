@@ -25,3 +25,7 @@ LPVOID WINAPI LockResource(HGLOBAL loaded);
 DWORD WINAPI SizeofResource(HMODULE module, HRSRC resource);
 BOOL WINAPI FreeResource(HGLOBAL loaded);
 int WINAPI LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int bufferChars);
+
+// A bitmap resource (RT_BITMAP, the bytes of a .bmp file) as a new GDI bitmap at the device
+// scale; the caller deletes it with DeleteObject. nullptr when there is no such resource.
+HBITMAP WINAPI LoadBitmapW(HINSTANCE instance, LPCWSTR name);

@@ -73,3 +73,33 @@ TEST(ResourceRegistry, LoadStringCopiesTruncatesAndReportsMissingStrings)
 
     EXPECT_EQ(LoadStringW(instance, 99, buffer, 32), 0);
 }
+
+TEST(ResourceRegistry, LoadBitmapDecodesTheBmpResource)
+{
+    static const ResourceEntry entries[] = {
+        {RT_BITMAP, 120, kAsset_quad_bmp, static_cast<DWORD>(kAsset_quad_bmp_size)},
+        {RT_RCDATA, 121, kAsset_quad_bmp, static_cast<DWORD>(kAsset_quad_bmp_size)},
+    };
+    static const ResourceModule module = {u"\\Program Files\\Bmp\\Bmp.exe", entries, 2};
+    HINSTANCE instance = RegisterResourceModule(&module);
+
+    EXPECT_EQ(LoadBitmapW(instance, MAKEINTRESOURCEW(121)), nullptr) << "wrong type";
+    EXPECT_EQ(LoadBitmapW(instance, MAKEINTRESOURCEW(122)), nullptr) << "no such id";
+
+    HBITMAP bitmap = LoadBitmapW(instance, MAKEINTRESOURCEW(120));
+    ASSERT_NE(bitmap, nullptr);
+    BITMAP info{};
+    ASSERT_NE(GetObjectW(bitmap, sizeof info, &info), 0);
+    EXPECT_EQ(info.bmWidth, 2);
+    EXPECT_EQ(info.bmHeight, 2);
+
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(dc, 1, 0), RGB(0, 255, 0));
+    EXPECT_EQ(GetPixel(dc, 0, 1), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(dc, 1, 1), RGB(255, 255, 255));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+}
