@@ -1,0 +1,30 @@
+// Checking entries against the solution.
+#include "fill_clear_check.h"
+
+CheckMark CheckSquare(int i)
+{
+    if (gGame.solution[i] == '.')
+        return kCheckBlack;
+    if (gGame.entries[i] == gGame.solution[i])
+        return kCheckRight;
+    return gGame.entries[i] == '-' ? kCheckEmpty : kCheckWrong;
+}
+
+CheckVerdict CheckEntries()
+{
+    const int n = gGame.width * gGame.height;
+    int black = 0;
+    int empty = 0;
+    int wrong = 0;
+    for (int i = 0; i < n && i < kMaxCells; ++i) {
+        switch (CheckSquare(i)) {
+        case kCheckBlack: ++black; break;
+        case kCheckEmpty: ++empty; break;
+        case kCheckWrong: ++wrong; break;
+        case kCheckRight: break;
+        }
+    }
+    if (empty == n - black)
+        return kCheckNotStarted;
+    return wrong > 0 ? kCheckHasWrong : kCheckAllRight;
+}

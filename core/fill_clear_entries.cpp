@@ -1,0 +1,76 @@
+// Fill and Clear on gGame.entries.
+#include "fill_clear_entries.h"
+
+#include <cstring>
+
+#include "play_cursor.h"
+
+namespace {
+
+bool IsOpenSquare(int square)
+{
+    return square >= 0 && square < gGame.width * gGame.height && gGame.entries[square] != '.';
+}
+
+// Calls `change` for each open square of the current word.
+template <typename Change> void ForEachOpenSquareOfWord(Change change)
+{
+    if (!IsOpenSquare(CurrentSquare()))
+        return;
+    int first = 0;
+    int last = 0;
+    CurrentWord(&first, &last);
+    const int step = gGame.direction == kAcross ? 1 : gGame.width;
+    for (int i = first; i <= last; i += step) {
+        if (gGame.entries[i] != '.')
+            change(i);
+    }
+}
+
+void Reveal(int i)
+{
+    gGame.entries[i] = gGame.solution[i];
+}
+
+void Erase(int i)
+{
+    gGame.entries[i] = '-';
+}
+
+}  // namespace
+
+void FillLetter()
+{
+    if (IsOpenSquare(CurrentSquare()))
+        Reveal(CurrentSquare());
+}
+
+void FillWord()
+{
+    ForEachOpenSquareOfWord(Reveal);
+}
+
+void FillPuzzle()
+{
+    const int n = gGame.width * gGame.height;
+    if (n > 0 && n <= kMaxCells)
+        std::memcpy(gGame.entries, gGame.solution, size_t(n));
+}
+
+void ClearLetter()
+{
+    if (IsOpenSquare(CurrentSquare()))
+        Erase(CurrentSquare());
+}
+
+void ClearWord()
+{
+    ForEachOpenSquareOfWord(Erase);
+}
+
+void ClearPuzzle()
+{
+    const int n = gGame.width * gGame.height;
+    for (int i = 0; i < n; ++i)
+        gGame.entries[i] = gGame.solution[i] == '.' ? '.' : '-';
+}

@@ -1,0 +1,61 @@
+// The play engine's moves: what a typed letter, Backspace, a direction change, a word jump, a
+// chosen clue or a tap does to the cursor, the direction and the entries of gGame. Pure state
+// changes: nothing here paints; the display composes these with its repaints.
+#pragma once
+
+#include "game_state.h"
+
+constexpr int kKeyBackspace = 8;  // the virtual key of Backspace; letters are 'A'..'Z'
+
+enum WordJump { kPreviousWord = 0, kNextWord = 1 };
+
+// Index of the current square.
+int CurrentSquare();
+
+// Clue index of `square`'s word in `direction`, or -1 when it belongs to none that way.
+int WordOfSquare(int square, int direction);
+
+// The current word: WordExtent of the current square in `direction`. When the square has no
+// word that way the extent is the square alone.
+void CurrentWord(int* first, int* last);
+
+// The row of acrossClues (Across) or downClues (Down) of the current word, or nullptr when
+// the current square has no word in the current direction. Never reads past the tables.
+const ClueEntry* CurrentClueRow();
+
+// Stores the upper-case letter `key` ('A'..'Z') at the current square. False (nothing
+// stored) when the square is black or `key` is not a letter.
+bool StoreLetter(int key);
+
+// The cursor step after a letter: inside the current word only, to the next square, or with
+// autoSkip to the first empty square after it (the word's last square when none follows).
+void StepCursorAfterLetter();
+
+// Empties the current square. False (nothing changed) on a black square.
+bool EraseLetter();
+
+// Backspace: empties the current square, then steps back one square when the previous square
+// carries the same word. False (nothing changed) on a black square.
+bool EraseLetterAndStepBack();
+
+// The cursor goes one square back (left Across, up Down) when that square carries the same
+// word; at the word's first square, or outside every word, it stays.
+void StepBackInWord();
+
+// Across becomes Down and back; the cursor stays.
+void ToggleDirection();
+
+// Puts the cursor on the first square of the previous or next word in the current direction.
+// Past either end of the word list it goes to row 0, column 0; it never wraps to the other
+// end. The direction does not change.
+void JumpToWord(int towards);
+
+// A clue chosen from the clue list: `direction` and `row` of acrossClues / downClues. The
+// cursor goes to the clue's first square. A free row changes nothing.
+void SelectClue(int direction, int row);
+
+// The play-state side of a tap on square (row, col): the current square toggles the
+// direction (unless holdSelect is set); a square with both an across and a down word becomes
+// current. True when the tapped square became (or stayed) the current square, so the caller
+// draws its highlight; false when the cursor stayed elsewhere.
+bool ApplyCellTap(int row, int col);
