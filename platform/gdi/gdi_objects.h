@@ -10,22 +10,26 @@
 #include "gdi_internal.h"
 #include "wingdi.h"
 
+struct FontInstance;
+
 enum class GdiKind { Pen, Brush, Font, Bitmap };
 
 struct GdiObject {
-    GdiKind kind;                  // which of the fields below mean something
-    bool stock = false;            // GetStockObject's: never freed, never counted
-    bool deletePending = false;    // DeleteObject came while selected: free on last release
-    int selectCount = 0;           // device contexts that have it selected
-    COLORREF color = 0;            // pen or brush colour
-    int penStyle = PS_SOLID;       // PS_SOLID, PS_NULL, PS_INSIDEFRAME
-    int penWidth = 1;              // device pixels, at least 1
-    int brushStyle = BS_SOLID;     // BS_SOLID or BS_NULL
-    LOGFONTW logFont{};            // font as created
-    int width = 0;                 // bitmap size in device pixels
-    int height = 0;                // bitmap size in device pixels
-    std::vector<uint32_t> pixels;  // bitmap storage, (width × scale) × (height × scale)
-    Framebuffer surface{};         // the bitmap's pixels as a drawing target
+    GdiKind kind;                      // which of the fields below mean something
+    bool stock = false;                // GetStockObject's: never freed, never counted
+    bool deletePending = false;        // DeleteObject came while selected: free on last release
+    int selectCount = 0;               // device contexts that have it selected
+    COLORREF color = 0;                // pen or brush colour
+    int penStyle = PS_SOLID;           // PS_SOLID, PS_NULL, PS_INSIDEFRAME
+    int penWidth = 1;                  // device pixels, at least 1
+    int brushStyle = BS_SOLID;         // BS_SOLID or BS_NULL
+    LOGFONTW logFont{};                // font as created
+    FontInstance* instance = nullptr;  // its face and glyphs, cached at instanceScale
+    int instanceScale = 0;             // surface scale the instance was made for
+    int width = 0;                     // bitmap size in device pixels
+    int height = 0;                    // bitmap size in device pixels
+    std::vector<uint32_t> pixels;      // bitmap storage, (width × scale) × (height × scale)
+    Framebuffer surface{};             // the bitmap's pixels as a drawing target
 };
 
 struct DeviceContext {

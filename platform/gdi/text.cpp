@@ -10,9 +10,16 @@
 
 namespace {
 
+// The font's instance at the target's scale, remembered in the font so that a paint full of
+// DrawTextW calls looks it up once.
 FontInstance* FontOf(const DeviceContext& dc)
 {
-    return GdiFontInstance(dc.font->logFont, dc.target->scale);
+    GdiObject& font = *dc.font;
+    if (!font.instance || font.instanceScale != dc.target->scale) {
+        font.instance = GdiFontInstance(font.logFont, dc.target->scale);
+        font.instanceScale = dc.target->scale;
+    }
+    return font.instance;
 }
 
 std::u32string Decode(const WCHAR* text, size_t count)
@@ -50,10 +57,12 @@ int Width(FontInstance* font, const char32_t* s, size_t n)
     return width;
 }
 
-// Visible parts of `clip` (DC coordinates, nullptr for none) in stored target pixels.
-std::vector<RECT> StoredClips(const DeviceContext& dc, const RECT* clip)
+// Visible parts of `clip` (DC coordinates, nullptr for none) in stored target pixels, in
+// `out` (reused between calls to spare the allocation in the middle of a paint).
+void StoredClips(const DeviceContext& dc, const RECT* clip, std::vector<RECT>* clips)
 {
-    std::vector<RECT> out;
+    std::vector<RECT>& out = *clips;
+    out.clear();
     const int s = dc.target->scale;
     for (const RECT& c : dc.clip) {
         RECT part = c;
@@ -65,7 +74,6 @@ std::vector<RECT> StoredClips(const DeviceContext& dc, const RECT* clip)
         }
         out.push_back(RECT{part.left * s, part.top * s, part.right * s, part.bottom * s});
     }
-    return out;
 }
 
 void FillClipped(const DeviceContext& dc, const RECT& rect, const RECT* clip, uint32_t pixel)
@@ -121,7 +129,8 @@ int PaintLine(const DeviceContext& dc, FontInstance* font, int x, int y, const c
     if (opaque)
         FillClipped(dc, RECT{x, y, x + width, y + m.height}, clip, PixelOf(dc.bkColor));
 
-    const std::vector<RECT> clips = StoredClips(dc, clip);
+    static std::vector<RECT> clips;  // single-threaded GDI: one paint at a time
+    StoredClips(dc, clip, &clips);
     if (clips.empty())
         return width;
     Framebuffer& fb = *dc.target;
@@ -173,10 +182,11 @@ bool IsSpace(char32_t c)
 
 // Splits `s` into lines: at line feeds unless single-line, and with `wordBreak` between words
 // so that no line is wider than `maxWidth` unless one word alone is.
-std::vector<Line> BreakLines(FontInstance* font, const std::u32string& s, bool singleLine,
-                             bool wordBreak, int maxWidth)
+void BreakLines(FontInstance* font, const std::u32string& s, bool singleLine, bool wordBreak,
+                int maxWidth, std::vector<Line>* out)
 {
-    std::vector<Line> lines;
+    std::vector<Line>& lines = *out;
+    lines.clear();
     size_t pos = 0;
     do {
         size_t end = s.size();
@@ -215,7 +225,6 @@ std::vector<Line> BreakLines(FontInstance* font, const std::u32string& s, bool s
         lines.push_back(Line{pos, visibleEnd, Width(font, s.data() + pos, visibleEnd - pos)});
         pos = next;
     } while (pos < s.size());
-    return lines;
 }
 
 // Shortens a line that is too wide to its longest start that fits with "..." after it.
@@ -323,8 +332,8 @@ int WINAPI DrawTextW(HDC handle, LPCWSTR text, int count, LPRECT rect, UINT form
     if (!(format & DT_NOPREFIX))
         s = StripPrefixes(s, &underlined);
     const int maxWidth = rect->right - rect->left;
-    std::vector<Line> lines =
-        BreakLines(font, s, singleLine, (format & DT_WORDBREAK) != 0, maxWidth);
+    static std::vector<Line> lines;  // single-threaded GDI: one paint at a time
+    BreakLines(font, s, singleLine, (format & DT_WORDBREAK) != 0, maxWidth, &lines);
     if (format & DT_END_ELLIPSIS) {
         for (size_t i = lines.size(); i-- > 0;) {
             const int before = int(s.size());

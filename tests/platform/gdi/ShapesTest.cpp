@@ -318,3 +318,20 @@ TEST(ShapesGolden, SceneOfEveryShape)
     DrawShapeScene(c.dc);
     ExpectMatchesGolden(c.fb);
 }
+
+TEST(Png, WrittenPictureReadsBackPixelForPixel)
+{
+    Canvas c(7, 5, 2);
+    DrawShapeScene(c.dc);
+    SetPixel(c.dc, 6, 4, RGB(1, 2, 3));
+    const std::string path = testing::TempDir() + "gdi-png-roundtrip.png";
+    ASSERT_TRUE(GdiWritePng(c.fb, path.c_str()));
+    std::vector<uint32_t> back;
+    int width = 0;
+    int height = 0;
+    ASSERT_TRUE(GdiReadPng(path.c_str(), &back, &width, &height));
+    EXPECT_EQ(width, 14);
+    EXPECT_EQ(height, 10);
+    EXPECT_EQ(back, c.pixels);
+    EXPECT_FALSE(GdiReadPng((path + ".missing").c_str(), &back, &width, &height));
+}
