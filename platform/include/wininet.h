@@ -33,7 +33,8 @@ typedef WORD INTERNET_PORT;
 #define INTERNET_DEFAULT_HTTP_PORT  80
 #define INTERNET_DEFAULT_HTTPS_PORT 443
 
-// InternetSetOptionW: time-outs in milliseconds as a DWORD; 0xFFFFFFFF waits for ever.
+// InternetSetOptionW: time-outs in milliseconds as a DWORD. 0 or 0xFFFFFFFF lifts the limit,
+// except that connecting still gives up after five minutes.
 #define INTERNET_OPTION_CONNECT_TIMEOUT 2
 #define INTERNET_OPTION_RECEIVE_TIMEOUT 6
 

@@ -19,8 +19,8 @@ struct HttpStreamSettings {
     std::string userAgent;             // sent as given; empty sends no User-Agent line
     std::vector<std::string> headers;  // extra "Name: value" lines
     bool followRedirects = true;       //
-    DWORD connectTimeoutMs = 60000;    // resolving and connecting; 0xFFFFFFFF for ever
-    DWORD receiveTimeoutMs = 30000;    // longest silence once connected; 0xFFFFFFFF for ever
+    DWORD connectTimeoutMs = 60000;    // resolving and connecting; 0 or ~0: curl's 300 s
+    DWORD receiveTimeoutMs = 30000;    // longest silence once connected; 0 or ~0: none
 };
 
 class HttpStream {
