@@ -102,11 +102,22 @@ void ExpectMatchesGolden(const Framebuffer& fb)
     ASSERT_TRUE(GdiReadPng(golden.c_str(), &expected, &width, &height))
         << "missing golden " << golden << ": rerun with UPDATE_GOLDEN=1";
 
-    const fs::path actual = fs::current_path() / "golden-actual" / name;
+    const fs::path out = fs::current_path() / "golden-actual";
     auto fail = [&](const std::string& why) {
-        fs::create_directories(actual.parent_path());
+        fs::create_directories(out);
+        const fs::path actual = out / name;
         GdiWritePng(fb, actual.c_str());
-        ADD_FAILURE() << why << " (actual picture written to " << actual << ")";
+        if (width == fb.width && height == fb.height) {
+            // The difference: red where the pixels differ, a faint copy of the golden elsewhere.
+            std::vector<uint32_t> diff(size_t(width) * height);
+            for (size_t i = 0; i < diff.size(); ++i) {
+                const uint32_t got = fb.pixels[(i / width) * fb.stride + i % width] & 0xFFFFFF;
+                diff[i] = got == expected[i] ? 0xC0C0C0 | (expected[i] >> 2 & 0x3F3F3F) : 0xFF0000;
+            }
+            const Framebuffer view{diff.data(), width, height, width, 1};
+            GdiWritePng(view, (out / ("diff-" + name)).c_str());
+        }
+        ADD_FAILURE() << why << " (actual and diff pictures written to " << out << ")";
     };
     if (width != fb.width || height != fb.height) {
         fail("golden is " + std::to_string(width) + "x" + std::to_string(height) + ", picture " +
