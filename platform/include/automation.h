@@ -9,11 +9,11 @@
 
 // One MessageBoxW call as the device saw it.
 struct MessageBoxRecord {
-    HWND owner;             // owner window, or nullptr
-    std::u16string text;    // the message text
-    std::u16string caption; // the caption
-    UINT type;              // MB_* flags as passed
-    int answer;             // IDOK, IDYES, IDNO, ... as returned
+    HWND owner;              // owner window, or nullptr
+    std::u16string text;     // the message text
+    std::u16string caption;  // the caption
+    UINT type;               // MB_* flags as passed
+    int answer;              // IDOK, IDYES, IDNO, ... as returned
 };
 
 // Queues the answer for the next message box whose caption is `caption`.
@@ -24,3 +24,96 @@ const std::vector<MessageBoxRecord>& AutomationMessageBoxes();
 
 // Forgets recorded calls and queued answers.
 void AutomationReset();
+
+// ---- Scripted input ------------------------------------------------------------------------
+// Each call appends to the script; a message loop consumes the script only when it would
+// otherwise block. Coordinates are device pixels of the screen (240 × 320).
+
+void AutomationTap(int x, int y);  // stylus down and up
+void AutomationStylusDown(int x, int y);
+void AutomationStylusMove(int x, int y);
+void AutomationStylusUp(int x, int y);
+void AutomationHold(int x, int y);                               // tap-and-hold, then lift
+void AutomationDrag(int x0, int y0, int x1, int y1, int steps);  // down, `steps` moves, up
+void AutomationKeyDown(UINT virtualKey);
+void AutomationKeyUp(UINT virtualKey);
+void AutomationKey(UINT virtualKey);  // down and up
+void AutomationChar(WCHAR ch);
+void AutomationAdvance(DWORD milliseconds);  // let virtual time pass (timers fire)
+void AutomationCloseRequest();               // the user closes the program
+void AutomationMinimise();                   // the user minimises the program
+void AutomationDropFile(const std::string& hostPath);
+
+// Items of the script not yet consumed.
+int AutomationScriptLength();
+
+// Processes the script and every pending message (translate and dispatch, paints and due
+// timers included) until the script is used up and nothing is queued. Returns false when
+// WM_QUIT was retrieved (the rest stays queued), true when the device is idle. A nested
+// loop that would block with an empty script still fails the run, naming that loop.
+bool AutomationRunUntilIdle();
+
+// Destroys every window and forgets classes, queues, timers, the script, recorded programs
+// and message boxes; the virtual clock starts again at 0. Call at the start of each test.
+void AutomationResetDevice();
+
+// ---- The screen ------------------------------------------------------------------------------
+
+#define CLR_INVALID_PIXEL 0xFFFFFFFFu
+
+// Colour of a device pixel of the screen (the top-left stored pixel of it), or
+// CLR_INVALID_PIXEL outside the screen.
+COLORREF AutomationScreenPixel(int x, int y);
+// Writes the screen as a PNG at its full stored resolution. False when it cannot be written.
+bool AutomationSaveScreenPng(const char* path);
+// Frames handed to the backend so far.
+int AutomationPresentCount();
+
+// ---- Other programs --------------------------------------------------------------------------
+
+// One CreateProcessW call. Under the headless backend nothing is started.
+struct ProgramStartRecord {
+    std::u16string program;      // as passed (application name, or first word of the command)
+    std::u16string commandLine;  // the arguments
+    std::string target;          // what would be opened: file:// URL or address; empty if none
+    bool started;                // false when the program is unknown (CreateProcessW failed)
+};
+const std::vector<ProgramStartRecord>& AutomationStartedPrograms();
+void AutomationResetPrograms();
+
+// How many raise requests from other running copies this process has handled.
+int AutomationRaiseRequests();
+
+// ---- Dialogs, message boxes and common dialogs ----------------------------------------------
+// Answers are queued and consumed when the dialog's loop would block (nothing else to do),
+// before any scripted input is used. AutomationReset forgets queued answers and records.
+
+// Queues the answer for the next open- or save-file dialog: the path the user chooses. A save
+// dialog adds the type's extension to a name without one, as for a typed name.
+void AutomationAnswerFileDialog(const std::u16string& devicePath);
+// Queues a Cancel for the next file dialog.
+void AutomationCancelFileDialog();
+
+// One GetOpenFileNameW / GetSaveFileNameW call as the device saw it.
+struct FileDialogRecord {
+    bool save;                // GetSaveFileNameW
+    std::u16string title;     // lpstrTitle, or the default title
+    std::u16string proposal;  // lpstrFile's content when the dialog opened
+    std::u16string folder;    // the folder the dialog started in
+    std::u16string result;    // the full path returned; empty when cancelled
+};
+const std::vector<FileDialogRecord>& AutomationFileDialogs();
+
+// Queues the colour the user picks in the next colour chooser (then OK).
+void AutomationPickColour(COLORREF colour);
+// Queues a Cancel for the next colour chooser.
+void AutomationCancelColourChooser();
+
+// One ChooseColorW call.
+struct ColourChooserRecord {
+    COLORREF initial;  // the colour the chooser started with
+    bool confirmed;    // ended with OK
+    COLORREF result;   // rgbResult afterwards
+};
+const std::vector<ColourChooserRecord>& AutomationColourChoosers();
+// ---- End of dialogs

@@ -4,6 +4,7 @@
 #include "windef.h"
 #include "winerror.h"
 #include "winbase.h"
+#include "processthreadsapi.h"
 #include "winnls.h"
 #include "libloaderapi.h"
 #include "winuser.h"

@@ -38,6 +38,393 @@
 
 int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 
+// ---- Window classes and windows -----------------------------------------------------------
+
+typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
+
+typedef struct tagWNDCLASSW {
+    UINT style;             // CS_* flags
+    WNDPROC lpfnWndProc;    // procedure of every window of the class
+    int cbClsExtra;         // accepted, not used: no program reads class extra bytes
+    int cbWndExtra;         // extra bytes per window, read with GetWindowLongW(index >= 0)
+    HINSTANCE hInstance;    // program that registered the class
+    HICON hIcon;            // class icon (kept, never drawn)
+    HCURSOR hCursor;        // the device has no cursor
+    HBRUSH hbrBackground;   // brush DefWindowProcW erases with, or nullptr
+    LPCWSTR lpszMenuName;   // unused on the device
+    LPCWSTR lpszClassName;  // case-insensitive name
+} WNDCLASSW, *LPWNDCLASSW;
+typedef WNDCLASSW WNDCLASS;
+
+typedef struct tagCREATESTRUCTW {
+    LPVOID lpCreateParams;  // last argument of CreateWindowExW
+    HINSTANCE hInstance;
+    HMENU hMenu;  // the child id for WS_CHILD windows
+    HWND hwndParent;
+    int cy;
+    int cx;
+    int y;
+    int x;
+    LONG style;
+    LPCWSTR lpszName;
+    LPCWSTR lpszClass;
+    DWORD dwExStyle;
+} CREATESTRUCTW, *LPCREATESTRUCTW;
+
+typedef struct tagMSG {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    DWORD time;  // GetTickCount when the message was queued
+    POINT pt;    // stylus position (screen) when it was queued
+} MSG, *LPMSG;
+
+typedef struct tagPAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;   // TRUE when WM_ERASEBKGND was not handled (the background still needs erasing)
+    RECT rcPaint;  // bounding box of the update region, client coordinates
+    BOOL fRestore;
+    BOOL fIncUpdate;
+    BYTE rgbReserved[32];
+} PAINTSTRUCT, *LPPAINTSTRUCT;
+
+typedef struct tagWINDOWPOS {
+    HWND hwnd;
+    HWND hwndInsertAfter;
+    int x;
+    int y;
+    int cx;
+    int cy;
+    UINT flags;
+} WINDOWPOS, *LPWINDOWPOS;
+
+#define CS_VREDRAW     0x0001
+#define CS_HREDRAW     0x0002
+#define CS_DBLCLKS     0x0008
+#define CS_NOCLOSE     0x0200
+#define CS_PARENTDC    0x0080
+#define CS_GLOBALCLASS 0x4000
+
+#define WS_OVERLAPPED   0x00000000L
+#define WS_POPUP        0x80000000L
+#define WS_CHILD        0x40000000L
+#define WS_MINIMIZE     0x20000000L
+#define WS_VISIBLE      0x10000000L
+#define WS_DISABLED     0x08000000L
+#define WS_CLIPSIBLINGS 0x04000000L
+#define WS_CLIPCHILDREN 0x02000000L
+#define WS_MAXIMIZE     0x01000000L
+#define WS_CAPTION      0x00C00000L
+#define WS_BORDER       0x00800000L
+#define WS_DLGFRAME     0x00400000L
+#define WS_VSCROLL      0x00200000L
+#define WS_HSCROLL      0x00100000L
+#define WS_SYSMENU      0x00080000L
+#define WS_THICKFRAME   0x00040000L
+#define WS_GROUP        0x00020000L
+#define WS_TABSTOP      0x00010000L
+#define WS_CHILDWINDOW  WS_CHILD
+
+#define WS_EX_DLGMODALFRAME 0x00000001L
+#define WS_EX_TOPMOST       0x00000008L
+#define WS_EX_WINDOWEDGE    0x00000100L
+#define WS_EX_CLIENTEDGE    0x00000200L
+#define WS_EX_CONTROLPARENT 0x00010000L
+#define WS_EX_NODRAG        0x40000000L
+#define WS_EX_CAPTIONOKBTN  0x80000000L
+
+#define CW_USEDEFAULT ((int)0x80000000)
+
+#define HWND_TOP       ((HWND)0)
+#define HWND_BOTTOM    ((HWND)1)
+#define HWND_TOPMOST   ((HWND)(LONG_PTR)-1)
+#define HWND_NOTOPMOST ((HWND)(LONG_PTR)-2)
+#define HWND_BROADCAST ((HWND)0xffff)
+
+#define GWL_WNDPROC    (-4)
+#define GWL_HINSTANCE  (-6)
+#define GWL_HWNDPARENT (-8)
+#define GWL_ID         (-12)
+#define GWL_STYLE      (-16)
+#define GWL_EXSTYLE    (-20)
+#define GWL_USERDATA   (-21)
+#define GWLP_WNDPROC   GWL_WNDPROC
+#define GWLP_USERDATA  GWL_USERDATA
+#define GWLP_ID        GWL_ID
+
+// Dialog extra bytes. Each slot holds a pointer-sized value on every host, so the offsets
+// are those of a 64-bit system.
+#define DWL_MSGRESULT  0
+#define DWL_DLGPROC    8
+#define DWL_USER       16
+#define DWLP_MSGRESULT DWL_MSGRESULT
+#define DWLP_DLGPROC   DWL_DLGPROC
+#define DWLP_USER      DWL_USER
+#define DLGWINDOWEXTRA 48
+
+#define SW_HIDE            0
+#define SW_SHOWNORMAL      1
+#define SW_NORMAL          1
+#define SW_SHOWMINIMIZED   2
+#define SW_SHOWMAXIMIZED   3
+#define SW_MAXIMIZE        3
+#define SW_SHOWNOACTIVATE  4
+#define SW_SHOW            5
+#define SW_MINIMIZE        6
+#define SW_SHOWMINNOACTIVE 7
+#define SW_SHOWNA          8
+#define SW_RESTORE         9
+
+#define SWP_NOSIZE       0x0001
+#define SWP_NOMOVE       0x0002
+#define SWP_NOZORDER     0x0004
+#define SWP_NOREDRAW     0x0008
+#define SWP_NOACTIVATE   0x0010
+#define SWP_FRAMECHANGED 0x0020
+#define SWP_SHOWWINDOW   0x0040
+#define SWP_HIDEWINDOW   0x0080
+
+#define GW_HWNDFIRST 0
+#define GW_HWNDLAST  1
+#define GW_HWNDNEXT  2
+#define GW_HWNDPREV  3
+#define GW_OWNER     4
+#define GW_CHILD     5
+
+#define SM_CXSCREEN 0
+#define SM_CYSCREEN 1
+
+#define WA_INACTIVE    0
+#define WA_ACTIVE      1
+#define WA_CLICKACTIVE 2
+
+#define SIZE_RESTORED  0
+#define SIZE_MINIMIZED 1
+#define SIZE_MAXIMIZED 2
+
+// ---- Messages ------------------------------------------------------------------------------
+
+#define WM_NULL              0x0000
+#define WM_CREATE            0x0001
+#define WM_DESTROY           0x0002
+#define WM_MOVE              0x0003
+#define WM_SIZE              0x0005
+#define WM_ACTIVATE          0x0006
+#define WM_SETFOCUS          0x0007
+#define WM_KILLFOCUS         0x0008
+#define WM_ENABLE            0x000A
+#define WM_SETREDRAW         0x000B
+#define WM_SETTEXT           0x000C
+#define WM_GETTEXT           0x000D
+#define WM_GETTEXTLENGTH     0x000E
+#define WM_PAINT             0x000F
+#define WM_CLOSE             0x0010
+#define WM_QUIT              0x0012
+#define WM_ERASEBKGND        0x0014
+#define WM_SYSCOLORCHANGE    0x0015
+#define WM_SHOWWINDOW        0x0018
+#define WM_SETTINGCHANGE     0x001A
+#define WM_WININICHANGE      WM_SETTINGCHANGE
+#define WM_CANCELMODE        0x001F
+#define WM_SETCURSOR         0x0020
+#define WM_WINDOWPOSCHANGED  0x0047
+#define WM_NOTIFY            0x004E
+#define WM_HELP              0x0053
+#define WM_NCCREATE          0x0081
+#define WM_NCDESTROY         0x0082
+#define WM_GETDLGCODE        0x0087
+#define WM_KEYFIRST          0x0100
+#define WM_KEYDOWN           0x0100
+#define WM_KEYUP             0x0101
+#define WM_CHAR              0x0102
+#define WM_DEADCHAR          0x0103
+#define WM_SYSKEYDOWN        0x0104
+#define WM_SYSKEYUP          0x0105
+#define WM_SYSCHAR           0x0106
+#define WM_KEYLAST           0x0108
+#define WM_INITDIALOG        0x0110
+#define WM_COMMAND           0x0111
+#define WM_SYSCOMMAND        0x0112
+#define WM_TIMER             0x0113
+#define WM_HSCROLL           0x0114
+#define WM_VSCROLL           0x0115
+#define WM_INITMENUPOPUP     0x0117
+#define WM_MENUSELECT        0x011F
+#define WM_ENTERIDLE         0x0121
+#define WM_CTLCOLOREDIT      0x0133
+#define WM_CTLCOLORLISTBOX   0x0134
+#define WM_CTLCOLORBTN       0x0135
+#define WM_CTLCOLORDLG       0x0136
+#define WM_CTLCOLORSCROLLBAR 0x0137
+#define WM_CTLCOLORSTATIC    0x0138
+#define WM_MOUSEFIRST        0x0200
+#define WM_MOUSEMOVE         0x0200
+#define WM_LBUTTONDOWN       0x0201
+#define WM_LBUTTONUP         0x0202
+#define WM_LBUTTONDBLCLK     0x0203
+#define WM_RBUTTONDOWN       0x0204
+#define WM_RBUTTONUP         0x0205
+#define WM_MOUSELAST         0x0209
+#define WM_CAPTURECHANGED    0x0215
+#define WM_DROPFILES         0x0233
+#define WM_CUT               0x0300
+#define WM_COPY              0x0301
+#define WM_PASTE             0x0302
+#define WM_CLEAR             0x0303
+#define WM_UNDO              0x0304
+#define WM_USER              0x0400
+#define WM_APP               0x8000
+
+#define MK_LBUTTON 0x0001
+#define MK_RBUTTON 0x0002
+#define MK_SHIFT   0x0004
+#define MK_CONTROL 0x0008
+
+#define PM_NOREMOVE 0x0000
+#define PM_REMOVE   0x0001
+
+// ---- Virtual keys --------------------------------------------------------------------------
+
+#define VK_LBUTTON    0x01
+#define VK_RBUTTON    0x02
+#define VK_BACK       0x08
+#define VK_TAB        0x09
+#define VK_RETURN     0x0D
+#define VK_SHIFT      0x10
+#define VK_CONTROL    0x11
+#define VK_MENU       0x12
+#define VK_ESCAPE     0x1B
+#define VK_SPACE      0x20
+#define VK_PRIOR      0x21
+#define VK_NEXT       0x22
+#define VK_END        0x23
+#define VK_HOME       0x24
+#define VK_LEFT       0x25
+#define VK_UP         0x26
+#define VK_RIGHT      0x27
+#define VK_DOWN       0x28
+#define VK_INSERT     0x2D
+#define VK_DELETE     0x2E
+#define VK_F1         0x70
+#define VK_F2         0x71
+#define VK_F3         0x72
+#define VK_F4         0x73
+#define VK_F5         0x74
+#define VK_F6         0x75
+#define VK_F7         0x76
+#define VK_F8         0x77
+#define VK_F9         0x78
+#define VK_F10        0x79
+#define VK_F11        0x7A
+#define VK_F12        0x7B
+#define VK_OEM_PERIOD 0xBE
+
+// ---- Accelerators --------------------------------------------------------------------------
+
+#define FVIRTKEY  TRUE
+#define FNOINVERT 0x02
+#define FSHIFT    0x04
+#define FCONTROL  0x08
+#define FALT      0x10
+
+typedef struct tagACCEL {
+    BYTE fVirt;  // FVIRTKEY, FSHIFT, FCONTROL, FALT, FNOINVERT
+    WORD key;    // virtual key with FVIRTKEY, else a character code
+    WORD cmd;    // command id sent with WM_COMMAND (high word of wParam 1)
+} ACCEL, *LPACCEL;
+
+// ---- Windows ---------------------------------------------------------------------------------
+
+WORD WINAPI RegisterClassW(const WNDCLASSW* wc);
+BOOL WINAPI UnregisterClassW(LPCWSTR className, HINSTANCE instance);
+BOOL WINAPI GetClassInfoW(HINSTANCE instance, LPCWSTR className, LPWNDCLASSW wc);
+HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
+                            int x, int y, int width, int height, HWND parent, HMENU menu,
+                            HINSTANCE instance, LPVOID param);
+#define CreateWindowW(cls, name, style, x, y, w, h, parent, menu, inst, param)                     \
+    CreateWindowExW(0, cls, name, style, x, y, w, h, parent, menu, inst, param)
+BOOL WINAPI DestroyWindow(HWND hwnd);
+LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT WINAPI CallWindowProcW(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+BOOL WINAPI ShowWindow(HWND hwnd, int command);
+BOOL WINAPI UpdateWindow(HWND hwnd);
+BOOL WINAPI GetClientRect(HWND hwnd, LPRECT rect);
+BOOL WINAPI GetWindowRect(HWND hwnd, LPRECT rect);
+BOOL WINAPI MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
+BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
+HWND WINAPI GetParent(HWND hwnd);
+HWND WINAPI GetWindow(HWND hwnd, UINT relation);
+BOOL WINAPI IsWindow(HWND hwnd);
+BOOL WINAPI IsChild(HWND parent, HWND hwnd);
+BOOL WINAPI IsWindowVisible(HWND hwnd);
+BOOL WINAPI EnableWindow(HWND hwnd, BOOL enable);
+BOOL WINAPI IsWindowEnabled(HWND hwnd);
+// The window longs are pointer-sized on every host, so a pointer stored with GWL_USERDATA or
+// a procedure with GWL_WNDPROC survives on 64-bit hosts.
+LONG_PTR WINAPI GetWindowLongW(HWND hwnd, int index);
+LONG_PTR WINAPI SetWindowLongW(HWND hwnd, int index, LONG_PTR value);
+#define GetWindowLongPtrW GetWindowLongW
+#define SetWindowLongPtrW SetWindowLongW
+BOOL WINAPI SetWindowTextW(HWND hwnd, LPCWSTR text);
+int WINAPI GetWindowTextW(HWND hwnd, LPWSTR buffer, int bufferChars);
+int WINAPI GetWindowTextLengthW(HWND hwnd);
+int WINAPI GetDlgCtrlID(HWND hwnd);
+HWND WINAPI GetDlgItem(HWND parent, int id);
+HWND WINAPI FindWindowW(LPCWSTR className, LPCWSTR windowName);
+BOOL WINAPI ClientToScreen(HWND hwnd, LPPOINT point);
+BOOL WINAPI ScreenToClient(HWND hwnd, LPPOINT point);
+HWND WINAPI WindowFromPoint(POINT screenPoint);
+int WINAPI GetSystemMetrics(int index);
+
+// ---- Focus, activation, capture ------------------------------------------------------------
+
+HWND WINAPI SetFocus(HWND hwnd);
+HWND WINAPI GetFocus(void);
+HWND WINAPI SetActiveWindow(HWND hwnd);
+HWND WINAPI GetActiveWindow(void);
+// Also accepts a handle with its lowest bit set (the handheld's way of asking to raise the
+// owned pop-ups too), and a window of another running copy, which that copy then raises.
+BOOL WINAPI SetForegroundWindow(HWND hwnd);
+HWND WINAPI GetForegroundWindow(void);
+HWND WINAPI SetCapture(HWND hwnd);
+BOOL WINAPI ReleaseCapture(void);
+HWND WINAPI GetCapture(void);
+SHORT WINAPI GetKeyState(int virtualKey);
+SHORT WINAPI GetAsyncKeyState(int virtualKey);
+
+// ---- Messages and the message loop -----------------------------------------------------------
+
+BOOL WINAPI GetMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax);
+BOOL WINAPI PeekMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags);
+BOOL WINAPI TranslateMessage(const MSG* msg);
+LRESULT WINAPI DispatchMessageW(const MSG* msg);
+LRESULT WINAPI SendMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+BOOL WINAPI PostMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+void WINAPI PostQuitMessage(int exitCode);
+DWORD WINAPI GetMessagePos(void);
+LONG WINAPI GetMessageTime(void);
+
+UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc);
+BOOL WINAPI KillTimer(HWND hwnd, UINT_PTR id);
+void WINAPI Sleep(DWORD milliseconds);
+DWORD WINAPI GetTickCount(void);
+
+HACCEL WINAPI CreateAcceleratorTableW(const ACCEL* entries, int count);
+BOOL WINAPI DestroyAcceleratorTable(HACCEL table);
+int WINAPI TranslateAcceleratorW(HWND hwnd, HACCEL table, LPMSG msg);
+
+// ---- Painting --------------------------------------------------------------------------------
+
+BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
+BOOL WINAPI ValidateRect(HWND hwnd, const RECT* rect);
+BOOL WINAPI GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase);
+HDC WINAPI GetDC(HWND hwnd);
+int WINAPI ReleaseDC(HWND hwnd, HDC dc);
+HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT paint);
+BOOL WINAPI EndPaint(HWND hwnd, const PAINTSTRUCT* paint);
+
 // ---- Menus ----------------------------------------------------------------------------------
 // (maintained with the shell: platform/menus implements this section)
 

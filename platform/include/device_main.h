@@ -1,0 +1,21 @@
+// Starting a program on the emulated device. A program's main() is one call:
+//
+//     int main(int argc, char** argv) { return DeviceMain(argc, argv, kCrosswordProgram); }
+//
+// Not part of the handheld's own API.
+#pragma once
+
+#include "windef.h"
+
+struct DeviceProgram {
+    const char16_t* modulePath;                               // e.g. u"\\Program Files\\X\\X.exe"
+    int(WINAPI* winMain)(HINSTANCE, HINSTANCE, LPWSTR, int);  // the program's entry point
+    HINSTANCE (*registerResources)();                         // may be nullptr; gives the instance
+};
+
+// Picks the backend (CROSSWORD_BACKEND, else SDL2 when a display is available) and the scale
+// (CROSSWORD_SCALE, else the largest that fits the display), sets the module path, turns
+// SIGTERM, SIGINT and SIGHUP into WM_CLOSE to the program's window, runs WinMain and shuts
+// the backend down. Returns WinMain's result, or 1 with a one-line message on stderr when no
+// backend can start.
+int DeviceMain(int argc, char** argv, const DeviceProgram& program);

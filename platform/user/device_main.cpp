@@ -1,0 +1,42 @@
+// The start of every program on the device: backend and scale, module path, signals, then
+// the program's WinMain.
+#include <cstdio>
+#include <cstring>
+
+#include "backend/backend.h"
+#include "device.h"
+#include "device_main.h"
+#include "gdi/gdi_internal.h"
+#include "user/user_internal.h"
+#include "winuser.h"
+
+int DeviceMain(int argc, char** argv, const DeviceProgram& program)
+{
+    const char* self = argc > 0 && argv[0] ? argv[0] : "program";
+    if (const char* slash = std::strrchr(self, '/'))
+        self = slash + 1;
+
+    const Backend* backend = nullptr;
+    int scale = 1;
+    char why[256] = "";
+    if (!BackendChoose(&backend, &scale, why, sizeof why)) {
+        std::fprintf(stderr, "%s: %s\n", self, why);
+        return 1;
+    }
+    GdiSetScale(scale);
+    if (!backend->Init(kScreenWidth, kScreenHeight, scale)) {
+        std::fprintf(stderr, "%s: the %s display could not be opened\n", self, backend->name);
+        return 1;
+    }
+    BackendUse(backend);
+    if (program.modulePath)
+        DeviceSetModuleFileName(program.modulePath);
+    UserInstallSignalHandlers();
+
+    HINSTANCE instance = program.registerResources ? program.registerResources() : nullptr;
+    static WCHAR emptyCommandLine[1] = {0};
+    const int result = program.winMain(instance, nullptr, emptyCommandLine, SW_SHOW);
+
+    backend->Quit();
+    return result;
+}
