@@ -1,0 +1,77 @@
+// Showing and hiding the on-screen keyboard, and the band under the grid view.
+#include "bottom_band.h"
+
+#include "clue_bar.h"
+#include "game_state.h"
+#include "grid_paint.h"
+#include "keyboard.h"
+#include "layout.h"
+#include "play_input.h"
+
+namespace {
+
+int ClientHeight(HWND window)
+{
+    RECT client = {};
+    GetClientRect(window, &client);
+    return client.bottom - client.top;
+}
+
+bool SmallMagnification()
+{
+    return MagnificationIndex(gGame.settings) == kSmall;
+}
+
+void RepaintSmallLayout(HWND window)
+{
+    ComputeLayout(window);
+    PaintGrid(window);
+    PaintWordHighlight(window);
+}
+
+}  // namespace
+
+void ShowKeyboard(HWND window)
+{
+    SIPINFO sip = {};
+    sip.cbSize = sizeof sip;
+    if (SHSipInfo(SPI_GETSIPINFO, 0, &sip, 0) && (sip.fdwFlags & SIPF_ON)) {
+        // The game's keyboard and the device's input panel are never up together.
+        sip.fdwFlags &= ~DWORD(SIPF_ON);
+        SHSipInfo(SPI_SETSIPINFO, 0, &sip, 0);
+        SHSipPreference(window, SIP_DOWN);
+    }
+    gGame.keyboardShown = 1;
+    if (SmallMagnification()) {
+        RepaintSmallLayout(window);
+    } else {
+        gGame.bottomPanelHeight = kKeyboardBand;
+        gGame.viewHeight = ClientHeight(window) - kKeyboardBand;
+        ScrollWordIntoView(window);
+    }
+    PaintClueBar(window);
+    PaintKeyboardImage(window);
+    PresentView(window, gGame.viewWidth, gGame.viewHeight, gGame.scrollX, gGame.scrollY);
+}
+
+void HideKeyboard(HWND window)
+{
+    gGame.keyboardShown = 0;
+    RestoreClueBarBand(window);
+    PaintClueBar(window);
+    PresentView(window, gGame.viewWidth, gGame.viewHeight, gGame.scrollX, gGame.scrollY);
+}
+
+void RestoreClueBarBand(HWND window)
+{
+    if (SmallMagnification()) {
+        RepaintSmallLayout(window);
+        return;
+    }
+    gGame.bottomPanelHeight = kClueBarBand;
+    const int newHeight = ClientHeight(window) - kClueBarBand;
+    const int scrolled = gGame.scrollY + gGame.viewHeight - newHeight;
+    if (scrolled >= 0)
+        gGame.scrollY = scrolled;
+    gGame.viewHeight = newHeight;
+}

@@ -1,0 +1,71 @@
+// PaintClueBar and the composition of its text.
+#include "clue_bar.h"
+
+#include "game_state.h"
+#include "layout.h"
+#include "play_cursor.h"
+#include "puzzle_text.h"
+
+int ComposeClueBarText(WCHAR* out)
+{
+    out[0] = 0;
+    const ClueEntry* row = CurrentClueRow();
+    if (!row || row->clueIndex < 0 || row->clueIndex >= kMaxClues)
+        return 0;
+    const char* clue = gGame.clueTexts[row->clueIndex];
+    WCHAR text[kClueBarChars];
+    WidenPuzzleText(clue ? clue : "", text, kClueBarChars);
+    // wsprintfW writes at most 1024 characters; the bar keeps the first 259.
+    WCHAR composed[1024];
+    wsprintfW(composed, u"%d%s%s (%d)", row->number, gGame.direction == kAcross ? u" a: " : u" d: ",
+              text, row->length);
+    lstrcpynW(out, composed, kClueBarChars);
+    return lstrlenW(out);
+}
+
+int ClueBarTop(HWND window)
+{
+    RECT client = {};
+    GetClientRect(window, &client);
+    SIPINFO sip = {};
+    sip.cbSize = sizeof sip;
+    if (!SHSipInfo(SPI_GETSIPINFO, 0, &sip, 0))
+        return client.top;
+    const bool panelDown = !(sip.fdwFlags & SIPF_ON);
+    return client.bottom - (panelDown && gGame.keyboardShown ? kKeyboardBand : kClueBarBand);
+}
+
+void PaintClueBar(HWND window)
+{
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    HDC dc = GetDC(window);
+    LOGFONTW logFont = {};
+    logFont.lfHeight = GetDeviceCaps(dc, LOGPIXELSY) / -9;
+    lstrcpynW(logFont.lfFaceName, u"System", LF_FACESIZE);
+    HFONT font = CreateFontIndirectW(&logFont);
+    HPEN pen = CreatePen(PS_SOLID, 1, 0x00FFFFFF);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
+
+    RECT client = {};
+    GetClientRect(window, &client);
+    const int top = ClueBarTop(window);
+    // With the keyboard hidden the bar runs two pixels past the client area's bottom edge.
+    Rectangle(dc, client.left, top, client.right, top + kClueBarHeight);
+    RECT textBox;
+    SetRect(&textBox, client.left + 1, top, client.right - 1, top + kClueBarHeight);
+    SetBkColor(dc, 0x00FFFFFF);
+    WCHAR text[kClueBarChars];
+    if (ComposeClueBarText(text) > 0)
+        DrawTextW(dc, text, -1, &textBox, DT_WORDBREAK);
+
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(font);
+    DeleteObject(pen);
+    EndPaint(window, &paint);
+    ReleaseDC(window, dc);
+}

@@ -1,0 +1,26 @@
+// The drawing objects the display keeps from one call to the next: the off-screen grid image
+// and the two grid fonts. Owned by the main window's lifetime; everything else a painter
+// needs it creates and deletes itself.
+#pragma once
+
+#include "windows.h"
+
+struct DisplayState {
+    HDC backBuffer;      // memory DC holding the grid image; nullptr before the first layout
+    HBITMAP backBitmap;  // the bitmap selected into backBuffer
+    HFONT letterFont;    // "System" bold, cellSize - 2 high; remade by every PaintGrid
+    HFONT numberFont;    // "Arial" for clue numbers; remade with letterFont
+};
+
+extern DisplayState gDisplay;
+
+// Colours of the grid and the keyboard, 0x00BBGGRR.
+constexpr COLORREF kBlack = 0x00000000;
+constexpr COLORREF kWhite = 0x00FFFFFF;
+constexpr COLORREF kInnerEdgeGrey = 0x00C0C0C0;  // inner edge of open squares
+constexpr COLORREF kWordYellow = 0x0002FFFF;     // squares of the current word, pressed keys
+constexpr COLORREF kCursorOrange = 0x007DC8FF;   // the current square
+constexpr COLORREF kRevealRed = 0x000000FF;      // solution letters shown, wrong letters
+
+// Releases the grid fonts (window destruction; the back buffer has DestroyBackBuffer).
+void DestroyGridFonts();

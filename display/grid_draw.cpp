@@ -1,0 +1,183 @@
+// Squares, letters and numbers of the grid image.
+#include "grid_draw.h"
+
+#include "display_state.h"
+#include "game_state.h"
+#include "play_cursor.h"
+
+namespace {
+
+bool NumbersShown()
+{
+    const int magnification = MagnificationIndex(gGame.settings);
+    return gGame.settings.showNumbers && (magnification == kMedium || magnification == kLarge);
+}
+
+// The window's own font fills the fields a grid font does not name.
+LOGFONTW WindowLogFont(HWND window)
+{
+    LOGFONTW font = {};
+    HFONT own = window ? reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)) : nullptr;
+    if (own)
+        GetObjectW(own, sizeof font, &font);
+    return font;
+}
+
+void SetFace(LOGFONTW* font, LPCWSTR face)
+{
+    lstrcpynW(font->lfFaceName, face, LF_FACESIZE);
+}
+
+}  // namespace
+
+int CellLeft(int col)
+{
+    return col * gGame.cellSize + gGame.gridLeft;
+}
+
+int CellTop(int row)
+{
+    return row * gGame.cellSize;
+}
+
+void DrawSquare(HDC dc, int row, int col)
+{
+    const int x0 = CellLeft(col);
+    const int y0 = CellTop(row);
+    Rectangle(dc, x0, y0, x0 + gGame.cellSize + 1, y0 + gGame.cellSize + 1);
+}
+
+void DrawInnerEdge(HDC dc, int row, int col, HPEN grey)
+{
+    const int x0 = CellLeft(col);
+    const int y0 = CellTop(row);
+    const int s = gGame.cellSize;
+    HGDIOBJ previous = SelectObject(dc, grey);
+    // Two-point polylines: the end point is left out, so each edge stops short of the border.
+    const POINT top[2] = {{x0 + 1, y0 + 1}, {x0 + s, y0 + 1}};
+    const POINT left[2] = {{x0 + 1, y0 + 1}, {x0 + 1, y0 + s}};
+    Polyline(dc, top, 2);
+    Polyline(dc, left, 2);
+    SelectObject(dc, previous);
+}
+
+void DrawLetter(HDC dc, int row, int col, char ch)
+{
+    const int x0 = CellLeft(col);
+    const int y0 = CellTop(row);
+    RECT box = {x0, y0, x0 + gGame.cellSize + 1, y0 + gGame.cellSize + 1};
+    WCHAR text[4];
+    wsprintfW(text, u"%C", ch);
+    HGDIOBJ previous = SelectObject(dc, gDisplay.letterFont);
+    DrawTextW(dc, text, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(dc, previous);
+}
+
+void DrawNumber(HDC dc, int row, int col, NumberBox box)
+{
+    const int number = gGame.cells[row * gGame.width + col].number;
+    if (!NumbersShown() || number == 0 || number == -1)
+        return;
+    const int s = gGame.cellSize;
+    const int x0 = CellLeft(col);
+    const int y0 = CellTop(row);
+    RECT rect = {x0 + 1, y0, x0 + s, y0 + s};
+    UINT format = DT_LEFT | DT_TOP;
+    if (box != kNumberInSquare) {
+        // The box reaches half a square into the neighbours, so the number is never cut.
+        rect.right = int((col + 1) * s + gGame.gridLeft + 0.5 * s);
+        rect.bottom = int((row + 1) * s + 0.5 * s);
+        if (box == kNumberSingleLine)
+            format |= DT_SINGLELINE;
+    }
+    WCHAR text[16];
+    wsprintfW(text, u"%d", number);
+    HGDIOBJ previous = SelectObject(dc, gDisplay.numberFont);
+    DrawTextW(dc, text, -1, &rect, format);
+    SelectObject(dc, previous);
+}
+
+void CreateGridFonts(HWND window)
+{
+    LOGFONTW letter = WindowLogFont(window);
+    letter.lfHeight = gGame.cellSize - 2;  // positive: the cell height of the font
+    letter.lfWeight = FW_BOLD;
+    SetFace(&letter, u"System");
+
+    LOGFONTW number = WindowLogFont(window);
+    number.lfHeight = GetDeviceCaps(gDisplay.backBuffer, LOGPIXELSY) / -13;
+    number.lfWeight = 0;
+    SetFace(&number, u"Arial");
+
+    HFONT oldLetter = gDisplay.letterFont;
+    HFONT oldNumber = gDisplay.numberFont;
+    gDisplay.letterFont = CreateFontIndirectW(&letter);
+    gDisplay.numberFont = CreateFontIndirectW(&number);
+    if (oldLetter)
+        DeleteObject(oldLetter);
+    if (oldNumber)
+        DeleteObject(oldNumber);
+}
+
+void EnsureGridFonts(HWND window)
+{
+    if (!gDisplay.letterFont || !gDisplay.numberFont)
+        CreateGridFonts(window);
+}
+
+void DestroyGridFonts()
+{
+    if (gDisplay.letterFont)
+        DeleteObject(gDisplay.letterFont);
+    if (gDisplay.numberFont)
+        DeleteObject(gDisplay.numberFont);
+    gDisplay.letterFont = nullptr;
+    gDisplay.numberFont = nullptr;
+}
+
+void DrawCurrentWord(HDC dc, bool solution)
+{
+    const int cursor = CurrentSquare();
+    if (cursor < 0 || cursor >= gGame.width * gGame.height)
+        return;
+    int first = 0;
+    int last = 0;
+    CurrentWord(&first, &last);
+    const int step = gGame.direction == kAcross ? 1 : gGame.width;
+
+    HPEN pen = CreatePen(PS_SOLID, 1, kBlack);
+    HBRUSH yellow = CreateSolidBrush(kWordYellow);
+    HBRUSH orange = CreateSolidBrush(kCursorOrange);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, yellow);
+    for (int i = first; i <= last; i += step)
+        DrawSquare(dc, i / gGame.width, i % gGame.width);
+    SelectObject(dc, orange);
+    DrawSquare(dc, gGame.cursorRow, gGame.cursorCol);
+
+    if (solution) {
+        // The view of a word: every solution letter in red first, then the numbers in black.
+        const COLORREF oldColour = SetTextColor(dc, kRevealRed);
+        for (int i = first; i <= last; i += step) {
+            if (gGame.solution[i] != '.')
+                DrawLetter(dc, i / gGame.width, i % gGame.width, gGame.solution[i]);
+        }
+        SetTextColor(dc, kBlack);
+        for (int i = first; i <= last; i += step)
+            DrawNumber(dc, i / gGame.width, i % gGame.width, kNumberSingleLine);
+        SetTextColor(dc, oldColour);
+    } else {
+        for (int i = first; i <= last; i += step) {
+            const char entry = gGame.entries[i];
+            // A black current square shows the cursor colour but never a "." as a letter.
+            if (entry != '-' && entry != '.')
+                DrawLetter(dc, i / gGame.width, i % gGame.width, entry);
+            DrawNumber(dc, i / gGame.width, i % gGame.width, kNumberSingleLine);
+        }
+    }
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(pen);
+    DeleteObject(yellow);
+    DeleteObject(orange);
+}

@@ -1,0 +1,33 @@
+// Drawing one square of the grid image: its rectangle, its letter and its clue number, at the
+// geometry every grid painter shares. Internal to display/.
+#pragma once
+
+#include "windows.h"
+
+// Cell (row, col) covers x0 .. x0 + cellSize and y0 .. y0 + cellSize inclusive: neighbours
+// share their one-pixel border line.
+int CellLeft(int col);
+int CellTop(int row);
+
+// The square as a Rectangle with the DC's current pen and brush.
+void DrawSquare(HDC dc, int row, int col);
+// The grey inner edge along the top and the left of an open square.
+void DrawInnerEdge(HDC dc, int row, int col, HPEN grey);
+// One grid byte centred in the square, in the letter font, in the DC's text colour.
+void DrawLetter(HDC dc, int row, int col, char ch);
+// How a clue number is laid out: as the full paint, as the highlight painters, or kept
+// inside the square.
+enum NumberBox { kNumberFullPaint = 0, kNumberSingleLine, kNumberInSquare };
+// The square's clue number at its top-left corner in the number font, when it has one and
+// the magnification and showNumbers ask for numbers.
+void DrawNumber(HDC dc, int row, int col, NumberBox box);
+
+// Makes a new pair of grid fonts for the current cellSize, deleting the previous pair.
+void CreateGridFonts(HWND window);
+// Makes the fonts when no PaintGrid has made them yet.
+void EnsureGridFonts(HWND window);
+
+// Draws the current word's squares yellow and the current square orange, then the letters:
+// the entries, or the solution in red when `solution` is set, and the clue numbers in
+// black. A square in no word in the current direction is highlighted alone.
+void DrawCurrentWord(HDC dc, bool solution);

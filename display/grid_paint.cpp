@@ -1,0 +1,163 @@
+// PaintGrid, PaintWordHighlight, SelectCellAt and the View commands.
+#include "grid_paint.h"
+
+#include <cstring>
+
+#include "clue_bar.h"
+#include "display_state.h"
+#include "game_state.h"
+#include "grid_draw.h"
+#include "keyboard.h"
+#include "layout.h"
+#include "play_cursor.h"
+
+void PaintGrid(HWND window)
+{
+    HDC dc = gDisplay.backBuffer;
+    if (!dc)
+        return;
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    GameState& g = gGame;
+
+    HBRUSH openBrush = CreateSolidBrush(g.settings.backgroundColour);
+    HBRUSH blackBrush = CreateSolidBrush(g.settings.squareColour);
+    HPEN whitePen = CreatePen(PS_SOLID, 1, kWhite);
+    HPEN greyPen = CreatePen(PS_SOLID, 1, kInnerEdgeGrey);
+    HPEN blackPen = CreatePen(PS_SOLID, 1, kBlack);
+
+    HGDIOBJ oldPen = SelectObject(dc, whitePen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    Rectangle(dc, 0, 0, g.bufferWidth, g.bufferHeight);
+    SelectObject(dc, blackPen);
+    DeleteObject(whitePen);
+
+    CreateGridFonts(window);
+    HGDIOBJ oldFont = SelectObject(dc, gDisplay.letterFont);
+    SetBkColor(dc, g.settings.backgroundColour);
+    SetBkMode(dc, TRANSPARENT);
+
+    const bool solution = g.showSolution != 0;
+    const int n = g.width * g.height;
+    char letters[kMaxCells];
+    std::memcpy(letters, solution ? g.solution : g.entries, size_t(n > 0 ? n : 0));
+    const COLORREF oldColour = solution ? SetTextColor(dc, kRevealRed) : GetTextColor(dc);
+
+    for (int r = 0; r < g.height; ++r) {
+        for (int c = 0; c < g.width; ++c) {
+            const char ch = letters[r * g.width + c];
+            if (ch == '.') {
+                SelectObject(dc, blackBrush);
+                DrawSquare(dc, r, c);
+                continue;
+            }
+            SelectObject(dc, openBrush);
+            DrawSquare(dc, r, c);
+            DrawInnerEdge(dc, r, c, greyPen);
+            if (solution)
+                SetTextColor(dc, kRevealRed);
+            if (ch != '-')
+                DrawLetter(dc, r, c, ch);
+            if (solution)
+                SetTextColor(dc, kBlack);  // numbers stay black over the solution
+            DrawNumber(dc, r, c, kNumberFullPaint);
+        }
+    }
+
+    if (solution) {
+        SetTextColor(dc, oldColour);
+        g.showSolution = 0;
+    }
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldFont);
+    DeleteObject(greyPen);
+    DeleteObject(blackPen);
+    DeleteObject(openBrush);
+    DeleteObject(blackBrush);
+    EndPaint(window, &paint);
+}
+
+void PaintWordHighlight(HWND window)
+{
+    if (!gDisplay.backBuffer)
+        return;
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    EnsureGridFonts(window);
+    SetBkMode(gDisplay.backBuffer, TRANSPARENT);
+    DrawCurrentWord(gDisplay.backBuffer, false);
+    EndPaint(window, &paint);
+}
+
+void SelectCellAt(HWND window, int x, int y)
+{
+    int row = 0;
+    int col = 0;
+    if (!HitTestCell(x, y, &row, &col))
+        return;
+    PaintGrid(window);
+    if (ApplyCellTap(row, col))
+        PaintWordHighlight(window);
+    PaintClueBar(window);
+}
+
+namespace {
+
+// What every View command does after drawing: the clue bar, the keyboard, the screen.
+void FinishView(HWND window)
+{
+    PaintClueBar(window);
+    if (gGame.keyboardShown)
+        PaintKeyboardImage(window);
+    PresentView(window, gGame.viewWidth, gGame.viewHeight, gGame.scrollX, gGame.scrollY);
+}
+
+}  // namespace
+
+void ViewLetter(HWND window)
+{
+    PaintGrid(window);
+    HDC dc = gDisplay.backBuffer;
+    const int square = CurrentSquare();
+    if (dc && square >= 0 && square < gGame.width * gGame.height) {
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        HPEN pen = CreatePen(PS_SOLID, 1, kBlack);
+        HBRUSH orange = CreateSolidBrush(kCursorOrange);
+        HGDIOBJ oldPen = SelectObject(dc, pen);
+        HGDIOBJ oldBrush = SelectObject(dc, orange);
+        DrawSquare(dc, gGame.cursorRow, gGame.cursorCol);
+        const COLORREF oldColour = SetTextColor(dc, kRevealRed);
+        if (gGame.solution[square] != '.')
+            DrawLetter(dc, gGame.cursorRow, gGame.cursorCol, gGame.solution[square]);
+        SetTextColor(dc, kBlack);
+        DrawNumber(dc, gGame.cursorRow, gGame.cursorCol, kNumberInSquare);
+        SetTextColor(dc, oldColour);
+        SelectObject(dc, oldPen);
+        SelectObject(dc, oldBrush);
+        DeleteObject(pen);
+        DeleteObject(orange);
+        EndPaint(window, &paint);
+    }
+    FinishView(window);
+}
+
+void ViewWord(HWND window)
+{
+    PaintGrid(window);
+    if (gDisplay.backBuffer) {
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        DrawCurrentWord(gDisplay.backBuffer, true);
+        EndPaint(window, &paint);
+    }
+    FinishView(window);
+}
+
+void ViewPuzzle(HWND window)
+{
+    gGame.showSolution = 1;
+    PaintGrid(window);
+    FinishView(window);
+}

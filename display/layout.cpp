@@ -1,0 +1,153 @@
+// Layout, back buffer, presenting and dragging of the grid view.
+#include "layout.h"
+
+#include <algorithm>
+
+#include "display_state.h"
+#include "game_state.h"
+
+DisplayState gDisplay;
+
+namespace {
+
+int CurrentMagnification()
+{
+    return MagnificationIndex(gGame.settings);
+}
+
+int GridPixelWidth()
+{
+    return gGame.width * gGame.cellSize;
+}
+
+int GridPixelHeight()
+{
+    return gGame.height * gGame.cellSize;
+}
+
+// Accepts a drag step on one axis when the new offset stays inside 0..limit.
+int DragAxis(int offset, int delta, int limit)
+{
+    const int moved = offset - delta;  // the picture follows the pen
+    return moved >= 0 && moved <= limit ? moved : offset;
+}
+
+}  // namespace
+
+void CreateBackBuffer(HWND window, int width, int height)
+{
+    HDC windowDC = GetDC(window);
+    gDisplay.backBuffer = CreateCompatibleDC(windowDC);
+    gDisplay.backBitmap = CreateCompatibleBitmap(windowDC, width, height);
+    SelectObject(gDisplay.backBuffer, gDisplay.backBitmap);
+    PatBlt(gDisplay.backBuffer, 0, 0, width, height, WHITENESS);
+    ReleaseDC(window, windowDC);
+}
+
+void DestroyBackBuffer()
+{
+    if (gDisplay.backBuffer)
+        DeleteDC(gDisplay.backBuffer);
+    if (gDisplay.backBitmap)
+        DeleteObject(gDisplay.backBitmap);
+    gDisplay.backBuffer = nullptr;
+    gDisplay.backBitmap = nullptr;
+}
+
+void PresentView(HWND window, int width, int height, int srcX, int srcY)
+{
+    if (!gDisplay.backBuffer)
+        return;
+    HDC windowDC = GetDC(window);
+    BitBlt(windowDC, 0, 0, width, height, gDisplay.backBuffer, srcX, srcY, SRCCOPY);
+    ReleaseDC(window, windowDC);
+}
+
+void LayoutView(int clientWidth, int clientHeight)
+{
+    GameState& g = gGame;
+    g.viewWidth = clientWidth;
+    g.viewHeight = clientHeight - g.bottomPanelHeight;
+    const int rows = std::max(g.height, 1);
+    const int cols = std::max(g.width, 1);
+    switch (CurrentMagnification()) {
+    case kMedium: g.cellSize = kMediumCell; break;
+    case kLarge: g.cellSize = kLargeCell; break;
+    default:
+        // Small shows the whole grid: it fits the view in both directions, since it never
+        // scrolls.
+        g.cellSize = std::max(1, std::min(g.viewHeight / rows, g.viewWidth / cols));
+        break;
+    }
+    g.gridLeft = 0;
+    if (GridPixelWidth() <= g.viewWidth)
+        g.gridLeft = (g.viewWidth - GridPixelWidth()) / 2;
+
+    // Medium and Large keep the whole grid in the image whenever it does not fit the view,
+    // so every square can be scrolled to; the image is never smaller than the client area,
+    // so presenting the view never reads outside it.
+    const bool wider = GridPixelWidth() > g.viewWidth;
+    const bool taller = GridPixelHeight() > g.viewHeight;
+    if (CurrentMagnification() != kSmall && (wider || taller)) {
+        g.bufferWidth = std::max(GridPixelWidth() + 1 + g.gridLeft, g.viewWidth);
+        g.bufferHeight = std::max(GridPixelHeight() + 1, clientHeight);
+    } else {
+        g.bufferWidth = g.viewWidth;
+        g.bufferHeight = clientHeight;
+    }
+}
+
+void ComputeLayout(HWND window)
+{
+    DestroyBackBuffer();
+    gGame.scrollX = 0;
+    gGame.scrollY = 0;
+    RECT client = {};
+    GetClientRect(window, &client);
+    SIPINFO sip = {};
+    sip.cbSize = sizeof sip;
+    if (SHSipInfo(SPI_GETSIPINFO, 0, &sip, 0)) {
+        if (sip.fdwFlags & SIPF_ON)
+            gGame.bottomPanelHeight = kClueBarBand;
+        else
+            gGame.bottomPanelHeight = gGame.keyboardShown ? kKeyboardBand : kClueBarBand;
+    }
+    LayoutView(client.right - client.left, client.bottom - client.top);
+    CreateBackBuffer(window, gGame.bufferWidth, gGame.bufferHeight);
+}
+
+int MaxScrollX()
+{
+    const int grid = gGame.gridLeft + GridPixelWidth() + 1;
+    return GridPixelWidth() > gGame.viewWidth ? std::max(0, grid - gGame.viewWidth) : 0;
+}
+
+int MaxScrollY()
+{
+    const int grid = GridPixelHeight() + 1;
+    return GridPixelHeight() > gGame.viewHeight ? std::max(0, grid - gGame.viewHeight) : 0;
+}
+
+void DragScroll(HWND window)
+{
+    GameState& g = gGame;
+    const int magnification = CurrentMagnification();
+    if (magnification != kMedium && magnification != kLarge)
+        return;
+    g.scrollX = DragAxis(g.scrollX, g.penX - g.penPrevX, MaxScrollX());
+    g.scrollY = DragAxis(g.scrollY, g.penY - g.penPrevY, MaxScrollY());
+    g.penPrevX = g.penX;
+    g.penPrevY = g.penY;
+    PresentView(window, g.viewWidth, g.viewHeight, g.scrollX, g.scrollY);
+}
+
+bool HitTestCell(int x, int y, int* row, int* col)
+{
+    if (gGame.cellSize <= 0)
+        return false;
+    // Truncating division, as the device does: a point a little left of or above the grid
+    // still maps to column or row 0.
+    *col = (x + gGame.scrollX - gGame.gridLeft) / gGame.cellSize;
+    *row = (y + gGame.scrollY) / gGame.cellSize;
+    return *row >= 0 && *row < gGame.height && *col >= 0 && *col < gGame.width;
+}

@@ -1,0 +1,40 @@
+// The grid view: layout by magnification, the off-screen grid image, its copy to the screen,
+// scrolling by dragging and the mapping between window points and squares. The grid is only
+// ever drawn into the image; the screen sees it through PresentView.
+#pragma once
+
+#include "windows.h"
+
+constexpr int kClueBarBand = 20;   // bottom band with the clue bar alone
+constexpr int kKeyboardBand = 65;  // clue bar and on-screen keyboard
+constexpr int kMediumCell = 20;
+constexpr int kLargeCell = 24;
+
+// Makes the grid image: a memory DC with a width x height bitmap compatible with the
+// window's DC, filled white. The previous image must have been destroyed.
+void CreateBackBuffer(HWND window, int width, int height);
+// Deletes the grid image (nothing when there is none).
+void DestroyBackBuffer();
+
+// Copies width x height pixels of the grid image from (srcX, srcY) to the window at (0, 0).
+void PresentView(HWND window, int width, int height, int srcX, int srcY);
+
+// Recomputes the layout from the client rectangle, the input panel, the keyboard and the
+// magnification, resets the scroll offsets and makes a new, white grid image.
+void ComputeLayout(HWND window);
+
+// The view fields of a layout for a client area of clientWidth x clientHeight with
+// bottomPanelHeight already set; no drawing objects. ComputeLayout's arithmetic.
+void LayoutView(int clientWidth, int clientHeight);
+
+// Moves the view by the stylus movement since penPrevX / penPrevY (the picture follows the
+// pen) along each direction in which the grid is larger than the view, and presents it. A
+// step that would pass the grid's edge is dropped whole for that direction.
+void DragScroll(HWND window);
+
+// The square under window point (x, y) of the grid view; false when it names none.
+bool HitTestCell(int x, int y, int* row, int* col);
+
+// The farthest the view may be dragged: 0 in a direction in which the grid fits the view.
+int MaxScrollX();
+int MaxScrollY();

@@ -1,0 +1,20 @@
+// Letters, Backspace and the view that follows the cursor, with their repaints: the play
+// engine's moves composed with the grid painters in the order the screen expects.
+#pragma once
+
+#include "windows.h"
+
+// A letter 'A'..'Z' or Backspace (8) at the current square. A letter: stored, then
+// AdvanceCursor. Backspace: the square is emptied, the grid repainted, the cursor steps back
+// inside the word and the highlight is repainted (the clue bar is not). Ends with
+// PresentView in every case, also on a black square where nothing else happens. Never
+// scrolls.
+void EnterKey(HWND window, int key);
+
+// The cursor step after a letter, between a full paint of the grid and the repaint of the
+// highlight and the clue bar.
+void AdvanceCursor(HWND window);
+
+// Moves the scroll offsets so the current word can be seen and presents the view when they
+// changed.
+void ScrollWordIntoView(HWND window);

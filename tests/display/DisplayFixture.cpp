@@ -1,0 +1,234 @@
+// The display tests' window, puzzle and probes.
+#include "DisplayFixture.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "PuzzleImage.h"
+#include "automation.h"
+#include "display_state.h"
+#include "grid_draw.h"
+#include "layout.h"
+#include "resources.h"
+
+namespace {
+
+// A 24-bit BMP file of `width` x `height` pixels, all `colour`.
+std::vector<unsigned char> SolidBmp(int width, int height, COLORREF colour)
+{
+    const int rowBytes = (width * 3 + 3) & ~3;
+    const int pixelBytes = rowBytes * height;
+    std::vector<unsigned char> bmp(54 + size_t(pixelBytes), 0);
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int k = 0; k < 4; ++k)
+            bmp[at + size_t(k)] = (unsigned char)(v >> (8 * k));
+    };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    put32(2, uint32_t(bmp.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, uint32_t(width));
+    put32(22, uint32_t(height));
+    bmp[26] = 1;   // planes
+    bmp[28] = 24;  // bits per pixel
+    put32(34, uint32_t(pixelBytes));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            unsigned char* p = &bmp[54 + size_t(y * rowBytes + x * 3)];
+            p[0] = GetBValue(colour);
+            p[1] = GetGValue(colour);
+            p[2] = GetRValue(colour);
+        }
+    }
+    return bmp;
+}
+
+void RegisterKeyboardPicture()
+{
+    static const std::vector<unsigned char> picture = SolidBmp(240, 44, kPictureGrey);
+    static const ResourceEntry entries[] = {
+        {RT_BITMAP, 138, picture.data(), DWORD(picture.size())},
+    };
+    static const ResourceModule module = {u"\\Program Files\\Crossword\\Crossword.exe", entries, 1};
+    RegisterResourceModule(&module);
+}
+
+LRESULT CALLBACK PlainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+const std::vector<std::string> kFiveByFive = {"ABC.D", "E.FGH", "IJKLM", "N.O.P", "QRS.T"};
+
+std::vector<std::string> OpenGrid(int width, int height)
+{
+    return std::vector<std::string>(size_t(height), std::string(size_t(width), 'A'));
+}
+
+void PrintTo(const Colour& c, std::ostream* os)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(c.value), GetGValue(c.value),
+                  GetBValue(c.value));
+    *os << text;
+}
+
+void PrintTo(const RECT& r, std::ostream* os)
+{
+    *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
+
+void DisplayTest::SetUp()
+{
+    AutomationResetDevice();
+    ResetGameState();
+    gDisplay = {};
+    RegisterKeyboardPicture();
+    // Every test starts with the input panel down, whatever the previous test left.
+    SHSipPreference(nullptr, SIP_FORCEDOWN);
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = PlainWindowProc;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = u"DisplayTest";
+    ASSERT_NE(RegisterClassW(&wc), 0);
+    window = CreateWindowExW(0, u"DisplayTest", u"Crossword", WS_VISIBLE, CW_USEDEFAULT,
+                             CW_USEDEFAULT, 240, 268, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    RECT client = {};
+    GetClientRect(window, &client);
+    ASSERT_EQ(client.right, 240);
+    ASSERT_EQ(client.bottom, 268);
+    origin = {0, 0};
+    ClientToScreen(window, &origin);
+}
+
+void DisplayTest::TearDown()
+{
+    DestroyBackBuffer();
+    DestroyGridFonts();
+    if (window)
+        DestroyWindow(window);
+}
+
+void DisplayTest::Load(const std::vector<std::string>& rows, const std::vector<std::string>& clues,
+                       const std::string& version)
+{
+    PuzzleImage image = MakePuzzle(rows);
+    image.version = version;
+    if (clues.empty())
+        AddClues(&image);
+    else
+        image.clues = clues;
+    ASSERT_TRUE(LoadAndParse(Bytes(image)));
+}
+
+void DisplayTest::Layout(int magnification)
+{
+    SetMagnification(&gGame.settings, magnification);
+    ComputeLayout(window);
+}
+
+Colour DisplayTest::Screen(int x, int y) const
+{
+    return {AutomationScreenPixel(origin.x + x, origin.y + y)};
+}
+
+Colour DisplayTest::Buffer(int x, int y)
+{
+    return {GetPixel(gDisplay.backBuffer, x, y)};
+}
+
+namespace {
+
+template <typename Read, typename Ink> RECT InkWhere(const RECT& area, Read read, Ink ink)
+{
+    RECT box = {0, 0, 0, 0};
+    bool any = false;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (!ink(read(x, y)))
+                continue;
+            if (!any)
+                box = {x, y, x + 1, y + 1};
+            box.left = std::min<LONG>(box.left, x);
+            box.top = std::min<LONG>(box.top, y);
+            box.right = std::max<LONG>(box.right, x + 1);
+            box.bottom = std::max<LONG>(box.bottom, y + 1);
+            any = true;
+        }
+    }
+    return box;
+}
+
+COLORREF ReadBuffer(int x, int y)
+{
+    return GetPixel(gDisplay.backBuffer, x, y);
+}
+
+}  // namespace
+
+bool IsDark(COLORREF c)
+{
+    return GetRValue(c) < 0x70 && GetGValue(c) < 0x70 && GetBValue(c) < 0x70;
+}
+
+bool IsReddish(COLORREF c)
+{
+    return GetRValue(c) >= 0xA0 && GetGValue(c) < 0x90 && GetBValue(c) < 0x70;
+}
+
+RECT DisplayTest::BufferInk(const RECT& area, COLORREF colour)
+{
+    return InkWhere(area, ReadBuffer, [colour](COLORREF c) { return c == colour; });
+}
+
+RECT DisplayTest::BufferInkWhere(const RECT& area, bool (*ink)(COLORREF))
+{
+    return InkWhere(area, ReadBuffer, ink);
+}
+
+RECT DisplayTest::ScreenInk(const RECT& area, COLORREF colour) const
+{
+    return InkWhere(
+        area, [this](int x, int y) { return Screen(x, y).value; },
+        [colour](COLORREF c) { return c == colour; });
+}
+
+RECT DisplayTest::ScreenInkWhere(const RECT& area, bool (*ink)(COLORREF)) const
+{
+    return InkWhere(
+        area, [this](int x, int y) { return Screen(x, y).value; }, ink);
+}
+
+POINT DisplayTest::CellCentre(int row, int col)
+{
+    return {CellLeft(col) + gGame.cellSize / 2, CellTop(row) + gGame.cellSize / 2};
+}
+
+RECT DisplayTest::CellInside(int row, int col)
+{
+    return {CellLeft(col) + 1, CellTop(row) + 1, CellLeft(col) + gGame.cellSize,
+            CellTop(row) + gGame.cellSize};
+}
+
+void DisplayTest::FillClient(COLORREF colour) const
+{
+    HDC dc = GetDC(window);
+    HBRUSH brush = CreateSolidBrush(colour);
+    RECT client = {};
+    GetClientRect(window, &client);
+    FillRect(dc, &client, brush);
+    DeleteObject(brush);
+    ReleaseDC(window, dc);
+}
+
+void DisplayTest::At(int row, int col, int direction)
+{
+    gGame.cursorRow = row;
+    gGame.cursorCol = col;
+    gGame.direction = direction;
+}
