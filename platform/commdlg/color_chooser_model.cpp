@@ -76,8 +76,8 @@ ColorChooserLayout LayoutColorChooser(int width, int top)
         l.swatches[kCustomSwatchBase + i] = SwatchRect(left, y, i);
     }
     y += 2 * (kSwatchSize + kSwatchGap);
-    l.preview = {left, y, left + 60, y + 22};
-    l.addButton = {left + 68, y, left + gridWidth, y + 22};
+    l.preview = {left, y, left + 40, y + 22};
+    l.addButton = {left + 48, y, left + gridWidth, y + 22};
     y += 22 + kMargin;
     const int buttonWidth = 64;
     l.okButton = {width / 2 - 4 - buttonWidth, y, width / 2 - 4, y + 22};

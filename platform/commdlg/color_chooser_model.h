@@ -15,7 +15,7 @@ extern const COLORREF kBasicColours[kBasicColourCount];
 struct ColorChooserData {
     COLORREF current;                     // the colour OK would return
     COLORREF custom[kCustomColourCount];  // copy of the request's custom colours
-    int nextCustom;                       // slot "Add to Custom Colors" fills next
+    int nextCustom;                       // slot "Add Custom Color" fills next
 };
 
 // Where a swatch index lies: 0..47 basic, 48..63 custom.
@@ -26,7 +26,7 @@ struct ColorChooserLayout {
     RECT basicLabel;              // "Basic colors:"
     RECT customLabel;             // "Custom colors:"
     RECT preview;                 // the colour being chosen
-    RECT addButton;               // "Add to Custom Colors"
+    RECT addButton;               // "Add Custom Color"
     RECT okButton;                // OK
     RECT cancelButton;            // Cancel
 };
@@ -36,7 +36,8 @@ struct ColorChooserLayout {
 ColorChooserData ColorChooserStart(COLORREF initial, bool useInitial, const COLORREF* custom);
 // The swatch colour of an index (basic or custom).
 COLORREF SwatchColour(const ColorChooserData* cc, int swatch);
-// Puts the current colour into the next custom slot (cycling) and returns the slot.
+// "Add Custom Color": puts the current colour into the next custom slot (cycling) and
+// returns the slot.
 int ColorChooserAddCustom(ColorChooserData* cc);
 // The layout for a client area `width` pixels wide starting at `top`.
 ColorChooserLayout LayoutColorChooser(int width, int top);

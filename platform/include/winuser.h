@@ -479,3 +479,280 @@ DWORD WINAPI CheckMenuItem(HMENU menu, UINT item, UINT check);
 BOOL WINAPI EnableMenuItem(HMENU menu, UINT item, UINT enable);
 HMENU WINAPI LoadMenuW(HINSTANCE instance, LPCWSTR name);
 BOOL WINAPI TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, LPTPMPARAMS params);
+
+// ---- Dialogs and controls ---------------------------------------------------------------------
+// (platform/dialogs and platform/controls implement this section)
+
+typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
+
+#define WM_NEXTDLGCTL     0x0028
+#define WM_SETFONT        0x0030  // wParam: HFONT (null: the system font), LOWORD(lParam): redraw
+#define WM_GETFONT        0x0031
+#define WM_CTLCOLORMSGBOX 0x0132
+
+// The header of every WM_NOTIFY (lParam points at it, or at a record that starts with it).
+typedef struct tagNMHDR {
+    HWND hwndFrom;    // the control
+    UINT_PTR idFrom;  // its id
+    UINT code;        // the notification, e.g. TCN_SELCHANGE
+} NMHDR, *LPNMHDR;
+
+// Dialog styles.
+#define DS_ABSALIGN      0x0001L
+#define DS_SYSMODAL      0x0002L
+#define DS_3DLOOK        0x0004L
+#define DS_LOCALEDIT     0x0020L
+#define DS_SETFONT       0x0040L
+#define DS_MODALFRAME    0x0080L
+#define DS_SETFOREGROUND 0x0200L
+#define DS_CONTROL       0x0400L
+#define DS_CENTER        0x0800L
+
+#define DM_GETDEFID (WM_USER + 0)  // result: MAKELONG(id, DC_HASDEFID)
+#define DM_SETDEFID (WM_USER + 1)
+#define DC_HASDEFID 0x534B
+
+// WM_GETDLGCODE answers: which keys a control keeps for itself.
+#define DLGC_WANTARROWS      0x0001
+#define DLGC_WANTTAB         0x0002
+#define DLGC_WANTALLKEYS     0x0004
+#define DLGC_WANTMESSAGE     0x0004
+#define DLGC_HASSETSEL       0x0008
+#define DLGC_DEFPUSHBUTTON   0x0010
+#define DLGC_UNDEFPUSHBUTTON 0x0020
+#define DLGC_RADIOBUTTON     0x0040
+#define DLGC_WANTCHARS       0x0080
+#define DLGC_STATIC          0x0100
+#define DLGC_BUTTON          0x2000
+
+// Predefined control classes, by name or by the atom a template may give instead.
+#define WC_BUTTONW  u"Button"
+#define WC_EDITW    u"Edit"
+#define WC_STATICW  u"Static"
+#define WC_LISTBOXW u"ListBox"
+#define MAKEINTATOM(i) ((LPWSTR)((ULONG_PTR)((WORD)(i))))
+#define DLG_ATOM_BUTTON  MAKEINTATOM(0x0080)
+#define DLG_ATOM_EDIT    MAKEINTATOM(0x0081)
+#define DLG_ATOM_STATIC  MAKEINTATOM(0x0082)
+#define DLG_ATOM_LISTBOX MAKEINTATOM(0x0083)
+
+// A dialog resource (RT_DIALOG) as a program's constant table. The leading fields are those
+// of the device's binary record, in its order; the variable-length parts it appends (title,
+// font, items with class and text) are pointers here.
+// As in a resource script, every item is created WS_CHILD | WS_VISIBLE.
+typedef struct {
+    DWORD style;            // control style: WS_* | BS_* / SS_* / ES_* / LBS_* / TCS_*
+    DWORD dwExtendedStyle;  // WS_EX_*
+    short x;                // position and size in dialog units
+    short y;
+    short cx;
+    short cy;
+    WORD id;                // control id
+    LPCWSTR windowClass;    // class name, or one of the DLG_ATOM_* values
+    LPCWSTR title;          // text; for SS_BITMAP a MAKEINTRESOURCEW bitmap id or "#id"
+} DLGITEMTEMPLATEW;
+
+typedef struct {
+    DWORD style;                     // WS_* | DS_*
+    DWORD dwExtendedStyle;           // WS_EX_*
+    WORD cdit;                       // number of items
+    short x;                         // position and size in dialog units
+    short y;
+    short cx;
+    short cy;
+    LPCWSTR title;                   // caption (shown in the navigation bar)
+    WORD pointSize;                  // template font size (DS_SETFONT); 0 means 8
+    LPCWSTR typeface;                // template font face ("MS Sans Serif", "System", ...)
+    const DLGITEMTEMPLATEW* items;   // cdit items, in tab order
+} DLGTEMPLATEW;
+typedef const DLGTEMPLATEW* LPCDLGTEMPLATEW;
+typedef DLGTEMPLATEW DLGTEMPLATE;
+typedef LPCDLGTEMPLATEW LPCDLGTEMPLATE;
+
+// Runs a modal dialog: the owner is disabled, a nested message loop runs until EndDialog,
+// the owner is enabled and activated again. Returns EndDialog's result, -1 on failure.
+INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialog, HWND owner,
+                                       DLGPROC proc, LPARAM param);
+INT_PTR WINAPI DialogBoxParamW(HINSTANCE instance, LPCWSTR name, HWND owner, DLGPROC proc,
+                               LPARAM param);
+#define DialogBoxIndirectParam DialogBoxIndirectParamW
+#define DialogBoxParam         DialogBoxParamW
+#define DialogBoxIndirect(i, t, o, p) DialogBoxIndirectParamW(i, t, o, p, 0)
+// A modeless dialog; the caller's loop should pass messages through IsDialogMessageW.
+HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialog, HWND owner,
+                                       DLGPROC proc, LPARAM param);
+#define CreateDialogIndirectParam CreateDialogIndirectParamW
+BOOL WINAPI EndDialog(HWND dialog, INT_PTR result);
+LRESULT WINAPI DefDlgProcW(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// Keyboard navigation of a dialog (Tab, arrows in radio groups, Enter, Escape); TRUE when
+// the message was used.
+BOOL WINAPI IsDialogMessageW(HWND dialog, LPMSG msg);
+#define IsDialogMessage IsDialogMessageW
+BOOL WINAPI MapDialogRect(HWND dialog, LPRECT rect);
+LONG WINAPI GetDialogBaseUnits(void);
+HWND WINAPI GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
+HWND WINAPI GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
+
+LRESULT WINAPI SendDlgItemMessageW(HWND dialog, int id, UINT msg, WPARAM wParam, LPARAM lParam);
+BOOL WINAPI SetDlgItemTextW(HWND dialog, int id, LPCWSTR text);
+UINT WINAPI GetDlgItemTextW(HWND dialog, int id, LPWSTR buffer, int bufferChars);
+BOOL WINAPI SetDlgItemInt(HWND dialog, int id, UINT value, BOOL isSigned);
+UINT WINAPI GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned);
+BOOL WINAPI CheckDlgButton(HWND dialog, int id, UINT check);
+UINT WINAPI IsDlgButtonChecked(HWND dialog, int id);
+BOOL WINAPI CheckRadioButton(HWND dialog, int first, int last, int check);
+#define SendDlgItemMessage SendDlgItemMessageW
+#define SetDlgItemText     SetDlgItemTextW
+#define GetDlgItemText     GetDlgItemTextW
+
+// Buttons.
+#define BS_PUSHBUTTON      0x00000000L
+#define BS_DEFPUSHBUTTON   0x00000001L
+#define BS_CHECKBOX        0x00000002L
+#define BS_AUTOCHECKBOX    0x00000003L
+#define BS_RADIOBUTTON     0x00000004L
+#define BS_3STATE          0x00000005L
+#define BS_AUTO3STATE      0x00000006L
+#define BS_GROUPBOX        0x00000007L
+#define BS_AUTORADIOBUTTON 0x00000009L
+#define BS_OWNERDRAW       0x0000000BL
+#define BS_TYPEMASK        0x0000000FL
+#define BS_LEFTTEXT        0x00000020L
+#define BS_LEFT            0x00000100L
+#define BS_RIGHT           0x00000200L
+#define BS_CENTER          0x00000300L
+#define BS_NOTIFY          0x00004000L
+#define BS_FLAT            0x00008000L
+
+#define BM_GETCHECK 0x00F0
+#define BM_SETCHECK 0x00F1
+#define BM_GETSTATE 0x00F2
+#define BM_SETSTATE 0x00F3
+#define BM_SETSTYLE 0x00F4
+#define BM_CLICK    0x00F5
+
+#define BST_UNCHECKED     0x0000
+#define BST_CHECKED       0x0001
+#define BST_INDETERMINATE 0x0002
+#define BST_PUSHED        0x0004
+#define BST_FOCUS         0x0008
+
+#define BN_CLICKED   0
+#define BN_SETFOCUS  6
+#define BN_KILLFOCUS 7
+
+// Static controls.
+#define SS_LEFT           0x00000000L
+#define SS_CENTER         0x00000001L
+#define SS_RIGHT          0x00000002L
+#define SS_ICON           0x00000003L
+#define SS_LEFTNOWORDWRAP 0x0000000CL
+#define SS_BITMAP         0x0000000EL
+#define SS_TYPEMASK       0x0000001FL
+#define SS_NOPREFIX       0x00000080L
+#define SS_NOTIFY         0x00000100L
+#define SS_CENTERIMAGE    0x00000200L
+
+#define STM_SETIMAGE 0x0172  // wParam IMAGE_BITMAP, lParam HBITMAP; result: the previous one
+#define STM_GETIMAGE 0x0173
+#define IMAGE_BITMAP 0
+
+#define STN_CLICKED 0
+#define STN_DBLCLK  1
+
+// Single-line edits.
+#define ES_LEFT        0x0000L
+#define ES_CENTER      0x0001L
+#define ES_RIGHT       0x0002L
+#define ES_MULTILINE   0x0004L
+#define ES_UPPERCASE   0x0008L
+#define ES_LOWERCASE   0x0010L
+#define ES_PASSWORD    0x0020L
+#define ES_AUTOVSCROLL 0x0040L
+#define ES_AUTOHSCROLL 0x0080L
+#define ES_NOHIDESEL   0x0100L
+#define ES_READONLY    0x0800L
+#define ES_WANTRETURN  0x1000L
+#define ES_NUMBER      0x2000L
+
+#define EM_GETSEL       0x00B0  // wParam, lParam: DWORD* start / end; result MAKELONG(start, end)
+#define EM_SETSEL       0x00B1
+#define EM_GETMODIFY    0x00B8
+#define EM_SETMODIFY    0x00B9
+#define EM_REPLACESEL   0x00C2
+#define EM_LIMITTEXT    0x00C5
+#define EM_SETLIMITTEXT EM_LIMITTEXT
+#define EM_SETREADONLY  0x00CF
+#define EM_GETLIMITTEXT 0x00D5
+
+#define EN_SETFOCUS  0x0100
+#define EN_KILLFOCUS 0x0200
+#define EN_CHANGE    0x0300
+#define EN_UPDATE    0x0400
+#define EN_MAXTEXT   0x0501
+
+// List boxes.
+#define LBS_NOTIFY            0x0001L
+#define LBS_SORT              0x0002L
+#define LBS_NOREDRAW          0x0004L
+#define LBS_MULTIPLESEL       0x0008L
+#define LBS_HASSTRINGS        0x0040L
+#define LBS_USETABSTOPS       0x0080L
+#define LBS_NOINTEGRALHEIGHT  0x0100L
+#define LBS_WANTKEYBOARDINPUT 0x0400L
+#define LBS_DISABLENOSCROLL   0x1000L
+#define LBS_STANDARD          (LBS_NOTIFY | LBS_SORT | WS_VSCROLL | WS_BORDER)
+
+#define LB_ADDSTRING           0x0180
+#define LB_INSERTSTRING        0x0181
+#define LB_DELETESTRING        0x0182
+#define LB_RESETCONTENT        0x0184
+#define LB_SETCURSEL           0x0186
+#define LB_GETCURSEL           0x0188
+#define LB_GETTEXT             0x0189
+#define LB_GETTEXTLEN          0x018A
+#define LB_GETCOUNT            0x018B
+#define LB_SELECTSTRING        0x018C
+#define LB_GETTOPINDEX         0x018E
+#define LB_FINDSTRING          0x018F
+#define LB_GETHORIZONTALEXTENT 0x0193
+#define LB_SETHORIZONTALEXTENT 0x0194
+#define LB_SETTOPINDEX         0x0197
+#define LB_GETITEMRECT         0x0198
+#define LB_GETITEMDATA         0x0199
+#define LB_SETITEMDATA         0x019A
+#define LB_SETITEMHEIGHT       0x01A0
+#define LB_GETITEMHEIGHT       0x01A1
+#define LB_FINDSTRINGEXACT     0x01A2
+#define LB_INITSTORAGE         0x01A8
+#define LB_ITEMFROMPOINT       0x01A9
+
+#define LB_OKAY     0
+#define LB_ERR      (-1)
+#define LB_ERRSPACE (-2)
+
+#define LBN_ERRSPACE  (-2)
+#define LBN_SELCHANGE 1
+#define LBN_DBLCLK    2
+#define LBN_SELCANCEL 3
+#define LBN_SETFOCUS  4
+#define LBN_KILLFOCUS 5
+
+// Scroll bar parts, for WM_HSCROLL / WM_VSCROLL.
+#define SB_LINEUP        0
+#define SB_LINELEFT      0
+#define SB_LINEDOWN      1
+#define SB_LINERIGHT     1
+#define SB_PAGEUP        2
+#define SB_PAGELEFT      2
+#define SB_PAGEDOWN      3
+#define SB_PAGERIGHT     3
+#define SB_THUMBPOSITION 4
+#define SB_THUMBTRACK    5
+#define SB_TOP           6
+#define SB_LEFT          6
+#define SB_BOTTOM        7
+#define SB_RIGHT         7
+#define SB_ENDSCROLL     8
+
+// ---- End of dialogs and controls

@@ -1,0 +1,99 @@
+// Shows the open, save and colour dialogs one after another in whatever backend the device
+// picks (the SDL window under Xvfb for scripts/dialog_screenshots.sh), so each can be
+// captured. A dialog stays up until the file named by the first argument appears; the
+// program then removes it and goes on to the next dialog.
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
+#include "device_main.h"
+#include "windows.h"
+
+namespace {
+
+std::string gNextFile;
+
+// Polls for the "next" file and cancels the dialog in front when it appears.
+void CALLBACK WatchForNext(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (access(gNextFile.c_str(), F_OK) != 0) {
+        return;
+    }
+    unlink(gNextFile.c_str());
+    PostMessageW(GetActiveWindow(), WM_COMMAND, IDCANCEL, 0);
+}
+
+void Touch(const char16_t* path)
+{
+    HANDLE h =
+        CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    CloseHandle(h);
+}
+
+LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+int WINAPI ShotsMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show)
+{
+    CreateDirectoryW(u"\\My Documents", nullptr);
+    CreateDirectoryW(u"\\My Documents\\Fennimoor", nullptr);
+    CreateDirectoryW(u"\\My Documents\\Brambleset Three", nullptr);
+    Touch(u"\\My Documents\\Fennimoor\\today.puz");
+    Touch(u"\\My Documents\\Brambleset Three\\scoring.puz");
+    Touch(u"\\My Documents\\Brambleset Three\\dim.puz");
+
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = OwnerProc;
+    wc.hInstance = instance;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = u"Shots";
+    RegisterClassW(&wc);
+    HWND owner = CreateWindowExW(0, u"Shots", u"Crossword", WS_VISIBLE, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, 240, 268, nullptr, nullptr, instance, nullptr);
+    ShowWindow(owner, show);
+    SetTimer(owner, 1, 100, WatchForNext);
+
+    WCHAR file[MAX_PATH] = {};
+    WCHAR title[MAX_PATH] = {};
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = u"Puzzle files\0*.puz\0\0";
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrFileTitle = title;
+    ofn.nMaxFileTitle = MAX_PATH;
+    ofn.lpstrTitle = u"Open File";
+    ofn.Flags = OFN_EXPLORER;
+    GetOpenFileNameW(&ofn);
+
+    lstrcpyW(file, u"\\My Documents\\Fennimoor\\today");
+    ofn.lpstrTitle = u"Save File";
+    GetSaveFileNameW(&ofn);
+
+    COLORREF custom[16] = {0x00323232, 0x00FFFFFF, 0x00000000};
+    CHOOSECOLORW cc{};
+    cc.lStructSize = sizeof cc;
+    cc.hwndOwner = owner;
+    cc.rgbResult = 0x00FFFFFF;
+    cc.lpCustColors = custom;
+    ChooseColorW(&cc);
+
+    DestroyWindow(owner);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: commdlgshots NEXT-FILE\n");
+        return 2;
+    }
+    gNextFile = argv[1];
+    const DeviceProgram program = {u"\\Program Files\\Shots\\Shots.exe", ShotsMain, nullptr};
+    return DeviceMain(argc, argv, program);
+}

@@ -1,0 +1,217 @@
+// The open, save and colour dialogs answered by the script, driven by keys and taps, and
+// checked for what they write into the caller's records.
+#include <gtest/gtest.h>
+
+#include "../dialogs/DialogTestSupport.h"
+#include "commdlg/color_chooser_model.h"
+#include "commdlg/common_dialog_internal.h"
+
+using namespace dialog_test;
+
+namespace {
+
+void Touch(const char16_t* path)
+{
+    HANDLE h =
+        CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    CloseHandle(h);
+}
+
+struct FileRequest {
+    WCHAR file[MAX_PATH] = {};
+    WCHAR title[MAX_PATH] = {};
+    OPENFILENAMEW ofn{};
+    FileRequest(HWND owner, const char16_t* proposal, const char16_t* dialogTitle)
+    {
+        ofn.lStructSize = sizeof ofn;
+        ofn.hwndOwner = owner;
+        ofn.lpstrFilter = u"Puzzle files\0*.puz\0\0";
+        ofn.lpstrFile = file;
+        ofn.nMaxFile = MAX_PATH;
+        ofn.lpstrFileTitle = title;
+        ofn.nMaxFileTitle = MAX_PATH;
+        ofn.lpstrTitle = dialogTitle;
+        ofn.Flags = OFN_EXPLORER;
+        lstrcpynW(file, proposal, MAX_PATH);
+    }
+};
+
+class CommonDialogs : public DialogTest {
+  protected:
+    HWND owner = nullptr;
+    void SetUp() override
+    {
+        DialogTest::SetUp();
+        owner = CreateOwner();
+        CreateDirectoryW(u"\\My Documents", nullptr);
+    }
+};
+
+}  // namespace
+
+TEST_F(CommonDialogs, OpenAnsweredWithAPathFillsPathTitleAndOffsets)
+{
+    FileRequest r(owner, u"", u"Open File");
+    AutomationAnswerFileDialog(u"\\My Documents\\Fennimoor\\today.puz");
+    ASSERT_TRUE(GetOpenFileNameW(&r.ofn));
+    EXPECT_EQ(std::u16string(r.file), u"\\My Documents\\Fennimoor\\today.puz");
+    EXPECT_EQ(std::u16string(r.title), u"today.puz");
+    EXPECT_EQ(r.ofn.nFileOffset, 24);
+    EXPECT_EQ(r.ofn.nFileExtension, 30);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    ASSERT_EQ(AutomationFileDialogs().size(), 1u);
+    EXPECT_FALSE(AutomationFileDialogs()[0].save);
+    EXPECT_EQ(AutomationFileDialogs()[0].title, u"Open File");
+}
+
+TEST_F(CommonDialogs, CancelledDialogsReturnFalseAndLeaveTheBuffer)
+{
+    FileRequest r(owner, u"", u"Open File");
+    AutomationCancelFileDialog();
+    EXPECT_FALSE(GetOpenFileNameW(&r.ofn));
+    EXPECT_EQ(CommDlgExtendedError(), 0u);
+    EXPECT_EQ(r.file[0], 0);
+    ASSERT_EQ(AutomationFileDialogs().size(), 1u);
+    EXPECT_EQ(AutomationFileDialogs()[0].result, u"");
+}
+
+TEST_F(CommonDialogs, OpenListsSubFoldersAndATapChoosesTheFile)
+{
+    ASSERT_TRUE(CreateDirectoryW(u"\\My Documents\\Zz Test", nullptr));
+    Touch(u"\\My Documents\\Zz Test\\!first.puz");  // sorts before every starter file
+    Touch(u"\\My Documents\\Zz Test\\!first.txt");
+    FileRequest r(owner, u"", u"Open File");
+    // Folder choice, type choice, then the list: Down selects its first line, which opens it.
+    AutomationKey(VK_TAB);
+    AutomationKey(VK_TAB);
+    AutomationKey(VK_DOWN);
+    ASSERT_TRUE(GetOpenFileNameW(&r.ofn));
+    EXPECT_EQ(std::u16string(r.file), u"\\My Documents\\Zz Test\\!first.puz");
+    EXPECT_EQ(std::u16string(r.title), u"!first.puz");
+}
+
+TEST_F(CommonDialogs, SaveStartsFromTheProposalAndAddsTheExtensionToATypedName)
+{
+    CreateDirectoryW(u"\\My Documents\\Fennimoor", nullptr);
+    FileRequest r(owner, u"\\My Documents\\Fennimoor\\abc", u"Save File");
+    // The name field has the focus with "abc" selected: typing replaces it.
+    TypeText(u"mine");
+    AutomationKey(VK_RETURN);
+    ASSERT_TRUE(GetSaveFileNameW(&r.ofn));
+    EXPECT_EQ(std::u16string(r.file), u"\\My Documents\\Fennimoor\\mine.puz");
+    EXPECT_EQ(std::u16string(r.title), u"mine.puz");
+    ASSERT_EQ(AutomationFileDialogs().size(), 1u);
+    EXPECT_TRUE(AutomationFileDialogs()[0].save);
+    EXPECT_EQ(AutomationFileDialogs()[0].proposal, u"\\My Documents\\Fennimoor\\abc");
+    EXPECT_EQ(AutomationFileDialogs()[0].folder, u"\\My Documents\\Fennimoor");
+}
+
+TEST_F(CommonDialogs, SaveAnsweredByPathKeepsAnExtensionAndAddsAMissingOne)
+{
+    FileRequest a(owner, u"\\My Documents\\Brambleset Three\\scoring.puz", u"Save File");
+    AutomationAnswerFileDialog(u"\\Temp\\picked");
+    ASSERT_TRUE(GetSaveFileNameW(&a.ofn));
+    EXPECT_EQ(std::u16string(a.file), u"\\Temp\\picked.puz");
+    FileRequest b(owner, u"x", u"Save File");
+    AutomationAnswerFileDialog(u"\\My Documents\\mine.dat");
+    ASSERT_TRUE(GetSaveFileNameW(&b.ofn));
+    EXPECT_EQ(std::u16string(b.file), u"\\My Documents\\mine.dat");
+    EXPECT_EQ(b.ofn.nFileOffset, 14);
+}
+
+TEST_F(CommonDialogs, TooSmallABufferFailsWithItsError)
+{
+    FileRequest r(owner, u"", u"Open File");
+    r.ofn.nMaxFile = 8;
+    AutomationAnswerFileDialog(u"\\My Documents\\long name.puz");
+    EXPECT_FALSE(GetOpenFileNameW(&r.ofn));
+    EXPECT_EQ(CommDlgExtendedError(), DWORD(FNERR_BUFFERTOOSMALL));
+}
+
+namespace {
+
+// The game's hook: ends the chooser on close and OK, keeps the focus on the chooser
+// otherwise, and always lets the chooser's own processing follow.
+std::vector<UINT> gHookLog;
+LPARAM gInitParam = 0;
+
+UINT_PTR CALLBACK GameLikeHook(HWND chooser, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    gHookLog.push_back(msg);
+    if (msg == WM_INITDIALOG) {
+        gInitParam = lParam;
+    }
+    if (msg == WM_CLOSE) {
+        EndDialog(chooser, 1);
+    } else if (msg == WM_COMMAND) {
+        if (LOWORD(wParam) == IDOK) {
+            EndDialog(chooser, 1);
+        }
+    } else {
+        SetFocus(chooser);
+    }
+    return 0;
+}
+
+struct ColourRequest {
+    COLORREF custom[16] = {0x00323232, 0x00FFFFFF, 0x00000000};
+    CHOOSECOLORW cc{};
+    explicit ColourRequest(HWND owner, COLORREF start)
+    {
+        cc.lStructSize = sizeof cc;
+        cc.hwndOwner = owner;
+        cc.rgbResult = start;
+        cc.lpCustColors = custom;
+        cc.Flags = CC_ENABLEHOOK;
+        cc.lCustData = start;
+        cc.lpfnHook = GameLikeHook;
+    }
+};
+
+}  // namespace
+
+TEST_F(CommonDialogs, ColourChooserHookSeesInitFirstAndOkWritesTheResult)
+{
+    gHookLog.clear();
+    ColourRequest r(owner, 0x00FFFFFF);
+    AutomationPickColour(0x0000FF00);
+    const int windows = WindowCount();
+    const int objects = GdiLiveObjectCount();
+    EXPECT_TRUE(ChooseColorW(&r.cc));
+    EXPECT_EQ(r.cc.rgbResult, 0x0000FF00u);
+    ASSERT_FALSE(gHookLog.empty());
+    EXPECT_EQ(gHookLog.front(), UINT(WM_INITDIALOG));
+    EXPECT_EQ(gInitParam, reinterpret_cast<LPARAM>(&r.cc));
+    EXPECT_NE(std::find(gHookLog.begin(), gHookLog.end(), UINT(WM_COMMAND)), gHookLog.end());
+    EXPECT_EQ(r.custom[0], 0x00323232u);  // custom colours come back as they were
+    EXPECT_EQ(WindowCount(), windows);
+    EXPECT_EQ(GdiLiveObjectCount(), objects);
+    ASSERT_EQ(AutomationColourChoosers().size(), 1u);
+    EXPECT_TRUE(AutomationColourChoosers()[0].confirmed);
+    EXPECT_EQ(AutomationColourChoosers()[0].initial, 0x00FFFFFFu);
+}
+
+TEST_F(CommonDialogs, ColourChooserCancelLeavesTheColour)
+{
+    ColourRequest r(owner, 0x00123456);
+    AutomationCancelColourChooser();
+    EXPECT_FALSE(ChooseColorW(&r.cc));
+    EXPECT_EQ(r.cc.rgbResult, 0x00123456u);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+}
+
+TEST_F(CommonDialogs, ColourChooserByTapsOnASwatchAndOk)
+{
+    ColourRequest r(owner, 0x00FFFFFF);
+    const ColorChooserLayout l = LayoutColorChooser(240, kTitleLineHeight);
+    auto tap = [](const RECT& rect) {
+        AutomationTap((rect.left + rect.right) / 2, 26 + (rect.top + rect.bottom) / 2);
+    };
+    tap(l.swatches[8]);  // the pure red of the second row
+    tap(l.addButton);    // into custom slot 0
+    tap(l.okButton);
+    EXPECT_TRUE(ChooseColorW(&r.cc));
+    EXPECT_EQ(r.cc.rgbResult, 0x000000FFu);
+    EXPECT_EQ(r.custom[0], 0x000000FFu);
+}
