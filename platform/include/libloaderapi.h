@@ -29,3 +29,7 @@ int WINAPI LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int bufferCha
 // A bitmap resource (RT_BITMAP, the bytes of a .bmp file) as a new GDI bitmap at the device
 // scale; the caller deletes it with DeleteObject. nullptr when there is no such resource.
 HBITMAP WINAPI LoadBitmapW(HINSTANCE instance, LPCWSTR name);
+
+// An accelerator resource (RT_ACCELERATOR, an array of ACCEL records) as a new table; the
+// caller may free it with DestroyAcceleratorTable. nullptr when there is no such resource.
+HACCEL WINAPI LoadAcceleratorsW(HINSTANCE instance, LPCWSTR name);

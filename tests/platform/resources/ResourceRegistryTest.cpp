@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TestAssets.h"
+#include "automation.h"
 #include "resources.h"
 #include "windows.h"
 
@@ -102,4 +103,56 @@ TEST(ResourceRegistry, LoadBitmapDecodesTheBmpResource)
     SelectObject(dc, old);
     DeleteDC(dc);
     DeleteObject(bitmap);
+}
+
+namespace {
+
+UINT gLastCommand = 0;
+
+LRESULT CALLBACK CommandRecorder(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_COMMAND) {
+        gLastCommand = LOWORD(wParam);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+TEST(ResourceRegistry, LoadAcceleratorsBuildsATableThatTranslatesItsKeys)
+{
+    static const ACCEL keys[] = {
+        {FVIRTKEY | FCONTROL | FNOINVERT, 'Q', 40086},
+        {FVIRTKEY | FCONTROL | FNOINVERT, VK_DOWN, 1},
+    };
+    static const ResourceEntry entries[] = {{RT_ACCELERATOR, 3, keys, 2}};
+    static const ResourceModule module = {u"\\Program Files\\Acc\\Acc.exe", entries, 1};
+    HINSTANCE instance = RegisterResourceModule(&module);
+    EXPECT_EQ(LoadAcceleratorsW(instance, MAKEINTRESOURCEW(4)), nullptr);
+    HACCEL table = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(3));
+    ASSERT_NE(table, nullptr);
+
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = CommandRecorder;
+    wc.hInstance = instance;
+    wc.lpszClassName = u"AccelTest";
+    RegisterClassW(&wc);
+    HWND hwnd = CreateWindowExW(0, u"AccelTest", u"t", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    ASSERT_NE(hwnd, nullptr);
+    SetFocus(hwnd);
+
+    MSG down{hwnd, WM_KEYDOWN, VK_DOWN, 0, 0, {0, 0}};
+    EXPECT_EQ(TranslateAcceleratorW(hwnd, table, &down), 0)
+        << "Down without Ctrl is no accelerator";
+    AutomationKeyDown(VK_CONTROL);
+    AutomationRunUntilIdle();
+    EXPECT_EQ(TranslateAcceleratorW(hwnd, table, &down), 1);
+    EXPECT_EQ(gLastCommand, 1u);
+    AutomationKeyUp(VK_CONTROL);
+    AutomationRunUntilIdle();
+
+    EXPECT_TRUE(DestroyAcceleratorTable(table));
+    DestroyWindow(hwnd);
 }
