@@ -3,7 +3,7 @@
 #   make test   install missing packages, build and run the whole suite, plain and sanitized
 JOBS ?= $(shell nproc)
 
-.PHONY: all bootstrap build build-asan run test test-default test-asan bench fuzz clean
+.PHONY: all bootstrap build build-asan run test test-default test-asan bench fuzz demo clean
 
 all: build
 
@@ -36,6 +36,9 @@ fuzz: bootstrap
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j $(JOBS)
 	scripts/fuzz.sh build/fuzz/bin $(or $(SECONDS),60)
+
+demo: build
+	build/default/bin/platformdemo
 
 clean:
 	rm -rf build

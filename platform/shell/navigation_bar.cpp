@@ -1,0 +1,96 @@
+// The navigation bar: dark blue with a lighter band, drawn after every paint so that no
+// window covers it.
+#include "shell/navigation_bar.h"
+
+#include "shell/shell_paint.h"
+#include "shell/shell_state.h"
+
+namespace {
+
+constexpr RECT kStartRect = {4, 5, 20, 21};
+constexpr int kTitleLeft = 26;
+
+const ShellWindowInfo* InfoOf(HWND window)
+{
+    auto it = Shell().windows.find(window);
+    return it == Shell().windows.end() ? nullptr : &it->second;
+}
+
+bool ShowsOkButton(HWND active)
+{
+    const ShellWindowInfo* info = InfoOf(active);
+    return info && info->doneButton;
+}
+
+// A white disc with a blue arrow pointing right: where programs would be started.
+void PaintStartSymbol(HDC dc)
+{
+    HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    HGDIOBJ oldBrush = SelectObject(dc, white);
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(WHITE_PEN));
+    Ellipse(dc, kStartRect.left, kStartRect.top, kStartRect.right, kStartRect.bottom);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    // The arrow: vertical lines shrinking to a point.
+    for (int i = 0; i < 5; ++i) {
+        ShellLine(dc, 10 + i, 9 + i, 10 + i, 17 - i, kNavigationBlue);
+    }
+}
+
+void PaintOkButton(HDC dc)
+{
+    HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    HGDIOBJ oldBrush = SelectObject(dc, white);
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(WHITE_PEN));
+    Ellipse(dc, kOkButtonRect.left, kOkButtonRect.top, kOkButtonRect.right, kOkButtonRect.bottom);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    HFONT font = CreateShellFont(11, true);
+    ShellLabel(dc, u"ok", kOkButtonRect, kNavigationBlue, font,
+               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DeleteObject(font);
+}
+
+}  // namespace
+
+void PaintNavigationBar(HDC dc)
+{
+    HWND active = GetActiveWindow();
+    const ShellWindowInfo* info = InfoOf(active);
+    const DWORD fullScreen = info ? info->fullScreen : 0;
+    if (fullScreen & SHFS_HIDETASKBAR) {
+        return;
+    }
+    ShellFill(dc, kNavigationBarRect, kNavigationBlue);
+    ShellFill(dc, {0, 2, kNavigationBarRect.right, 11}, kNavigationBand);
+    if (!(fullScreen & SHFS_HIDESTARTICON)) {
+        PaintStartSymbol(dc);
+    }
+    const bool ok = ShowsOkButton(active);
+    if (active) {
+        WCHAR title[128] = {};
+        GetWindowTextW(active, title, 128);
+        HFONT font = CreateShellFont(12, true);
+        RECT r = {kTitleLeft, 0, ok ? kOkButtonRect.left - 4 : kNavigationBarRect.right - 4,
+                  kNavigationBarRect.bottom};
+        ShellLabel(dc, title, r, RGB(255, 255, 255), font,
+                   DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+        DeleteObject(font);
+    }
+    if (ok) {
+        PaintOkButton(dc);
+    }
+}
+
+bool NavigationBarStylus(UINT message, POINT p)
+{
+    HWND active = GetActiveWindow();
+    const ShellWindowInfo* info = InfoOf(active);
+    if (info && (info->fullScreen & SHFS_HIDETASKBAR)) {
+        return false;  // the window has the top of the screen to itself
+    }
+    if (message == WM_LBUTTONDOWN && ShowsOkButton(active) && PtInRect(&kOkButtonRect, p)) {
+        PostMessageW(active, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
+    }
+    return true;
+}
