@@ -149,6 +149,14 @@ int PaintLine(const DeviceContext& dc, FontInstance* font, int x, int y, const c
         }
         pen += dx ? dx[i] : glyph.advance;
     }
+    // Underlined and struck-out fonts rule the whole line, one device pixel thick.
+    const LOGFONTW& lf = dc.font->logFont;
+    if (lf.lfUnderline)
+        FillClipped(dc, RECT{x, y + m.ascent + 1, x + width, y + m.ascent + 2}, clip, color);
+    if (lf.lfStrikeOut) {
+        const int strike = y + m.ascent - m.ascent / 3;
+        FillClipped(dc, RECT{x, strike, x + width, strike + 1}, clip, color);
+    }
     return width;
 }
 

@@ -261,6 +261,21 @@ BOOL WINAPI StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, in
 COLORREF WINAPI SetPixel(HDC dc, int x, int y, COLORREF color);
 COLORREF WINAPI GetPixel(HDC dc, int x, int y);
 
+// ---- Clipping and XOR drawing ---------------------------------------------------------------
+// The clip of a DC is narrowed or cut for the DC's life (memory DCs start over at the
+// bitmap's bounds when another bitmap is selected). Results are region complexities.
+
+#define RGN_ERROR     0
+#define NULLREGION    1
+#define SIMPLEREGION  2
+#define COMPLEXREGION 3
+
+int WINAPI IntersectClipRect(HDC dc, int left, int top, int right, int bottom);
+int WINAPI ExcludeClipRect(HDC dc, int left, int top, int right, int bottom);
+int WINAPI GetClipBox(HDC dc, LPRECT box);
+BOOL WINAPI InvertRect(HDC dc, const RECT* rect);
+BOOL WINAPI DrawFocusRect(HDC dc, const RECT* rect);
+
 // ---- Text ------------------------------------------------------------------------------------
 
 BOOL WINAPI GetTextMetricsW(HDC dc, LPTEXTMETRICW metrics);
