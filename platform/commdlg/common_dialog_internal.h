@@ -10,7 +10,8 @@
 // The page's title line: this high, drawn by PaintTitleLine.
 inline constexpr int kTitleLineHeight = 22;
 
-// Moves `dialog` over the visible desktop (less nothing: these dialogs have no menu bar).
+// Makes `dialog` a full-screen shell dialog over the visible desktop (these dialogs have no
+// menu bar), with the navigation bar's "ok".
 void MakeFullScreen(HWND dialog);
 // The bold title and the thin rule under it, at the top of the client area.
 void PaintTitleLine(HDC dc, int width, HFONT bold, std::u16string_view title);

@@ -1,12 +1,12 @@
 // The full-screen page the common dialogs share.
 #include "common_dialog_internal.h"
 #include "controls/controls_internal.h"
-#include "user/user_internal.h"
 
 void MakeFullScreen(HWND dialog)
 {
-    const RECT r = UserVisibleDesktop();
-    MoveWindow(dialog, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
+    // A shell dialog: the navigation bar shows its title and an "ok" that sends IDOK.
+    SHINITDLGINFO info{SHIDIM_FLAGS, dialog, SHIDIF_DONEBUTTON | SHIDIF_FULLSCREENNOMENUBAR};
+    SHInitDialog(&info);
 }
 
 HFONT CreateDialogFont(int weight)

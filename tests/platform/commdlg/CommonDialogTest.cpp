@@ -215,3 +215,102 @@ TEST_F(CommonDialogs, ColourChooserByTapsOnASwatchAndOk)
     EXPECT_EQ(r.cc.rgbResult, 0x000000FFu);
     EXPECT_EQ(r.custom[0], 0x000000FFu);
 }
+
+namespace {
+
+// The game's Preferences pattern: a bold group-box font made from the dialog's own, a colour
+// swatch painted from WM_CTLCOLORBTN, and the chooser run from the dialog with it as owner.
+enum : WORD { kColourGroup = 1018, kSquareSwatch = 1024 };
+
+const DLGITEMTEMPLATEW kPrefsItems[] = {
+    {BS_GROUPBOX, 0, 4, 4, 150, 40, kColourGroup, WC_BUTTONW, u"Color Options"},
+    {BS_PUSHBUTTON | WS_TABSTOP, 0, 12, 20, 12, 10, kSquareSwatch, WC_BUTTONW, u""},
+    {BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 4, 60, 40, 14, IDOK, WC_BUTTONW, u"OK"},
+};
+const DLGTEMPLATEW kPrefsTemplate = {
+    WS_POPUP, 0, 3, 0, 0, 160, 90, u"Preferences", 8, u"MS Sans Serif", kPrefsItems};
+
+struct Prefs {
+    ColourRequest* request = nullptr;
+    HBRUSH swatchBrush = nullptr;
+    COLORREF brushColour = 0;
+    HFONT bold = nullptr;
+    LONG groupWeight = 0;
+    COLORREF swatchAfter = 0;
+    bool dialogEnabledAfter = false;
+};
+Prefs gPrefs;
+
+INT_PTR CALLBACK PrefsProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_INITDIALOG: {
+        HFONT font =
+            reinterpret_cast<HFONT>(SendDlgItemMessageW(dialog, kColourGroup, WM_GETFONT, 0, 0));
+        LOGFONTW lf{};
+        GetObjectW(font, sizeof lf, &lf);
+        lf.lfWeight = FW_BOLD;
+        gPrefs.bold = CreateFontIndirectW(&lf);
+        SendDlgItemMessageW(dialog, kColourGroup, WM_SETFONT, reinterpret_cast<WPARAM>(gPrefs.bold),
+                            TRUE);
+        LOGFONTW check{};
+        GetObjectW(
+            reinterpret_cast<HFONT>(SendDlgItemMessageW(dialog, kColourGroup, WM_GETFONT, 0, 0)),
+            sizeof check, &check);
+        gPrefs.groupWeight = check.lfWeight;
+        TapItem(dialog, kSquareSwatch);
+        return TRUE;
+    }
+    case WM_CTLCOLORBTN:
+        if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) != kSquareSwatch) {
+            return FALSE;
+        }
+        if (!gPrefs.swatchBrush || gPrefs.brushColour != gPrefs.request->cc.rgbResult) {
+            DeleteObject(gPrefs.swatchBrush);
+            gPrefs.brushColour = gPrefs.request->cc.rgbResult;
+            gPrefs.swatchBrush = CreateSolidBrush(gPrefs.brushColour);
+        }
+        return reinterpret_cast<INT_PTR>(gPrefs.swatchBrush);
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kSquareSwatch) {
+            gPrefs.request->cc.hwndOwner = dialog;
+            ChooseColorW(&gPrefs.request->cc);
+            UpdateWindow(dialog);
+            gPrefs.dialogEnabledAfter = IsWindowEnabled(dialog) != FALSE;
+            SetTimer(dialog, 9, 10, nullptr);
+            AutomationAdvance(20);
+        } else if (LOWORD(wParam) == IDOK) {
+            EndDialog(dialog, IDOK);
+        }
+        return TRUE;
+    case WM_TIMER: {
+        KillTimer(dialog, 9);
+        RECT r;
+        GetWindowRect(GetDlgItem(dialog, kSquareSwatch), &r);
+        gPrefs.swatchAfter = AutomationScreenPixel((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        TapItem(dialog, IDOK);  // Enter would click the swatch again: it has the focus
+        return TRUE;
+    }
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+TEST_F(CommonDialogs, PreferencesPatternChoosesAColourFromADialogAndTheSwatchShowsIt)
+{
+    ColourRequest request(nullptr, 0x00000000);
+    gPrefs = Prefs{};
+    gPrefs.request = &request;
+    AutomationPickColour(0x000000FF);
+    const int windows = WindowCount();
+    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, &kPrefsTemplate, owner, PrefsProc, 0), IDOK);
+    EXPECT_EQ(gPrefs.groupWeight, FW_BOLD);
+    EXPECT_EQ(request.cc.rgbResult, 0x000000FFu);
+    EXPECT_TRUE(gPrefs.dialogEnabledAfter);
+    EXPECT_EQ(gPrefs.swatchAfter, 0x000000FFu);
+    EXPECT_EQ(GetActiveWindow(), owner);
+    EXPECT_EQ(WindowCount(), windows);
+    DeleteObject(gPrefs.swatchBrush);
+    DeleteObject(gPrefs.bold);
+}
