@@ -3,6 +3,7 @@
 #include "DisplayFixture.h"
 #include "bottom_band.h"
 #include "display_state.h"
+#include "gdi/gdi_internal.h"
 #include "grid_paint.h"
 #include "keyboard.h"
 #include "layout.h"
@@ -35,11 +36,15 @@ TEST_F(BottomBandTest, ShowingLowersTheInputPanelAndDrawsTheKeyboardUnderTheClue
     EXPECT_EQ(Screen(100, 230), Colour{kPictureGrey});
     EXPECT_EQ(Screen(100, 210), Colour{kWhite});  // the clue bar above it
 
+    const int before = GdiLiveObjectCount();
     HideKeyboard(window);
     EXPECT_EQ(gGame.keyboardShown, 0);
     EXPECT_EQ(gGame.bottomPanelHeight, 20);
     EXPECT_EQ(gGame.cellSize, 16);
     EXPECT_EQ(Screen(100, 230), Colour{kWhite}) << "the grid view covers the keyboard";
+    ShowKeyboard(window);
+    HideKeyboard(window);
+    EXPECT_EQ(GdiLiveObjectCount(), before);
 }
 
 TEST_F(BottomBandTest, MediumKeepsTheImageAndMovesTheOffsetWithTheBottomEdge)

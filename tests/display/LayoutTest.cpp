@@ -1,8 +1,16 @@
 // Layout numbers by magnification and grid shape, the grid image's size, dragging limits and
-// the hit test, on a 240 x 268 client area.
-#include "layout.h"
+// the hit test, on a 240 x 268 client area; and every real puzzle laid out and painted.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
 #include "DisplayFixture.h"
+#include "clue_bar.h"
 #include "display_state.h"
+#include "gdi/gdi_internal.h"
+#include "grid_paint.h"
+#include "layout.h"
+#include "puzzle_reader.h"
 
 namespace {
 
@@ -180,6 +188,64 @@ TEST_F(LayoutTest, HitTestFollowsMarginAndOffsetsAndTruncates)
     ASSERT_TRUE(HitTestCell(0, 0, &row, &col));
     EXPECT_EQ(row, 1);
     EXPECT_EQ(col, 2);
+}
+
+}  // namespace
+
+namespace {
+
+std::string ReadHostFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Every real puzzle the reader accepts is laid out so that all of it can be seen: whole in
+// Small, and within the grid image (reachable by scrolling) in Medium and Large; painting it
+// leaves no drawing object behind.
+TEST_F(LayoutTest, RealPuzzlesFitOrCanBeScrolledToAtEveryMagnification)
+{
+    const char* root = std::getenv("CROSSWORD_TESTDATA");
+    if (!root)
+        root = CROSSWORD_TESTDATA_DEFAULT;
+    int painted = 0;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(root) / "puz-real")) {
+        if (entry.path().extension() != ".puz")
+            continue;
+        const std::string bytes = ReadHostFile(entry.path());
+        ResetGameState();
+        if (!LoadPuzzleImage(bytes.data(), int(bytes.size())))
+            continue;
+        ParsePuzzle();
+        if (gGame.width <= 0 || gGame.height <= 0)
+            continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        for (int magnification : {kSmall, kMedium, kLarge}) {
+            Layout(magnification);
+            const int gridWidth = gGame.width * gGame.cellSize;
+            const int gridHeight = gGame.height * gGame.cellSize;
+            if (magnification == kSmall) {
+                EXPECT_LE(gGame.gridLeft + gridWidth, gGame.viewWidth);
+                EXPECT_LE(gridHeight, gGame.viewHeight);
+            } else {
+                EXPECT_GE(gGame.bufferWidth, gGame.gridLeft + gridWidth);
+                EXPECT_GE(gGame.bufferHeight, gridHeight);
+                EXPECT_GE(MaxScrollX() + gGame.viewWidth, gGame.gridLeft + gridWidth);
+                EXPECT_GE(MaxScrollY() + gGame.viewHeight, gridHeight);
+                EXPECT_LE(MaxScrollX() + gGame.viewWidth, gGame.bufferWidth);
+                EXPECT_LE(MaxScrollY() + gGame.viewHeight, gGame.bufferHeight);
+            }
+            PaintGrid(window);
+            const int before = GdiLiveObjectCount();
+            PaintGrid(window);
+            PaintWordHighlight(window);
+            PaintClueBar(window);
+            EXPECT_EQ(GdiLiveObjectCount(), before);
+        }
+        ++painted;
+    }
+    EXPECT_GT(painted, 10);
 }
 
 }  // namespace
