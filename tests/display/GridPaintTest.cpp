@@ -103,6 +103,25 @@ TEST_F(GridPaintTest, HighlightPaintsTheWordYellowAndTheCursorOrangeKeepingLette
     EXPECT_NE(BufferInkWhere(CellInside(2, 1), IsDark).right, 0) << "the letter was covered";
 }
 
+TEST_F(GridPaintTest, NumbersStayVisibleOnTheHighlight)
+{
+    gGame.settings.showNumbers = 1;
+    Layout(kMedium);
+    At(2, 0, kAcross);  // 6A: "6" on the orange square, nothing numbered on the yellow ones
+    PaintGrid(window);
+    PaintWordHighlight(window);
+    const RECT six = BufferInkWhere(CellInside(2, 0), IsDark);
+    ASSERT_NE(six.right, 0) << "the number was covered";
+    EXPECT_LE(six.top, CellTop(2) + 3);
+    EXPECT_LE(six.right, CellLeft(0) + 8);
+    At(1, 3, kDown);  // 5D: "5" on the orange square, the yellow one below without a number
+    PaintGrid(window);
+    PaintWordHighlight(window);
+    EXPECT_NE(BufferInkWhere(CellInside(1, 3), IsDark).right, 0);
+    EXPECT_EQ(BufferInkWhere(CellInside(2, 3), IsDark), (RECT{0, 0, 0, 0}));
+    EXPECT_EQ(Buffer(CellLeft(3) + 15, CellTop(2) + 15), Colour{kWordYellow});
+}
+
 TEST_F(GridPaintTest, WithoutAWordInTheDirectionOnlyTheCurrentSquareIsHighlighted)
 {
     At(2, 1, kDown);  // J has no down word
