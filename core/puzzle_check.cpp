@@ -24,20 +24,6 @@ int FindHeader(const char* bytes, int size)
 
 }  // namespace
 
-bool StartsAcross(const char* solution, int width, int i)
-{
-    const int c = i % width;
-    return !IsBlackSolution(solution[i]) && (c == 0 || IsBlackSolution(solution[i - 1])) &&
-           c + 1 < width && !IsBlackSolution(solution[i + 1]);
-}
-
-bool StartsDown(const char* solution, int width, int height, int i)
-{
-    const int r = i / width;
-    return !IsBlackSolution(solution[i]) && (r == 0 || IsBlackSolution(solution[i - width])) &&
-           r + 1 < height && !IsBlackSolution(solution[i + width]);
-}
-
 PuzzleRefusal CheckPuzzleImage(const char* bytes, int size, PuzzleLayout* layout)
 {
     if (size > kMaxPuzzleFile)

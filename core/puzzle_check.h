@@ -19,7 +19,18 @@ inline bool IsBlackSolution(char c)
 
 // Whether the square at `i` of a `width` x `height` grid starts an across / a down word: it
 // is open, has an edge or a black square before it and an open square after it.
-bool StartsAcross(const char* solution, int width, int i);
-bool StartsDown(const char* solution, int width, int height, int i);
+inline bool StartsAcross(const char* solution, int width, int i)
+{
+    const int c = i % width;
+    return !IsBlackSolution(solution[i]) && (c == 0 || IsBlackSolution(solution[i - 1])) &&
+           c + 1 < width && !IsBlackSolution(solution[i + 1]);
+}
+
+inline bool StartsDown(const char* solution, int width, int height, int i)
+{
+    const int r = i / width;
+    return !IsBlackSolution(solution[i]) && (r == 0 || IsBlackSolution(solution[i - width])) &&
+           r + 1 < height && !IsBlackSolution(solution[i + width]);
+}
 
 PuzzleRefusal CheckPuzzleImage(const char* bytes, int size, PuzzleLayout* layout);

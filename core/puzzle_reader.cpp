@@ -15,6 +15,12 @@ PuzzleRefusal gLastRefusal = kPuzzleAccepted;
 // Scratch image of the file being read, so a refused file leaves fileBuffer alone.
 char gScratch[kMaxPuzzleFile + 1];
 
+// How far the last puzzle may have written into fileBuffer, cells and the word tables:
+// only that much needs resetting for the next one (the first reset covers everything).
+int gBufferUsed = kMaxPuzzleFile + 1;
+int gCellsUsed = kMaxCells;
+int gWordRowsUsed = kMaxWords;
+
 bool Refuse(PuzzleRefusal reason)
 {
     gLastRefusal = reason;
@@ -28,7 +34,9 @@ bool Accept(const char* bytes, int size)
     if (reason != kPuzzleAccepted)
         return Refuse(reason);
     std::memmove(gGame.fileBuffer, bytes, size_t(size));
-    std::memset(gGame.fileBuffer + size, 0, sizeof gGame.fileBuffer - size_t(size));
+    if (gBufferUsed > size)
+        std::memset(gGame.fileBuffer + size, 0, size_t(gBufferUsed - size));
+    gBufferUsed = size;
     gGame.fileSize = size;
     gGame.headerOffset = layout.headerOffset;
     gGame.textEncoding = layout.encoding;
@@ -102,6 +110,25 @@ int NumberGrid()
     return k;
 }
 
+// The downClues row of clue index `clue`. Rows are in clue order, so halving finds the
+// same row a search from row 0 would, without a pass per word.
+ClueEntry* FindDownRow(int rows, int clue)
+{
+    int low = 0;
+    int high = rows - 1;
+    while (low <= high) {
+        const int mid = (low + high) / 2;
+        const int found = gGame.downClues[mid].clueIndex;
+        if (found == clue)
+            return &gGame.downClues[mid];
+        if (found < clue)
+            low = mid + 1;
+        else
+            high = mid - 1;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 bool LoadPuzzleImage(const void* bytes, int size)
@@ -150,9 +177,12 @@ const char* PuzzleRefusalText(PuzzleRefusal reason)
 void ParsePuzzle()
 {
     gGame.cursorRow = gGame.cursorCol = 0;
-    std::memset(gGame.cells, 0xFF, sizeof gGame.cells);
-    std::memset(gGame.acrossClues, 0xFF, sizeof gGame.acrossClues);
-    std::memset(gGame.downClues, 0xFF, sizeof gGame.downClues);
+    // Every square and word row goes back to -1 ("none").
+    std::memset(gGame.cells, 0xFF, sizeof(CellInfo) * size_t(gCellsUsed));
+    std::memset(gGame.acrossClues, 0xFF, sizeof(ClueEntry) * size_t(gWordRowsUsed));
+    std::memset(gGame.downClues, 0xFF, sizeof(ClueEntry) * size_t(gWordRowsUsed));
+    gCellsUsed = 0;
+    gWordRowsUsed = 0;
     gGame.clueCount = 0;
     gGame.notes = gGame.fileBuffer + kMaxPuzzleFile;
 
@@ -174,6 +204,7 @@ void ParsePuzzle()
     gGame.width = width;
     gGame.height = static_cast<signed char>(header[0x2D]);
     const int n = gGame.width * gGame.height;
+    gCellsUsed = n;
 
     // Diagramless files mark black squares with ":"; the game plays them as ".".
     const char* grid = header + kGridOffset;
@@ -200,6 +231,7 @@ void ParsePuzzle()
     // The grid decides how many strings are clues, empty ones included; the string after
     // the last clue is the notes, kept as one more entry when it is not empty.
     const int words = NumberGrid();
+    gWordRowsUsed = words < kMaxWords ? words : kMaxWords;
     for (int k = 0; k < words; ++k) {
         gGame.clueTexts[k] = s;
         s = NextString(s);
@@ -230,18 +262,18 @@ bool MeasureWords()
             c += run;
         }
     }
+    int downRows = 0;
+    while (downRows < kMaxWords && gGame.downClues[downRows].clueIndex != -1)
+        ++downRows;
     for (int c = 0; c < w; ++c) {
         for (int r = 0; r < h;) {
             const int clue = gGame.cells[r * w + c].downClue;
             int run = 1;
             while (clue != -1 && r + run < h && gGame.cells[(r + run) * w + c].downClue == clue)
                 ++run;
-            for (int i = 0; clue != -1 && i < kMaxWords && gGame.downClues[i].clueIndex != -1;
-                 ++i) {
-                if (gGame.downClues[i].clueIndex == clue) {
-                    gGame.downClues[i].length = run;
-                    break;
-                }
+            if (clue != -1) {
+                if (ClueEntry* entry = FindDownRow(downRows, clue))
+                    entry->length = run;
             }
             r += run;
         }

@@ -45,12 +45,12 @@ bool SameFolded(const std::u16string& a, const std::u16string& b)
     return true;
 }
 
-// The host spelling of `name` inside `folder`, or empty when nothing matches.
-std::string FindEntry(const std::string& folder, const std::u16string& name)
+// The host spelling of `name` inside `folder`, or empty when nothing matches; `*st` gets
+// the entry's own status (a link is not followed).
+std::string FindEntry(const std::string& folder, const std::u16string& name, struct stat* st)
 {
     const std::string exact = Utf16ToUtf8(name);
-    struct stat st;
-    if (lstat((folder + "/" + exact).c_str(), &st) == 0)
+    if (lstat((folder + "/" + exact).c_str(), st) == 0)
         return exact;
     std::string found;
     if (DIR* dir = opendir(folder.c_str())) {
@@ -62,6 +62,8 @@ std::string FindEntry(const std::string& folder, const std::u16string& name)
         }
         closedir(dir);
     }
+    if (!found.empty() && lstat((folder + "/" + found).c_str(), st) != 0)
+        found.clear();
     return found;
 }
 
@@ -113,6 +115,7 @@ bool ResolveDevicePath(LPCWSTR devicePath, HostPath* out, bool patternLast)
     std::string host = root;
     out->exists = true;
     out->isFolder = true;
+    bool throughLink = false;  // only links can lead out of the root
     for (size_t i = 0; i < parts.size(); ++i) {
         const bool last = i + 1 == parts.size();
         if (last && patternLast) {
@@ -121,7 +124,8 @@ bool ResolveDevicePath(LPCWSTR devicePath, HostPath* out, bool patternLast)
             out->isFolder = false;
             break;
         }
-        const std::string entry = FindEntry(host, parts[i]);
+        struct stat st;
+        const std::string entry = FindEntry(host, parts[i], &st);
         if (entry.empty()) {
             if (!last) {
                 SetLastError(ERROR_PATH_NOT_FOUND);
@@ -133,8 +137,12 @@ bool ResolveDevicePath(LPCWSTR devicePath, HostPath* out, bool patternLast)
             break;
         }
         host += "/" + entry;
-        struct stat st;
-        const bool folder = stat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+        if (S_ISLNK(st.st_mode)) {
+            throughLink = true;
+            if (stat(host.c_str(), &st) != 0)
+                st.st_mode = 0;
+        }
+        const bool folder = S_ISDIR(st.st_mode);
         if (!last && !folder) {
             SetLastError(ERROR_PATH_NOT_FOUND);
             return false;
@@ -143,7 +151,7 @@ bool ResolveDevicePath(LPCWSTR devicePath, HostPath* out, bool patternLast)
     }
     // Symbolic links inside the root must not lead out of it; for a new name its folder is
     // what counts.
-    if (!StaysInside(root, out->exists ? host : host.substr(0, host.rfind('/')))) {
+    if (throughLink && !StaysInside(root, out->exists ? host : host.substr(0, host.rfind('/')))) {
         SetLastError(ERROR_ACCESS_DENIED);
         return false;
     }

@@ -27,6 +27,7 @@ struct FileObject : KernelObject {
             close(fd);
     }
     int fd = -1;
+    bool regular = false;  // a plain file: a short read means its end
     OpenFileIdentity identity{};
 };
 
@@ -61,7 +62,7 @@ HANDLE WINAPI CreateFileW(LPCWSTR path, DWORD access, DWORD shareMode,
         return Fail(ERROR_FILE_NOT_FOUND);
 
     const bool truncate = disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING;
-    if (target.exists) {
+    if (target.exists && AnyOpenFiles()) {
         // The sharing check comes before anything is truncated.
         struct stat st;
         if (stat(target.host.c_str(), &st) == 0) {
@@ -98,6 +99,7 @@ HANDLE WINAPI CreateFileW(LPCWSTR path, DWORD access, DWORD shareMode,
     struct stat st;
     fstat(fd, &st);
     file->identity = {st.st_dev, st.st_ino, access, shareMode};
+    file->regular = S_ISREG(st.st_mode);
     RememberOpenFile(&file->identity);
     const bool existed = target.exists;
     HANDLE handle = HandleTableAdd(std::move(file));
@@ -121,7 +123,8 @@ BOOL WINAPI ReadFile(HANDLE handle, LPVOID buffer, DWORD toRead, LPDWORD read,
     }
     DWORD total = 0;
     while (total < toRead) {
-        const ssize_t n = ::read(file->fd, static_cast<char*>(buffer) + total, toRead - total);
+        const DWORD asked = toRead - total;
+        const ssize_t n = ::read(file->fd, static_cast<char*>(buffer) + total, asked);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -131,6 +134,8 @@ BOOL WINAPI ReadFile(HANDLE handle, LPVOID buffer, DWORD toRead, LPDWORD read,
         if (n == 0)
             break;  // end of file: success with fewer bytes
         total += DWORD(n);
+        if (file->regular && DWORD(n) < asked)
+            break;  // a plain file reads short only at its end
     }
     if (read)
         *read = total;

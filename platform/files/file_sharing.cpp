@@ -9,6 +9,11 @@ namespace {
 std::vector<const OpenFileIdentity*> gOpen;
 }
 
+bool AnyOpenFiles()
+{
+    return !gOpen.empty();
+}
+
 void RememberOpenFile(const OpenFileIdentity* file)
 {
     gOpen.push_back(file);

@@ -13,6 +13,7 @@ struct OpenFileIdentity {
     DWORD share;   // FILE_SHARE_* the handle allows others
 };
 
+bool AnyOpenFiles();
 void RememberOpenFile(const OpenFileIdentity* file);
 void ForgetOpenFile(const OpenFileIdentity* file);
 

@@ -1,0 +1,86 @@
+// Any bytes as a progress file: ReadProgressFile trusts or refuses them, and the puzzle
+// parsed after it keeps its invariants either way.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "automation.h"
+#include "grid_invariants.h"
+#include "progress_file.h"
+#include "puzzle_reader.h"
+
+namespace {
+
+// A 3 x 3 puzzle with one black square, parsed after every record.
+std::string gPuzzle;
+std::string gRoot;  // the device root of this run, removed at exit
+
+void RemoveRoot()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(gRoot, ignored);
+}
+
+std::string MakePuzzle()
+{
+    std::string header(0x34, '\0');
+    header.replace(2, 12, std::string("ACROSS&DOWN\0", 12));
+    header[0x2C] = header[0x2D] = 3;
+    std::string out = header + "CATA.OBAT" + "---.-.---";
+    out += std::string("t\0a\0c\0", 6);
+    for (const char* clue : {"Pet", "Taxi", "Too", "Bat"})
+        out += std::string(clue) + '\0';
+    return out + '\0';
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    namespace fs = std::filesystem;
+    std::string root = (fs::temp_directory_path() / "crossword-fuzz-XXXXXX").string();
+    if (!mkdtemp(root.data()))
+        std::abort();
+    setenv("CROSSWORD_DEVICE_ROOT", root.c_str(), 1);
+    gRoot = root;
+    std::atexit(RemoveRoot);
+    setenv("CROSSWORD_BACKEND", "headless", 1);
+    gPuzzle = MakePuzzle();
+    ResetGameState();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    HANDLE file = CreateFileW(u"\\Temp\\fuzz.dat", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    Require(file != INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, data, DWORD(size < 8192 ? size : 8192), &written, nullptr);
+    CloseHandle(file);
+
+    ResetGameState();
+    const bool trusted = ReadProgressFile(u"\\Temp\\fuzz.dat");
+    Require(lstrlenW(gGame.puzzlePath) < MAX_PATH);
+    Require(LoadPuzzleImage(gPuzzle.data(), int(gPuzzle.size())));
+    gGame.entriesFromPuzzle = trusted ? 0 : 1;
+    ParsePuzzle();
+    CheckGridInvariants();
+    if (trusted) {
+        // What was read builds a record that reads back to the same settings (in memory:
+        // WriteProgressFile's flush to disk would make every run slow).
+        const Settings before = gGame.settings;
+        unsigned char record[kProgressRecordSize];
+        BuildProgressRecord(record);
+        Require(ApplyProgressRecord(record, kProgressRecordSize));
+        Require(MagnificationIndex(gGame.settings) == MagnificationIndex(before) &&
+                gGame.settings.autoSkip == before.autoSkip &&
+                gGame.settings.showNumbers == before.showNumbers &&
+                gGame.settings.squareColour == before.squareColour &&
+                gGame.settings.backgroundColour == before.backgroundColour);
+    }
+    AutomationReset();
+    return 0;
+}
