@@ -15,7 +15,7 @@ void CheckPuzzle(HWND window)
         BeginPaint(window, &paint);
         EnsureGridFonts(window);
         GameState& g = gGame;
-        HPEN blackPen = CreatePen(PS_SOLID, 1, kBlack);
+        HPEN blackPen = CreatePen(PS_SOLID, 1, kLineBlack);
         HBRUSH openBrush = CreateSolidBrush(g.settings.backgroundColour);
         HBRUSH blackBrush = CreateSolidBrush(g.settings.squareColour);
         HGDIOBJ oldPen = SelectObject(dc, blackPen);

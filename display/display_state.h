@@ -15,8 +15,8 @@ struct DisplayState {
 extern DisplayState gDisplay;
 
 // Colours of the grid and the keyboard, 0x00BBGGRR.
-constexpr COLORREF kBlack = 0x00000000;
-constexpr COLORREF kWhite = 0x00FFFFFF;
+constexpr COLORREF kLineBlack = 0x00000000;
+constexpr COLORREF kPaperWhite = 0x00FFFFFF;
 constexpr COLORREF kInnerEdgeGrey = 0x00C0C0C0;  // inner edge of open squares
 constexpr COLORREF kWordYellow = 0x0002FFFF;     // squares of the current word, pressed keys
 constexpr COLORREF kCursorOrange = 0x007DC8FF;   // the current square

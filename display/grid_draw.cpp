@@ -145,7 +145,7 @@ void DrawCurrentWord(HDC dc, bool solution)
     CurrentWord(&first, &last);
     const int step = gGame.direction == kAcross ? 1 : gGame.width;
 
-    HPEN pen = CreatePen(PS_SOLID, 1, kBlack);
+    HPEN pen = CreatePen(PS_SOLID, 1, kLineBlack);
     HBRUSH yellow = CreateSolidBrush(kWordYellow);
     HBRUSH orange = CreateSolidBrush(kCursorOrange);
     HGDIOBJ oldPen = SelectObject(dc, pen);
@@ -162,7 +162,7 @@ void DrawCurrentWord(HDC dc, bool solution)
             if (gGame.solution[i] != '.')
                 DrawLetter(dc, i / gGame.width, i % gGame.width, gGame.solution[i]);
         }
-        SetTextColor(dc, kBlack);
+        SetTextColor(dc, kLineBlack);
         for (int i = first; i <= last; i += step)
             DrawNumber(dc, i / gGame.width, i % gGame.width, kNumberSingleLine);
         SetTextColor(dc, oldColour);

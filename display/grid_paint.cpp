@@ -22,9 +22,9 @@ void PaintGrid(HWND window)
 
     HBRUSH openBrush = CreateSolidBrush(g.settings.backgroundColour);
     HBRUSH blackBrush = CreateSolidBrush(g.settings.squareColour);
-    HPEN whitePen = CreatePen(PS_SOLID, 1, kWhite);
+    HPEN whitePen = CreatePen(PS_SOLID, 1, kPaperWhite);
     HPEN greyPen = CreatePen(PS_SOLID, 1, kInnerEdgeGrey);
-    HPEN blackPen = CreatePen(PS_SOLID, 1, kBlack);
+    HPEN blackPen = CreatePen(PS_SOLID, 1, kLineBlack);
 
     HGDIOBJ oldPen = SelectObject(dc, whitePen);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
@@ -59,7 +59,7 @@ void PaintGrid(HWND window)
             if (ch != '-')
                 DrawLetter(dc, r, c, ch);
             if (solution)
-                SetTextColor(dc, kBlack);  // numbers stay black over the solution
+                SetTextColor(dc, kLineBlack);  // numbers stay black over the solution
             DrawNumber(dc, r, c, kNumberFullPaint);
         }
     }
@@ -123,7 +123,7 @@ void ViewLetter(HWND window)
     if (dc && square >= 0 && square < gGame.width * gGame.height) {
         PAINTSTRUCT paint;
         BeginPaint(window, &paint);
-        HPEN pen = CreatePen(PS_SOLID, 1, kBlack);
+        HPEN pen = CreatePen(PS_SOLID, 1, kLineBlack);
         HBRUSH orange = CreateSolidBrush(kCursorOrange);
         HGDIOBJ oldPen = SelectObject(dc, pen);
         HGDIOBJ oldBrush = SelectObject(dc, orange);
@@ -131,7 +131,7 @@ void ViewLetter(HWND window)
         const COLORREF oldColour = SetTextColor(dc, kRevealRed);
         if (gGame.solution[square] != '.')
             DrawLetter(dc, gGame.cursorRow, gGame.cursorCol, gGame.solution[square]);
-        SetTextColor(dc, kBlack);
+        SetTextColor(dc, kLineBlack);
         DrawNumber(dc, gGame.cursorRow, gGame.cursorCol, kNumberInSquare);
         SetTextColor(dc, oldColour);
         SelectObject(dc, oldPen);

@@ -69,7 +69,7 @@ void FlashKey(HWND window, const KeyboardKey& key)
         GetDeviceCaps(gDisplay.backBuffer ? gDisplay.backBuffer : dc, LOGPIXELSY) / -9;
     lstrcpynW(logFont.lfFaceName, u"Arial", LF_FACESIZE);
     HFONT font = CreateFontIndirectW(&logFont);
-    HPEN pen = CreatePen(PS_SOLID, 1, kBlack);
+    HPEN pen = CreatePen(PS_SOLID, 1, kLineBlack);
     HBRUSH yellow = CreateSolidBrush(kWordYellow);
     HGDIOBJ oldFont = SelectObject(dc, font);
     HGDIOBJ oldPen = SelectObject(dc, pen);

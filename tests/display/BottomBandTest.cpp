@@ -34,14 +34,14 @@ TEST_F(BottomBandTest, ShowingLowersTheInputPanelAndDrawsTheKeyboardUnderTheClue
     EXPECT_EQ(gGame.viewHeight, 203);
     EXPECT_EQ(gGame.cellSize, 13);  // Small lays the grid out again
     EXPECT_EQ(Screen(100, 230), Colour{kPictureGrey});
-    EXPECT_EQ(Screen(100, 210), Colour{kWhite});  // the clue bar above it
+    EXPECT_EQ(Screen(100, 210), Colour{kPaperWhite});  // the clue bar above it
 
     const int before = GdiLiveObjectCount();
     HideKeyboard(window);
     EXPECT_EQ(gGame.keyboardShown, 0);
     EXPECT_EQ(gGame.bottomPanelHeight, 20);
     EXPECT_EQ(gGame.cellSize, 16);
-    EXPECT_EQ(Screen(100, 230), Colour{kWhite}) << "the grid view covers the keyboard";
+    EXPECT_EQ(Screen(100, 230), Colour{kPaperWhite}) << "the grid view covers the keyboard";
     ShowKeyboard(window);
     HideKeyboard(window);
     EXPECT_EQ(GdiLiveObjectCount(), before);

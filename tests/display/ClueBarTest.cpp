@@ -69,23 +69,23 @@ TEST_F(ClueBarTest, TheBandSitsAboveTheKeyboardOrAtTheClientBottom)
     Load(kFiveByFive, kClues);
     Layout(kSmall);
     At(2, 3, kAcross);
-    FillClient(kBlack);
+    FillClient(kLineBlack);
     PaintClueBar(window);
-    EXPECT_EQ(Screen(100, 247), Colour{kBlack});
-    EXPECT_EQ(ScreenInk({0, 240, 240, 268}, kWhite).top, 248);
-    EXPECT_EQ(Screen(0, 248), Colour{kWhite});
-    EXPECT_EQ(Screen(239, 267), Colour{kWhite});
+    EXPECT_EQ(Screen(100, 247), Colour{kLineBlack});
+    EXPECT_EQ(ScreenInk({0, 240, 240, 268}, kPaperWhite).top, 248);
+    EXPECT_EQ(Screen(0, 248), Colour{kPaperWhite});
+    EXPECT_EQ(Screen(239, 267), Colour{kPaperWhite});
     const RECT text = ScreenInkWhere({0, 248, 240, 268}, IsDark);
     ASSERT_NE(text.right, 0) << "no clue text";
     EXPECT_LE(text.left, 4);  // left-aligned from client left + 1
 
     gGame.keyboardShown = 1;
-    FillClient(kBlack);
+    FillClient(kLineBlack);
     PaintClueBar(window);
-    EXPECT_EQ(Screen(100, 202), Colour{kBlack});
-    EXPECT_EQ(Screen(0, 203), Colour{kWhite});
-    EXPECT_EQ(Screen(239, 224), Colour{kWhite});
-    EXPECT_EQ(Screen(100, 225), Colour{kBlack});
+    EXPECT_EQ(Screen(100, 202), Colour{kLineBlack});
+    EXPECT_EQ(Screen(0, 203), Colour{kPaperWhite});
+    EXPECT_EQ(Screen(239, 224), Colour{kPaperWhite});
+    EXPECT_EQ(Screen(100, 225), Colour{kLineBlack});
 }
 
 TEST_F(ClueBarTest, WithTheInputPanelUpTheBandIgnoresTheKeyboardFlag)
@@ -107,11 +107,11 @@ TEST_F(ClueBarTest, AnEmptyBarIsPlainWhiteAndNothingLeaks)
     Load(kFiveByFive, kClues);
     Layout(kSmall);
     At(2, 1, kDown);
-    FillClient(kBlack);
+    FillClient(kLineBlack);
     const int before = GdiLiveObjectCount();
     PaintClueBar(window);
     EXPECT_EQ(GdiLiveObjectCount(), before);
-    EXPECT_EQ(ScreenInk({0, 248, 240, 268}, kWhite), (RECT{0, 248, 240, 268}));
+    EXPECT_EQ(ScreenInk({0, 248, 240, 268}, kPaperWhite), (RECT{0, 248, 240, 268}));
 }
 
 }  // namespace

@@ -43,13 +43,13 @@ TEST_F(GridPaintTest, SquaresTakeTheUsersColoursAndOpenOnesAGreyInnerEdge)
     EXPECT_EQ(CentreOf(2, 2), Colour{RGB(255, 255, 224)});
     const int x0 = CellLeft(2);
     const int y0 = CellTop(2);
-    EXPECT_EQ(Buffer(x0, y0 + 20), Colour{kBlack});  // shared border line
-    EXPECT_EQ(Buffer(x0 + 48, y0 + 20), Colour{kBlack});
+    EXPECT_EQ(Buffer(x0, y0 + 20), Colour{kLineBlack});  // shared border line
+    EXPECT_EQ(Buffer(x0 + 48, y0 + 20), Colour{kLineBlack});
     EXPECT_EQ(Buffer(x0 + 1, y0 + 20), Colour{kInnerEdgeGrey});
     EXPECT_EQ(Buffer(x0 + 20, y0 + 1), Colour{kInnerEdgeGrey});
     EXPECT_EQ(Buffer(x0 + 47, y0 + 20), Colour{RGB(255, 255, 224)});  // no edge on the right
     EXPECT_EQ(Buffer(CellLeft(3) + 1, CellTop(0) + 20), Colour{RGB(0, 0, 128)});  // black: none
-    EXPECT_EQ(Buffer(100, 245), Colour{kWhite});  // under the grid the image stays white
+    EXPECT_EQ(Buffer(100, 245), Colour{kPaperWhite});  // under the grid the image stays white
 }
 
 TEST_F(GridPaintTest, LettersAreCentredAndEmptySquaresShowNone)
@@ -97,7 +97,7 @@ TEST_F(GridPaintTest, HighlightPaintsTheWordYellowAndTheCursorOrangeKeepingLette
     EXPECT_EQ(Buffer(CellLeft(1) + 3, CellTop(2) + 3), Colour{kCursorOrange});
     for (int c : {0, 2, 3, 4})
         EXPECT_EQ(CentreOf(2, c), Colour{kWordYellow}) << "column " << c;
-    EXPECT_EQ(CentreOf(1, 2), Colour{kWhite});
+    EXPECT_EQ(CentreOf(1, 2), Colour{kPaperWhite});
     // Plain rectangles: no grey inner edge on the highlighted squares.
     EXPECT_EQ(Buffer(CellLeft(0) + 1, CellTop(2) + 20), Colour{kWordYellow});
     EXPECT_NE(BufferInkWhere(CellInside(2, 1), IsDark).right, 0) << "the letter was covered";
@@ -144,7 +144,7 @@ TEST_F(GridPaintTest, TappingMovesTogglesOrIgnoresByTheSquare)
     SelectCellAt(window, k.x, k.y);  // the current square again: Down
     EXPECT_EQ(gGame.direction, kDown);
     EXPECT_EQ(CentreOf(1, 2), Colour{kWordYellow});
-    EXPECT_EQ(CentreOf(2, 0), Colour{kWhite});  // the old highlight is gone
+    EXPECT_EQ(CentreOf(2, 0), Colour{kPaperWhite});  // the old highlight is gone
 
     const POINT black = CellCentre(3, 1);
     SelectCellAt(window, black.x, black.y);  // repaints without any highlight

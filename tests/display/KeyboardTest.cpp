@@ -52,32 +52,32 @@ TEST_F(KeyboardTest, ColumnsTruncateAndEndAtEachRowsLastKey)
 
 TEST_F(KeyboardTest, ThePictureIsDrawnUnderTheClueBar)
 {
-    FillClient(kBlack);
+    FillClient(kLineBlack);
     PaintKeyboardImage(window);
     EXPECT_EQ(ScreenInk({0, 220, 240, 268}, kPictureGrey), (RECT{0, 225, 240, 268}));
-    EXPECT_EQ(Screen(100, 224), Colour{kBlack});
+    EXPECT_EQ(Screen(100, 224), Colour{kLineBlack});
 }
 
 TEST_F(KeyboardTest, APressedKeyFlashesYellowInItsPictureRow)
 {
-    FillClient(kBlack);
+    FillClient(kLineBlack);
     FlashKey(window, KeyAt(25, 245));  // A: row 1, key 0, face 20..40 x 241..253
     EXPECT_EQ(Screen(22, 244), Colour{kWordYellow});
-    EXPECT_EQ(Screen(30, 241), Colour{kBlack});  // the black outline
-    EXPECT_EQ(Screen(41, 247), Colour{kBlack});  // nothing outside the face
+    EXPECT_EQ(Screen(30, 241), Colour{kLineBlack});  // the black outline
+    EXPECT_EQ(Screen(41, 247), Colour{kLineBlack});  // nothing outside the face
     EXPECT_NE(ScreenInkWhere({21, 242, 39, 252}, IsDark).right, 0) << "no label";
 
-    FillClient(kBlack);
+    FillClient(kLineBlack);
     FlashKey(window, KeyAt(200, 258));  // erase: 170..190 x 254..266
     EXPECT_EQ(ScreenInk({160, 250, 240, 268}, kWordYellow).left, 171);
     EXPECT_LE(ScreenInk({160, 250, 240, 268}, kWordYellow).right, 190);
 
-    FillClient(kBlack);
+    FillClient(kLineBlack);
     FlashKey(window, KeyAt(215, 258));  // OK: 210..235 x 254..266
     EXPECT_EQ(Screen(213, 257), Colour{kWordYellow});
     EXPECT_EQ(ScreenInk({160, 250, 240, 268}, kWordYellow).left, 211);
 
-    FillClient(kBlack);
+    FillClient(kLineBlack);
     FlashKey(window, KeyAt(215, 230));  // no key: nothing
     EXPECT_EQ(ScreenInk({0, 220, 240, 268}, kWordYellow), (RECT{0, 0, 0, 0}));
 }

@@ -102,7 +102,7 @@ TEST_F(LayoutTest, ComputeLayoutResetsTheOffsetsAndLeavesTheImageWhite)
     Layout(kLarge);
     EXPECT_EQ(gGame.scrollX, 0);
     EXPECT_EQ(gGame.scrollY, 0);
-    EXPECT_EQ(BufferInk({0, 0, 361, 361}, kWhite), (RECT{0, 0, 361, 361}));
+    EXPECT_EQ(BufferInk({0, 0, 361, 361}, kPaperWhite), (RECT{0, 0, 361, 361}));
 }
 
 TEST_F(LayoutTest, DragStepsPastAnEdgeAreDroppedWholePerDirection)

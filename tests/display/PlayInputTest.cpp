@@ -60,11 +60,11 @@ TEST_F(PlayInputTest, AKeyOnABlackSquareOnlyPresents)
     ASSERT_EQ(gGame.cursorRow, 0);
     ASSERT_EQ(gGame.cursorCol, 0);
     const int frames = AutomationPresentCount();
-    FillClient(kBlack);
+    FillClient(kLineBlack);
     EnterKey(window, 'Q');
     EXPECT_EQ(gGame.entries[0], '.');
     // The view was copied to the screen again: the grid covers the black fill.
-    EXPECT_EQ(ScreenCentre(1, 1), Colour{kWhite});
+    EXPECT_EQ(ScreenCentre(1, 1), Colour{kPaperWhite});
     EXPECT_GE(AutomationPresentCount(), frames);
 }
 
@@ -74,14 +74,14 @@ TEST_F(PlayInputTest, ScrollWordIntoViewPresentsOnlyWhenItScrolled)
     Layout(kLarge);
     PaintGrid(window);
     At(20, 0, kAcross);
-    FillClient(kBlack);
+    FillClient(kLineBlack);
     ScrollWordIntoView(window);  // forward: the last row comes to the bottom of the view
     EXPECT_EQ(gGame.scrollY, 21 * 24 - 248);
-    EXPECT_EQ(Screen(12, 247), Colour{kWhite});  // the last row's square, presented
+    EXPECT_EQ(Screen(12, 247), Colour{kPaperWhite});  // the last row's square, presented
 
-    FillClient(kBlack);
+    FillClient(kLineBlack);
     ScrollWordIntoView(window);  // nothing to do: nothing drawn
-    EXPECT_EQ(Screen(12, 247), Colour{kBlack});
+    EXPECT_EQ(Screen(12, 247), Colour{kLineBlack});
 }
 
 }  // namespace
