@@ -1,0 +1,93 @@
+#!/bin/sh
+# Plays the game in a real SDL window on a virtual X display at scale 2, driving it with
+# xdotool as a user would, and saves a PNG of the window at five moments: Small, Medium with
+# clue numbers, Large scrolled, the on-screen keyboard shown, and after Check with a wrong
+# letter in red. The device root is a fresh temporary one, so the starter puzzle opens.
+# Usage: scripts/screenshots-game.sh [bin-folder] [out-folder]
+# Needs Xvfb, xdotool and ImageMagick's import (scripts/packages.txt).
+set -eu
+bin=${1:-build/default/bin}
+out=${2:-screenshots}
+display=:${GAME_DISPLAY:-95}
+root=$(mktemp -d)
+mkdir -p "$out"
+
+Xvfb "$display" -screen 0 800x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+game=
+cleanup() {
+    [ -n "$game" ] && kill "$game" 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$root"
+}
+trap cleanup EXIT
+sleep 1
+
+DISPLAY=$display CROSSWORD_BACKEND=sdl2 CROSSWORD_SCALE=2 CROSSWORD_DEVICE_ROOT="$root" \
+    "$bin/crossword" &
+game=$!
+window=$(DISPLAY=$display timeout 10 xdotool search --sync --onlyvisible --pid "$game" | head -n 1)
+sleep 1
+
+# Device points (240 x 320 screen) become window pixels at scale 2.
+x() { DISPLAY=$display xdotool "$@"; }
+tap() {
+    x mousemove --window "$window" $(($1 * 2)) $(($2 * 2)) click 1
+    sleep 0.4
+}
+drag() {
+    x mousemove --window "$window" $(($1 * 2)) $(($2 * 2)) mousedown 1
+    sleep 0.1
+    x mousemove --window "$window" $(($3 * 2)) $(($4 * 2))
+    sleep 0.1
+    x mouseup 1
+    sleep 0.4
+}
+keys() {
+    x type --window "$window" --delay 80 "$1"
+    sleep 0.4
+}
+shot() {
+    sleep 0.6
+    x windowactivate --sync "$window" >/dev/null 2>&1 || true
+    DISPLAY=$display import -window "$window" "$out/$1.png"
+    echo "saved $out/$1.png"
+}
+
+# Menu bar buttons (y = 307) and the items of the pop-ups they open upwards.
+menu=10
+zoom=133
+keyboard=185
+check=38
+
+tap 8 34            # the first square of the grid
+keys "WEL"
+shot small
+
+tap $menu 307       # main menu > Toggle > Numbers
+tap 35 144
+tap 130 162
+tap $zoom 307       # magnification > Medium
+tap 150 266
+shot medium-numbers
+
+tap $zoom 307       # magnification > Large, then drag the view up and to the left
+tap 150 284
+drag 200 200 60 110
+shot large-scrolled
+
+tap $keyboard 307   # the on-screen keyboard
+tap 20 254          # its Q key
+shot keyboard-shown
+
+tap $keyboard 307   # keyboard away; a wrong letter, then Check
+tap $zoom 307
+tap 150 248
+tap 8 34
+keys "ZZ"
+tap $check 307
+shot check-red-letter
+
+x key --window "$window" ctrl+q
+wait "$game"
+game=

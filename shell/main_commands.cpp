@@ -1,0 +1,210 @@
+// The main window's commands (menus, menu bar buttons, accelerators, the tap-and-hold menu)
+// and the window-level messages: activation, input panel changes, painting, minimising.
+// Each command is its operation followed by the repaint it needs, in the order of the menus.
+#include "ResourceIds.h"
+#include "bottom_band.h"
+#include "check_puzzle.h"
+#include "fill_clear_entries.h"
+#include "game_dialogs.h"
+#include "game_state.h"
+#include "grid_paint.h"
+#include "main_handlers.h"
+#include "main_window.h"
+#include "play_cursor.h"
+#include "refresh.h"
+#include "shell_state.h"
+
+namespace {
+
+constexpr unsigned kRepaintAll = kGrid | kWord | kClueBar | kKeyboard | kPresent;
+
+// A drop-down's pop-up, fetched from the menu bar each time it is needed.
+HMENU MenuOfButton(UINT dropDownCommand)
+{
+    return reinterpret_cast<HMENU>(
+        SendMessageW(gShell.menuBar, SHCMBM_GETSUBMENU, 0, LPARAM(dropDownCommand)));
+}
+
+void SetCheck(UINT dropDownCommand, UINT item, bool checked)
+{
+    CheckMenuItem(MenuOfButton(dropDownCommand), item,
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+// Small, Medium or Large from the menu: the view starts again at the top-left square.
+void ChooseMagnification(HWND window, int magnification)
+{
+    SetMagnification(&gGame.settings, magnification);
+    gGame.cursorRow = 0;
+    gGame.cursorCol = 0;
+    SetCheck(IDM_ZOOM_MENU, IDM_SMALL, magnification == kSmall);
+    SetCheck(IDM_ZOOM_MENU, IDM_MEDIUM, magnification == kMedium);
+    SetCheck(IDM_ZOOM_MENU, IDM_LARGE, magnification == kLarge);
+    Refresh(window, kLayout | kGrid | kClueBar | kKeyboard | kPresent);
+}
+
+void OpenAnotherPuzzle(HWND window)
+{
+    if (!ChoosePuzzleFile(window))
+        return;
+    Refresh(window, kLayout | kGrid);
+    gGame.cursorRow = 0;
+    gGame.cursorCol = 0;
+    Refresh(window, kWord | kClueBar | kKeyboard | kPresent);
+}
+
+void ShowPuzzleInfo(HWND window)
+{
+    WCHAR text[kHeaderLineSize + 8];
+    wsprintfW(text, u"%S", gGame.headerLine);
+    MessageBoxW(window, text, u"Puzzle Information", MB_OK);
+}
+
+void AskAndClearPuzzle(HWND window)
+{
+    const int answer =
+        MessageBoxW(window, u"Do you want to clear the puzzle ? This cannot be undone.",
+                    u"Are You Sure?", MB_YESNO | MB_ICONQUESTION);
+    if (answer != IDYES)
+        return;
+    ClearPuzzle();
+    Refresh(window, kRepaintAll);
+}
+
+void ToggleKeyboard(HWND window)
+{
+    if (gGame.keyboardShown)
+        HideKeyboard(window);
+    else
+        ShowKeyboard(window);
+}
+
+void StartAbout(HWND window)
+{
+    gShell.logoLeftX = 0;
+    gShell.logoLeftY = 102;
+    gShell.logoMiddleX = 102;
+    gShell.logoMiddleY = 0;
+    gShell.logoRightX = 240;
+    gShell.logoRightY = 102;
+    RunAboutDialog(window);
+}
+
+}  // namespace
+
+void UpdateMenuChecks()
+{
+    SetCheck(IDM_MAIN_MENU_BUTTON, IDM_NUMBERS, gGame.settings.showNumbers != 0);
+    SetCheck(IDM_MAIN_MENU_BUTTON, IDM_AUTO_SKIP, gGame.settings.autoSkip != 0);
+    const int magnification = MagnificationIndex(gGame.settings);
+    SetCheck(IDM_ZOOM_MENU, IDM_SMALL, magnification == kSmall);
+    SetCheck(IDM_ZOOM_MENU, IDM_MEDIUM, magnification == kMedium);
+    SetCheck(IDM_ZOOM_MENU, IDM_LARGE, magnification == kLarge);
+}
+
+LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
+{
+    switch (command) {
+    case IDM_CTRL_DOWN:
+        SendMessageW(window, WM_ACTIVATE, 0, LPARAM(window));
+        SendMessageW(window, WM_CLOSE, 0, 0);
+        break;
+    case IDM_EXIT: SendMessageW(window, WM_CLOSE, 0, 0); break;
+    case IDM_PREFERENCES:
+        RunPreferencesDialog(window);
+        Refresh(window, kLayout | kGrid | kWord | kClueBar | kPresent);
+        break;
+    case IDM_HELP: RunQuickHelpDialog(window); break;
+    case IDM_ABOUT: StartAbout(window); break;
+    case IDM_VIEW_WORD: ViewWord(window); break;
+    case IDM_VIEW_LETTER: ViewLetter(window); break;
+    case IDM_TOGGLE_DIRECTION:
+        ToggleDirection();
+        Refresh(window, kGrid | kWord | kClueBar | kPresent);
+        break;
+    case IDM_VIEW_PUZZLE: ViewPuzzle(window); break;
+    case IDM_OPEN: OpenAnotherPuzzle(window); break;
+    case IDM_ZOOM_MENU: UpdateMenuChecks(); break;
+    case IDM_CLUE_LIST: RunClueListDialog(window); break;  // the next activation repaints
+    case IDM_MAIN_MENU_BUTTON: UpdateMenuChecks(); break;
+    case IDM_CHECK:
+        CheckPuzzle(window);
+        Present(window);
+        break;
+    case IDM_SMALL: ChooseMagnification(window, kSmall); break;
+    case IDM_MEDIUM: ChooseMagnification(window, kMedium); break;
+    case IDM_LARGE: ChooseMagnification(window, kLarge); break;
+    case IDM_PUZZLE_INFO: ShowPuzzleInfo(window); break;
+    case IDM_KEYBOARD: ToggleKeyboard(window); break;
+    case IDM_CLEAR_PUZZLE: AskAndClearPuzzle(window); break;
+    case IDM_CLEAR_WORD:
+        ClearWord();
+        Refresh(window, kRepaintAll);
+        break;
+    case IDM_CLEAR_LETTER:
+        ClearLetter();
+        Refresh(window, kRepaintAll);
+        break;
+    case IDM_QUIT: SendMessageW(window, WM_CLOSE, 0, 0); break;
+    case IDM_AVAILABLE: OpenAnotherPuzzle(window); break;
+    case IDM_DOWNLOAD: RunDownloadDialog(window); break;
+    case IDM_AUTO_SKIP:
+        gGame.settings.autoSkip = !gGame.settings.autoSkip;
+        SetCheck(IDM_MAIN_MENU_BUTTON, IDM_AUTO_SKIP, gGame.settings.autoSkip != 0);
+        break;
+    case IDM_NUMBERS:
+        gGame.settings.showNumbers = !gGame.settings.showNumbers;
+        SetCheck(IDM_MAIN_MENU_BUTTON, IDM_NUMBERS, gGame.settings.showNumbers != 0);
+        Refresh(window, kRepaintAll);
+        break;
+    case IDM_FILL_LETTER:
+        FillLetter();
+        Refresh(window, kRepaintAll);
+        break;
+    case IDM_FILL_WORD:
+        FillWord();
+        Refresh(window, kRepaintAll);
+        break;
+    case IDM_FILL_PUZZLE:
+        FillPuzzle();
+        Refresh(window, kRepaintAll);
+        break;
+    default:  // Ctrl+A, the View drop-down and anything unknown
+        return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
+    }
+    return 0;
+}
+
+void OnSize(HWND window, WPARAM kind)
+{
+    if (kind == SIZE_MINIMIZED)
+        SendMessageW(window, WM_CLOSE, 0, 0);
+}
+
+void OnActivate(HWND window)
+{
+    SHFullScreen(window, SHFS_SHOWTASKBAR | SHFS_SHOWSIPBUTTON | SHFS_SHOWSTARTICON);
+    if (gShell.refreshOnActivate) {
+        gShell.refreshOnActivate = 0;
+        Refresh(window, kGrid | kWord | kScrollZoomed | kClueBar | kKeyboard | kPresent);
+        return;
+    }
+    Refresh(window, kGrid | kClueBar | kKeyboard | kPresent);
+}
+
+void OnSettingChange(HWND window, WPARAM what)
+{
+    if (what != SPI_SETSIPINFO)
+        return;
+    gShell.activateInfo = {};
+    SHHandleWMSettingChange(window, WPARAM(-1), 0, &gShell.activateInfo);
+    // The game's keyboard never stays up beside the device's input panel.
+    gGame.keyboardShown = 0;
+    RestoreClueBarBand(window);
+    Refresh(window, kClueBar | kPresent);
+}
+
+void OnPaint(HWND window)
+{
+    Refresh(window, kGrid | kClueBar | kKeyboard | kPresent);
+}

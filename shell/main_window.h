@@ -1,0 +1,24 @@
+// The game's entry point and its one top-level window: single instance, the message loop and
+// the dispatch of every message, key, stylus event and command to the other subsystems.
+#pragma once
+
+#include "windows.h"
+
+// The program: creates the window (or raises the running copy and returns 0), then runs the
+// message loop with the accelerators until WM_QUIT, whose wParam it returns.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int showCommand);
+
+// The message loop with the accelerators, until WM_QUIT; the quit message's wParam.
+int RunMessageLoop(HINSTANCE instance);
+
+// 1 when the window was created and shown; 0 when another copy was raised instead or the
+// window could not be created.
+int CreateMainWindow(HINSTANCE instance, int showCommand);
+
+// Registers the main window class `className` for MainWindowProc.
+WORD RegisterMainClass(HINSTANCE instance, LPCWSTR className);
+
+LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Sets the check marks of Numbers, Auto Skip and the magnification from the settings.
+void UpdateMenuChecks();

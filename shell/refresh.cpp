@@ -1,0 +1,32 @@
+#include "refresh.h"
+
+#include "clue_bar.h"
+#include "game_state.h"
+#include "grid_paint.h"
+#include "keyboard.h"
+#include "layout.h"
+#include "play_input.h"
+
+void Present(HWND window)
+{
+    PresentView(window, gGame.viewWidth, gGame.viewHeight, gGame.scrollX, gGame.scrollY);
+}
+
+void Refresh(HWND window, unsigned steps)
+{
+    if (steps & kLayout)
+        ComputeLayout(window);
+    if (steps & kGrid)
+        PaintGrid(window);
+    if (steps & kWord)
+        PaintWordHighlight(window);
+    const bool zoomed = MagnificationIndex(gGame.settings) != kSmall;
+    if ((steps & kScroll) || ((steps & kScrollZoomed) && zoomed))
+        ScrollWordIntoView(window);
+    if (steps & kClueBar)
+        PaintClueBar(window);
+    if ((steps & kKeyboard) && gGame.keyboardShown)
+        PaintKeyboardImage(window);
+    if (steps & kPresent)
+        Present(window);
+}

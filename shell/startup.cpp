@@ -1,0 +1,139 @@
+// Start-up and shut-down of the main window.
+#include "startup.h"
+
+#include "ResourceIds.h"
+#include "display_state.h"
+#include "game_state.h"
+#include "layout.h"
+#include "main_window.h"
+#include "progress_file.h"
+#include "puzzle_reader.h"
+#include "shell_state.h"
+
+namespace {
+
+constexpr const char16_t* kProgramFileName = u"Crossword.exe";
+constexpr const char16_t* kStateFileName = u"crossword.dat";
+constexpr const char16_t* kPuzzleFolder = u"\\My Documents\\Fennimoor";
+constexpr const char16_t* kDocuments = u"\\My Documents\\";
+constexpr int kToolbarPicturesShown = kToolbarPictures;
+
+// The start values of a first run, before the state file is read.
+void SetStartValues(HWND window)
+{
+    ResetGameState();
+    RECT client;
+    GetClientRect(window, &client);
+    CreateBackBuffer(window, client.right - client.left, client.bottom - client.top);
+    gShell.refreshOnActivate = 0;
+    gShell.clueListTab = 0;
+    gShell.activateInfo = {};
+    gShell.activateInfo.cbSize = sizeof gShell.activateInfo;
+    ResetSipInfo(&gShell.sipInfo);
+}
+
+// The program's folder with its trailing backslash: the module path up to the program's
+// file name, or up to its last backslash when the program was given another name.
+void FindProgramFolder()
+{
+    WCHAR path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const int length = lstrlenW(path);
+    const int nameLength = lstrlenW(kProgramFileName);
+    int cut = -1;
+    for (int i = 0; i + nameLength <= length && cut < 0; ++i) {
+        bool match = true;
+        for (int k = 0; k < nameLength && match; ++k)
+            match = path[i + k] == kProgramFileName[k];
+        if (match)
+            cut = i;
+    }
+    for (int i = length - 1; cut < 0 && i >= 0; --i) {
+        if (path[i] == u'\\')
+            cut = i + 1;
+    }
+    path[cut < 0 ? 0 : cut] = 0;
+    lstrcpynW(gGame.programFolder, path, MAX_PATH);
+}
+
+// No puzzle from the last run: the first puzzle file directly in "\My Documents", which then
+// starts from its own fill grid. False when there is none that can be read.
+bool OpenFirstDocumentsPuzzle()
+{
+    WCHAR pattern[MAX_PATH];
+    lstrcpynW(pattern, kDocuments, MAX_PATH);
+    lstrcatW(pattern, u"*.puz");
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(pattern, &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        MessageBoxW(nullptr, u"Please choose a puzzle file from the Available Puzzles option.",
+                    u"Choose File", MB_OK);
+        return false;
+    }
+    FindClose(search);
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return false;
+    WCHAR candidate[MAX_PATH];
+    lstrcpynW(candidate, kDocuments, MAX_PATH);
+    lstrcatW(candidate, found.cFileName);
+    if (!ReadPuzzleFile(candidate))
+        return false;
+    lstrcpynW(gGame.puzzlePath, candidate, MAX_PATH);
+    // Entries restored from the state file belong to the puzzle that could not be read.
+    gGame.entriesFromPuzzle = 1;
+    return true;
+}
+
+}  // namespace
+
+void StateFilePath(WCHAR* path)
+{
+    lstrcpynW(path, gGame.programFolder, MAX_PATH);
+    lstrcatW(path, kStateFileName);
+}
+
+HWND CreateMenuBar(HWND window)
+{
+    SHMENUBARINFO info = {};
+    info.cbSize = sizeof info;
+    info.hwndParent = window;
+    info.dwFlags = 0;
+    info.nToolBarId = IDT_MENU_BAR;
+    info.hInstRes = gShell.instance;
+    info.nBmpId = IDB_TOOLBAR;
+    info.cBmpImages = kToolbarPicturesShown;
+    return SHCreateMenuBar(&info) ? info.hwndMB : nullptr;
+}
+
+LRESULT StartUp(HWND window)
+{
+    gShell.menuBar = CreateMenuBar(window);
+    SetStartValues(window);
+    FindProgramFolder();
+    CreateDirectoryW(kPuzzleFolder, nullptr);  // usually there already
+    gGame.puzzlePath[0] = 0;
+
+    WCHAR stateFile[MAX_PATH];
+    StateFilePath(stateFile);
+    if (ReadProgressFile(stateFile))
+        gGame.entriesFromPuzzle = 0;
+    if (!ReadPuzzleFile(gGame.puzzlePath) && !OpenFirstDocumentsPuzzle())
+        return 0;
+
+    ParsePuzzle();
+    UpdateMenuChecks();
+    ComputeLayout(window);
+    return 1;
+}
+
+void ShutDown(HWND)
+{
+    DestroyBackBuffer();
+    DestroyGridFonts();
+    WCHAR stateFile[MAX_PATH];
+    StateFilePath(stateFile);
+    WriteProgressFile(stateFile);
+    DestroyWindow(gShell.menuBar);
+    gShell.menuBar = nullptr;
+    PostQuitMessage(0);
+}

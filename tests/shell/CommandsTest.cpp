@@ -1,0 +1,248 @@
+// The menu and toolbar commands: View with its one-shot red, Fill, Clear and Check with their
+// messages, the on-screen keyboard, the input panel, Puzzle Info and the toggles.
+#include "ResourceIds.h"
+#include "ShellFixture.h"
+#include "automation.h"
+#include "game_state.h"
+#include "shell_state.h"
+
+namespace {
+
+constexpr COLORREF kKeyboardGrey = 0x00C0C0C0;  // the keyboard picture's frame
+
+class CommandsTest : public ShellTest {
+  protected:
+    void SetUp() override
+    {
+        ShellTest::SetUp();
+        WritePuzzle("\\My Documents\\a.puz", LatticeGrid(15), "Lattice");
+        Start();
+    }
+    int Reddish(int row, int col) const { return CountReddish(CellOnScreen(row, col)); }
+    size_t Boxes() const { return AutomationMessageBoxes().size(); }
+    bool EntriesAre(const std::string& expected) const
+    {
+        return std::string(gGame.entries, size_t(gGame.width * gGame.height)) == expected;
+    }
+    static std::string Solution() { return std::string(gGame.solution, 15 * 15); }
+};
+
+TEST_F(CommandsTest, ViewShowsTheSolutionInRedUntilTheNextRepaint)
+{
+    Command(IDM_VIEW_LETTER);
+    EXPECT_GT(Reddish(0, 0), 5);
+    EXPECT_EQ(Reddish(0, 1), 0);
+    Key('5');  // any repaint
+    EXPECT_EQ(Reddish(0, 0), 0);
+
+    Command(IDM_VIEW_WORD);
+    EXPECT_GT(Reddish(0, 14), 5);
+    EXPECT_EQ(Reddish(1, 0), 0);
+    Key('5');
+    EXPECT_EQ(Reddish(0, 14), 0);
+
+    Command(IDM_VIEW_PUZZLE);
+    EXPECT_GT(Reddish(14, 14), 5);
+    EXPECT_GT(Reddish(7, 2), 5);
+    Key('5');
+    EXPECT_EQ(Reddish(14, 14), 0);
+    // Only the screen changed.
+    EXPECT_EQ(gGame.entries[0], '-');
+}
+
+TEST_F(CommandsTest, CheckReportsNotStartedNothingWrongOrMarksWrongLettersOnce)
+{
+    Command(IDM_CHECK);
+    ASSERT_EQ(Boxes(), 1u);
+    EXPECT_EQ(AutomationMessageBoxes()[0].caption, u"Puzzle Checker");
+    EXPECT_EQ(AutomationMessageBoxes()[0].text,
+              u"This button will check puzzle for errors. You've have not yet started the "
+              u"puzzle, so there is nothing to check.");
+    EXPECT_EQ(AutomationMessageBoxes()[0].owner, window);
+
+    Key(UINT(LatticeLetter(0, 0)));  // right
+    Command(IDM_CHECK);
+    ASSERT_EQ(Boxes(), 2u);
+    EXPECT_EQ(AutomationMessageBoxes()[1].caption, u"Nothing Wrong");
+    EXPECT_EQ(AutomationMessageBoxes()[1].text, u"All the letters entered so far are correct.");
+
+    const char wrong = LatticeLetter(0, 1) == 'Z' ? 'Y' : 'Z';
+    Key(UINT(wrong));
+    Command(IDM_CHECK);
+    EXPECT_EQ(Boxes(), 2u);  // the red letter is the report
+    EXPECT_GT(Reddish(0, 1), 5);
+    EXPECT_EQ(Reddish(0, 0), 0);
+    TapCell(4, 4);  // the next repaint draws it in black again
+    EXPECT_EQ(Reddish(0, 1), 0);
+
+    Command(IDM_FILL_PUZZLE);
+    Command(IDM_CHECK);
+    ASSERT_EQ(Boxes(), 3u);
+    EXPECT_EQ(AutomationMessageBoxes()[2].caption, u"Nothing Wrong");
+}
+
+TEST_F(CommandsTest, FillAndClearWorkOnTheLetterTheWordAndThePuzzle)
+{
+    std::string expected(gGame.entries, 15 * 15);
+    const std::string solution = Solution();
+    TapCell(0, 2);
+    TapCell(0, 2);  // Down: column 2
+    Command(IDM_FILL_WORD);
+    for (int r = 0; r < 15; ++r)
+        expected[size_t(r * 15 + 2)] = solution[size_t(r * 15 + 2)];
+    EXPECT_TRUE(EntriesAre(expected));
+    EXPECT_EQ(gGame.cursorRow, 0);  // the cursor never moves
+    EXPECT_GT(CountDark(9, 2), 0);  // the filled letters are on the screen
+
+    Command(IDM_CLEAR_LETTER);
+    expected[2] = '-';
+    EXPECT_TRUE(EntriesAre(expected));
+    TapCell(0, 2);  // Across again: row 0
+    Command(IDM_FILL_LETTER);
+    expected[2] = solution[2];
+    Command(IDM_CLEAR_WORD);
+    for (int c = 0; c < 15; ++c)
+        expected[size_t(c)] = '-';
+    EXPECT_TRUE(EntriesAre(expected));
+
+    AutomationAnswerMessageBox(u"Are You Sure?", IDNO);
+    Command(IDM_CLEAR_PUZZLE);
+    EXPECT_TRUE(EntriesAre(expected));
+    ASSERT_EQ(Boxes(), 1u);
+    EXPECT_EQ(AutomationMessageBoxes()[0].text,
+              u"Do you want to clear the puzzle ? This cannot be undone.");
+    EXPECT_EQ(AutomationMessageBoxes()[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
+
+    Command(IDM_FILL_PUZZLE);
+    EXPECT_TRUE(EntriesAre(solution));
+    AutomationAnswerMessageBox(u"Are You Sure?", IDYES);
+    Command(IDM_CLEAR_PUZZLE);
+    for (size_t i = 0; i < solution.size(); ++i)
+        expected[i] = solution[i] == '.' ? '.' : '-';
+    EXPECT_TRUE(EntriesAre(expected));
+    EXPECT_EQ(CountDark(9, 2), 0);
+}
+
+TEST_F(CommandsTest, TheKeyboardShowsTypesErasesAndClosesWithItsOkKey)
+{
+    Command(IDM_KEYBOARD);
+    EXPECT_EQ(gGame.keyboardShown, 1);
+    EXPECT_EQ(gGame.bottomPanelHeight, 65);
+    EXPECT_EQ(Pixel(2, 227), Colour{kKeyboardGrey});  // the picture's frame
+    EXPECT_EQ(Pixel(13, 237), Colour{kWhitePaper});   // the face of the Q key
+    EXPECT_EQ(Pixel(10, 234), Colour{kBlackInk});     // its left edge, where taps expect it
+
+    Tap(20, 234);  // Q
+    EXPECT_EQ(gGame.entries[0], 'Q');
+    EXPECT_EQ(gGame.cursorCol, 1);
+    Tap(70, 246);  // row 1, column 2: D
+    EXPECT_EQ(gGame.entries[1], 'D');
+    Tap(180, 258);  // erase: empties (0, 2) and steps back
+    EXPECT_EQ(gGame.cursorCol, 1);
+    Tap(180, 258);
+    EXPECT_EQ(gGame.entries[1], '-');
+    EXPECT_EQ(gGame.cursorCol, 0);
+
+    Tap(220, 258);  // OK
+    EXPECT_EQ(gGame.keyboardShown, 0);
+    EXPECT_EQ(gGame.bottomPanelHeight, 20);
+    EXPECT_NE(Pixel(2, 227), Colour{kKeyboardGrey});
+    Tap(20, 234);  // the grid again: square (14, 1)
+    EXPECT_EQ(gGame.cursorRow, 14);
+    EXPECT_EQ(gGame.entries[14 * 15 + 1], '-');
+
+    Command(IDM_KEYBOARD);
+    Command(IDM_KEYBOARD);  // the toolbar button hides it too
+    EXPECT_EQ(gGame.keyboardShown, 0);
+}
+
+TEST_F(CommandsTest, MagnifiedKeyboardShrinksTheViewAndHidingKeepsItsBottomRows)
+{
+    Command(IDM_MEDIUM);
+    Command(IDM_KEYBOARD);
+    EXPECT_EQ(gGame.viewHeight, 268 - 65);
+    gGame.scrollY = 60;  // as after scrolling down
+    Command(IDM_KEYBOARD);
+    EXPECT_EQ(gGame.viewHeight, 248);
+    EXPECT_EQ(gGame.scrollY, 15);
+}
+
+TEST_F(CommandsTest, TheInputPanelHidesTheKeyboard)
+{
+    Command(IDM_KEYBOARD);
+    ASSERT_EQ(gGame.keyboardShown, 1);
+    SHSipPreference(window, SIP_UP);
+    Idle();
+    EXPECT_EQ(gGame.keyboardShown, 0);
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.bottom, 188);  // the window gave way to the panel
+    EXPECT_EQ(gGame.bottomPanelHeight, 20);
+    EXPECT_EQ(gGame.cellSize, (188 - 20) / 15);
+
+    // With the panel up, showing the keyboard lowers it first.
+    Command(IDM_KEYBOARD);
+    SIPINFO sip = {};
+    sip.cbSize = sizeof sip;
+    ASSERT_TRUE(SHSipInfo(SPI_GETSIPINFO, 0, &sip, 0));
+    EXPECT_EQ(sip.fdwFlags & SIPF_ON, 0u);
+    EXPECT_EQ(gGame.keyboardShown, 1);
+}
+
+TEST_F(CommandsTest, PuzzleInfoShowsTitleAuthorAndCopyright)
+{
+    Command(IDM_PUZZLE_INFO);
+    ASSERT_EQ(Boxes(), 1u);
+    EXPECT_EQ(AutomationMessageBoxes()[0].caption, u"Puzzle Information");
+    EXPECT_EQ(AutomationMessageBoxes()[0].text, u"Lattice\nAuthor\n(c)");
+    EXPECT_EQ(AutomationMessageBoxes()[0].type, UINT(MB_OK));
+}
+
+TEST_F(CommandsTest, AutoSkipOnlyFlipsTheSettingAndNumbersRepaint)
+{
+    const int frames = AutomationPresentCount();
+    Command(IDM_AUTO_SKIP);
+    EXPECT_EQ(gGame.settings.autoSkip, 1);
+    EXPECT_TRUE(Checked(IDM_MAIN_MENU_BUTTON, IDM_AUTO_SKIP));
+    EXPECT_EQ(AutomationPresentCount(), frames);
+    Command(IDM_AUTO_SKIP);
+    EXPECT_FALSE(Checked(IDM_MAIN_MENU_BUTTON, IDM_AUTO_SKIP));
+
+    Command(IDM_MEDIUM);
+    const RECT numberCorner = {21, 1, 29, 9};  // top-left of square (0, 1), number 2
+    EXPECT_EQ(CountDarkIn(numberCorner), 0);
+    Command(IDM_NUMBERS);
+    EXPECT_TRUE(Checked(IDM_MAIN_MENU_BUTTON, IDM_NUMBERS));
+    EXPECT_GT(CountDarkIn(numberCorner), 0);
+}
+
+TEST_F(CommandsTest, ReactivationAfterAChosenClueShowsAndScrollsToItsWord)
+{
+    Command(IDM_LARGE);
+    // As the clue list leaves it: the cursor on a word far down, the flag set.
+    gGame.cursorRow = 12;
+    gGame.cursorCol = 0;
+    gShell.refreshOnActivate = 1;
+    SendMessageW(window, WM_ACTIVATE, WA_ACTIVE, 0);
+    Idle();
+    EXPECT_EQ(gShell.refreshOnActivate, 0);
+    EXPECT_GT(gGame.scrollY, 0);
+    EXPECT_GT(CountPixels(CellOnScreen(12, 0), kOrange), 100);
+
+    // An ordinary activation repaints without the highlight.
+    SendMessageW(window, WM_ACTIVATE, WA_ACTIVE, 0);
+    Idle();
+    EXPECT_EQ(CountPixels(CellOnScreen(12, 0), kOrange), 0);
+}
+
+TEST_F(CommandsTest, DialogCommandsThatAreNotThereYetChangeNothing)
+{
+    const std::string before(gGame.entries, 15 * 15);
+    for (UINT id : {IDM_HELP, IDM_ABOUT, IDM_CLUE_LIST, IDM_DOWNLOAD, IDM_OPEN, IDM_AVAILABLE})
+        Command(id);
+    EXPECT_TRUE(EntriesAre(before));
+    EXPECT_EQ(gShell.logoMiddleX, 102);  // About set its animation up all the same
+    EXPECT_TRUE(IsWindow(window));
+}
+
+}  // namespace
