@@ -63,7 +63,7 @@ typedef struct tagCHOOSECOLORW {
     DWORD lStructSize;       // sizeof(CHOOSECOLORW) or the device's 36
     HWND hwndOwner;          // disabled while the chooser is open; may be null
     HWND hInstance;          // not used
-    COLORREF rgbResult;      // in: start colour with CC_RGBINIT; out: the colour, only on OK
+    COLORREF rgbResult;      // in: start colour (with or without CC_RGBINIT); out: only on OK
     COLORREF* lpCustColors;  // the 16 custom colours, read at start and written back on OK
     DWORD Flags;             // CC_*
     LPARAM lCustData;        // passed to the hook with WM_INITDIALOG

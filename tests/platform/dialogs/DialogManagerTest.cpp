@@ -77,7 +77,6 @@ struct Seen {
     int tab = -2;
     int nestedResult = 0;
     int boxAnswer = 0;
-    bool ownerEnabledInNested = true;
     bool dialogEnabledInNested = true;
     bool refuseTabChange = false;
     HBRUSH swatchBrush = nullptr;
