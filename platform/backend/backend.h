@@ -41,6 +41,7 @@ struct Backend {
     uint32_t (*NowMs)(void);                                  // virtual in headless
     void (*Sleep)(uint32_t ms);                               // headless: advances time
     void (*Raise)(void);                                      // bring the window forward
+    void (*SetTitle)(const char* utf8);                       // host window title, may be null
     void (*Quit)(void);
 };
 

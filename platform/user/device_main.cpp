@@ -2,6 +2,7 @@
 // the program's WinMain.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "backend/backend.h"
 #include "device.h"
@@ -9,6 +10,22 @@
 #include "gdi/gdi_internal.h"
 #include "user/user_internal.h"
 #include "winuser.h"
+
+namespace {
+
+// "\Program Files\Crossword\Crossword.exe" gives "Crossword", the host window's title.
+std::string TitleFromModule(const char16_t* modulePath)
+{
+    std::u16string path = modulePath ? modulePath : u"Device";
+    path = path.substr(path.find_last_of(u"\\/") + 1);
+    path = path.substr(0, path.rfind(u'.'));
+    std::string title;
+    for (char16_t c : path)
+        title += c < 0x80 ? char(c) : '?';
+    return title;
+}
+
+}  // namespace
 
 int DeviceMain(int argc, char** argv, const DeviceProgram& program)
 {
@@ -29,6 +46,8 @@ int DeviceMain(int argc, char** argv, const DeviceProgram& program)
         return 1;
     }
     BackendUse(backend);
+    if (backend->SetTitle)
+        backend->SetTitle(TitleFromModule(program.modulePath).c_str());
     if (program.modulePath)
         DeviceSetModuleFileName(program.modulePath);
     UserInstallSignalHandlers();

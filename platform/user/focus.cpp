@@ -4,7 +4,6 @@
 // handler already put it there.
 #include <algorithm>
 
-#include "backend/backend.h"
 #include "user/window_internal.h"
 
 namespace {
@@ -168,8 +167,6 @@ BOOL WINAPI SetForegroundWindow(HWND hwnd)
         }
     }
     ActivateWindow(top, true);
-    if (BackendCurrent()->Raise)
-        BackendCurrent()->Raise();
     return TRUE;
 }
 

@@ -50,6 +50,10 @@ void TakeSignalRequests()
         ++gRaiseCount;
         if (HWND main = UserMainWindow())
             SetForegroundWindow(main);
+        // Another copy asked for this one: the host window comes forward too. A program's
+        // own SetForegroundWindow calls (every dialog makes one) leave the desktop alone.
+        if (BackendCurrent()->Raise)
+            BackendCurrent()->Raise();
     }
 }
 

@@ -86,8 +86,9 @@ void HeadlessQuit() {}
 
 }  // namespace
 
-const Backend kHeadlessBackend = {"headless",    HeadlessInit,  HeadlessPresent, HeadlessWaitInput,
-                                  HeadlessNowMs, HeadlessSleep, nullptr,         HeadlessQuit};
+const Backend kHeadlessBackend = {"headless",        HeadlessInit,  HeadlessPresent,
+                                  HeadlessWaitInput, HeadlessNowMs, HeadlessSleep,
+                                  nullptr,           nullptr,       HeadlessQuit};
 
 void HeadlessReset()
 {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "backend/backend.h"
@@ -196,6 +197,12 @@ void Sdl2Sleep(uint32_t ms)
     SDL_Delay(ms);
 }
 
+void Sdl2SetTitle(const char* utf8)
+{
+    if (gWindow)
+        SDL_SetWindowTitle(gWindow, utf8);
+}
+
 void Sdl2Raise()
 {
     if (gWindow) {
@@ -220,15 +227,31 @@ void Sdl2Quit()
 
 }  // namespace
 
-const Backend kSdl2Backend = {"sdl2",    Sdl2Init,  Sdl2Present, Sdl2WaitInput,
-                              Sdl2NowMs, Sdl2Sleep, Sdl2Raise,   Sdl2Quit};
+const Backend kSdl2Backend = {"sdl2",    Sdl2Init,  Sdl2Present,  Sdl2WaitInput, Sdl2NowMs,
+                              Sdl2Sleep, Sdl2Raise, Sdl2SetTitle, Sdl2Quit};
 
 bool Sdl2Available(char* why, int whySize)
 {
-    if (SDL_WasInit(SDL_INIT_VIDEO) || SDL_Init(SDL_INIT_VIDEO) == 0)
-        return true;
-    std::snprintf(why, size_t(whySize), "no display available (%s)", SDL_GetError());
-    return false;
+    if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::snprintf(why, size_t(whySize), "no display available (%s)", SDL_GetError());
+        return false;
+    }
+    // When the display cannot be opened SDL quietly falls back to drivers that show nothing;
+    // a program the user cannot see is worse than a clear message. They count only when the
+    // user asked for them by name.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    const bool invisible =
+        driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0 ||
+                   std::strcmp(driver, "evdev") == 0);
+    if (invisible && !(asked && std::strcmp(asked, driver) == 0)) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        std::snprintf(why, size_t(whySize),
+                      "no display available (the display named by DISPLAY or WAYLAND_DISPLAY "
+                      "cannot be opened)");
+        return false;
+    }
+    return true;
 }
 
 int Sdl2ProbeScale(int width, int height)

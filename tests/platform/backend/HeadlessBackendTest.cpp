@@ -154,6 +154,21 @@ TEST(BackendChoice, WithoutADisplayTheReasonIsOneClearLine)
     EXPECT_FALSE(sRan);
 }
 
+TEST(BackendChoice, ADisplayThatCannotBeOpenedIsNoDisplay)
+{
+    // SDL would fall back to a driver that shows nothing; the user gets the reason instead.
+    ScopedEnv env;
+    env.Set("CROSSWORD_BACKEND", "sdl2");
+    env.Set("DISPLAY", ":77");
+    env.Set("WAYLAND_DISPLAY", nullptr);
+    env.Set("SDL_VIDEODRIVER", nullptr);
+    const Backend* backend = nullptr;
+    int scale = 0;
+    char why[200] = "";
+    EXPECT_FALSE(BackendChoose(&backend, &scale, why, sizeof why));
+    EXPECT_EQ(std::string(why).rfind("no display available (", 0), 0u) << why;
+}
+
 LRESULT CALLBACK QuitOnDestroy(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_DESTROY)

@@ -67,6 +67,8 @@ TEST_F(Sdl2Test, TheWindowIsTheScreenAtTheScaleAndFramesArePresented)
     SDL_GetWindowSize(window, &w, &h);
     EXPECT_EQ(w, 480);
     EXPECT_EQ(h, 640);
+    kSdl2Backend.SetTitle("Brambleset");
+    EXPECT_STREQ(SDL_GetWindowTitle(window), "Brambleset");
     std::vector<uint32_t> pixels(480 * 640, 0x00FF8000);
     const Framebuffer fb = {pixels.data(), 480, 640, 480, 2};
     const RECT dirty = {0, 0, 240, 320};

@@ -113,6 +113,39 @@ TEST_F(ProgramsTest, TheRegistryFollowsTitlesAndForgetsDestroyedWindows)
     EXPECT_EQ(registry().find("Listed"), std::string::npos);
 }
 
+TEST_F(ProgramsTest, AFileDroppedOnTheDeviceIsCopiedIntoMyDocuments)
+{
+    const std::string outside = testing::TempDir() + "Dropped Puzzle.puz";
+    FILE* f = fopen(outside.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    fputs("puzzle bytes", f);
+    fclose(f);
+    AutomationDropFile(outside);
+    AutomationDropFile(testing::TempDir() + "no such file.puz");  // ignored
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    remove(outside.c_str());
+
+    HANDLE copy = CreateFileW(u"\\My Documents\\dropped puzzle.puz", GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(copy, INVALID_HANDLE_VALUE);
+    char bytes[32] = "";
+    DWORD read = 0;
+    ReadFile(copy, bytes, sizeof bytes, &read, nullptr);
+    CloseHandle(copy);
+    EXPECT_EQ(std::string(bytes, read), "puzzle bytes");
+    // Nothing half-copied is left beside it.
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(u"\\My Documents\\*", &data);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    int names = 0;
+    do {
+        EXPECT_NE(data.cFileName[0], u'.');
+        ++names;
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    EXPECT_GE(names, 1);
+}
+
 TEST_F(ProgramsTest, TheHelpViewerAndTheBrowserAreRecordedAndOtherProgramsFail)
 {
     WCHAR help[] = u"Quorvale.htm#contact_us";
