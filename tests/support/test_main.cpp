@@ -1,5 +1,6 @@
 // Main of every test program: each run gets a fresh device root in a temporary folder and
-// the headless backend, so tests never open a window or touch the user's device files.
+// the headless backend, so tests never open a window or touch the user's device files. It
+// also tells tests where the sources and the shared test data are.
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -17,6 +18,8 @@ int main(int argc, char** argv)
     const fs::path root = pattern;
     setenv("CROSSWORD_DEVICE_ROOT", root.c_str(), 1);
     setenv("CROSSWORD_BACKEND", "headless", 1);
+    setenv("CROSSWORD_SOURCE_DIR", CROSSWORD_SOURCE_DIR_DEFAULT, 0);
+    setenv("CROSSWORD_TESTDATA", CROSSWORD_TESTDATA_DEFAULT, 0);
 
     testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
