@@ -36,6 +36,7 @@ int DragAxis(int offset, int delta, int limit)
 
 void CreateBackBuffer(HWND window, int width, int height)
 {
+    DestroyBackBuffer();  // a second creation replaces the image rather than leaking it
     HDC windowDC = GetDC(window);
     gDisplay.backBuffer = CreateCompatibleDC(windowDC);
     gDisplay.backBitmap = CreateCompatibleBitmap(windowDC, width, height);

@@ -11,7 +11,7 @@ constexpr int kMediumCell = 20;
 constexpr int kLargeCell = 24;
 
 // Makes the grid image: a memory DC with a width x height bitmap compatible with the
-// window's DC, filled white. The previous image must have been destroyed.
+// window's DC, filled white. An image made before is deleted first.
 void CreateBackBuffer(HWND window, int width, int height);
 // Deletes the grid image (nothing when there is none).
 void DestroyBackBuffer();

@@ -94,6 +94,21 @@ TEST_F(LayoutTest, KeyboardAndInputPanelSetTheBottomBand)
     EXPECT_EQ(gGame.bottomPanelHeight, 20);
 }
 
+TEST_F(LayoutTest, MakingTheImageAgainReplacesItWithoutLeaking)
+{
+    CreateBackBuffer(window, 240, 268);
+    const int before = GdiLiveObjectCount();
+    CreateBackBuffer(window, 100, 50);
+    EXPECT_EQ(GdiLiveObjectCount(), before);
+    BITMAP info = {};
+    GetObjectW(gDisplay.backBitmap, sizeof info, &info);
+    EXPECT_EQ(info.bmWidth, 100);
+    DestroyBackBuffer();
+    EXPECT_EQ(GdiLiveObjectCount(), before - 2);
+    DestroyBackBuffer();  // twice is harmless
+    EXPECT_EQ(gDisplay.backBuffer, nullptr);
+}
+
 TEST_F(LayoutTest, ComputeLayoutResetsTheOffsetsAndLeavesTheImageWhite)
 {
     Load(OpenGrid(15, 15));
