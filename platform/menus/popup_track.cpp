@@ -239,8 +239,10 @@ bool PopupMenuStylus(UINT message, POINT p)
         }
         break;
     }
-    if (gTrack.owner) {
-        PostMessageW(gTrack.owner, WM_NULL, 0, 0);  // wakes the menu's loop to look again
+    if (gTrack.done && gTrack.owner) {
+        // Wakes the menu's loop; changes short of the end only need the repaint that every
+        // wait begins with.
+        PostMessageW(gTrack.owner, WM_NULL, 0, 0);
     }
     return true;
 }
