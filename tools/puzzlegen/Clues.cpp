@@ -1,0 +1,82 @@
+// Clue choice for one grid.
+#include "Clues.h"
+
+#include <cctype>
+
+namespace {
+
+std::vector<std::string> UpperWords(const std::string& text)
+{
+    std::vector<std::string> words;
+    std::string w;
+    for (char ch : text) {
+        if (std::isalpha(static_cast<unsigned char>(ch))) {
+            w += static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        } else if (!w.empty()) {
+            words.push_back(w);
+            w.clear();
+        }
+    }
+    if (!w.empty())
+        words.push_back(w);
+    return words;
+}
+
+std::string Lower(const std::string& s)
+{
+    std::string out = s;
+    for (char& ch : out)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return out;
+}
+
+}  // namespace
+
+bool ClueMentions(const std::string& clue, const std::string& answer)
+{
+    std::vector<std::string> words = UpperWords(clue);
+    for (size_t i = 0; i < words.size(); ++i) {
+        std::string joined;
+        for (size_t j = i; j < words.size() && joined.size() < answer.size(); ++j) {
+            joined += words[j];
+            if (joined == answer)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool ChooseClues(const std::vector<std::string>& answers,
+                 const std::vector<const std::vector<std::string>*>& candidates,
+                 const std::map<std::string, std::set<std::string>>& usedInPack,
+                 std::vector<std::string>* clues)
+{
+    std::set<std::string> taken;  // lower-cased clues of this grid
+    clues->clear();
+    for (size_t i = 0; i < answers.size(); ++i) {
+        auto fits = [&](const std::string& clue) {
+            if (taken.count(Lower(clue)))
+                return false;
+            for (const std::string& other : answers)
+                if (ClueMentions(clue, other))
+                    return false;
+            return true;
+        };
+        auto used = usedInPack.find(answers[i]);
+        std::string chosen;
+        for (int pass = 0; pass < 2 && chosen.empty(); ++pass) {
+            for (const std::string& clue : *candidates[i]) {
+                bool fresh = used == usedInPack.end() || !used->second.count(clue);
+                if ((pass == 1 || fresh) && fits(clue)) {
+                    chosen = clue;
+                    break;
+                }
+            }
+        }
+        if (chosen.empty())
+            return false;
+        taken.insert(Lower(chosen));
+        clues->push_back(chosen);
+    }
+    return true;
+}

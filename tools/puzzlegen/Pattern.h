@@ -1,0 +1,31 @@
+// Block patterns: the committed 15 x 15 layouts of black squares, their slots (words) and
+// the rules every pattern must meet. Knows nothing of words.
+#pragma once
+
+#include <string>
+#include <vector>
+
+constexpr int kSide = 15;
+constexpr int kCells = kSide * kSide;
+
+struct Pattern {
+    std::string name;   // "D2-7", from the patterns file
+    std::string cells;  // kCells bytes, row-major: '#' a block, '.' a white square
+};
+
+struct Slot {
+    int number = 0;          // the clue number of its first square
+    bool down = false;       // false: across
+    std::vector<int> cells;  // cell indices, first to last
+};
+
+// Reads patterns.txt: "pattern NAME ..." lines, each followed by 15 rows of '#' and '.'.
+bool LoadPatterns(const std::string& path, std::vector<Pattern>* out, std::string* error);
+
+// The words of a grid in clue order: numbered row-major, across before down at one number.
+// `cells` is '#' or '.' (or letters) per square; a word is a run of two or more squares.
+std::vector<Slot> FindSlots(const std::string& cells);
+
+// Empty when the pattern meets every rule (180-degree symmetry, 38 to 42 blocks, 76 to 82
+// words, every word at least 3 long, white squares connected); otherwise the broken rule.
+std::string PatternProblem(const std::string& cells);

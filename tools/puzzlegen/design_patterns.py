@@ -1,0 +1,160 @@
+#!/usr/bin/env python3
+"""Proposes 15 x 15 block patterns for the puzzle generator.
+
+Blocks are placed at random in 180-degree-symmetric pairs, each placement kept only when
+every run stays at least three long, no 2 x 2 block forms and the white squares stay
+connected. A pattern is proposed when it has 38 to 42 blocks and 76 to 82 words, no word
+longer than 11, and no open 5 x 5 area (such corners do not fill from our word list).
+Proposals are only candidates: `puzzlegen --check-patterns` fills each several times and
+the ones that fill reliably are committed in patterns.txt.
+
+    python3 tools/puzzlegen/design_patterns.py --count 60 --seed 1 > /tmp/candidates.txt
+"""
+
+import argparse
+import random
+import sys
+
+N = 15
+
+
+def Runs(grid):
+    """Lengths of all across and down runs of white squares."""
+    runs = []
+    for line in list(grid) + ["".join(grid[r][c] for r in range(N)) for c in range(N)]:
+        runs += [len(x) for x in line.split("#") if x]
+    return runs
+
+
+def RunsOk(grid, r, c):
+    """Every run through row r and column c is at least three long."""
+    row = grid[r]
+    col = "".join(grid[i][c] for i in range(N))
+    return all(len(x) >= 3 for x in row.split("#") + col.split("#") if x)
+
+
+def Connected(grid):
+    whites = [(r, c) for r in range(N) for c in range(N) if grid[r][c] == "."]
+    seen = {whites[0]}
+    stack = [whites[0]]
+    while stack:
+        r, c = stack.pop()
+        for dr, dc in ((1, 0), (-1, 0), (0, 1), (0, -1)):
+            nr, nc = r + dr, c + dc
+            if 0 <= nr < N and 0 <= nc < N and grid[nr][nc] == "." and (nr, nc) not in seen:
+                seen.add((nr, nc))
+                stack.append((nr, nc))
+    return len(seen) == len(whites)
+
+
+def Square2x2(grid, r, c):
+    for dr in (-1, 0):
+        for dc in (-1, 0):
+            r0, c0 = r + dr, c + dc
+            if 0 <= r0 < N - 1 and 0 <= c0 < N - 1:
+                if all(grid[r0 + i][c0 + j] == "#" for i in (0, 1) for j in (0, 1)):
+                    return True
+    return False
+
+
+def OpenArea(grid, h, w):
+    for r in range(N - h + 1):
+        for c in range(N - w + 1):
+            if all(grid[r + i][c + j] == "." for i in range(h) for j in range(w)):
+                return True
+    return False
+
+
+def Set(grid, r, c, ch):
+    grid[r] = grid[r][:c] + ch + grid[r][c + 1:]
+
+
+def Propose(rng):
+    grid = ["." * N for _ in range(N)]
+    cells = [(r, c) for r in range(N) for c in range(N) if r * N + c <= (N * N) // 2]
+    blocks = 0
+    target = rng.randint(38, 42)
+    for _ in range(4000):
+        if blocks >= target:
+            break
+        r, c = rng.choice(cells)
+        if grid[r][c] == "#":
+            continue
+        mr, mc = N - 1 - r, N - 1 - c
+        Set(grid, r, c, "#")
+        Set(grid, mr, mc, "#")
+        ok = (RunsOk(grid, r, c) and RunsOk(grid, mr, mc) and not Square2x2(grid, r, c) and
+              not Square2x2(grid, mr, mc) and Connected(grid))
+        if not ok:
+            Set(grid, r, c, ".")
+            Set(grid, mr, mc, ".")
+            continue
+        blocks += 1 if (r, c) == (mr, mc) else 2
+    runs = Runs(grid)
+    if not (38 <= blocks <= 42 and 76 <= len(runs) <= 82 and max(runs) <= 9):
+        return None
+    if OpenArea(grid, 5, 5) or OpenArea(grid, 4, 6) or OpenArea(grid, 6, 4):
+        return None
+    return grid
+
+
+def Variants(grid):
+    """The pattern mirrored left to right and transposed: both keep the 180-degree symmetry
+    and every rule, and each fills like a new pattern."""
+    mirrored = [row[::-1] for row in grid]
+    transposed = ["".join(grid[r][c] for r in range(N)) for c in range(N)]
+    both = ["".join(mirrored[r][c] for r in range(N)) for c in range(N)]
+    out = []
+    for g in (grid, mirrored, transposed, both):
+        if g not in out:
+            out.append(g)
+    return out
+
+
+def PrintVariants(path):
+    name, rows = None, []
+    for line in open(path).read().splitlines() + [""]:
+        if line.startswith("pattern "):
+            name, rows = line.split()[1], []
+        elif name and len(line) == N:
+            rows.append(line)
+        if name and len(rows) == N:
+            for k, g in enumerate(Variants(rows)):
+                runs = Runs(g)
+                print("pattern %s%s blocks=%d words=%d longest=%d" % (
+                    name, "abcd"[k], sum(r.count("#") for r in g), len(runs), max(runs)))
+                print("\n".join(g))
+                print()
+            name = None
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--count", type=int, default=40)
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--variants", help="print the mirrored and transposed forms of the "
+                        "patterns in this file instead of proposing new ones")
+    args = parser.parse_args()
+    if args.variants:
+        PrintVariants(args.variants)
+        return
+    rng = random.Random(args.seed)
+    made = 0
+    tries = 0
+    while made < args.count:
+        tries += 1
+        grid = Propose(rng)
+        if grid is None:
+            continue
+        made += 1
+        runs = Runs(grid)
+        blocks = sum(row.count("#") for row in grid)
+        print("pattern D%d-%d blocks=%d words=%d longest=%d" %
+              (args.seed, made, blocks, len(runs), max(runs)))
+        print("\n".join(grid))
+        print()
+    print("%d proposals from %d tries" % (made, tries), file=sys.stderr)
+
+
+if __name__ == "__main__":
+    main()

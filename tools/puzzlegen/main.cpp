@@ -1,0 +1,138 @@
+// puzzlegen: fills and clues the six puzzle packs from the committed lexicon and patterns.
+//
+//   puzzlegen --lexicon tools/lexicon/lexicon.tsv --patterns tools/puzzlegen/patterns.txt
+//             --out resources/packs [--seed 1]
+//   puzzlegen --lexicon ... --patterns ... --check-patterns 5
+//
+// The same seed gives the same bytes.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "Filler.h"
+#include "Packs.h"
+
+namespace {
+
+void Usage()
+{
+    std::fprintf(stderr, "usage: puzzlegen --lexicon FILE --patterns FILE (--out DIR [--seed N] | "
+                         "--check-patterns N) [--budget NODES]\n");
+}
+
+// Fills every pattern `tries` times without pack rules and reports how often it worked, so
+// a new pattern can be judged before it goes into the patterns file.
+int CheckPatterns(Generator& gen, int tries)
+{
+    int failedPatterns = 0;
+    for (const Pattern& p : gen.patterns) {
+        int ok = 0;
+        long nodes = 0;
+        auto start = std::chrono::steady_clock::now();
+        std::vector<Slot> slots = FindSlots(p.cells);
+        for (int t = 0; t < tries; ++t) {
+            std::vector<WordList> lists(kSide + 1);
+            for (int len = 3; len <= kSide; ++len) {
+                std::vector<std::pair<double, int>> ranked;
+                for (size_t i = 0; i < gen.lexicon.size(); ++i) {
+                    if (gen.lexicon[i].answer.size() != static_cast<size_t>(len))
+                        continue;
+                    double noise = static_cast<double>(Mix(gen.seed + t * 7919 + i) % 1800) / 100;
+                    ranked.push_back({-(gen.lexicon[i].score + noise), static_cast<int>(i)});
+                }
+                std::sort(ranked.begin(), ranked.end());
+                std::vector<std::string> words;
+                std::vector<int> ids;
+                for (const auto& r : ranked) {
+                    words.push_back(gen.lexicon[r.second].answer);
+                    ids.push_back(r.second);
+                }
+                lists[len] = MakeWordList(len, words, ids);
+            }
+            FillResult r =
+                FillGrid(slots, lists, std::vector<int>(slots.size(), -1), gen.nodeBudget);
+            ok += r.filled;
+            nodes += r.nodes;
+        }
+        double secs =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::printf("%-8s %d/%d filled, %ld nodes, %.2f s\n", p.name.c_str(), ok, tries, nodes,
+                    secs);
+        std::fflush(stdout);
+        failedPatterns += ok < tries;
+    }
+    return failedPatterns == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::string lexiconPath, patternsPath, outDir;
+    int checkTries = 0;
+    Generator gen;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (i + 1 >= argc) {
+            Usage();
+            return 2;
+        }
+        std::string value = argv[++i];
+        if (arg == "--lexicon")
+            lexiconPath = value;
+        else if (arg == "--patterns")
+            patternsPath = value;
+        else if (arg == "--out")
+            outDir = value;
+        else if (arg == "--seed")
+            gen.seed = std::strtoull(value.c_str(), nullptr, 10);
+        else if (arg == "--budget")
+            gen.nodeBudget = std::atol(value.c_str());
+        else if (arg == "--check-patterns")
+            checkTries = std::atoi(value.c_str());
+        else {
+            Usage();
+            return 2;
+        }
+    }
+    if (lexiconPath.empty() || patternsPath.empty() || (outDir.empty() && checkTries <= 0)) {
+        Usage();
+        return 2;
+    }
+    std::string error;
+    if (!LoadLexicon(lexiconPath, &gen.lexicon, &error) ||
+        !LoadPatterns(patternsPath, &gen.patterns, &error)) {
+        std::fprintf(stderr, "puzzlegen: %s\n", error.c_str());
+        return 1;
+    }
+    if (gen.patterns.empty()) {
+        std::fprintf(stderr, "puzzlegen: no patterns in %s\n", patternsPath.c_str());
+        return 1;
+    }
+    if (checkTries > 0)
+        return CheckPatterns(gen, checkTries);
+
+    namespace fs = std::filesystem;
+    for (size_t p = 0; p < AllPacks().size(); ++p) {
+        std::vector<PackPuzzle> puzzles;
+        if (!GeneratePack(gen, static_cast<int>(p), &puzzles))
+            return 1;
+        fs::path dir = fs::path(outDir) / AllPacks()[p].key;
+        fs::create_directories(dir);
+        for (const auto& entry : fs::directory_iterator(dir))
+            if (entry.path().extension() == ".puz")
+                fs::remove(entry.path());
+        std::ofstream list(dir / "pack.txt", std::ios::binary);
+        for (const PackPuzzle& puzzle : puzzles) {
+            std::ofstream f(dir / (puzzle.name + ".puz"), std::ios::binary);
+            f.write(reinterpret_cast<const char*>(puzzle.file.data()),
+                    static_cast<std::streamsize>(puzzle.file.size()));
+            list << puzzle.name << ".puz\n";
+        }
+    }
+    return 0;
+}
