@@ -235,13 +235,23 @@ TEST_F(CommandsTest, ReactivationAfterAChosenClueShowsAndScrollsToItsWord)
     EXPECT_EQ(CountPixels(CellOnScreen(12, 0), kOrange), 0);
 }
 
-TEST_F(CommandsTest, DialogCommandsThatAreNotThereYetChangeNothing)
+TEST_F(CommandsTest, DialogCommandsLeaveThePuzzleAsItWasWhenCancelled)
 {
     const std::string before(gGame.entries, 15 * 15);
-    for (UINT id : {IDM_HELP, IDM_ABOUT, IDM_CLUE_LIST, IDM_DOWNLOAD, IDM_OPEN, IDM_AVAILABLE})
+    for (UINT id : {IDM_HELP, IDM_ABOUT, IDM_CLUE_LIST, IDM_PREFERENCES})
         Command(id);
+    // Open File and Download, answered as a user who changes their mind: Cancel, and the
+    // navigation bar's "ok" that leaves the download dialog (a tap there finds nothing to do
+    // when no dialog is open).
+    AutomationCancelFileDialog();
+    Command(IDM_OPEN);
+    AutomationCancelFileDialog();
+    Command(IDM_AVAILABLE);
+    AutomationTap(222, 13);
+    Command(IDM_DOWNLOAD);
     EXPECT_TRUE(EntriesAre(before));
-    EXPECT_EQ(gShell.logoMiddleX, 102);  // About set its animation up all the same
+    EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\a.puz");
+    EXPECT_EQ(gShell.logoMiddleX, 102);  // About sets its animation up first
     EXPECT_TRUE(IsWindow(window));
 }
 

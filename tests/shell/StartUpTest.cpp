@@ -1,5 +1,8 @@
 // Start-up, single instance and every way out of the game, with the state file they leave.
+#include <sys/wait.h>
+
 #include <csignal>
+#include <cstdlib>
 
 #include "ResourceIds.h"
 #include "ShellFixture.h"
@@ -148,6 +151,21 @@ TEST_F(StartUpTest, ASecondCopyRaisesTheFirstAndEnds)
     EXPECT_EQ(gShell.mainWindow, first);
     EXPECT_EQ(FindWindowW(u"Crossword", u"Crossword"), first);
     EXPECT_EQ(GetForegroundWindow(), first);
+}
+
+TEST_F(StartUpTest, ASecondProcessRaisesTheRunningGameAndEndsWithZero)
+{
+    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(15));
+    Start();
+    UserInstallRaiseHandler();
+    const int raised = AutomationRaiseRequests();
+    // The real program on the same device root, as a second start by the user.
+    const int status = std::system("CROSSWORD_BACKEND=headless '" CROSSWORD_PROGRAM "'");
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    Idle();
+    EXPECT_EQ(AutomationRaiseRequests(), raised + 1);
+    EXPECT_FALSE(DeviceFileExists("\\Program Files\\Crossword\\crossword.dat"));
 }
 
 // Every way out writes the state file with the puzzle and what was typed.
