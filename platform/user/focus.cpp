@@ -117,8 +117,10 @@ HWND WINAPI SetFocus(HWND hwnd)
     UserWindow* w = LocalWindow(hwnd);
     if (!w)
         return nullptr;
+    // A window on its way out (a WM_DESTROY handler giving itself or a child the focus)
+    // cannot take it: the focus would outlive the window.
     for (UserWindow* p = w; p; p = p->parent) {
-        if (p->style & WS_DISABLED)
+        if ((p->style & WS_DISABLED) || p->destroying)
             return nullptr;
     }
     UserWindow* top = TopLevelOf(w);

@@ -123,6 +123,31 @@ TEST_F(InputFixture, FocusMovesWithKillAndSetFocusAndKeysFollowIt)
     EXPECT_EQ(TakeTrace({WM_KEYDOWN}), (std::vector<TracedMessage>{{main, WM_KEYDOWN, 'X'}}));
 }
 
+LRESULT CALLBACK FocusGrabberProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_DESTROY)
+        SetFocus(hwnd);
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(InputFixture, AWindowBeingDestroyedCannotTakeTheFocus)
+{
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = FocusGrabberProc;
+    wc.lpszClassName = u"FocusGrabber";
+    RegisterClassW(&wc);
+    HWND grabber = CreateWindowExW(0, u"FocusGrabber", u"", WS_CHILD | WS_VISIBLE, 0, 120, 50, 50,
+                                   main, reinterpret_cast<HMENU>(3), nullptr, nullptr);
+    ASSERT_NE(grabber, nullptr);
+    SetFocus(left);
+    DestroyWindow(grabber);
+    EXPECT_EQ(GetFocus(), left) << "the focus stays where it was";
+    // Keys still reach a live window (under ASan a dangling focus would be a use after free).
+    AutomationKey('X');
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    EXPECT_EQ(TakeTrace({WM_KEYDOWN}), (std::vector<TracedMessage>{{left, WM_KEYDOWN, 'X'}}));
+}
+
 TEST_F(InputFixture, ActivationTellsTheOldWindowFirstAndMovesTheFocus)
 {
     HWND popup = CreateWindowExW(0, u"Click", u"Popup", WS_POPUP | WS_VISIBLE, 20, 60, 200, 100,
