@@ -1,6 +1,9 @@
 // The dialogs of the main window's commands.
 #include "game_dialogs.h"
 
+#include "ResourceIds.h"
+#include "download_dialog.h"
+#include "puzzle_files.h"
 #include "shell_state.h"
 
 INT_PTR RunModalDialog(HWND owner, int templateId, DLGPROC proc)
@@ -19,9 +22,12 @@ void RunPreferencesDialog(HWND) {}
 void RunQuickHelpDialog(HWND) {}
 void RunAboutDialog(HWND) {}
 void RunClueListDialog(HWND) {}
-void RunDownloadDialog(HWND) {}
-
-int ChoosePuzzleFile(HWND)
+void RunDownloadDialog(HWND owner)
 {
-    return 0;
+    RunModalDialog(owner, IDD_DOWNLOAD, DownloadDialogProc);
+}
+
+int ChoosePuzzleFile(HWND owner)
+{
+    return OpenPuzzleFile(owner);
 }

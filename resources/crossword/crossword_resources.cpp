@@ -4,6 +4,7 @@
 
 #include "ResourceIds.h"
 #include "crossword_artwork.h"
+#include "dialog_resources.h"
 #include "resources.h"
 
 namespace {
@@ -102,6 +103,7 @@ const ResourceEntry kEntries[] = {
     {RT_BITMAP, IDB_KEYBOARD, kAsset_keyboard_138_bmp, DWORD(kAsset_keyboard_138_bmp_size)},
     // The icon is kept as the picture it is; the device only stores a class icon.
     {RT_ICON, IDI_CROSSWORD, kAsset_icon_101_bmp, DWORD(kAsset_icon_101_bmp_size)},
+    DIALOG_RESOURCE_ENTRIES,
 };
 
 const ResourceModule kModule = {kModulePath, kEntries, sizeof kEntries / sizeof kEntries[0]};
@@ -110,6 +112,7 @@ const ResourceModule kModule = {kModulePath, kEntries, sizeof kEntries / sizeof 
 
 HINSTANCE RegisterCrosswordResources()
 {
+    RegisterHelpPages();
     return RegisterResourceModule(&kModule);
 }
 

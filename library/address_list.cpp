@@ -1,0 +1,110 @@
+// Reading and writing the address list through the download dialog's list box.
+#include "address_list.h"
+
+#include "dialog_ids.h"
+#include "game_state.h"
+
+const char16_t kDefaultAddress[] =
+    u"http://puzzles.example.com/content/fun/games/xword/puzzles/today.puz";
+
+namespace {
+
+constexpr const char16_t* kListFileName = u"crosswordhttplist.dat";
+constexpr const char16_t* kTemporaryName = u"crosswordhttplist.tmp";
+constexpr int kEntryChars = 260;  // characters of one address, and bytes of its ANSI form
+
+void InFolder(LPCWSTR name, WCHAR* path)
+{
+    lstrcpynW(path, gGame.programFolder, MAX_PATH);
+    lstrcatW(path, name);
+}
+
+void AddAddress(HWND dialog, const char* text, int bytes)
+{
+    WCHAR wide[kEntryChars + 1] = {};
+    if (bytes > kEntryChars)
+        bytes = kEntryChars;
+    MultiByteToWideChar(CP_ACP, 0, text, bytes, wide, kEntryChars);
+    SendDlgItemMessageW(dialog, IDC_ADDRESS_LIST, LB_ADDSTRING, 0, LPARAM(wide));
+}
+
+// Walks the bytes read: zero-terminated entries, a single empty entry skipped, two in a row
+// ending the list. An entry whose zero lies beyond the bytes read was cut by the size limit
+// and is dropped, so nothing past the bytes read is looked at.
+void AddEntries(HWND dialog, const char* bytes, int size)
+{
+    int at = 0;
+    while (at < size) {
+        if (bytes[at] == 0) {
+            if (at + 1 >= size || bytes[at + 1] == 0)
+                return;
+            ++at;
+            continue;
+        }
+        int end = at;
+        while (end < size && bytes[end])
+            ++end;
+        if (end == size)
+            return;
+        AddAddress(dialog, bytes + at, end - at);
+        at = end + 1;
+    }
+}
+
+}  // namespace
+
+bool LoadAddressList(HWND dialog)
+{
+    WCHAR path[MAX_PATH];
+    InFolder(kListFileName, path);
+    HANDLE file = CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HWND list = GetDlgItem(dialog, IDC_ADDRESS_LIST);
+    if (file == INVALID_HANDLE_VALUE) {
+        SendMessageW(list, LB_ADDSTRING, 0, LPARAM(kDefaultAddress));
+        EnableWindow(list, TRUE);
+        return false;
+    }
+    char bytes[kAddressListFileLimit] = {};
+    DWORD size = 0;
+    if (!ReadFile(file, bytes, kAddressListFileLimit, &size, nullptr))
+        size = 0;
+    CloseHandle(file);
+    AddEntries(dialog, bytes, int(size));
+    EnableWindow(list, TRUE);
+    return true;
+}
+
+void SaveAddressList(HWND dialog)
+{
+    WCHAR path[MAX_PATH];
+    InFolder(kListFileName, path);
+    const int count = int(SendDlgItemMessageW(dialog, IDC_ADDRESS_LIST, LB_GETCOUNT, 0, 0));
+    if (count <= 0) {
+        DeleteFileW(path);
+        return;
+    }
+    WCHAR temporary[MAX_PATH];
+    InFolder(kTemporaryName, temporary);
+    HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    bool written = true;
+    for (int i = 0; i < count && written; ++i) {
+        WCHAR entry[kEntryChars + 1] = {};
+        if (SendDlgItemMessageW(dialog, IDC_ADDRESS_LIST, LB_GETTEXTLEN, WPARAM(i), 0) <=
+            kEntryChars)
+            SendDlgItemMessageW(dialog, IDC_ADDRESS_LIST, LB_GETTEXT, WPARAM(i), LPARAM(entry));
+        char ansi[kEntryChars + 1] = {};
+        WideCharToMultiByte(CP_ACP, 0, entry, -1, ansi, kEntryChars, nullptr, nullptr);
+        DWORD length = 0;
+        while (length < DWORD(kEntryChars) && ansi[length])
+            ++length;
+        DWORD done = 0;
+        written = WriteFile(file, ansi, length + 1, &done, nullptr) && done == length + 1;
+    }
+    written = FlushFileBuffers(file) && written;
+    CloseHandle(file);
+    if (!written || !MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING))
+        DeleteFileW(temporary);
+}

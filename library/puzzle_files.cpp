@@ -1,0 +1,113 @@
+// Open File and the save location of downloads, over the platform's file dialogs.
+#include "puzzle_files.h"
+
+#include "game_state.h"
+#include "progress_file.h"
+#include "puzzle_reader.h"
+
+namespace {
+
+constexpr const char16_t kPuzzleFilter[] = u"Puzzle files\0*.puz\0";
+constexpr const char16_t* kDownloadFolder = u"\\My Documents\\Fennimoor\\";
+
+void PrepareRequest(OPENFILENAMEW* request, HWND owner, WCHAR* file, WCHAR* title,
+                    LPCWSTR dialogTitle)
+{
+    *request = {};
+    request->lStructSize = sizeof *request;
+    request->hwndOwner = owner;
+    request->lpstrFilter = kPuzzleFilter;
+    request->lpstrFile = file;
+    request->nMaxFile = MAX_PATH;
+    request->lpstrFileTitle = title;
+    request->nMaxFileTitle = MAX_PATH;
+    request->lpstrTitle = dialogTitle;
+    request->Flags = OFN_EXPLORER;
+}
+
+// Asks `question` with Yes and No and no icon; true on Yes.
+bool Confirmed(HWND owner, LPCWSTR question)
+{
+    return MessageBoxW(owner, question, u"Confirm", MB_YESNO) == IDYES;
+}
+
+// The save progress of the puzzle being left goes to its own progress file; a first use
+// (no current puzzle) has nothing to save.
+void SaveCurrentProgress()
+{
+    if (!gGame.puzzlePath[0])
+        return;
+    WCHAR progressPath[MAX_PATH];
+    ProgressPathOf(gGame.puzzlePath, progressPath);
+    WriteProgressFile(progressPath);
+}
+
+// The main window a dialog belongs to: the top of its owner chain.
+HWND MainWindowOf(HWND window)
+{
+    HWND top = window;
+    for (HWND owner = GetWindow(top, GW_OWNER); owner; owner = GetWindow(top, GW_OWNER))
+        top = owner;
+    return top;
+}
+
+}  // namespace
+
+void ProgressPathOf(LPCWSTR puzzlePath, WCHAR* progressPath)
+{
+    lstrcpynW(progressPath, puzzlePath, MAX_PATH);
+    int length = lstrlenW(progressPath);
+    length = length < 4 ? 0 : length - 4;
+    progressPath[length] = 0;
+    lstrcatW(progressPath, u".dat");
+}
+
+int OpenPuzzleFile(HWND owner)
+{
+    WCHAR file[MAX_PATH] = {};
+    WCHAR title[MAX_PATH] = {};
+    OPENFILENAMEW request;
+    PrepareRequest(&request, owner, file, title, u"Open File");
+    if (!GetOpenFileNameW(&request))
+        return 0;
+
+    WCHAR question[MAX_PATH + 64];
+    wsprintfW(question, u"Do you want to load the puzzle %s ?", title);
+    if (!Confirmed(owner, question))
+        return 0;
+
+    // The chosen file is read and checked before any progress moves: a refused file leaves
+    // the current puzzle, its entries, settings and path exactly as they were. Reading it
+    // replaces only fileBuffer; the grid, entries and settings written below are the old
+    // puzzle's until ParsePuzzle runs.
+    if (!ReadPuzzleFile(file)) {
+        MessageBoxW(owner, u"This file could not be opened as a puzzle.", u"Open File",
+                    MB_OK | MB_ICONINFORMATION);
+        return 0;
+    }
+    SaveCurrentProgress();
+    WCHAR progressPath[MAX_PATH];
+    ProgressPathOf(file, progressPath);
+    gGame.entriesFromPuzzle = ReadProgressFile(progressPath) ? 0 : 1;
+    lstrcpynW(gGame.puzzlePath, file, MAX_PATH);
+    ParsePuzzle();
+    return 1;
+}
+
+int ChooseSaveLocation(HWND caller, WCHAR* name, WCHAR* path)
+{
+    WCHAR file[MAX_PATH];
+    lstrcpynW(file, kDownloadFolder, MAX_PATH);
+    lstrcpynW(file + lstrlenW(file), name, MAX_PATH - lstrlenW(file));
+    OPENFILENAMEW request;
+    PrepareRequest(&request, MainWindowOf(caller), file, name, u"Save File");
+    if (!GetSaveFileNameW(&request))
+        return 0;
+
+    WCHAR question[MAX_PATH + 64];
+    wsprintfW(question, u"Save file at this location: %s", file);
+    if (!Confirmed(caller, question))
+        return 0;
+    lstrcpynW(path, file, MAX_PATH);
+    return 1;
+}

@@ -1,0 +1,21 @@
+// The game's door to puzzle files on the device: choosing and opening a puzzle, with the
+// hand-over of progress between the puzzle left and the puzzle opened, and choosing where a
+// downloaded puzzle is stored.
+#pragma once
+
+#include "windows.h"
+
+// Lets the user pick a puzzle file and makes it the current puzzle. 1 when another puzzle
+// (or the current one again) was opened; 0 when the user cancelled or answered No, or when
+// the chosen file was refused, which the user is told and which changes nothing.
+int OpenPuzzleFile(HWND owner);
+
+// Lets the user pick the path a download is stored at. `name` (MAX_PATH characters) holds
+// the proposed file name and receives the name part of the chosen path; `path` (MAX_PATH)
+// receives the full path. 1 when a path was chosen and confirmed; 0 otherwise, `path`
+// untouched. The dialog is owned by the main window, the confirmation by `caller`.
+int ChooseSaveLocation(HWND caller, WCHAR* name, WCHAR* path);
+
+// The progress-file path of a puzzle: its path with the last four characters (the ".puz")
+// replaced by ".dat", without looking at them.
+void ProgressPathOf(LPCWSTR puzzlePath, WCHAR* progressPath);
