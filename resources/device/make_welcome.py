@@ -4,8 +4,9 @@
 Usage: resources/device/make_welcome.py   (run from anywhere; writes beside this script)
 
 The source holds "title:", "author:", "copyright:" lines, a "grid:" block of rows ("#" black),
-then "across:" and "down:" blocks of "<number> <clue>" lines. The script numbers the grid, checks
-that every word has exactly one clue, and writes a version 1.3 file with all its checksums.
+then "across:" and "down:" blocks of "<number> <clue>" lines. The script checks the shape (words of
+three or more squares, white squares connected), numbers the grid, checks that every word has
+exactly one clue, and writes a version 1.3 file with all its checksums.
 """
 import os
 import struct
@@ -59,11 +60,32 @@ def number_grid(grid):
     return words
 
 
+def check_shape(grid):
+    """Every word at least three squares long and every white square reachable from any other."""
+    h, w = len(grid), len(grid[0])
+    lines = grid + ["".join(grid[r][c] for r in range(h)) for c in range(w)]
+    for line in lines:
+        if any(0 < len(run) < 3 for run in line.split("#")):
+            sys.exit("a word shorter than three squares in %r" % line)
+    white = {(r, c) for r in range(h) for c in range(w) if grid[r][c] != "#"}
+    start = next(iter(white))
+    seen, todo = {start}, [start]
+    while todo:
+        r, c = todo.pop()
+        for q in ((r + 1, c), (r - 1, c), (r, c + 1), (r, c - 1)):
+            if q in white and q not in seen:
+                seen.add(q)
+                todo.append(q)
+    if seen != white:
+        sys.exit("the white squares are not all connected")
+
+
 def main():
     meta, grid, clues = read_source(os.path.join(HERE, "welcome.txt"))
     h, w = len(grid), len(grid[0])
     if any(len(row) != w for row in grid):
         sys.exit("rows of different lengths")
+    check_shape(grid)
     words = number_grid(grid)
     wanted = {(n, d) for n, d in words}
     given = {(n, d) for d in ("across", "down") for n in clues[d]}
