@@ -61,7 +61,7 @@ keyboard=185
 check=38
 
 tap 8 34            # the first square, already current: the tap turns it to Down
-keys "GAS"
+keys "SAI"
 shot small
 
 tap $menu 307       # main menu > Toggle > Numbers
@@ -84,7 +84,7 @@ tap $keyboard 307   # keyboard away; a wrong letter, then Check
 tap $zoom 307
 tap 150 248
 tap 88 34           # square (0, 5): a right letter, then a wrong one
-keys "HZ"
+keys "MZ"
 tap $check 307
 shot check-red-letter
 
