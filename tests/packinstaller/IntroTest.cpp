@@ -1,0 +1,111 @@
+// The installer's start and intro: the animation and its skip, the help areas, the screen
+// drawn again after another dialog, the input panel lowered, and the second copy.
+#include "InstallerFixture.h"
+#include "automation.h"
+#include "aygshell.h"
+#include "installer_state.h"
+#include "installer_window.h"
+#include "intro_dialog.h"
+
+namespace {
+
+class IntroTest : public InstallerTest {};
+
+TEST_F(IntroTest, TheAnimationBringsThePiecesToRestThenTheSplashShows)
+{
+    AutomationAdvance(200);
+    TapAt(5, 5);  // ends the run once the screen is at rest
+    TapOk();
+    RunProgram();
+    // The tap came after 8 frames: the pieces had not reached their rest yet.
+    EXPECT_LT(gInstaller.leftPiece.x, 22);
+    EXPECT_EQ(gInstaller.animating, 0);
+}
+
+TEST_F(IntroTest, PiecesStopWhereTheFinalFrameExpectsThem)
+{
+    WaitForAnimation();
+    TapOk();
+    RunProgram();
+    EXPECT_EQ(gInstaller.leftPiece.x, 22);
+    EXPECT_EQ(gInstaller.middlePiece.x, 102);
+    EXPECT_EQ(gInstaller.middlePiece.y, 72);
+    EXPECT_EQ(gInstaller.rightPiece.x, 192);
+    EXPECT_EQ(gInstaller.animating, 0);
+}
+
+TEST_F(IntroTest, HelpAreasStartTheHelpPageOnlyAfterTheAnimation)
+{
+    AutomationAdvance(100);
+    TapAt(100, 192);  // during the animation: only skips it
+    TapAt(100, 192);
+    TapAt(100, 207);
+    TapAt(20, 192);  // beside both areas
+    TapOk();
+    RunProgram();
+
+    const auto& started = AutomationStartedPrograms();
+    ASSERT_EQ(started.size(), 2u);
+    EXPECT_EQ(started[0].program, u"PegHelp.exe");
+    EXPECT_EQ(started[0].commandLine, u"Tinsmere.htm#contact_us");
+    EXPECT_EQ(started[1].commandLine, u"Tinsmere.htm#trademarks_copyrights");
+}
+
+TEST_F(IntroTest, TheSplashIsDrawnAgainAfterThePreview)
+{
+    WaitForAnimation();
+    TapPreview();
+    TapAt(120, 272);  // the preview's OK
+    TapOk();
+    const int before = AutomationPresentCount();
+    RunProgram();
+    EXPECT_GT(AutomationPresentCount(), before);
+    // The size line of the final screen is drawn in the dialog's text colour over white.
+    int ink = 0;
+    for (int y = 85; y < 115; ++y)
+        for (int x = 10; x < 230; ++x)
+            ink += AutomationScreenPixel(x, y + 26) != 0x00FFFFFF;
+    EXPECT_GT(ink, 0);
+}
+
+TEST_F(IntroTest, AnInputPanelThatIsUpIsLoweredForTheIntro)
+{
+    SHSipPreference(nullptr, SIP_UP);
+    AutomationRunUntilIdle();
+    WaitForAnimation();
+    TapOk();
+    RunProgram();
+    SIPINFO sip = {};
+    sip.cbSize = sizeof sip;
+    SHSipInfo(SPI_GETSIPINFO, 0, &sip, 0);
+    EXPECT_EQ(sip.fdwFlags & SIPF_ON, 0u);
+}
+
+LRESULT CALLBACK StandInProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(IntroTest, ASecondCopyRaisesTheFirstAndShowsNothing)
+{
+    // The first copy's main window, as another process would have it.
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = StandInProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = u"Brambleset Three";
+    ASSERT_NE(RegisterClassW(&wc), 0);
+    HWND first = CreateWindowExW(0, u"Brambleset Three", u"Brambleset Three", WS_VISIBLE, 0, 0, 240,
+                                 268, nullptr, nullptr, instance, nullptr);
+    HWND other = CreateWindowExW(0, u"Brambleset Three", u"Another", WS_VISIBLE, 0, 0, 240, 268,
+                                 nullptr, nullptr, instance, nullptr);
+    SetForegroundWindow(other);
+    AutomationRunUntilIdle();
+
+    EXPECT_EQ(InitInstance(instance, SW_SHOW), 0);  // no dialog: an empty script would fail
+    EXPECT_EQ(gInstaller.mainWindow, nullptr);
+    EXPECT_EQ(GetForegroundWindow(), first);
+    DestroyWindow(other);
+    DestroyWindow(first);
+}
+
+}  // namespace

@@ -1,0 +1,113 @@
+// The preview list: titles in table order read back from temporary files that never clash
+// with the user's files and never stay behind; the title scan on its own.
+#include <cstring>
+
+#include "InstallerFixture.h"
+#include "TestPuzzle.h"
+#include "automation.h"
+#include "installer_ids.h"
+#include "preview_list.h"
+
+namespace {
+
+class PreviewTest : public InstallerTest {
+  protected:
+    // Opens dialog 183 as the Preview button does, but modeless so the list can be read.
+    std::vector<std::string> PreviewTitles()
+    {
+        HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(IDD_PREVIEW), RT_DIALOG);
+        const auto* dialogTemplate =
+            static_cast<LPCDLGTEMPLATEW>(LockResource(LoadResource(instance, found)));
+        HWND dialog =
+            CreateDialogIndirectParamW(instance, dialogTemplate, nullptr, PreviewDialogProc, 0);
+        EXPECT_NE(dialog, nullptr);
+        std::vector<std::string> titles;
+        const int count = int(SendDlgItemMessageW(dialog, IDC_PUZZLE_LIST, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            WCHAR text[260] = {};
+            SendDlgItemMessageW(dialog, IDC_PUZZLE_LIST, LB_GETTEXT, WPARAM(i),
+                                reinterpret_cast<LPARAM>(text));
+            std::string narrow;
+            for (int k = 0; text[k]; ++k)
+                narrow += char(text[k]);
+            titles.push_back(narrow);
+        }
+        EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_PUZZLE_LIST, LB_GETCURSEL, 0, 0), LB_ERR);
+        DestroyWindow(dialog);
+        return titles;
+    }
+};
+
+TEST_F(PreviewTest, TwiceGivesTheSameTitlesInOrderAndLeavesNoTemporaryFile)
+{
+    // A user's own file named like a puzzle must come through untouched.
+    Write("\\Temp\\scoring.puz", "the user's scoring.puz");
+
+    std::vector<std::string> expected;
+    for (int row = 0; row < 31; ++row)
+        expected.push_back(Title(row));
+    EXPECT_EQ(PreviewTitles(), expected);
+    EXPECT_EQ(PreviewTitles(), expected);
+
+    EXPECT_EQ(List("\\Temp"), std::vector<std::string>{"scoring.puz"});
+    EXPECT_EQ(Read("\\Temp\\scoring.puz"), "the user's scoring.puz");
+}
+
+TEST_F(PreviewTest, AnEmptyTitleKeepsItsLineSoTheOthersKeepTheirPlaces)
+{
+    const std::vector<std::string> titles = PreviewTitles();
+    ASSERT_EQ(titles.size(), 31u);
+    EXPECT_EQ(titles[4], "");
+    EXPECT_EQ(titles[3], "Test puzzle 3");
+    EXPECT_EQ(titles[5], "Test puzzle 5");
+}
+
+TEST_F(PreviewTest, WithoutATempFolderTheListStaysEmpty)
+{
+    RemoveDirectoryW(u"\\Temp");
+    EXPECT_TRUE(PreviewTitles().empty());
+}
+
+TEST_F(PreviewTest, ThePreviewButtonOpensTheListAndOkClosesIt)
+{
+    WaitForAnimation();
+    TapPreview();
+    TapAt(120, 272);  // the preview's OK button
+    TapOk();
+    RunProgram();
+    EXPECT_TRUE(List("\\Temp").empty());
+}
+
+const unsigned char* Bytes(const std::string& s)
+{
+    return reinterpret_cast<const unsigned char*>(s.data());
+}
+
+TEST(ScanPuzzleTitle, FindsTheTitleAfterBothGridsAndNeverReadsPastTheEnd)
+{
+    const std::string puzzle = MakeTestPuzzle("Sunday Special", 7, 'Q');
+    char title[260];
+    ASSERT_TRUE(ScanPuzzleTitle(Bytes(puzzle), int(puzzle.size()), title, sizeof title));
+    EXPECT_STREQ(title, "Sunday Special");
+
+    // Cut inside the title: the part present, no read beyond (the sanitizer build checks).
+    const size_t titleAt = puzzle.find("Sunday");
+    const std::string cut = puzzle.substr(0, titleAt + 6);
+    ASSERT_TRUE(ScanPuzzleTitle(Bytes(cut), int(cut.size()), title, sizeof title));
+    EXPECT_STREQ(title, "Sunday");
+
+    // Cut inside the grids: no title.
+    const std::string grids = puzzle.substr(0, 0x34 + 40);
+    EXPECT_FALSE(ScanPuzzleTitle(Bytes(grids), int(grids.size()), title, sizeof title));
+    EXPECT_STREQ(title, "");
+}
+
+TEST(ScanPuzzleTitle, ALongTitleIsCutToTheBuffer)
+{
+    const std::string puzzle = MakeTestPuzzle(std::string(400, 'T'), 5, 'A');
+    char title[260];
+    ASSERT_TRUE(ScanPuzzleTitle(Bytes(puzzle), int(puzzle.size()), title, sizeof title));
+    EXPECT_EQ(std::strlen(title), 259u);
+}
+
+}  // namespace
