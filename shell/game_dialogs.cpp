@@ -2,8 +2,12 @@
 #include "game_dialogs.h"
 
 #include "ResourceIds.h"
+#include "about_dialog.h"
+#include "clue_list_dialog.h"
 #include "download_dialog.h"
+#include "preferences_dialog.h"
 #include "puzzle_files.h"
+#include "quick_help_dialog.h"
 #include "shell_state.h"
 
 INT_PTR RunModalDialog(HWND owner, int templateId, DLGPROC proc)
@@ -16,12 +20,25 @@ INT_PTR RunModalDialog(HWND owner, int templateId, DLGPROC proc)
     return DialogBoxIndirectParamW(gShell.instance, dialog, owner, proc, 0);
 }
 
-// The dialogs below have no template or procedure in the program yet; until they have, the
-// commands that open them do nothing visible.
-void RunPreferencesDialog(HWND) {}
-void RunQuickHelpDialog(HWND) {}
-void RunAboutDialog(HWND) {}
-void RunClueListDialog(HWND) {}
+void RunPreferencesDialog(HWND owner)
+{
+    RunModalDialog(owner, IDD_PREFERENCES, PreferencesDialogProc);
+}
+
+void RunQuickHelpDialog(HWND owner)
+{
+    RunModalDialog(owner, IDD_QUICK_HELP, QuickHelpDialogProc);
+}
+
+void RunAboutDialog(HWND owner)
+{
+    RunModalDialog(owner, IDD_ABOUT, AboutDialogProc);
+}
+
+void RunClueListDialog(HWND owner)
+{
+    RunModalDialog(owner, IDD_CLUE_LIST, ClueListDialogProc);
+}
 void RunDownloadDialog(HWND owner)
 {
     RunModalDialog(owner, IDD_DOWNLOAD, DownloadDialogProc);

@@ -1,0 +1,157 @@
+// AboutDialogProc, PaintAboutFrame and the link areas of the About picture.
+#include "about_dialog.h"
+
+#include "dialog_ids.h"
+#include "full_screen_dialog.h"
+#include "shell_state.h"
+
+namespace {
+
+// Where the logo pieces come to rest.
+constexpr int kLeftRestX = 22;
+constexpr int kMiddleRestY = 72;
+constexpr int kRightRestX = 192;
+
+struct AboutLink {
+    RECT area;          // dialog client coordinates, left and top inclusive
+    LPCWSTR program;    // started with
+    LPCWSTR arguments;  //
+};
+const AboutLink kLinks[] = {
+    {{52, 221, 189, 229}, u"iexplore.exe", u"http://puzzles.example.com/"},
+    {{65, 187, 178, 198}, u"PegHelp.exe", u"Quorvale.htm#contact_us"},
+    {{44, 202, 196, 213}, u"PegHelp.exe", u"Quorvale.htm#trademarks_copyrights"},
+};
+
+int32_t gAboutAnimating;  // 1 while timer 101 drives the logo
+
+// Draws bitmap `id` of the program at (x, y) through a memory DC.
+void DrawPicture(HDC dc, int id, int x, int y)
+{
+    HBITMAP picture = LoadBitmapW(gShell.instance, MAKEINTRESOURCEW(id));
+    if (!picture)
+        return;
+    BITMAP size = {};
+    GetObjectW(picture, sizeof size, &size);
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(source, picture);
+    BitBlt(dc, x, y, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+    DeleteObject(picture);
+}
+
+// The white page with its thin frame, drawn with the DC's default pen and brush.
+void ClearPage(HDC dc)
+{
+    Rectangle(dc, 0, 0, 240, 320);
+}
+
+void DrawFinalScreen(HWND dialog)
+{
+    HDC dc = GetDC(dialog);
+    ClearPage(dc);
+    DrawPicture(dc, IDB_ABOUT, 0, 0);
+    ReleaseDC(dialog, dc);
+}
+
+BOOL InitDialog(HWND dialog)
+{
+    LowerInputPanel();
+    SetTimer(dialog, kAboutTimer, kAboutFrameMs, nullptr);
+    gAboutAnimating = 1;
+    EnterFullScreenDialog(dialog, kDialogWithoutMenuBar);
+    return TRUE;
+}
+
+bool AllAtRest()
+{
+    return gShell.logoLeftX == kLeftRestX && gShell.logoMiddleY == kMiddleRestY &&
+           gShell.logoRightX == kRightRestX;
+}
+
+void OnTimer(HWND dialog)
+{
+    if (AllAtRest())
+        SendMessageW(dialog, WM_LBUTTONUP, 0, 0);
+    else
+        PaintAboutFrame(dialog);
+}
+
+// A tap while the logo moves skips to the final screen; afterwards it follows the links.
+void OnTap(HWND dialog, LPARAM lParam)
+{
+    if (gAboutAnimating) {
+        KillTimer(dialog, kAboutTimer);
+        gAboutAnimating = 0;
+        DrawFinalScreen(dialog);
+    } else {
+        const POINT tap = {short(LOWORD(lParam)), short(HIWORD(lParam))};
+        for (const AboutLink& link : kLinks)
+            if (PtInRect(&link.area, tap))
+                StartProgram(link.program, link.arguments);
+    }
+    UpdateWindow(dialog);
+}
+
+void OnActivate(HWND dialog)
+{
+    if (gAboutAnimating)
+        return;
+    SHFullScreen(dialog, SHFS_SHOWTASKBAR | SHFS_HIDESIPBUTTON);
+    DrawFinalScreen(dialog);
+}
+
+void Close(HWND dialog)
+{
+    KillTimer(dialog, kAboutTimer);
+    gAboutAnimating = 0;
+    LeaveFullScreenDialog(dialog);
+}
+
+INT_PTR WhiteBrush()
+{
+    return INT_PTR(GetStockObject(WHITE_BRUSH));
+}
+
+}  // namespace
+
+void PaintAboutFrame(HWND dialog)
+{
+    PAINTSTRUCT paint;
+    BeginPaint(dialog, &paint);
+    HDC dc = GetDC(dialog);
+    ClearPage(dc);
+    if (gShell.logoLeftX + 2 < kLeftRestX + 2)
+        gShell.logoLeftX += 2;
+    DrawPicture(dc, IDB_LOGO_LEFT, gShell.logoLeftX, gShell.logoLeftY);
+    if (gShell.logoMiddleY + 4 < kMiddleRestY + 4)
+        gShell.logoMiddleY += 4;
+    gShell.logoMiddleX = 102;
+    DrawPicture(dc, IDB_LOGO_MIDDLE, gShell.logoMiddleX, gShell.logoMiddleY);
+    if (gShell.logoRightX - 3 > kRightRestX - 3)
+        gShell.logoRightX -= 3;
+    DrawPicture(dc, IDB_LOGO_RIGHT, gShell.logoRightX, gShell.logoRightY);
+    ReleaseDC(dialog, dc);
+    EndPaint(dialog, &paint);
+    UpdateWindow(dialog);
+}
+
+// Controls: OK 1063 only; the picture, the logo and the links are painted and hit-tested
+// here. The title-bar ok is 1.
+INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG: return InitDialog(dialog);
+    case WM_TIMER: OnTimer(dialog); return FALSE;
+    case WM_LBUTTONUP: OnTap(dialog, lParam); return FALSE;
+    case WM_ACTIVATE: OnActivate(dialog); return FALSE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDC_ABOUT_OK)
+            Close(dialog);
+        return FALSE;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG: return WhiteBrush();
+    }
+    return FALSE;
+}

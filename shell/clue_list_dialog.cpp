@@ -1,0 +1,121 @@
+// ClueListDialogProc and FillClueList.
+#include "clue_list_dialog.h"
+
+#include "dialog_ids.h"
+#include "full_screen_dialog.h"
+#include "game_state.h"
+#include "play_cursor.h"
+#include "shell_state.h"
+
+namespace {
+
+constexpr int kLineChars = 260;
+constexpr int kClueBytes = 220;  // a longer clue is cut, so its line fits the buffer
+constexpr int kHorizontalExtent = 300;
+
+// One line: "5.  clue (4)" on the Across tab, "12. clue  (6)" on the Down tab.
+void FormatLine(const ClueEntry& entry, int tab, WCHAR* line)
+{
+    char clue[kClueBytes + 1];
+    const char* text = gGame.clueTexts[entry.clueIndex];
+    int length = 0;
+    for (; length < kClueBytes && text && text[length]; ++length)
+        clue[length] = text[length];
+    clue[length] = 0;
+    wsprintfW(line, tab == kDown ? u"%d%s%S  (%d)" : u"%d%s%S (%d)", entry.number,
+              entry.number < 10 ? u".  " : u". ", clue, entry.length);
+}
+
+BOOL InitDialog(HWND dialog)
+{
+    HWND tabs = GetDlgItem(dialog, IDC_CLUE_TABS);
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<LPWSTR>(u"Across");
+    SendMessageW(tabs, TCM_INSERTITEMW, 0, LPARAM(&item));
+    item.pszText = const_cast<LPWSTR>(u"Down");
+    SendMessageW(tabs, TCM_INSERTITEMW, 1, LPARAM(&item));
+    gShell.clueListTab = 0;
+    SendMessageW(tabs, TCM_SETCURSEL, 0, 0);
+    SetFocus(GetDlgItem(dialog, IDC_CLUE_LIST));
+    FillClueList(dialog, 0);
+    EnterFullScreenDialog(dialog, kDialogFullScreen);
+    return TRUE;
+}
+
+void OnTabChange(HWND dialog)
+{
+    const int tab = int(SendDlgItemMessageW(dialog, IDC_CLUE_TABS, TCM_GETCURSEL, 0, 0));
+    if (tab == 0 || tab == 1)
+        gShell.clueListTab = tab;
+    HWND list = GetDlgItem(dialog, IDC_CLUE_LIST);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    SetFocus(list);
+    FillClueList(dialog, gShell.clueListTab);
+}
+
+// A tapped line: its word becomes current, and the main window shows it when it is active
+// again.
+void ChooseClue(HWND dialog)
+{
+    HWND list = GetDlgItem(dialog, IDC_CLUE_LIST);
+    SetFocus(list);
+    const int selected = int(SendMessageW(list, LB_GETCURSEL, 0, 0));
+    SendMessageW(list, LB_SETCURSEL, WPARAM(selected), 0);
+    UpdateWindow(list);
+    gShell.refreshOnActivate = 1;
+    if (selected >= 0 && selected < kMaxWords)
+        SelectClue(gShell.clueListTab == 1 ? kDown : kAcross, selected);
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    LeaveFullScreenDialog(dialog);
+    // Ending the dialog activates the main window, whose activation repaints all of it with
+    // the chosen word. The paint the uncovered window still has pending would draw the grid
+    // again without the word, so it is dropped.
+    if (owner)
+        ValidateRect(owner, nullptr);
+}
+
+BOOL OnCommand(HWND dialog, int id, int notification)
+{
+    if (id == IDOK)
+        LeaveFullScreenDialog(dialog);
+    else if (id == IDC_CLUE_LIST && notification == LBN_SELCHANGE)
+        ChooseClue(dialog);
+    return TRUE;
+}
+
+BOOL OnNotify(HWND dialog, const NMHDR* header)
+{
+    if (header->idFrom == IDC_CLUE_TABS && header->code == UINT(TCN_SELCHANGE))
+        OnTabChange(dialog);
+    return TRUE;
+}
+
+}  // namespace
+
+void FillClueList(HWND dialog, int tab)
+{
+    HWND list = GetDlgItem(dialog, IDC_CLUE_LIST);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    SendMessageW(list, LB_SETHORIZONTALEXTENT, kHorizontalExtent, 0);
+    const ClueEntry* words = tab == kDown ? gGame.downClues : gGame.acrossClues;
+    for (int row = 0; row < kMaxWords; ++row) {
+        if (words[row].clueIndex == -1)
+            continue;
+        WCHAR line[kLineChars];
+        FormatLine(words[row], tab, line);
+        SendMessageW(list, LB_ADDSTRING, 0, LPARAM(line));
+    }
+}
+
+// Controls: OK 1, the heading "Across / Down Clues", list box 1025 and the Across / Down
+// tabs 1024 under it.
+INT_PTR CALLBACK ClueListDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG: return InitDialog(dialog);
+    case WM_NOTIFY: return OnNotify(dialog, reinterpret_cast<const NMHDR*>(lParam));
+    case WM_COMMAND: return OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+    }
+    return FALSE;
+}
