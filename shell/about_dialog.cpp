@@ -53,6 +53,10 @@ void DrawFinalScreen(HWND dialog)
     ClearPage(dc);
     DrawPicture(dc, IDB_ABOUT, 0, 0);
     ReleaseDC(dialog, dc);
+    // The picture covers the whole page; the OK button is drawn again on top of it.
+    HWND ok = GetDlgItem(dialog, IDC_ABOUT_OK);
+    InvalidateRect(ok, nullptr, TRUE);
+    UpdateWindow(ok);
 }
 
 BOOL InitDialog(HWND dialog)
