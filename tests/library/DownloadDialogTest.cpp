@@ -123,17 +123,18 @@ TEST_F(DownloadDialogTest, ListFileRoundTripsAndDeletingEverythingRemovesIt)
 TEST_F(DownloadDialogTest, TheSizeLimitDropsTheAddressItCuts)
 {
     std::string file;
-    for (int i = 0; file.size() < 4096 - 100; ++i)
-        file += "http://host.test/" + std::string(80, char('a' + i % 26)) + '\0';
+    size_t kept = 0;
+    for (; file.size() < 4096 - 100; ++kept)
+        file += "http://host.test/" + std::string(80, char('a' + kept % 26)) + '\0';
     const size_t whole = file.size();
     file += "http://host.test/" + std::string(200, 'z') + '\0';  // crosses byte 4096
     file += std::string("http://beyond.test/x.puz\0", 25);
     WriteDeviceFile(kListFile, file);
     Open();
     const Texts entries = Entries();
-    ASSERT_FALSE(entries.empty());
-    EXPECT_EQ(entries.back().substr(0, 25),
-              u"http://host.test/" + std::u16string(8, entries.back()[17]));
+    ASSERT_EQ(entries.size(), kept);
+    EXPECT_EQ(entries.back(),
+              u"http://host.test/" + std::u16string(80, char16_t('a' + (kept - 1) % 26)));
     Press(IDC_DOWNLOAD_OK);
     EXPECT_EQ(ReadDeviceFile(kListFile), file.substr(0, whole));
 }
