@@ -3,6 +3,7 @@
 #include "InstallerFixture.h"
 #include "automation.h"
 #include "aygshell.h"
+#include "installer_ids.h"
 #include "installer_state.h"
 #include "installer_window.h"
 #include "intro_dialog.h"
@@ -32,6 +33,28 @@ TEST_F(IntroTest, PiecesStopWhereTheFinalFrameExpectsThem)
     EXPECT_EQ(gInstaller.middlePiece.y, 72);
     EXPECT_EQ(gInstaller.rightPiece.x, 192);
     EXPECT_EQ(gInstaller.animating, 0);
+}
+
+TEST_F(IntroTest, EachFrameDrawsThePiecesWhereTheyHaveGot)
+{
+    constexpr COLORREF kNavy = RGB(0, 0, 128);  // a black square of the pieces' grids
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(IDD_INTRO), RT_DIALOG);
+    const auto* intro = static_cast<LPCDLGTEMPLATEW>(LockResource(LoadResource(instance, found)));
+    ResetPieces();
+    HWND dialog = CreateDialogIndirectParamW(instance, intro, nullptr, IntroDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    ShowWindow(dialog, SW_SHOW);  // modeless, so not shown by the template's style
+    AutomationAdvance(100);       // four frames
+    AutomationRunUntilIdle();
+    ASSERT_EQ(gInstaller.leftPiece.x, 8);
+    ASSERT_EQ(gInstaller.middlePiece.y, 16);
+    ASSERT_EQ(gInstaller.rightPiece.x, 228);
+    // The left piece's top-right square is black: at (51..60, 1..9) inside the piece.
+    EXPECT_EQ(AutomationScreenPixel(8 + 55, 102 + 5 + 26), kNavy);
+    EXPECT_NE(AutomationScreenPixel(22 + 55, 102 + 5 + 26), kNavy) << "not yet at its rest";
+    // The middle piece's first square is black, two pixels in from its corner.
+    EXPECT_EQ(AutomationScreenPixel(102 + 7, 16 + 7 + 26), kNavy);
+    DestroyWindow(dialog);
 }
 
 TEST_F(IntroTest, HelpAreasStartTheHelpPageOnlyAfterTheAnimation)
