@@ -12,17 +12,6 @@ namespace {
 
 constexpr int kNameChars = 100;
 
-// The accelerator table resource as a live table (the device keeps ACCEL records as they are).
-HACCEL LoadAcceleratorTable(HINSTANCE instance, UINT id)
-{
-    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(id), RT_ACCELERATOR);
-    if (!found)
-        return nullptr;
-    const auto* entries = static_cast<const ACCEL*>(LockResource(LoadResource(instance, found)));
-    return entries ? CreateAcceleratorTableW(entries, int(SizeofResource(instance, found)))
-                   : nullptr;
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand)
@@ -34,7 +23,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand)
 
 int RunMessageLoop(HINSTANCE instance)
 {
-    HACCEL accelerators = LoadAcceleratorTable(instance, IDA_MAIN);
+    HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_MAIN));
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0)) {
         if (!TranslateAcceleratorW(msg.hwnd, accelerators, &msg)) {
