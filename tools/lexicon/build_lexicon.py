@@ -331,6 +331,8 @@ def Leaks(clue, answer, stems, parts):
             return True
         if len(t) >= 4 and t in answer:
             return True
+        if len(t) >= 5 and (t[:-1] in answer or t[:-2] in answer):
+            return True  # "larger" clues ENLARGED
     return False
 
 
@@ -396,6 +398,9 @@ def ShortClause(text, limit=MAX_CLUE):
             if any(w.lower() in ("who", "that", "which", "whose", "where") for w in cut):
                 continue  # an unfinished relative clause
             cut[-1] = last
+            joined = " ".join(cut)
+            if ", " in joined and len(joined.rsplit(", ", 1)[1].split()) < 2:
+                cut = joined.rsplit(", ", 1)[0].split(" ")  # "eating disorder, frequent"
             if len(ContentWords(cut)) >= 2:
                 best = " ".join(cut)
     return best, True
@@ -548,6 +553,12 @@ def Agree(inf, text, form, pos):
             return None
         if inf.Singular(head.lower()) not in (None, head.lower()):
             return None  # already plural ("distance between things")
+        lower = [w.lower().strip(",") for w in words[:h]]
+        after = words[h + 1].lower() if h + 1 < len(words) else ""
+        if ("or" in lower or "and" in lower or after in ("or", "and") or
+                head.endswith(("ly", "ness", "ing")) or
+                (head.lower(), "n") not in inf.nouns):
+            return None  # "animals or plant", "emotionallies", "awarenesses"
         words[h] = words[h].replace(head, inf.Plural(head.lower()) if head.islower()
                                     else head)
         out = " ".join(words[:h + 1])
@@ -597,7 +608,7 @@ def Candidates(lex, answer, sources):
             if used >= 4:
                 break
             # Lower is better: the second sense's whole gloss beats the first sense's cut one.
-            weight = -2 * used - (0.5 if count == 0 and used else 0)
+            weight = -2 * used - (0.5 if count == 0 and used else 0) + min(count, 20) / 10
             used += 1
             plural = form == "plural"
             gloss = CleanGloss(s.gloss)
@@ -606,8 +617,10 @@ def Candidates(lex, answer, sources):
                 agreed = Agree(lex.inf, gloss, form, pos)
                 if agreed:
                     clue, cut = ShortClause(agreed)
-                    if clue and not re.match(r"^(any|one|either|each|a member|member|"
-                                             r"some|all) of\b", clue, re.I):
+                    if clue and not re.match(r"^((any|one|either|each|a member|member|"
+                                             r"some|all) of|especially|usually|often|"
+                                             r"typically|chiefly|mainly|of|in|on|at|by|for|"
+                                             r"with|from|as|or|and)\b", clue, re.I):
                         out.append((weight, 2.5 if cut else 0, clue, cut))
                 tail = NounTail(gloss, plural) if pos == "n" else None
                 if tail:
@@ -632,11 +645,11 @@ def Candidates(lex, answer, sources):
                     if hyper is None:
                         continue
                     name = hyper.words[0][0].replace("_", " ")
-                    if not name.isalpha() or not name.islower() or lex.levels.get(name, 99) > 35:
+                    if not name.isalpha() or not name.islower() or lex.levels.get(name, 99) > 20:
                         continue
                     kind = ("Kinds of " if plural else "Kind of ") + name
                     if len(kind) <= MAX_CLUE:
-                        out.append((weight, 1.8, kind, False))
+                        out.append((weight, 3.0, kind, False))
                     break
             # Synonyms in the same form.
             for word, _ in s.words:
@@ -644,6 +657,9 @@ def Candidates(lex, answer, sources):
                 if w == lemma or "_" in w or "-" in w or not w.isalpha():
                     continue
                 if lex.levels.get(w, 99) > 35:
+                    continue
+                # "Mash" is a synonym of flirt only in a sense nobody thinks of first.
+                if s.offset not in lex.index.get((w, s.pos if s.pos != "s" else "a"), [])[:3]:
                     continue
                 if form == "plural":
                     w = lex.inf.Plural(w)
@@ -712,6 +728,7 @@ def Build(args):
         PARTICIPLES.update(f for f in forms if not f.endswith(("ing", "s")))
     lex.verbs = set(l for (l, p) in lex.index if p == "v")
     lex.inf.verbs = lex.verbs
+    lex.inf.nouns = set(k for k in lex.index if k[1] == "n")
     answers = collections.defaultdict(list)  # ANSWER -> [(lemma, poses, form, parts, level)]
     lemmas = sorted(set(l for (l, p) in lex.index))
     dropped = collections.Counter()
@@ -758,14 +775,14 @@ def Build(args):
         forms = []
         if "n" in poses:
             forms.append(("plural", "n", [lex.inf.Plural(lemma)]))
-        if "v" in poses and tagged["v"] >= 2:
+        if "v" in poses and tagged["v"] >= 1:
             exc = lex.exc["v"].get(lemma, [])
             forms.append(("past", "v", [f for f in exc if not f.endswith(("ing", "s"))] or
                           PastCandidates(lemma)))
             forms.append(("ing", "v", [f for f in exc if f.endswith("ing")] or
                           IngCandidates(lemma)))
             forms.append(("s", "v", [lex.inf.Verb(lemma, "s")]))
-        if "a" in poses and tagged["a"] >= 2:
+        if "a" in poses and tagged["a"] >= 1:
             exc = lex.exc["a"].get(lemma, [])
             forms.append(("er", "a", [f for f in exc if f.endswith("er")] or
                           ComparativeCandidates(lemma, "er")))
@@ -778,7 +795,7 @@ def Build(args):
                 lvl = Level(lex, f)
                 # Inflections must be commoner than the rarest lemmas: this is what keeps out
                 # forms nobody uses (weltered, vinyls).
-                if not LevelOk(f, lvl) or lvl > level + 15:
+                if not LevelOk(f, lvl):
                     continue
                 answers[f.upper()].append((lemma, pos, form, [lemma], lvl))
                 break

@@ -62,16 +62,20 @@ bool ChooseClues(const std::vector<std::string>& answers,
                     return false;
             return true;
         };
+        // Hand-written clues come first in the candidates and are the best we have, so a
+        // repeated answer keeps its best fitting clue; variety only breaks ties among the
+        // first two.
         auto used = usedInPack.find(answers[i]);
         std::string chosen;
-        for (int pass = 0; pass < 2 && chosen.empty(); ++pass) {
-            for (const std::string& clue : *candidates[i]) {
-                bool fresh = used == usedInPack.end() || !used->second.count(clue);
-                if ((pass == 1 || fresh) && fits(clue)) {
-                    chosen = clue;
-                    break;
-                }
-            }
+        const std::vector<std::string>& cands = *candidates[i];
+        for (size_t k = 0; k < cands.size() && chosen.empty(); ++k) {
+            if (!fits(cands[k]))
+                continue;
+            bool repeat = used != usedInPack.end() && used->second.count(cands[k]);
+            if (repeat && k == 0 && cands.size() > 1 && fits(cands[1]) &&
+                !used->second.count(cands[1]))
+                continue;
+            chosen = cands[k];
         }
         if (chosen.empty())
             return false;

@@ -15,8 +15,9 @@
 namespace {
 
 constexpr int kMaxAttempts = 1000;
-constexpr double kNoise = 18.0;         // random spread added to scores: variety between grids
-constexpr double kReusePenalty = 15.0;  // per earlier use in the pack of a 3- or 4-letter word
+constexpr double kNoise = 18.0;  // random spread added to scores: variety between grids
+constexpr double kReusePenalty = 15.0;
+constexpr int kReserveRow = 12;  // per earlier use in the pack of a 3- or 4-letter word
 
 int PackLimit(size_t length)
 {
@@ -55,6 +56,14 @@ std::string Title(const std::string& name)
 }
 
 }  // namespace
+
+uint64_t NameHash(const std::string& text)
+{
+    uint64_t h = 1469598103934665603ull;  // FNV-1a: fixed, so names never move between packs
+    for (char ch : text)
+        h = (h ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
+    return h;
+}
 
 uint64_t Mix(uint64_t x)
 {
@@ -105,6 +114,9 @@ bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out)
     // Every fixed name word of the pack is kept for its own puzzle: count it as used now.
     std::map<std::string, int> used;
     std::vector<std::string> featured(kPuzzlesPerPack);
+    for (const PackSpec& other : AllPacks())
+        for (const std::string& fixed : other.fixedNames)
+            gen.names.insert(fixed);
     for (size_t row = 0; row < spec.fixedNames.size(); ++row) {
         std::string word = NameWord(spec.fixedNames[row]);
         if (word.size() >= 3 && answerRow.count(word)) {
@@ -211,6 +223,9 @@ bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out)
                         ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
                     if (lower.size() < 4 || lower.size() > 8 || gen.names.count(lower))
                         continue;
+                    if (NameHash(lower) % AllPacks().size() != static_cast<size_t>(index))
+                        continue;  // another pack's name: packs stay distinct without
+                                   // knowing each other, so one pack can be remade alone
                     if (e.score > best) {
                         best = e.score;
                         name = lower;

@@ -46,5 +46,8 @@ bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out);
 // "SUIT"); empty when it has none.
 std::string NameWord(const std::string& name);
 
+// A fixed hash of a word, used to share names and reserve words deterministically.
+uint64_t NameHash(const std::string& text);
+
 // Deterministic 64-bit mixing for seeds and noise.
 uint64_t Mix(uint64_t x);

@@ -20,8 +20,10 @@ namespace {
 
 void Usage()
 {
-    std::fprintf(stderr, "usage: puzzlegen --lexicon FILE --patterns FILE (--out DIR [--seed N] | "
-                         "--check-patterns N) [--budget NODES]\n");
+    std::fprintf(
+        stderr,
+        "usage: puzzlegen --lexicon FILE --patterns FILE (--out DIR [--seed N] [--pack KEY] | "
+        "--check-patterns N) [--budget NODES]\n");
 }
 
 // Fills every pattern `tries` times without pack rules and reports how often it worked, so
@@ -74,6 +76,7 @@ int main(int argc, char** argv)
 {
     std::string lexiconPath, patternsPath, outDir;
     int checkTries = 0;
+    std::string onlyPack;  // empty: all six
     Generator gen;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
@@ -92,6 +95,8 @@ int main(int argc, char** argv)
             gen.seed = std::strtoull(value.c_str(), nullptr, 10);
         else if (arg == "--budget")
             gen.nodeBudget = std::atol(value.c_str());
+        else if (arg == "--pack")
+            onlyPack = value;
         else if (arg == "--check-patterns")
             checkTries = std::atoi(value.c_str());
         else {
@@ -118,6 +123,8 @@ int main(int argc, char** argv)
 
     namespace fs = std::filesystem;
     for (size_t p = 0; p < AllPacks().size(); ++p) {
+        if (!onlyPack.empty() && AllPacks()[p].key != onlyPack)
+            continue;
         std::vector<PackPuzzle> puzzles;
         if (!GeneratePack(gen, static_cast<int>(p), &puzzles))
             return 1;
