@@ -6,11 +6,11 @@
 #include <cstdint>
 
 struct Framebuffer {
-    uint32_t* pixels; // first stored pixel of the surface (top-left)
-    int width;        // stored pixels per row (device width × scale)
-    int height;       // stored rows (device height × scale)
-    int stride;       // pixels from one row to the next
-    int scale;        // stored pixels per device pixel, 1 to 4
+    uint32_t* pixels;  // first stored pixel of the surface (top-left)
+    int width;         // stored pixels per row (device width × scale)
+    int height;        // stored rows (device height × scale)
+    int stride;        // pixels from one row to the next
+    int scale;         // stored pixels per device pixel, 1 to 4
 };
 
 inline uint32_t PixelFromColorref(uint32_t colorref)

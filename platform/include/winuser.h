@@ -5,28 +5,28 @@
 
 // ---- Message boxes --------------------------------------------------------------------------
 
-#define MB_OK              0x00000000L
-#define MB_OKCANCEL        0x00000001L
+#define MB_OK               0x00000000L
+#define MB_OKCANCEL         0x00000001L
 #define MB_ABORTRETRYIGNORE 0x00000002L
-#define MB_YESNOCANCEL     0x00000003L
-#define MB_YESNO           0x00000004L
-#define MB_RETRYCANCEL     0x00000005L
-#define MB_ICONHAND        0x00000010L
-#define MB_ICONQUESTION    0x00000020L
-#define MB_ICONEXCLAMATION 0x00000030L
-#define MB_ICONASTERISK    0x00000040L
-#define MB_ICONERROR       MB_ICONHAND
-#define MB_ICONWARNING     MB_ICONEXCLAMATION
-#define MB_ICONINFORMATION MB_ICONASTERISK
-#define MB_DEFBUTTON1      0x00000000L
-#define MB_DEFBUTTON2      0x00000100L
-#define MB_DEFBUTTON3      0x00000200L
-#define MB_DEFMASK         0x00000F00L
-#define MB_APPLMODAL       0x00000000L
-#define MB_SETFOREGROUND   0x00010000L
-#define MB_TOPMOST         0x00040000L
-#define MB_TYPEMASK        0x0000000FL
-#define MB_ICONMASK        0x000000F0L
+#define MB_YESNOCANCEL      0x00000003L
+#define MB_YESNO            0x00000004L
+#define MB_RETRYCANCEL      0x00000005L
+#define MB_ICONHAND         0x00000010L
+#define MB_ICONQUESTION     0x00000020L
+#define MB_ICONEXCLAMATION  0x00000030L
+#define MB_ICONASTERISK     0x00000040L
+#define MB_ICONERROR        MB_ICONHAND
+#define MB_ICONWARNING      MB_ICONEXCLAMATION
+#define MB_ICONINFORMATION  MB_ICONASTERISK
+#define MB_DEFBUTTON1       0x00000000L
+#define MB_DEFBUTTON2       0x00000100L
+#define MB_DEFBUTTON3       0x00000200L
+#define MB_DEFMASK          0x00000F00L
+#define MB_APPLMODAL        0x00000000L
+#define MB_SETFOREGROUND    0x00010000L
+#define MB_TOPMOST          0x00040000L
+#define MB_TYPEMASK         0x0000000FL
+#define MB_ICONMASK         0x000000F0L
 
 #define IDOK     1
 #define IDCANCEL 2
@@ -526,11 +526,11 @@ typedef struct tagNMHDR {
 #define DLGC_BUTTON          0x2000
 
 // Predefined control classes, by name or by the atom a template may give instead.
-#define WC_BUTTONW  u"Button"
-#define WC_EDITW    u"Edit"
-#define WC_STATICW  u"Static"
-#define WC_LISTBOXW u"ListBox"
-#define MAKEINTATOM(i) ((LPWSTR)((ULONG_PTR)((WORD)(i))))
+#define WC_BUTTONW       u"Button"
+#define WC_EDITW         u"Edit"
+#define WC_STATICW       u"Static"
+#define WC_LISTBOXW      u"ListBox"
+#define MAKEINTATOM(i)   ((LPWSTR)((ULONG_PTR)((WORD)(i))))
 #define DLG_ATOM_BUTTON  MAKEINTATOM(0x0080)
 #define DLG_ATOM_EDIT    MAKEINTATOM(0x0081)
 #define DLG_ATOM_STATIC  MAKEINTATOM(0x0082)
@@ -547,23 +547,23 @@ typedef struct {
     short y;
     short cx;
     short cy;
-    WORD id;                // control id
-    LPCWSTR windowClass;    // class name, or one of the DLG_ATOM_* values
-    LPCWSTR title;          // text; for SS_BITMAP a MAKEINTRESOURCEW bitmap id or "#id"
+    WORD id;              // control id
+    LPCWSTR windowClass;  // class name, or one of the DLG_ATOM_* values
+    LPCWSTR title;        // text; for SS_BITMAP a MAKEINTRESOURCEW bitmap id or "#id"
 } DLGITEMTEMPLATEW;
 
 typedef struct {
-    DWORD style;                     // WS_* | DS_*
-    DWORD dwExtendedStyle;           // WS_EX_*
-    WORD cdit;                       // number of items
-    short x;                         // position and size in dialog units
+    DWORD style;            // WS_* | DS_*
+    DWORD dwExtendedStyle;  // WS_EX_*
+    WORD cdit;              // number of items
+    short x;                // position and size in dialog units
     short y;
     short cx;
     short cy;
-    LPCWSTR title;                   // caption (shown in the navigation bar)
-    WORD pointSize;                  // template font size (DS_SETFONT); 0 means 8
-    LPCWSTR typeface;                // template font face ("MS Sans Serif", "System", ...)
-    const DLGITEMTEMPLATEW* items;   // cdit items, in tab order
+    LPCWSTR title;                  // caption (shown in the navigation bar)
+    WORD pointSize;                 // template font size (DS_SETFONT); 0 means 8
+    LPCWSTR typeface;               // template font face ("MS Sans Serif", "System", ...)
+    const DLGITEMTEMPLATEW* items;  // cdit items, in tab order
 } DLGTEMPLATEW;
 typedef const DLGTEMPLATEW* LPCDLGTEMPLATEW;
 typedef DLGTEMPLATEW DLGTEMPLATE;
@@ -575,8 +575,8 @@ INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialo
                                        DLGPROC proc, LPARAM param);
 INT_PTR WINAPI DialogBoxParamW(HINSTANCE instance, LPCWSTR name, HWND owner, DLGPROC proc,
                                LPARAM param);
-#define DialogBoxIndirectParam DialogBoxIndirectParamW
-#define DialogBoxParam         DialogBoxParamW
+#define DialogBoxIndirectParam        DialogBoxIndirectParamW
+#define DialogBoxParam                DialogBoxParamW
 #define DialogBoxIndirect(i, t, o, p) DialogBoxIndirectParamW(i, t, o, p, 0)
 // A modeless dialog; the caller's loop should pass messages through IsDialogMessageW.
 HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialog, HWND owner,
