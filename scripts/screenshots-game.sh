@@ -9,32 +9,8 @@ set -eu
 bin=${1:-build/default/bin}
 out=${2:-screenshots}
 display=:${GAME_DISPLAY:-95}
-root=$(mktemp -d)
-mkdir -p "$out"
+. "$(dirname "$0")/game-session.sh"
 
-Xvfb "$display" -screen 0 800x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-game=
-cleanup() {
-    [ -n "$game" ] && kill "$game" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-    rm -rf "$root"
-}
-trap cleanup EXIT
-sleep 1
-
-DISPLAY=$display CROSSWORD_BACKEND=sdl2 CROSSWORD_SCALE=2 CROSSWORD_DEVICE_ROOT="$root" \
-    "$bin/crossword" &
-game=$!
-window=$(DISPLAY=$display timeout 10 xdotool search --sync --onlyvisible --pid "$game" | head -n 1)
-sleep 1
-
-# Device points (240 x 320 screen) become window pixels at scale 2.
-x() { DISPLAY=$display xdotool "$@"; }
-tap() {
-    x mousemove --window "$window" $(($1 * 2)) $(($2 * 2)) click 1
-    sleep 0.4
-}
 drag() {
     x mousemove --window "$window" $(($1 * 2)) $(($2 * 2)) mousedown 1
     sleep 0.1
@@ -46,12 +22,6 @@ drag() {
 keys() {
     x type --window "$window" --delay 80 "$1"
     sleep 0.4
-}
-shot() {
-    sleep 0.6
-    x windowactivate --sync "$window" >/dev/null 2>&1 || true
-    DISPLAY=$display import -window "$window" "$out/$1.png"
-    echo "saved $out/$1.png"
 }
 
 # Menu bar buttons (y = 307) and the items of the pop-ups they open upwards.
