@@ -91,17 +91,7 @@ void BM_RepaintGrid40x40(benchmark::State& state)
 
 }  // namespace
 
-BENCHMARK(BM_RepaintGrid15x15)
-    ->Arg(1)
-    ->Arg(2)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_RepaintGrid40x40)
-    ->Arg(1)
-    ->Arg(2)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_RepaintGrid15x15)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RepaintGrid40x40)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();
