@@ -163,21 +163,31 @@ def spread(values, unit):
     return f"{number(min(values))} – {number(max(values))} {unit_text(unit)}"
 
 
+# Columns of the targets table; verdict_row fills them in this order.
+TARGET_COLUMNS = ["Figure", "Benchmark", "Median", "CPU", "Target", "Result", "Notes"]
+RESULT = TARGET_COLUMNS.index("Result")
+
+
 def verdict_row(target, runs, busy_reason):
+    """One row of the targets table. The CPU column is the median CPU time of a time target,
+    which shows how much of the wall-clock time the program itself spent."""
     run = runs.get((target.program, target.run))
     unit = unit_text(target.unit)
     bound = f"< {target.limit:g} {unit}" if target.limit is not None else "none set"
+    name = f"`{target.program}` {target.run}"
     if run is None:
-        return [target.figure, f"`{target.program}` {target.run}", "not run", bound, "—",
+        return [target.figure, name, "not run", "", bound, "—",
                 "the benchmark is missing from this build"]
     if run.error:
-        return [target.figure, f"`{target.program}` {target.run}", "error", bound, "missed",
-                run.error]
+        return [target.figure, name, "error", "", bound, "**missed**", run.error]
     values = values_of(run, target.metric, target.unit)
     if not values:
-        return [target.figure, f"`{target.program}` {target.run}", "no value", bound, "—",
+        return [target.figure, name, "no value", "", bound, "—",
                 f"the run reports no {target.metric}"]
     median = statistics.median(values)
+    cpu = ""
+    if target.metric == "real_time":
+        cpu = f"{number(statistics.median(values_of(run, 'cpu_time', target.unit)))} {unit}"
     judged = max(values) if target.ceiling_on_max else median
     reason = ""
     if target.limit is None:
@@ -192,8 +202,7 @@ def verdict_row(target, runs, busy_reason):
             reason = "; ".join(r for r in (reason, busy_reason) if r)
     if target.why:
         reason = "; ".join(r for r in (reason, target.why) if r)
-    return [target.figure, f"`{target.program}` {target.run}",
-            f"{number(median)} {unit}", bound, verdict, reason]
+    return [target.figure, name, f"{number(median)} {unit}", cpu, bound, verdict, reason]
 
 
 def counter_text(key, value):
@@ -354,8 +363,8 @@ def main():
             machine.append(line)
 
     target_rows = [verdict_row(t, runs, busy_reason) for t in TARGETS]
-    missed = sum(1 for row in target_rows if row[4] in ("**missed**", "missed"))
-    met = sum(1 for row in target_rows if row[4] == "met")
+    missed = sum(1 for row in target_rows if row[RESULT] == "**missed**")
+    met = sum(1 for row in target_rows if row[RESULT] == "met")
 
     page = f"""# Performance
 
@@ -373,7 +382,7 @@ this page from their JSON output. Do not edit it by hand; run the command again 
 ceilings are judged on the largest repetition, since they must hold every time; the median is
 shown.
 
-{table(["Figure", "Benchmark", "Median", "Target", "Result", "Notes"], target_rows)}
+{table(TARGET_COLUMNS, target_rows)}
 
 Installation target: installing a pack is one tap on Yes, answered by 31 files of about 2 KB,
 each written to a temporary file, flushed to the disk and renamed into place so that no file

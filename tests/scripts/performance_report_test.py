@@ -14,6 +14,10 @@ sys.path.insert(0, SCRIPTS)
 import performance_report as report  # noqa: E402
 
 
+MEDIAN, CPU, TARGET, RESULT, NOTES = (report.TARGET_COLUMNS.index(c) for c in
+                                      ("Median", "CPU", "Target", "Result", "Notes"))
+
+
 def repetition(name, real, unit, cpu=None, **counters):
     entry = {"name": name, "run_name": name, "run_type": "iteration", "iterations": 100,
              "real_time": real, "cpu_time": real if cpu is None else cpu, "time_unit": unit}
@@ -58,35 +62,36 @@ class MediansAndVerdicts(ReportTest):
         self.write("bench_core", [repetition("ReadAndParse/15", v, "ns")
                                   for v in (9000, 12000, 11000)])
         row = self.row(target("ReadAndParse/15", "bench_core"))
-        self.assertEqual(row[2], "11.0 µs")
-        self.assertEqual(row[3], "< 10 µs")
-        self.assertEqual(row[4], "**missed**")
+        self.assertEqual(row[MEDIAN], "11.0 µs")
+        self.assertEqual(row[TARGET], "< 10 µs")
+        self.assertEqual(row[RESULT], "**missed**")
 
     def test_even_count_median_and_met(self):
         # Microseconds against a millisecond target: median of 100, 300, 400, 450 us is 0.35 ms.
         self.write("bench_display", [repetition("BM_KeystrokeSmall15", v, "us")
                                      for v in (450, 100, 400, 300)])
         row = self.row(target("BM_KeystrokeSmall15", "bench_display"))
-        self.assertEqual(row[2], "0.350 ms")
-        self.assertEqual(row[4], "met")
+        self.assertEqual(row[MEDIAN], "0.350 ms")
+        self.assertEqual(row[RESULT], "met")
 
     def test_a_value_at_the_target_is_missed(self):
         self.write("bench_display", [repetition("BM_KeystrokeLarge21", 2, "ms")] * 3)
-        self.assertEqual(self.row(target("BM_KeystrokeLarge21", "bench_display"))[4],
+        self.assertEqual(self.row(target("BM_KeystrokeLarge21", "bench_display"))[RESULT],
                          "**missed**")
 
     def test_wall_clock_is_judged_not_cpu_time(self):
         self.write("bench_shell", [repetition("BM_StartUpStarterPuzzle", 60, "ms", cpu=5)] * 3)
-        self.assertEqual(self.row(target("BM_StartUpStarterPuzzle", "bench_shell"))[4],
-                         "**missed**")
+        row = self.row(target("BM_StartUpStarterPuzzle", "bench_shell"))
+        self.assertEqual(row[CPU], "5.00 ms")
+        self.assertEqual(row[RESULT], "**missed**")
 
     def test_aggregates_beside_repetitions_are_not_read(self):
         entries = [repetition("ReadAndParse/15", v, "us") for v in (20, 21, 22)]
         entries.append(aggregate("ReadAndParse/15", "median", 1, "us"))
         self.write("bench_core", entries)
         row = self.row(target("ReadAndParse/15", "bench_core"))
-        self.assertEqual(row[2], "21.0 µs")
-        self.assertEqual(row[4], "**missed**")
+        self.assertEqual(row[MEDIAN], "21.0 µs")
+        self.assertEqual(row[RESULT], "**missed**")
 
     def test_a_program_that_fixes_its_repetitions_gives_its_median_aggregate(self):
         name = "BM_RepaintGrid15x15/1/repeats:9"
@@ -94,8 +99,8 @@ class MediansAndVerdicts(ReportTest):
                                  aggregate(name, "median", 350, "us"),
                                  aggregate(name, "stddev", 5, "us")])
         row = self.row(target("BM_RepaintGrid15x15/1", "bench_gdi"))
-        self.assertEqual(row[2], "350 µs")
-        self.assertEqual(row[4], "**missed**")
+        self.assertEqual(row[MEDIAN], "350 µs")
+        self.assertEqual(row[RESULT], "**missed**")
 
 
 class MemoryAndThroughput(ReportTest):
@@ -106,21 +111,21 @@ class MemoryAndThroughput(ReportTest):
             repetition(self.RUN, 30, "ms", peak_rss_growth_KiB=v, peak_heap_growth_KiB=100.0,
                        bytes_per_second=2e9) for v in (100.0, 600.0, 200.0)])
         rss = self.row(target(self.RUN, "bench_inet", metric="peak_rss_growth_KiB"))
-        self.assertEqual(rss[2], "200 KiB")
-        self.assertEqual(rss[4], "**missed**")
-        self.assertIn("600", rss[5])
+        self.assertEqual(rss[MEDIAN], "200 KiB")
+        self.assertEqual(rss[RESULT], "**missed**")
+        self.assertIn("600", rss[NOTES])
         heap = self.row(target(self.RUN, "bench_inet", metric="peak_heap_growth_KiB"))
-        self.assertEqual(heap[4], "met")
+        self.assertEqual(heap[RESULT], "met")
         speed = self.row(target(self.RUN, "bench_inet", metric="bytes_per_second"))
-        self.assertEqual(speed[2], "2,000 MB/s")
-        self.assertEqual(speed[3], "none set")
-        self.assertEqual(speed[4], "—")
+        self.assertEqual(speed[MEDIAN], "2,000 MB/s")
+        self.assertEqual(speed[TARGET], "none set")
+        self.assertEqual(speed[RESULT], "—")
 
     def test_a_run_without_the_counter_is_not_judged(self):
         self.write("bench_inet", [repetition(self.RUN, 30, "ms")] * 2)
         row = self.row(target(self.RUN, "bench_inet", metric="peak_heap_growth_KiB"))
-        self.assertEqual(row[2], "no value")
-        self.assertNotIn("met", row[4])
+        self.assertEqual(row[MEDIAN], "no value")
+        self.assertNotIn("met", row[RESULT])
 
 
 class FailuresAndReasons(ReportTest):
@@ -130,22 +135,22 @@ class FailuresAndReasons(ReportTest):
             "run_type": "iteration", "error_occurred": True,
             "error_message": "the pack was not installed completely"}])
         row = self.row(target("BM_InstallPack/real_time", "bench_installer"))
-        self.assertEqual(row[2], "error")
-        self.assertEqual(row[4], "missed")
-        self.assertIn("not installed completely", row[5])
+        self.assertEqual(row[MEDIAN], "error")
+        self.assertEqual(row[RESULT], "**missed**")
+        self.assertIn("not installed completely", row[NOTES])
 
     def test_a_missing_program_is_not_run(self):
         self.write("bench_core", [repetition("ReadAndParse/15", 5, "us")])
         row = self.row(target("BM_MagnificationChange", "bench_display"))
-        self.assertEqual(row[2], "not run")
-        self.assertEqual(row[4], "—")
+        self.assertEqual(row[MEDIAN], "not run")
+        self.assertEqual(row[RESULT], "—")
 
     def test_a_busy_machine_is_named_only_beside_a_miss(self):
         self.write("bench_core", [repetition("ReadAndParse/15", 50, "us")])
         self.write("bench_display", [repetition("BM_KeystrokeSmall15", 10, "us")])
         busy = "the machine was busy"
-        self.assertIn(busy, self.row(target("ReadAndParse/15", "bench_core"), busy)[5])
-        self.assertNotIn(busy, self.row(target("BM_KeystrokeSmall15", "bench_display"), busy)[5])
+        self.assertIn(busy, self.row(target("ReadAndParse/15", "bench_core"), busy)[NOTES])
+        self.assertNotIn(busy, self.row(target("BM_KeystrokeSmall15", "bench_display"), busy)[NOTES])
 
 
 class Page(ReportTest):
