@@ -1,0 +1,143 @@
+// The game in a real window: a tap on the starter puzzle and a typed word must show on the
+// screen, Exit from the main menu must end the program with 0, the saved state must hold the
+// word (read back with the game's own record reader), and the next start must show it again.
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "RealWindowTest.h"
+#include "game_state.h"
+#include "progress_file.h"
+
+namespace {
+
+// Small magnification on a fresh device: 16-pixel squares from the top-left corner of the
+// window's client area, which sits under the 26-pixel navigation bar.
+constexpr int kCell = 16;
+constexpr int kGridTop = 26;
+
+constexpr Rgb kCursorOrange = {0xFF, 0xC8, 0x7D};    // the current square
+constexpr Rgb kWordYellow = {0xFF, 0xFF, 0x02};      // the rest of the current word
+constexpr Rgb kPaperWhite = {0xFF, 0xFF, 0xFF};      // open squares
+constexpr Rgb kBlack = {0x00, 0x00, 0x00};           // black squares
+constexpr DeviceRect kClueBar = {0, 268, 240, 292};  // under the grid
+
+// Menu bar: the main menu's button, and Exit, the last item of the pop-up it opens upwards.
+constexpr int kMenuButtonX = 10, kMenuButtonY = 307;
+constexpr int kExitX = 25, kExitY = 284;
+
+// The inside of a square, without its grid lines.
+DeviceRect Inside(int row, int col)
+{
+    const int left = col * kCell, top = kGridTop + row * kCell;
+    return {left + 2, top + 2, left + kCell - 2, top + kCell - 2};
+}
+int CentreX(int col)
+{
+    return col * kCell + kCell / 2;
+}
+int CentreY(int row)
+{
+    return kGridTop + row * kCell + kCell / 2;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The entries of a fresh start of a .puz file: "." on black squares, "-" elsewhere.
+std::string EmptyEntries(const std::string& puzzle)
+{
+    const int width = (unsigned char)puzzle.at(0x2C), height = (unsigned char)puzzle.at(0x2D);
+    std::string entries = puzzle.substr(0x34, size_t(width * height));
+    for (char& c : entries)
+        c = c == '.' ? '.' : '-';
+    return entries;
+}
+
+// The grid and the clue bar are drawn: a window that is still blank, black or white, fails.
+bool StarterPuzzleShown(const Screenshot& s)
+{
+    return ShareOf(s, Inside(0, 4), kBlack) > 0.9 && ShareOf(s, Inside(0, 1), kPaperWhite) > 0.9 &&
+           DarkPixels(s, kClueBar) > 50 && ShareOf(s, kClueBar, kPaperWhite) > 0.5;
+}
+
+class GameWindowTest : public RealWindowTest {};
+
+TEST_F(GameWindowTest, TypedWordShowsIsSavedOnExitAndComesBack)
+{
+    ASSERT_TRUE(StartProgram("crossword"));
+    Screenshot shot;
+    ASSERT_TRUE(WaitForScreen("the starter puzzle and its first clue", StarterPuzzleShown, &shot));
+
+    // Square (5, 0) starts the across word SHARED; a tap makes it current.
+    ASSERT_TRUE(Tap(CentreX(0), CentreY(5)));
+    ASSERT_TRUE(WaitForScreen(
+        "square (5, 0) current after the tap",
+        [](const Screenshot& s) { return ShareOf(s, Inside(5, 0), kCursorOrange) > 0.5; }, &shot));
+    EXPECT_EQ(ShareOf(shot, Inside(0, 0), kCursorOrange), 0.0)
+        << "the first square kept the cursor";
+    EXPECT_GT(ShareOf(shot, Inside(5, 5), kWordYellow), 0.5) << "the word is not highlighted";
+
+    // Letters the solution does not have, so only typing can have put them there.
+    ASSERT_TRUE(Type("QUIZ"));
+    ASSERT_TRUE(WaitForScreen(
+        "the cursor on (5, 4) after four letters",
+        [](const Screenshot& s) { return ShareOf(s, Inside(5, 4), kCursorOrange) > 0.5; }, &shot));
+    for (int col = 0; col < 4; ++col) {
+        EXPECT_GE(DarkPixels(shot, Inside(5, col)), 30) << "no letter drawn in (5, " << col << ")";
+        EXPECT_GT(ShareOf(shot, Inside(5, col), kWordYellow), 0.3)
+            << "(5, " << col << ") lost the word's highlight";
+    }
+    EXPECT_EQ(DarkPixels(shot, Inside(5, 4)), 0) << "the current square should still be empty";
+    EXPECT_EQ(DarkPixels(shot, Inside(5, 5)), 0);
+    EXPECT_EQ(DarkPixels(shot, Inside(6, 1)), 0) << "a square outside the word got ink";
+    EXPECT_GT(ShareOf(shot, Inside(6, 1), kPaperWhite), 0.5);
+
+    // Main menu > Exit, by taps.
+    const Screenshot beforeMenu = shot;
+    ASSERT_TRUE(Tap(kMenuButtonX, kMenuButtonY));
+    ASSERT_TRUE(WaitForScreen(
+        "the main menu",
+        [&](const Screenshot& s) {
+            return Differs(beforeMenu, s, {0, 150, 90, 294});
+        },
+        &shot));
+    ASSERT_TRUE(Tap(kExitX, kExitY));
+    ASSERT_TRUE(WaitForExitWithZero(20000));
+
+    const std::string record = ReadFile(deviceRoot + "/Program Files/Crossword/crossword.dat");
+    ASSERT_EQ(record.size(), size_t(kProgressRecordSize)) << "crossword.dat missing or torn";
+    ResetGameState();
+    ASSERT_TRUE(ApplyProgressRecord(reinterpret_cast<const unsigned char*>(record.data()),
+                                    int(record.size())));
+    EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\Welcome.puz");
+    ASSERT_EQ(gGame.width, 15);
+    ASSERT_EQ(gGame.height, 15);
+    std::string expected = EmptyEntries(ReadFile(deviceRoot + "/My Documents/Welcome.puz"));
+    ASSERT_EQ(expected.size(), size_t(15 * 15));
+    expected.replace(5 * 15, 4, "QUIZ");
+    EXPECT_EQ(std::string(gGame.entries, 15 * 15), expected);
+
+    // The next start reopens the puzzle with the word; Ctrl+Q ends it, again with 0.
+    ASSERT_TRUE(StartProgram("crossword"));
+    ASSERT_TRUE(WaitForScreen(
+        "the saved word after a restart",
+        [](const Screenshot& s) {
+            if (!StarterPuzzleShown(s))
+                return false;
+            for (int col = 0; col < 4; ++col) {
+                if (DarkPixels(s, Inside(5, col)) < 30)
+                    return false;
+            }
+            return true;
+        },
+        &shot));
+    EXPECT_EQ(DarkPixels(shot, Inside(5, 4)), 0);
+    ASSERT_TRUE(Key("ctrl+q"));
+    ASSERT_TRUE(WaitForExitWithZero(20000));
+}
+
+}  // namespace
