@@ -188,21 +188,37 @@ def check_control(deb, version):
 # One fault at a time in a copy of the unpacked tree, and a word the report of it must hold.
 def faults(programs, help_pages, tree_paths):
     last = programs[-1]
-    big = "share/icons/hicolor/256x256/apps"
+    apps = "share/applications"
+    icons = "share/icons/hicolor"
+    man = "share/man/man6"
+    help_dir = DOC_DIR / "help"
     planted = [
-        ("an icon size removed", lambda u: (u / "share/icons/hicolor/48x48/apps/crossword.png").unlink(), "48x48"),
-        ("an icon of the wrong size", lambda u: shutil.copy(u / "share/icons/hicolor/16x16/apps/crossword.png", u / big / "crossword.png"), "(16, 16)"),
-        ("a manual page removed", lambda u: (u / f"share/man/man6/{last}.6.gz").unlink(), "manual page"),
-        ("a manual page not compressed", lambda u: (u / "share/man/man6/crossword.6.gz").write_text(".TH CROSSWORD 6\n"), "gzip"),
-        ("a program not executable", lambda u: (u / f"bin/{last}").chmod(0o644), "executable"),
+        ("an icon size removed",
+         lambda u: (u / icons / "48x48/apps/crossword.png").unlink(), "48x48"),
+        ("an icon of the wrong size",
+         lambda u: shutil.copy(u / icons / "16x16/apps/crossword.png",
+                               u / icons / "256x256/apps/crossword.png"), "(16, 16)"),
+        ("a manual page removed", lambda u: (u / man / f"{last}.6.gz").unlink(), "manual page"),
+        ("a manual page not compressed",
+         lambda u: (u / man / "crossword.6.gz").write_text(".TH CROSSWORD 6\n"), "gzip"),
+        ("a program not executable", lambda u: (u / "bin" / last).chmod(0o644), "executable"),
         ("a program removed", lambda u: (u / "bin/crossword").unlink(), "bin/crossword missing"),
-        ("a desktop entry removed", lambda u: (u / f"share/applications/{last}.desktop").unlink(), "desktop entry"),
-        ("a desktop entry without LogicGame", lambda u: rewrite(u / "share/applications/crossword.desktop", "LogicGame;", ""), "LogicGame"),
-        ("a help page removed", lambda u: (u / DOC_DIR / "help" / help_pages[-1]).unlink(), "help page"),
-        ("a file naming the build tree", lambda u: rewrite(u / DOC_DIR / "help" / help_pages[0], "</body>", tree_paths[-1] + "/x</body>"), "mentions"),
+        ("a desktop entry removed",
+         lambda u: (u / apps / f"{last}.desktop").unlink(), "desktop entry"),
+        ("a desktop entry without LogicGame",
+         lambda u: rewrite(u / apps / "crossword.desktop", "LogicGame;", ""), "LogicGame"),
+        ("a help page removed", lambda u: (u / help_dir / help_pages[-1]).unlink(), "help page"),
+        ("a file naming the build tree",
+         lambda u: rewrite(u / help_dir / help_pages[0], "</body>", tree_paths[-1] + "</body>"),
+         "mentions"),
     ]
     if len(programs) > 1:  # the game's page refers to the installers' pages
-        planted.append(("a referred manual page removed", lambda u: (u / f"share/man/man6/{programs[1]}.6.gz").unlink(), "refers to"))
+        planted.append(("a referred manual page removed",
+                        lambda u: (u / man / f"{programs[1]}.6.gz").unlink(), "refers to"))
+    if shutil.which("desktop-file-validate"):  # a fault only the validator knows
+        planted.append(("a desktop entry with a bad boolean",
+                        lambda u: rewrite(u / apps / f"{last}.desktop", "Terminal=false",
+                                          "Terminal=maybe"), "desktop-file-validate"))
     return planted
 
 
@@ -247,6 +263,8 @@ def main():
             print(f"FAIL: {problem}")
         if not shutil.which("desktop-file-validate"):
             print("note: desktop-file-validate not installed, desktop entries checked by keys only")
+        if problems:
+            return 1  # the planted faults need a package that passes as it is
 
         for name, breaking, word in faults(programs, help_pages, tree_paths):
             copy = temp / "broken"
