@@ -2,9 +2,10 @@
 #   make run    install missing packages, build, start the game on the device root
 #   make test   install missing packages, build and run the whole suite, plain and sanitized
 #   make package  the release build and its .deb (build/release/crossword_<version>_<arch>.deb)
+#   make perf   the release build of the benchmarks, each run repeated: docs/performance.md
 JOBS ?= $(shell nproc)
 
-.PHONY: all bootstrap build build-asan run test test-default test-asan bench fuzz demo package clean
+.PHONY: all bootstrap build build-asan run test test-default test-asan bench perf fuzz demo package clean
 
 all: build
 
@@ -32,6 +33,9 @@ test: test-default test-asan
 
 bench: build
 	scripts/bench.sh build/default/bin
+
+perf: bootstrap
+	JOBS=$(JOBS) scripts/performance.sh
 
 fuzz: bootstrap
 	cmake --preset fuzz >/dev/null
