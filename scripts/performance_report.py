@@ -284,13 +284,17 @@ def first_line(command):
 
 
 def git_description():
+    """The commit the build came from, and the tracked files that differed from it."""
     commit = first_line(["git", "log", "-1", "--format=%h %s"]) or "unknown"
     try:
-        changed = subprocess.run(["git", "status", "--porcelain", "--untracked-files=no"],
-                                 capture_output=True, text=True, check=True).stdout.strip()
+        status = subprocess.run(["git", "status", "--porcelain", "--untracked-files=no"],
+                                capture_output=True, text=True, check=True).stdout
     except (OSError, subprocess.CalledProcessError):
-        changed = ""
-    return commit + (" (with uncommitted changes in the tree)" if changed else "")
+        status = ""
+    changed = [line[3:] for line in status.splitlines() if len(line) > 3]
+    if not changed:
+        return commit
+    return f"{commit} (uncommitted changes in {', '.join(f'`{c}`' for c in changed)})"
 
 
 def load_numbers(text):
