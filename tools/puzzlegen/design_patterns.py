@@ -69,7 +69,7 @@ def Set(grid, r, c, ch):
     grid[r] = grid[r][:c] + ch + grid[r][c + 1:]
 
 
-def Propose(rng):
+def Propose(rng, max_long):
     grid = ["." * N for _ in range(N)]
     cells = [(r, c) for r in range(N) for c in range(N) if r * N + c <= (N * N) // 2]
     blocks = 0
@@ -92,6 +92,8 @@ def Propose(rng):
         blocks += 1 if (r, c) == (mr, mc) else 2
     runs = Runs(grid)
     if not (38 <= blocks <= 42 and 76 <= len(runs) <= 82 and max(runs) <= 9):
+        return None
+    if sum(1 for n in runs if n >= 5) > max_long:
         return None
     if OpenArea(grid, 5, 5) or OpenArea(grid, 4, 6) or OpenArea(grid, 6, 4):
         return None
@@ -132,6 +134,9 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--count", type=int, default=40)
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--max-long", type=int, default=99,
+                        help="most words of five letters or more: such a word may be used "
+                        "once per pack, so fewer of them let a whole pack fill")
     parser.add_argument("--variants", help="print the mirrored and transposed forms of the "
                         "patterns in this file instead of proposing new ones")
     args = parser.parse_args()
@@ -143,7 +148,7 @@ def main():
     tries = 0
     while made < args.count:
         tries += 1
-        grid = Propose(rng)
+        grid = Propose(rng, args.max_long)
         if grid is None:
             continue
         made += 1
