@@ -14,7 +14,13 @@
 
 namespace {
 
-constexpr int kMaxAttempts = 1000;
+// A row that no attempt fills is a pack whose earlier puzzles used up the words its last ones
+// need (each word of five letters or more once, short ones two or three times). Deeper
+// searches do not find a fill that is not there, so after this many attempts the pack starts
+// over from a new seed of its own; the sequence of seeds is fixed, so the outcome still
+// depends only on the seed.
+constexpr int kMaxAttempts = 150;
+constexpr int kPackTries = 25;
 constexpr double kNoise = 18.0;  // random spread added to scores: variety between grids
 constexpr double kReusePenalty = 15.0;
 constexpr int kReserveRow = 12;  // per earlier use in the pack of a 3- or 4-letter word
@@ -104,7 +110,9 @@ const std::vector<PackSpec>& AllPacks()
     return packs;
 }
 
-bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out)
+namespace {
+
+bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* out)
 {
     const PackSpec& spec = AllPacks()[index];
     std::map<std::string, int> answerRow;  // answer -> lexicon row
@@ -126,7 +134,9 @@ bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out)
         gen.names.insert(spec.fixedNames[row]);
     }
     std::map<std::string, std::set<std::string>> cluesInPack;
-    const uint64_t packSeed = Mix(gen.seed * 1000003 + static_cast<uint64_t>(index));
+    uint64_t packSeed = Mix(gen.seed * 1000003 + static_cast<uint64_t>(index));
+    if (packTry > 0)
+        packSeed = Mix(packSeed ^ (static_cast<uint64_t>(packTry) * 0xD1B54A32D192ED03ull));
 
     for (int row = 0; row < kPuzzlesPerPack; ++row) {
         const std::string& word = featured[row];
@@ -149,9 +159,10 @@ bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out)
             }
             std::fprintf(
                 stderr,
-                "\rpack %-5s puzzle %2d/%d  attempt %3d  pattern %-6s  (%ld unfilled, %ld unclued)",
-                spec.key.c_str(), row + 1, kPuzzlesPerPack, attempt + 1, pattern.name.c_str(),
-                gen.unfilled, gen.unclued);
+                "\rpack %-5s try %2d  puzzle %2d/%d  attempt %3d  pattern %-6s  (%ld unfilled, "
+                "%ld unclued)",
+                spec.key.c_str(), packTry + 1, row + 1, kPuzzlesPerPack, attempt + 1,
+                pattern.name.c_str(), gen.unfilled, gen.unclued);
 
             // Word lists for this attempt: pack limits applied, noisy score order.
             std::vector<WordList> lists(kSide + 1);
@@ -252,15 +263,31 @@ bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out)
             }
             made = true;
         }
-        if (!made) {
-            std::fprintf(stderr, "\npack %s: puzzle %d could not be made\n", spec.key.c_str(),
-                         row + 1);
+        if (!made)
             return false;
-        }
     }
     std::fprintf(stderr,
                  "\rpack %-5s done: %d puzzles; so far %ld fills gave up, %ld had no clue "
                  "choice%10s\n",
                  spec.key.c_str(), kPuzzlesPerPack, gen.unfilled, gen.unclued, "");
     return true;
+}
+
+}  // namespace
+
+bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out)
+{
+    for (int packTry = 0; packTry < kPackTries; ++packTry) {
+        // A failed try must leave no trace: its grids and names were never written.
+        const std::set<std::string> grids = gen.grids;
+        const std::set<std::string> names = gen.names;
+        out->clear();
+        if (TryPack(gen, index, packTry, out))
+            return true;
+        gen.grids = grids;
+        gen.names = names;
+    }
+    std::fprintf(stderr, "\npack %s could not be completed in %d tries\n",
+                 AllPacks()[index].key.c_str(), kPackTries);
+    return false;
 }

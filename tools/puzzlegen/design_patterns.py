@@ -100,6 +100,61 @@ def Propose(rng, max_long):
     return grid
 
 
+def Valid(grid, max_long, max_short=99):
+    """Every rule a proposal must keep, checked on a whole grid."""
+    if any(grid[r][c] != grid[N - 1 - r][N - 1 - c] for r in range(N) for c in range(N)):
+        return False
+    runs = Runs(grid)
+    blocks = sum(row.count("#") for row in grid)
+    if not (38 <= blocks <= 42 and 76 <= len(runs) <= 82 and max(runs) <= 9 and min(runs) >= 3):
+        return False
+    if sum(1 for n in runs if n >= 5) > max_long:
+        return False
+    if sum(1 for n in runs if n <= 5) > max_short:
+        return False
+    if any(Square2x2(grid, r, c) for r in range(N) for c in range(N) if grid[r][c] == "#"):
+        return False
+    if OpenArea(grid, 5, 5) or OpenArea(grid, 4, 6) or OpenArea(grid, 6, 4):
+        return False
+    return Connected(grid)
+
+
+def Mutate(rng, grid, max_long, max_short, steps):
+    """A random walk from a pattern that fills well: each step moves one symmetric pair of
+    blocks and is kept only when every rule still holds. Patterns near a good one tend to
+    fill like it, which random proposals with few long words rarely do."""
+    grid = list(grid)
+    half = [(r, c) for r in range(N) for c in range(N) if r * N + c <= (N * N) // 2]
+    moved = 0
+    for _ in range(steps * 200):
+        if moved >= steps:
+            break
+        blocks = [p for p in half if grid[p[0]][p[1]] == "#"]
+        whites = [p for p in half if grid[p[0]][p[1]] == "."]
+        (r, c), (nr, nc) = rng.choice(blocks), rng.choice(whites)
+        trial = list(grid)
+        for (a, b), ch in (((r, c), "."), ((nr, nc), "#")):
+            Set(trial, a, b, ch)
+            Set(trial, N - 1 - a, N - 1 - b, ch)
+        if Valid(trial, max_long, max_short):
+            grid = trial
+            moved += 1
+    return grid if moved >= steps else None
+
+
+def ReadPatterns(path):
+    patterns, name, rows = [], None, []
+    for line in open(path).read().splitlines():
+        if line.startswith("pattern "):
+            name, rows = line.split()[1], []
+        elif name and len(line) == N:
+            rows.append(line)
+            if len(rows) == N:
+                patterns.append((name, rows))
+                name = None
+    return patterns
+
+
 def Variants(grid):
     """The pattern mirrored left to right and transposed: both keep the 180-degree symmetry
     and every rule, and each fills like a new pattern."""
@@ -137,9 +192,38 @@ def main():
     parser.add_argument("--max-long", type=int, default=99,
                         help="most words of five letters or more: such a word may be used "
                         "once per pack, so fewer of them let a whole pack fill")
+    parser.add_argument("--max-short", type=int, default=99,
+                        help="with --mutate: most words of three to five letters; short words "
+                        "may be used only two or three times per pack, and a pack runs out "
+                        "of them first")
     parser.add_argument("--variants", help="print the mirrored and transposed forms of the "
                         "patterns in this file instead of proposing new ones")
+    parser.add_argument("--mutate", help="propose by moving blocks of the patterns in this "
+                        "file instead of placing them at random")
+    parser.add_argument("--steps", type=int, default=6,
+                        help="with --mutate: block pairs moved per proposal")
     args = parser.parse_args()
+    if args.mutate:
+        rng = random.Random(args.seed)
+        seen = set()
+        made = 0
+        for name, rows in ReadPatterns(args.mutate):
+            seen.add(tuple(rows))
+        bases = ReadPatterns(args.mutate)
+        while made < args.count:
+            name, rows = bases[made % len(bases)]
+            grid = Mutate(rng, rows, args.max_long, args.max_short, args.steps)
+            if grid is None or tuple(grid) in seen:
+                continue
+            seen.add(tuple(grid))
+            made += 1
+            runs = Runs(grid)
+            print("pattern %sm%d-%d blocks=%d words=%d longest=%d short=%d long=%d" %
+                  (name, args.seed, made, sum(row.count("#") for row in grid), len(runs),
+                   max(runs), sum(1 for n in runs if n <= 5), sum(1 for n in runs if n >= 5)))
+            print("\n".join(grid))
+            print()
+        return
     if args.variants:
         PrintVariants(args.variants)
         return
