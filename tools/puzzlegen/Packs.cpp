@@ -23,7 +23,6 @@ constexpr int kMaxAttempts = 150;
 constexpr int kPackTries = 25;
 constexpr double kNoise = 18.0;  // random spread added to scores: variety between grids
 constexpr double kReusePenalty = 15.0;
-constexpr int kReserveRow = 12;  // per earlier use in the pack of a 3- or 4-letter word
 
 int PackLimit(size_t length)
 {
