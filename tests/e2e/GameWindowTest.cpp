@@ -72,7 +72,7 @@ TEST_F(GameWindowTest, TypedWordShowsIsSavedOnExitAndComesBack)
     Screenshot shot;
     ASSERT_TRUE(WaitForScreen("the starter puzzle and its first clue", StarterPuzzleShown, &shot));
 
-    // Square (5, 0) starts the across word SHARED; a tap makes it current.
+    // Square (5, 0) starts an across word of six letters; a tap makes it current.
     ASSERT_TRUE(Tap(CentreX(0), CentreY(5)));
     ASSERT_TRUE(WaitForScreen(
         "square (5, 0) current after the tap",
