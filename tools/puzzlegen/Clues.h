@@ -11,8 +11,10 @@
 // ICECREAM). Case and punctuation are ignored.
 bool ClueMentions(const std::string& clue, const std::string& answer);
 
-// Picks one clue per entry from its candidates (best first). A candidate already given to
-// the same answer earlier in the pack (`usedInPack`) is passed over while another one fits.
+// Picks one clue per entry from its candidates (best first), never one that names an answer
+// of the grid or one the grid already has. When the best candidate was given to the same
+// answer earlier in the pack (`usedInPack`) and the second fits and was not, the second is
+// taken, so a pack varies between the two best clues of an answer it repeats.
 // False when some entry has no candidate left.
 bool ChooseClues(const std::vector<std::string>& answers,
                  const std::vector<const std::vector<std::string>*>& candidates,
