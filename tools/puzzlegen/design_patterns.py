@@ -9,6 +9,9 @@ Proposals are only candidates: `puzzlegen --check-patterns` fills each several t
 the ones that fill reliably are committed in patterns.txt.
 
     python3 tools/puzzlegen/design_patterns.py --count 60 --seed 1 > /tmp/candidates.txt
+
+Random proposals with few short words rarely fill; moving a few blocks of a pattern that
+fills well (--mutate FILE --max-short N) gives candidates that often still do.
 """
 
 import argparse
@@ -205,11 +208,9 @@ def main():
     args = parser.parse_args()
     if args.mutate:
         rng = random.Random(args.seed)
-        seen = set()
-        made = 0
-        for name, rows in ReadPatterns(args.mutate):
-            seen.add(tuple(rows))
         bases = ReadPatterns(args.mutate)
+        seen = {tuple(rows) for _, rows in bases}
+        made = 0
         while made < args.count:
             name, rows = bases[made % len(bases)]
             grid = Mutate(rng, rows, args.max_long, args.max_short, args.steps)
