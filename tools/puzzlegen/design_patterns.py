@@ -4,7 +4,7 @@
 Blocks are placed at random in 180-degree-symmetric pairs, each placement kept only when
 every run stays at least three long, no 2 x 2 block forms and the white squares stay
 connected. A pattern is proposed when it has 38 to 42 blocks and 76 to 82 words, no word
-longer than 11, and no open 5 x 5 area (such corners do not fill from our word list).
+longer than 9, and no open 5 x 5 area (such corners do not fill from our word list).
 Proposals are only candidates: `puzzlegen --check-patterns` fills each several times and
 the ones that fill reliably are committed in patterns.txt.
 
@@ -93,14 +93,7 @@ def Propose(rng, max_long):
             Set(grid, mr, mc, ".")
             continue
         blocks += 1 if (r, c) == (mr, mc) else 2
-    runs = Runs(grid)
-    if not (38 <= blocks <= 42 and 76 <= len(runs) <= 82 and max(runs) <= 9):
-        return None
-    if sum(1 for n in runs if n >= 5) > max_long:
-        return None
-    if OpenArea(grid, 5, 5) or OpenArea(grid, 4, 6) or OpenArea(grid, 6, 4):
-        return None
-    return grid
+    return grid if Valid(grid, max_long) else None
 
 
 def Valid(grid, max_long, max_short=99):
@@ -172,20 +165,13 @@ def Variants(grid):
 
 
 def PrintVariants(path):
-    name, rows = None, []
-    for line in open(path).read().splitlines() + [""]:
-        if line.startswith("pattern "):
-            name, rows = line.split()[1], []
-        elif name and len(line) == N:
-            rows.append(line)
-        if name and len(rows) == N:
-            for k, g in enumerate(Variants(rows)):
-                runs = Runs(g)
-                print("pattern %s%s blocks=%d words=%d longest=%d" % (
-                    name, "abcd"[k], sum(r.count("#") for r in g), len(runs), max(runs)))
-                print("\n".join(g))
-                print()
-            name = None
+    for name, rows in ReadPatterns(path):
+        for k, g in enumerate(Variants(rows)):
+            runs = Runs(g)
+            print("pattern %s%s blocks=%d words=%d longest=%d" % (
+                name, "abcd"[k], sum(r.count("#") for r in g), len(runs), max(runs)))
+            print("\n".join(g))
+            print()
 
 
 def main():

@@ -20,10 +20,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The test main always names the checkout.
 fs::path SourceDir()
 {
-    const char* dir = std::getenv("CROSSWORD_SOURCE_DIR");
-    return dir ? fs::path(dir) : fs::path(".");
+    return std::getenv("CROSSWORD_SOURCE_DIR");
 }
 
 const std::vector<LexEntry>& Lexicon()
