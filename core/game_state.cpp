@@ -10,6 +10,7 @@ void ResetGameState()
     std::memset(&gGame, 0, sizeof gGame);
     GameState& p = gGame;
     p.width = p.height = 15;
+    p.entriesWidth = p.entriesHeight = 15;
     std::memset(p.cells, 0xFF, sizeof p.cells);  // all -1
     std::memset(p.acrossClues, 0xFF, sizeof p.acrossClues);
     std::memset(p.downClues, 0xFF, sizeof p.downClues);

@@ -4,6 +4,9 @@
 
 #include <cstring>
 
+#include "file_replace.h"
+#include "progress_tail.h"
+
 namespace {
 
 constexpr int kPathBytes = MAX_PATH;  // path text and its NUL
@@ -59,6 +62,49 @@ COLORREF GetColour(const unsigned char* at)
                GetNumber(at + 2 * kColourField, kColourField) % 256);
 }
 
+// A name outside the ANSI code page (a file dropped from the desktop keeps its host name)
+// would come back with "?" in it; such a path also goes into the tail in UTF-8.
+void PutUnicodePath(unsigned char* record, int chars, BOOL lossy)
+{
+    ProgressTailWriter tail;
+    BeginProgressTail(&tail, record);
+    if (!lossy)
+        return;
+    char utf8[3 * MAX_PATH];
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, gGame.puzzlePath, chars, utf8, sizeof utf8,
+                                          nullptr, nullptr);
+    if (bytes > 0)
+        PutProgressTailItem(&tail, kTailUnicodePath, utf8, bytes);
+}
+
+// The path of a record: the ANSI field, or the tail's UTF-8 form of that same path. A tail
+// path that no longer narrows to the field belongs to an older record and is ignored.
+void GetRecordPath(const unsigned char* record, int length, WCHAR* path)
+{
+    path[0] = 0;
+    if (length == 0)
+        return;
+    int size = 0;
+    const unsigned char* utf8 = FindProgressTailItem(record, kTailUnicodePath, &size);
+    if (utf8 && size > 0) {
+        WCHAR wide[MAX_PATH];
+        const int chars = MultiByteToWideChar(CP_UTF8, 0, reinterpret_cast<const char*>(utf8), size,
+                                              wide, MAX_PATH - 1);
+        char narrow[kPathBytes];
+        const int narrowed = chars > 0 ? WideCharToMultiByte(CP_ACP, 0, wide, chars, narrow,
+                                                             kPathBytes - 1, nullptr, nullptr)
+                                       : 0;
+        if (narrowed == length && std::memcmp(narrow, record, size_t(length)) == 0) {
+            std::memcpy(path, wide, sizeof(WCHAR) * size_t(chars));
+            path[chars] = 0;
+            return;
+        }
+    }
+    const int chars = MultiByteToWideChar(CP_ACP, 0, reinterpret_cast<const char*>(record), length,
+                                          path, MAX_PATH - 1);
+    path[chars] = 0;
+}
+
 }  // namespace
 
 void BuildProgressRecord(unsigned char* record)
@@ -68,13 +114,19 @@ void BuildProgressRecord(unsigned char* record)
     int chars = lstrlenW(gGame.puzzlePath);
     chars = chars < kPathBytes - 1 ? chars : kPathBytes - 1;
     int length = 0;
+    BOOL lossy = FALSE;
     if (chars > 0)
         length =
             WideCharToMultiByte(CP_ACP, 0, gGame.puzzlePath, chars, reinterpret_cast<char*>(record),
-                                kPathBytes - 1, nullptr, nullptr);
+                                kPathBytes - 1, nullptr, &lossy);
+    PutUnicodePath(record, chars, lossy);
     unsigned char* at = record + length + 1;
-    const int width = gGame.width > 0 && gGame.width <= kMaxSide ? gGame.width : 0;
-    const int height = gGame.height > 0 && gGame.height <= kMaxSide ? gGame.height : 0;
+    // The size the entries were filled for: the open puzzle's, or, when none could be
+    // opened, that of the record they were restored from, so such a record survives whole.
+    const int width =
+        gGame.entriesWidth > 0 && gGame.entriesWidth <= kMaxSide ? gGame.entriesWidth : 0;
+    const int height =
+        gGame.entriesHeight > 0 && gGame.entriesHeight <= kMaxSide ? gGame.entriesHeight : 0;
     const int n = width * height <= kMaxCells ? width * height : 0;
     PutNumber(at, height);
     PutNumber(at + kSizeField, width);
@@ -104,12 +156,7 @@ bool ApplyProgressRecord(const unsigned char* bytes, int size)
     if (!GetSize(at, &height) || !GetSize(at + kSizeField, &width) || width * height > kMaxCells)
         return false;
 
-    gGame.puzzlePath[0] = 0;
-    if (length > 0) {
-        const int chars = MultiByteToWideChar(CP_ACP, 0, reinterpret_cast<const char*>(record),
-                                              length, gGame.puzzlePath, MAX_PATH - 1);
-        gGame.puzzlePath[chars] = 0;
-    }
+    GetRecordPath(record, length, gGame.puzzlePath);
     at += 2 * kSizeField;
     const int n = width * height;
     std::memcpy(gGame.entries, at, size_t(n));
@@ -132,39 +179,28 @@ bool ApplyProgressRecord(const unsigned char* bytes, int size)
     return true;
 }
 
+bool ProgressRecordPath(const unsigned char* record, WCHAR* path)
+{
+    const void* nul = std::memchr(record, 0, kPathBytes);
+    path[0] = 0;
+    if (!nul)
+        return false;
+    GetRecordPath(record, int(static_cast<const unsigned char*>(nul) - record), path);
+    return true;
+}
+
 void WriteProgressFile(LPCWSTR path)
 {
     if (!path || !*path)
         return;
     unsigned char record[kProgressRecordSize];
     BuildProgressRecord(record);
-
-    // Written beside the target, then renamed over it: a crash or a full disk leaves the old
-    // record or the new one, never a torn one and never none.
-    WCHAR temporary[MAX_PATH + 8];
-    lstrcpynW(temporary, path, MAX_PATH);
-    lstrcatW(temporary, u".tmp");
-    HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    DWORD written = 0;
-    const bool ok = WriteFile(file, record, kProgressRecordSize, &written, nullptr) &&
-                    written == kProgressRecordSize && FlushFileBuffers(file);
-    CloseHandle(file);
-    if (!ok || !MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING))
-        DeleteFileW(temporary);
+    ReplaceFileWhole(path, record, kProgressRecordSize);
 }
 
 bool ReadProgressFile(LPCWSTR path)
 {
-    HANDLE file =
-        CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
     unsigned char record[kProgressRecordSize];
-    DWORD read = 0;
-    const BOOL ok = ReadFile(file, record, kProgressRecordSize, &read, nullptr);
-    CloseHandle(file);
-    return ok && ApplyProgressRecord(record, int(read));
+    const int read = ReadFileStart(path, record, kProgressRecordSize);
+    return read >= 0 && ApplyProgressRecord(record, read);
 }

@@ -15,6 +15,10 @@ void BuildProgressRecord(unsigned char* record);
 // nothing and gives false.
 bool ApplyProgressRecord(const unsigned char* record, int size);
 
+// The puzzle path a whole record (kProgressRecordSize bytes) names, into `path` (MAX_PATH
+// characters); false when the record has no path field.
+bool ProgressRecordPath(const unsigned char* record, WCHAR* path);
+
 // Writes the record to `path`, replacing the old file in one step: a failed write leaves
 // the old record. Failures are silent.
 void WriteProgressFile(LPCWSTR path);

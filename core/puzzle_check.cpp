@@ -41,7 +41,8 @@ PuzzleRefusal CheckPuzzleImage(const char* bytes, int size, PuzzleLayout* layout
         std::memcmp(h + kVersionOffset, "2.", 2) == 0 ? kEncodingUtf8 : kEncodingAnsi;
     if (layout->width == 0)
         return kPuzzleAccepted;  // read as an empty 15 x 15 grid, nothing else is used
-    if (layout->width < 0 || layout->width > kMaxSide || layout->height < 0 ||
+    // A grid of columns without rows could be read, but never saved and restored.
+    if (layout->width < 0 || layout->width > kMaxSide || layout->height <= 0 ||
         layout->height > kMaxSide)
         return kPuzzleBadSize;
     const int n = layout->width * layout->height;

@@ -51,12 +51,22 @@ bool RestoredEntriesFit()
     if (gGame.entriesWidth != gGame.width || gGame.entriesHeight != gGame.height)
         return false;
     for (int i = 0; i < gGame.width * gGame.height; ++i) {
-        const char e = gGame.entries[i];
-        const bool black = gGame.solution[i] == '.';
-        if (black != (e == '.') || (!black && e != '-' && (e < 'A' || e > 'Z')))
+        if ((gGame.solution[i] == '.') != (gGame.entries[i] == '.'))
             return false;
     }
     return true;
+}
+
+// What an open square may hold: empty, a letter, or its own solution byte, which Fill puts
+// there even when it is a digit or a symbol. Anything else is emptied, square by square, so
+// one odd byte never costs the player the rest of the grid.
+void EmptyUnplayableEntries()
+{
+    for (int i = 0; i < gGame.width * gGame.height; ++i) {
+        const char e = gGame.entries[i];
+        if (e != '.' && e != '-' && (e < 'A' || e > 'Z') && e != gGame.solution[i])
+            gGame.entries[i] = '-';
+    }
 }
 
 // Appends `text` to headerLine, cut to its capacity.
@@ -165,7 +175,7 @@ const char* PuzzleRefusalText(PuzzleRefusal reason)
     case kPuzzleCannotOpen: return "the file cannot be opened";
     case kPuzzleFileTooLarge: return "the file is larger than 16000 bytes";
     case kPuzzleNoMagic: return "no ACROSS&DOWN header: not a puzzle file";
-    case kPuzzleBadSize: return "width or height is negative or above 99";
+    case kPuzzleBadSize: return "width or height is negative or above 99, or no rows";
     case kPuzzleTooManySquares: return "more than 1600 squares";
     case kPuzzleTooManyWords: return "more than 300 across or 300 down words";
     case kPuzzleTooManyClues: return "more than 400 clues";
@@ -215,6 +225,7 @@ void ParsePuzzle()
         for (int i = 0; i < n; ++i)
             gGame.entries[i] = gGame.solution[i] == '.' ? '.' : '-';
     }
+    EmptyUnplayableEntries();
     gGame.entriesWidth = gGame.width;
     gGame.entriesHeight = gGame.height;
 

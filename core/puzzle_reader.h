@@ -10,7 +10,7 @@ enum PuzzleRefusal {
     kPuzzleCannotOpen,      // missing, a folder, or open elsewhere without sharing
     kPuzzleFileTooLarge,    // more than 16000 bytes
     kPuzzleNoMagic,         // no "ACROSS&DOWN" header: not a puzzle file
-    kPuzzleBadSize,         // a width or height byte that is negative or above 99
+    kPuzzleBadSize,         // a width or height byte that is negative or above 99, or rows of 0
     kPuzzleTooManySquares,  // width x height above 1600
     kPuzzleTooManyWords,    // more than 300 across or 300 down words
     kPuzzleTooManyClues,    // more than 400 words, so more than 400 clue strings

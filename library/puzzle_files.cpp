@@ -2,6 +2,7 @@
 #include "puzzle_files.h"
 
 #include "game_state.h"
+#include "kept_progress.h"
 #include "progress_file.h"
 #include "puzzle_reader.h"
 
@@ -86,9 +87,7 @@ int OpenPuzzleFile(HWND owner)
         return 0;
     }
     SaveCurrentProgress();
-    WCHAR progressPath[MAX_PATH];
-    ProgressPathOf(file, progressPath);
-    gGame.entriesFromPuzzle = ReadProgressFile(progressPath) ? 0 : 1;
+    gGame.entriesFromPuzzle = ReadPuzzleProgress(file) ? 0 : 1;
     lstrcpynW(gGame.puzzlePath, file, MAX_PATH);
     ParsePuzzle();
     return 1;

@@ -4,6 +4,7 @@
 #include "ResourceIds.h"
 #include "display_state.h"
 #include "game_state.h"
+#include "kept_progress.h"
 #include "layout.h"
 #include "main_window.h"
 #include "progress_file.h"
@@ -78,9 +79,11 @@ bool OpenFirstDocumentsPuzzle()
     lstrcatW(candidate, found.cFileName);
     if (!ReadPuzzleFile(candidate))
         return false;
+    // Entries restored from the state file belong to the puzzle that could not be read; the
+    // candidate brings its own progress, as when it is opened with Open File, so the next
+    // hand-over cannot save an empty grid over it.
+    gGame.entriesFromPuzzle = ReadPuzzleProgress(candidate) ? 0 : 1;
     lstrcpynW(gGame.puzzlePath, candidate, MAX_PATH);
-    // Entries restored from the state file belong to the puzzle that could not be read.
-    gGame.entriesFromPuzzle = 1;
     return true;
 }
 
@@ -115,10 +118,17 @@ LRESULT StartUp(HWND window)
 
     WCHAR stateFile[MAX_PATH];
     StateFilePath(stateFile);
-    if (ReadProgressFile(stateFile))
+    const bool restored = ReadProgressFile(stateFile);
+    if (restored)
         gGame.entriesFromPuzzle = 0;
-    if (!ReadPuzzleFile(gGame.puzzlePath) && !OpenFirstDocumentsPuzzle())
-        return 0;
+    if (!ReadPuzzleFile(gGame.puzzlePath)) {
+        // The exit will rewrite the state file for another puzzle, or none: the letters of
+        // the one that could not be read go where its next opening finds them.
+        if (restored)
+            KeepUnopenedProgress(stateFile, gGame.puzzlePath);
+        if (!OpenFirstDocumentsPuzzle())
+            return 0;
+    }
 
     ParsePuzzle();
     UpdateMenuChecks();

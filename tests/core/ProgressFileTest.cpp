@@ -78,7 +78,7 @@ TEST_F(ProgressFile, RecordLayoutByteForByte)
 TEST_F(ProgressFile, SingleDigitSizeLeavesItsThirdByteZero)
 {
     lstrcpyW(gGame.puzzlePath, u"\\p.puz");
-    gGame.width = gGame.height = 9;
+    gGame.width = gGame.height = gGame.entriesWidth = gGame.entriesHeight = 9;
     unsigned char r[kProgressRecordSize];
     std::memset(r, 0xAA, sizeof r);
     BuildProgressRecord(r);
@@ -117,7 +117,7 @@ TEST_F(ProgressFile, WriteThenReadRestoresEverything)
 TEST_F(ProgressFile, OutOfRangeSettingsLeaveTheCurrentOnes)
 {
     unsigned char r[kProgressRecordSize];
-    gGame.width = gGame.height = 2;
+    gGame.width = gGame.height = gGame.entriesWidth = gGame.entriesHeight = 2;
     lstrcpyW(gGame.puzzlePath, u"\\p.puz");
     BuildProgressRecord(r);
     const int settings = 7 + 6 + 4 + 1;       // path, sizes, entries, unused byte
@@ -193,18 +193,38 @@ TEST_F(ProgressFile, AFailedWriteKeepsTheOldRecord)
     EXPECT_EQ(GetFileAttributesW(u"\\Temp\\p.dat.tmp"), INVALID_FILE_ATTRIBUTES);
 }
 
+// Fill puts solution bytes that are not letters into the entries ('1', '@', ' ' in real
+// files); they come back like letters. Any other odd byte empties its own square only.
 TEST_F(ProgressFile, RestoredEntriesSurviveTheParseOfTheirPuzzle)
 {
-    PuzzleImage p = MakePuzzle({"AB.", "CDE"});
+    PuzzleImage p = MakePuzzle({"A1.", "@ E"});
     AddClues(&p);
     ASSERT_TRUE(LoadAndParse(Bytes(p)));
-    std::memcpy(gGame.entries, "X-.YZ-", 6);
+    std::memcpy(gGame.entries, "X1.@ ?", 6);
     WriteProgressFile(u"\\p.dat");
     ResetGameState();
     ASSERT_TRUE(ReadProgressFile(u"\\p.dat"));
     gGame.entriesFromPuzzle = 0;
     ASSERT_TRUE(LoadAndParse(Bytes(p)));
-    EXPECT_EQ(std::string(gGame.entries, 6), "X-.YZ-");
+    EXPECT_EQ(std::string(gGame.entries, 6), "X1.@ -");
+}
+
+// A path outside the ANSI code page travels in the record's tail as UTF-8; the field keeps
+// its "?" form for readers of the layout alone, and a tail that no longer matches the field
+// (a foreign writer changed the path) is not believed.
+TEST_F(ProgressFile, APathOutsideTheCodePageRoundTrips)
+{
+    lstrcpyW(gGame.puzzlePath, u"\\My Documents\\Zo\u00EB \u017Curaw.puz");
+    unsigned char r[kProgressRecordSize];
+    BuildProgressRecord(r);
+    EXPECT_STREQ(reinterpret_cast<const char*>(r), "\\My Documents\\Zo\xEB ?uraw.puz");
+    ResetGameState();
+    ASSERT_TRUE(ApplyProgressRecord(r, kProgressRecordSize));
+    EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\Zo\u00EB \u017Curaw.puz");
+
+    r[14] = 'X';
+    ASSERT_TRUE(ApplyProgressRecord(r, kProgressRecordSize));
+    EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\Xo\u00EB ?uraw.puz");
 }
 
 }  // namespace

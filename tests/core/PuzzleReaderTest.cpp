@@ -183,19 +183,6 @@ TEST_F(PuzzleReader, ZeroSideGivesAnEmptyFifteenGridWithoutMessage)
     EXPECT_TRUE(AutomationMessageBoxes().empty());
 }
 
-TEST_F(PuzzleReader, GridWithoutRowsShowsTheBummerMessage)
-{
-    PuzzleImage p = MakePuzzle({});
-    p.width = 5;
-    p.height = 0;
-    ASSERT_TRUE(LoadAndParse(Bytes(p)));
-    ASSERT_EQ(AutomationMessageBoxes().size(), 1u);
-    EXPECT_EQ(AutomationMessageBoxes()[0].text, u"Wow Bummer");
-    EXPECT_EQ(AutomationMessageBoxes()[0].caption, u"Bummer");
-    EXPECT_EQ(AutomationMessageBoxes()[0].owner, nullptr);
-    EXPECT_EQ(AutomationMessageBoxes()[0].type, UINT(MB_OK));
-}
-
 TEST_F(PuzzleReader, EmptyHeaderStringsAreStillConsumed)
 {
     PuzzleImage p = MakePuzzle({"AB", "CD"});
@@ -341,6 +328,7 @@ TEST_F(PuzzleReader, FilesThatDoNotFitAreRefusedWithTheirReason)
         {"empty", std::string(), kPuzzleNoMagic},
         {"negative width", WithSize(-3, 3), kPuzzleBadSize},
         {"negative height", WithSize(3, -3), kPuzzleBadSize},
+        {"no rows", WithSize(5, 0), kPuzzleBadSize},
         {"width 100", WithSize(100, 1), kPuzzleBadSize},
         {"41 x 40", WithSize(41, 40), kPuzzleTooManySquares},
         {"over 300 across", TooManyAcross(), kPuzzleTooManyWords},

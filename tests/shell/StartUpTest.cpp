@@ -41,6 +41,21 @@ class StartUpTest : public ShellTest {
         EXPECT_EQ(RunMessageLoop(instance), 0);
         window = nullptr;
     }
+
+    // Opens `path` with Open File, answering the dialog and its question.
+    void OpenWithDialog(const std::u16string& path)
+    {
+        AutomationAnswerFileDialog(path);
+        AutomationAnswerMessageBox(u"Confirm", IDYES);
+        Command(IDM_OPEN);
+    }
+
+    void ExitNow()
+    {
+        PostMessageW(window, WM_COMMAND, IDM_EXIT, 0);
+        EXPECT_EQ(RunMessageLoop(instance), 0);
+        window = nullptr;
+    }
 };
 
 TEST_F(StartUpTest, WithoutStateFileTheFirstDocumentsPuzzleOpensEmpty)
@@ -108,6 +123,73 @@ TEST_F(StartUpTest, ADeletedPuzzleFallsBackWithTheSettingsKeptAndEntriesEmpty)
     EXPECT_EQ(gGame.entries[0], '-');
     EXPECT_EQ(gGame.entries[1], '-');
     EXPECT_TRUE(AutomationMessageBoxes().empty());
+}
+
+// The last puzzle is away for one run that plays another: when it is back, Open File finds
+// its letters, whether its folder stayed (they wait in its own progress file) or went too
+// (they wait in the program folder).
+TEST_F(StartUpTest, APuzzleAwayForOneRunGetsItsLettersBack)
+{
+    for (const std::string folder : {"\\My Documents", "\\My Documents\\Pack"}) {
+        SCOPED_TRACE(folder);
+        const std::string puzzle = folder + "\\a.puz";
+        const std::u16string puzzle16(puzzle.begin(), puzzle.end());
+        WritePuzzle(puzzle, LatticeGrid(15));
+        WritePuzzle("\\My Documents\\c.puz", LatticeGrid(15));
+        Restart();
+        Start();
+        OpenWithDialog(puzzle16);
+        TypeAndExit("HELP");
+
+        RemoveDeviceFile(puzzle);
+        RemoveDeviceFile("\\My Documents\\Pack");
+        Restart();
+        Start();
+        EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\c.puz");
+        TypeAndExit("X");
+
+        WritePuzzle(puzzle, LatticeGrid(15));
+        Restart();
+        Start();
+        EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\c.puz");
+        OpenWithDialog(puzzle16);
+        EXPECT_EQ(std::string(gGame.entries, 4), "HELP");
+        // The fallback puzzle kept what was typed in it, too.
+        OpenWithDialog(u"\\My Documents\\c.puz");
+        EXPECT_EQ(gGame.entries[0], 'X');
+        ExitNow();
+        EXPECT_FALSE(DeviceFileExists("\\Program Files\\Crossword\\crosswordkept.dat"));
+        for (const std::string& file :
+             {puzzle, folder + "\\a.dat", std::string("\\My Documents\\c.dat"),
+              std::string("\\Program Files\\Crossword\\crossword.dat")})
+            RemoveDeviceFile(file);
+    }
+}
+
+// With nothing to open, the record of the last run leaves as it came, whatever its size.
+TEST_F(StartUpTest, WithNothingToOpenTheRecordSurvivesWhole)
+{
+    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(21));
+    Start();
+    TypeAndExit("HELP");
+    const std::string before = StateFile();
+    RemoveDeviceFile("\\My Documents\\a.puz");
+    Restart();
+    Start();
+    ExitNow();
+    EXPECT_EQ(StateFile(), before);
+}
+
+// A name the ANSI code page cannot hold still brings its puzzle back at the next start.
+TEST_F(StartUpTest, APuzzleNamedOutsideTheCodePageComesBack)
+{
+    WritePuzzle("\\My Documents\\Zo\xC3\xAB \xC5\xBCuraw.puz", LatticeGrid(15));
+    Start();
+    TypeAndExit("ZU");
+    Restart();
+    Start();
+    EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\Zo\u00EB \u017Curaw.puz");
+    EXPECT_EQ(std::string(gGame.entries, 2), "ZU");
 }
 
 TEST_F(StartUpTest, WithNoPuzzleAtAllTheWindowOpensAfterOneMessage)
