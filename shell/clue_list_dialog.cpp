@@ -5,24 +5,22 @@
 #include "full_screen_dialog.h"
 #include "game_state.h"
 #include "play_cursor.h"
+#include "puzzle_text.h"
 #include "shell_state.h"
 
 namespace {
 
 constexpr int kLineChars = 260;
-constexpr int kClueBytes = 220;  // a longer clue is cut, so its line fits the buffer
+constexpr int kClueChars = 220;  // a longer clue is cut, so its line fits the buffer
 constexpr int kHorizontalExtent = 300;
 
 // One line: "5.  clue (4)" on the Across tab, "12. clue  (6)" on the Down tab.
 void FormatLine(const ClueEntry& entry, int tab, WCHAR* line)
 {
-    char clue[kClueBytes + 1];
+    WCHAR clue[kClueChars + 1];
     const char* text = gGame.clueTexts[entry.clueIndex];
-    int length = 0;
-    for (; length < kClueBytes && text && text[length]; ++length)
-        clue[length] = text[length];
-    clue[length] = 0;
-    wsprintfW(line, tab == kDown ? u"%d%s%S  (%d)" : u"%d%s%S (%d)", entry.number,
+    WidenPuzzleText(text ? text : "", clue, kClueChars + 1);
+    wsprintfW(line, tab == kDown ? u"%d%s%s  (%d)" : u"%d%s%s (%d)", entry.number,
               entry.number < 10 ? u".  " : u". ", clue, entry.length);
 }
 

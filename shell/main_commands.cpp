@@ -11,6 +11,7 @@
 #include "main_handlers.h"
 #include "main_window.h"
 #include "play_cursor.h"
+#include "puzzle_text.h"
 #include "refresh.h"
 #include "shell_state.h"
 
@@ -55,8 +56,8 @@ void OpenAnotherPuzzle(HWND window)
 
 void ShowPuzzleInfo(HWND window)
 {
-    WCHAR text[kHeaderLineSize + 8];
-    wsprintfW(text, u"%S", gGame.headerLine);
+    WCHAR text[kHeaderLineSize];
+    WidenPuzzleText(gGame.headerLine, text, kHeaderLineSize);
     MessageBoxW(window, text, u"Puzzle Information", MB_OK);
 }
 

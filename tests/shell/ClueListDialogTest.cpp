@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "GameDialogFixture.h"
+#include "PuzzleImage.h"
 #include "ResourceIds.h"
 #include "automation.h"
 #include "clue_list_dialog.h"
@@ -58,6 +59,34 @@ TEST_F(ClueListDialogTest, AcrossOneSpaceDownTwoSpacesBeforeTheLength)
     EXPECT_EQ(Lines(dialog), (Texts{u"1.  c0 (3)", u"3.  c3 (3)"}));
     EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_CLUE_LIST, LB_GETCURSEL, 0, 0), LB_ERR);
     DestroyWindow(dialog);
+}
+
+// Version 2.0 files hold UTF-8, older ones Windows-1252: both read the same on every place
+// that shows puzzle text.
+TEST_F(ClueListDialogTest, NonAsciiTextReadsRightInTheListAndThePuzzleInformation)
+{
+    for (const bool utf8 : {true, false}) {
+        SCOPED_TRACE(utf8 ? "2.0" : "1.3");
+        PuzzleImage image = MakePuzzle(kSmallGrid);
+        image.version = utf8 ? "2.0" : "1.3";
+        image.title = utf8 ? "wouldn\xE2\x80\x99t" : "wouldn\x92t";
+        image.clues = {utf8 ? "Cr\xC3\xA8"
+                              "me br\xC3\xBBl\xC3\xA9"
+                              "e"
+                            : "Cr\xE8"
+                              "me br\xFBl\xE9"
+                              "e",
+                       "c1", "c2", "c3"};
+        WriteDeviceFile("\\My Documents\\a.puz", Bytes(image));
+        Restart();
+        HWND dialog = OpenModeless(IDD_CLUE_LIST, ClueListDialogProc);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(Lines(dialog)[0], u"1.  Cr\u00E8me br\u00FBl\u00E9e (3)");
+        DestroyWindow(dialog);
+        Command(IDM_PUZZLE_INFO);
+        ASSERT_FALSE(AutomationMessageBoxes().empty());
+        EXPECT_EQ(AutomationMessageBoxes().back().text, u"wouldn\u2019t\nAuthor\n(c)");
+    }
 }
 
 TEST_F(ClueListDialogTest, TwoDigitNumbersTakeOneSpaceAndEveryWordIsListed)
