@@ -18,6 +18,9 @@ constexpr int kProgressRecordSize = 4096;
 enum Direction { kAcross = 0, kDown = 1 };
 enum Magnification { kSmall = 0, kMedium = 1, kLarge = 2 };
 enum PuzzleEncoding { kEncodingAnsi = 0, kEncodingUtf8 = 1 };
+// Whether the solution grid is the real solution: a scrambled (locked) one or a file without
+// one holds letters that would mark right entries wrong and reveal nonsense.
+enum SolutionState { kSolutionOpen = 0, kSolutionLocked = 1, kSolutionMissing = 2 };
 
 // Word membership of one square; -1 means none.
 struct CellInfo {
@@ -55,11 +58,12 @@ struct GameState {
     // Raw image of the puzzle file. One byte more than the largest file, always zero, so
     // the last string of a file is terminated even when the file itself does not end it.
     char fileBuffer[kMaxPuzzleFile + 1];
-    int32_t fileSize;      // bytes of fileBuffer that came from the file
-    int32_t headerOffset;  // bytes before the header (some files carry a few)
-    int32_t textEncoding;  // PuzzleEncoding of the strings: UTF-8 for version 2.0 files
-    int32_t clueCount;     // words of the grid = clue strings in use
-    const char* notes;     // the string after the last clue, in fileBuffer ("" when none)
+    int32_t fileSize;       // bytes of fileBuffer that came from the file
+    int32_t headerOffset;   // bytes before the header (some files carry a few)
+    int32_t textEncoding;   // PuzzleEncoding of the strings: UTF-8 for version 2.0 files
+    int32_t clueCount;      // words of the grid = clue strings in use
+    const char* notes;      // the string after the last clue, in fileBuffer ("" when none)
+    int32_t solutionState;  // SolutionState of the solution grid
 
     int32_t cursorRow;          // row of the current square
     int32_t cursorCol;          // column of the current square

@@ -9,6 +9,9 @@
 namespace {
 
 constexpr int kGridOffset = 0x34;
+constexpr int kSolutionFlagsOffset = 0x32;  // two bytes, little-endian
+constexpr int kFlagNoSolution = 0x0002;
+constexpr int kFlagScrambled = 0x0004;
 
 PuzzleRefusal gLastRefusal = kPuzzleAccepted;
 
@@ -197,6 +200,11 @@ void ParsePuzzle()
     gGame.notes = gGame.fileBuffer + kMaxPuzzleFile;
 
     const char* header = gGame.fileBuffer + gGame.headerOffset;
+    const int flags = static_cast<unsigned char>(header[kSolutionFlagsOffset]) |
+                      static_cast<unsigned char>(header[kSolutionFlagsOffset + 1]) << 8;
+    gGame.solutionState = (flags & kFlagScrambled)    ? kSolutionLocked
+                          : (flags & kFlagNoSolution) ? kSolutionMissing
+                                                      : kSolutionOpen;
     const int width = static_cast<signed char>(header[0x2C]);
     if (width <= 0) {
         // A side of 0 gives an empty 15 x 15 grid that keeps the previous letters; black

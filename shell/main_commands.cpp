@@ -61,6 +61,38 @@ void ShowPuzzleInfo(HWND window)
     MessageBoxW(window, text, u"Puzzle Information", MB_OK);
 }
 
+// The commands that show or compare the solution.
+bool NeedsSolution(UINT command)
+{
+    switch (command) {
+    case IDM_CHECK:
+    case IDM_VIEW_LETTER:
+    case IDM_VIEW_WORD:
+    case IDM_VIEW_PUZZLE:
+    case IDM_FILL_LETTER:
+    case IDM_FILL_WORD:
+    case IDM_FILL_PUZZLE: return true;
+    }
+    return false;
+}
+
+// A locked or missing solution cannot be shown or compared; the player is told so and
+// nothing changes. True when the command must stop.
+bool SolutionRefused(HWND window)
+{
+    switch (gGame.solutionState) {
+    case kSolutionLocked:
+        MessageBoxW(window, u"The solution of this puzzle is locked.", u"Solution Locked",
+                    MB_OK | MB_ICONINFORMATION);
+        return true;
+    case kSolutionMissing:
+        MessageBoxW(window, u"This puzzle comes without its solution.", u"No Solution",
+                    MB_OK | MB_ICONINFORMATION);
+        return true;
+    }
+    return false;
+}
+
 void AskAndClearPuzzle(HWND window)
 {
     const int answer =
@@ -105,6 +137,8 @@ void UpdateMenuChecks()
 
 LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
 {
+    if (NeedsSolution(command) && SolutionRefused(window))
+        return 0;
     switch (command) {
     case IDM_CTRL_DOWN:
         SendMessageW(window, WM_ACTIVATE, 0, LPARAM(window));

@@ -22,6 +22,7 @@ std::string Bytes(const PuzzleImage& image)
     header[0x2D] = char(image.height);
     header[0x2E] = char(image.clues.size() & 0xFF);
     header[0x30] = 1;
+    header[0x32] = char(image.solutionFlags);
     std::string fill = image.fill;
     if (fill.empty()) {
         for (char c : image.solution)

@@ -16,6 +16,7 @@ struct PuzzleImage {
     std::vector<std::string> clues;  // in clue order
     std::string notes;               //
     std::string version = "1.3";     // at 0x18
+    int solutionFlags = 0;           // at 0x32: 2 no solution, 4 scrambled
     std::string prefix;              // junk before the header
 };
 

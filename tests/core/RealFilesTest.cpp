@@ -77,6 +77,9 @@ void CheckAgainstOracle(const std::string& name, const Json& oracle)
     ASSERT_EQ(gGame.width, int(oracle["width"].number));
     ASSERT_EQ(gGame.height, int(oracle["height"].number));
     const bool latin1 = oracle["details"]["text_encoding"].text != u"utf8";
+    EXPECT_EQ(gGame.solutionState, oracle["details"]["scrambled"].boolean     ? kSolutionLocked
+                                   : oracle["details"]["no_solution"].boolean ? kSolutionMissing
+                                                                              : kSolutionOpen);
     const std::vector<Json>& words = oracle["entries"].items;
     ASSERT_EQ(gGame.clueCount, int(words.size()));
     int across = 0;

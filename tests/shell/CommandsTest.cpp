@@ -1,5 +1,6 @@
 // The menu and toolbar commands: View with its one-shot red, Fill, Clear and Check with their
 // messages, the on-screen keyboard, the input panel, Puzzle Info and the toggles.
+#include "PuzzleImage.h"
 #include "ResourceIds.h"
 #include "ShellFixture.h"
 #include "automation.h"
@@ -187,6 +188,38 @@ TEST_F(CommandsTest, TheInputPanelHidesTheKeyboard)
     ASSERT_TRUE(SHSipInfo(SPI_GETSIPINFO, 0, &sip, 0));
     EXPECT_EQ(sip.fdwFlags & SIPF_ON, 0u);
     EXPECT_EQ(gGame.keyboardShown, 1);
+}
+
+// A scrambled solution (or none) cannot be checked, shown or filled in: each command says so
+// and changes nothing, while typing goes on as usual.
+TEST_F(CommandsTest, CheckViewAndFillRefuseALockedOrMissingSolution)
+{
+    const std::pair<int, const char16_t*> kinds[] = {
+        {4, u"The solution of this puzzle is locked."},
+        {2, u"This puzzle comes without its solution."}};
+    for (const auto& [flags, message] : kinds) {
+        SCOPED_TRACE(flags);
+        PuzzleImage image = MakePuzzle(LatticeGrid(15));
+        image.solutionFlags = flags;
+        AddClues(&image);
+        WriteDeviceFile("\\My Documents\\a.puz", Bytes(image));
+        AutomationAnswerFileDialog(u"\\My Documents\\a.puz");
+        AutomationAnswerMessageBox(u"Confirm", IDYES);
+        Command(IDM_OPEN);
+        Key(UINT(LatticeLetter(0, 0)));
+        Key(LatticeLetter(0, 1) == 'Q' ? 'R' : 'Q');
+        const std::string typed(gGame.entries, 15 * 15);
+        const size_t before = Boxes();
+        for (UINT id : {IDM_CHECK, IDM_VIEW_LETTER, IDM_VIEW_WORD, IDM_VIEW_PUZZLE, IDM_FILL_LETTER,
+                        IDM_FILL_WORD, IDM_FILL_PUZZLE})
+            Command(id);
+        ASSERT_EQ(Boxes(), before + 7);
+        for (size_t i = before; i < Boxes(); ++i)
+            EXPECT_EQ(AutomationMessageBoxes()[i].text, message);
+        EXPECT_TRUE(EntriesAre(typed));
+        EXPECT_EQ(Reddish(0, 1), 0);
+        EXPECT_EQ(Reddish(5, 5), 0);
+    }
 }
 
 TEST_F(CommandsTest, PuzzleInfoShowsTitleAuthorAndCopyright)
