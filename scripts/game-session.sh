@@ -22,6 +22,18 @@ game=$!
 window=$(DISPLAY=$display timeout 10 xdotool search --sync --onlyvisible --pid "$game" | head -n 1)
 sleep 1
 
+# The solution letter of square (row, col) of the puzzle the game opened first, read from the
+# file itself, so what a script types stays right when the starter puzzle changes.
+solution_letter() {
+    starter="$root/My Documents/Welcome.puz"
+    width=$(od -An -tu1 -j44 -N1 "$starter" | tr -d ' ')
+    dd if="$starter" bs=1 skip=$((0x34 + $1 * width + $2)) count=1 2>/dev/null
+}
+# A letter that is not the solution of square (row, col).
+wrong_letter() {
+    [ "$(solution_letter "$1" "$2")" = Z ] && echo Q || echo Z
+}
+
 # Device points (240 x 320 screen) become window pixels at scale 2.
 x() { DISPLAY=$display xdotool "$@"; }
 tap() {

@@ -31,7 +31,7 @@ keyboard=185
 check=38
 
 tap 8 34            # the first square, already current: the tap turns it to Down
-keys "SAI"
+keys "$(solution_letter 0 0)$(solution_letter 1 0)$(solution_letter 2 0)"
 shot small
 
 tap $menu 307       # main menu > Toggle > Numbers
@@ -53,8 +53,8 @@ shot keyboard-shown
 tap $keyboard 307   # keyboard away; a wrong letter, then Check
 tap $zoom 307
 tap 150 248
-tap 88 34           # square (0, 5): a right letter, then a wrong one
-keys "MZ"
+tap 88 34           # square (0, 5), still Down: a right letter, then a wrong one below it
+keys "$(solution_letter 0 5)$(wrong_letter 1 5)"
 tap $check 307
 shot check-red-letter
 
