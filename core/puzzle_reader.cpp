@@ -4,14 +4,11 @@
 
 #include <cstring>
 
+#include "puz_layout.h"
 #include "puzzle_check.h"
+#include "puzzle_sections.h"
 
 namespace {
-
-constexpr int kGridOffset = 0x34;
-constexpr int kSolutionFlagsOffset = 0x32;  // two bytes, little-endian
-constexpr int kFlagNoSolution = 0x0002;
-constexpr int kFlagScrambled = 0x0004;
 
 PuzzleRefusal gLastRefusal = kPuzzleAccepted;
 
@@ -200,12 +197,12 @@ void ParsePuzzle()
     gGame.notes = gGame.fileBuffer + kMaxPuzzleFile;
 
     const char* header = gGame.fileBuffer + gGame.headerOffset;
-    const int flags = static_cast<unsigned char>(header[kSolutionFlagsOffset]) |
-                      static_cast<unsigned char>(header[kSolutionFlagsOffset + 1]) << 8;
-    gGame.solutionState = (flags & kFlagScrambled)    ? kSolutionLocked
-                          : (flags & kFlagNoSolution) ? kSolutionMissing
-                                                      : kSolutionOpen;
-    const int width = static_cast<signed char>(header[0x2C]);
+    const int flags = puz::ReadShort(header + puz::kSolutionStateOffset);
+    gGame.solutionState = (flags & puz::kSolutionScrambled) ? kSolutionLocked
+                          : (flags & puz::kSolutionAbsent)  ? kSolutionMissing
+                                                            : kSolutionOpen;
+    gGame.scrambledChecksum = puz::ReadShort(header + puz::kScrambledChecksumOffset);
+    const int width = static_cast<signed char>(header[puz::kWidthOffset]);
     if (width <= 0) {
         // A side of 0 gives an empty 15 x 15 grid that keeps the previous letters; black
         // squares are re-marked so entries and solution still agree.
@@ -217,21 +214,23 @@ void ParsePuzzle()
                 gGame.entries[i] = black ? '.' : '-';
         }
         gGame.entriesWidth = gGame.entriesHeight = 15;
+        ReadPuzzleSections(nullptr, nullptr);
         return;
     }
     gGame.width = width;
-    gGame.height = static_cast<signed char>(header[0x2D]);
+    gGame.height = static_cast<signed char>(header[puz::kHeightOffset]);
     const int n = gGame.width * gGame.height;
     gCellsUsed = n;
 
     // Diagramless files mark black squares with ":"; the game plays them as ".".
-    const char* grid = header + kGridOffset;
+    const char* grid = header + puz::kGridOffset;
     for (int i = 0; i < n; ++i)
         gGame.solution[i] = grid[i] == ':' ? '.' : grid[i];
     // Letters already in the file's fill grid are dropped: every open square starts empty.
     if (gGame.entriesFromPuzzle == 1 || !RestoredEntriesFit()) {
         for (int i = 0; i < n; ++i)
             gGame.entries[i] = gGame.solution[i] == '.' ? '.' : '-';
+        std::memset(gGame.playerRebus, 0, sizeof gGame.playerRebus);
     }
     EmptyUnplayableEntries();
     gGame.entriesWidth = gGame.width;
@@ -256,8 +255,10 @@ void ParsePuzzle()
         s = NextString(s);
     }
     gGame.clueCount = words;
-    if (s < gGame.fileBuffer + gGame.fileSize)
+    const char* end = gGame.fileBuffer + gGame.fileSize;
+    if (s < end)
         gGame.notes = s;
+    ReadPuzzleSections(s < end ? NextString(s) : end, end);
     if (*gGame.notes && words < kMaxClues)
         gGame.clueTexts[words] = gGame.notes;
 

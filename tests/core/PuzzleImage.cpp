@@ -1,5 +1,7 @@
 #include "PuzzleImage.h"
 
+#include "puz_layout.h"
+
 #include "game_state.h"
 #include "puzzle_reader.h"
 
@@ -33,7 +35,16 @@ std::string Bytes(const PuzzleImage& image)
         out += *s + '\0';
     for (const std::string& clue : image.clues)
         out += clue + '\0';
-    return out + image.notes + '\0';
+    return out + image.notes + '\0' + image.sections;
+}
+
+std::string Section(const std::string& name, const std::string& data, bool checksumOk)
+{
+    const uint16_t sum =
+        puz::ChecksumRegion(data.data(), int(data.size()), 0) ^ (checksumOk ? 0 : 1);
+    const size_t size = data.size();
+    return name + char(size & 0xFF) + char(size >> 8) + char(sum & 0xFF) + char(sum >> 8) + data +
+           '\0';
 }
 
 void AddClues(PuzzleImage* image)

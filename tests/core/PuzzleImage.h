@@ -15,6 +15,7 @@ struct PuzzleImage {
     std::string copyright = "(c)";   //
     std::vector<std::string> clues;  // in clue order
     std::string notes;               //
+    std::string sections;            // raw bytes after the notes (see Section)
     std::string version = "1.3";     // at 0x18
     int solutionFlags = 0;           // at 0x32: 2 no solution, 4 scrambled
     std::string prefix;              // junk before the header
@@ -22,6 +23,9 @@ struct PuzzleImage {
 
 // `rows` joined give the solution; the size comes from them.
 PuzzleImage MakePuzzle(const std::vector<std::string>& rows);
+
+// One extra section: name, size, checksum (a wrong one when `checksumOk` is false), data, NUL.
+std::string Section(const std::string& name, const std::string& data, bool checksumOk = true);
 
 // The file bytes.
 std::string Bytes(const PuzzleImage& image);

@@ -183,6 +183,40 @@ TEST_F(PuzzleReader, ZeroSideGivesAnEmptyFifteenGridWithoutMessage)
     EXPECT_TRUE(AutomationMessageBoxes().empty());
 }
 
+// Each section stands or falls on its own: a wrong checksum or a wrong size drops that one,
+// a section of unknown name is stepped over, and the puzzle itself always reads.
+TEST_F(PuzzleReader, ExtraSectionsAreKeptOneByOne)
+{
+    PuzzleImage p = MakePuzzle({"AB", "CD"});
+    AddClues(&p);
+    const std::string circles("\x80\0\0\x80", 4);
+    const std::string rebus("\0\x03\0\0", 4);
+    p.sections = Section("GEXT", circles) + Section("ABCD", "skip me") + Section("GRBS", rebus) +
+                 Section("RTBL", " 2:BEE;") + Section("LTIM", "75,1");
+    ASSERT_TRUE(LoadAndParse(Bytes(p)));
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(gGame.squareFlags), 4), circles);
+    EXPECT_EQ(gGame.rebusKeys[1], 3);
+    EXPECT_STREQ(gGame.rebusTable[2], "BEE");
+    EXPECT_EQ(gGame.timerSeconds, 75);
+    EXPECT_EQ(gGame.timerStopped, 1);
+
+    p.sections = Section("GEXT", circles, false) + Section("GRBS", rebus + "x") +
+                 Section("RTBL", " 2:SEVENTEEN LETTERS;") + Section("LTIM", "75") +
+                 Section("GEXT", circles);
+    ASSERT_TRUE(LoadAndParse(Bytes(p)));
+    EXPECT_EQ(gGame.squareFlags[0], 0x80);  // the second GEXT, whose checksum is right
+    EXPECT_EQ(gGame.rebusKeys[1], 0);
+    EXPECT_EQ(gGame.rebusTable[2][0], 0);
+    EXPECT_EQ(gGame.timerSeconds, 0);
+    EXPECT_EQ(gGame.width, 2);
+
+    // A section cut short by the end of the file is not one.
+    std::string cut = Bytes(p);
+    cut.resize(cut.size() - 3);
+    ASSERT_TRUE(LoadAndParse(cut));
+    EXPECT_EQ(gGame.squareFlags[0], 0);
+}
+
 TEST_F(PuzzleReader, EmptyHeaderStringsAreStillConsumed)
 {
     PuzzleImage p = MakePuzzle({"AB", "CD"});
