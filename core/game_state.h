@@ -76,6 +76,7 @@ struct GameState {
     int32_t timerSeconds;                          // LTIM: seconds spent on the puzzle
     int32_t timerStopped;                          // LTIM: 1 when its clock was stopped
     int32_t scrambledChecksum;                     // sum of the locked solution's real letters
+    int32_t unlockKey;  // the key that opened the solution, kept with the progress; -1 none
 
     int32_t cursorRow;          // row of the current square
     int32_t cursorCol;          // column of the current square

@@ -11,6 +11,8 @@ constexpr int kProgressTailOffset = 1904;
 enum ProgressTailKind {
     kTailEnd = 0,
     kTailUnicodePath = 1,  // the puzzle path in UTF-8, when the ANSI field cannot hold it
+    kTailRebus = 2,        // the player's rebus squares: square (2 bytes), size (1), letters
+    kTailUnlockKey = 3,    // the key that opened a locked solution (2 bytes)
 };
 
 // Builds the tail of one record: the tag on the first item, then each item as its kind (one

@@ -7,6 +7,7 @@
 #include "puz_layout.h"
 #include "puzzle_check.h"
 #include "puzzle_sections.h"
+#include "solution_lock.h"
 
 namespace {
 
@@ -227,11 +228,17 @@ void ParsePuzzle()
     for (int i = 0; i < n; ++i)
         gGame.solution[i] = grid[i] == ':' ? '.' : grid[i];
     // Letters already in the file's fill grid are dropped: every open square starts empty.
-    if (gGame.entriesFromPuzzle == 1 || !RestoredEntriesFit()) {
+    const bool restored = gGame.entriesFromPuzzle != 1 && RestoredEntriesFit();
+    if (!restored) {
         for (int i = 0; i < n; ++i)
             gGame.entries[i] = gGame.solution[i] == '.' ? '.' : '-';
         std::memset(gGame.playerRebus, 0, sizeof gGame.playerRebus);
     }
+    // A solution the player opened earlier opens again with the key kept in the progress.
+    const int savedKey = restored ? gGame.unlockKey : -1;
+    gGame.unlockKey = -1;
+    if (savedKey >= 0)
+        UnlockSolution(savedKey);
     EmptyUnplayableEntries();
     gGame.entriesWidth = gGame.width;
     gGame.entriesHeight = gGame.height;

@@ -73,5 +73,6 @@ bool UnlockSolution(int key)
         }
     }
     gGame.solutionState = kSolutionOpen;
+    gGame.unlockKey = key;
     return true;
 }

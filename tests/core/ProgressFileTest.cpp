@@ -8,6 +8,7 @@
 #include "PuzzleImage.h"
 #include "game_state.h"
 #include "progress_file.h"
+#include "progress_tail.h"
 #include "puzzle_reader.h"
 
 namespace {
@@ -225,6 +226,33 @@ TEST_F(ProgressFile, APathOutsideTheCodePageRoundTrips)
     r[14] = 'X';
     ASSERT_TRUE(ApplyProgressRecord(r, kProgressRecordSize));
     EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\Xo\u00EB ?uraw.puz");
+}
+
+// Rebus squares and an unlock key live in the record's tail: every field of the fixed layout
+// stays byte for byte where a reader of that layout looks, and the extras come back.
+TEST_F(ProgressFile, ExtrasInTheTailLeaveTheLayoutAsItWas)
+{
+    lstrcpyW(gGame.puzzlePath, u"\\My Documents\\a.puz");
+    unsigned char plain[kProgressRecordSize];
+    BuildProgressRecord(plain);
+    std::strcpy(gGame.playerRebus[3], "STAR");
+    std::strcpy(gGame.playerRebus[224], "ABCDEFGH");
+    gGame.unlockKey = 7844;
+    unsigned char extras[kProgressRecordSize];
+    BuildProgressRecord(extras);
+    EXPECT_EQ(std::memcmp(plain, extras, kProgressTailOffset), 0);
+    EXPECT_NE(std::memcmp(plain, extras, kProgressRecordSize), 0);
+
+    ResetGameState();
+    ASSERT_TRUE(ApplyProgressRecord(extras, kProgressRecordSize));
+    EXPECT_STREQ(gGame.playerRebus[3], "STAR");
+    EXPECT_STREQ(gGame.playerRebus[224], "ABCDEFGH");
+    EXPECT_EQ(gGame.playerRebus[4][0], 0);
+    EXPECT_EQ(gGame.unlockKey, 7844);
+    // A record without extras clears what the last one brought.
+    ASSERT_TRUE(ApplyProgressRecord(plain, kProgressRecordSize));
+    EXPECT_EQ(gGame.playerRebus[3][0], 0);
+    EXPECT_EQ(gGame.unlockKey, -1);
 }
 
 }  // namespace

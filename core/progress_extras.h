@@ -1,0 +1,13 @@
+// The play state that the progress record's fixed fields have no room for, kept in its tail:
+// the player's rebus squares and the key of an unlocked solution.
+#pragma once
+
+#include "progress_tail.h"
+
+// Appends gGame's extras to a record being built. Rebus squares go in while they fit; a
+// square left out keeps its first letter in the entries, so no letter is ever lost.
+void PutProgressExtras(ProgressTailWriter* tail);
+
+// Takes the extras of a whole record into gGame (none when the record has no tail): the
+// rebus squares, and the key that the next parse uses to open a locked solution.
+void GetProgressExtras(const unsigned char* record);
