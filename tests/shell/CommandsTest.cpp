@@ -189,6 +189,56 @@ TEST_F(CommandsTest, TheInputPanelHidesTheKeyboard)
     EXPECT_EQ(gGame.keyboardShown, 1);
 }
 
+// The band shrinks back to the clue bar while the view is scrolled so far down that the taller
+// view would reach past the grid: the view stops at the grid's bottom, and the rows where the
+// keyboard or the panel was show the grid, never what was drawn there before.
+struct BandCase {
+    int width, height;
+    bool inputPanel;  // the device's panel instead of the game's keyboard
+    int scrollY;      // after the band shrank back: the largest scroll of the taller view
+};
+
+class BandChangeTest : public ShellTest, public testing::WithParamInterface<BandCase> {
+  protected:
+    void SetBand(bool large)
+    {
+        if (!GetParam().inputPanel) {
+            Command(IDM_KEYBOARD);
+            return;
+        }
+        SHSipPreference(window, large ? SIP_UP : SIP_DOWN);
+        Idle();
+    }
+};
+
+TEST_P(BandChangeTest, TheViewStopsAtTheGridsBottomAndShowsNothingOfTheOldBand)
+{
+    const BandCase c = GetParam();
+    WritePuzzle("\\My Documents\\a.puz", OpenGrid(c.width, c.height));
+    Start();
+    Command(IDM_MEDIUM);
+    SetBand(true);
+    for (int i = 0; i < 11; ++i)
+        Key(VK_DOWN);
+    ASSERT_EQ(gGame.cursorRow, 11);
+    SetBand(false);
+    EXPECT_EQ(gGame.viewHeight, 248);
+    EXPECT_EQ(gGame.scrollY, c.scrollY);
+    EXPECT_EQ(StalePixelsInView(), 0);
+    Key('A');
+    EXPECT_EQ(StalePixelsInView(), 0) << "after typing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Medium, BandChangeTest,
+                         testing::Values(BandCase{13, 13, false, 261 - 248},
+                                         BandCase{20, 13, false, 261 - 248},
+                                         BandCase{15, 15, true, 301 - 248}),
+                         [](const testing::TestParamInfo<BandCase>& param) {
+                             const BandCase& c = param.param;
+                             return std::string(c.inputPanel ? "InputPanel" : "Keyboard") +
+                                    std::to_string(c.width) + "x" + std::to_string(c.height);
+                         });
+
 TEST_F(CommandsTest, PuzzleInfoShowsTitleAuthorAndCopyright)
 {
     Command(IDM_PUZZLE_INFO);
