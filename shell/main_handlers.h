@@ -17,7 +17,8 @@ void OnPaint(HWND window);
 // WM_KEYDOWN with virtual key `key`.
 void OnKeyDown(HWND window, int key);
 
-// The stylus, lParam holding the client point.
+// The stylus, lParam holding the client point. A stylus that moves more than a few pixels
+// over a grid larger than the view drags it, and its lift then selects nothing.
 void OnStylusDown(HWND window, LPARAM point);
 void OnStylusMove(HWND window, LPARAM point);
 void OnStylusUp(HWND window, LPARAM point);
