@@ -7,8 +7,8 @@ constexpr int kMenuBarHeight = 26;  // the handheld's menu bar under the window
 
 // WM_SIZE: minimising closes the program (and so saves its state).
 void OnSize(HWND window, WPARAM kind);
-// WM_ACTIVATE: the bars back to normal, and the grid, clue bar and keyboard repainted; after a
-// clue was chosen in the clue list, its word is highlighted (and scrolled to) too.
+// WM_ACTIVATE: the bars back to normal, and the grid with the current word, the clue bar and
+// the keyboard repainted; after a clue was chosen in the clue list, its word is scrolled to.
 void OnActivate(HWND window);
 // WM_SETTINGCHANGE: the input panel went up or down.
 void OnSettingChange(HWND window, WPARAM what);

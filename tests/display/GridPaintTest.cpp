@@ -173,10 +173,11 @@ TEST_F(GridPaintTest, TappingMovesTogglesOrIgnoresByTheSquare)
     EXPECT_EQ(CentreOf(2, 0), Colour{kPaperWhite});  // the old highlight is gone
 
     const POINT black = CellCentre(3, 1);
-    SelectCellAt(window, black.x, black.y);  // repaints without any highlight
+    SelectCellAt(window, black.x, black.y);  // the cursor stays, and so does its highlight
     EXPECT_EQ(gGame.cursorRow, 2);
     EXPECT_EQ(gGame.cursorCol, 2);
-    EXPECT_EQ(BufferInk({0, 0, 241, 241}, kCursorOrange), (RECT{0, 0, 0, 0}));
+    EXPECT_EQ(BufferInk({0, 0, 241, 241}, kCursorOrange), CellInside(2, 2));
+    EXPECT_EQ(CentreOf(1, 2), Colour{kWordYellow});
     EXPECT_EQ(gGame.direction, kDown);
 }
 

@@ -93,8 +93,10 @@ TEST_F(PlayTest, EnterTogglesAndArrowsJumpWordsBackToTheStartPastTheEnd)
 TEST_F(PlayTest, OtherKeysChangeNothingButRepaintTheHighlight)
 {
     StartWith(15);
-    // The first paint shows the grid without the current word.
-    EXPECT_EQ(CountPixels(CellOnScreen(0, 0), kOrange), 0);
+    HDC dc = GetDC(window);  // wipe the picture, so only a repaint can bring the word back
+    PatBlt(dc, 0, 0, 240, 268, WHITENESS);
+    ReleaseDC(window, dc);
+    ASSERT_EQ(CountPixels(CellOnScreen(0, 0), kOrange), 0);
     Key('5');
     Key(VK_SPACE);
     EXPECT_GT(CountPixels(CellOnScreen(0, 0), kOrange), 100);
@@ -264,12 +266,14 @@ TEST_P(MagnificationTest, SetsTheCellSizeTheChecksAndTheTopLeftCursor)
     EXPECT_EQ(Checked(IDM_ZOOM_MENU, IDM_SMALL), m.command == IDM_SMALL);
     EXPECT_EQ(Checked(IDM_ZOOM_MENU, IDM_MEDIUM), m.command == IDM_MEDIUM);
     EXPECT_EQ(Checked(IDM_ZOOM_MENU, IDM_LARGE), m.command == IDM_LARGE);
-    // Column lines every cellSize pixels from gridLeft, open squares white between them.
+    // Column lines every cellSize pixels from gridLeft, open squares white between them, the
+    // top row yellow as the word of the top-left square.
     const int mid = m.cellSize / 2;
     EXPECT_EQ(Pixel(m.gridLeft, mid), Colour{kBlackInk});
     EXPECT_EQ(Pixel(m.gridLeft + m.cellSize, mid), Colour{kBlackInk});
     EXPECT_EQ(Pixel(m.gridLeft + 2 * m.cellSize, m.cellSize + mid), Colour{kBlackInk});
-    EXPECT_EQ(Pixel(m.gridLeft + m.cellSize + mid, mid), Colour{kWhitePaper});
+    EXPECT_EQ(Pixel(m.gridLeft + m.cellSize + mid, m.cellSize + mid), Colour{kWhitePaper});
+    EXPECT_EQ(Pixel(m.gridLeft + m.cellSize + mid, mid), Colour{kYellow});
     // Black square (3, 3) filled.
     EXPECT_EQ(Pixel(m.gridLeft + 3 * m.cellSize + mid, 3 * m.cellSize + mid), Colour{kBlackInk});
 }
