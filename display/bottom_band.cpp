@@ -47,6 +47,7 @@ void ShowKeyboard(HWND window)
     } else {
         gGame.bottomPanelHeight = kKeyboardBand;
         gGame.viewHeight = ClientHeight(window) - kKeyboardBand;
+        ClampScroll();
         ScrollWordIntoView(window);
     }
     PaintClueBar(window);
@@ -74,4 +75,6 @@ void RestoreClueBarBand(HWND window)
     if (scrolled >= 0)
         gGame.scrollY = scrolled;
     gGame.viewHeight = newHeight;
+    // The taller view may now reach past the grid's bottom from the old offset.
+    ClampScroll();
 }

@@ -8,7 +8,7 @@
 struct DisplayState {
     HDC backBuffer;      // memory DC holding the grid image; nullptr before the first layout
     HBITMAP backBitmap;  // the bitmap selected into backBuffer
-    HFONT letterFont;    // "System" bold, cellSize - 2 high; remade by every PaintGrid
+    HFONT letterFont;    // "System" bold, cellSize - 2 high (1 at least); remade by PaintGrid
     HFONT numberFont;    // "Arial" for clue numbers; remade with letterFont
 };
 

@@ -1,6 +1,8 @@
 // Squares, letters and numbers of the grid image.
 #include "grid_draw.h"
 
+#include <algorithm>
+
 #include "display_state.h"
 #include "game_state.h"
 #include "play_cursor.h"
@@ -100,7 +102,9 @@ void DrawNumber(HDC dc, int row, int col, NumberBox box)
 void CreateGridFonts(HWND window)
 {
     LOGFONTW letter = WindowLogFont(window);
-    letter.lfHeight = gGame.cellSize - 2;  // positive: the cell height of the font
+    // Positive: the cell height of the font. Never below one pixel: a height of 0 would ask
+    // for the device's default size, far taller than a square of two or three pixels.
+    letter.lfHeight = std::max(1, gGame.cellSize - 2);
     letter.lfWeight = FW_BOLD;
     SetFace(&letter, u"System");
 

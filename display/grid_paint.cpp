@@ -97,8 +97,10 @@ void SelectCellAt(HWND window, int x, int y)
     if (!HitTestCell(x, y, &row, &col))
         return;
     PaintGrid(window);
-    if (ApplyCellTap(row, col))
-        PaintWordHighlight(window);
+    // A square without both words leaves the cursor where it was; its word is drawn again
+    // all the same, since the clue bar still names it.
+    ApplyCellTap(row, col);
+    PaintWordHighlight(window);
     PaintClueBar(window);
 }
 

@@ -59,8 +59,17 @@ void PresentView(HWND window, int width, int height, int srcX, int srcY)
 {
     if (!gDisplay.backBuffer)
         return;
+    BITMAP image = {};
+    GetObjectW(gDisplay.backBitmap, sizeof image, &image);
+    // Only the part of the view that lies on the image is copied. The rest is painted white,
+    // the image's own paper: a copy from outside the image would leave whatever the window
+    // showed there before (the keyboard picture, an older frame) on the screen.
+    const int copyWidth = std::clamp(image.bmWidth - srcX, 0, std::max(width, 0));
+    const int copyHeight = std::clamp(image.bmHeight - srcY, 0, std::max(height, 0));
     HDC windowDC = GetDC(window);
-    BitBlt(windowDC, 0, 0, width, height, gDisplay.backBuffer, srcX, srcY, SRCCOPY);
+    BitBlt(windowDC, 0, 0, copyWidth, copyHeight, gDisplay.backBuffer, srcX, srcY, SRCCOPY);
+    PatBlt(windowDC, copyWidth, 0, width - copyWidth, height, WHITENESS);
+    PatBlt(windowDC, 0, copyHeight, copyWidth, height - copyHeight, WHITENESS);
     ReleaseDC(window, windowDC);
 }
 
@@ -85,8 +94,9 @@ void LayoutView(int clientWidth, int clientHeight)
         g.gridLeft = (g.viewWidth - GridPixelWidth()) / 2;
 
     // Medium and Large keep the whole grid in the image whenever it does not fit the view,
-    // so every square can be scrolled to; the image is never smaller than the client area,
-    // so presenting the view never reads outside it.
+    // so every square can be scrolled to. The image is at least as large as the client area
+    // it was made for; a later, taller view (the input panel lowered) can still pass its
+    // bottom, which PresentView shows as white paper.
     const bool wider = GridPixelWidth() > g.viewWidth;
     const bool taller = GridPixelHeight() > g.viewHeight;
     if (CurrentMagnification() != kSmall && (wider || taller)) {
@@ -127,6 +137,12 @@ int MaxScrollY()
 {
     const int grid = GridPixelHeight() + 1;
     return GridPixelHeight() > gGame.viewHeight ? std::max(0, grid - gGame.viewHeight) : 0;
+}
+
+void ClampScroll()
+{
+    gGame.scrollX = std::clamp(gGame.scrollX, 0, MaxScrollX());
+    gGame.scrollY = std::clamp(gGame.scrollY, 0, MaxScrollY());
 }
 
 void DragScroll(HWND window)

@@ -41,7 +41,7 @@ void ChooseMagnification(HWND window, int magnification)
     SetCheck(IDM_ZOOM_MENU, IDM_SMALL, magnification == kSmall);
     SetCheck(IDM_ZOOM_MENU, IDM_MEDIUM, magnification == kMedium);
     SetCheck(IDM_ZOOM_MENU, IDM_LARGE, magnification == kLarge);
-    Refresh(window, kLayout | kGrid | kClueBar | kKeyboard | kPresent);
+    Refresh(window, kLayout | kGrid | kWord | kClueBar | kKeyboard | kPresent);
 }
 
 void OpenAnotherPuzzle(HWND window)
@@ -224,7 +224,9 @@ void OnActivate(HWND window)
         Refresh(window, kGrid | kWord | kScrollZoomed | kClueBar | kKeyboard | kPresent);
         return;
     }
-    Refresh(window, kGrid | kClueBar | kKeyboard | kPresent);
+    // Every dialog, message box and menu ends in this repaint: the grid keeps the word the
+    // clue bar names, but the view stays where the player left it.
+    Refresh(window, kRepaintAll);
 }
 
 void OnSettingChange(HWND window, WPARAM what)
@@ -241,5 +243,5 @@ void OnSettingChange(HWND window, WPARAM what)
 
 void OnPaint(HWND window)
 {
-    Refresh(window, kGrid | kClueBar | kKeyboard | kPresent);
+    Refresh(window, kRepaintAll);
 }

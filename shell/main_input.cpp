@@ -1,6 +1,8 @@
 // Keys and the stylus on the main window: letters to the play engine, Enter and the arrows to
 // the word moves, taps to the grid or the on-screen keyboard, drags to the scrolled view, and
 // a tap-and-hold to the Clear / Fill / View menu.
+#include <cstdlib>
+
 #include "ResourceIds.h"
 #include "bottom_band.h"
 #include "game_state.h"
@@ -19,6 +21,10 @@ namespace {
 // of a window with the input panel down.
 constexpr RECT kKeyboardArea = {0, kKeyboardTop, 240, 298};
 
+// How far the stylus may wander from where it went down and still make a tap rather than a
+// drag: the same few pixels a tap-and-hold allows.
+constexpr int kTapSlop = 5;
+
 POINT PointOf(LPARAM lParam)
 {
     return {LOWORD(lParam), HIWORD(lParam)};
@@ -34,6 +40,18 @@ void StorePen(POINT p)
 bool Small()
 {
     return MagnificationIndex(gGame.settings) == kSmall;
+}
+
+// Medium and Large drag the grid along each direction in which it is larger than the view.
+bool Draggable()
+{
+    return !Small() && (MaxScrollX() > 0 || MaxScrollY() > 0);
+}
+
+bool BeyondTapSlop(POINT p)
+{
+    return std::abs(p.x - gShell.stylusDown.x) > kTapSlop ||
+           std::abs(p.y - gShell.stylusDown.y) > kTapSlop;
 }
 
 // The grid view: the client area above the bottom band.
@@ -105,6 +123,8 @@ void OnKeyDown(HWND window, int key)
 void OnStylusDown(HWND window, LPARAM lParam)
 {
     const POINT p = PointOf(lParam);
+    gShell.stylusDown = p;
+    gShell.stylusDragged = 0;
     SHRGINFO gesture = {};
     gesture.cbSize = sizeof gesture;
     gesture.hwndClient = window;
@@ -123,17 +143,24 @@ void OnStylusMove(HWND window, LPARAM lParam)
 {
     const POINT p = PointOf(lParam);
     StorePen(p);
-    RECT client;
-    GetClientRect(window, &client);
-    // A grid that fits the width is never dragged, even when it is taller than the view.
-    if (gGame.width * gGame.cellSize > client.right - client.left && InGridArea(window, p))
-        DragScroll(window);
+    if (!Draggable() || !InGridArea(window, p))
+        return;
+    // Until the stylus leaves the slop it may still be a tap, and the view stays; the first
+    // drag step then covers the whole way from where it went down.
+    if (!gShell.stylusDragged && !BeyondTapSlop(p))
+        return;
+    gShell.stylusDragged = 1;
+    DragScroll(window);
 }
 
 void OnStylusUp(HWND window, LPARAM lParam)
 {
     const POINT p = PointOf(lParam);
     StorePen(p);
+    if (gShell.stylusDragged) {
+        gShell.stylusDragged = 0;
+        return;  // the end of a drag selects nothing, wherever the stylus is lifted
+    }
     if (InGridArea(window, p)) {
         if (SelectTappedCell(window, p))
             Present(window);

@@ -88,6 +88,32 @@ TEST_F(GridPaintTest, NumbersSitAtTheTopLeftOnlyInMediumAndLargeWithNumbersOn)
     EXPECT_EQ(BufferInkWhere(CellInside(2, 0), IsDark), (RECT{0, 0, 0, 0}));
 }
 
+// Squares of two pixels, as a 99 x 16 grid gets in Small, still get letters, but no taller
+// than the square: filled, the grid keeps most of its squares' insides light.
+TEST_F(GridPaintTest, LettersNeverOutgrowTinySquares)
+{
+    Load(OpenGrid(99, 16));
+    for (int i = 0; i < 99 * 16; ++i)
+        gGame.entries[i] = char('A' + i % 26);
+    Layout(kSmall);
+    ASSERT_EQ(gGame.cellSize, 2);
+    PaintGrid(window);
+    HGDIOBJ previous = SelectObject(gDisplay.backBuffer, gDisplay.letterFont);
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(gDisplay.backBuffer, &metrics);
+    SelectObject(gDisplay.backBuffer, previous);
+    EXPECT_LE(metrics.tmHeight, 2);
+    int dark = 0;
+    for (int r = 0; r < 16; ++r) {
+        for (int c = 0; c < 99; ++c) {
+            const POINT inside = {CellLeft(c) + 1, CellTop(r) + 1};  // the one pixel inside
+            dark += IsDark(Buffer(inside.x, inside.y).value);
+        }
+    }
+    EXPECT_GT(dark, 0) << "no letter drawn";
+    EXPECT_LT(dark, 99 * 16 / 2) << "the filled grid turns black";
+}
+
 TEST_F(GridPaintTest, HighlightPaintsTheWordYellowAndTheCursorOrangeKeepingLetters)
 {
     Enter(2, 1, 'J');
@@ -147,10 +173,11 @@ TEST_F(GridPaintTest, TappingMovesTogglesOrIgnoresByTheSquare)
     EXPECT_EQ(CentreOf(2, 0), Colour{kPaperWhite});  // the old highlight is gone
 
     const POINT black = CellCentre(3, 1);
-    SelectCellAt(window, black.x, black.y);  // repaints without any highlight
+    SelectCellAt(window, black.x, black.y);  // the cursor stays, and so does its highlight
     EXPECT_EQ(gGame.cursorRow, 2);
     EXPECT_EQ(gGame.cursorCol, 2);
-    EXPECT_EQ(BufferInk({0, 0, 241, 241}, kCursorOrange), (RECT{0, 0, 0, 0}));
+    EXPECT_EQ(BufferInk({0, 0, 241, 241}, kCursorOrange), CellInside(2, 2));
+    EXPECT_EQ(CentreOf(1, 2), Colour{kWordYellow});
     EXPECT_EQ(gGame.direction, kDown);
 }
 

@@ -168,7 +168,7 @@ TEST_F(LayoutTest, DraggingOnlyScrollsWhereTheGridIsLarger)
     EXPECT_EQ(gGame.scrollY, 0);
 }
 
-TEST_F(LayoutTest, PresentViewCopiesTheImageAtTheOffset)
+TEST_F(LayoutTest, PresentViewCopiesTheImageAtTheOffsetAndWhitePastItsEdges)
 {
     Load(OpenGrid(15, 15));
     Layout(kMedium);
@@ -178,6 +178,16 @@ TEST_F(LayoutTest, PresentViewCopiesTheImageAtTheOffset)
     DeleteObject(red);
     PresentView(window, gGame.viewWidth, gGame.viewHeight, 30, 20);
     EXPECT_EQ(ScreenInk({0, 0, 240, 248}, RGB(255, 0, 0)), (RECT{70, 40, 80, 50}));
+
+    // A view reaching 20 pixels past the 301 x 301 image on the right and at the bottom: what
+    // the window showed there before gives way to white.
+    PaintGrid(window);
+    FillClient(RGB(0, 0, 255));
+    PresentView(window, gGame.viewWidth, gGame.viewHeight, 81, 73);
+    EXPECT_EQ(ScreenInk({0, 0, 240, 248}, RGB(0, 0, 255)), (RECT{0, 0, 0, 0}));
+    EXPECT_EQ(ScreenInk({220, 0, 240, 248}, kPaperWhite), (RECT{220, 0, 240, 248}));
+    EXPECT_EQ(ScreenInk({0, 228, 240, 248}, kPaperWhite), (RECT{0, 228, 240, 248}));
+    EXPECT_EQ(Screen(219, 100), Colour{kLineBlack}) << "the grid's right edge";
 }
 
 TEST_F(LayoutTest, HitTestFollowsMarginAndOffsetsAndTruncates)

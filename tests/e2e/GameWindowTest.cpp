@@ -58,9 +58,10 @@ std::string EmptyEntries(const std::string& puzzle)
 }
 
 // The grid and the clue bar are drawn: a window that is still blank, black or white, fails.
+// Square (6, 1) lies in neither word the tests make current.
 bool StarterPuzzleShown(const Screenshot& s)
 {
-    return ShareOf(s, Inside(0, 4), kBlack) > 0.9 && ShareOf(s, Inside(0, 1), kPaperWhite) > 0.9 &&
+    return ShareOf(s, Inside(0, 4), kBlack) > 0.9 && ShareOf(s, Inside(6, 1), kPaperWhite) > 0.9 &&
            DarkPixels(s, kClueBar) > 50 && ShareOf(s, kClueBar, kPaperWhite) > 0.5;
 }
 
@@ -71,6 +72,10 @@ TEST_F(GameWindowTest, TypedWordShowsIsSavedOnExitAndComesBack)
     ASSERT_TRUE(StartProgram("crossword"));
     Screenshot shot;
     ASSERT_TRUE(WaitForScreen("the starter puzzle and its first clue", StarterPuzzleShown, &shot));
+    // The word the clue bar names is highlighted in the first picture already: the first
+    // square is current, the rest of its across word yellow.
+    EXPECT_GT(ShareOf(shot, Inside(0, 0), kCursorOrange), 0.5) << "no current square at start";
+    EXPECT_GT(ShareOf(shot, Inside(0, 1), kWordYellow), 0.5) << "no current word at start";
 
     // Square (5, 0) starts an across word of six letters; a tap makes it current.
     ASSERT_TRUE(Tap(CentreX(0), CentreY(5)));

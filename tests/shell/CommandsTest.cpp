@@ -222,6 +222,56 @@ TEST_F(CommandsTest, CheckViewAndFillRefuseALockedOrMissingSolution)
     }
 }
 
+// The band shrinks back to the clue bar while the view is scrolled so far down that the taller
+// view would reach past the grid: the view stops at the grid's bottom, and the rows where the
+// keyboard or the panel was show the grid, never what was drawn there before.
+struct BandCase {
+    int width, height;
+    bool inputPanel;  // the device's panel instead of the game's keyboard
+    int scrollY;      // after the band shrank back: the largest scroll of the taller view
+};
+
+class BandChangeTest : public ShellTest, public testing::WithParamInterface<BandCase> {
+  protected:
+    void SetBand(bool large)
+    {
+        if (!GetParam().inputPanel) {
+            Command(IDM_KEYBOARD);
+            return;
+        }
+        SHSipPreference(window, large ? SIP_UP : SIP_DOWN);
+        Idle();
+    }
+};
+
+TEST_P(BandChangeTest, TheViewStopsAtTheGridsBottomAndShowsNothingOfTheOldBand)
+{
+    const BandCase c = GetParam();
+    WritePuzzle("\\My Documents\\a.puz", OpenGrid(c.width, c.height));
+    Start();
+    Command(IDM_MEDIUM);
+    SetBand(true);
+    for (int i = 0; i < 11; ++i)
+        Key(VK_DOWN);
+    ASSERT_EQ(gGame.cursorRow, 11);
+    SetBand(false);
+    EXPECT_EQ(gGame.viewHeight, 248);
+    EXPECT_EQ(gGame.scrollY, c.scrollY);
+    EXPECT_EQ(StalePixelsInView(), 0);
+    Key('A');
+    EXPECT_EQ(StalePixelsInView(), 0) << "after typing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Medium, BandChangeTest,
+                         testing::Values(BandCase{13, 13, false, 261 - 248},
+                                         BandCase{20, 13, false, 261 - 248},
+                                         BandCase{15, 15, true, 301 - 248}),
+                         [](const testing::TestParamInfo<BandCase>& param) {
+                             const BandCase& c = param.param;
+                             return std::string(c.inputPanel ? "InputPanel" : "Keyboard") +
+                                    std::to_string(c.width) + "x" + std::to_string(c.height);
+                         });
+
 TEST_F(CommandsTest, PuzzleInfoShowsTitleAuthorAndCopyright)
 {
     Command(IDM_PUZZLE_INFO);
@@ -262,10 +312,46 @@ TEST_F(CommandsTest, ReactivationAfterAChosenClueShowsAndScrollsToItsWord)
     EXPECT_GT(gGame.scrollY, 0);
     EXPECT_GT(CountPixels(CellOnScreen(12, 0), kOrange), 100);
 
-    // An ordinary activation repaints without the highlight.
+    // An ordinary activation keeps the highlight but does not scroll to the word.
+    gGame.scrollY = 0;
     SendMessageW(window, WM_ACTIVATE, WA_ACTIVE, 0);
     Idle();
-    EXPECT_EQ(CountPixels(CellOnScreen(12, 0), kOrange), 0);
+    EXPECT_EQ(gGame.scrollY, 0);
+}
+
+// Whatever repaints the grid for the player shows the current word with it, so the grid and
+// the clue bar never disagree: the first picture, a new magnification, a tap on a black square,
+// and the repaint when a dialog, a message box or the tap-and-hold menu closes.
+TEST_F(CommandsTest, EveryRepaintShowsTheCurrentWordTheClueBarNames)
+{
+    auto highlighted = [&](int row, int col, int wordRow, int wordCol) {
+        return CountPixels(CellOnScreen(row, col), kOrange) > 100 &&
+               CountPixels(CellOnScreen(wordRow, wordCol), kYellow) > 100;
+    };
+    EXPECT_TRUE(highlighted(0, 0, 0, 1)) << "at start";
+    Command(IDM_MEDIUM);
+    EXPECT_TRUE(highlighted(0, 0, 0, 5)) << "Medium";
+
+    TapCell(5, 4);
+    TapCell(3, 3);  // black: the cursor and its word stay
+    EXPECT_TRUE(highlighted(5, 4, 5, 5)) << "after a tap on a black square";
+
+    AutomationTap(222, 13);  // the navigation bar's ok
+    Command(IDM_HELP);
+    EXPECT_TRUE(highlighted(5, 4, 5, 5)) << "after Help";
+    AutomationTap(190, 296);  // About's OK
+    Command(IDM_ABOUT);
+    EXPECT_TRUE(highlighted(5, 4, 5, 5)) << "after About";
+    Command(IDM_PUZZLE_INFO);
+    ASSERT_EQ(Boxes(), 1u);
+    EXPECT_TRUE(highlighted(5, 4, 5, 5)) << "after a message box";
+    const POINT held = CellCentreOnScreen(6, 6);
+    Hold(held.x, held.y);
+    AutomationTap(120, 10);  // outside the menu: nothing chosen
+    Idle();
+    EXPECT_TRUE(highlighted(6, 6, 6, 7)) << "after the tap-and-hold menu";
+    SendMessageW(window, WM_PAINT, 0, 0);
+    EXPECT_TRUE(highlighted(6, 6, 6, 7)) << "after a paint request";
 }
 
 TEST_F(CommandsTest, DialogCommandsLeaveThePuzzleAsItWasWhenCancelled)

@@ -93,8 +93,10 @@ TEST_F(PlayTest, EnterTogglesAndArrowsJumpWordsBackToTheStartPastTheEnd)
 TEST_F(PlayTest, OtherKeysChangeNothingButRepaintTheHighlight)
 {
     StartWith(15);
-    // The first paint shows the grid without the current word.
-    EXPECT_EQ(CountPixels(CellOnScreen(0, 0), kOrange), 0);
+    HDC dc = GetDC(window);  // wipe the picture, so only a repaint can bring the word back
+    PatBlt(dc, 0, 0, 240, 268, WHITENESS);
+    ReleaseDC(window, dc);
+    ASSERT_EQ(CountPixels(CellOnScreen(0, 0), kOrange), 0);
     Key('5');
     Key(VK_SPACE);
     EXPECT_GT(CountPixels(CellOnScreen(0, 0), kOrange), 100);
@@ -189,6 +191,56 @@ TEST_F(PlayTest, DraggingMovesTheMagnifiedViewWithinTheGrid)
     EXPECT_EQ(gGame.scrollY, 170);
 }
 
+// Grids as narrow as the window or narrower but taller than the view drag up and down with a
+// stylus that goes down on the grid, moves and is lifted there; the lift selects nothing.
+struct TallGrid {
+    int width, height;
+    int drag;  // pixels the stylus moves up, within the largest scroll
+};
+
+class TallGridTest : public PlayTest, public testing::WithParamInterface<TallGrid> {};
+
+TEST_P(TallGridTest, DragsUpAndDownAndTheLiftSelectsNoSquare)
+{
+    const TallGrid t = GetParam();
+    WritePuzzle("\\My Documents\\a.puz", OpenGrid(t.width, t.height));
+    Start();
+    Command(IDM_MEDIUM);
+    auto stylus = [&](int x, int fromY, int toY) {
+        AutomationStylusDown(x, fromY + 26);
+        AutomationStylusMove(x, (fromY + toY) / 2 + 26);
+        AutomationStylusMove(x, toY + 26);
+        AutomationStylusUp(x, toY + 26);
+        Idle();
+    };
+    stylus(100, 200, 200 - t.drag);
+    EXPECT_EQ(gGame.scrollY, t.drag);
+    EXPECT_EQ(gGame.scrollX, 0);
+    // Row 10's top line (y = 200 in the image) has moved up with the stylus.
+    EXPECT_EQ(Pixel(gGame.gridLeft + 10, 200 - t.drag), Colour{kBlackInk});
+    EXPECT_EQ(gGame.cursorRow, 0);
+    EXPECT_EQ(gGame.cursorCol, 0);
+    EXPECT_EQ(gGame.direction, kAcross);
+
+    stylus(100, 40, 40 + t.drag);  // and back down
+    EXPECT_EQ(gGame.scrollY, 0);
+    EXPECT_EQ(gGame.cursorRow, 0);
+
+    // A tap that wobbles no further than a hold may is still a tap.
+    const POINT square = CellCentreOnScreen(3, 2);
+    stylus(square.x, square.y, square.y + 4);
+    EXPECT_EQ(gGame.scrollY, 0);
+    EXPECT_EQ(gGame.cursorRow, 3);
+    EXPECT_EQ(gGame.cursorCol, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Medium, TallGridTest,
+                         testing::Values(TallGrid{9, 21, 150}, TallGrid{12, 15, 40}),
+                         [](const testing::TestParamInfo<TallGrid>& param) {
+                             return std::to_string(param.param.width) + "x" +
+                                    std::to_string(param.param.height);
+                         });
+
 struct Magnified {
     int side;
     UINT command;
@@ -214,12 +266,14 @@ TEST_P(MagnificationTest, SetsTheCellSizeTheChecksAndTheTopLeftCursor)
     EXPECT_EQ(Checked(IDM_ZOOM_MENU, IDM_SMALL), m.command == IDM_SMALL);
     EXPECT_EQ(Checked(IDM_ZOOM_MENU, IDM_MEDIUM), m.command == IDM_MEDIUM);
     EXPECT_EQ(Checked(IDM_ZOOM_MENU, IDM_LARGE), m.command == IDM_LARGE);
-    // Column lines every cellSize pixels from gridLeft, open squares white between them.
+    // Column lines every cellSize pixels from gridLeft, open squares white between them, the
+    // top row yellow as the word of the top-left square.
     const int mid = m.cellSize / 2;
     EXPECT_EQ(Pixel(m.gridLeft, mid), Colour{kBlackInk});
     EXPECT_EQ(Pixel(m.gridLeft + m.cellSize, mid), Colour{kBlackInk});
     EXPECT_EQ(Pixel(m.gridLeft + 2 * m.cellSize, m.cellSize + mid), Colour{kBlackInk});
-    EXPECT_EQ(Pixel(m.gridLeft + m.cellSize + mid, mid), Colour{kWhitePaper});
+    EXPECT_EQ(Pixel(m.gridLeft + m.cellSize + mid, m.cellSize + mid), Colour{kWhitePaper});
+    EXPECT_EQ(Pixel(m.gridLeft + m.cellSize + mid, mid), Colour{kYellow});
     // Black square (3, 3) filled.
     EXPECT_EQ(Pixel(m.gridLeft + 3 * m.cellSize + mid, 3 * m.cellSize + mid), Colour{kBlackInk});
 }

@@ -57,6 +57,15 @@ std::vector<std::string> LatticeGrid(int side)
     return rows;
 }
 
+std::vector<std::string> OpenGrid(int width, int height)
+{
+    std::vector<std::string> rows(size_t(height), std::string(size_t(width), 'A'));
+    for (int r = 0; r < height; ++r)
+        for (int c = 0; c < width; ++c)
+            rows[size_t(r)][size_t(c)] = LatticeLetter(r, c);
+    return rows;
+}
+
 void ShellTest::SetUp()
 {
     // Every test starts from an empty device root, also when a test program runs them all.
@@ -218,6 +227,23 @@ int ShellTest::CountDark(int row, int col) const
     r.left += 1;  // the inner edge
     r.top += 1;
     return CountDarkIn(r);
+}
+
+int ShellTest::StalePixelsInView() const
+{
+    BITMAP image = {};
+    GetObjectW(gDisplay.backBitmap, sizeof image, &image);
+    int n = 0;
+    for (int y = 0; y < gGame.viewHeight; ++y) {
+        for (int x = 0; x < gGame.viewWidth; ++x) {
+            const int ix = x + gGame.scrollX;
+            const int iy = y + gGame.scrollY;
+            const bool onImage = ix < image.bmWidth && iy < image.bmHeight;
+            const COLORREF expected = onImage ? GetPixel(gDisplay.backBuffer, ix, iy) : kWhitePaper;
+            n += Pixel(x, y).value != expected;
+        }
+    }
+    return n;
 }
 
 void ShellTest::TapCell(int row, int col)

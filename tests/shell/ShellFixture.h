@@ -29,6 +29,9 @@ constexpr COLORREF kOrange = kCursorOrange;   // the current square
 std::vector<std::string> LatticeGrid(int side);
 // The solution letter of square (row, col) of LatticeGrid.
 char LatticeLetter(int row, int col);
+// An all-open grid of `width` columns and `height` rows with LatticeGrid's letters: one
+// across word per row and one down word per column.
+std::vector<std::string> OpenGrid(int width, int height);
 
 class ShellTest : public testing::Test {
   protected:
@@ -69,6 +72,10 @@ class ShellTest : public testing::Test {
     int CountDarkIn(const RECT& area) const;
     int CountDark(int row, int col) const;
     void TapCell(int row, int col);
+    // Pixels of the grid view that are not what it must show: the grid image at the scroll
+    // offsets, and white paper past the image's edges. Anything else an earlier picture
+    // (the keyboard, an older frame) left on the screen.
+    int StalePixelsInView() const;
     // The inside of square (row, col) on the screen, client coordinates, at the current
     // cell size and scroll offsets.
     RECT CellOnScreen(int row, int col) const;

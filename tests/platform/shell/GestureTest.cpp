@@ -67,6 +67,29 @@ TEST_F(Gesture, MovingSixPixelsIsNoHoldAndTheMoveReachesTheWindow)
     EXPECT_EQ(Seen(WM_LBUTTONUP).size(), 1u);
 }
 
+// Moves and lifts that no window is sent (outside the screen, over the navigation bar) end a
+// hold as surely as those the window sees, also when the stylus comes back.
+TEST_F(Gesture, MovingOffTheWindowIsNoHoldWhereverTheStylusIsLifted)
+{
+    AutomationStylusDown(100, 100);
+    AutomationStylusMove(100, 400);
+    AutomationAdvance(600);
+    AutomationStylusUp(100, 400);
+
+    AutomationStylusDown(100, 100);
+    AutomationStylusMove(100, 10);
+    AutomationStylusUp(100, 10);
+    AutomationAdvance(600);
+
+    AutomationStylusDown(100, 100);
+    AutomationStylusMove(-20, 100);
+    AutomationStylusMove(101, 101);
+    AutomationAdvance(600);
+    AutomationStylusUp(101, 101);
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    EXPECT_EQ(gResults, (std::vector<DWORD>{0u, 0u, 0u}));
+}
+
 TEST_F(Gesture, LiftingEarlyIsATap)
 {
     AutomationStylusDown(50, 80);

@@ -1,0 +1,218 @@
+#!/bin/sh
+# Replays screen and stylus faults that were fixed, as a user meets them: the game in a real
+# SDL window on a virtual X display at scale 2, driven with xdotool, each scenario on a fresh
+# device root holding the one puzzle it needs. Every scenario is a function that saves its
+# PNGs as <scenario>-<moment>.png; to add one, write the function and name it in `scenarios`.
+# Usage: scripts/screenshots-trust.sh [bin-folder] [out-folder] [scenario ...]
+# Needs Xvfb, xdotool and ImageMagick's import (scripts/packages.txt).
+set -eu
+bin=${1:-build/default/bin}
+out=${2:-screenshots}
+if [ $# -gt 2 ]; then
+    shift 2
+else
+    set --
+fi
+
+scenarios="keyboard_leaves_no_picture input_panel_leaves_no_picture tall_grid_drags \
+highlight_after_start_and_dialogs drag_out_of_window_is_no_hold tiny_squares_keep_small_letters"
+
+# Menu bar buttons (y = 307) and the items of the pop-ups they open upwards.
+menu=10
+zoom=133
+keyboard=185
+about=207
+sip=229
+medium=266
+help=241
+
+scratch=$(mktemp -d)
+mkdir -p "$out"
+xvfb=
+game=
+cleanup() {
+    [ -n "$game" ] && kill "$game" 2>/dev/null || true
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# A display of its own: Xvfb picks a free number and writes it once it takes clients.
+Xvfb -displayfd 1 -screen 0 800x800x24 -nolisten tcp >"$scratch/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 50); do
+    [ -s "$scratch/display" ] && break
+    sleep 0.1
+done
+display=:$(head -n 1 "$scratch/display")
+
+x() { DISPLAY=$display xdotool "$@"; }
+
+# An all-open puzzle of width x height squares, letters varying, one clue per word.
+write_open_puzzle() { # file width height
+    LC_ALL=C awk -v w="$2" -v h="$3" 'BEGIN {
+        n = w * h
+        clues = (w > 1 ? h : 0) + (h > 1 ? w : 0)
+        printf "%c%cACROSS&DOWN%c", 0, 0, 0
+        for (i = 14; i < 24; i++) printf "%c", 0
+        printf "1.3%c", 0
+        for (i = 28; i < 44; i++) printf "%c", 0
+        printf "%c%c%c%c%c%c%c%c", w, h, clues % 256, int(clues / 256), 1, 0, 0, 0
+        for (i = 0; i < n; i++) printf "%c", 65 + (i * 7) % 26
+        for (i = 0; i < n; i++) printf "-"
+        printf "Open %dx%d%cTrust%c(c)%c", w, h, 0, 0, 0
+        for (i = 0; i < clues; i++) printf "clue %d%c", i, 0
+        printf "%c", 0
+    }' >"$1"
+}
+
+# Starts the game on a fresh device root with an open puzzle of width x height.
+start_game() { # width height
+    root=$scratch/root-$1x$2-$$-$(date +%s%N)
+    mkdir -p "$root/My Documents"
+    write_open_puzzle "$root/My Documents/open.puz" "$1" "$2"
+    DISPLAY=$display CROSSWORD_BACKEND=sdl2 CROSSWORD_SCALE=2 CROSSWORD_DEVICE_ROOT="$root" \
+        "$bin/crossword" &
+    game=$!
+    window=$(DISPLAY=$display timeout 10 xdotool search --sync --onlyvisible --pid "$game" |
+        head -n 1)
+    sleep 1
+    x windowfocus --sync "$window"
+}
+stop_game() {
+    x key --window "$window" ctrl+q 2>/dev/null || true
+    wait "$game" || true
+    game=
+}
+
+# Device points (240 x 320 screen) become window pixels at scale 2.
+tap() {
+    x mousemove --window "$window" $(($1 * 2)) $(($2 * 2)) click 1
+    sleep 0.4
+}
+press() { # key [times]
+    for _ in $(seq "${2:-1}"); do
+        x key "$1"
+        sleep 0.1
+    done
+    sleep 0.3
+}
+# Stylus down at (x0, y0), moved in small steps to (x1, y1) and lifted there.
+drag() {
+    x mousemove --window "$window" $(($1 * 2)) $(($2 * 2)) mousedown 1
+    for step in 1 2 3 4 5 6 7 8; do
+        x mousemove --window "$window" $((($1 + ($3 - $1) * step / 8) * 2)) \
+            $((($2 + ($4 - $2) * step / 8) * 2))
+        sleep 0.02
+    done
+    x mouseup 1
+    sleep 0.4
+}
+fill_puzzle() {
+    tap $menu 307
+    tap 35 162      # Fill > Puzzle
+    tap 130 198
+}
+shot() {
+    sleep 0.6
+    DISPLAY=$display import -window "$window" "$out/$scenario-$1.png"
+    echo "saved $out/$scenario-$1.png"
+}
+
+# Medium, keyboard shown, the cursor walked down to row 11 (the view scrolled so far that the
+# taller view would pass the grid's bottom), keyboard hidden: nothing of the keyboard picture
+# may stay between the grid and the clue bar, also after typing.
+keyboard_leaves_no_picture() {
+    start_game 13 13
+    tap $zoom 307
+    tap 150 $medium
+    tap $keyboard 307
+    press Down 11
+    shot keyboard-shown
+    tap $keyboard 307
+    shot keyboard-hidden
+    press a
+    shot after-typing
+    stop_game
+}
+
+# The same with the device's input panel: the keyboard shown and the cursor walked down, then
+# the panel raised (which hides the keyboard) and lowered again.
+input_panel_leaves_no_picture() {
+    start_game 15 15
+    tap $zoom 307
+    tap 150 $medium
+    tap $keyboard 307
+    press Down 11
+    tap $sip 307
+    shot panel-up
+    tap $sip 307
+    shot panel-down
+    stop_game
+}
+
+# A grid narrower than the window but taller than the view drags up and down; the lift ends
+# the drag without selecting a square. The grid is filled first, so its letters show how far
+# it moved.
+tall_grid_drags() {
+    start_game 9 21
+    tap $zoom 307
+    tap 150 $medium
+    fill_puzzle
+    shot top
+    drag 100 220 100 60
+    shot dragged-up
+    drag 100 60 100 160
+    shot dragged-back
+    stop_game
+}
+
+# The current word is highlighted from the first picture on, and again after a dialog or a
+# message box closes.
+highlight_after_start_and_dialogs() {
+    start_game 15 15
+    shot first-start
+    tap $about 307
+    sleep 1.5
+    shot about
+    tap 190 296     # About's OK
+    shot after-about
+    tap $menu 307
+    tap 40 $help
+    shot help
+    tap 196 252     # quick help's OK
+    shot after-help
+    tap $menu 307
+    tap 40 216      # Puzzle Info, a message box
+    shot message-box
+    press Return
+    shot after-message-box
+    stop_game
+}
+
+# A quick drag from the grid out of the window (its moves and its lift reach no window) is no
+# tap-and-hold: no menu while the stylus is held outside, none after the lift.
+drag_out_of_window_is_no_hold() {
+    start_game 15 15
+    x mousemove --window "$window" 200 200 mousedown 1
+    x mousemove --window "$window" 200 900
+    shot held-outside
+    x mouseup 1
+    shot lifted-outside
+    stop_game
+}
+
+# A 99 x 16 puzzle in Small has 2-pixel squares; filled, its letters stay inside them and the
+# grid does not turn black.
+tiny_squares_keep_small_letters() {
+    start_game 99 16
+    fill_puzzle
+    shot filled
+    stop_game
+}
+
+# shellcheck disable=SC2086 # the list splits into its names
+[ $# -gt 0 ] || set -- $scenarios
+for scenario in "$@"; do
+    "$scenario"
+done
