@@ -1,11 +1,13 @@
 // Checking entries against the solution.
 #include "fill_clear_check.h"
 
+#include "square_text.h"
+
 CheckMark CheckSquare(int i)
 {
     if (gGame.solution[i] == '.')
         return kCheckBlack;
-    if (gGame.entries[i] == gGame.solution[i])
+    if (SquareEntryRight(i))
         return kCheckRight;
     return gGame.entries[i] == '-' ? kCheckEmpty : kCheckWrong;
 }

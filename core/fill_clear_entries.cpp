@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "play_cursor.h"
+#include "square_text.h"
 
 namespace {
 
@@ -29,12 +30,12 @@ template <typename Change> void ForEachOpenSquareOfWord(Change change)
 
 void Reveal(int i)
 {
-    gGame.entries[i] = gGame.solution[i];
+    RevealSquare(i);
 }
 
 void Erase(int i)
 {
-    gGame.entries[i] = '-';
+    PutSquareEntry(i, "");
 }
 
 }  // namespace
@@ -53,8 +54,10 @@ void FillWord()
 void FillPuzzle()
 {
     const int n = gGame.width * gGame.height;
-    if (n > 0 && n <= kMaxCells)
-        std::memcpy(gGame.entries, gGame.solution, size_t(n));
+    for (int i = 0; i < n && i < kMaxCells; ++i) {
+        if (gGame.entries[i] != '.')
+            RevealSquare(i);
+    }
 }
 
 void ClearLetter()
@@ -73,4 +76,5 @@ void ClearPuzzle()
     const int n = gGame.width * gGame.height;
     for (int i = 0; i < n; ++i)
         gGame.entries[i] = gGame.solution[i] == '.' ? '.' : '-';
+    std::memset(gGame.playerRebus, 0, sizeof gGame.playerRebus);
 }

@@ -15,8 +15,7 @@ constexpr int kMaxPuzzleFile = 16000;  // bytes of a puzzle file
 constexpr int kHeaderLineSize = 264;   // title "\n" author "\n" copyright, NUL included
 constexpr int kProgressRecordSize = 4096;
 constexpr int kRebusKeys = 255;     // keys 0-254: a square's GRBS byte is 1 + its key
-constexpr int kRebusTextSize = 17;  // a rebus of the file: 16 characters and the NUL
-constexpr int kRebusEntrySize = 9;  // the player's several letters: 8 and the NUL
+constexpr int kRebusTextSize = 17;  // a rebus text: 16 characters and the NUL
 
 enum Direction { kAcross = 0, kDown = 1 };
 enum Magnification { kSmall = 0, kMedium = 1, kLarge = 2 };
@@ -69,13 +68,13 @@ struct GameState {
     int32_t solutionState;  // SolutionState of the solution grid
     // What the file's extra sections add; a section with a wrong checksum or size is left out
     // on its own, as if the file had none.
-    uint8_t squareFlags[kMaxCells];                // GEXT: circled, given, ... per square
-    uint8_t rebusKeys[kMaxCells];                  // GRBS: 0, or 1 + the square's rebus key
-    char rebusTable[kRebusKeys][kRebusTextSize];   // RTBL: the rebus texts by key
-    char playerRebus[kMaxCells][kRebusEntrySize];  // several letters the player put in a square
-    int32_t timerSeconds;                          // LTIM: seconds spent on the puzzle
-    int32_t timerStopped;                          // LTIM: 1 when its clock was stopped
-    int32_t scrambledChecksum;                     // sum of the locked solution's real letters
+    uint8_t squareFlags[kMaxCells];               // GEXT: circled, given, ... per square
+    uint8_t rebusKeys[kMaxCells];                 // GRBS: 0, or 1 + the square's rebus key
+    char rebusTable[kRebusKeys][kRebusTextSize];  // RTBL: the rebus texts by key
+    char playerRebus[kMaxCells][kRebusTextSize];  // several letters the player put in a square
+    int32_t timerSeconds;                         // LTIM: seconds spent on the puzzle
+    int32_t timerStopped;                         // LTIM: 1 when its clock was stopped
+    int32_t scrambledChecksum;                    // sum of the locked solution's real letters
     int32_t unlockKey;  // the key that opened the solution, kept with the progress; -1 none
 
     int32_t cursorRow;          // row of the current square

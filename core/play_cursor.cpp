@@ -86,6 +86,7 @@ bool StoreLetter(int key)
     if (!InGrid(square) || gGame.entries[square] == '.' || key < 'A' || key > 'Z')
         return false;
     gGame.entries[square] = char(key);
+    gGame.playerRebus[square][0] = 0;  // a letter typed over a rebus replaces it
     return true;
 }
 
@@ -118,6 +119,7 @@ bool EraseLetter()
     if (!InGrid(square) || gGame.entries[square] == '.')
         return false;
     gGame.entries[square] = '-';
+    gGame.playerRebus[square][0] = 0;
     return true;
 }
 

@@ -19,7 +19,7 @@ void PutRebus(ProgressTailWriter* tail)
     const int room = kProgressRecordSize - start - 3 - 1;
     const int n = gGame.entriesWidth * gGame.entriesHeight;
     for (int i = 0; i < n && i < kMaxCells; ++i) {
-        const int length = int(strnlen(gGame.playerRebus[i], kRebusEntrySize - 1));
+        const int length = int(strnlen(gGame.playerRebus[i], kRebusTextSize - 1));
         if (length == 0)
             continue;
         if (size + kRebusHead + length > room)
@@ -56,7 +56,7 @@ void GetProgressExtras(const unsigned char* record)
         const int length = rebus[at + 2];
         if (at + kRebusHead + length > size)
             break;
-        if (square < kMaxCells && length < kRebusEntrySize)
+        if (square < kMaxCells && length < kRebusTextSize)
             std::memcpy(gGame.playerRebus[square], rebus + at + kRebusHead, size_t(length));
         at += kRebusHead + length;
     }

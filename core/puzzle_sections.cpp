@@ -122,14 +122,3 @@ void ReadPuzzleSections(const char* at, const char* end)
             gGame.rebusKeys[i] = 0;
     }
 }
-
-void SquareSolutionText(int i, char* text)
-{
-    const int key = gGame.rebusKeys[i];
-    if (key) {
-        std::memcpy(text, gGame.rebusTable[key - 1], kRebusTextSize);
-        return;
-    }
-    text[0] = gGame.solution[i];
-    text[1] = 0;
-}

@@ -25,7 +25,3 @@ int ScanPuzzleSections(const unsigned char* at, const unsigned char* end, Puzzle
 // must read "seconds,state". RUSR is the player state of another program; like the file's
 // fill grid it is not played.
 void ReadPuzzleSections(const char* at, const char* end);
-
-// The solution text of square `i`: its rebus when it has one, else its letter alone (in
-// `text`, kRebusTextSize bytes).
-void SquareSolutionText(int i, char* text);

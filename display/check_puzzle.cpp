@@ -6,6 +6,7 @@
 #include "game_state.h"
 #include "grid_draw.h"
 #include "layout.h"
+#include "square_text.h"
 
 void CheckPuzzle(HWND window)
 {
@@ -33,7 +34,9 @@ void CheckPuzzle(HWND window)
                     continue;
                 if (mark != kCheckEmpty) {
                     SetTextColor(dc, mark == kCheckWrong ? kRevealRed : oldColour);
-                    DrawLetter(dc, r, c, g.entries[i]);
+                    char text[kRebusTextSize];
+                    SquareEntryText(i, text);
+                    DrawSquareText(dc, r, c, text);
                     SetTextColor(dc, oldColour);
                 }
                 DrawNumber(dc, r, c, kNumberSingleLine);

@@ -5,6 +5,7 @@
 #include "layout.h"
 #include "play_cursor.h"
 #include "puzzle_text.h"
+#include "rebus_entry.h"
 
 int ComposeClueBarText(WCHAR* out)
 {
@@ -16,9 +17,20 @@ int ComposeClueBarText(WCHAR* out)
     WCHAR text[kClueBarChars];
     WidenPuzzleText(clue ? clue : "", text, kClueBarChars);
     // wsprintfW writes at most 1024 characters; the bar keeps the first 259.
+    // A word with several letters in a square is spelled out after its clue, as the squares
+    // may be too small to read them; while they are typed the bar shows only the word.
+    WCHAR spelled[kClueBarChars];
+    SpellCurrentWord(spelled, kClueBarChars);
     WCHAR composed[1024];
-    wsprintfW(composed, u"%d%s%s (%d)", row->number, gGame.direction == kAcross ? u" a: " : u" d: ",
-              text, row->length);
+    if (RebusEntryOpen())
+        wsprintfW(composed, u"Rebus %d%s%s", row->number,
+                  gGame.direction == kAcross ? u" a: " : u" d: ", spelled);
+    else if (spelled[0])
+        wsprintfW(composed, u"%d%s%s (%d) %s", row->number,
+                  gGame.direction == kAcross ? u" a: " : u" d: ", text, row->length, spelled);
+    else
+        wsprintfW(composed, u"%d%s%s (%d)", row->number,
+                  gGame.direction == kAcross ? u" a: " : u" d: ", text, row->length);
     lstrcpynW(out, composed, kClueBarChars);
     return lstrlenW(out);
 }

@@ -2,12 +2,17 @@
 #include "grid_draw.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "display_state.h"
 #include "game_state.h"
 #include "play_cursor.h"
+#include "puz_layout.h"
+#include "square_text.h"
 
 namespace {
+
+constexpr int kSmallestCircle = 6;  // squares narrower than this get a dot
 
 bool NumbersShown()
 {
@@ -46,7 +51,23 @@ void DrawSquare(HDC dc, int row, int col)
 {
     const int x0 = CellLeft(col);
     const int y0 = CellTop(row);
-    Rectangle(dc, x0, y0, x0 + gGame.cellSize + 1, y0 + gGame.cellSize + 1);
+    const int s = gGame.cellSize;
+    Rectangle(dc, x0, y0, x0 + s + 1, y0 + s + 1);
+    const int i = row * gGame.width + col;
+    if (!(gGame.squareFlags[i] & puz::kSquareCircled) || gGame.solution[i] == '.')
+        return;
+    if (s < kSmallestCircle) {
+        // Too small for a ring: a dot at the centre still tells the square apart.
+        SetPixel(dc, x0 + s / 2, y0 + s / 2, kCircleGrey);
+        return;
+    }
+    HPEN pen = CreatePen(PS_SOLID, 1, kCircleGrey);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Ellipse(dc, x0 + 1, y0 + 1, x0 + s, y0 + s);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(pen);
 }
 
 void DrawInnerEdge(HDC dc, int row, int col, HPEN grey)
@@ -73,6 +94,36 @@ void DrawLetter(HDC dc, int row, int col, char ch)
     HGDIOBJ previous = SelectObject(dc, gDisplay.letterFont);
     DrawTextW(dc, text, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SelectObject(dc, previous);
+}
+
+void DrawSquareText(HDC dc, int row, int col, const char* text)
+{
+    if (!text[0] || !text[1]) {
+        if (text[0])
+            DrawLetter(dc, row, col, text[0]);
+        return;
+    }
+    WCHAR wide[kRebusTextSize];
+    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, wide, kRebusTextSize) - 1;
+    const int room = std::max(1, gGame.cellSize - 2);
+    LOGFONTW shrunk = {};
+    GetObjectW(gDisplay.letterFont, sizeof shrunk, &shrunk);
+    HGDIOBJ previous = SelectObject(dc, gDisplay.letterFont);
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc, wide, length, &extent);
+    HFONT font = nullptr;
+    if (extent.cx > room) {
+        shrunk.lfHeight = std::max(1, int(shrunk.lfHeight * room / extent.cx));
+        font = CreateFontIndirectW(&shrunk);
+        SelectObject(dc, font);
+    }
+    const int x0 = CellLeft(col);
+    const int y0 = CellTop(row);
+    RECT box = {x0, y0, x0 + gGame.cellSize + 1, y0 + gGame.cellSize + 1};
+    DrawTextW(dc, wide, length, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    if (font)
+        DeleteObject(font);
 }
 
 void DrawNumber(HDC dc, int row, int col, NumberBox box)
@@ -163,8 +214,10 @@ void DrawCurrentWord(HDC dc, bool solution)
         // The view of a word: every solution letter in red first, then the numbers in black.
         const COLORREF oldColour = SetTextColor(dc, kRevealRed);
         for (int i = first; i <= last; i += step) {
+            char text[kRebusTextSize];
+            SquareSolutionText(i, text);
             if (gGame.solution[i] != '.')
-                DrawLetter(dc, i / gGame.width, i % gGame.width, gGame.solution[i]);
+                DrawSquareText(dc, i / gGame.width, i % gGame.width, text);
         }
         SetTextColor(dc, kLineBlack);
         for (int i = first; i <= last; i += step)
@@ -172,10 +225,13 @@ void DrawCurrentWord(HDC dc, bool solution)
         SetTextColor(dc, oldColour);
     } else {
         for (int i = first; i <= last; i += step) {
-            const char entry = gGame.entries[i];
             // A black current square shows the cursor colour but never a "." as a letter.
-            if (entry != '-' && entry != '.')
-                DrawLetter(dc, i / gGame.width, i % gGame.width, entry);
+            char text[kRebusTextSize];
+            if (gDisplay.rebusOpen && i == gDisplay.rebusSquare)
+                std::memcpy(text, gDisplay.rebusText, kRebusTextSize);  // still being typed
+            else
+                SquareEntryText(i, text);
+            DrawSquareText(dc, i / gGame.width, i % gGame.width, text);
             DrawNumber(dc, i / gGame.width, i % gGame.width, kNumberSingleLine);
         }
     }

@@ -7,6 +7,7 @@
 #include "layout.h"
 #include "play_cursor.h"
 #include "play_input.h"
+#include "rebus_entry.h"
 
 namespace {
 
@@ -110,6 +111,13 @@ void HandleKeyboardTap(HWND window, int x, int y)
     Sleep(kFlashMilliseconds);
     PaintKeyboardImage(window);  // wipes the flash
 
+    if (RebusEntryOpen() && key.kind != kNoKey) {
+        if (key.kind == kOkKey)
+            CloseRebusEntry(window, true);  // OK ends the entry; the keyboard stays
+        else
+            RebusEntryKey(window, key.kind == kLetterKey ? key.letter : kKeyBackspace);
+        return;
+    }
     switch (key.kind) {
     case kLetterKey:
         if (StoreLetter(key.letter))

@@ -12,6 +12,7 @@
 #include "main_window.h"
 #include "play_cursor.h"
 #include "puzzle_text.h"
+#include "rebus_entry.h"
 #include "refresh.h"
 #include "shell_state.h"
 
@@ -137,6 +138,9 @@ void UpdateMenuChecks()
 
 LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
 {
+    // An open rebus entry ends before any command acts on the grid.
+    if (RebusEntryOpen())
+        CloseRebusEntry(window, true);
     if (NeedsSolution(command) && SolutionRefused(window))
         return 0;
     switch (command) {
@@ -204,6 +208,7 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
         FillPuzzle();
         Refresh(window, kRepaintAll);
         break;
+    case IDM_REBUS: OpenRebusEntry(window); break;
     default:  // Ctrl+A, the View drop-down and anything unknown
         return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
     }

@@ -12,6 +12,7 @@
 #include "main_handlers.h"
 #include "play_cursor.h"
 #include "play_input.h"
+#include "rebus_entry.h"
 #include "refresh.h"
 #include "shell_state.h"
 
@@ -109,6 +110,18 @@ void OnKeyDown(HWND window, int key)
         EnterKey(window, key);  // repaints by itself
         return;
     }
+    if (RebusEntryOpen()) {
+        // Enter and Insert end the entry and Escape drops it; an arrow ends it and then moves
+        // as always. Other keys (Shift, held for capitals, among them) leave it open.
+        const bool arrow = key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
+        if (key == VK_RETURN || key == VK_INSERT || key == VK_ESCAPE || arrow)
+            CloseRebusEntry(window, key != VK_ESCAPE);
+        if (!arrow)
+            return;
+    } else if (key == VK_INSERT) {
+        OpenRebusEntry(window);
+        return;
+    }
     switch (key) {
     case VK_RETURN: ToggleDirection(); break;
     case VK_LEFT:
@@ -123,6 +136,9 @@ void OnKeyDown(HWND window, int key)
 void OnStylusDown(HWND window, LPARAM lParam)
 {
     const POINT p = PointOf(lParam);
+    // Only the keyboard types into an open rebus entry; a tap anywhere else ends it.
+    if (RebusEntryOpen() && !(gGame.keyboardShown && PtInRect(&kKeyboardArea, p)))
+        CloseRebusEntry(window, true);
     gShell.stylusDown = p;
     gShell.stylusDragged = 0;
     SHRGINFO gesture = {};

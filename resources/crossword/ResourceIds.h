@@ -58,3 +58,4 @@
 #define IDM_FILL_LETTER      40094
 #define IDM_FILL_WORD        40095
 #define IDM_FILL_PUZZLE      40096
+#define IDM_REBUS            40097  // several letters in the current square (also Insert)

@@ -62,6 +62,7 @@ const MenuTemplateItem kHoldMenuItems[] = {
     {2, u"Letter", IDM_VIEW_LETTER, 0},
     {2, u"Word", IDM_VIEW_WORD, 0},
     {2, u"Puzzle", IDM_VIEW_PUZZLE, 0},
+    {1, u"Rebus...", IDM_REBUS, 0},
 };
 const MenuTemplate kHoldMenu = {kHoldMenuItems, sizeof kHoldMenuItems / sizeof kHoldMenuItems[0]};
 
