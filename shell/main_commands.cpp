@@ -49,6 +49,8 @@ void OpenAnotherPuzzle(HWND window)
 {
     if (!ChoosePuzzleFile(window))
         return;
+    ShowNotesOfANewPuzzle(window);
+    UpdateMenuChecks();
     Refresh(window, kLayout | kGrid);
     gGame.cursorRow = 0;
     gGame.cursorCol = 0;
@@ -57,6 +59,10 @@ void OpenAnotherPuzzle(HWND window)
 
 void ShowPuzzleInfo(HWND window)
 {
+    if (*gGame.notes) {
+        RunPuzzleInfoDialog(window);
+        return;
+    }
     WCHAR text[kHeaderLineSize];
     WidenPuzzleText(gGame.headerLine, text, kHeaderLineSize);
     MessageBoxW(window, text, u"Puzzle Information", MB_OK);
@@ -134,6 +140,17 @@ void UpdateMenuChecks()
     SetCheck(IDM_ZOOM_MENU, IDM_SMALL, magnification == kSmall);
     SetCheck(IDM_ZOOM_MENU, IDM_MEDIUM, magnification == kMedium);
     SetCheck(IDM_ZOOM_MENU, IDM_LARGE, magnification == kLarge);
+    EnableMenuItem(MenuOfButton(IDM_MAIN_MENU_BUTTON), IDM_UNLOCK,
+                   MF_BYCOMMAND |
+                       (gGame.solutionState == kSolutionLocked ? MF_ENABLED : MF_GRAYED));
+}
+
+void ShowNotesOfANewPuzzle(HWND window)
+{
+    // The first opening is the one without progress of its own: the notes may be what the
+    // puzzle cannot be solved without. Posted, so they show once the window is up.
+    if (gGame.entriesFromPuzzle == 1 && *gGame.notes)
+        PostMessageW(window, WM_COMMAND, IDM_SHOW_NOTES, 0);
 }
 
 LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
@@ -209,6 +226,12 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
         Refresh(window, kRepaintAll);
         break;
     case IDM_REBUS: OpenRebusEntry(window); break;
+    case IDM_UNLOCK:
+        if (RunUnlockDialog(window))
+            UpdateMenuChecks();
+        Refresh(window, kRepaintAll);
+        break;
+    case IDM_SHOW_NOTES: RunPuzzleInfoDialog(window); break;
     default:  // Ctrl+A, the View drop-down and anything unknown
         return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
     }

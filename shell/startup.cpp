@@ -133,6 +133,7 @@ LRESULT StartUp(HWND window)
     ParsePuzzle();
     UpdateMenuChecks();
     ComputeLayout(window);
+    ShowNotesOfANewPuzzle(window);
     return 1;
 }
 

@@ -24,6 +24,8 @@
 #define IDD_PREFERENCES 104
 #define IDD_CLUE_LIST   126
 #define IDD_QUICK_HELP  127
+#define IDD_PUZZLE_INFO 128
+#define IDD_UNLOCK      129
 
 // Commands. Menu items, menu bar buttons and accelerators send these.
 #define IDM_CTRL_DOWN        1  // Ctrl+Down: the IDOK of the platform's own "ok" key
@@ -59,3 +61,5 @@
 #define IDM_FILL_WORD        40095
 #define IDM_FILL_PUZZLE      40096
 #define IDM_REBUS            40097  // several letters in the current square (also Insert)
+#define IDM_UNLOCK           40098  // a locked solution opened with its key
+#define IDM_SHOW_NOTES       40099  // posted: the notes of a puzzle opened for the first time

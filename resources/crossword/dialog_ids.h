@@ -30,6 +30,14 @@
 #define IDC_CLUE_LIST 1025
 #define IDC_CLUE_TABS 1024
 
+// Puzzle Information (dialog 128), for puzzles with notes.
+#define IDC_INFO_HEADER 1070
+#define IDC_INFO_NOTES  1071
+
+// Unlock Solution (dialog 129).
+#define IDC_UNLOCK_PROMPT 1072
+#define IDC_UNLOCK_KEY    1073
+
 // Crossword Quick Help (dialog 127).
 #define IDC_HELP_PAGE     1037
 #define IDC_QUICK_HELP_OK 1055

@@ -63,6 +63,22 @@ const DLGITEMTEMPLATEW kClueListItems[] = {
     {WS_TABSTOP, 0, 2, 136, 154, 14, IDC_CLUE_TABS, WC_TABCONTROLW, u""},
 };
 
+// Title, author and copyright above the notes, which scroll when they are long.
+const DLGITEMTEMPLATEW kPuzzleInfoItems[] = {
+    {kText, 0, 4, 2, 152, 30, IDC_INFO_HEADER, DLG_ATOM_STATIC, u""},
+    {WS_BORDER | WS_VSCROLL | WS_TABSTOP, 0, 2, 34, 156, 104, IDC_INFO_NOTES, DLG_ATOM_LISTBOX,
+     u""},
+    {BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 124, 142, 32, 14, IDOK, DLG_ATOM_BUTTON, u"OK"},
+};
+
+const DLGITEMTEMPLATEW kUnlockItems[] = {
+    {kText, 0, 4, 4, 152, 20, IDC_UNLOCK_PROMPT, DLG_ATOM_STATIC,
+     u"The solution of this puzzle is locked. Enter its 4-digit key:"},
+    {WS_BORDER | WS_TABSTOP, 0, 4, 28, 40, 12, IDC_UNLOCK_KEY, DLG_ATOM_EDIT, u""},
+    {BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 70, 46, 40, 14, IDOK, DLG_ATOM_BUTTON, u"Unlock"},
+    {kPush, 0, 116, 46, 40, 14, IDCANCEL, DLG_ATOM_BUTTON, u"Cancel"},
+};
+
 // Nine rows of a 19 x 19 picture and its text, then Help and OK.
 constexpr short kRow = 14;
 #define HELP_ROW(n, picture, text)                                                                 \
@@ -116,6 +132,20 @@ const DLGTEMPLATEW kPreferencesDialog = {kDialogStyle,
 const DLGTEMPLATEW kClueListDialog = {kDialogStyle,  0,   Count(kClueListItems), 0, 0,
                                       160,           180, u"Crossword Clues",    8, u"System",
                                       kClueListItems};
+const DLGTEMPLATEW kPuzzleInfoDialog = {kDialogStyle,
+                                        0,
+                                        Count(kPuzzleInfoItems),
+                                        0,
+                                        0,
+                                        160,
+                                        180,
+                                        u"Puzzle Information",
+                                        8,
+                                        u"MS Sans Serif",
+                                        kPuzzleInfoItems};
+const DLGTEMPLATEW kUnlockDialog = {kDialogStyle, 0,   Count(kUnlockItems), 0, 0,
+                                    160,          180, u"Unlock Solution",  8, u"MS Sans Serif",
+                                    kUnlockItems};
 const DLGTEMPLATEW kQuickHelpDialog = {kDialogStyle,
                                        0,
                                        Count(kQuickHelpItems),
