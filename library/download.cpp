@@ -1,25 +1,28 @@
-// DownloadPuzzle over the platform's WinInet calls. The answer is streamed in blocks into a
-// temporary file beside the chosen path, which replaces the path only once the answer is
-// complete: a cut transfer never leaves a torn puzzle, nor destroys the file it would replace.
+// DownloadPuzzle over the platform's WinInet calls. A puzzle file is small, so the answer is
+// read whole into memory (reading stops as soon as it is larger than any puzzle) and judged
+// by the checks the game applies when it opens a file. Only an answer that passes is
+// stored, through a temporary file beside the chosen path that replaces it in one step: a
+// refused answer or a failed write never destroys the file it would replace.
 #include "download.h"
 
 #include <cstdlib>
 
 #include "puzzle_files.h"
+#include "puzzle_reader.h"
 #include "puzzle_title.h"
 
 namespace {
 
-constexpr DWORD kBlockSize = 32000;
-constexpr int kWidthOffset = 0x2C;
-constexpr int kHeightOffset = 0x2D;
+constexpr DWORD kAnswerLimit = kMaxPuzzleFile;  // the largest answer that can be a puzzle
+constexpr DWORD kReadBlock = 4000;              // asked of each read
 constexpr int kTitleBytes = 256;
 constexpr const char16_t* kTemporaryName = u"crossword-download.tmp";
 
 // Everything one download holds; released by Finish on every way out.
 struct Transfer {
     HWND dialog;                // owner of every message box
-    unsigned char* buffer;      // kBlockSize bytes and a terminating zero
+    unsigned char* buffer;      // kAnswerLimit + 1 bytes: room to see an answer is too large
+    DWORD received;             // bytes of the answer in buffer
     HINTERNET internet;         // from InternetOpenW
     HINTERNET address;          // from InternetOpenUrlW
     HANDLE file;                // the temporary file, INVALID_HANDLE_VALUE until created
@@ -27,34 +30,77 @@ struct Transfer {
     WCHAR path[MAX_PATH];       // the chosen path
 };
 
-void ShowError(const Transfer& t, LPCWSTR label)
+void ShowError(const Transfer& t, LPCWSTR label, DWORD code)
 {
     WCHAR text[96];
-    wsprintfW(text, u"%s: %x", label, GetLastError());
+    wsprintfW(text, u"%s: %x", label, code);
     MessageBoxW(t.dialog, text, u"Error", MB_OK | MB_ICONINFORMATION);
 }
 
-// Closes what is open and frees the buffer. Unless the answer was stored, the temporary file
-// is removed, so a failure leaves the device as it was.
-int Finish(Transfer* t, int result)
+void CloseTransfer(Transfer* t)
 {
-    if (t->file != INVALID_HANDLE_VALUE) {
-        CloseHandle(t->file);
-        if (!result)
-            DeleteFileW(t->temporary);
-    }
     if (t->address)
         InternetCloseHandle(t->address);
     if (t->internet)
         InternetCloseHandle(t->internet);
+    t->address = t->internet = nullptr;
+}
+
+// Closes and removes the temporary file.
+void DiscardFile(Transfer* t)
+{
+    if (t->file == INVALID_HANDLE_VALUE)
+        return;
+    CloseHandle(t->file);
+    t->file = INVALID_HANDLE_VALUE;
+    DeleteFileW(t->temporary);
+}
+
+int Finish(Transfer* t, int result)
+{
+    DiscardFile(t);
+    CloseTransfer(t);
     std::free(t->buffer);
     return result;
 }
 
-// Any answer with both size bytes non-zero may be a puzzle; rectangular grids are played.
-bool LooksLikePuzzle(const unsigned char* bytes, DWORD size)
+// Opens the address and reads the answer into the buffer, up to one byte more than a
+// puzzle can have. False with *label naming the call that failed; GetLastError tells why.
+bool Receive(Transfer* t, LPCWSTR address, LPCWSTR* label)
 {
-    return size > DWORD(kHeightOffset) && bytes[kWidthOffset] != 0 && bytes[kHeightOffset] != 0;
+    *label = u"InternetOpenUrl Error";
+    t->address = InternetOpenUrlW(t->internet, address, nullptr, 0, INTERNET_FLAG_RAW_DATA, 0);
+    if (!t->address)
+        return false;
+    *label = u"InternetReadFile Error";
+    while (t->received <= kAnswerLimit) {
+        const DWORD room = kAnswerLimit + 1 - t->received;
+        DWORD count = 0;
+        if (!InternetReadFile(t->address, t->buffer + t->received,
+                              room < kReadBlock ? room : kReadBlock, &count))
+            return false;
+        if (count == 0)
+            return true;
+        t->received += count;
+    }
+    return true;  // already too large for a puzzle: the rest is not worth reading
+}
+
+// The transfer. The connection is closed before anything is shown.
+bool Fetch(Transfer* t, LPCWSTR address)
+{
+    t->internet = InternetOpenW(u"Example", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
+    if (!t->internet) {
+        ShowError(*t, u"InternetOpen Error", GetLastError());
+        return false;
+    }
+    LPCWSTR label = nullptr;
+    const bool received = Receive(t, address, &label);
+    const DWORD error = GetLastError();
+    CloseTransfer(t);
+    if (!received)
+        ShowError(*t, label, error);
+    return received;
 }
 
 // The temporary file's path: the chosen path's folder and a fixed name.
@@ -69,39 +115,26 @@ void TemporaryPathBeside(LPCWSTR path, WCHAR* temporary)
         lstrcatW(temporary, kTemporaryName);
 }
 
-// The first block decides: checked, named, placed. 0 after a refusal, a cancellation or a
-// file that cannot be created (each already told the user, or silent for a cancellation).
-bool StartFile(Transfer* t, DWORD received)
+// Writes the answer beside the chosen path and moves it into place.
+int Store(Transfer* t)
 {
-    if (!LooksLikePuzzle(t->buffer, received)) {
-        MessageBoxW(t->dialog, u"Not a valid puzzle file, please check the URL.", u"Error",
-                    MB_OK | MB_ICONINFORMATION);
-        return false;
-    }
-    char title[kTitleBytes];
-    ScanPuzzleTitle(t->buffer, int(received), title, kTitleBytes);
-    WCHAR name[MAX_PATH];
-    ProposedNameOf(title, name);
-    if (!ChooseSaveLocation(t->dialog, name, t->path))
-        return false;
     TemporaryPathBeside(t->path, t->temporary);
     t->file = CreateFileW(t->temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                           FILE_ATTRIBUTE_NORMAL, nullptr);
     if (t->file == INVALID_HANDLE_VALUE) {
-        ShowError(*t, u"CreateFile Error");
-        return false;
+        ShowError(*t, u"CreateFile Error", GetLastError());
+        return Finish(t, 0);
     }
-    return true;
-}
-
-// The answer is complete: the temporary file takes the chosen path's place in one step.
-int Complete(Transfer* t)
-{
+    DWORD written = 0;
+    if (!WriteFile(t->file, t->buffer, t->received, &written, nullptr) || written != t->received) {
+        ShowError(*t, u"WriteFile Error", GetLastError());
+        return Finish(t, 0);
+    }
     FlushFileBuffers(t->file);
     CloseHandle(t->file);
     t->file = INVALID_HANDLE_VALUE;
     if (!MoveFileExW(t->temporary, t->path, MOVEFILE_REPLACE_EXISTING)) {
-        ShowError(*t, u"MoveFile Error");
+        ShowError(*t, u"MoveFile Error", GetLastError());
         DeleteFileW(t->temporary);
         return Finish(t, 0);
     }
@@ -117,36 +150,24 @@ int DownloadPuzzle(HWND dialog, LPCWSTR address)
     Transfer t = {};
     t.dialog = dialog;
     t.file = INVALID_HANDLE_VALUE;
-    t.buffer = static_cast<unsigned char*>(std::malloc(kBlockSize + 1));
+    t.buffer = static_cast<unsigned char*>(std::malloc(kAnswerLimit + 1));
     if (!t.buffer)
         return 0;
+    if (!Fetch(&t, address))
+        return Finish(&t, 0);
 
-    t.internet = InternetOpenW(u"Example", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
-    if (!t.internet) {
-        ShowError(t, u"InternetOpen Error");
+    int header = 0;
+    if (t.received > kAnswerLimit ||
+        CheckPuzzleBytes(t.buffer, int(t.received), &header) != kPuzzleAccepted) {
+        MessageBoxW(t.dialog, u"Not a valid puzzle file, please check the URL.", u"Error",
+                    MB_OK | MB_ICONINFORMATION);
         return Finish(&t, 0);
     }
-    t.address = InternetOpenUrlW(t.internet, address, nullptr, 0, INTERNET_FLAG_RAW_DATA, 0);
-    if (!t.address) {
-        ShowError(t, u"InternetOpenUrl Error");
+    char title[kTitleBytes];
+    ScanPuzzleTitle(t.buffer + header, int(t.received) - header, title, kTitleBytes);
+    WCHAR name[MAX_PATH];
+    ProposedNameOf(title, name);
+    if (!ChooseSaveLocation(t.dialog, name, t.path))
         return Finish(&t, 0);
-    }
-    for (;;) {
-        DWORD received = 0;
-        if (!InternetReadFile(t.address, t.buffer, kBlockSize, &received)) {
-            ShowError(t, u"InternetReadFile Error");
-            return Finish(&t, 0);
-        }
-        if (received == 0 && t.file != INVALID_HANDLE_VALUE)
-            return Complete(&t);
-        // An empty answer is no puzzle: the size check below refuses it.
-        t.buffer[received] = 0;
-        if (t.file == INVALID_HANDLE_VALUE && !StartFile(&t, received))
-            return Finish(&t, 0);
-        DWORD written = 0;
-        if (!WriteFile(t.file, t.buffer, received, &written, nullptr) || written != received) {
-            ShowError(t, u"WriteFile Error");
-            return Finish(&t, 0);
-        }
-    }
+    return Store(&t);
 }

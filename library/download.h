@@ -1,5 +1,5 @@
-// The HTTP download of one puzzle file: fetch, check the size bytes, ask where to store it,
-// and store it whole or not at all.
+// The HTTP download of one puzzle file: fetch the answer, check that the game could open it,
+// ask where to store it, and store it whole or not at all.
 #pragma once
 
 #include "windows.h"
