@@ -118,6 +118,12 @@ void TemporaryPathBeside(LPCWSTR path, WCHAR* temporary)
 // Writes the answer beside the chosen path and moves it into place.
 int Store(Transfer* t)
 {
+    // Creating a read-only file anew is refused on the device; the rename would slip past.
+    const DWORD attributes = GetFileAttributesW(t->path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        ShowError(*t, u"CreateFile Error", ERROR_ACCESS_DENIED);
+        return Finish(t, 0);
+    }
     TemporaryPathBeside(t->path, t->temporary);
     t->file = CreateFileW(t->temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                           FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -1,5 +1,6 @@
 // DownloadPuzzle against a server on 127.0.0.1: one case per way it can fail, the stored
 // bytes of a success, the proposed name, and a transfer cut half-way.
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -209,6 +210,26 @@ TEST_F(DownloadTest, ACutConnectionLeavesNoFileAndKeepsAnEarlierOne)
     EXPECT_TRUE(AutomationFileDialogs().empty());
     EXPECT_EQ(ReadDeviceFile(kSavedHost), "earlier puzzle");
     EXPECT_FALSE(DeviceFileExists("\\My Documents\\Fennimoor\\crossword-download.tmp"));
+}
+
+// A read-only puzzle is refused as the installer refuses it, and stays as it is.
+TEST_F(DownloadTest, AReadOnlyPuzzleIsNotReplaced)
+{
+    server.Handle("/today.puz", RespondWith(200, ServedPuzzle(LatticeGrid(15), "T")));
+    WriteDeviceFile(kSavedHost, "earlier puzzle");
+    const std::filesystem::path host = HostPathOf(kSavedHost);
+    std::filesystem::permissions(host, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    EXPECT_EQ(Download("/today.puz", kSaved), 0);
+    EXPECT_EQ(Boxes(), (Texts{u"Confirm|Save file at this location: " + kSaved,
+                              u"Error|CreateFile Error: 5"}));
+    EXPECT_EQ(ReadDeviceFile(kSavedHost), "earlier puzzle");
+    EXPECT_EQ(std::filesystem::status(host).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                  std::filesystem::perms::others_read);
+    std::filesystem::permissions(host, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
 }
 
 }  // namespace
