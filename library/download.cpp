@@ -46,7 +46,8 @@ void CloseTransfer(Transfer* t)
     t->address = t->internet = nullptr;
 }
 
-// Closes and removes the temporary file.
+// Closes and removes the temporary file, before anything is shown: a box left open when the
+// program is ended must not leave the file behind.
 void DiscardFile(Transfer* t)
 {
     if (t->file == INVALID_HANDLE_VALUE)
@@ -115,7 +116,8 @@ void TemporaryPathBeside(LPCWSTR path, WCHAR* temporary)
         lstrcatW(temporary, kTemporaryName);
 }
 
-// Writes the answer beside the chosen path and moves it into place.
+// Writes the answer beside the chosen path and moves it into place. A failure removes the
+// temporary file, then says which step failed.
 int Store(Transfer* t)
 {
     // Creating a read-only file anew is refused on the device; the rename would slip past.
@@ -133,15 +135,18 @@ int Store(Transfer* t)
     }
     DWORD written = 0;
     if (!WriteFile(t->file, t->buffer, t->received, &written, nullptr) || written != t->received) {
-        ShowError(*t, u"WriteFile Error", GetLastError());
+        const DWORD error = GetLastError();
+        DiscardFile(t);
+        ShowError(*t, u"WriteFile Error", error);
         return Finish(t, 0);
     }
     FlushFileBuffers(t->file);
     CloseHandle(t->file);
     t->file = INVALID_HANDLE_VALUE;
     if (!MoveFileExW(t->temporary, t->path, MOVEFILE_REPLACE_EXISTING)) {
-        ShowError(*t, u"MoveFile Error", GetLastError());
+        const DWORD error = GetLastError();
         DeleteFileW(t->temporary);
+        ShowError(*t, u"MoveFile Error", error);
         return Finish(t, 0);
     }
     MessageBoxW(t->dialog, u"Puzzle file  downloaded successfully!", u"Download",

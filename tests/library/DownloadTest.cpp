@@ -232,4 +232,25 @@ TEST_F(DownloadTest, AReadOnlyPuzzleIsNotReplaced)
                                  std::filesystem::perm_options::add);
 }
 
+// The temporary file is gone before an error is shown: a program ended while the box is
+// up leaves nothing behind. The box's probe looks at the folder while the box is up.
+bool gTemporaryWhileShown = false;
+
+TEST_F(DownloadTest, NoTemporaryFileIsLeftWhileAnErrorIsShown)
+{
+    server.Handle("/today.puz", RespondWith(200, ServedPuzzle(LatticeGrid(15), "T")));
+    AutomationSetMessageBoxProbe([](const MessageBoxRecord& box) {
+        if (box.caption == u"Error")
+            gTemporaryWhileShown =
+                DeviceFileExists("\\My Documents\\Fennimoor\\crossword-download.tmp");
+    });
+    // A folder where the puzzle should go: the rename fails after the file was written.
+    std::filesystem::create_directories(HostPathOf(kSavedHost));
+    gTemporaryWhileShown = true;
+    EXPECT_EQ(Download("/today.puz", kSaved), 0);
+    ASSERT_EQ(Boxes().size(), 2u);
+    EXPECT_EQ(Boxes()[1].substr(0, 20), u"Error|MoveFile Error");
+    EXPECT_FALSE(gTemporaryWhileShown);
+}
+
 }  // namespace
