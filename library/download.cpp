@@ -117,7 +117,7 @@ void TemporaryPathBeside(LPCWSTR path, WCHAR* temporary)
 }
 
 // Writes the answer beside the chosen path and moves it into place. A failure removes the
-// temporary file, then says which step failed.
+// temporary file, then says which step failed; the file at the path stays as it was.
 int Store(Transfer* t)
 {
     // Creating a read-only file anew is refused on the device; the rename would slip past.
@@ -133,14 +133,18 @@ int Store(Transfer* t)
         ShowError(*t, u"CreateFile Error", GetLastError());
         return Finish(t, 0);
     }
+    LPCWSTR failed = nullptr;
     DWORD written = 0;
-    if (!WriteFile(t->file, t->buffer, t->received, &written, nullptr) || written != t->received) {
+    if (!WriteFile(t->file, t->buffer, t->received, &written, nullptr) || written != t->received)
+        failed = u"WriteFile Error";
+    else if (!FlushFileBuffers(t->file))
+        failed = u"FlushFileBuffers Error";
+    if (failed) {
         const DWORD error = GetLastError();
         DiscardFile(t);
-        ShowError(*t, u"WriteFile Error", error);
+        ShowError(*t, failed, error);
         return Finish(t, 0);
     }
-    FlushFileBuffers(t->file);
     CloseHandle(t->file);
     t->file = INVALID_HANDLE_VALUE;
     if (!MoveFileExW(t->temporary, t->path, MOVEFILE_REPLACE_EXISTING)) {

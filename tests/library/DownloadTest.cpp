@@ -232,6 +232,20 @@ TEST_F(DownloadTest, AReadOnlyPuzzleIsNotReplaced)
                                  std::filesystem::perm_options::add);
 }
 
+// Storage that cannot flush the new file: the failure is told and the earlier file stays.
+TEST_F(DownloadTest, AFailedFlushIsAFailure)
+{
+    server.Handle("/today.puz", RespondWith(200, ServedPuzzle(LatticeGrid(15), "T")));
+    WriteDeviceFile(kSavedHost, "earlier puzzle");
+    AutomationFailFlushes(true);
+    EXPECT_EQ(Download("/today.puz", kSaved), 0);
+    AutomationFailFlushes(false);
+    EXPECT_EQ(Boxes(), (Texts{u"Confirm|Save file at this location: " + kSaved,
+                              u"Error|FlushFileBuffers Error: 1d"}));
+    EXPECT_EQ(ReadDeviceFile(kSavedHost), "earlier puzzle");
+    EXPECT_FALSE(DeviceFileExists("\\My Documents\\Fennimoor\\crossword-download.tmp"));
+}
+
 // The temporary file is gone before an error is shown: a program ended while the box is
 // up leaves nothing behind. The box's probe looks at the folder while the box is up.
 bool gTemporaryWhileShown = false;
