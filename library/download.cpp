@@ -3,10 +3,18 @@
 // by the checks the game applies when it opens a file. Only an answer that passes is
 // stored, through a temporary file beside the chosen path that replaces it in one step: a
 // refused answer or a failed write never destroys the file it would replace.
+//
+// The calls block, so while they wait a blocking hook keeps the windows alive: it paints,
+// dispatches taps (the dialog's Cancel), watches the overall deadline and takes close and
+// quit requests out of the queue. Those stop the transfer and are posted again when the
+// download returns, so the window under the running dialog is only destroyed once the
+// download's stack has unwound.
 #include "download.h"
 
 #include <cstdlib>
 
+#include "device.h"
+#include "dialog_ids.h"
 #include "puzzle_files.h"
 #include "puzzle_reader.h"
 #include "puzzle_title.h"
@@ -14,9 +22,13 @@
 namespace {
 
 constexpr DWORD kAnswerLimit = kMaxPuzzleFile;  // the largest answer that can be a puzzle
-constexpr DWORD kReadBlock = 4000;              // asked of each read
+constexpr DWORD kReadBlock = 4000;              // asked of each read; progress shows between
+constexpr DWORD kDeadlineMs = 60000;            // the longest a transfer may take in all
 constexpr int kTitleBytes = 256;
 constexpr const char16_t* kTemporaryName = u"crossword-download.tmp";
+
+// Why a transfer was stopped before its end.
+enum class Stop { kNone, kUser, kDeadline, kClose };
 
 // Everything one download holds; released by Finish on every way out.
 struct Transfer {
@@ -25,10 +37,17 @@ struct Transfer {
     DWORD received;             // bytes of the answer in buffer
     HINTERNET internet;         // from InternetOpenW
     HINTERNET address;          // from InternetOpenUrlW
+    DWORD started;              // GetTickCount when the transfer began
+    Stop stop;                  // set when the transfer was cut short on purpose
+    MSG held;                   // a close or quit request taken during the transfer
+    bool holding;               // `held` is to be posted again at the end
     HANDLE file;                // the temporary file, INVALID_HANDLE_VALUE until created
     WCHAR temporary[MAX_PATH];  // beside the chosen path
     WCHAR path[MAX_PATH];       // the chosen path
 };
+
+// The transfer the blocking hook and CancelDownload act on; one at a time.
+Transfer* gRunning;
 
 void ShowError(const Transfer& t, LPCWSTR label, DWORD code)
 {
@@ -44,6 +63,14 @@ void CloseTransfer(Transfer* t)
     if (t->internet)
         InternetCloseHandle(t->internet);
     t->address = t->internet = nullptr;
+}
+
+// Closing the session makes the call waiting on it fail at once; the first reason counts.
+void StopTransfer(Transfer* t, Stop why)
+{
+    if (t->stop == Stop::kNone)
+        t->stop = why;
+    CloseTransfer(t);
 }
 
 // Closes and removes the temporary file, before anything is shown: a box left open when the
@@ -62,7 +89,57 @@ int Finish(Transfer* t, int result)
     DiscardFile(t);
     CloseTransfer(t);
     std::free(t->buffer);
+    if (t->holding) {
+        if (t->held.message == WM_QUIT)
+            PostQuitMessage(int(t->held.wParam));
+        else
+            PostMessageW(t->held.hwnd, t->held.message, t->held.wParam, t->held.lParam);
+    }
     return result;
+}
+
+BOOL CALLBACK KeepWindowsAlive()
+{
+    Transfer* t = gRunning;
+    if (!t)
+        return FALSE;
+    if (GetTickCount() - t->started >= kDeadlineMs)
+        StopTransfer(t, Stop::kDeadline);
+    MSG msg;
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        return FALSE;
+    if (msg.message == WM_QUIT || msg.message == WM_CLOSE) {
+        if (!t->holding) {
+            t->held = msg;
+            t->holding = true;
+        }
+        StopTransfer(t, Stop::kClose);
+        return TRUE;
+    }
+    if (!IsDialogMessageW(t->dialog, &msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return TRUE;
+}
+
+// The address stays in the dialog's address field; the status line has room for one line.
+void ShowProgress(const Transfer& t)
+{
+    WCHAR text[64];
+    wsprintfW(text, u"Downloading... %u bytes", unsigned(t.received));
+    SetDlgItemTextW(t.dialog, IDC_DOWNLOAD_STATUS, text);
+}
+
+// The status line and Cancel are there while the transfer runs, and gone before anything
+// about its result is shown.
+void ShowTransferRunning(const Transfer& t, bool running)
+{
+    ShowWindow(GetDlgItem(t.dialog, IDC_DOWNLOAD_STATUS), running ? SW_SHOW : SW_HIDE);
+    HWND cancel = GetDlgItem(t.dialog, IDCANCEL);
+    ShowWindow(cancel, running ? SW_SHOW : SW_HIDE);
+    if (running && cancel)
+        SetFocus(cancel);
 }
 
 // Opens the address and reads the answer into the buffer, up to one byte more than a
@@ -83,11 +160,19 @@ bool Receive(Transfer* t, LPCWSTR address, LPCWSTR* label)
         if (count == 0)
             return true;
         t->received += count;
+        ShowProgress(*t);
+        if (GetTickCount() - t->started >= kDeadlineMs) {
+            StopTransfer(t, Stop::kDeadline);
+            SetLastError(ERROR_INTERNET_OPERATION_CANCELLED);
+            return false;
+        }
     }
     return true;  // already too large for a puzzle: the rest is not worth reading
 }
 
-// The transfer. The connection is closed before anything is shown.
+// The transfer, with the blocking hook in place while it runs. The connection is closed
+// before anything is shown. A stop by the user or by a close request is silent; the
+// deadline is told as a time-out of the call it cut.
 bool Fetch(Transfer* t, LPCWSTR address)
 {
     t->internet = InternetOpenW(u"Example", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
@@ -95,13 +180,25 @@ bool Fetch(Transfer* t, LPCWSTR address)
         ShowError(*t, u"InternetOpen Error", GetLastError());
         return false;
     }
+    t->started = GetTickCount();
+    ShowProgress(*t);
+    ShowTransferRunning(*t, true);
+    gRunning = t;
+    const DEVICEBLOCKINGHOOK previous = DeviceSetBlockingHook(KeepWindowsAlive);
     LPCWSTR label = nullptr;
     const bool received = Receive(t, address, &label);
     const DWORD error = GetLastError();
+    DeviceSetBlockingHook(previous);
+    gRunning = nullptr;
     CloseTransfer(t);
-    if (!received)
+    ShowTransferRunning(*t, false);
+    if (received)
+        return true;
+    if (t->stop == Stop::kDeadline)
+        ShowError(*t, label, ERROR_INTERNET_TIMEOUT);
+    else if (t->stop == Stop::kNone)
         ShowError(*t, label, error);
-    return received;
+    return false;
 }
 
 // The temporary file's path: the chosen path's folder and a fixed name.
@@ -185,4 +282,10 @@ int DownloadPuzzle(HWND dialog, LPCWSTR address)
     if (!ChooseSaveLocation(t.dialog, name, t.path))
         return Finish(&t, 0);
     return Store(&t);
+}
+
+void CancelDownload()
+{
+    if (gRunning)
+        StopTransfer(gRunning, Stop::kUser);
 }

@@ -267,4 +267,24 @@ TEST_F(DownloadTest, NoTemporaryFileIsLeftWhileAnErrorIsShown)
     EXPECT_FALSE(gTemporaryWhileShown);
 }
 
+// A server that never stops sending keeps the transfer below the silence limit; the
+// download still ends at its deadline, told as a time-out.
+TEST_F(DownloadTest, ADownloadEndsAtItsDeadlineWhateverTheServerDoes)
+{
+    auto sent = std::make_shared<HttpTestSent>();
+    server.Handle("/drip.puz",
+                  Drip(std::string(30, 'x'), 1000, std::chrono::milliseconds(100), sent));
+    AutomationAdvance(61000);
+    EXPECT_EQ(Download("/drip.puz", kSaved), 0);
+    const Texts boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    // Whether the deadline met the open or a read depends on when the server answered.
+    EXPECT_EQ(boxes[0].substr(0, 14), u"Error|Internet");
+    EXPECT_EQ(boxes[0].substr(boxes[0].size() - 12), u" Error: 2ee2");
+    EXPECT_TRUE(sent->WaitForClientLeft(std::chrono::seconds(10)));
+    EXPECT_LT(sent->bytes, 30u);
+    EXPECT_GE(GetTickCount(), 60000u);
+    EXPECT_TRUE(AutomationFileDialogs().empty());
+}
+
 }  // namespace
