@@ -155,6 +155,36 @@ TEST_F(DownloadDialogTest, TheSizeLimitDropsTheAddressItCuts)
     EXPECT_EQ(ReadDeviceFile(kListFile), file.substr(0, whole));
 }
 
+// Entries of 260 bytes or more, written by another program: each is read as its first 260
+// characters, and OK writes them back as 260 bytes and a zero, so the list reads back the
+// same, however often it goes round.
+TEST_F(DownloadDialogTest, LongEntriesRoundTrip)
+{
+    const std::string long260 = "http://long.test/" + std::string(243, 'a');
+    const std::string long300 = "http://longer.test/" + std::string(281, 'b');
+    const std::string accented = "http://caf\xe9.test/\x80\x81/" + std::string(250, 'c');
+    ASSERT_EQ(long260.size(), 260u);
+    ASSERT_EQ(long300.size(), 300u);
+    WriteDeviceFile(kListFile, long260 + '\0' + long300 + '\0' + "http://short.test/x.puz" + '\0' +
+                                   accented + '\0');
+    Open();
+    const Texts first = Entries();
+    ASSERT_EQ(first.size(), 4u);
+    EXPECT_EQ(first[0].size(), 260u);
+    EXPECT_EQ(first[1], std::u16string(long300.begin(), long300.begin() + 260));
+    EXPECT_EQ(first[2], u"http://short.test/x.puz");
+    EXPECT_EQ(first[3].substr(0, 13), u"http://caf\u00e9.t");
+    for (int round = 0; round < 2; ++round) {
+        Press(IDC_DOWNLOAD_OK);
+        DestroyWindow(dialog);
+        Open();
+        EXPECT_EQ(Entries(), first) << "round " << round;
+    }
+    EXPECT_EQ(ReadDeviceFile(kListFile), long260 + '\0' + long300.substr(0, 260) + '\0' +
+                                             "http://short.test/x.puz" + '\0' +
+                                             accented.substr(0, 260) + '\0');
+}
+
 // While a download runs the dialog says so and offers Cancel, the rest is disabled, and the
 // screen keeps up; Cancel stops the transfer at once, silently, and the dialog is as before.
 struct RunningView {
