@@ -15,9 +15,6 @@ struct HostPath {
 
 // The host folder holding the device, created and seeded on first use.
 std::string DeviceRootHostPath();
-// Forgets which root is in use, so the next file operation looks at it afresh and seeds it
-// again when it is empty: a test that emptied the root starts from a new device.
-void DeviceRootForget();
 
 // Maps a device path ("\My Documents\x.puz", backslashes or slashes, names matched
 // case-insensitively) to the host. Every folder on the way must exist; the last component

@@ -99,11 +99,6 @@ std::string DeviceRootHostPath()
     return gRoot.path;
 }
 
-void DeviceRootForget()
-{
-    gRoot = {};
-}
-
 void DeviceSeedFile(const char16_t* devicePath, const void* bytes, size_t size)
 {
     if (!devicePath)

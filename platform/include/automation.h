@@ -59,8 +59,7 @@ int AutomationScriptLength();
 bool AutomationRunUntilIdle();
 
 // Destroys every window and forgets classes, queues, timers, the script, recorded programs
-// and message boxes; the virtual clock starts again at 0, and a device root that was
-// emptied is seeded again at its next use. Call at the start of each test.
+// and message boxes; the virtual clock starts again at 0. Call at the start of each test.
 void AutomationResetDevice();
 
 // ---- Files ---------------------------------------------------------------------------------

@@ -25,6 +25,7 @@ class DownloadDialogTest : public ShellTest {
     void SetUp() override
     {
         ShellTest::SetUp();
+        WritePuzzle("\\My Documents\\a.puz", LatticeGrid(15));
         Start();
         AutomationReset();
     }

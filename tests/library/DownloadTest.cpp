@@ -26,6 +26,8 @@ class DownloadTest : public ShellTest {
     {
         ShellTest::SetUp();
         ASSERT_TRUE(server.Listening());
+        // A puzzle to start with; the game makes its download folder beside it.
+        WritePuzzle("\\My Documents\\a.puz", LatticeGrid(15));
         Start();
         AutomationReset();
     }
