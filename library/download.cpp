@@ -98,6 +98,8 @@ int Finish(Transfer* t, int result)
     return result;
 }
 
+// The blocking hook: one pending message per call, FALSE when there is none. A close or
+// quit request is held back and stops the transfer instead of reaching its window now.
 BOOL CALLBACK KeepWindowsAlive()
 {
     Transfer* t = gRunning;
