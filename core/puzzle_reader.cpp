@@ -149,6 +149,17 @@ bool LoadPuzzleImage(const void* bytes, int size)
     return Accept(static_cast<const char*>(bytes), size);
 }
 
+PuzzleRefusal CheckPuzzleBytes(const void* bytes, int size, int* headerOffset)
+{
+    if (!bytes || size < 0)
+        return kPuzzleCannotOpen;
+    PuzzleLayout layout;
+    const PuzzleRefusal reason = CheckPuzzleImage(static_cast<const char*>(bytes), size, &layout);
+    if (reason == kPuzzleAccepted)
+        *headerOffset = layout.headerOffset;
+    return reason;
+}
+
 bool ReadPuzzleFile(LPCWSTR path)
 {
     HANDLE file =

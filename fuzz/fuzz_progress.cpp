@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "automation.h"
+#include "fuzz_device_root.h"
 #include "grid_invariants.h"
 #include "progress_file.h"
 #include "puzzle_reader.h"
@@ -15,13 +15,6 @@ namespace {
 
 // A 3 x 3 puzzle with one black square, parsed after every record.
 std::string gPuzzle;
-std::string gRoot;  // the device root of this run, removed at exit
-
-void RemoveRoot()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(gRoot, ignored);
-}
 
 std::string MakePuzzle()
 {
@@ -39,14 +32,7 @@ std::string MakePuzzle()
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    namespace fs = std::filesystem;
-    std::string root = (fs::temp_directory_path() / "crossword-fuzz-XXXXXX").string();
-    if (!mkdtemp(root.data()))
-        std::abort();
-    setenv("CROSSWORD_DEVICE_ROOT", root.c_str(), 1);
-    gRoot = root;
-    std::atexit(RemoveRoot);
-    setenv("CROSSWORD_BACKEND", "headless", 1);
+    UseFuzzDeviceRoot();
     gPuzzle = MakePuzzle();
     ResetGameState();
     return 0;

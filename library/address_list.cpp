@@ -51,6 +51,21 @@ void AddEntries(HWND dialog, const char* bytes, int size)
     }
 }
 
+// Entry `index` of the list box as it is stored: at most 260 characters in the ANSI code
+// page, one byte each, into `ansi` (kEntryChars + 1 bytes, zero-filled by the caller).
+// Returns its length in bytes, 0 for an entry that cannot be stored (none longer than 260
+// is ever listed: reading cuts at 260 and Get takes at most 259).
+int EntryAsAnsi(HWND dialog, int index, char* ansi)
+{
+    const LRESULT length =
+        SendDlgItemMessageW(dialog, IDC_ADDRESS_LIST, LB_GETTEXTLEN, WPARAM(index), 0);
+    if (length <= 0 || length > kEntryChars)
+        return 0;
+    WCHAR entry[kEntryChars + 1] = {};
+    SendDlgItemMessageW(dialog, IDC_ADDRESS_LIST, LB_GETTEXT, WPARAM(index), LPARAM(entry));
+    return WideCharToMultiByte(CP_ACP, 0, entry, int(length), ansi, kEntryChars, nullptr, nullptr);
+}
+
 }  // namespace
 
 bool LoadAddressList(HWND dialog)
@@ -91,17 +106,13 @@ void SaveAddressList(HWND dialog)
         return;
     bool written = true;
     for (int i = 0; i < count && written; ++i) {
-        WCHAR entry[kEntryChars + 1] = {};
-        if (SendDlgItemMessageW(dialog, IDC_ADDRESS_LIST, LB_GETTEXTLEN, WPARAM(i), 0) <=
-            kEntryChars)
-            SendDlgItemMessageW(dialog, IDC_ADDRESS_LIST, LB_GETTEXT, WPARAM(i), LPARAM(entry));
         char ansi[kEntryChars + 1] = {};
-        WideCharToMultiByte(CP_ACP, 0, entry, -1, ansi, kEntryChars, nullptr, nullptr);
-        DWORD length = 0;
-        while (length < DWORD(kEntryChars) && ansi[length])
-            ++length;
+        const int length = EntryAsAnsi(dialog, i, ansi);
+        if (length == 0)
+            continue;  // an empty entry would end the list when it is read back
         DWORD done = 0;
-        written = WriteFile(file, ansi, length + 1, &done, nullptr) && done == length + 1;
+        written =
+            WriteFile(file, ansi, DWORD(length) + 1, &done, nullptr) && done == DWORD(length) + 1;
     }
     written = FlushFileBuffers(file) && written;
     CloseHandle(file);

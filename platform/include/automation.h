@@ -22,6 +22,11 @@ void AutomationAnswerMessageBox(const std::u16string& caption, int button);
 // Every message box shown since the last AutomationReset, oldest first.
 const std::vector<MessageBoxRecord>& AutomationMessageBoxes();
 
+// Calls `probe` for each message box while it is up, before it is answered (`answer` is 0),
+// so a test can look at the device as the user sees it then. nullptr removes the probe;
+// AutomationReset does too.
+void AutomationSetMessageBoxProbe(void (*probe)(const MessageBoxRecord& box));
+
 // Forgets recorded calls and queued answers.
 void AutomationReset();
 
@@ -56,6 +61,12 @@ bool AutomationRunUntilIdle();
 // Destroys every window and forgets classes, queues, timers, the script, recorded programs
 // and message boxes; the virtual clock starts again at 0. Call at the start of each test.
 void AutomationResetDevice();
+
+// ---- Files ---------------------------------------------------------------------------------
+
+// While set, every FlushFileBuffers fails with ERROR_WRITE_FAULT, as when the storage answers
+// fsync with an I/O error (EIO). AutomationResetDevice clears it.
+void AutomationFailFlushes(bool fail);
 
 // ---- The screen ------------------------------------------------------------------------------
 

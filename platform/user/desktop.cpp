@@ -95,5 +95,6 @@ void AutomationResetDevice()
         std::fill(gPixels.begin(), gPixels.end(), 0xFFFFFF);
     gDirty = {0, 0, 0, 0};
     AutomationResetPrograms();
+    AutomationFailFlushes(false);
     AutomationReset();
 }

@@ -207,6 +207,20 @@ bool UserWaitForMessage(uint32_t timeoutMs, const char* loopName)
     }
 }
 
+void UserTakeInputWhileWaiting(bool quiet)
+{
+    UserPresent();
+    const Backend* b = BackendCurrent();
+    const bool headless = b == &kHeadlessBackend;
+    if (headless && (!quiet || AutomationScriptLength() == 0))
+        return;
+    // Headless: up to the next timer, so each one fires at its time; otherwise a glance.
+    const uint32_t deadline = headless ? TimerNextDue(nullptr) : b->NowMs() + 1;
+    InputEvent e = {};
+    if (b->WaitInput(&e, deadline) && e.kind != InputKind::ScriptEmpty)
+        DeliverInput(e);
+}
+
 BOOL WINAPI PostMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (hwnd == HWND_BROADCAST) {

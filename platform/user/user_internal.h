@@ -57,6 +57,13 @@ bool UserTakeStylusHold();
 // False when the time-out passed first.
 bool UserWaitForMessage(uint32_t timeoutMs, const char* loopName);
 
+// One step of input for a call that waits on something other than messages (the network):
+// presents the screen, then delivers at most one input event without blocking. The headless
+// device takes the next item of its script instead (input, or time up to the next timer),
+// but only when `quiet` says the other source had nothing in the last moment, and nothing
+// when the script is used up.
+void UserTakeInputWhileWaiting(bool quiet);
+
 // The oldest top-level window without an owner: the one a close request goes to.
 HWND UserMainWindow();
 

@@ -9,6 +9,7 @@
 #define IDC_ADDRESS          1033
 #define IDC_GET_NEW          1034
 #define IDC_DOWNLOAD_HEADING 1035
+#define IDC_DOWNLOAD_STATUS  1036  // shown while a download runs, with Cancel (IDCANCEL)
 #define IDC_DOWNLOAD_OK      1047
 
 // About Crossword (dialog 103).

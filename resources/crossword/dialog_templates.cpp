@@ -19,13 +19,16 @@ template <size_t N> constexpr WORD Count(const DLGITEMTEMPLATEW (&)[N])
 
 const DLGITEMTEMPLATEW kDownloadItems[] = {
     {kText, 0, 4, 4, 150, 10, IDC_DOWNLOAD_HEADING, DLG_ATOM_STATIC, u"Download Puzzles"},
-    {LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 0, 4, 18, 150, 84, IDC_ADDRESS_LIST,
+    {LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 0, 4, 18, 150, 72, IDC_ADDRESS_LIST,
      DLG_ATOM_LISTBOX, u""},
-    {ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, 4, 106, 150, 12, IDC_ADDRESS, DLG_ATOM_EDIT, u""},
-    {kPush, 0, 4, 124, 46, 14, IDC_GET, DLG_ATOM_BUTTON, u"Get"},
-    {kPush, 0, 56, 124, 46, 14, IDC_DELETE, DLG_ATOM_BUTTON, u"Delete"},
-    {kPush, 0, 108, 124, 46, 14, IDC_GET_NEW, DLG_ATOM_BUTTON, u"Get New"},
-    {kPush, 0, 108, 144, 46, 14, IDC_DOWNLOAD_OK, DLG_ATOM_BUTTON, u"OK"},
+    {ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, 4, 94, 150, 12, IDC_ADDRESS, DLG_ATOM_EDIT, u""},
+    {kPush, 0, 4, 112, 46, 14, IDC_GET, DLG_ATOM_BUTTON, u"Get"},
+    {kPush, 0, 56, 112, 46, 14, IDC_DELETE, DLG_ATOM_BUTTON, u"Delete"},
+    {kPush, 0, 108, 112, 46, 14, IDC_GET_NEW, DLG_ATOM_BUTTON, u"Get New"},
+    {kPush, 0, 108, 132, 46, 14, IDC_DOWNLOAD_OK, DLG_ATOM_BUTTON, u"OK"},
+    // Shown only while a download runs, under the rest, which it leaves in place.
+    {kPush, 0, 4, 132, 46, 14, IDCANCEL, DLG_ATOM_BUTTON, u"Cancel"},
+    {SS_LEFTNOWORDWRAP, 0, 4, 151, 150, 10, IDC_DOWNLOAD_STATUS, DLG_ATOM_STATIC, u""},
 };
 
 // The About box is painted by its procedure; its only control is OK, at the bottom right,

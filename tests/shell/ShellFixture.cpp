@@ -121,6 +121,11 @@ void ShellTest::RemoveDeviceFile(const std::string& devicePath)
     fs::remove(HostPath(devicePath));
 }
 
+std::string ShellTest::HostPathOf(const std::string& devicePath)
+{
+    return HostPath(devicePath).string();
+}
+
 HWND ShellTest::Start()
 {
     EXPECT_EQ(CreateMainWindow(instance, SW_SHOW), 1);

@@ -46,6 +46,8 @@ class ShellTest : public testing::Test {
     static bool DeviceFileExists(const std::string& devicePath);
     static std::string ReadDeviceFile(const std::string& devicePath);
     static void RemoveDeviceFile(const std::string& devicePath);
+    // The host path of a device file, for what the device API cannot do (permissions).
+    static std::string HostPathOf(const std::string& devicePath);
 
     // Creates the main window as WinMain does and lets it settle; the window.
     HWND Start();

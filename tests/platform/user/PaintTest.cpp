@@ -135,6 +135,26 @@ TEST_F(PaintTest, ChildrenAreClippedByTheirParentAndClipChildrenParentsSkipThem)
     EXPECT_EQ(update, (RECT{0, 0, 40, 20}));
 }
 
+// A window's update region is one box around its invalid parts; a parent that paints over
+// its children must repaint every child in that box, also one that lies between two hidden
+// controls without touching either.
+TEST_F(PaintTest, AChildInsideTheParentsUpdateBoxIsRepaintedToo)
+{
+    RegisterTraceClass();
+    HWND main = Create(u"Traced", 0, 0, 26, 240, 268, nullptr);
+    HWND first = Create(u"Traced", WS_CHILD, 10, 10, 40, 20, main);
+    HWND last = Create(u"Traced", WS_CHILD, 10, 100, 220, 20, main);
+    HWND between = Create(u"Traced", WS_CHILD, 150, 10, 60, 20, main);
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    ShowWindow(first, SW_HIDE);
+    ShowWindow(last, SW_HIDE);
+    RECT update;
+    ASSERT_TRUE(GetUpdateRect(main, &update, FALSE));
+    EXPECT_EQ(update, (RECT{10, 10, 230, 120}));
+    ASSERT_TRUE(GetUpdateRect(between, &update, FALSE));
+    EXPECT_EQ(update, (RECT{0, 0, 60, 20}));
+}
+
 TEST_F(PaintTest, HiddenWindowsHaveNothingVisibleAndShowingInvalidatesThem)
 {
     RegisterTraceClass();
