@@ -2,6 +2,7 @@
 // Programs never include this; tests and developer tools do.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ void AutomationAdvance(DWORD milliseconds);  // let virtual time pass (timers fi
 void AutomationCloseRequest();               // the user closes the program
 void AutomationMinimise();                   // the user minimises the program
 void AutomationDropFile(const std::string& hostPath);
+// Runs `probe` when a waiting loop reaches it in the script, with whatever window is up then:
+// a test's look at a modal dialog that its own code opened.
+void AutomationProbe(std::function<void()> probe);
 
 // Items of the script not yet consumed.
 int AutomationScriptLength();

@@ -25,6 +25,8 @@ std::string Bytes(const PuzzleImage& image)
     header[0x2E] = char(image.clues.size() & 0xFF);
     header[0x30] = 1;
     header[0x32] = char(image.solutionFlags);
+    header[0x1E] = char(image.scrambledChecksum & 0xFF);
+    header[0x1F] = char(image.scrambledChecksum >> 8);
     std::string fill = image.fill;
     if (fill.empty()) {
         for (char c : image.solution)

@@ -18,6 +18,7 @@ struct PuzzleImage {
     std::string sections;            // raw bytes after the notes (see Section)
     std::string version = "1.3";     // at 0x18
     int solutionFlags = 0;           // at 0x32: 2 no solution, 4 scrambled
+    int scrambledChecksum = 0;       // at 0x1E: sum of a scrambled solution's real letters
     std::string prefix;              // junk before the header
 };
 
