@@ -5,6 +5,10 @@
 # a time-out, so no test can hang, open a window or touch the user's files. The test main
 # also sets CROSSWORD_SOURCE_DIR and CROSSWORD_TESTDATA (../shared/testdata beside the
 # checkout) unless the environment already names them.
+#
+# The test <name>_whole (label `whole`) runs the program once more in one process, its tests
+# shuffled with a new seed each time (the log names it): a test that leans on what another
+# left behind, or on running first, fails there although it passes on its own.
 include(GoogleTest)
 find_package(GTest REQUIRED)
 
@@ -15,6 +19,13 @@ function(add_project_test name)
     gtest_discover_tests(${name}
         DISCOVERY_TIMEOUT 60
         PROPERTIES TIMEOUT 120)
+    add_whole_program_test(${name})
+endfunction()
+
+# add_whole_program_test(<program>): the test <program>_whole described above.
+function(add_whole_program_test program)
+    add_test(NAME ${program}_whole COMMAND ${program} --gtest_shuffle --gtest_random_seed=0)
+    set_tests_properties(${program}_whole PROPERTIES LABELS whole TIMEOUT 600)
 endfunction()
 
 # add_corpus_checks(<program> <gtest filter>)

@@ -5,6 +5,7 @@
 
 #include "automation.h"
 #include "backend/backend.h"
+#include "files/device_path.h"
 #include "gdi/gdi_internal.h"
 #include "user/user_internal.h"
 #include "user/window_internal.h"
@@ -95,5 +96,6 @@ void AutomationResetDevice()
         std::fill(gPixels.begin(), gPixels.end(), 0xFFFFFF);
     gDirty = {0, 0, 0, 0};
     AutomationResetPrograms();
+    DeviceForgetSeedFiles();
     AutomationReset();
 }
