@@ -1,5 +1,5 @@
 #!/bin/sh
-# Replays screen and stylus faults that were fixed, as a user meets them: the game in a real
+# Replays screen, stylus, text, lock and download faults that were fixed, as a user meets them: the game in a real
 # SDL window on a virtual X display at scale 2, driven with xdotool, each scenario on a fresh
 # device root holding the one puzzle it needs. Every scenario is a function that saves its
 # PNGs as <scenario>-<moment>.png; to add one, write the function and name it in `scenarios`.
@@ -15,7 +15,8 @@ else
 fi
 
 scenarios="keyboard_leaves_no_picture input_panel_leaves_no_picture tall_grid_drags \
-highlight_after_start_and_dialogs drag_out_of_window_is_no_hold tiny_squares_keep_small_letters"
+highlight_after_start_and_dialogs drag_out_of_window_is_no_hold tiny_squares_keep_small_letters \
+utf8_text_in_list_and_information locked_solution_is_not_checked download_shows_and_cancels"
 
 # Menu bar buttons (y = 307) and the items of the pop-ups they open upwards.
 menu=10
@@ -23,6 +24,9 @@ zoom=133
 keyboard=185
 about=207
 sip=229
+check=38
+view=62
+clues=111
 medium=266
 help=241
 
@@ -48,29 +52,34 @@ display=:$(head -n 1 "$scratch/display")
 
 x() { DISPLAY=$display xdotool "$@"; }
 
-# An all-open puzzle of width x height squares, letters varying, one clue per word.
-write_open_puzzle() { # file width height
-    LC_ALL=C awk -v w="$2" -v h="$3" 'BEGIN {
+# An all-open puzzle of width x height squares, letters varying, one clue per word. Optional:
+# the version ("2.0" files hold UTF-8 text), the solution-state word (4: locked), the title
+# and the text of the first clue.
+write_open_puzzle() { # file width height [version state title clue]
+    LC_ALL=C awk -v w="$2" -v h="$3" -v version="${4:-1.3}" -v state="${5:-0}" \
+        -v title="${6:-Open $2x$3}" -v first="${7:-clue 0}" 'BEGIN {
         n = w * h
         clues = (w > 1 ? h : 0) + (h > 1 ? w : 0)
         printf "%c%cACROSS&DOWN%c", 0, 0, 0
         for (i = 14; i < 24; i++) printf "%c", 0
-        printf "1.3%c", 0
+        printf "%s%c", version, 0
         for (i = 28; i < 44; i++) printf "%c", 0
-        printf "%c%c%c%c%c%c%c%c", w, h, clues % 256, int(clues / 256), 1, 0, 0, 0
+        printf "%c%c%c%c%c%c%c%c", w, h, clues % 256, int(clues / 256), 1, 0, state, 0
         for (i = 0; i < n; i++) printf "%c", 65 + (i * 7) % 26
         for (i = 0; i < n; i++) printf "-"
-        printf "Open %dx%d%cTrust%c(c)%c", w, h, 0, 0, 0
-        for (i = 0; i < clues; i++) printf "clue %d%c", i, 0
+        printf "%s%cTrust%c(c)%c", title, 0, 0, 0
+        printf "%s%c", first, 0
+        for (i = 1; i < clues; i++) printf "clue %d%c", i, 0
         printf "%c", 0
     }' >"$1"
 }
 
-# Starts the game on a fresh device root with an open puzzle of width x height.
-start_game() { # width height
+# Starts the game on a fresh device root with an open puzzle of width x height (and the rest
+# of write_open_puzzle's arguments).
+start_game() { # width height [version state title clue]
     root=$scratch/root-$1x$2-$$-$(date +%s%N)
     mkdir -p "$root/My Documents"
-    write_open_puzzle "$root/My Documents/open.puz" "$1" "$2"
+    write_open_puzzle "$root/My Documents/open.puz" "$@"
     DISPLAY=$display CROSSWORD_BACKEND=sdl2 CROSSWORD_SCALE=2 CROSSWORD_DEVICE_ROOT="$root" \
         "$bin/crossword" &
     game=$!
@@ -209,6 +218,72 @@ tiny_squares_keep_small_letters() {
     fill_puzzle
     shot filled
     stop_game
+}
+
+# A version 2.0 puzzle holds UTF-8: its title and clues read right in the clue list and in
+# Puzzle Information, not as pairs of Latin-1 characters.
+utf8_text_in_list_and_information() {
+    start_game 5 5 2.0 0 "$(printf 'Wouldn\342\200\231t it')" \
+        "$(printf 'Cr\303\250me br\303\273l\303\251e')"
+    tap $clues 307
+    shot clue-list
+    tap 222 13      # the list's ok
+    tap $menu 307
+    tap 40 216      # Puzzle Info
+    shot information
+    press Return
+    stop_game
+}
+
+# A locked (scrambled) solution: Check, View and Fill say so and change nothing.
+locked_solution_is_not_checked() {
+    start_game 5 5 1.3 4
+    press a
+    tap $check 307
+    shot check-refused
+    press Return
+    tap $view 307
+    tap 60 270      # View > Entire Puzzle
+    shot view-refused
+    press Return
+    shot unchanged
+    stop_game
+}
+
+# A server that sends a byte every 20 seconds: the download shows itself and its Cancel, and
+# Cancel ends it at once with the window alive all along.
+download_shows_and_cancels() {
+    port_file=$scratch/port
+    python3 -c '
+import socket, sys, time
+s = socket.socket(); s.bind(("127.0.0.1", 0)); s.listen(1)
+print(s.getsockname()[1], file=open(sys.argv[1], "w"), flush=True)
+c, _ = s.accept(); c.recv(4096)
+c.sendall(b"HTTP/1.0 200 OK\r\nContent-Length: 5000\r\n\r\n")
+for _ in range(30):
+    c.sendall(b"x"); time.sleep(20)
+' "$port_file" &
+    dripping=$!
+    for _ in $(seq 50); do
+        [ -s "$port_file" ] && break
+        sleep 0.1
+    done
+    start_game 5 5
+    tap $menu 307
+    tap 40 126      # Puzzles
+    tap 130 144     # Download
+    tap 120 188     # the address line, which raises the input panel
+    x type --delay 20 "http://127.0.0.1:$(cat "$port_file")/drip.puz"
+    tap 120 150     # the list's empty part takes the focus, and the panel goes down
+    shot address
+    tap 40 218      # Get
+    sleep 2
+    shot under-way
+    tap 40 251      # Cancel
+    shot cancelled
+    tap 222 13
+    stop_game
+    kill "$dripping" 2>/dev/null || true
 }
 
 # shellcheck disable=SC2086 # the list splits into its names

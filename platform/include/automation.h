@@ -62,8 +62,9 @@ int AutomationScriptLength();
 // loop that would block with an empty script still fails the run, naming that loop.
 bool AutomationRunUntilIdle();
 
-// Destroys every window and forgets classes, queues, timers, the script, recorded programs
-// and message boxes; the virtual clock starts again at 0. Call at the start of each test.
+// Destroys every window and forgets classes, queues, timers, the script, recorded programs,
+// message boxes and the files registered to seed a new device root; the virtual clock starts
+// again at 0. Call at the start of each test.
 void AutomationResetDevice();
 
 // ---- Files ---------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 
 #include "automation.h"
 #include "backend/backend.h"
+#include "files/device_path.h"
 #include "gdi/gdi_internal.h"
 #include "user/user_internal.h"
 #include "user/window_internal.h"
@@ -96,5 +97,6 @@ void AutomationResetDevice()
     gDirty = {0, 0, 0, 0};
     AutomationResetPrograms();
     AutomationFailFlushes(false);
+    DeviceForgetSeedFiles();
     AutomationReset();
 }

@@ -336,7 +336,7 @@ void PostStylus(UINT message, POINT screen, bool down)
     if (message == WM_LBUTTONDOWN) {
         UserWindow* top = TopLevelOf(target);
         if (u.active != top && !(top->style & WS_DISABLED))
-            ActivateWindow(top, true);
+            ActivateWindow(top, true, WA_CLICKACTIVE);
     }
     const RECT client = ClientRectOnScreen(target);
     const WPARAM keys = (down ? MK_LBUTTON : 0) |

@@ -75,8 +75,9 @@ bool IsReallyVisible(const UserWindow* w);  // it and all its parents visible
 
 LRESULT UserSend(UserWindow* w, UINT msg, WPARAM wParam, LPARAM lParam);
 
-// Activation and focus, without the checks of the public calls.
-void ActivateWindow(UserWindow* w, bool raise);
+// Activation and focus, without the checks of the public calls. `state` is what the new window
+// hears: WA_CLICKACTIVE when a tap on it activates it, WA_ACTIVE otherwise.
+void ActivateWindow(UserWindow* w, bool raise, WORD state = WA_ACTIVE);
 void SetFocusTo(UserWindow* w);
 // A window goes away: activation, focus and capture move elsewhere.
 void ForgetWindowState(UserWindow* w);

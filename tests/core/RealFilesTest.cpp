@@ -4,7 +4,6 @@
 // the corpus is covered without new code.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -14,6 +13,7 @@
 #include "game_state.h"
 #include "puzzle_reader.h"
 #include "puzzle_text.h"
+#include "real_puzzles.h"
 
 namespace {
 
@@ -107,11 +107,8 @@ void CheckAgainstOracle(const std::string& name, const Json& oracle)
 
 TEST(RealFiles, EveryCorpusFileMatchesItsOracleOrIsRefusedForItsReason)
 {
-    const char* root = std::getenv("CROSSWORD_TESTDATA");
-    if (!root || !*root)
-        root = CROSSWORD_TESTDATA_DEFAULT;
-    const fs::path folder = fs::path(root) / "puz-real";
-    ASSERT_TRUE(fs::is_directory(folder)) << folder;
+    const fs::path folder = RealPuzzleFolder();
+    END_TEST_WITHOUT_REAL_PUZZLES(folder);
     int read = 0;
     int refused = 0;
     for (const auto& item : fs::directory_iterator(folder)) {

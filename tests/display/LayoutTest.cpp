@@ -1,6 +1,5 @@
 // Layout numbers by magnification and grid shape, the grid image's size, dragging limits and
 // the hit test, on a 240 x 268 client area; and every real puzzle laid out and painted.
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -11,6 +10,7 @@
 #include "grid_paint.h"
 #include "layout.h"
 #include "puzzle_reader.h"
+#include "real_puzzles.h"
 
 namespace {
 
@@ -230,12 +230,10 @@ std::string ReadHostFile(const std::filesystem::path& path)
 // leaves no drawing object behind.
 TEST_F(LayoutTest, RealPuzzlesFitOrCanBeScrolledToAtEveryMagnification)
 {
-    const char* root = std::getenv("CROSSWORD_TESTDATA");
-    if (!root)
-        root = CROSSWORD_TESTDATA_DEFAULT;
+    const std::filesystem::path folder = RealPuzzleFolder();
+    END_TEST_WITHOUT_REAL_PUZZLES(folder);
     int painted = 0;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::filesystem::path(root) / "puz-real")) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         if (entry.path().extension() != ".puz")
             continue;
         const std::string bytes = ReadHostFile(entry.path());

@@ -99,17 +99,12 @@ TestPack& Pack()
 
 void InstallerTest::SetUp()
 {
-    const fs::path root = std::getenv("CROSSWORD_DEVICE_ROOT");
-    for (const auto& entry : fs::directory_iterator(root))
-        fs::remove_all(entry.path());
     AutomationResetDevice();
     gInstaller = {};
     SHSipPreference(nullptr, SIP_FORCEDOWN);
     DeviceSetModuleFileName(Pack().module.moduleFileName);
     instance = RegisterResourceModule(&Pack().module);
     gInstaller.instance = instance;
-    fs::create_directories(HostPath("\\My Documents"));
-    fs::create_directories(HostPath("\\Temp"));
 }
 
 const std::string& InstallerTest::Puzzle(int row)

@@ -2,6 +2,7 @@
 // program started through DeviceMain on the headless backend.
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -154,12 +155,25 @@ TEST(BackendChoice, WithoutADisplayTheReasonIsOneClearLine)
     EXPECT_FALSE(sRan);
 }
 
+// A display no X server here serves: neither its lock file nor its socket exists. A fixed
+// number would now and then be taken, on a machine where virtual displays come and go.
+std::string UnusedDisplay()
+{
+    for (int n = 77;; ++n) {
+        const std::string number = std::to_string(n);
+        if (!std::filesystem::exists("/tmp/.X" + number + "-lock") &&
+            !std::filesystem::exists("/tmp/.X11-unix/X" + number))
+            return ":" + number;
+    }
+}
+
 TEST(BackendChoice, ADisplayThatCannotBeOpenedIsNoDisplay)
 {
     // SDL would fall back to a driver that shows nothing; the user gets the reason instead.
     ScopedEnv env;
     env.Set("CROSSWORD_BACKEND", "sdl2");
-    env.Set("DISPLAY", ":99999");  // far above any display a test or a desktop starts
+    const std::string display = UnusedDisplay();
+    env.Set("DISPLAY", display.c_str());
     env.Set("WAYLAND_DISPLAY", nullptr);
     env.Set("SDL_VIDEODRIVER", nullptr);
     const Backend* backend = nullptr;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "FileTestSupport.h"
+#include "automation.h"
 #include "device.h"
 #include "windows.h"
 
@@ -29,6 +30,7 @@ class FreshRoot : public testing::Test {
         else
             unsetenv("XDG_DATA_HOME");
         GetFileAttributesW(u"\\");  // back on the test's own root
+        AutomationResetDevice();    // and no seed file a test registered reaches later roots
     }
     void UseXdg(const fs::path& xdg)
     {

@@ -31,11 +31,18 @@ ResourceModule Module()
 
 TEST(ResourceRegistry, FindsCustomResourcesByHashNameOrIdAndTypeName)
 {
+    // The first module registered is the program's, whichever test registered it; later
+    // modules do not take its place.
+    const HMODULE earlier = GetModuleHandleW(nullptr);
     static const ResourceModule module = Module();
     HINSTANCE instance = RegisterResourceModule(&module);
     ASSERT_NE(instance, nullptr);
     EXPECT_EQ(RegisterResourceModule(&module), instance);
-    EXPECT_EQ(GetModuleHandleW(nullptr), instance);
+    const HMODULE program = earlier ? earlier : instance;
+    EXPECT_EQ(GetModuleHandleW(nullptr), program);
+    static const ResourceModule later = {u"\\Program Files\\Later\\Later.exe", kEntries, 1};
+    EXPECT_NE(RegisterResourceModule(&later), program);
+    EXPECT_EQ(GetModuleHandleW(nullptr), program);
 
     HRSRC byName = FindResourceW(instance, u"#256", u"PUZZLETYPE");
     ASSERT_NE(byName, nullptr);

@@ -107,10 +107,10 @@ TEST_F(InputFixture, FocusMovesWithKillAndSetFocusAndKeysFollowIt)
     EXPECT_EQ(SetFocus(left), main);
     EXPECT_EQ(SetFocus(right), left);
     EXPECT_EQ(TakeTrace({WM_SETFOCUS, WM_KILLFOCUS}),
-              (std::vector<TracedMessage>{{main, WM_KILLFOCUS, 0},
-                                          {left, WM_SETFOCUS, 0},
-                                          {left, WM_KILLFOCUS, 0},
-                                          {right, WM_SETFOCUS, 0}}));
+              (std::vector<TracedMessage>{{main, WM_KILLFOCUS, HandleParam(left)},
+                                          {left, WM_SETFOCUS, HandleParam(main)},
+                                          {left, WM_KILLFOCUS, HandleParam(right)},
+                                          {right, WM_SETFOCUS, HandleParam(left)}}));
     AutomationKey(VK_RETURN);
     ASSERT_TRUE(AutomationRunUntilIdle());
     EXPECT_EQ(TakeTrace({WM_KEYDOWN}),
@@ -155,20 +155,20 @@ TEST_F(InputFixture, ActivationTellsTheOldWindowFirstAndMovesTheFocus)
     EXPECT_EQ(TakeTrace({WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS}),
               (std::vector<TracedMessage>{{main, WM_ACTIVATE, WA_INACTIVE},
                                           {popup, WM_ACTIVATE, WA_ACTIVE},
-                                          {main, WM_KILLFOCUS, 0},
-                                          {popup, WM_SETFOCUS, 0}}));
+                                          {main, WM_KILLFOCUS, HandleParam(popup)},
+                                          {popup, WM_SETFOCUS, HandleParam(main)}}));
     EXPECT_EQ(GetActiveWindow(), popup);
     EXPECT_EQ(SetActiveWindow(main), popup);
     EXPECT_EQ(GetActiveWindow(), main);
     TakeTrace();
-    // A tap on an inactive window activates it before the click arrives.
+    // A tap on an inactive window activates it, saying so, before the click arrives.
     AutomationTap(100, 100);
     ASSERT_TRUE(AutomationRunUntilIdle());
     auto trace = TakeTrace({WM_ACTIVATE, WM_LBUTTONDOWN});
     ASSERT_EQ(trace.size(), 3u);
     EXPECT_EQ(trace[0], (TracedMessage{main, WM_ACTIVATE, WA_INACTIVE}));
-    EXPECT_EQ(trace[1], (TracedMessage{popup, WM_ACTIVATE, WA_ACTIVE}));
-    EXPECT_EQ(trace[2], (TracedMessage{popup, WM_LBUTTONDOWN, 0}));
+    EXPECT_EQ(trace[1], (TracedMessage{popup, WM_ACTIVATE, WA_CLICKACTIVE}));
+    EXPECT_EQ(trace[2], (TracedMessage{popup, WM_LBUTTONDOWN, MK_LBUTTON}));
 
     // Destroying the active pop-up gives the activation back to its owner.
     DestroyWindow(popup);

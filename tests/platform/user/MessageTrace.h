@@ -11,13 +11,26 @@
 #include "automation.h"
 #include "windows.h"
 
+// An expected wParam that is not worth comparing: a device context, which differs per call.
+constexpr WPARAM kAnyWParam = ~WPARAM(0);
+
 struct TracedMessage {
     HWND hwnd;
     UINT msg;
-    WPARAM wParam;  // compared only when `checkWParam` is set in the expectation
+    WPARAM wParam;  // kAnyWParam in an expectation matches any
 
-    bool operator==(const TracedMessage& o) const { return hwnd == o.hwnd && msg == o.msg; }
+    bool operator==(const TracedMessage& o) const
+    {
+        return hwnd == o.hwnd && msg == o.msg &&
+               (wParam == o.wParam || wParam == kAnyWParam || o.wParam == kAnyWParam);
+    }
 };
+
+// A window handle as the wParam of WM_SETFOCUS and WM_KILLFOCUS carries it.
+inline WPARAM HandleParam(HWND hwnd)
+{
+    return reinterpret_cast<WPARAM>(hwnd);
+}
 
 inline std::ostream& operator<<(std::ostream& os, const TracedMessage& m)
 {

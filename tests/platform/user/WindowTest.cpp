@@ -57,9 +57,10 @@ TEST_F(WindowTest, CreateRunsCreateInsideTheCallThenShowsAndActivates)
     EXPECT_EQ(seen.lpCreateParams, &param);
     EXPECT_EQ(std::u16string(seen.lpszName), u"Main");
     EXPECT_EQ(seen.style, LONG(WS_VISIBLE));
-    const std::vector<TracedMessage> expected = {{hwnd, WM_NCCREATE, 0}, {hwnd, WM_CREATE, 0},
-                                                 {hwnd, WM_SIZE, 0},     {hwnd, WM_SHOWWINDOW, 0},
-                                                 {hwnd, WM_ACTIVATE, 0}, {hwnd, WM_SETFOCUS, 0}};
+    const std::vector<TracedMessage> expected = {
+        {hwnd, WM_NCCREATE, 0},         {hwnd, WM_CREATE, 0},
+        {hwnd, WM_SIZE, SIZE_RESTORED}, {hwnd, WM_SHOWWINDOW, TRUE},
+        {hwnd, WM_ACTIVATE, WA_ACTIVE}, {hwnd, WM_SETFOCUS, 0}};  // no window had the focus
     EXPECT_EQ(TakeTrace(), expected);
     EXPECT_EQ(GetActiveWindow(), hwnd);
     EXPECT_EQ(GetFocus(), hwnd);
