@@ -10,6 +10,7 @@
 #include <string>
 
 #include "OracleJson.h"
+#include "real_puzzles.h"
 
 namespace fs = std::filesystem;
 
@@ -65,10 +66,8 @@ bool Same(const Json& a, const Json& b)
 
 TEST(Puzdump, AgreesWithEveryOracleOnSectionsNotesAndTheLock)
 {
-    const char* root = std::getenv("CROSSWORD_TESTDATA");
-    const fs::path folder = fs::path(root ? root : "") / "puz-real";
-    if (!root || !fs::is_directory(folder))
-        GTEST_SKIP() << "no real-file corpus at " << folder << " (set CROSSWORD_TESTDATA)";
+    const fs::path folder = RealPuzzleFolder();
+    END_TEST_WITHOUT_REAL_PUZZLES(folder);
     int compared = 0;
     for (const auto& item : fs::directory_iterator(folder)) {
         if (item.path().extension() != ".puz")
