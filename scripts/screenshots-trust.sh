@@ -1,7 +1,7 @@
 #!/bin/sh
-# Replays screen, stylus, text, lock and download faults that were fixed, as a user meets them: the game in a real
-# SDL window on a virtual X display at scale 2, driven with xdotool, each scenario on a fresh
-# device root holding the one puzzle it needs. Every scenario is a function that saves its
+# Replays screen, stylus, text, lock and download faults that were fixed, as a user meets
+# them: the game in a real SDL window on a virtual X display at scale 2, driven with xdotool,
+# each scenario on a fresh device root holding the one puzzle it needs. Every scenario is a function that saves its
 # PNGs as <scenario>-<moment>.png; to add one, write the function and name it in `scenarios`.
 # Usage: scripts/screenshots-trust.sh [bin-folder] [out-folder] [scenario ...]
 # Needs Xvfb, xdotool and ImageMagick's import (scripts/packages.txt).
@@ -18,39 +18,7 @@ scenarios="keyboard_leaves_no_picture input_panel_leaves_no_picture tall_grid_dr
 highlight_after_start_and_dialogs drag_out_of_window_is_no_hold tiny_squares_keep_small_letters \
 utf8_text_in_list_and_information locked_solution_is_not_checked download_shows_and_cancels"
 
-# Menu bar buttons (y = 307) and the items of the pop-ups they open upwards.
-menu=10
-zoom=133
-keyboard=185
-about=207
-sip=229
-check=38
-view=62
-clues=111
-medium=266
-help=241
-
-scratch=$(mktemp -d)
-mkdir -p "$out"
-xvfb=
-game=
-cleanup() {
-    [ -n "$game" ] && kill "$game" 2>/dev/null || true
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-# A display of its own: Xvfb picks a free number and writes it once it takes clients.
-Xvfb -displayfd 1 -screen 0 800x800x24 -nolisten tcp >"$scratch/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do
-    [ -s "$scratch/display" ] && break
-    sleep 0.1
-done
-display=:$(head -n 1 "$scratch/display")
-
-x() { DISPLAY=$display xdotool "$@"; }
+. "$(dirname "$0")/real-window.sh"
 
 # An all-open puzzle of width x height squares, letters varying, one clue per word. Optional:
 # the version ("2.0" files hold UTF-8 text), the solution-state word (4: locked), the title
@@ -77,55 +45,8 @@ write_open_puzzle() { # file width height [version state title clue]
 # Starts the game on a fresh device root with an open puzzle of width x height (and the rest
 # of write_open_puzzle's arguments).
 start_game() { # width height [version state title clue]
-    root=$scratch/root-$1x$2-$$-$(date +%s%N)
-    mkdir -p "$root/My Documents"
-    write_open_puzzle "$root/My Documents/open.puz" "$@"
-    DISPLAY=$display CROSSWORD_BACKEND=sdl2 CROSSWORD_SCALE=2 CROSSWORD_DEVICE_ROOT="$root" \
-        "$bin/crossword" &
-    game=$!
-    window=$(DISPLAY=$display timeout 10 xdotool search --sync --onlyvisible --pid "$game" |
-        head -n 1)
-    sleep 1
-    x windowfocus --sync "$window"
-}
-stop_game() {
-    x key --window "$window" ctrl+q 2>/dev/null || true
-    wait "$game" || true
-    game=
-}
-
-# Device points (240 x 320 screen) become window pixels at scale 2.
-tap() {
-    x mousemove --window "$window" $(($1 * 2)) $(($2 * 2)) click 1
-    sleep 0.4
-}
-press() { # key [times]
-    for _ in $(seq "${2:-1}"); do
-        x key "$1"
-        sleep 0.1
-    done
-    sleep 0.3
-}
-# Stylus down at (x0, y0), moved in small steps to (x1, y1) and lifted there.
-drag() {
-    x mousemove --window "$window" $(($1 * 2)) $(($2 * 2)) mousedown 1
-    for step in 1 2 3 4 5 6 7 8; do
-        x mousemove --window "$window" $((($1 + ($3 - $1) * step / 8) * 2)) \
-            $((($2 + ($4 - $2) * step / 8) * 2))
-        sleep 0.02
-    done
-    x mouseup 1
-    sleep 0.4
-}
-fill_puzzle() {
-    tap $menu 307
-    tap 35 162      # Fill > Puzzle
-    tap 130 198
-}
-shot() {
-    sleep 0.6
-    DISPLAY=$display import -window "$window" "$out/$scenario-$1.png"
-    echo "saved $out/$scenario-$1.png"
+    write_open_puzzle "$scratch/open.puz" "$@"
+    start_game_with "$scratch/open.puz"
 }
 
 # Medium, keyboard shown, the cursor walked down to row 11 (the view scrolled so far that the
@@ -243,7 +164,7 @@ locked_solution_is_not_checked() {
     shot check-refused
     press Return
     tap $view 307
-    tap 60 270      # View > Entire Puzzle
+    tap 60 288      # View > Entire Puzzle
     shot view-refused
     press Return
     shot unchanged
