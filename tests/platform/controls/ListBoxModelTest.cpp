@@ -74,6 +74,10 @@ TEST(ListBoxModel, FindStringExactIgnoresCaseMatchesWholeTextAndWrapsFromStart)
     EXPECT_EQ(ListBoxFindStringExact(&lb, 1, u"http://a/x.puz"), 0);  // and wraps round
     EXPECT_EQ(ListBoxFindStringExact(&lb, -1, u"http://a/x"), -1);    // no prefix matches
     EXPECT_EQ(ListBoxFindStringExact(&lb, -1, u"Http://a/x.puz2"), 2);
+    // The device's one case rule: letters past Latin-1 fold as lstrcmpiW folds them.
+    ListBoxData names = ListOf({u"\u0100dam.puz", u"\u0416uk.puz"});
+    EXPECT_EQ(ListBoxFindStringExact(&names, -1, u"\u0101DAM.PUZ"), 0);
+    EXPECT_EQ(ListBoxFindStringExact(&names, -1, u"\u0436UK.puz"), 1);
     ListBoxData empty;
     EXPECT_EQ(ListBoxFindStringExact(&empty, -1, u"x"), -1);
 }
