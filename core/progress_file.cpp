@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "file_replace.h"
+#include "whole_file.h"
 #include "progress_extras.h"
 #include "progress_tail.h"
 
@@ -198,7 +198,7 @@ void WriteProgressFile(LPCWSTR path)
         return;
     unsigned char record[kProgressRecordSize];
     BuildProgressRecord(record);
-    ReplaceFileWhole(path, record, kProgressRecordSize);
+    WriteFileWhole(path, record, kProgressRecordSize);
 }
 
 bool ReadProgressFile(LPCWSTR path)

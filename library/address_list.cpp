@@ -1,8 +1,11 @@
 // Reading and writing the address list through the download dialog's list box.
 #include "address_list.h"
 
+#include <cstring>
+
 #include "dialog_ids.h"
 #include "game_state.h"
+#include "whole_file.h"
 
 const char16_t kDefaultAddress[] =
     u"http://puzzles.example.com/content/fun/games/xword/puzzles/today.puz";
@@ -10,7 +13,6 @@ const char16_t kDefaultAddress[] =
 namespace {
 
 constexpr const char16_t* kListFileName = u"crosswordhttplist.dat";
-constexpr const char16_t* kTemporaryName = u"crosswordhttplist.tmp";
 constexpr int kEntryChars = 260;  // characters of one address, and bytes of its ANSI form
 
 void InFolder(LPCWSTR name, WCHAR* path)
@@ -98,24 +100,17 @@ void SaveAddressList(HWND dialog)
         DeleteFileW(path);
         return;
     }
-    WCHAR temporary[MAX_PATH];
-    InFolder(kTemporaryName, temporary);
-    HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    bool written = true;
-    for (int i = 0; i < count && written; ++i) {
+    // Each entry as at most 260 bytes and its NUL, one after another, as far as the reader
+    // takes them.
+    static char list[kAddressListFileLimit];
+    DWORD size = 0;
+    for (int i = 0; i < count; ++i) {
         char ansi[kEntryChars + 1] = {};
         const int length = EntryAsAnsi(dialog, i, ansi);
-        if (length == 0)
+        if (length == 0 || size + DWORD(length) + 1 > sizeof list)
             continue;  // an empty entry would end the list when it is read back
-        DWORD done = 0;
-        written =
-            WriteFile(file, ansi, DWORD(length) + 1, &done, nullptr) && done == DWORD(length) + 1;
+        std::memcpy(list + size, ansi, size_t(length) + 1);
+        size += DWORD(length) + 1;
     }
-    written = FlushFileBuffers(file) && written;
-    CloseHandle(file);
-    if (!written || !MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING))
-        DeleteFileW(temporary);
+    WriteFileWhole(path, list, size);
 }

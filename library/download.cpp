@@ -18,6 +18,7 @@
 #include "puzzle_files.h"
 #include "puzzle_reader.h"
 #include "puzzle_title.h"
+#include "whole_file.h"
 
 namespace {
 
@@ -25,25 +26,22 @@ constexpr DWORD kAnswerLimit = kMaxPuzzleFile;  // the largest answer that can b
 constexpr DWORD kReadBlock = 4000;              // asked of each read; progress shows between
 constexpr DWORD kDeadlineMs = 60000;            // the longest a transfer may take in all
 constexpr int kTitleBytes = 256;
-constexpr const char16_t* kTemporaryName = u"crossword-download.tmp";
 
 // Why a transfer was stopped before its end.
 enum class Stop { kNone, kUser, kDeadline, kClose };
 
 // Everything one download holds; released by Finish on every way out.
 struct Transfer {
-    HWND dialog;                // owner of every message box
-    unsigned char* buffer;      // kAnswerLimit + 1 bytes: room to see an answer is too large
-    DWORD received;             // bytes of the answer in buffer
-    HINTERNET internet;         // from InternetOpenW
-    HINTERNET address;          // from InternetOpenUrlW
-    DWORD started;              // GetTickCount when the transfer began
-    Stop stop;                  // set when the transfer was cut short on purpose
-    MSG held;                   // a close or quit request taken during the transfer
-    bool holding;               // `held` is to be posted again at the end
-    HANDLE file;                // the temporary file, INVALID_HANDLE_VALUE until created
-    WCHAR temporary[MAX_PATH];  // beside the chosen path
-    WCHAR path[MAX_PATH];       // the chosen path
+    HWND dialog;            // owner of every message box
+    unsigned char* buffer;  // kAnswerLimit + 1 bytes: room to see an answer is too large
+    DWORD received;         // bytes of the answer in buffer
+    HINTERNET internet;     // from InternetOpenW
+    HINTERNET address;      // from InternetOpenUrlW
+    DWORD started;          // GetTickCount when the transfer began
+    Stop stop;              // set when the transfer was cut short on purpose
+    MSG held;               // a close or quit request taken during the transfer
+    bool holding;           // `held` is to be posted again at the end
+    WCHAR path[MAX_PATH];   // the chosen path
 };
 
 // The transfer the blocking hook and CancelDownload act on; one at a time.
@@ -73,20 +71,8 @@ void StopTransfer(Transfer* t, Stop why)
     CloseTransfer(t);
 }
 
-// Closes and removes the temporary file, before anything is shown: a box left open when the
-// program is ended must not leave the file behind.
-void DiscardFile(Transfer* t)
-{
-    if (t->file == INVALID_HANDLE_VALUE)
-        return;
-    CloseHandle(t->file);
-    t->file = INVALID_HANDLE_VALUE;
-    DeleteFileW(t->temporary);
-}
-
 int Finish(Transfer* t, int result)
 {
-    DiscardFile(t);
     CloseTransfer(t);
     std::free(t->buffer);
     if (t->holding) {
@@ -203,53 +189,16 @@ bool Fetch(Transfer* t, LPCWSTR address)
     return false;
 }
 
-// The temporary file's path: the chosen path's folder and a fixed name.
-void TemporaryPathBeside(LPCWSTR path, WCHAR* temporary)
-{
-    lstrcpynW(temporary, path, MAX_PATH);
-    int cut = lstrlenW(temporary);
-    while (cut > 0 && temporary[cut - 1] != u'\\')
-        --cut;
-    temporary[cut] = 0;
-    if (cut + lstrlenW(kTemporaryName) < MAX_PATH)
-        lstrcatW(temporary, kTemporaryName);
-}
-
-// Writes the answer beside the chosen path and moves it into place. A failure removes the
-// temporary file, then says which step failed; the file at the path stays as it was.
+// Writes the answer over the chosen path, whole or not at all, and says which step failed;
+// the file at the path then stays as it was, and no temporary file is left, before anything
+// is shown.
 int Store(Transfer* t)
 {
-    // Creating a read-only file anew is refused on the device; the rename would slip past.
-    const DWORD attributes = GetFileAttributesW(t->path);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        ShowError(*t, u"CreateFile Error", ERROR_ACCESS_DENIED);
-        return Finish(t, 0);
-    }
-    TemporaryPathBeside(t->path, t->temporary);
-    t->file = CreateFileW(t->temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                          FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (t->file == INVALID_HANDLE_VALUE) {
-        ShowError(*t, u"CreateFile Error", GetLastError());
-        return Finish(t, 0);
-    }
-    LPCWSTR failed = nullptr;
-    DWORD written = 0;
-    if (!WriteFile(t->file, t->buffer, t->received, &written, nullptr) || written != t->received)
-        failed = u"WriteFile Error";
-    else if (!FlushFileBuffers(t->file))
-        failed = u"FlushFileBuffers Error";
-    if (failed) {
-        const DWORD error = GetLastError();
-        DiscardFile(t);
-        ShowError(*t, failed, error);
-        return Finish(t, 0);
-    }
-    CloseHandle(t->file);
-    t->file = INVALID_HANDLE_VALUE;
-    if (!MoveFileExW(t->temporary, t->path, MOVEFILE_REPLACE_EXISTING)) {
-        const DWORD error = GetLastError();
-        DeleteFileW(t->temporary);
-        ShowError(*t, u"MoveFile Error", error);
+    static const char16_t* const kFailed[] = {nullptr, u"CreateFile Error", u"WriteFile Error",
+                                              u"FlushFileBuffers Error", u"MoveFile Error"};
+    const WholeFileStep step = WriteFileWhole(t->path, t->buffer, t->received);
+    if (step != kWholeFileDone) {
+        ShowError(*t, kFailed[step], GetLastError());
         return Finish(t, 0);
     }
     MessageBoxW(t->dialog, u"Puzzle file  downloaded successfully!", u"Download",
@@ -263,7 +212,6 @@ int DownloadPuzzle(HWND dialog, LPCWSTR address)
 {
     Transfer t = {};
     t.dialog = dialog;
-    t.file = INVALID_HANDLE_VALUE;
     t.buffer = static_cast<unsigned char*>(std::malloc(kAnswerLimit + 1));
     if (!t.buffer)
         return 0;

@@ -6,6 +6,7 @@
 #include "installer_ids.h"
 #include "installer_state.h"
 #include "pack_table.h"
+#include "whole_file.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "PuzzleImage.h"
+#include "automation.h"
 #include "game_state.h"
 #include "progress_file.h"
 #include "progress_tail.h"
@@ -182,16 +183,22 @@ TEST_F(ProgressFile, AFailedWriteKeepsTheOldRecord)
     WriteProgressFile(u"\\Temp\\p.dat");
     const std::string old = ReadAll(u"\\Temp\\p.dat");
     ASSERT_EQ(old.size(), 4096u);
-    // Something in the way of the temporary file makes the next write fail.
-    ASSERT_TRUE(CreateDirectoryW(u"\\Temp\\p.dat.tmp", nullptr));
+    // The disk fails the flush of the next write.
+    AutomationFailFlushes(true);
     lstrcpyW(gGame.puzzlePath, u"\\new.puz");
     WriteProgressFile(u"\\Temp\\p.dat");
+    AutomationFailFlushes(false);
     EXPECT_EQ(ReadAll(u"\\Temp\\p.dat"), old);
-    RemoveDirectoryW(u"\\Temp\\p.dat.tmp");
+    // No temporary file is left behind.
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(u"\\Temp\\*", &found);
+    int files = 0;
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
+        ++files;
+    FindClose(search);
+    EXPECT_EQ(files, 1);
     WriteProgressFile(u"\\Temp\\p.dat");
     EXPECT_EQ(ReadAll(u"\\Temp\\p.dat").substr(0, 8), std::string("\\new.puz"));
-    // No temporary file is left behind.
-    EXPECT_EQ(GetFileAttributesW(u"\\Temp\\p.dat.tmp"), INVALID_FILE_ATTRIBUTES);
 }
 
 // Fill puts solution bytes that are not letters into the entries ('1', '@', ' ' in real

@@ -12,6 +12,15 @@
 
 namespace {
 
+// Whether `folder` (with its backslash) holds a temporary file of a writer.
+bool TemporaryFileIn(const std::u16string& folder)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + u"*.tmp").c_str(), &found);
+    FindClose(search);
+    return search != INVALID_HANDLE_VALUE;
+}
+
 std::string ServedPuzzle(const std::vector<std::string>& rows, const std::string& title)
 {
     PuzzleImage image = MakePuzzle(rows);
@@ -211,7 +220,7 @@ TEST_F(DownloadTest, ACutConnectionLeavesNoFileAndKeepsAnEarlierOne)
     EXPECT_EQ(Boxes()[0].substr(0, 28), u"Error|InternetReadFile Error");
     EXPECT_TRUE(AutomationFileDialogs().empty());
     EXPECT_EQ(ReadDeviceFile(kSavedHost), "earlier puzzle");
-    EXPECT_FALSE(DeviceFileExists("\\My Documents\\Fennimoor\\crossword-download.tmp"));
+    EXPECT_FALSE(TemporaryFileIn(u"\\My Documents\\Fennimoor\\"));
 }
 
 // A read-only puzzle is refused as the installer refuses it, and stays as it is.
@@ -245,7 +254,7 @@ TEST_F(DownloadTest, AFailedFlushIsAFailure)
     EXPECT_EQ(Boxes(), (Texts{u"Confirm|Save file at this location: " + kSaved,
                               u"Error|FlushFileBuffers Error: 1d"}));
     EXPECT_EQ(ReadDeviceFile(kSavedHost), "earlier puzzle");
-    EXPECT_FALSE(DeviceFileExists("\\My Documents\\Fennimoor\\crossword-download.tmp"));
+    EXPECT_FALSE(TemporaryFileIn(u"\\My Documents\\Fennimoor\\"));
 }
 
 // The temporary file is gone before an error is shown: a program ended while the box is
@@ -257,8 +266,7 @@ TEST_F(DownloadTest, NoTemporaryFileIsLeftWhileAnErrorIsShown)
     server.Handle("/today.puz", RespondWith(200, ServedPuzzle(LatticeGrid(15), "T")));
     AutomationSetMessageBoxProbe([](const MessageBoxRecord& box) {
         if (box.caption == u"Error")
-            gTemporaryWhileShown =
-                DeviceFileExists("\\My Documents\\Fennimoor\\crossword-download.tmp");
+            gTemporaryWhileShown = TemporaryFileIn(u"\\My Documents\\Fennimoor\\");
     });
     // A folder where the puzzle should go: the rename fails after the file was written.
     std::filesystem::create_directories(HostPathOf(kSavedHost));
