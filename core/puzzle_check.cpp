@@ -4,14 +4,16 @@
 
 #include <cstring>
 
+#include "puz_layout.h"
+
 namespace {
 
-constexpr char kMagic[] = "ACROSS&DOWN";  // with its NUL, two bytes into the header
-constexpr int kMagicOffset = 2;
-constexpr int kWidthOffset = 0x2C;
-constexpr int kHeightOffset = 0x2D;
-constexpr int kVersionOffset = 0x18;
-constexpr int kGridOffset = 0x34;
+using puz::kGridOffset;
+using puz::kHeightOffset;
+using puz::kMagic;
+using puz::kMagicOffset;
+using puz::kVersionOffset;
+using puz::kWidthOffset;
 
 int FindHeader(const char* bytes, int size)
 {

@@ -1,4 +1,5 @@
-// The title scan of a downloaded image and the file name proposed from it.
+// The title scan of a puzzle image (the download's and the installer preview's) and the file
+// name a download proposes from it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,12 +9,13 @@
 
 namespace {
 
-std::string TitleOf(const std::string& bytes)
+// The title found, or "<none>" when the scan says the bytes end before it.
+std::string TitleOf(const std::string& bytes, int titleSize = 256)
 {
     char title[256];
-    ScanPuzzleTitle(reinterpret_cast<const unsigned char*>(bytes.data()), int(bytes.size()), title,
-                    sizeof title);
-    return title;
+    const bool found = ScanPuzzleTitle(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                       int(bytes.size()), title, titleSize);
+    return found ? title : (title[0] ? "<title without success>" : "<none>");
 }
 
 std::u16string NameOf(const char* title)
@@ -48,8 +50,10 @@ TEST(PuzzleTitle, ScanStopsAtTheBytesGiven)
     ASSERT_NE(titleAt, std::string::npos);
     // Cut inside the title, inside the grids and before the size bytes.
     EXPECT_EQ(TitleOf(bytes.substr(0, titleAt + 4)), "Long");
-    EXPECT_EQ(TitleOf(bytes.substr(0, 0x36)), "");
-    EXPECT_EQ(TitleOf(bytes.substr(0, 0x20)), "");
+    EXPECT_EQ(TitleOf(bytes.substr(0, 0x36)), "<none>");
+    EXPECT_EQ(TitleOf(bytes.substr(0, 0x20)), "<none>");
+    // A title longer than the buffer is cut to it.
+    EXPECT_EQ(TitleOf(bytes, 5), "Long");
 }
 
 TEST(PuzzleTitle, ProposedNameKeepsTenLettersAndDigits)

@@ -78,36 +78,4 @@ TEST_F(PreviewTest, ThePreviewButtonOpensTheListAndOkClosesIt)
     EXPECT_TRUE(List("\\Temp").empty());
 }
 
-const unsigned char* Bytes(const std::string& s)
-{
-    return reinterpret_cast<const unsigned char*>(s.data());
-}
-
-TEST(ScanPuzzleTitle, FindsTheTitleAfterBothGridsAndNeverReadsPastTheEnd)
-{
-    const std::string puzzle = MakeTestPuzzle("Sunday Special", 7, 'Q');
-    char title[260];
-    ASSERT_TRUE(ScanPuzzleTitle(Bytes(puzzle), int(puzzle.size()), title, sizeof title));
-    EXPECT_STREQ(title, "Sunday Special");
-
-    // Cut inside the title: the part present, no read beyond (the sanitizer build checks).
-    const size_t titleAt = puzzle.find("Sunday");
-    const std::string cut = puzzle.substr(0, titleAt + 6);
-    ASSERT_TRUE(ScanPuzzleTitle(Bytes(cut), int(cut.size()), title, sizeof title));
-    EXPECT_STREQ(title, "Sunday");
-
-    // Cut inside the grids: no title.
-    const std::string grids = puzzle.substr(0, 0x34 + 40);
-    EXPECT_FALSE(ScanPuzzleTitle(Bytes(grids), int(grids.size()), title, sizeof title));
-    EXPECT_STREQ(title, "");
-}
-
-TEST(ScanPuzzleTitle, ALongTitleIsCutToTheBuffer)
-{
-    const std::string puzzle = MakeTestPuzzle(std::string(400, 'T'), 5, 'A');
-    char title[260];
-    ASSERT_TRUE(ScanPuzzleTitle(Bytes(puzzle), int(puzzle.size()), title, sizeof title));
-    EXPECT_EQ(std::strlen(title), 259u);
-}
-
 }  // namespace
