@@ -17,11 +17,6 @@ int ClientHeight(HWND window)
     return client.bottom - client.top;
 }
 
-bool SmallMagnification()
-{
-    return MagnificationIndex(gGame.settings) == kSmall;
-}
-
 void RepaintSmallLayout(HWND window)
 {
     ComputeLayout(window);
@@ -33,16 +28,17 @@ void RepaintSmallLayout(HWND window)
 
 void ShowKeyboard(HWND window)
 {
-    SIPINFO sip = {};
-    sip.cbSize = sizeof sip;
-    if (SHSipInfo(SPI_GETSIPINFO, 0, &sip, 0) && (sip.fdwFlags & SIPF_ON)) {
+    if (InputPanelUp()) {
         // The game's keyboard and the device's input panel are never up together.
+        SIPINFO sip = {};
+        sip.cbSize = sizeof sip;
+        SHSipInfo(SPI_GETSIPINFO, 0, &sip, 0);
         sip.fdwFlags &= ~DWORD(SIPF_ON);
         SHSipInfo(SPI_SETSIPINFO, 0, &sip, 0);
         SHSipPreference(window, SIP_DOWN);
     }
     gGame.keyboardShown = 1;
-    if (SmallMagnification()) {
+    if (!Magnified()) {
         RepaintSmallLayout(window);
     } else {
         gGame.bottomPanelHeight = kKeyboardBand;
@@ -65,7 +61,7 @@ void HideKeyboard(HWND window)
 
 void RestoreClueBarBand(HWND window)
 {
-    if (SmallMagnification()) {
+    if (!Magnified()) {
         RepaintSmallLayout(window);
         return;
     }

@@ -39,12 +39,7 @@ int ClueBarTop(HWND window)
 {
     RECT client = {};
     GetClientRect(window, &client);
-    SIPINFO sip = {};
-    sip.cbSize = sizeof sip;
-    if (!SHSipInfo(SPI_GETSIPINFO, 0, &sip, 0))
-        return client.top;
-    const bool panelDown = !(sip.fdwFlags & SIPF_ON);
-    return client.bottom - (panelDown && gGame.keyboardShown ? kKeyboardBand : kClueBarBand);
+    return client.bottom - (!InputPanelUp() && gGame.keyboardShown ? kKeyboardBand : kClueBarBand);
 }
 
 void PaintClueBar(HWND window)

@@ -6,6 +6,7 @@
 
 #include "display_state.h"
 #include "game_state.h"
+#include "layout.h"
 #include "play_cursor.h"
 #include "puz_layout.h"
 #include "square_text.h"
@@ -16,8 +17,7 @@ constexpr int kSmallestCircle = 6;  // squares narrower than this get a dot
 
 bool NumbersShown()
 {
-    const int magnification = MagnificationIndex(gGame.settings);
-    return gGame.settings.showNumbers && (magnification == kMedium || magnification == kLarge);
+    return gGame.settings.showNumbers && Magnified();
 }
 
 // The window's own font fills the fields a grid font does not name.

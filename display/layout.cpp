@@ -10,11 +10,6 @@ DisplayState gDisplay;
 
 namespace {
 
-int CurrentMagnification()
-{
-    return MagnificationIndex(gGame.settings);
-}
-
 int GridPixelWidth()
 {
     return gGame.width * gGame.cellSize;
@@ -80,7 +75,7 @@ void LayoutView(int clientWidth, int clientHeight)
     g.viewHeight = clientHeight - g.bottomPanelHeight;
     const int rows = std::max(g.height, 1);
     const int cols = std::max(g.width, 1);
-    switch (CurrentMagnification()) {
+    switch (MagnificationIndex(g.settings)) {
     case kMedium: g.cellSize = kMediumCell; break;
     case kLarge: g.cellSize = kLargeCell; break;
     default:
@@ -99,7 +94,7 @@ void LayoutView(int clientWidth, int clientHeight)
     // bottom, which PresentView shows as white paper.
     const bool wider = GridPixelWidth() > g.viewWidth;
     const bool taller = GridPixelHeight() > g.viewHeight;
-    if (CurrentMagnification() != kSmall && (wider || taller)) {
+    if (Magnified() && (wider || taller)) {
         g.bufferWidth = std::max(GridPixelWidth() + 1 + g.gridLeft, g.viewWidth);
         g.bufferHeight = std::max(GridPixelHeight() + 1, clientHeight);
     } else {
@@ -115,14 +110,7 @@ void ComputeLayout(HWND window)
     gGame.scrollY = 0;
     RECT client = {};
     GetClientRect(window, &client);
-    SIPINFO sip = {};
-    sip.cbSize = sizeof sip;
-    if (SHSipInfo(SPI_GETSIPINFO, 0, &sip, 0)) {
-        if (sip.fdwFlags & SIPF_ON)
-            gGame.bottomPanelHeight = kClueBarBand;
-        else
-            gGame.bottomPanelHeight = gGame.keyboardShown ? kKeyboardBand : kClueBarBand;
-    }
+    gGame.bottomPanelHeight = !InputPanelUp() && gGame.keyboardShown ? kKeyboardBand : kClueBarBand;
     LayoutView(client.right - client.left, client.bottom - client.top);
     CreateBackBuffer(window, gGame.bufferWidth, gGame.bufferHeight);
 }
@@ -139,6 +127,19 @@ int MaxScrollY()
     return GridPixelHeight() > gGame.viewHeight ? std::max(0, grid - gGame.viewHeight) : 0;
 }
 
+bool Magnified()
+{
+    const int magnification = MagnificationIndex(gGame.settings);
+    return magnification == kMedium || magnification == kLarge;
+}
+
+bool InputPanelUp()
+{
+    SIPINFO sip = {};
+    sip.cbSize = sizeof sip;
+    return SHSipInfo(SPI_GETSIPINFO, 0, &sip, 0) && (sip.fdwFlags & SIPF_ON);
+}
+
 void ClampScroll()
 {
     gGame.scrollX = std::clamp(gGame.scrollX, 0, MaxScrollX());
@@ -148,8 +149,7 @@ void ClampScroll()
 void DragScroll(HWND window)
 {
     GameState& g = gGame;
-    const int magnification = CurrentMagnification();
-    if (magnification != kMedium && magnification != kLarge)
+    if (!Magnified())
         return;
     g.scrollX = DragAxis(g.scrollX, g.penX - g.penPrevX, MaxScrollX());
     g.scrollY = DragAxis(g.scrollY, g.penY - g.penPrevY, MaxScrollY());

@@ -42,3 +42,10 @@ int MaxScrollY();
 // Brings scrollX / scrollY back within 0 .. MaxScrollX / MaxScrollY, as a view that changed
 // size needs: past the largest scroll the view would show rows below the grid.
 void ClampScroll();
+
+// Medium or Large: the magnifications whose grid image may be larger than the view, with clue
+// numbers, scrolling and dragging.
+bool Magnified();
+
+// Whether the device's input panel is up (a failed query counts as down).
+bool InputPanelUp();

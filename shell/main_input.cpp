@@ -38,15 +38,10 @@ void StorePen(POINT p)
     gGame.penY = int16_t(p.y);
 }
 
-bool Small()
-{
-    return MagnificationIndex(gGame.settings) == kSmall;
-}
-
 // Medium and Large drag the grid along each direction in which it is larger than the view.
 bool Draggable()
 {
-    return !Small() && (MaxScrollX() > 0 || MaxScrollY() > 0);
+    return Magnified() && (MaxScrollX() > 0 || MaxScrollY() > 0);
 }
 
 bool BeyondTapSlop(POINT p)
@@ -78,7 +73,7 @@ bool OnSmallGrid(HWND window, POINT p)
 // magnified views. False when the point named no square the tap may select.
 bool SelectTappedCell(HWND window, POINT p)
 {
-    if (Small()) {
+    if (!Magnified()) {
         if (!OnSmallGrid(window, p))
             return false;
         SelectCellAt(window, p.x, p.y);

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "PuzzleImage.h"
 #include "ResourceIds.h"
@@ -285,6 +286,11 @@ TEST_P(EndDuringDownloadTest, StopsTheTransferAndSavesTheGame)
     AutomationTap(list.left + 20, list.top + 5);
     AutomationTap(list.left + 20, list.bottom - 10);
     AutomationTap((get.left + get.right) / 2, (get.top + get.bottom) / 2);
+    // The end comes once the server has the request, however slow the machine is today.
+    AutomationProbe([this] {
+        for (int i = 0; i < 1000 && server.Requests().empty(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    });
     if (GetParam() == EndDuring::kCloseRequest) {
         AutomationAdvance(1000);
         AutomationCloseRequest();
