@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "puz_layout.h"
-#include "puzzle_check.h"
+#include "puzzle_image_check.h"
 #include "puzzle_sections.h"
 #include "solution_lock.h"
 

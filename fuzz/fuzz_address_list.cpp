@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "address_list.h"
 #include "automation.h"
 #include "crossword_resources.h"

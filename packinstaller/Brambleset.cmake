@@ -1,6 +1,6 @@
 # add_brambleset(<key> TITLE <title> FN <Name> IDS <31 ids> [FIRST_NAME <name>] [NAMES <31 names>])
 #
-# Makes the program brambleset-<key> from packinstaller/main.cpp and one pack: the 31 puzzle
+# Makes the program brambleset-<key> from packinstaller/brambleset_main.cpp and one pack: the 31 puzzle
 # files listed, in row order, by resources/packs/<key>/pack.txt, embedded as PUZZLETYPE
 # resources with the ids given; the title in strings 1 and 3 and the dialog captions; the
 # splash picture resources/brambleset/splash_<key>_137.bmp. The pack's resource table is the
@@ -85,7 +85,7 @@ function(add_brambleset key)
     target_link_libraries(brambleset_${key}_resources PUBLIC brambleset_common packinstaller
                           platform PRIVATE project_options)
 
-    add_executable(brambleset-${key} ${CMAKE_SOURCE_DIR}/packinstaller/main.cpp)
+    add_executable(brambleset-${key} ${CMAKE_SOURCE_DIR}/packinstaller/brambleset_main.cpp)
     target_include_directories(brambleset-${key} PRIVATE ${outdir}/include)
     target_link_libraries(brambleset-${key} PRIVATE packinstaller brambleset_${key}_resources
                           device_seed project_options)

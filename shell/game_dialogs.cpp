@@ -1,7 +1,7 @@
 // The dialogs of the main window's commands.
 #include "game_dialogs.h"
 
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "about_dialog.h"
 #include "clue_list_dialog.h"
 #include "download_dialog.h"

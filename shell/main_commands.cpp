@@ -1,9 +1,9 @@
 // The main window's commands (menus, menu bar buttons, accelerators, the tap-and-hold menu)
 // and the window-level messages: activation, input panel changes, painting, minimising.
 // Each command is its operation followed by the repaint it needs, in the order of the menus.
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "bottom_band.h"
-#include "check_puzzle.h"
+#include "check_painter.h"
 #include "fill_clear_entries.h"
 #include "game_dialogs.h"
 #include "game_state.h"

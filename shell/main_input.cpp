@@ -3,7 +3,7 @@
 // a tap-and-hold to the Clear / Fill / View menu.
 #include <cstdlib>
 
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "bottom_band.h"
 #include "game_state.h"
 #include "grid_paint.h"

@@ -3,7 +3,7 @@
 // main_commands.cpp and startup.cpp.
 #include "main_window.h"
 
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "main_handlers.h"
 #include "shell_state.h"
 #include "startup.h"

@@ -1,7 +1,7 @@
 // Start-up and shut-down of the main window.
 #include "startup.h"
 
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "display_state.h"
 #include "game_state.h"
 #include "kept_progress.h"

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "backend/backend.h"
-#include "shell/shell_state.h"
+#include "shell/shell_records.h"
 #include "user/user_internal.h"
 #include "user/window_internal.h"
 

@@ -3,7 +3,7 @@
 #include "shell/navigation_bar.h"
 
 #include "shell/shell_paint.h"
-#include "shell/shell_state.h"
+#include "shell/shell_records.h"
 
 namespace {
 

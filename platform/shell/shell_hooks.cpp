@@ -7,7 +7,7 @@
 #include "shell/input_panel_layout.h"
 #include "shell/menu_bar.h"
 #include "shell/navigation_bar.h"
-#include "shell/shell_state.h"
+#include "shell/shell_records.h"
 #include "user/user_internal.h"
 
 namespace {

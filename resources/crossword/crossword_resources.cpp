@@ -2,7 +2,7 @@
 // menu, the accelerators, and the artwork that tools/artgen draws (embedded .bmp files).
 #include "crossword_resources.h"
 
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "crossword_artwork.h"
 #include "dialog_resources.h"
 #include "resources.h"

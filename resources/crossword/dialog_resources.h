@@ -3,7 +3,7 @@
 // DIALOG_RESOURCE_ENTRIES; RegisterHelpPages puts the help page on the device.
 #pragma once
 
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "dialog_artwork.h"
 #include "dialog_ids.h"
 #include "dialog_templates.h"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "PuzzleImage.h"
-#include "fill_clear_check.h"
+#include "entry_check.h"
 #include "fill_clear_entries.h"
 #include "game_state.h"
 

@@ -3,7 +3,7 @@
 // a drawing object.
 #include "DisplayFixture.h"
 #include "automation.h"
-#include "check_puzzle.h"
+#include "check_painter.h"
 #include "display_state.h"
 #include "gdi/gdi_internal.h"
 #include "grid_draw.h"

@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "PuzzleImage.h"
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "ShellFixture.h"
 #include "address_list.h"
 #include "automation.h"

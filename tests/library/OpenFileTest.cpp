@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "ShellFixture.h"
 #include "automation.h"
 #include "game_state.h"

@@ -1,7 +1,7 @@
 // The About box: the logo animation on the virtual clock, a tap that skips it, and the link
 // areas that start their programs only once the final screen shows.
 #include "GameDialogFixture.h"
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "about_dialog.h"
 #include "automation.h"
 #include "dialog_ids.h"

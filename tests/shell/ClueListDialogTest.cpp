@@ -5,7 +5,7 @@
 
 #include "GameDialogFixture.h"
 #include "PuzzleImage.h"
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "automation.h"
 #include "clue_list_dialog.h"
 #include "commctrl.h"

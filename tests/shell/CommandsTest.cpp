@@ -1,7 +1,7 @@
 // The menu and toolbar commands: View with its one-shot red, Fill, Clear and Check with their
 // messages, the on-screen keyboard, the input panel, Puzzle Info and the toggles.
 #include "PuzzleImage.h"
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "ShellFixture.h"
 #include "automation.h"
 #include "game_state.h"

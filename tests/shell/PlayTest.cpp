@@ -1,6 +1,6 @@
 // Playing with keys and the stylus: letters with and without auto skip, Backspace, Enter and
 // the arrows, taps and holds on the grid, dragging the view, and the three magnifications.
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "ShellFixture.h"
 #include "automation.h"
 #include "game_state.h"

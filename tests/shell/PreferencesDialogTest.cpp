@@ -1,7 +1,7 @@
 // Preferences: OK relayouts even without changes, Large keeps the cursor, a colour picked in
 // the chooser repaints the open squares and survives a restart.
 #include "GameDialogFixture.h"
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "automation.h"
 #include "dialog_ids.h"
 #include "game_state.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "GameDialogFixture.h"
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "automation.h"
 #include "dialog_ids.h"
 #include "quick_help_dialog.h"

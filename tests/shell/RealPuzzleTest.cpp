@@ -6,7 +6,7 @@
 
 #include "GameDialogFixture.h"
 #include "PuzzleImage.h"
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "automation.h"
 #include "clue_bar.h"
 #include "game_state.h"

@@ -4,7 +4,7 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "ResourceIds.h"
+#include "resource_ids.h"
 #include "ShellFixture.h"
 #include "automation.h"
 #include "crossword_resources.h"

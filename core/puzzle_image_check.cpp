@@ -1,6 +1,6 @@
 // Refusing what the game cannot hold. A real file's header may sit a few bytes into the
 // file, so the header is found by its magic; every offset counts from the header's start.
-#include "puzzle_check.h"
+#include "puzzle_image_check.h"
 
 #include <cstring>
 

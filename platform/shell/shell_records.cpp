@@ -1,5 +1,5 @@
 // The shell's state and the input panel's position on the screen.
-#include "shell/shell_state.h"
+#include "shell/shell_records.h"
 
 #include "shell/input_panel_layout.h"
 #include "user/user_internal.h"

@@ -1,5 +1,5 @@
 // Checking entries against the solution.
-#include "fill_clear_check.h"
+#include "entry_check.h"
 
 #include "square_text.h"
 

@@ -1,8 +1,8 @@
 // CheckPuzzle: paints the verdict of each square, then reports.
-#include "check_puzzle.h"
+#include "check_painter.h"
 
 #include "display_state.h"
-#include "fill_clear_check.h"
+#include "entry_check.h"
 #include "game_state.h"
 #include "grid_draw.h"
 #include "layout.h"

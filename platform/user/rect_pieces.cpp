@@ -1,28 +1,26 @@
-// Rectangle arithmetic of the window manager. Right and bottom edges are exclusive.
-#include <algorithm>
-
+// The window manager's rectangle arithmetic: RECT values over the device's own rectangle
+// functions, and the pieces of a rectangle left when another is cut out of it.
 #include "user/window_internal.h"
+#include "wingdi.h"
 
 bool UserRectEmpty(const RECT& r)
 {
-    return r.left >= r.right || r.top >= r.bottom;
+    return IsRectEmpty(&r);
 }
 
 RECT UserRectIntersect(const RECT& a, const RECT& b)
 {
-    RECT r = {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-              std::min(a.bottom, b.bottom)};
-    return UserRectEmpty(r) ? RECT{0, 0, 0, 0} : r;
+    RECT r;
+    IntersectRect(&r, &a, &b);
+    return r;
 }
 
 RECT UserRectUnion(const RECT& a, const RECT& b)
 {
-    if (UserRectEmpty(a))
-        return b;
-    if (UserRectEmpty(b))
-        return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
+    RECT r;
+    if (!UnionRect(&r, &a, &b))
+        return b;  // both empty: the second, as before
+    return r;
 }
 
 void UserRectSubtract(const RECT& from, const RECT& cut, std::vector<RECT>* out)
