@@ -1,6 +1,11 @@
-// Starting a program on the emulated device. A program's main() is one call:
+// Starting a program on the emulated device. A program's main() describes itself and makes
+// one call:
 //
-//     int main(int argc, char** argv) { return DeviceMain(argc, argv, kCrosswordProgram); }
+//     int main(int argc, char** argv)
+//     {
+//         const DeviceProgram program = {u"\\Program Files\\X\\X.exe", WinMain, Register};
+//         return DeviceMain(argc, argv, program);
+//     }
 //
 // Not part of the handheld's own API.
 #pragma once

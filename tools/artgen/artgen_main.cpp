@@ -4,15 +4,15 @@
 #include <string>
 
 #include "dialog_pictures.h"
+#include "output_folder.h"
 #include "pictures.h"
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argc > 0 ? argv[0] : "artgen");
-        return 2;
-    }
-    const std::string folder = argv[1];
+    int exitCode = 0;
+    const std::string folder = OutputFolder(argc, argv, "artgen", &exitCode);
+    if (folder.empty())
+        return exitCode;
     struct Output {
         const char* name;
         Picture picture;

@@ -94,9 +94,17 @@ void HeadlessQuit() {}
 
 }  // namespace
 
-const Backend kHeadlessBackend = {"headless",        HeadlessInit,  HeadlessPresent,
-                                  HeadlessWaitInput, HeadlessNowMs, HeadlessSleep,
-                                  nullptr,           nullptr,       HeadlessQuit};
+const Backend kHeadlessBackend = {
+    .name = "headless",
+    .Init = HeadlessInit,
+    .Present = HeadlessPresent,
+    .WaitInput = HeadlessWaitInput,
+    .NowMs = HeadlessNowMs,
+    .Sleep = HeadlessSleep,
+    .Raise = nullptr,     // nothing to bring forward
+    .SetTitle = nullptr,  // no host window
+    .Quit = HeadlessQuit,
+};
 
 void HeadlessReset()
 {

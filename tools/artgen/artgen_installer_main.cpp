@@ -4,15 +4,14 @@
 #include <string>
 
 #include "installer_pictures.h"
+#include "output_folder.h"
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n",
-                     argc > 0 ? argv[0] : "artgen_installer");
-        return 2;
-    }
-    const std::string folder = argv[1];
+    int exitCode = 0;
+    const std::string folder = OutputFolder(argc, argv, "artgen_installer", &exitCode);
+    if (folder.empty())
+        return exitCode;
     struct Output {
         std::string name;
         Picture picture;
