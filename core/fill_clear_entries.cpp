@@ -16,12 +16,11 @@ bool IsOpenSquare(int square)
 // Calls `change` for each open square of the current word.
 template <typename Change> void ForEachOpenSquareOfWord(Change change)
 {
-    if (!IsOpenSquare(CurrentSquare()))
-        return;
     int first = 0;
     int last = 0;
-    CurrentWord(&first, &last);
-    const int step = gGame.direction == kAcross ? 1 : gGame.width;
+    int step = 1;
+    if (!IsOpenSquare(CurrentSquare()) || !CurrentWordSquares(&first, &last, &step))
+        return;
     for (int i = first; i <= last; i += step) {
         if (gGame.entries[i] != '.')
             change(i);

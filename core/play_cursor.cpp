@@ -67,6 +67,16 @@ void CurrentWord(int* first, int* last)
     WordExtent(CurrentSquare(), gGame.direction, first, last);
 }
 
+bool CurrentWordSquares(int* first, int* last, int* step)
+{
+    const int cursor = CurrentSquare();
+    if (cursor < 0 || cursor >= gGame.width * gGame.height)
+        return false;
+    CurrentWord(first, last);
+    *step = gGame.direction == kAcross ? 1 : gGame.width;
+    return true;
+}
+
 const ClueEntry* CurrentClueRow()
 {
     const int clue = WordOfSquare(CurrentSquare(), gGame.direction);

@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "whole_file.h"
 #include "progress_extras.h"
 #include "progress_tail.h"
+#include "whole_file.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "layout.h"
 #include "play_cursor.h"
 #include "puz_layout.h"
+#include "rebus_entry.h"
 #include "square_text.h"
 
 namespace {
@@ -192,13 +193,11 @@ void DestroyGridFonts()
 
 void DrawCurrentWord(HDC dc, bool solution)
 {
-    const int cursor = CurrentSquare();
-    if (cursor < 0 || cursor >= gGame.width * gGame.height)
-        return;
     int first = 0;
     int last = 0;
-    CurrentWord(&first, &last);
-    const int step = gGame.direction == kAcross ? 1 : gGame.width;
+    int step = 1;
+    if (!CurrentWordSquares(&first, &last, &step))
+        return;
 
     HPEN pen = CreatePen(PS_SOLID, 1, kLineBlack);
     HBRUSH yellow = CreateSolidBrush(kWordYellow);
@@ -227,10 +226,7 @@ void DrawCurrentWord(HDC dc, bool solution)
         for (int i = first; i <= last; i += step) {
             // A black current square shows the cursor colour but never a "." as a letter.
             char text[kRebusTextSize];
-            if (gDisplay.rebusOpen && i == gDisplay.rebusSquare)
-                std::memcpy(text, gDisplay.rebusText, kRebusTextSize);  // still being typed
-            else
-                SquareEntryText(i, text);
+            SquareTextShown(i, text);
             DrawSquareText(dc, i / gGame.width, i % gGame.width, text);
             DrawNumber(dc, i / gGame.width, i % gGame.width, kNumberSingleLine);
         }

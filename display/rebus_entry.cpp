@@ -67,26 +67,29 @@ void CloseRebusEntry(HWND window, bool keep)
     Repaint(window);
 }
 
+void SquareTextShown(int i, char* text)
+{
+    if (gDisplay.rebusOpen && i == gDisplay.rebusSquare)
+        std::memcpy(text, gDisplay.rebusText, kRebusTextSize);  // still being typed
+    else
+        SquareEntryText(i, text);
+}
+
 void SpellCurrentWord(WCHAR* out, int chars)
 {
     out[0] = 0;
-    const int cursor = CurrentSquare();
-    if (cursor < 0 || cursor >= gGame.width * gGame.height)
-        return;
     int first = 0;
     int last = 0;
-    CurrentWord(&first, &last);
-    const int step = gGame.direction == kAcross ? 1 : gGame.width;
+    int step = 1;
+    if (!CurrentWordSquares(&first, &last, &step))
+        return;
     char spelled[kMaxSide * (kRebusTextSize + 3) + 1];
     int at = 0;
     bool several = false;
     for (int i = first; i <= last; i += step) {
         char text[kRebusTextSize];
         const bool open = gDisplay.rebusOpen && i == gDisplay.rebusSquare;
-        if (open)
-            std::memcpy(text, gDisplay.rebusText, kRebusTextSize);
-        else
-            SquareEntryText(i, text);
+        SquareTextShown(i, text);
         const int length = int(std::strlen(text));
         const bool bracket = open || length > 1;
         several |= bracket;

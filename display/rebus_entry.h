@@ -20,6 +20,10 @@ void RebusEntryKey(HWND window, int key);
 // letter. Not kept: the square stays as it was. Repaints.
 void CloseRebusEntry(HWND window, bool keep);
 
+// What square `i` shows (kRebusTextSize bytes): the letters being typed into it while the
+// entry is open there, else its entry.
+void SquareTextShown(int i, char* text);
+
 // The current word spelled out, a square with several letters in brackets and an empty one
 // as "-", the open entry with a "_" after its letters: "H[EA_]RT". Empty when the word has
 // no square with several letters and no entry is open. `out` holds `chars` WCHARs.

@@ -1,7 +1,17 @@
 # Shared by the screenshot scripts that replay scenarios in a real window (sourced, not run):
 # a virtual X display of their own, the game started on a fresh device root holding one
 # puzzle, and the user's means: tap X Y and drag in device points, press KEY, shot NAME (a PNG
-# of the window as <scenario>-<name>.png in $out). The caller sets bin, out and scenario.
+# of the window as <scenario>-<name>.png in $out). It reads the caller's arguments,
+# [bin-folder] [out-folder] [scenario ...], and leaves the scenarios as the arguments; the
+# caller sets `scenario` while one runs.
+
+bin=${1:-build/default/bin}
+out=${2:-screenshots}
+if [ $# -gt 2 ]; then
+    shift 2
+else
+    set --
+fi
 
 # Menu bar buttons (y = 307) and the items of the pop-ups they open upwards.
 menu=10

@@ -6,13 +6,6 @@
 # Usage: scripts/screenshots-real-puzzles.sh [bin-folder] [out-folder] [scenario ...]
 # Needs Xvfb, xdotool, ImageMagick's import and python3 (scripts/packages.txt).
 set -eu
-bin=${1:-build/default/bin}
-out=${2:-screenshots}
-if [ $# -gt 2 ]; then
-    shift 2
-else
-    set --
-fi
 
 scenarios="circles_in_every_magnification rebus_typed_checked_and_viewed \
 notes_at_the_first_opening locked_solution_opened_with_its_key"

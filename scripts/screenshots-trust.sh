@@ -6,13 +6,6 @@
 # Usage: scripts/screenshots-trust.sh [bin-folder] [out-folder] [scenario ...]
 # Needs Xvfb, xdotool and ImageMagick's import (scripts/packages.txt).
 set -eu
-bin=${1:-build/default/bin}
-out=${2:-screenshots}
-if [ $# -gt 2 ]; then
-    shift 2
-else
-    set --
-fi
 
 scenarios="keyboard_leaves_no_picture input_panel_leaves_no_picture tall_grid_drags \
 highlight_after_start_and_dialogs drag_out_of_window_is_no_hold tiny_squares_keep_small_letters \
