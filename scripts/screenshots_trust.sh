@@ -3,7 +3,7 @@
 # them: the game in a real SDL window on a virtual X display at scale 2, driven with xdotool,
 # each scenario on a fresh device root holding the one puzzle it needs. Every scenario is a function that saves its
 # PNGs as <scenario>-<moment>.png; to add one, write the function and name it in `scenarios`.
-# Usage: scripts/screenshots-trust.sh [bin-folder] [out-folder] [scenario ...]
+# Usage: scripts/screenshots_trust.sh [bin-folder] [out-folder] [scenario ...]
 # Needs Xvfb, xdotool and ImageMagick's import (scripts/packages.txt).
 set -eu
 
@@ -11,7 +11,7 @@ scenarios="keyboard_leaves_no_picture input_panel_leaves_no_picture tall_grid_dr
 highlight_after_start_and_dialogs drag_out_of_window_is_no_hold tiny_squares_keep_small_letters \
 utf8_text_in_list_and_information locked_solution_is_not_checked download_shows_and_cancels"
 
-. "$(dirname "$0")/real-window.sh"
+. "$(dirname "$0")/real_window.sh"
 
 # An all-open puzzle of width x height squares, letters varying, one clue per word. Optional:
 # the version ("2.0" files hold UTF-8 text), the solution-state word (4: locked), the title

@@ -3,13 +3,13 @@
 # xdotool as a user would, and saves a PNG of the window at five moments: Small, Medium with
 # clue numbers, Large scrolled, the on-screen keyboard shown, and after Check with a wrong
 # letter in red. The device root is a fresh temporary one, so the starter puzzle opens.
-# Usage: scripts/screenshots-game.sh [bin-folder] [out-folder]
+# Usage: scripts/screenshots_game.sh [bin-folder] [out-folder]
 # Needs Xvfb, xdotool and ImageMagick's import (scripts/packages.txt).
 set -eu
 bin=${1:-build/default/bin}
 out=${2:-screenshots}
 display=:${GAME_DISPLAY:-95}
-. "$(dirname "$0")/game-session.sh"
+. "$(dirname "$0")/game_session.sh"
 
 drag() {
     x mousemove --window "$window" $(($1 * 2)) $(($2 * 2)) mousedown 1

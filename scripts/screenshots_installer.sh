@@ -3,7 +3,7 @@
 # at scale 2 and saves three PNGs per pack: the intro while its pieces slide in (the program
 # is stopped with SIGSTOP for the picture), the intro at rest, and the preview list.
 # Every pack starts on a fresh temporary device root.
-# Usage: scripts/screenshots-installer.sh [bin-folder] [out-folder]
+# Usage: scripts/screenshots_installer.sh [bin-folder] [out-folder]
 # Needs Xvfb, xdotool and ImageMagick's import (scripts/packages.txt).
 set -eu
 bin=${1:-build/default/bin}

@@ -4,14 +4,14 @@
 # chooser, the grid in the picked colour, quick help, About (moving and at rest), the clue
 # list, Open File, Download Puzzles and Puzzle Information. The device root is a fresh
 # temporary one, so the starter puzzle opens.
-# Usage: scripts/screenshots-game-dialogs.sh [bin-folder] [out-folder]
+# Usage: scripts/screenshots_game_dialogs.sh [bin-folder] [out-folder]
 # Needs Xvfb, xdotool and ImageMagick's import (scripts/packages.txt).
 set -eu
 bin=${1:-build/default/bin}
 out=${2:-screenshots}
 display=:${GAME_DISPLAY:-94}
 TAP_PAUSE=0.6
-. "$(dirname "$0")/game-session.sh"
+. "$(dirname "$0")/game_session.sh"
 
 # Menu bar buttons (y = 307) and the main menu's items, which open upwards.
 menu=10

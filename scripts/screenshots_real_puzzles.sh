@@ -3,14 +3,14 @@
 # circled squares in the three magnifications, several letters typed into one square, notes
 # shown at the first opening, and a locked solution opened with its key. Each scenario writes
 # its puzzle with puzzle_file (below) and saves <scenario>-<moment>.png in the out folder.
-# Usage: scripts/screenshots-real-puzzles.sh [bin-folder] [out-folder] [scenario ...]
+# Usage: scripts/screenshots_real_puzzles.sh [bin-folder] [out-folder] [scenario ...]
 # Needs Xvfb, xdotool, ImageMagick's import and python3 (scripts/packages.txt).
 set -eu
 
 scenarios="circles_in_every_magnification rebus_typed_checked_and_viewed \
 notes_at_the_first_opening locked_solution_opened_with_its_key"
 
-. "$(dirname "$0")/real-window.sh"
+. "$(dirname "$0")/real_window.sh"
 
 # A 7 x 7 puzzle with a black square in each corner of the middle, written to $1: circles
 # ("circles"), a rebus "STAR" at row 1, column 1 ("rebus"), notes ("notes") or a solution

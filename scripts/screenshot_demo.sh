@@ -1,6 +1,6 @@
 #!/bin/sh
 # Runs the platform demo in a real SDL window on a virtual X display at scale 2 and saves a
-# PNG of that window. Usage: scripts/screenshot-demo.sh [bin-folder] [out.png]
+# PNG of that window. Usage: scripts/screenshot_demo.sh [bin-folder] [out.png]
 # Needs Xvfb, xdotool and ImageMagick's import (scripts/packages.txt).
 set -eu
 bin=${1:-build/default/bin}
