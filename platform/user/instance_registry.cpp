@@ -8,7 +8,6 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <strings.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +18,7 @@
 #include <vector>
 
 #include "files/device_path.h"
+#include "strings/case_fold.h"
 #include "user/user_internal.h"
 #include "user/window_internal.h"
 
@@ -204,14 +204,13 @@ void RegistryRemove(const UserWindow* w)
 
 UserWindow* RegistryFind(LPCWSTR className, LPCWSTR title)
 {
-    const std::string cls = className ? Utf8(className) : std::string();
     const std::string text = title ? Utf8(title) : std::string();
     Entry found = {};
     WithRegistry([&](std::vector<Entry>* entries) {
         for (const Entry& e : *entries) {
             if (e.pid == getpid())
                 continue;
-            if (className && strcasecmp(e.cls.c_str(), cls.c_str()) != 0)
+            if (className && CompareFolded(Utf16(e.cls), className) != 0)
                 continue;
             if (title && e.title != text)
                 continue;
