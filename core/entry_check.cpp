@@ -12,6 +12,19 @@ CheckMark CheckSquare(int i)
     return gGame.entries[i] == '-' ? kCheckEmpty : kCheckWrong;
 }
 
+bool PuzzleSolved()
+{
+    if (gGame.solutionState != kSolutionOpen)
+        return false;
+    const int n = gGame.width * gGame.height;
+    for (int i = 0; i < n && i < kMaxCells; ++i) {
+        const CheckMark mark = CheckSquare(i);
+        if (mark == kCheckEmpty || mark == kCheckWrong)
+            return false;
+    }
+    return n > 0;
+}
+
 CheckVerdict CheckEntries()
 {
     const int n = gGame.width * gGame.height;

@@ -22,3 +22,7 @@ CheckMark CheckSquare(int i);
 
 // The verdict over the whole grid.
 CheckVerdict CheckEntries();
+
+// Every open square filled and right, against a solution the file gives in the open (a
+// locked or missing one can tell nothing).
+bool PuzzleSolved();

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "play_cursor.h"
+#include "square_marks.h"
 #include "square_text.h"
 
 namespace {
@@ -30,11 +31,13 @@ template <typename Change> void ForEachOpenSquareOfWord(Change change)
 void Reveal(int i)
 {
     RevealSquare(i);
+    MarkErased(i);  // a given letter is ink
 }
 
 void Erase(int i)
 {
     PutSquareEntry(i, "");
+    MarkErased(i);
 }
 
 }  // namespace
@@ -43,11 +46,13 @@ void FillLetter()
 {
     if (IsOpenSquare(CurrentSquare()))
         Reveal(CurrentSquare());
+    MarkGiven(kMarkLetter);
 }
 
 void FillWord()
 {
     ForEachOpenSquareOfWord(Reveal);
+    MarkGiven(kMarkWord);
 }
 
 void FillPuzzle()
@@ -55,8 +60,9 @@ void FillPuzzle()
     const int n = gGame.width * gGame.height;
     for (int i = 0; i < n && i < kMaxCells; ++i) {
         if (gGame.entries[i] != '.')
-            RevealSquare(i);
+            Reveal(i);
     }
+    MarkGiven(kMarkPuzzle);
 }
 
 void ClearLetter()
@@ -73,7 +79,9 @@ void ClearWord()
 void ClearPuzzle()
 {
     const int n = gGame.width * gGame.height;
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n; ++i) {
         gGame.entries[i] = gGame.solution[i] == '.' ? '.' : '-';
+        MarkErased(i);
+    }
     std::memset(gGame.playerRebus, 0, sizeof gGame.playerRebus);
 }

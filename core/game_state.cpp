@@ -17,6 +17,7 @@ void ResetGameState()
     p.notes = p.fileBuffer + kMaxPuzzleFile;  // the always-zero guard byte
     gGame.entriesFromPuzzle = 1;
     gGame.unlockKey = -1;
+    gGame.savedTimerSeconds = -1;
     gGame.direction = kAcross;
     SetMagnification(&gGame.settings, kSmall);
     gGame.settings.squareColour = RGB(0, 0, 0);

@@ -44,7 +44,15 @@ struct Settings {
     int32_t showNumbers;        // 1: draw clue numbers in the grid
     COLORREF squareColour;      // fill of black squares
     COLORREF backgroundColour;  // fill of open squares
+    int32_t pencil;             // 1: letters typed now are pencil letters, drawn grey
+    int32_t marks;              // 1: Check and View / Fill leave marks that stay
 };
+
+// What the player's actions leave on a square, beside its letters. The values are the GEXT
+// section's where the meanings match.
+constexpr uint8_t kMarkPencil = 0x08;    // typed while Pencil was on
+constexpr uint8_t kMarkWasWrong = 0x10;  // Check found it wrong (while Marks was on)
+constexpr uint8_t kMarkGiven = 0x40;     // shown by View or Fill (while Marks was on)
 
 struct GameState {
     // The open puzzle.
@@ -72,10 +80,14 @@ struct GameState {
     uint8_t rebusKeys[kMaxCells];                 // GRBS: 0, or 1 + the square's rebus key
     char rebusTable[kRebusKeys][kRebusTextSize];  // RTBL: the rebus texts by key
     char playerRebus[kMaxCells][kRebusTextSize];  // several letters the player put in a square
-    int32_t timerSeconds;                         // LTIM: seconds spent on the puzzle
+    int32_t timerSeconds;                         // seconds spent on the puzzle (LTIM at first)
     int32_t timerStopped;                         // LTIM: 1 when its clock was stopped
     int32_t scrambledChecksum;                    // sum of the locked solution's real letters
-    int32_t unlockKey;  // the key that opened the solution, kept with the progress; -1 none
+    int32_t unlockKey;    // the key that opened the solution, kept with the progress; -1 none
+    int32_t timerPaused;  // 1 while the player has paused the timer
+    int32_t solved;       // 1: every square filled and right
+    uint8_t playerMarks[kMaxCells];  // kMark* flags per square
+    int32_t savedTimerSeconds;       // the progress's time for the next parse; -1 none
 
     int32_t cursorRow;          // row of the current square
     int32_t cursorCol;          // column of the current square

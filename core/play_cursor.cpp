@@ -1,6 +1,8 @@
 // Cursor, direction and entry changes of the play engine.
 #include "play_cursor.h"
 
+#include "square_marks.h"
+
 namespace {
 
 int SquareCount()
@@ -97,6 +99,7 @@ bool StoreLetter(int key)
         return false;
     gGame.entries[square] = char(key);
     gGame.playerRebus[square][0] = 0;  // a letter typed over a rebus replaces it
+    MarkTyped(square);
     return true;
 }
 
@@ -130,6 +133,7 @@ bool EraseLetter()
         return false;
     gGame.entries[square] = '-';
     gGame.playerRebus[square][0] = 0;
+    MarkErased(square);
     return true;
 }
 

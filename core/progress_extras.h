@@ -1,5 +1,6 @@
 // The play state that the progress record's fixed fields have no room for, kept in its tail:
-// the player's rebus squares and the key of an unlocked solution.
+// the player's rebus squares, the key of an unlocked solution, the Pencil and Marks toggles,
+// the time spent, and the pencil and honest marks of each square.
 #pragma once
 
 #include "progress_tail.h"

@@ -4,10 +4,12 @@
 
 #include <cstring>
 
+#include "entry_check.h"
 #include "puz_layout.h"
 #include "puzzle_image_check.h"
 #include "puzzle_sections.h"
 #include "solution_lock.h"
+#include "undo_history.h"
 
 namespace {
 
@@ -227,6 +229,7 @@ void ParsePuzzle()
         }
         gGame.entriesWidth = gGame.entriesHeight = 15;
         ReadPuzzleSections(nullptr, nullptr);
+        gGame.solved = 0;
         return;
     }
     gGame.width = width;
@@ -244,6 +247,7 @@ void ParsePuzzle()
         for (int i = 0; i < n; ++i)
             gGame.entries[i] = gGame.solution[i] == '.' ? '.' : '-';
         std::memset(gGame.playerRebus, 0, sizeof gGame.playerRebus);
+        std::memset(gGame.playerMarks, 0, sizeof gGame.playerMarks);
     }
     // A solution the player opened earlier opens again with the key kept in the progress.
     const int savedKey = restored ? gGame.unlockKey : -1;
@@ -277,6 +281,14 @@ void ParsePuzzle()
     if (s < end)
         gGame.notes = s;
     ReadPuzzleSections(s < end ? NextString(s) : end, end);
+    // The time spent comes from the progress when the letters do; a first opening starts
+    // from the file's own timer.
+    if (restored && gGame.savedTimerSeconds >= 0)
+        gGame.timerSeconds = gGame.savedTimerSeconds;
+    gGame.savedTimerSeconds = -1;
+    gGame.timerPaused = 0;
+    gGame.solved = PuzzleSolved();
+    ResetUndoHistory();
     if (*gGame.notes && words < kMaxClues)
         gGame.clueTexts[words] = gGame.notes;
 
