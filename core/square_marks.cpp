@@ -4,12 +4,14 @@
 
 #include "entry_check.h"
 #include "play_cursor.h"
+#include "square_text.h"
 
 namespace {
 
+// A square the player had already right was not given, whatever showed it afterwards.
 void Given(int i)
 {
-    if (gGame.entries[i] != '.')
+    if (gGame.entries[i] != '.' && !SquareEntryRight(i))
         gGame.playerMarks[i] |= kMarkGiven;
 }
 

@@ -2,7 +2,8 @@
 // entries, rebus squares and marks as they were after the last step is compared with the
 // grid after each action, and the squares that differ are recorded with their old content.
 // So no change of the entries can slip past it, whatever made it. Steps live in a ring of
-// square records; when it is full the oldest steps go.
+// square records; when it is full the oldest steps go. The honest marks are not the
+// player's to take back: undoing a Fill leaves the square marked as given.
 #include "undo_history.h"
 
 #include <cstring>
@@ -57,7 +58,8 @@ void TakeShadow()
 
 bool Changed(int i)
 {
-    return gHistory.entries[i] != gGame.entries[i] || gHistory.marks[i] != gGame.playerMarks[i] ||
+    return gHistory.entries[i] != gGame.entries[i] ||
+           ((gHistory.marks[i] ^ gGame.playerMarks[i]) & kMarkPencil) ||
            std::strncmp(gHistory.rebus[i], gGame.playerRebus[i], kRebusTextSize) != 0;
 }
 
@@ -121,7 +123,8 @@ bool UndoLastStep()
     for (int k = 0; k < step.count; ++k) {
         const SquareRecord& r = gHistory.records[(step.first + k) % kRecords];
         gGame.entries[r.square] = r.entry;
-        gGame.playerMarks[r.square] = r.marks;
+        gGame.playerMarks[r.square] =
+            uint8_t((r.marks & kMarkPencil) | (gGame.playerMarks[r.square] & ~kMarkPencil));
         std::memcpy(gGame.playerRebus[r.square], r.rebus, kRebusTextSize);
         if (firstSquare < 0)
             firstSquare = r.square;

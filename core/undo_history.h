@@ -1,5 +1,5 @@
-// Undo: every change of the entries (letters, rebus squares, pencil and honest marks) as one
-// step per action of the player, taken back one step at a time. The history lasts until the
+// Undo: every change of the entries (letters, rebus squares and whether a letter is pencil)
+// as one step per action of the player, taken back one step at a time. The history lasts until the
 // game ends or another puzzle opens, and holds at least the last 100 steps.
 #pragma once
 

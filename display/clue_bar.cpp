@@ -4,12 +4,23 @@
 #include "game_state.h"
 #include "layout.h"
 #include "play_cursor.h"
+#include "play_time.h"
 #include "puzzle_text.h"
 #include "rebus_entry.h"
+#include "square_marks.h"
 
 int ComposeClueBarText(WCHAR* out)
 {
     out[0] = 0;
+    if (gGame.solved) {
+        // The puzzle's own sign that it is done, in place of a clue: the clock has stopped.
+        WCHAR time[16];
+        FormatPlayTime(gGame.timerSeconds, time);
+        const int given = MarkedSquares();
+        if (given > 0)
+            return wsprintfW(out, u"Solved in %s with %d given", time, given);
+        return wsprintfW(out, u"Solved in %s", time);
+    }
     const ClueEntry* row = CurrentClueRow();
     if (!row || row->clueIndex < 0 || row->clueIndex >= kMaxClues)
         return 0;

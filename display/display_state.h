@@ -26,6 +26,9 @@ constexpr COLORREF kWordYellow = 0x0002FFFF;     // squares of the current word,
 constexpr COLORREF kCursorOrange = 0x007DC8FF;   // the current square
 constexpr COLORREF kRevealRed = 0x000000FF;      // solution letters shown, wrong letters
 constexpr COLORREF kCircleGrey = 0x00707070;     // the circle of a circled square
+constexpr COLORREF kPencilGrey = 0x00808080;     // letters typed while Pencil was on
+constexpr COLORREF kWrongMarkRed = 0x000000E0;   // the corner of a square Check found wrong
+constexpr COLORREF kGivenMarkBlue = 0x00E06000;  // the corner of a square View or Fill gave
 
 // Releases the grid fonts (window destruction; the back buffer has DestroyBackBuffer).
 void DestroyGridFonts();

@@ -36,6 +36,23 @@ void SetFace(LOGFONTW* font, LPCWSTR face)
     lstrcpynW(font->lfFaceName, face, LF_FACESIZE);
 }
 
+// With Marks on, a square given by View or Fill shows a blue corner, one Check found wrong a
+// red one, top right inside its border.
+void DrawCornerMark(HDC dc, int row, int col)
+{
+    const uint8_t marks = gGame.playerMarks[row * gGame.width + col];
+    if (!gGame.settings.marks || !(marks & (kMarkGiven | kMarkWasWrong)))
+        return;
+    const int s = gGame.cellSize;
+    const int size = std::max(2, s / 4);
+    const int right = CellLeft(col) + s;
+    const int top = CellTop(row) + 1;
+    const RECT corner = {right - size, top, right, top + size};
+    HBRUSH brush = CreateSolidBrush((marks & kMarkGiven) ? kGivenMarkBlue : kWrongMarkRed);
+    FillRect(dc, &corner, brush);
+    DeleteObject(brush);
+}
+
 }  // namespace
 
 int CellLeft(int col)
@@ -55,7 +72,10 @@ void DrawSquare(HDC dc, int row, int col)
     const int s = gGame.cellSize;
     Rectangle(dc, x0, y0, x0 + s + 1, y0 + s + 1);
     const int i = row * gGame.width + col;
-    if (!(gGame.squareFlags[i] & puz::kSquareCircled) || gGame.solution[i] == '.')
+    if (gGame.solution[i] == '.')
+        return;
+    DrawCornerMark(dc, row, col);
+    if (!(gGame.squareFlags[i] & puz::kSquareCircled))
         return;
     if (s < kSmallestCircle) {
         // Too small for a ring: a dot at the centre still tells the square apart.
@@ -125,6 +145,15 @@ void DrawSquareText(HDC dc, int row, int col, const char* text)
     SelectObject(dc, previous);
     if (font)
         DeleteObject(font);
+}
+
+void DrawEntryText(HDC dc, int i, const char* text)
+{
+    const bool pencil = (gGame.playerMarks[i] & kMarkPencil) != 0;
+    const COLORREF old = pencil ? SetTextColor(dc, kPencilGrey) : 0;
+    DrawSquareText(dc, i / gGame.width, i % gGame.width, text);
+    if (pencil)
+        SetTextColor(dc, old);
 }
 
 void DrawNumber(HDC dc, int row, int col, NumberBox box)
@@ -227,7 +256,7 @@ void DrawCurrentWord(HDC dc, bool solution)
             // A black current square shows the cursor colour but never a "." as a letter.
             char text[kRebusTextSize];
             SquareTextShown(i, text);
-            DrawSquareText(dc, i / gGame.width, i % gGame.width, text);
+            DrawEntryText(dc, i, text);
             DrawNumber(dc, i / gGame.width, i % gGame.width, kNumberSingleLine);
         }
     }

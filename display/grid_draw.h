@@ -19,6 +19,8 @@ void DrawLetter(HDC dc, int row, int col, char ch);
 // A square's text centred in it: one letter as DrawLetter, several (a rebus) in a letter
 // font shrunk until they fit the square's width.
 void DrawSquareText(HDC dc, int row, int col, const char* text);
+// The player's text of square `i`: as DrawSquareText, in grey for a pencil letter.
+void DrawEntryText(HDC dc, int i, const char* text);
 // How a clue number is laid out: as the full paint, as the highlight painters, or kept
 // inside the square.
 enum NumberBox { kNumberFullPaint = 0, kNumberSingleLine, kNumberInSquare };

@@ -56,10 +56,11 @@ void PaintGrid(HWND window)
             if (solution) {
                 SquareSolutionText(i, text);
                 SetTextColor(dc, kRevealRed);
+                DrawSquareText(dc, r, c, text);
             } else {
                 SquareEntryText(i, text);
+                DrawEntryText(dc, i, text);
             }
-            DrawSquareText(dc, r, c, text);
             if (solution)
                 SetTextColor(dc, kLineBlack);  // numbers stay black over the solution
             DrawNumber(dc, r, c, kNumberFullPaint);

@@ -10,6 +10,7 @@
 #include "grid_paint.h"
 #include "layout.h"
 #include "play_cursor.h"
+#include "square_marks.h"
 #include "square_text.h"
 
 namespace {
@@ -61,6 +62,10 @@ void CloseRebusEntry(HWND window, bool keep)
     gDisplay.rebusOpen = 0;
     if (keep) {
         PutSquareEntry(gDisplay.rebusSquare, gDisplay.rebusText);
+        if (gDisplay.rebusText[0])
+            MarkTyped(gDisplay.rebusSquare);
+        else
+            MarkErased(gDisplay.rebusSquare);
         if (gDisplay.rebusSquare == CurrentSquare() && gDisplay.rebusText[0])
             StepCursorAfterLetter();
     }

@@ -1,7 +1,6 @@
 // The dialogs of the main window's commands.
 #include "game_dialogs.h"
 
-#include "resource_ids.h"
 #include "about_dialog.h"
 #include "clue_list_dialog.h"
 #include "download_dialog.h"
@@ -9,6 +8,7 @@
 #include "puzzle_files.h"
 #include "puzzle_info_dialog.h"
 #include "quick_help_dialog.h"
+#include "resource_ids.h"
 #include "shell_state.h"
 #include "unlock_dialog.h"
 

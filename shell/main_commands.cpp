@@ -1,7 +1,6 @@
 // The main window's commands (menus, menu bar buttons, accelerators, the tap-and-hold menu)
 // and the window-level messages: activation, input panel changes, painting, minimising.
 // Each command is its operation followed by the repaint it needs, in the order of the menus.
-#include "resource_ids.h"
 #include "bottom_band.h"
 #include "check_painter.h"
 #include "fill_clear_entries.h"
@@ -11,10 +10,14 @@
 #include "main_handlers.h"
 #include "main_window.h"
 #include "play_cursor.h"
+#include "puzzle_clock.h"
 #include "puzzle_text.h"
 #include "rebus_entry.h"
 #include "refresh.h"
+#include "resource_ids.h"
 #include "shell_state.h"
+#include "square_marks.h"
+#include "undo_history.h"
 
 namespace {
 
@@ -51,6 +54,7 @@ void OpenAnotherPuzzle(HWND window)
         return;
     ShowNotesOfANewPuzzle(window);
     UpdateMenuChecks();
+    ShowClock(window);
     Refresh(window, kLayout | kGrid);
     gGame.cursorRow = 0;
     gGame.cursorCol = 0;
@@ -66,6 +70,13 @@ void ShowPuzzleInfo(HWND window)
     WCHAR text[kHeaderLineSize];
     WidenPuzzleText(gGame.headerLine, text, kHeaderLineSize);
     MessageBoxW(window, text, u"Puzzle Information", MB_OK);
+}
+
+// A check-marked item of the Toggle drop-down and its setting.
+void FlipToggle(int32_t* setting, UINT item)
+{
+    *setting = !*setting;
+    SetCheck(IDM_MAIN_MENU_BUTTON, item, *setting != 0);
 }
 
 // The commands that show or compare the solution.
@@ -136,6 +147,8 @@ void UpdateMenuChecks()
 {
     SetCheck(IDM_MAIN_MENU_BUTTON, IDM_NUMBERS, gGame.settings.showNumbers != 0);
     SetCheck(IDM_MAIN_MENU_BUTTON, IDM_AUTO_SKIP, gGame.settings.autoSkip != 0);
+    SetCheck(IDM_MAIN_MENU_BUTTON, IDM_PENCIL, gGame.settings.pencil != 0);
+    SetCheck(IDM_MAIN_MENU_BUTTON, IDM_MARKS, gGame.settings.marks != 0);
     const int magnification = MagnificationIndex(gGame.settings);
     SetCheck(IDM_ZOOM_MENU, IDM_SMALL, magnification == kSmall);
     SetCheck(IDM_ZOOM_MENU, IDM_MEDIUM, magnification == kMedium);
@@ -172,18 +185,28 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
         break;
     case IDM_HELP: RunQuickHelpDialog(window); break;
     case IDM_ABOUT: StartAbout(window); break;
-    case IDM_VIEW_WORD: ViewWord(window); break;
-    case IDM_VIEW_LETTER: ViewLetter(window); break;
+    case IDM_VIEW_WORD:
+        MarkGiven(kMarkWord);
+        ViewWord(window);
+        break;
+    case IDM_VIEW_LETTER:
+        MarkGiven(kMarkLetter);
+        ViewLetter(window);
+        break;
     case IDM_TOGGLE_DIRECTION:
         ToggleDirection();
         Refresh(window, kGrid | kWord | kClueBar | kPresent);
         break;
-    case IDM_VIEW_PUZZLE: ViewPuzzle(window); break;
+    case IDM_VIEW_PUZZLE:
+        MarkGiven(kMarkPuzzle);
+        ViewPuzzle(window);
+        break;
     case IDM_OPEN: OpenAnotherPuzzle(window); break;
     case IDM_ZOOM_MENU: UpdateMenuChecks(); break;
     case IDM_CLUE_LIST: RunClueListDialog(window); break;  // the next activation repaints
     case IDM_MAIN_MENU_BUTTON: UpdateMenuChecks(); break;
     case IDM_CHECK:
+        MarkWrongSquares();
         CheckPuzzle(window);
         Present(window);
         break;
@@ -205,23 +228,24 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
     case IDM_AVAILABLE: OpenAnotherPuzzle(window); break;
     case IDM_DOWNLOAD: RunDownloadDialog(window); break;
     case IDM_AUTO_SKIP:
-        gGame.settings.autoSkip = !gGame.settings.autoSkip;
-        SetCheck(IDM_MAIN_MENU_BUTTON, IDM_AUTO_SKIP, gGame.settings.autoSkip != 0);
+        FlipToggle(&gGame.settings.autoSkip, IDM_AUTO_SKIP);
         break;
     case IDM_NUMBERS:
-        gGame.settings.showNumbers = !gGame.settings.showNumbers;
-        SetCheck(IDM_MAIN_MENU_BUTTON, IDM_NUMBERS, gGame.settings.showNumbers != 0);
+        FlipToggle(&gGame.settings.showNumbers, IDM_NUMBERS);
         Refresh(window, kRepaintAll);
         break;
     case IDM_FILL_LETTER:
+        MarkGiven(kMarkLetter);
         FillLetter();
         Refresh(window, kRepaintAll);
         break;
     case IDM_FILL_WORD:
+        MarkGiven(kMarkWord);
         FillWord();
         Refresh(window, kRepaintAll);
         break;
     case IDM_FILL_PUZZLE:
+        MarkGiven(kMarkPuzzle);
         FillPuzzle();
         Refresh(window, kRepaintAll);
         break;
@@ -232,9 +256,22 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
         Refresh(window, kRepaintAll);
         break;
     case IDM_SHOW_NOTES: RunPuzzleInfoDialog(window); break;
+    case IDM_PENCIL:
+        FlipToggle(&gGame.settings.pencil, IDM_PENCIL);
+        break;
+    case IDM_MARKS:
+        FlipToggle(&gGame.settings.marks, IDM_MARKS);
+        Refresh(window, kRepaintAll);
+        break;
+    case IDM_UNDO:
+        if (UndoLastStep())
+            Refresh(window, kRepaintAll | kScroll);
+        break;
     default:  // Ctrl+A, the View drop-down and anything unknown
         return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
     }
+    if (IsWindow(window))
+        AfterPlayerAction(window);
     return 0;
 }
 
@@ -244,8 +281,9 @@ void OnSize(HWND window, WPARAM kind)
         SendMessageW(window, WM_CLOSE, 0, 0);
 }
 
-void OnActivate(HWND window)
+void OnActivate(HWND window, WPARAM state)
 {
+    SetClockActive(window, LOWORD(state) != WA_INACTIVE);
     SHFullScreen(window, SHFS_SHOWTASKBAR | SHFS_SHOWSIPBUTTON | SHFS_SHOWSTARTICON);
     if (gShell.refreshOnActivate) {
         gShell.refreshOnActivate = 0;

@@ -9,7 +9,7 @@ constexpr int kMenuBarHeight = 26;  // the handheld's menu bar under the window
 void OnSize(HWND window, WPARAM kind);
 // WM_ACTIVATE: the bars back to normal, and the grid with the current word, the clue bar and
 // the keyboard repainted; after a clue was chosen in the clue list, its word is scrolled to.
-void OnActivate(HWND window);
+void OnActivate(HWND window, WPARAM state);
 // WM_SETTINGCHANGE: the input panel went up or down.
 void OnSettingChange(HWND window, WPARAM what);
 void OnPaint(HWND window);

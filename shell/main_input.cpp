@@ -3,7 +3,6 @@
 // a tap-and-hold to the Clear / Fill / View menu.
 #include <cstdlib>
 
-#include "resource_ids.h"
 #include "bottom_band.h"
 #include "game_state.h"
 #include "grid_paint.h"
@@ -14,6 +13,7 @@
 #include "play_input.h"
 #include "rebus_entry.h"
 #include "refresh.h"
+#include "resource_ids.h"
 #include "shell_state.h"
 
 namespace {

@@ -259,6 +259,8 @@ typedef struct tagWINDOWPOS {
 #define WM_CTLCOLORDLG       0x0136
 #define WM_CTLCOLORSCROLLBAR 0x0137
 #define WM_CTLCOLORSTATIC    0x0138
+#define WM_NCLBUTTONUP       0x00A2  // the stylus lifted over a window's title (wParam HTCAPTION)
+#define HTCAPTION            2
 #define WM_MOUSEFIRST        0x0200
 #define WM_MOUSEMOVE         0x0200
 #define WM_LBUTTONDOWN       0x0201

@@ -18,6 +18,7 @@ Framebuffer gScreen = {};
 RECT gDirty = {0, 0, 0, 0};
 void (*gAfterPaint)() = nullptr;
 void (*gResetHook)() = nullptr;
+void (*gCaptionHook)(HWND) = nullptr;
 
 }  // namespace
 
@@ -56,6 +57,15 @@ void UserSetAfterPaintHook(void (*hook)())
 void UserSetResetHook(void (*hook)())
 {
     gResetHook = hook;
+}
+void UserSetCaptionHook(void (*hook)(HWND window))
+{
+    gCaptionHook = hook;
+}
+void UserCaptionChanged(HWND window)
+{
+    if (gCaptionHook)
+        gCaptionHook(window);
 }
 
 void UserPresent()

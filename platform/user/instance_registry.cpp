@@ -8,7 +8,6 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>

@@ -34,8 +34,13 @@ void UserSetAfterPaintHook(void (*hook)());
 //   pixels) and returns true when the bars, the input panel or a pop-up menu took it;
 // - the reset hook runs in AutomationResetDevice, after the windows are gone and the paint
 //   hook is cleared, and stays registered.
+// - the caption hook hears of every new title of a top-level window, which the shell shows
+//   in its navigation bar while that window is active.
 void UserSetStylusFilter(bool (*filter)(UINT message, POINT screen));
 void UserSetResetHook(void (*hook)());
+void UserSetCaptionHook(void (*hook)(HWND window));
+// Calls the caption hook, if any.
+void UserCaptionChanged(HWND window);
 // Paints the hooks and hands the changed part of the screen to the backend.
 void UserPresent();
 

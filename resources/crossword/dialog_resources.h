@@ -3,10 +3,10 @@
 // DIALOG_RESOURCE_ENTRIES; RegisterHelpPages puts the help page on the device.
 #pragma once
 
-#include "resource_ids.h"
 #include "dialog_artwork.h"
 #include "dialog_ids.h"
 #include "dialog_templates.h"
+#include "resource_ids.h"
 
 #define DIALOG_BITMAP_ENTRY(id, name)                                                              \
     {                                                                                              \

@@ -16,7 +16,7 @@
 #define IDM_MAIN_MENU 102  // the three drop-downs of the menu bar
 #define IDM_HOLD_MENU 150  // the tap-and-hold menu: Clear / Fill / View
 #define IDT_MENU_BAR  102  // toolbar record of the menu bar
-#define IDA_MAIN      3    // accelerators: Ctrl+A, Ctrl+Q, Ctrl+Down
+#define IDA_MAIN      3    // accelerators: Ctrl+A, Ctrl+Q, Ctrl+Down, Ctrl+Z
 
 // Dialogs.
 #define IDD_DOWNLOAD    101
@@ -63,3 +63,6 @@
 #define IDM_REBUS            40097  // several letters in the current square (also Insert)
 #define IDM_UNLOCK           40098  // a locked solution opened with its key
 #define IDM_SHOW_NOTES       40099  // posted: the notes of a puzzle opened for the first time
+#define IDM_PENCIL           40100  // toggle: letters typed from now on are pencil letters
+#define IDM_MARKS            40101  // toggle: Check and View / Fill leave marks that stay
+#define IDM_UNDO             40102  // takes back the last change of the entries (also Ctrl+Z)

@@ -231,7 +231,7 @@ TEST_F(StartUpTest, ASecondCopyRaisesTheFirstAndEnds)
     const HWND first = window;
     EXPECT_EQ(CreateMainWindow(instance, SW_SHOW), 0);
     EXPECT_EQ(gShell.mainWindow, first);
-    EXPECT_EQ(FindWindowW(u"Crossword", u"Crossword"), first);
+    EXPECT_EQ(FindWindowW(u"Crossword", nullptr), first);
     EXPECT_EQ(GetForegroundWindow(), first);
 }
 
