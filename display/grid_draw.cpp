@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "cross_references.h"
 #include "display_state.h"
 #include "game_state.h"
 #include "layout.h"
@@ -51,6 +52,29 @@ void DrawCornerMark(HDC dc, int row, int col)
     HBRUSH brush = CreateSolidBrush((marks & kMarkGiven) ? kGivenMarkBlue : kWrongMarkRed);
     FillRect(dc, &corner, brush);
     DeleteObject(brush);
+}
+
+// The squares of the entries the current clue names ("see 17-Across"), tinted under the
+// current word's highlight; the next full paint, when the word changes, takes the tint away.
+void DrawCrossReferences(HDC dc)
+{
+    uint8_t marked[kMaxCells];
+    if (CrossReferencedSquares(marked) == 0)
+        return;
+    HBRUSH tint = CreateSolidBrush(kReferenceTint);
+    HGDIOBJ oldBrush = SelectObject(dc, tint);
+    const int n = gGame.width * gGame.height;
+    for (int i = 0; i < n && i < kMaxCells; ++i) {
+        if (!marked[i])
+            continue;
+        DrawSquare(dc, i / gGame.width, i % gGame.width);
+        char text[kRebusTextSize];
+        SquareTextShown(i, text);
+        DrawEntryText(dc, i, text);
+        DrawNumber(dc, i / gGame.width, i % gGame.width, kNumberSingleLine);
+    }
+    SelectObject(dc, oldBrush);
+    DeleteObject(tint);
 }
 
 }  // namespace
@@ -233,6 +257,8 @@ void DrawCurrentWord(HDC dc, bool solution)
     HBRUSH orange = CreateSolidBrush(kCursorOrange);
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, yellow);
+    if (!solution)
+        DrawCrossReferences(dc);
     for (int i = first; i <= last; i += step)
         DrawSquare(dc, i / gGame.width, i % gGame.width);
     SelectObject(dc, orange);

@@ -13,6 +13,7 @@
 
 #include <cstdlib>
 
+#include "address_dates.h"
 #include "device.h"
 #include "dialog_ids.h"
 #include "puzzle_files.h"
@@ -26,6 +27,7 @@ constexpr DWORD kAnswerLimit = kMaxPuzzleFile;  // the largest answer that can b
 constexpr DWORD kReadBlock = 4000;              // asked of each read; progress shows between
 constexpr DWORD kDeadlineMs = 60000;            // the longest a transfer may take in all
 constexpr int kTitleBytes = 256;
+constexpr int kMaxAddressChars = 260;  // 259 characters and the terminating zero
 
 // Why a transfer was stopped before its end.
 enum class Stop { kNone, kUser, kDeadline, kClose };
@@ -38,6 +40,7 @@ struct Transfer {
     HINTERNET internet;     // from InternetOpenW
     HINTERNET address;      // from InternetOpenUrlW
     DWORD started;          // GetTickCount when the transfer began
+    LPCWSTR fetched;        // the address with today's date in its fields, if it has any
     Stop stop;              // set when the transfer was cut short on purpose
     MSG held;               // a close or quit request taken during the transfer
     bool holding;           // `held` is to be posted again at the end
@@ -121,9 +124,16 @@ void ShowProgress(const Transfer& t)
 
 // The status line and Cancel are there while the transfer runs, and gone before anything
 // about its result is shown.
+// An address with date fields leaves the address it fetched on the status line.
 void ShowTransferRunning(const Transfer& t, bool running)
 {
-    ShowWindow(GetDlgItem(t.dialog, IDC_DOWNLOAD_STATUS), running ? SW_SHOW : SW_HIDE);
+    HWND status = GetDlgItem(t.dialog, IDC_DOWNLOAD_STATUS);
+    if (!running && t.fetched) {
+        WCHAR text[300];
+        wsprintfW(text, u"Fetched %s", t.fetched);
+        SetWindowTextW(status, text);
+    }
+    ShowWindow(status, running || t.fetched ? SW_SHOW : SW_HIDE);
     HWND cancel = GetDlgItem(t.dialog, IDCANCEL);
     ShowWindow(cancel, running ? SW_SHOW : SW_HIDE);
     if (running && cancel)
@@ -208,10 +218,18 @@ int Store(Transfer* t)
 
 }  // namespace
 
-int DownloadPuzzle(HWND dialog, LPCWSTR address)
+int DownloadPuzzle(HWND dialog, LPCWSTR written)
 {
+    // Every date field is longer than what it stands for: the filled address always fits.
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    WCHAR address[kMaxAddressChars];
+    if (lstrlenW(written) >= kMaxAddressChars ||
+        !FillDateFields(written, today, address, kMaxAddressChars))
+        lstrcpynW(address, written, kMaxAddressChars);
     Transfer t = {};
     t.dialog = dialog;
+    t.fetched = lstrcmpW(address, written) != 0 ? address : nullptr;
     t.buffer = static_cast<unsigned char*>(std::malloc(kAnswerLimit + 1));
     if (!t.buffer)
         return 0;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "winbase.h"
 #include "windef.h"
 
 // One MessageBoxW call as the device saw it.
@@ -66,6 +67,10 @@ bool AutomationRunUntilIdle();
 // message boxes and the files registered to seed a new device root; the virtual clock starts
 // again at 0. Call at the start of each test.
 void AutomationResetDevice();
+
+// While set, GetLocalTime answers `time` (a fixed date for tests of what depends on the
+// day); nullptr goes back to the host's clock, as does AutomationResetDevice.
+void AutomationSetLocalTime(const SYSTEMTIME* time);
 
 // ---- Files ---------------------------------------------------------------------------------
 

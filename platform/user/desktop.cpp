@@ -107,6 +107,7 @@ void AutomationResetDevice()
     gDirty = {0, 0, 0, 0};
     AutomationResetPrograms();
     AutomationFailFlushes(false);
+    AutomationSetLocalTime(nullptr);
     DeviceForgetSeedFiles();
     AutomationReset();
 }

@@ -7,13 +7,14 @@
 #include <thread>
 
 #include "PuzzleImage.h"
-#include "resource_ids.h"
 #include "ShellFixture.h"
+#include "address_dates.h"
 #include "address_list.h"
 #include "automation.h"
 #include "dialog_ids.h"
 #include "download_dialog.h"
 #include "http_test_server.h"
+#include "resource_ids.h"
 #include "user/user_internal.h"
 
 namespace {
@@ -359,6 +360,38 @@ TEST_F(DownloadDialogTest, GetAddsANewAddressOnceWhateverTheCase)
     ASSERT_EQ(AutomationMessageBoxes().size(), 5u);
     EXPECT_EQ(AutomationMessageBoxes().back().text.substr(0, 21), u"InternetOpenUrl Error");
     EXPECT_FALSE(gCancelShownWithError);
+}
+
+// A kept address with date fields fetches today's file, stays in the list as written, and the
+// status line says which address was fetched.
+TEST_F(DownloadDialogTest, ADatedAddressFetchesTodaysFileAndIsKeptAsWritten)
+{
+    const SYSTEMTIME today = {2026, 3, 0, 8, 9, 30, 0, 0};
+    AutomationSetLocalTime(&today);
+    PuzzleImage image = MakePuzzle(LatticeGrid(15));
+    AddClues(&image);
+    server.Handle("/cw260308.puz", RespondWith(200, Bytes(image)));
+    const std::string base = server.Url("/");
+    const std::u16string root(base.begin(), base.end());
+    const std::u16string written = root + u"cw{yy}{MM}{dd}.puz";
+    Open();
+    SetDlgItemTextW(dialog, IDC_ADDRESS, written.c_str());
+    AutomationAnswerFileDialog(u"\\My Documents\\Fennimoor\\Today.puz");
+    AutomationAnswerMessageBox(u"Confirm", IDYES);
+    Press(IDC_GET);
+    ASSERT_EQ(server.Requests().size(), 1u);
+    EXPECT_EQ(server.Requests()[0].target, "/cw260308.puz");
+    EXPECT_EQ(AutomationMessageBoxes().back().caption, u"Download");
+    EXPECT_EQ(Entries(), (Texts{kDefaultAddress, written}));
+    WCHAR status[300] = {};
+    GetDlgItemTextW(dialog, IDC_DOWNLOAD_STATUS, status, 300);
+    EXPECT_EQ(std::u16string(status), u"Fetched " + root + u"cw260308.puz");
+    EXPECT_TRUE(GetWindowLongW(GetDlgItem(dialog, IDC_DOWNLOAD_STATUS), GWL_STYLE) & WS_VISIBLE);
+
+    WCHAR filled[40];
+    EXPECT_TRUE(FillDateFields(u"{yyyy}/{m}/{d}/{Y}{yy", today, filled, 40));
+    EXPECT_EQ(std::u16string(filled), u"2026/3/8/{Y}{yy");
+    EXPECT_FALSE(FillDateFields(u"x{yyyy}", today, filled, 5));
 }
 
 }  // namespace
