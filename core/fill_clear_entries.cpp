@@ -42,27 +42,28 @@ void Erase(int i)
 
 }  // namespace
 
+// The marks go first: a square the player already had right was not given.
 void FillLetter()
 {
+    MarkGiven(kMarkLetter);
     if (IsOpenSquare(CurrentSquare()))
         Reveal(CurrentSquare());
-    MarkGiven(kMarkLetter);
 }
 
 void FillWord()
 {
-    ForEachOpenSquareOfWord(Reveal);
     MarkGiven(kMarkWord);
+    ForEachOpenSquareOfWord(Reveal);
 }
 
 void FillPuzzle()
 {
+    MarkGiven(kMarkPuzzle);
     const int n = gGame.width * gGame.height;
     for (int i = 0; i < n && i < kMaxCells; ++i) {
         if (gGame.entries[i] != '.')
             Reveal(i);
     }
-    MarkGiven(kMarkPuzzle);
 }
 
 void ClearLetter()

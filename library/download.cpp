@@ -124,15 +124,34 @@ void ShowProgress(const Transfer& t)
 
 // The status line and Cancel are there while the transfer runs, and gone before anything
 // about its result is shown.
+// "Fetched <address>" on the status line; an address too long for it loses its beginning,
+// since its end is what the date changed.
+void ShowFetchedAddress(HWND status, LPCWSTR address)
+{
+    RECT box = {};
+    GetClientRect(status, &box);
+    HDC dc = GetDC(status);
+    HGDIOBJ oldFont = SelectObject(dc, HGDIOBJ(SendMessageW(status, WM_GETFONT, 0, 0)));
+    WCHAR text[300];
+    const int length = lstrlenW(address);
+    for (int skip = 0; skip < length; ++skip) {
+        wsprintfW(text, skip ? u"Fetched ...%s" : u"Fetched %s", address + skip);
+        SIZE size = {};
+        GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+        if (size.cx <= box.right)
+            break;
+    }
+    SelectObject(dc, oldFont);
+    ReleaseDC(status, dc);
+    SetWindowTextW(status, text);
+}
+
 // An address with date fields leaves the address it fetched on the status line.
 void ShowTransferRunning(const Transfer& t, bool running)
 {
     HWND status = GetDlgItem(t.dialog, IDC_DOWNLOAD_STATUS);
-    if (!running && t.fetched) {
-        WCHAR text[300];
-        wsprintfW(text, u"Fetched %s", t.fetched);
-        SetWindowTextW(status, text);
-    }
+    if (!running && t.fetched)
+        ShowFetchedAddress(status, t.fetched);
     ShowWindow(status, running || t.fetched ? SW_SHOW : SW_HIDE);
     HWND cancel = GetDlgItem(t.dialog, IDCANCEL);
     ShowWindow(cancel, running ? SW_SHOW : SW_HIDE);

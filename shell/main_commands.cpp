@@ -235,17 +235,14 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
         Refresh(window, kRepaintAll);
         break;
     case IDM_FILL_LETTER:
-        MarkGiven(kMarkLetter);
         FillLetter();
         Refresh(window, kRepaintAll);
         break;
     case IDM_FILL_WORD:
-        MarkGiven(kMarkWord);
         FillWord();
         Refresh(window, kRepaintAll);
         break;
     case IDM_FILL_PUZZLE:
-        MarkGiven(kMarkPuzzle);
         FillPuzzle();
         Refresh(window, kRepaintAll);
         break;
