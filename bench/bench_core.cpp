@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "PuzzleImage.h"
 #include "game_state.h"
 #include "puzzle_reader.h"
 
@@ -15,30 +16,15 @@ namespace {
 // crossing, so words run 3 long and the numbering has work to do.
 std::string MakeImage(int side)
 {
-    std::string header(0x34, '\0');
-    header.replace(2, 12, std::string("ACROSS&DOWN\0", 12));
-    header.replace(0x18, 3, "1.3");
-    header[0x2C] = header[0x2D] = char(side);
-    std::string solution;
+    PuzzleImage image;
+    image.width = image.height = side;
     for (int r = 0; r < side; ++r)
         for (int c = 0; c < side; ++c)
-            solution += (r % 4 == 3 && c % 4 == 3) ? '.' : char('A' + (r * 7 + c) % 26);
-    std::string fill;
-    for (char c : solution)
-        fill += c == '.' ? '.' : '-';
-    std::string out = header + solution + fill + "Title" + '\0' + "Author" + '\0' + "(c)" + '\0';
-    int words = 0;
-    for (int i = 0; i < side * side; ++i) {
-        const int r = i / side;
-        const int c = i % side;
-        if (solution[i] == '.')
-            continue;
-        words += (c == 0 || solution[i - 1] == '.') && c + 1 < side && solution[i + 1] != '.';
-        words += (r == 0 || solution[i - side] == '.') && r + 1 < side && solution[i + side] != '.';
-    }
-    for (int k = 0; k < words; ++k)
-        out += "Clue number " + std::to_string(k) + " of the puzzle" + '\0';
-    return out + '\0';
+            image.solution += (r % 4 == 3 && c % 4 == 3) ? '.' : char('A' + (r * 7 + c) % 26);
+    AddClues(&image);
+    for (size_t k = 0; k < image.clues.size(); ++k)
+        image.clues[k] = "Clue number " + std::to_string(k) + " of the puzzle";
+    return Bytes(image);
 }
 
 std::u16string WriteToDevice(int side)

@@ -22,6 +22,7 @@
 #include "grid_paint.h"
 #include "layout.h"
 #include "play_input.h"
+#include "puzzle_load.h"
 #include "windows.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include "entry_check.h"
 #include "fill_clear_entries.h"
 #include "game_state.h"
+#include "puzzle_load.h"
 
 namespace {
 

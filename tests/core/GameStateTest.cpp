@@ -3,6 +3,7 @@
 
 #include "PuzzleImage.h"
 #include "game_state.h"
+#include "puzzle_load.h"
 
 namespace {
 

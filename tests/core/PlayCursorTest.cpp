@@ -7,6 +7,7 @@
 #include "PuzzleImage.h"
 #include "game_state.h"
 #include "play_cursor.h"
+#include "puzzle_load.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "game_state.h"
 #include "play_cursor.h"
 #include "play_scroll.h"
+#include "puzzle_load.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "game_state.h"
 #include "progress_file.h"
 #include "progress_tail.h"
+#include "puzzle_load.h"
 #include "puzzle_reader.h"
 
 namespace {

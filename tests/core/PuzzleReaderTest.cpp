@@ -8,6 +8,7 @@
 #include "PuzzleImage.h"
 #include "automation.h"
 #include "game_state.h"
+#include "puzzle_load.h"
 #include "puzzle_reader.h"
 #include "puzzle_text.h"
 

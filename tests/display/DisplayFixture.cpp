@@ -9,6 +9,7 @@
 #include "display_state.h"
 #include "grid_draw.h"
 #include "layout.h"
+#include "puzzle_load.h"
 #include "resources.h"
 
 namespace {

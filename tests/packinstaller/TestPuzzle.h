@@ -1,5 +1,5 @@
-// A tiny .puz writer for the installer's tests: the header fields the title scan walks, a
-// square solution and fill, and the strings. No checksums: the installer never reads them.
+// The installer tests' puzzles, from the tests' .puz writer: a square grid whose letters
+// run on from a given one, under a title of the test's choosing.
 #pragma once
 
 #include <string>

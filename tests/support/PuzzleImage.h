@@ -1,24 +1,26 @@
-// Builds .puz images in memory for the reader's tests: a header with the magic, the sizes
-// and the version, the solution and fill grids, then the strings.
+// The tests' one .puz writer: builds files in memory for tests, benchmarks and fuzz targets
+// (a header with the magic, sizes, version and flags, the solution and fill grids, the
+// strings, extra sections). It knows the file format only: no game code, no device.
+// No checksums except the sections' own: nothing that reads these files checks them.
 #pragma once
 
 #include <string>
 #include <vector>
 
 struct PuzzleImage {
-    int width = 0;                   // written to 0x2C
-    int height = 0;                  // written to 0x2D
+    int width = 0;                   // columns
+    int height = 0;                  // rows
     std::string solution;            // row-major, "." black
     std::string fill;                // defaults to "-" / "." from the solution
     std::string title = "Title";     //
     std::string author = "Author";   //
     std::string copyright = "(c)";   //
-    std::vector<std::string> clues;  // in clue order
+    std::vector<std::string> clues;  // in clue order; their number goes into the header
     std::string notes;               //
     std::string sections;            // raw bytes after the notes (see Section)
-    std::string version = "1.3";     // at 0x18
-    int solutionFlags = 0;           // at 0x32: 2 no solution, 4 scrambled
-    int scrambledChecksum = 0;       // at 0x1E: sum of a scrambled solution's real letters
+    std::string version = "1.3";     // the header's version string
+    int solutionFlags = 0;           // puz::kSolutionAbsent, puz::kSolutionScrambled
+    int scrambledChecksum = 0;       // sum of a scrambled solution's real letters
     std::string prefix;              // junk before the header
 };
 
@@ -33,6 +35,3 @@ std::string Bytes(const PuzzleImage& image);
 
 // A clue per word of `image`'s grid ("c0", "c1", ...), counted with the standard rule.
 void AddClues(PuzzleImage* image);
-
-// Loads `bytes` with the game's reader and parses it; false when refused.
-bool LoadAndParse(const std::string& bytes);

@@ -1,9 +1,17 @@
+// The tests' .puz writer.
 #include "PuzzleImage.h"
 
 #include "puz_layout.h"
 
-#include "game_state.h"
-#include "puzzle_reader.h"
+namespace {
+
+void PutShort(std::string* bytes, int at, int value)
+{
+    (*bytes)[size_t(at)] = char(value & 0xFF);
+    (*bytes)[size_t(at) + 1] = char((value >> 8) & 0xFF);
+}
+
+}  // namespace
 
 PuzzleImage MakePuzzle(const std::vector<std::string>& rows)
 {
@@ -17,16 +25,15 @@ PuzzleImage MakePuzzle(const std::vector<std::string>& rows)
 
 std::string Bytes(const PuzzleImage& image)
 {
-    std::string header(0x34, '\0');
-    header.replace(2, 12, std::string("ACROSS&DOWN\0", 12));
-    header.replace(0x18, image.version.size(), image.version);
-    header[0x2C] = char(image.width);
-    header[0x2D] = char(image.height);
-    header[0x2E] = char(image.clues.size() & 0xFF);
-    header[0x30] = 1;
-    header[0x32] = char(image.solutionFlags);
-    header[0x1E] = char(image.scrambledChecksum & 0xFF);
-    header[0x1F] = char(image.scrambledChecksum >> 8);
+    std::string header(puz::kGridOffset, '\0');
+    header.replace(puz::kMagicOffset, sizeof puz::kMagic, puz::kMagic, sizeof puz::kMagic);
+    header.replace(puz::kVersionOffset, image.version.size(), image.version);
+    header[puz::kWidthOffset] = char(image.width);
+    header[puz::kHeightOffset] = char(image.height);
+    PutShort(&header, puz::kClueCountOffset, int(image.clues.size()));
+    header[0x30] = 1;  // the bitmask word every ordinary file has
+    PutShort(&header, puz::kSolutionStateOffset, image.solutionFlags);
+    PutShort(&header, puz::kScrambledChecksumOffset, image.scrambledChecksum);
     std::string fill = image.fill;
     if (fill.empty()) {
         for (char c : image.solution)
@@ -65,12 +72,4 @@ void AddClues(PuzzleImage* image)
         if ((r == 0 || !open(i - w)) && r + 1 < h && open(i + w))
             image->clues.push_back("c" + std::to_string(image->clues.size()));
     }
-}
-
-bool LoadAndParse(const std::string& bytes)
-{
-    if (!LoadPuzzleImage(bytes.data(), int(bytes.size())))
-        return false;
-    ParsePuzzle();
-    return true;
 }

@@ -1,0 +1,16 @@
+// Hands test bytes to the game's reader: for programs that link the game's core (the
+// writer in PuzzleImage.h itself knows nothing of the game).
+#pragma once
+
+#include <string>
+
+#include "puzzle_reader.h"
+
+// Loads `bytes` with the game's reader and parses them; false when refused.
+inline bool LoadAndParse(const std::string& bytes)
+{
+    if (!LoadPuzzleImage(bytes.data(), int(bytes.size())))
+        return false;
+    ParsePuzzle();
+    return true;
+}
