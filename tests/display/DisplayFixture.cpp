@@ -2,7 +2,6 @@
 #include "DisplayFixture.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "PuzzleImage.h"
 #include "automation.h"
@@ -67,19 +66,6 @@ const std::vector<std::string> kFiveByFive = {"ABC.D", "E.FGH", "IJKLM", "N.O.P"
 std::vector<std::string> OpenGrid(int width, int height)
 {
     return std::vector<std::string>(size_t(height), std::string(size_t(width), 'A'));
-}
-
-void PrintTo(const Colour& c, std::ostream* os)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(c.value), GetGValue(c.value),
-                  GetBValue(c.value));
-    *os << text;
-}
-
-void PrintTo(const RECT& r, std::ostream* os)
-{
-    *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
 }
 
 void DisplayTest::SetUp()

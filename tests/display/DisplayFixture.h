@@ -3,22 +3,14 @@
 // that read the screen (client coordinates) and the grid image.
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "game_state.h"
+#include "probe_values.h"
 #include "windows.h"
-
-// A COLORREF that prints as #RRGGBB in failure messages.
-struct Colour {
-    COLORREF value;
-    bool operator==(const Colour& other) const { return value == other.value; }
-};
-void PrintTo(const Colour& c, std::ostream* os);
-void PrintTo(const RECT& r, std::ostream* os);
 
 // Text is anti-aliased: its ink is told by its hue, not by one exact colour.
 bool IsDark(COLORREF c);     // black text and its darker edge pixels

@@ -1,7 +1,6 @@
 // The shell scenarios' device, puzzles and probes.
 #include "ShellFixture.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -33,14 +32,6 @@ fs::path HostPath(const std::string& devicePath)
 }
 
 }  // namespace
-
-void PrintTo(const Colour& c, std::ostream* os)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(c.value), GetGValue(c.value),
-                  GetBValue(c.value));
-    *os << text;
-}
 
 char LatticeLetter(int row, int col)
 {

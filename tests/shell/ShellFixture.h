@@ -3,21 +3,14 @@
 // the game state, the screen at exact points and the bytes of the state file.
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "display_state.h"
+#include "probe_values.h"
 #include "windows.h"
-
-// A COLORREF that prints as #RRGGBB in failure messages.
-struct Colour {
-    COLORREF value;
-    bool operator==(const Colour& other) const { return value == other.value; }
-};
-void PrintTo(const Colour& c, std::ostream* os);
 
 constexpr COLORREF kBlackInk = 0x00000000;    // grid lines, black squares
 constexpr COLORREF kWhitePaper = 0x00FFFFFF;  // open squares

@@ -42,7 +42,7 @@ TEST(BitBlt, CopiesASubRectangleToTheGivenPlace)
         for (int x = 0; x < 20; ++x) {
             const bool inside = x >= 5 && x < 8 && y >= 6 && y < 8;
             const COLORREF want = inside ? Pattern::Of(x - 5 + 4, y - 6 + 1) : kWhite;
-            EXPECT_EQ(c.At(x, y), Color{want}) << x << "," << y;
+            EXPECT_EQ(c.At(x, y), Colour{want}) << x << "," << y;
         }
     }
 }
@@ -53,11 +53,11 @@ TEST(BitBlt, SourceOutsideItsBitmapLeavesTheDestinationAlone)
     Canvas c(10, 10);
     BitBlt(c.dc, 0, 0, 10, 10, src.dc, -2, -1, SRCCOPY);
     EXPECT_EQ(c.InkBox(RECT{0, 0, 10, 10}, kWhite).left, 0);
-    EXPECT_EQ(c.At(1, 1), Color{kWhite});
-    EXPECT_EQ(c.At(2, 1), Color{Pattern::Of(0, 0)});
-    EXPECT_EQ(c.At(5, 4), Color{Pattern::Of(3, 3)});
-    EXPECT_EQ(c.At(6, 4), Color{kWhite});
-    EXPECT_EQ(c.At(5, 5), Color{kWhite});
+    EXPECT_EQ(c.At(1, 1), Colour{kWhite});
+    EXPECT_EQ(c.At(2, 1), Colour{Pattern::Of(0, 0)});
+    EXPECT_EQ(c.At(5, 4), Colour{Pattern::Of(3, 3)});
+    EXPECT_EQ(c.At(6, 4), Colour{kWhite});
+    EXPECT_EQ(c.At(5, 5), Colour{kWhite});
 }
 
 TEST(BitBlt, DestinationIsClippedToTheDcsRectangles)
@@ -97,15 +97,15 @@ TEST(BitBlt, RasterOperationsCombineSourceAndDestination)
     Canvas c(2, 1);
     SetPixel(c.dc, 0, 0, RGB(0x3C, 0xFF, 0x00));
     BitBlt(c.dc, 0, 0, 1, 1, src.dc, 0, 0, SRCAND);
-    EXPECT_EQ(c.At(0, 0), Color{RGB(0x30, 0x0F, 0x00)});
+    EXPECT_EQ(c.At(0, 0), Colour{RGB(0x30, 0x0F, 0x00)});
     BitBlt(c.dc, 0, 0, 1, 1, src.dc, 0, 0, SRCPAINT);
-    EXPECT_EQ(c.At(0, 0), Color{RGB(0xF0, 0x0F, 0x55)});
+    EXPECT_EQ(c.At(0, 0), Colour{RGB(0xF0, 0x0F, 0x55)});
     BitBlt(c.dc, 0, 0, 1, 1, src.dc, 0, 0, SRCINVERT);
-    EXPECT_EQ(c.At(0, 0), Color{RGB(0, 0, 0)});
+    EXPECT_EQ(c.At(0, 0), Colour{RGB(0, 0, 0)});
     BitBlt(c.dc, 0, 0, 1, 1, src.dc, 0, 0, NOTSRCCOPY);
-    EXPECT_EQ(c.At(0, 0), Color{RGB(0x0F, 0xF0, 0xAA)});
+    EXPECT_EQ(c.At(0, 0), Colour{RGB(0x0F, 0xF0, 0xAA)});
     BitBlt(c.dc, 0, 0, 2, 1, nullptr, 0, 0, WHITENESS);  // no source needed
-    EXPECT_EQ(c.At(1, 0), Color{kWhite});
+    EXPECT_EQ(c.At(1, 0), Colour{kWhite});
     EXPECT_FALSE(BitBlt(c.dc, 0, 0, 1, 1, nullptr, 0, 0, SRCCOPY));
 }
 
@@ -116,14 +116,14 @@ TEST(BitBlt, AtScaleTwoCopiesWholeBlocks)
     GdiSetScale(1);
     Canvas c(10, 10, 2);
     BitBlt(c.dc, 1, 1, 3, 3, src.dc, 2, 2, SRCCOPY);
-    EXPECT_EQ(c.At(1, 1), Color{Pattern::Of(2, 2)});
-    EXPECT_EQ(c.At(3, 3), Color{Pattern::Of(4, 4)});
+    EXPECT_EQ(c.At(1, 1), Colour{Pattern::Of(2, 2)});
+    EXPECT_EQ(c.At(3, 3), Colour{Pattern::Of(4, 4)});
     // All four stored pixels of device pixel (3, 3) carry the colour.
     const uint32_t want = PixelFromColorref(Pattern::Of(4, 4));
     EXPECT_EQ(c.pixels[7 * 20 + 7], want);
     EXPECT_EQ(c.pixels[6 * 20 + 7], want);
     EXPECT_EQ(c.pixels[7 * 20 + 6], want);
-    EXPECT_EQ(c.At(4, 4), Color{kWhite});
+    EXPECT_EQ(c.At(4, 4), Colour{kWhite});
 }
 
 TEST(StretchBlt, DoublesEachPixelWhenTheTargetIsTwiceAsLarge)
@@ -131,9 +131,9 @@ TEST(StretchBlt, DoublesEachPixelWhenTheTargetIsTwiceAsLarge)
     Pattern src(3, 2);
     Canvas c(8, 6);
     ASSERT_TRUE(StretchBlt(c.dc, 1, 1, 6, 4, src.dc, 0, 0, 3, 2, SRCCOPY));
-    EXPECT_EQ(c.At(1, 1), Color{Pattern::Of(0, 0)});
-    EXPECT_EQ(c.At(2, 2), Color{Pattern::Of(0, 0)});
-    EXPECT_EQ(c.At(3, 2), Color{Pattern::Of(1, 0)});
-    EXPECT_EQ(c.At(6, 4), Color{Pattern::Of(2, 1)});
-    EXPECT_EQ(c.At(7, 4), Color{kWhite});
+    EXPECT_EQ(c.At(1, 1), Colour{Pattern::Of(0, 0)});
+    EXPECT_EQ(c.At(2, 2), Colour{Pattern::Of(0, 0)});
+    EXPECT_EQ(c.At(3, 2), Colour{Pattern::Of(1, 0)});
+    EXPECT_EQ(c.At(6, 4), Colour{Pattern::Of(2, 1)});
+    EXPECT_EQ(c.At(7, 4), Colour{kWhite});
 }

@@ -95,7 +95,7 @@ void ExpectPicture(HBITMAP bitmap, const std::vector<std::vector<COLORREF>>& wan
     ASSERT_EQ(bm.bmWidth, int(want[0].size()));
     for (int y = 0; y < bm.bmHeight; ++y) {
         for (int x = 0; x < bm.bmWidth; ++x)
-            EXPECT_EQ(Color{BitmapPixel(bitmap, x, y)}, Color{want[y][x]}) << x << "," << y;
+            EXPECT_EQ(Colour{BitmapPixel(bitmap, x, y)}, Colour{want[y][x]}) << x << "," << y;
     }
 }
 

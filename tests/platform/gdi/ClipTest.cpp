@@ -109,7 +109,7 @@ TEST(Fonts, UnderlinedFontRulesTheWholeLine)
     // The rule lies one pixel under the baseline across the whole extent, spaces included.
     const int y = 2 + tm.tmAscent + 1;
     for (int x = 2; x < 2 + size.cx; ++x)
-        EXPECT_EQ(ruled.At(x, y), Color{kBlack}) << x;
+        EXPECT_EQ(ruled.At(x, y), Colour{kBlack}) << x;
     EXPECT_NE(plain.pixels, ruled.pixels);
     SelectObject(plain.dc, oa);
     SelectObject(ruled.dc, ob);

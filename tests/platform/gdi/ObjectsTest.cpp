@@ -82,7 +82,7 @@ TEST(DeleteObject, OfASelectedObjectWaitsUntilItIsReleased)
     EXPECT_TRUE(DeleteObject(red));
     // Still selected: drawing keeps using it and it still counts.
     PatBlt(c.dc, 0, 0, 2, 2, PATCOPY);
-    EXPECT_EQ(c.At(1, 1), Color{RGB(255, 0, 0)});
+    EXPECT_EQ(c.At(1, 1), Colour{RGB(255, 0, 0)});
     EXPECT_EQ(GdiLiveObjectCount(), before + 2);
     EXPECT_EQ(SelectObject(c.dc, red), nullptr);  // a doomed object cannot be selected again
     SelectObject(c.dc, old);

@@ -74,7 +74,7 @@ TEST(Rectangle, NullPenFillsOnePixelShortNullBrushLeavesInside)
     RedOnBlue other(d.dc);
     SelectObject(d.dc, GetStockObject(NULL_BRUSH));
     Rectangle(d.dc, 1, 1, 6, 6);
-    EXPECT_EQ(d.At(3, 3), Color{kWhite});
+    EXPECT_EQ(d.At(3, 3), Colour{kWhite});
     EXPECT_EQ(d.InkBox(RECT{0, 0, 10, 10}, kRed), (RECT{1, 1, 6, 6}));
 }
 
@@ -108,10 +108,10 @@ TEST(Polyline, LeavesOutTheLastPointOfEachCall)
 
     const POINT path[] = {{1, 3}, {4, 3}, {4, 7}};
     Polyline(c.dc, path, 3);
-    EXPECT_EQ(c.At(4, 3), Color{kRed});  // the inner corner is drawn by the second segment
-    EXPECT_EQ(c.At(4, 6), Color{kRed});
-    EXPECT_EQ(c.At(4, 7), Color{kWhite});  // the very last point is not
-    EXPECT_EQ(c.At(1, 3), Color{kRed});
+    EXPECT_EQ(c.At(4, 3), Colour{kRed});  // the inner corner is drawn by the second segment
+    EXPECT_EQ(c.At(4, 6), Colour{kRed});
+    EXPECT_EQ(c.At(4, 7), Colour{kWhite});  // the very last point is not
+    EXPECT_EQ(c.At(1, 3), Colour{kRed});
 
     const POINT backwards[] = {{8, 9}, {8, 5}};
     Polyline(c.dc, backwards, 2);
@@ -147,7 +147,7 @@ TEST(LineTo, DrawsFromTheCurrentPositionAndMovesIt)
     LineTo(c.dc, 2, 6);
     LineTo(c.dc, 7, 6);
     EXPECT_EQ(c.InkBox(RECT{0, 0, 10, 10}, kRed), (RECT{2, 2, 7, 7}));
-    EXPECT_EQ(c.At(7, 6), Color{kWhite});
+    EXPECT_EQ(c.At(7, 6), Colour{kWhite});
     MoveToEx(c.dc, 0, 0, &previous);
     EXPECT_EQ(previous, (POINT{7, 6}));
 }
@@ -184,9 +184,9 @@ TEST(RoundRect, CornersAreCutSymmetricallyAndEdgesStayStraight)
                        "...########...\n"
                        "..............\n");
     // The inside is the brush, the cut corners stay untouched.
-    EXPECT_EQ(c.At(6, 5), Color{kBlue});
-    EXPECT_EQ(c.At(1, 1), Color{kWhite});
-    EXPECT_EQ(c.At(12, 10), Color{kWhite});
+    EXPECT_EQ(c.At(6, 5), Colour{kBlue});
+    EXPECT_EQ(c.At(1, 1), Colour{kWhite});
+    EXPECT_EQ(c.At(12, 10), Colour{kWhite});
 }
 
 TEST(Ellipse, FitsItsBoxAndIsMirrorSymmetric)
@@ -201,7 +201,7 @@ TEST(Ellipse, FitsItsBoxAndIsMirrorSymmetric)
             EXPECT_EQ(c.At(x, y), c.At(x, 1 + 13 - y)) << x << "," << y;
         }
     }
-    EXPECT_EQ(c.At(10, 7), Color{kBlue});
+    EXPECT_EQ(c.At(10, 7), Colour{kBlue});
 }
 
 TEST(PatBlt, WhitenessBlacknessAndInvertCoverExactlyTheRectangle)
@@ -229,7 +229,7 @@ TEST(FillRect, UsesTheGivenBrushNotTheSelectedOne)
     EXPECT_EQ(c.InkBox(RECT{0, 0, 10, 10}, kRed), r);
     const RECT all{0, 0, 10, 10};
     FillRect(c.dc, &all, reinterpret_cast<HBRUSH>(COLOR_WINDOWTEXT + 1));
-    EXPECT_EQ(c.At(5, 5), Color{GetSysColor(COLOR_WINDOWTEXT)});
+    EXPECT_EQ(c.At(5, 5), Colour{GetSysColor(COLOR_WINDOWTEXT)});
     DeleteObject(red);
 }
 

@@ -216,7 +216,7 @@ TEST(DrawText, AmpersandUnderlinesTheNextCharacterAndDoubleShowsOne)
             if (prefixed.At(x, y) == plain.At(x, y))
                 continue;
             ++differing;
-            EXPECT_EQ(prefixed.At(x, y), Color{kBlack}) << x << "," << y;
+            EXPECT_EQ(prefixed.At(x, y), Colour{kBlack}) << x << "," << y;
             EXPECT_LT(x, f) << "underline reaches past the F";
             EXPECT_LT(y, lh);
         }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "automation.h"
+#include "probe_values.h"
 #include "windows.h"
 
 struct SeenMessage {
@@ -36,8 +37,3 @@ class ShellTest : public testing::Test {
     void SetUp() override;
     void TearDown() override;
 };
-
-inline void PrintTo(const RECT& r, std::ostream* os)
-{
-    *os << "{" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "}";
-}
