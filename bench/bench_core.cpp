@@ -2,8 +2,6 @@
 // and the parse of an image already in memory, for 15 x 15, 21 x 21 and 40 x 40 grids.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "PuzzleImage.h"
@@ -73,19 +71,3 @@ BENCHMARK(ReadAndParse)->Arg(15)->Arg(21)->Arg(40)->Unit(benchmark::kMicrosecond
 BENCHMARK(ParseInMemory)->Arg(15)->Arg(21)->Arg(40)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-// The benchmark's puzzles live on a device root of their own, never the user's.
-int main(int argc, char** argv)
-{
-    namespace fs = std::filesystem;
-    std::string root = (fs::temp_directory_path() / "crossword-bench-XXXXXX").string();
-    if (!mkdtemp(root.data()))
-        return 2;
-    setenv("CROSSWORD_DEVICE_ROOT", root.c_str(), 1);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::error_code ignored;
-    fs::remove_all(root, ignored);
-    return 0;
-}

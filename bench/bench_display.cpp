@@ -4,8 +4,6 @@
 // highlight, clue bar, copy), and the full grid paint alone on the 240 x 268 image of a
 // 15 x 15 grid in Small and the 961 x 961 image of a 40 x 40 grid in Large. Every square
 // holds a letter and numbers are on. Targets: under 0.5 ms, 2 ms, 5 ms, 300 us and 5 ms.
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -164,20 +162,3 @@ BENCHMARK(BM_RepaintSmall15)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintLarge40)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-// The device lives in a temporary root under the headless backend, as in the tests.
-int main(int argc, char** argv)
-{
-    namespace fs = std::filesystem;
-    std::string root = (fs::temp_directory_path() / "crossword-bench-XXXXXX").string();
-    if (!mkdtemp(root.data()))
-        return 2;
-    setenv("CROSSWORD_DEVICE_ROOT", root.c_str(), 1);
-    setenv("CROSSWORD_BACKEND", "headless", 1);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::error_code ignored;
-    fs::remove_all(root, ignored);
-    return 0;
-}
