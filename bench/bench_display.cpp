@@ -10,10 +10,9 @@
 #include <benchmark/benchmark.h>
 
 #include "PuzzleImage.h"
-#include "automation.h"
-#include "aygshell.h"
 #include "clue_bar.h"
 #include "display_state.h"
+#include "display_window.h"
 #include "fill_clear_entries.h"
 #include "game_state.h"
 #include "grid_draw.h"
@@ -24,11 +23,6 @@
 #include "windows.h"
 
 namespace {
-
-LRESULT CALLBACK PlainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
 
 // A grid of `side` x `side` with a scattering of black squares, loaded into gGame.
 void LoadGrid(int side)
@@ -45,26 +39,13 @@ void LoadGrid(int side)
     LoadAndParse(Bytes(image));
 }
 
-// A fresh device with one 240 x 268 window at the top of the desktop, the puzzle loaded and
-// laid out at `magnification`. Null, with the run marked failed, when the window is not
-// there or not of that size: a paint into no window would time nothing.
+// A fresh device with the display's 240 x 268 window, the puzzle loaded and laid out at
+// `magnification`. Null, with the run marked failed, when there is no such window: a paint
+// into no window would time nothing.
 HWND OpenWindow(benchmark::State& state, int side, int magnification)
 {
-    AutomationResetDevice();  // forgets the window class too: it is registered on every run
-    DestroyBackBuffer();
-    DestroyGridFonts();
-    ResetGameState();
-    SHSipPreference(nullptr, SIP_FORCEDOWN);
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = PlainWindowProc;
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = u"BenchDisplay";
-    RegisterClassW(&wc);
-    HWND window = CreateWindowExW(0, u"BenchDisplay", u"Crossword", WS_VISIBLE, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, 240, 268, nullptr, nullptr, nullptr, nullptr);
-    AutomationRunUntilIdle();
-    RECT client = {};
-    if (!window || !GetClientRect(window, &client) || client.right != 240 || client.bottom != 268) {
+    HWND window = OpenDisplayWindow();
+    if (!window) {
         state.SkipWithError("no 240 x 268 window to paint");
         return nullptr;
     }
@@ -75,13 +56,6 @@ HWND OpenWindow(benchmark::State& state, int side, int magnification)
     ComputeLayout(window);
     PaintGrid(window);
     return window;
-}
-
-void CloseWindow(HWND window)
-{
-    DestroyBackBuffer();
-    DestroyGridFonts();
-    DestroyWindow(window);
 }
 
 // One letter typed into an open square of the middle row, again and again.
@@ -99,7 +73,7 @@ void Keystroke(benchmark::State& state, int side, int magnification)
         gGame.cursorCol = col;
         EnterKey(window, 'A');
     }
-    CloseWindow(window);
+    CloseDisplayWindow(window);
 }
 
 void BM_KeystrokeSmall15(benchmark::State& state)
@@ -128,7 +102,7 @@ void BM_MagnificationChange(benchmark::State& state)
         PaintClueBar(window);
         PresentView(window, gGame.viewWidth, gGame.viewHeight, gGame.scrollX, gGame.scrollY);
     }
-    CloseWindow(window);
+    CloseDisplayWindow(window);
 }
 
 // The full paint into the grid image that every repaint starts with; the image's size is
@@ -142,7 +116,7 @@ void Repaint(benchmark::State& state, int side, int magnification)
         PaintGrid(window);
     state.counters["image_width"] = gGame.bufferWidth;
     state.counters["image_height"] = gGame.bufferHeight;
-    CloseWindow(window);
+    CloseDisplayWindow(window);
 }
 
 void BM_RepaintSmall15(benchmark::State& state)

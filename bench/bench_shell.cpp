@@ -7,31 +7,22 @@
 #include <benchmark/benchmark.h>
 
 #include "automation.h"
-#include "crossword_resources.h"
-#include "device.h"
 #include "device_seed.h"
-#include "display_state.h"
+#include "game_process.h"
 #include "game_state.h"
-#include "layout.h"
 #include "main_window.h"
 #include "shell_state.h"
 #include "windows.h"
 
 namespace {
 
-// A fresh process's memory on the same device; the files stay. The reset forgets the files
-// a new device starts with, so they are registered again, as the game's main does.
+// A fresh process's memory on the same device; the files stay. The files a new device
+// starts with are registered, as the game's main does.
 HINSTANCE FreshProgram()
 {
-    AutomationResetDevice();
+    HINSTANCE instance = FreshGameProcess();
     RegisterDeviceSeedFiles();
-    DestroyBackBuffer();
-    DestroyGridFonts();
-    ResetGameState();
-    gDisplay = {};
-    gShell = {};
-    DeviceSetModuleFileName(CrosswordModulePath());
-    return RegisterCrosswordResources();
+    return instance;
 }
 
 // Starts the game and runs it until the first frame has been presented. Every start here

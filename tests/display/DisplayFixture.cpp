@@ -6,6 +6,7 @@
 #include "PuzzleImage.h"
 #include "automation.h"
 #include "display_state.h"
+#include "display_window.h"
 #include "grid_draw.h"
 #include "layout.h"
 #include "puzzle_load.h"
@@ -54,11 +55,6 @@ void RegisterKeyboardPicture()
     RegisterResourceModule(&module);
 }
 
-LRESULT CALLBACK PlainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
 }  // namespace
 
 const std::vector<std::string> kFiveByFive = {"ABC.D", "E.FGH", "IJKLM", "N.O.P", "QRS.T"};
@@ -70,35 +66,16 @@ std::vector<std::string> OpenGrid(int width, int height)
 
 void DisplayTest::SetUp()
 {
-    AutomationResetDevice();
-    ResetGameState();
-    gDisplay = {};
-    RegisterKeyboardPicture();
-    // Every test starts with the input panel down, whatever the previous test left.
-    SHSipPreference(nullptr, SIP_FORCEDOWN);
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = PlainWindowProc;
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = u"DisplayTest";
-    ASSERT_NE(RegisterClassW(&wc), 0);
-    window = CreateWindowExW(0, u"DisplayTest", u"Crossword", WS_VISIBLE, CW_USEDEFAULT,
-                             CW_USEDEFAULT, 240, 268, nullptr, nullptr, nullptr, nullptr);
+    window = OpenDisplayWindow();
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(AutomationRunUntilIdle());
-    RECT client = {};
-    GetClientRect(window, &client);
-    ASSERT_EQ(client.right, 240);
-    ASSERT_EQ(client.bottom, 268);
+    RegisterKeyboardPicture();
     origin = {0, 0};
     ClientToScreen(window, &origin);
 }
 
 void DisplayTest::TearDown()
 {
-    DestroyBackBuffer();
-    DestroyGridFonts();
-    if (window)
-        DestroyWindow(window);
+    CloseDisplayWindow(window);
 }
 
 void DisplayTest::Load(const std::vector<std::string>& rows, const std::vector<std::string>& clues,

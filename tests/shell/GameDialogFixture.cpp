@@ -2,11 +2,7 @@
 #include "GameDialogFixture.h"
 
 #include "automation.h"
-#include "crossword_resources.h"
-#include "display_state.h"
-#include "game_state.h"
-#include "layout.h"
-#include "shell_state.h"
+#include "game_process.h"
 
 HWND GameDialogTest::OpenModeless(int templateId, DLGPROC proc)
 {
@@ -55,12 +51,6 @@ void GameDialogTest::Restart()
     if (window && IsWindow(window))
         DestroyWindow(window);
     window = nullptr;
-    DestroyBackBuffer();
-    DestroyGridFonts();
-    AutomationResetDevice();
-    ResetGameState();
-    gDisplay = {};
-    gShell = {};
-    instance = RegisterCrosswordResources();
+    instance = FreshGameProcess();
     Start();
 }

@@ -8,9 +8,8 @@
 
 #include "PuzzleImage.h"
 #include "automation.h"
-#include "crossword_resources.h"
-#include "device.h"
 #include "display_state.h"
+#include "game_process.h"
 #include "game_state.h"
 #include "layout.h"
 #include "main_window.h"
@@ -60,13 +59,8 @@ std::vector<std::string> OpenGrid(int width, int height)
 void ShellTest::SetUp()
 {
     // The device root is the test's own, new (tests/support's main).
-    AutomationResetDevice();
-    ResetGameState();
-    gDisplay = {};
-    gShell = {};
+    instance = FreshGameProcess();
     SHSipPreference(nullptr, SIP_FORCEDOWN);
-    DeviceSetModuleFileName(CrosswordModulePath());
-    instance = RegisterCrosswordResources();
 }
 
 void ShellTest::TearDown()

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "device_main.h"
+#include "stand_in_window.h"
 #include "windows.h"
 
 namespace {
@@ -30,11 +31,6 @@ void Touch(const char16_t* path)
     CloseHandle(h);
 }
 
-LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
 int WINAPI ShotsMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show)
 {
     CreateDirectoryW(u"\\My Documents", nullptr);
@@ -44,14 +40,7 @@ int WINAPI ShotsMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show)
     Touch(u"\\My Documents\\Brambleset Three\\scoring.puz");
     Touch(u"\\My Documents\\Brambleset Three\\dim.puz");
 
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = OwnerProc;
-    wc.hInstance = instance;
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = u"Shots";
-    RegisterClassW(&wc);
-    HWND owner = CreateWindowExW(0, u"Shots", u"Crossword", WS_VISIBLE, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, 240, 268, nullptr, nullptr, instance, nullptr);
+    HWND owner = CreateStandInWindow(u"Shots", u"Crossword", nullptr, instance);
     ShowWindow(owner, show);
     SetTimer(owner, 1, 100, WatchForNext);
 

@@ -11,6 +11,7 @@
 
 #include "automation.h"
 #include "gdi/gdi_internal.h"
+#include "stand_in_window.h"
 #include "user/window_internal.h"
 #include "windows.h"
 
@@ -39,13 +40,7 @@ inline LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 // A visible top-level window at the top of the visible desktop, the owner of the dialogs.
 inline HWND CreateOwner()
 {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = OwnerProc;
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = u"DialogTestOwner";
-    RegisterClassW(&wc);
-    HWND owner = CreateWindowExW(0, u"DialogTestOwner", u"Owner", WS_VISIBLE, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, 240, 268, nullptr, nullptr, nullptr, nullptr);
+    HWND owner = CreateStandInWindow(u"DialogTestOwner", u"Owner", OwnerProc);
     OwnerActivations().clear();
     return owner;
 }
