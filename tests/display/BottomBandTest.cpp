@@ -1,9 +1,9 @@
 // Showing and hiding the on-screen keyboard: the input panel goes down, the band and the view
 // change size, and in Medium and Large the rows at the bottom of the view stay in place.
 #include "DisplayFixture.h"
+#include "automation.h"
 #include "bottom_band.h"
 #include "display_state.h"
-#include "gdi/gdi_internal.h"
 #include "grid_paint.h"
 #include "keyboard.h"
 #include "layout.h"
@@ -36,7 +36,7 @@ TEST_F(BottomBandTest, ShowingLowersTheInputPanelAndDrawsTheKeyboardUnderTheClue
     EXPECT_EQ(Screen(100, 230), Colour{kPictureGrey});
     EXPECT_EQ(Screen(100, 210), Colour{kPaperWhite});  // the clue bar above it
 
-    const int before = GdiLiveObjectCount();
+    const int before = AutomationGdiObjectCount();
     HideKeyboard(window);
     EXPECT_EQ(gGame.keyboardShown, 0);
     EXPECT_EQ(gGame.bottomPanelHeight, 20);
@@ -44,7 +44,7 @@ TEST_F(BottomBandTest, ShowingLowersTheInputPanelAndDrawsTheKeyboardUnderTheClue
     EXPECT_EQ(Screen(100, 230), Colour{kPaperWhite}) << "the grid view covers the keyboard";
     ShowKeyboard(window);
     HideKeyboard(window);
-    EXPECT_EQ(GdiLiveObjectCount(), before);
+    EXPECT_EQ(AutomationGdiObjectCount(), before);
 }
 
 TEST_F(BottomBandTest, MediumKeepsTheImageAndMovesTheOffsetWithTheBottomEdge)

@@ -1,9 +1,9 @@
 // The clue bar: its text for the current word in either direction, the widening of the
 // clue by the file's encoding, and the band it paints with and without the keyboard.
 #include "DisplayFixture.h"
+#include "automation.h"
 #include "clue_bar.h"
 #include "display_state.h"
-#include "gdi/gdi_internal.h"
 #include "layout.h"
 #include "play_cursor.h"
 
@@ -108,9 +108,9 @@ TEST_F(ClueBarTest, AnEmptyBarIsPlainWhiteAndNothingLeaks)
     Layout(kSmall);
     At(2, 1, kDown);
     FillClient(kLineBlack);
-    const int before = GdiLiveObjectCount();
+    const int before = AutomationGdiObjectCount();
     PaintClueBar(window);
-    EXPECT_EQ(GdiLiveObjectCount(), before);
+    EXPECT_EQ(AutomationGdiObjectCount(), before);
     EXPECT_EQ(ScreenInk({0, 248, 240, 268}, kPaperWhite), (RECT{0, 248, 240, 268}));
 }
 

@@ -5,7 +5,6 @@
 #include "automation.h"
 #include "check_painter.h"
 #include "display_state.h"
-#include "gdi/gdi_internal.h"
 #include "grid_draw.h"
 #include "grid_paint.h"
 #include "layout.h"
@@ -250,25 +249,25 @@ TEST_F(GridPaintTest, NoPainterLeaksADrawingObject)
     gGame.settings.showNumbers = 1;
     Layout(kMedium);
     PaintGrid(window);  // makes the pair of grid fonts that stays
-    const int before = GdiLiveObjectCount();
+    const int before = AutomationGdiObjectCount();
     PaintGrid(window);
-    EXPECT_EQ(GdiLiveObjectCount(), before) << "PaintGrid";
+    EXPECT_EQ(AutomationGdiObjectCount(), before) << "PaintGrid";
     PaintWordHighlight(window);
-    EXPECT_EQ(GdiLiveObjectCount(), before) << "PaintWordHighlight";
+    EXPECT_EQ(AutomationGdiObjectCount(), before) << "PaintWordHighlight";
     const POINT p = CellCentre(2, 2);
     SelectCellAt(window, p.x, p.y);
-    EXPECT_EQ(GdiLiveObjectCount(), before) << "SelectCellAt";
+    EXPECT_EQ(AutomationGdiObjectCount(), before) << "SelectCellAt";
     ViewLetter(window);
-    EXPECT_EQ(GdiLiveObjectCount(), before) << "ViewLetter";
+    EXPECT_EQ(AutomationGdiObjectCount(), before) << "ViewLetter";
     ViewWord(window);
-    EXPECT_EQ(GdiLiveObjectCount(), before) << "ViewWord";
+    EXPECT_EQ(AutomationGdiObjectCount(), before) << "ViewWord";
     ViewPuzzle(window);
-    EXPECT_EQ(GdiLiveObjectCount(), before) << "ViewPuzzle";
+    EXPECT_EQ(AutomationGdiObjectCount(), before) << "ViewPuzzle";
     Enter(0, 0, 'X');
     CheckPuzzle(window);
-    EXPECT_EQ(GdiLiveObjectCount(), before) << "CheckPuzzle";
+    EXPECT_EQ(AutomationGdiObjectCount(), before) << "CheckPuzzle";
     ComputeLayout(window);
-    EXPECT_EQ(GdiLiveObjectCount(), before) << "ComputeLayout";
+    EXPECT_EQ(AutomationGdiObjectCount(), before) << "ComputeLayout";
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 // pressed key's flash, and what a key does to the entries and the cursor.
 #include "keyboard.h"
 #include "DisplayFixture.h"
+#include "automation.h"
 #include "display_state.h"
-#include "gdi/gdi_internal.h"
 #include "grid_paint.h"
 #include "layout.h"
 
@@ -103,10 +103,10 @@ TEST_F(KeyboardTest, KeysEnterEraseAndClose)
     HandleKeyboardTap(window, 35, 230);
     EXPECT_EQ(gGame.entries[16], '.');
 
-    const int before = GdiLiveObjectCount();
+    const int before = AutomationGdiObjectCount();
     HandleKeyboardTap(window, 220, 258);  // OK
     EXPECT_EQ(gGame.keyboardShown, 0);
-    EXPECT_EQ(GdiLiveObjectCount(), before);
+    EXPECT_EQ(AutomationGdiObjectCount(), before);
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 #include <fstream>
 
 #include "DisplayFixture.h"
+#include "automation.h"
 #include "clue_bar.h"
 #include "display_state.h"
-#include "gdi/gdi_internal.h"
 #include "grid_paint.h"
 #include "layout.h"
 #include "puzzle_reader.h"
@@ -97,14 +97,14 @@ TEST_F(LayoutTest, KeyboardAndInputPanelSetTheBottomBand)
 TEST_F(LayoutTest, MakingTheImageAgainReplacesItWithoutLeaking)
 {
     CreateBackBuffer(window, 240, 268);
-    const int before = GdiLiveObjectCount();
+    const int before = AutomationGdiObjectCount();
     CreateBackBuffer(window, 100, 50);
-    EXPECT_EQ(GdiLiveObjectCount(), before);
+    EXPECT_EQ(AutomationGdiObjectCount(), before);
     BITMAP info = {};
     GetObjectW(gDisplay.backBitmap, sizeof info, &info);
     EXPECT_EQ(info.bmWidth, 100);
     DestroyBackBuffer();
-    EXPECT_EQ(GdiLiveObjectCount(), before - 2);
+    EXPECT_EQ(AutomationGdiObjectCount(), before - 2);
     DestroyBackBuffer();  // twice is harmless
     EXPECT_EQ(gDisplay.backBuffer, nullptr);
 }
@@ -260,11 +260,11 @@ TEST_F(LayoutTest, RealPuzzlesFitOrCanBeScrolledToAtEveryMagnification)
                 EXPECT_LE(MaxScrollY() + gGame.viewHeight, gGame.bufferHeight);
             }
             PaintGrid(window);
-            const int before = GdiLiveObjectCount();
+            const int before = AutomationGdiObjectCount();
             PaintGrid(window);
             PaintWordHighlight(window);
             PaintClueBar(window);
-            EXPECT_EQ(GdiLiveObjectCount(), before);
+            EXPECT_EQ(AutomationGdiObjectCount(), before);
         }
         ++painted;
     }

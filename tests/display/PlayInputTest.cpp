@@ -3,7 +3,6 @@
 #include "DisplayFixture.h"
 #include "automation.h"
 #include "display_state.h"
-#include "gdi/gdi_internal.h"
 #include "grid_draw.h"
 #include "grid_paint.h"
 #include "layout.h"
@@ -42,14 +41,14 @@ TEST_F(PlayInputTest, BackspaceShowsTheEmptiedSquareAndTheStepBack)
     gGame.entries[12] = 'K';
     At(2, 2, kAcross);
     PaintGrid(window);
-    const int before = GdiLiveObjectCount();
+    const int before = AutomationGdiObjectCount();
     EnterKey(window, 8);
     EXPECT_EQ(gGame.entries[12], '-');
     EXPECT_EQ(gGame.cursorCol, 1);
     EXPECT_EQ(ScreenCentre(2, 2), Colour{kWordYellow});
     EXPECT_EQ(Screen(CellLeft(1) + 3, CellTop(2) + 3), Colour{kCursorOrange});
     EnterKey(window, 'J');
-    EXPECT_EQ(GdiLiveObjectCount(), before);
+    EXPECT_EQ(AutomationGdiObjectCount(), before);
 }
 
 TEST_F(PlayInputTest, AKeyOnABlackSquareOnlyPresents)

@@ -15,7 +15,6 @@
 #include "download_dialog.h"
 #include "http_test_server.h"
 #include "resource_ids.h"
-#include "user/user_internal.h"
 
 namespace {
 
@@ -296,14 +295,12 @@ TEST_P(EndDuringDownloadTest, StopsTheTransferAndSavesTheGame)
         AutomationAdvance(1000);
         AutomationCloseRequest();
     } else {
-        UserInstallSignalHandlers();
+        AutomationCatchTerminationSignals(true);
         SetTimer(nullptr, 0, 500, Terminate);
         AutomationAdvance(1000);
     }
     SendMessageW(window, WM_COMMAND, IDM_DOWNLOAD, 0);
-    std::signal(SIGTERM, SIG_DFL);
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGHUP, SIG_DFL);
+    AutomationCatchTerminationSignals(false);
 
     EXPECT_FALSE(IsWindow(window));
     window = nullptr;

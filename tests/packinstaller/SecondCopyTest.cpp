@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "automation.h"
-#include "user/user_internal.h"
 #include "windows.h"
 
 namespace {
@@ -28,7 +27,6 @@ TEST(SecondCopy, ASecondStartOfTheProgramRaisesTheRunningCopy)
     HWND running = CreateWindowExW(0, u"Brambleset Three", u"Brambleset Three", WS_VISIBLE, 0, 0,
                                    240, 268, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(running, nullptr);
-    UserInstallRaiseHandler();
     const int raised = AutomationRaiseRequests();
 
     const int status = std::system("CROSSWORD_BACKEND=headless '" BRAMBLESET_THREE "'");

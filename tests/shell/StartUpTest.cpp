@@ -13,7 +13,6 @@
 #include "game_state.h"
 #include "main_window.h"
 #include "shell_state.h"
-#include "user/user_internal.h"
 
 namespace {
 
@@ -239,7 +238,6 @@ TEST_F(StartUpTest, ASecondProcessRaisesTheRunningGameAndEndsWithZero)
 {
     WritePuzzle("\\My Documents\\a.puz", LatticeGrid(15));
     Start();
-    UserInstallRaiseHandler();
     const int raised = AutomationRaiseRequests();
     // The real program on the same device root, as a second start by the user.
     const int status = std::system("CROSSWORD_BACKEND=headless '" CROSSWORD_PROGRAM "'");
@@ -269,7 +267,7 @@ TEST_P(WayOutTest, LeavesTheStateFile)
     case WayOut::kMinimise: AutomationMinimise(); break;
     case WayOut::kWindowClose: AutomationCloseRequest(); break;
     case WayOut::kTerminate:
-        UserInstallSignalHandlers();
+        AutomationCatchTerminationSignals(true);
         std::raise(SIGTERM);
         break;
     }

@@ -177,7 +177,7 @@ TEST_F(CommonDialogs, ColourChooserHookSeesInitFirstAndOkWritesTheResult)
     ColourRequest r(owner, 0x00FFFFFF);
     AutomationPickColour(0x0000FF00);
     const int windows = WindowCount();
-    const int objects = GdiLiveObjectCount();
+    const int objects = AutomationGdiObjectCount();
     EXPECT_TRUE(ChooseColorW(&r.cc));
     EXPECT_EQ(r.cc.rgbResult, 0x0000FF00u);
     ASSERT_FALSE(gHookLog.empty());
@@ -186,7 +186,7 @@ TEST_F(CommonDialogs, ColourChooserHookSeesInitFirstAndOkWritesTheResult)
     EXPECT_NE(std::find(gHookLog.begin(), gHookLog.end(), UINT(WM_COMMAND)), gHookLog.end());
     EXPECT_EQ(r.custom[0], 0x00323232u);  // custom colours come back as they were
     EXPECT_EQ(WindowCount(), windows);
-    EXPECT_EQ(GdiLiveObjectCount(), objects);
+    EXPECT_EQ(AutomationGdiObjectCount(), objects);
     ASSERT_EQ(AutomationColourChoosers().size(), 1u);
     EXPECT_TRUE(AutomationColourChoosers()[0].confirmed);
     EXPECT_EQ(AutomationColourChoosers()[0].initial, 0x00FFFFFFu);

@@ -106,7 +106,7 @@ TEST_F(StaticControl, PicturesNotifyingTextAndTapsThroughPlainText)
     gSeen = Seen{};
     gSeen.red = GdiCreateBitmapFromBmp(red.data(), red.size());
     ASSERT_NE(gSeen.red, nullptr);
-    const int objects = GdiLiveObjectCount();
+    const int objects = AutomationGdiObjectCount();
     EXPECT_EQ(DialogBoxIndirectParamW(instance, &kTemplate, owner, StaticsProc, 0), IDOK);
     EXPECT_EQ(gSeen.templatePicture, 0x0000FF00u);
     EXPECT_EQ(gSeen.setPicture, 0x000000FFu);
@@ -116,6 +116,6 @@ TEST_F(StaticControl, PicturesNotifyingTextAndTapsThroughPlainText)
     EXPECT_EQ(gSeen.dialogTap.x, 66);
     EXPECT_EQ(gSeen.dialogTap.y, 114);
     // The template's picture went with its control; the one set by the program stays its own.
-    EXPECT_EQ(GdiLiveObjectCount(), objects);
+    EXPECT_EQ(AutomationGdiObjectCount(), objects);
     DeleteObject(gSeen.red);
 }

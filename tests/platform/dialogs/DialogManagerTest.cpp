@@ -456,10 +456,10 @@ TEST_F(DialogManager, NothingLeaksWhenADialogCloses)
         AutomationKey(VK_RETURN);  // the dialog's
     };
     const int windows = WindowCount();
-    const int objects = GdiLiveObjectCount();
+    const int objects = AutomationGdiObjectCount();
     EXPECT_EQ(Run(), IDOK);
     EXPECT_EQ(WindowCount(), windows);
-    EXPECT_EQ(GdiLiveObjectCount(), objects);
+    EXPECT_EQ(AutomationGdiObjectCount(), objects);
     DeleteObject(seen.swatchBrush);
 }
 
@@ -554,7 +554,7 @@ TEST_F(DialogManager, DialogItemHelpers)
 TEST_F(DialogManager, ModelessDialogLeavesItsOwnerEnabledAndCleansUpOnDestroy)
 {
     const int windows = WindowCount();
-    const int objects = GdiLiveObjectCount();
+    const int objects = AutomationGdiObjectCount();
     DLGTEMPLATEW t = kTemplate;
     t.style |= WS_VISIBLE;
     HWND dialog = CreateDialogIndirectParamW(nullptr, &t, owner, TestDialogProc, 5);
@@ -570,5 +570,5 @@ TEST_F(DialogManager, ModelessDialogLeavesItsOwnerEnabledAndCleansUpOnDestroy)
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kSmall));
     DestroyWindow(dialog);
     EXPECT_EQ(WindowCount(), windows);
-    EXPECT_EQ(GdiLiveObjectCount(), objects);
+    EXPECT_EQ(AutomationGdiObjectCount(), objects);
 }

@@ -60,7 +60,7 @@ TEST_F(MessageBoxWindow, IsModalFitsTheScreenAndDrawsCaptionAndIcon)
     SetTimer(gOwner, 3, 10, ProbeBox);
     AutomationAdvance(20);  // the timer fires inside the box's loop
     const int windows = WindowCount();
-    const int objects = GdiLiveObjectCount();
+    const int objects = AutomationGdiObjectCount();
     const int answer = MessageBoxW(gOwner,
                                    u"This button will check puzzle for errors. You've have not "
                                    u"yet started the puzzle, so there is nothing to check.",
@@ -76,7 +76,7 @@ TEST_F(MessageBoxWindow, IsModalFitsTheScreenAndDrawsCaptionAndIcon)
     EXPECT_EQ(gProbe.iconFill, 0x00C06000u);
     EXPECT_EQ(gProbe.body, 0x00FFFFFFu);
     EXPECT_EQ(WindowCount(), windows);
-    EXPECT_EQ(GdiLiveObjectCount(), objects);
+    EXPECT_EQ(AutomationGdiObjectCount(), objects);
     EXPECT_EQ(GetActiveWindow(), gOwner);
 }
 

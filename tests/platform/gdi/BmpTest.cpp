@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "automation.h"
 #include "gdi_probe.h"
 
 namespace {
@@ -173,7 +174,7 @@ TEST(Bmp, AtScaleTwoEachPixelBecomesABlock)
 
 TEST(Bmp, DamagedOrUnsupportedDataIsRefused)
 {
-    const int before = GdiLiveObjectCount();
+    const int before = AutomationGdiObjectCount();
     const auto good =
         MakeBmp(8, 4, 4, {kRed}, {{0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}});
     for (size_t cut : {size_t(0), size_t(10), size_t(30), size_t(54), good.size() - 1}) {
@@ -192,5 +193,5 @@ TEST(Bmp, DamagedOrUnsupportedDataIsRefused)
     offset[13] = 0x7F;  // pixel data far past the end
     EXPECT_EQ(GdiCreateBitmapFromBmp(offset.data(), offset.size()), nullptr);
     EXPECT_EQ(GdiCreateBitmapFromBmp(nullptr, 100), nullptr);
-    EXPECT_EQ(GdiLiveObjectCount(), before);
+    EXPECT_EQ(AutomationGdiObjectCount(), before);
 }

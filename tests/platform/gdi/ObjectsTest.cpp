@@ -3,11 +3,12 @@
 // sizes, and nothing leaks after a painter's sequence of calls.
 #include <gtest/gtest.h>
 
+#include "automation.h"
 #include "gdi_probe.h"
 
 TEST(SelectObject, ReturnsThePreviousObjectOfTheSameKind)
 {
-    const int before = GdiLiveObjectCount();
+    const int before = AutomationGdiObjectCount();
     HDC dc = CreateCompatibleDC(nullptr);
     HPEN pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
     HBRUSH brush = CreateSolidBrush(RGB(4, 5, 6));
@@ -30,7 +31,7 @@ TEST(SelectObject, ReturnsThePreviousObjectOfTheSameKind)
     EXPECT_FALSE(DeleteObject(pen));  // already gone
     EXPECT_TRUE(DeleteDC(dc));
     EXPECT_FALSE(DeleteDC(dc));
-    EXPECT_EQ(GdiLiveObjectCount(), before);
+    EXPECT_EQ(AutomationGdiObjectCount(), before);
 }
 
 TEST(SelectObject, BitmapsGoIntoOneMemoryDcAtATime)
@@ -53,7 +54,7 @@ TEST(SelectObject, BitmapsGoIntoOneMemoryDcAtATime)
 
 TEST(StockObjects, AreSharedUncountedAndSurviveDeleteObject)
 {
-    const int before = GdiLiveObjectCount();
+    const int before = AutomationGdiObjectCount();
     HGDIOBJ white = GetStockObject(WHITE_BRUSH);
     EXPECT_EQ(white, GetStockObject(WHITE_BRUSH));
     EXPECT_EQ(GetStockObject(HOLLOW_BRUSH), GetStockObject(NULL_BRUSH));
@@ -70,12 +71,12 @@ TEST(StockObjects, AreSharedUncountedAndSurviveDeleteObject)
     EXPECT_EQ(lp.lopnStyle, UINT(PS_NULL));
     EXPECT_EQ(GetObjectType(GetStockObject(SYSTEM_FONT)), DWORD(OBJ_FONT));
     EXPECT_EQ(GetStockObject(9), nullptr);
-    EXPECT_EQ(GdiLiveObjectCount(), before);
+    EXPECT_EQ(AutomationGdiObjectCount(), before);
 }
 
 TEST(DeleteObject, OfASelectedObjectWaitsUntilItIsReleased)
 {
-    const int before = GdiLiveObjectCount();
+    const int before = AutomationGdiObjectCount();
     Canvas c(10, 10);
     HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
     HGDIOBJ old = SelectObject(c.dc, red);
@@ -83,10 +84,10 @@ TEST(DeleteObject, OfASelectedObjectWaitsUntilItIsReleased)
     // Still selected: drawing keeps using it and it still counts.
     PatBlt(c.dc, 0, 0, 2, 2, PATCOPY);
     EXPECT_EQ(c.At(1, 1), Colour{RGB(255, 0, 0)});
-    EXPECT_EQ(GdiLiveObjectCount(), before + 2);
+    EXPECT_EQ(AutomationGdiObjectCount(), before + 2);
     EXPECT_EQ(SelectObject(c.dc, red), nullptr);  // a doomed object cannot be selected again
     SelectObject(c.dc, old);
-    EXPECT_EQ(GdiLiveObjectCount(), before + 1);  // the DC of the canvas remains
+    EXPECT_EQ(AutomationGdiObjectCount(), before + 1);  // the DC of the canvas remains
 }
 
 TEST(GetObject, BitmapSizeIsInDevicePixelsAtEveryScale)
@@ -123,7 +124,7 @@ TEST(DeviceCaps, DescribeTheHandheldScreen)
 
 TEST(Leaks, APainterSequenceLeavesNoObjectBehind)
 {
-    const int before = GdiLiveObjectCount();
+    const int before = AutomationGdiObjectCount();
     Canvas screen(240, 320);
     for (int round = 0; round < 3; ++round) {
         HDC back = CreateCompatibleDC(screen.dc);
@@ -153,7 +154,7 @@ TEST(Leaks, APainterSequenceLeavesNoObjectBehind)
         DeleteDC(back);
         DeleteObject(bitmap);
     }
-    EXPECT_EQ(GdiLiveObjectCount(), before + 1);  // the canvas's own DC
+    EXPECT_EQ(AutomationGdiObjectCount(), before + 1);  // the canvas's own DC
 }
 
 TEST(Rects, HelpersKeepRightAndBottomExclusive)

@@ -1,6 +1,8 @@
 // The message loop: order of sent, posted, paint and quit messages, PeekMessageW, key
 // translation, nested loops, accelerators and the automation's failure when a loop would
 // block with nothing scripted.
+#include <csignal>
+
 #include <gtest/gtest.h>
 
 #include "MessageTrace.h"
@@ -246,6 +248,26 @@ TEST_F(MessageLoopTest, AnAcceleratorOfADisabledWindowIsSwallowedWithoutACommand
     msg.wParam = 'W';
     EXPECT_EQ(TranslateAcceleratorW(hwnd, accel, &msg), 0);
     DestroyAcceleratorTable(accel);
+}
+
+// A test can end a program with a real signal: caught, SIGTERM closes the main window as
+// under DeviceMain; released, the three signals have their default actions again.
+TEST_F(MessageLoopTest, CaughtTerminationSignalsCloseTheMainWindowUntilReleased)
+{
+    RegisterTraceClass();
+    HWND hwnd = CreateMain();
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    TakeTrace();
+    AutomationCatchTerminationSignals(true);
+    std::raise(SIGTERM);
+    AutomationRunUntilIdle();
+    EXPECT_EQ(TakeTrace({WM_CLOSE}), (std::vector<TracedMessage>{{hwnd, WM_CLOSE, 0}}));
+    AutomationCatchTerminationSignals(false);
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        struct sigaction action = {};
+        sigaction(signal, nullptr, &action);
+        EXPECT_EQ(action.sa_handler, SIG_DFL) << signal;
+    }
 }
 
 TEST_F(MessageLoopDeathTest, ALoopThatWouldBlockWithAnEmptyScriptFailsNamingTheLoop)
