@@ -9,7 +9,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include "PuzzleImage.h"
 #include "clue_bar.h"
 #include "display_state.h"
 #include "display_window.h"
@@ -24,8 +23,8 @@
 
 namespace {
 
-// A grid of `side` x `side` with a scattering of black squares, loaded into gGame.
-void LoadGrid(int side)
+// A grid of `side` x `side` with a scattering of black squares.
+std::vector<std::string> ScatteredGrid(int side)
 {
     std::vector<std::string> rows(size_t(side), std::string(size_t(side), 'E'));
     for (int r = 0; r < side; ++r) {
@@ -34,9 +33,7 @@ void LoadGrid(int side)
                 rows[size_t(r)][size_t(c)] = '.';
         }
     }
-    PuzzleImage image = MakePuzzle(rows);
-    AddClues(&image);
-    LoadAndParse(Bytes(image));
+    return rows;
 }
 
 // A fresh device with the display's 240 x 268 window, the puzzle loaded and laid out at
@@ -49,7 +46,11 @@ HWND OpenWindow(benchmark::State& state, int side, int magnification)
         state.SkipWithError("no 240 x 268 window to paint");
         return nullptr;
     }
-    LoadGrid(side);
+    if (!LoadGrid(ScatteredGrid(side))) {
+        state.SkipWithError("puzzle refused");
+        CloseDisplayWindow(window);
+        return nullptr;
+    }
     FillPuzzle();  // every square holds a letter: the most text a paint can draw
     SetMagnification(&gGame.settings, magnification);
     gGame.settings.showNumbers = 1;

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "PuzzleImage.h"
 #include "entry_check.h"
 #include "fill_clear_entries.h"
 #include "game_state.h"
@@ -11,8 +10,6 @@
 
 namespace {
 
-// Words: 1A ABC, 4A FGH, 6A IJKLM, 7A QRS; 1D AEINQ, 2D CFKOS, 3D DHMPT, 5D GL.
-const std::vector<std::string> kRows = {"ABC.D", "E.FGH", "IJKLM", "N.O.P", "QRS.T"};
 const std::string kSolution = "ABC.DE.FGHIJKLMN.O.PQRS.T";
 
 class FillClear : public testing::Test {
@@ -20,9 +17,7 @@ class FillClear : public testing::Test {
     void SetUp() override
     {
         ResetGameState();
-        PuzzleImage image = MakePuzzle(kRows);
-        AddClues(&image);
-        ASSERT_TRUE(LoadAndParse(Bytes(image)));
+        ASSERT_TRUE(LoadGrid(kFiveByFive));
     }
 
     static std::string Entries() { return std::string(gGame.entries, 25); }

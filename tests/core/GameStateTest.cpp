@@ -1,7 +1,6 @@
 // Words through a square and cursor placement on parsed grids.
 #include <gtest/gtest.h>
 
-#include "PuzzleImage.h"
 #include "game_state.h"
 #include "puzzle_load.h"
 
@@ -15,9 +14,7 @@ class GameStateWords : public testing::Test {
         // 4 x 3:  A B . C
         //         D E F G
         //         H . I J
-        PuzzleImage p = MakePuzzle({"AB.C", "DEFG", "H.IJ"});
-        AddClues(&p);
-        ASSERT_TRUE(LoadAndParse(Bytes(p)));
+        ASSERT_TRUE(LoadGrid({"AB.C", "DEFG", "H.IJ"}));
     }
     static std::pair<int, int> Extent(int square, int direction)
     {

@@ -4,30 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include "PuzzleImage.h"
 #include "game_state.h"
 #include "play_cursor.h"
 #include "puzzle_load.h"
 
 namespace {
 
-// Words (clue numbers): 1A ABC, 4A FGH, 6A IJKLM, 7A QRS; 1D AEINQ, 2D CFKOS, 3D DHMPT, 5D GL.
-const std::vector<std::string> kRows = {
-    "ABC.D",  //
-    "E.FGH",  //
-    "IJKLM",  //
-    "N.O.P",  //
-    "QRS.T",  //
-};
-
 class PlayCursor : public testing::Test {
   protected:
     void SetUp() override
     {
         ResetGameState();
-        PuzzleImage image = MakePuzzle(kRows);
-        AddClues(&image);
-        ASSERT_TRUE(LoadAndParse(Bytes(image)));
+        ASSERT_TRUE(LoadGrid(kFiveByFive));
     }
 
     // Puts the cursor on (row, col) in `direction`.

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "PuzzleImage.h"
 #include "game_state.h"
 #include "play_cursor.h"
 #include "play_scroll.h"
@@ -25,9 +24,7 @@ class PlayScroll : public testing::Test {
     void SetUp() override
     {
         ResetGameState();
-        PuzzleImage image = MakePuzzle(Rows21());
-        AddClues(&image);
-        ASSERT_TRUE(LoadAndParse(Bytes(image)));
+        ASSERT_TRUE(LoadGrid(Rows21()));
         gGame.cellSize = 24;  // Large
         gGame.viewWidth = 240;
         gGame.viewHeight = 248;

@@ -57,8 +57,6 @@ void RegisterKeyboardPicture()
 
 }  // namespace
 
-const std::vector<std::string> kFiveByFive = {"ABC.D", "E.FGH", "IJKLM", "N.O.P", "QRS.T"};
-
 std::vector<std::string> OpenGrid(int width, int height)
 {
     return std::vector<std::string>(size_t(height), std::string(size_t(width), 'A'));

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "PuzzleImage.h"
 #include "game_state.h"
 #include "probe_values.h"
 #include "windows.h"
@@ -18,9 +19,6 @@ bool IsReddish(COLORREF c);  // red text over a light or yellow fill
 
 // The colour of the keyboard picture the tests register as bitmap 138.
 constexpr COLORREF kPictureGrey = 0x00A0A0A0;
-
-// Words (clue numbers): 1A ABC, 4A FGH, 6A IJKLM, 7A QRS; 1D AEINQ, 2D CFKOS, 3D DHMPT, 5D GL.
-extern const std::vector<std::string> kFiveByFive;
 
 // An all-open grid of `width` columns and `height` rows ("A" everywhere).
 std::vector<std::string> OpenGrid(int width, int height);

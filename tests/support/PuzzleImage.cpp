@@ -13,6 +13,8 @@ void PutShort(std::string* bytes, int at, int value)
 
 }  // namespace
 
+const std::vector<std::string> kFiveByFive = {"ABC.D", "E.FGH", "IJKLM", "N.O.P", "QRS.T"};
+
 PuzzleImage MakePuzzle(const std::vector<std::string>& rows)
 {
     PuzzleImage image;

@@ -27,6 +27,10 @@ struct PuzzleImage {
 // `rows` joined give the solution; the size comes from them.
 PuzzleImage MakePuzzle(const std::vector<std::string>& rows);
 
+// A small grid that the play and display tests share. Its words (clue numbers): 1A ABC,
+// 4A FGH, 6A IJKLM, 7A QRS; 1D AEINQ, 2D CFKOS, 3D DHMPT, 5D GL.
+extern const std::vector<std::string> kFiveByFive;
+
 // One extra section: name, size, checksum (a wrong one when `checksumOk` is false), data, NUL.
 std::string Section(const std::string& name, const std::string& data, bool checksumOk = true);
 

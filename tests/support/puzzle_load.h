@@ -3,7 +3,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "PuzzleImage.h"
 #include "puzzle_reader.h"
 
 // Loads `bytes` with the game's reader and parses them; false when refused.
@@ -13,4 +15,13 @@ inline bool LoadAndParse(const std::string& bytes)
         return false;
     ParsePuzzle();
     return true;
+}
+
+// Loads and parses a puzzle whose solution is `rows`, with a clue per word; false when
+// refused.
+inline bool LoadGrid(const std::vector<std::string>& rows)
+{
+    PuzzleImage image = MakePuzzle(rows);
+    AddClues(&image);
+    return LoadAndParse(Bytes(image));
 }
