@@ -5,6 +5,7 @@
 #include <string>
 
 #include "PuzzleImage.h"
+#include "device_files.h"
 #include "game_state.h"
 #include "puzzle_reader.h"
 
@@ -27,14 +28,9 @@ std::string MakeImage(int side)
 
 std::u16string WriteToDevice(int side)
 {
-    const std::string bytes = MakeImage(side);
-    std::u16string path =
+    const std::u16string path =
         u"\\My Documents\\bench" + std::u16string(1, char16_t('A' + side % 26)) + u".puz";
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteDeviceFile(path.c_str(), MakeImage(side));
     return path;
 }
 

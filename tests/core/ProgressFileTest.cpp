@@ -7,6 +7,7 @@
 
 #include "PuzzleImage.h"
 #include "automation.h"
+#include "device_files.h"
 #include "game_state.h"
 #include "progress_file.h"
 #include "progress_tail.h"
@@ -14,30 +15,6 @@
 #include "puzzle_reader.h"
 
 namespace {
-
-std::string ReadAll(LPCWSTR path)
-{
-    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return "<missing>";
-    std::string bytes(8192, '\0');
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
-}
-
-void WriteAll(LPCWSTR path, const std::string& bytes)
-{
-    HANDLE file =
-        CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written;
-    WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
 
 class ProgressFile : public testing::Test {
   protected:
@@ -57,7 +34,7 @@ TEST_F(ProgressFile, RecordLayoutByteForByte)
     ASSERT_EQ(lstrlenW(gGame.puzzlePath), 19);
     gGame.settings.showNumbers = 1;
     WriteProgressFile(u"\\crossword.dat");
-    const std::string r = ReadAll(u"\\crossword.dat");
+    const std::string r = ReadDeviceFile(u"\\crossword.dat");
     ASSERT_EQ(r.size(), 4096u);
 
     std::string expected(4096, '\0');
@@ -172,7 +149,8 @@ TEST_F(ProgressFile, UntrustedRecordsChangeNothing)
     std::memset(longPath, 'a', sizeof longPath);
     EXPECT_FALSE(ApplyProgressRecord(longPath, kProgressRecordSize));
     // Through the file as well.
-    WriteAll(u"\\bad.dat", std::string(reinterpret_cast<char*>(longPath), 4096));
+    ASSERT_TRUE(
+        WriteDeviceFile(u"\\bad.dat", std::string(reinterpret_cast<char*>(longPath), 4096)));
     EXPECT_FALSE(ReadProgressFile(u"\\bad.dat"));
     EXPECT_FALSE(ReadProgressFile(u"\\missing.dat"));
     EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\keep.puz");
@@ -182,14 +160,14 @@ TEST_F(ProgressFile, AFailedWriteKeepsTheOldRecord)
 {
     lstrcpyW(gGame.puzzlePath, u"\\old.puz");
     WriteProgressFile(u"\\Temp\\p.dat");
-    const std::string old = ReadAll(u"\\Temp\\p.dat");
+    const std::string old = ReadDeviceFile(u"\\Temp\\p.dat");
     ASSERT_EQ(old.size(), 4096u);
     // The disk fails the flush of the next write.
     AutomationFailFlushes(true);
     lstrcpyW(gGame.puzzlePath, u"\\new.puz");
     WriteProgressFile(u"\\Temp\\p.dat");
     AutomationFailFlushes(false);
-    EXPECT_EQ(ReadAll(u"\\Temp\\p.dat"), old);
+    EXPECT_EQ(ReadDeviceFile(u"\\Temp\\p.dat"), old);
     // No temporary file is left behind.
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW(u"\\Temp\\*", &found);
@@ -199,7 +177,7 @@ TEST_F(ProgressFile, AFailedWriteKeepsTheOldRecord)
     FindClose(search);
     EXPECT_EQ(files, 1);
     WriteProgressFile(u"\\Temp\\p.dat");
-    EXPECT_EQ(ReadAll(u"\\Temp\\p.dat").substr(0, 8), std::string("\\new.puz"));
+    EXPECT_EQ(ReadDeviceFile(u"\\Temp\\p.dat").substr(0, 8), std::string("\\new.puz"));
 }
 
 // Fill puts solution bytes that are not letters into the entries ('1', '@', ' ' in real

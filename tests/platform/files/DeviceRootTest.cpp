@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "FileTestSupport.h"
 #include "automation.h"
 #include "device.h"
+#include "device_files.h"
 #include "windows.h"
 
 namespace {

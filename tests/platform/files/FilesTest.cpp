@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "FileTestSupport.h"
+#include "device_files.h"
 #include "windows.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "FileTestSupport.h"
+#include "device_files.h"
 #include "windows.h"
 
 namespace {

@@ -1,10 +1,12 @@
-// Small helpers for the device-file tests.
+// Whole device files through the device's own file API, for tests and benchmarks: what a
+// program would read or write at a device path.
 #pragma once
 
 #include <string>
 
 #include "windows.h"
 
+// Replaces `path` with `bytes`; false when it cannot be written completely.
 inline bool WriteDeviceFile(LPCWSTR path, const std::string& bytes)
 {
     HANDLE file =
@@ -17,16 +19,17 @@ inline bool WriteDeviceFile(LPCWSTR path, const std::string& bytes)
     return ok && written == bytes.size();
 }
 
+// The bytes of `path`, or "<missing>" when it cannot be opened.
 inline std::string ReadDeviceFile(LPCWSTR path)
 {
     HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return "<missing>";
-    std::string bytes(4096, '\0');
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
+    std::string bytes;
+    char block[4096];
+    for (DWORD read = 0; ReadFile(file, block, sizeof block, &read, nullptr) && read > 0;)
+        bytes.append(block, read);
     CloseHandle(file);
-    bytes.resize(read);
     return bytes;
 }
