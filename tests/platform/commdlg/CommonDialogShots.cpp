@@ -6,7 +6,9 @@
 #include <string>
 #include <unistd.h>
 
+#include "device_files.h"
 #include "device_main.h"
+#include "file_request.h"
 #include "stand_in_window.h"
 #include "windows.h"
 
@@ -24,43 +26,23 @@ void CALLBACK WatchForNext(HWND, UINT, UINT_PTR, DWORD)
     PostMessageW(GetActiveWindow(), WM_COMMAND, IDCANCEL, 0);
 }
 
-void Touch(const char16_t* path)
-{
-    HANDLE h =
-        CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    CloseHandle(h);
-}
-
 int WINAPI ShotsMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show)
 {
     CreateDirectoryW(u"\\My Documents", nullptr);
     CreateDirectoryW(u"\\My Documents\\Fennimoor", nullptr);
     CreateDirectoryW(u"\\My Documents\\Brambleset Three", nullptr);
-    Touch(u"\\My Documents\\Fennimoor\\today.puz");
-    Touch(u"\\My Documents\\Brambleset Three\\scoring.puz");
-    Touch(u"\\My Documents\\Brambleset Three\\dim.puz");
+    WriteDeviceFile(u"\\My Documents\\Fennimoor\\today.puz", "");
+    WriteDeviceFile(u"\\My Documents\\Brambleset Three\\scoring.puz", "");
+    WriteDeviceFile(u"\\My Documents\\Brambleset Three\\dim.puz", "");
 
     HWND owner = CreateStandInWindow(u"Shots", u"Crossword", nullptr, instance);
     ShowWindow(owner, show);
     SetTimer(owner, 1, 100, WatchForNext);
 
-    WCHAR file[MAX_PATH] = {};
-    WCHAR title[MAX_PATH] = {};
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = u"Puzzle files\0*.puz\0\0";
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrFileTitle = title;
-    ofn.nMaxFileTitle = MAX_PATH;
-    ofn.lpstrTitle = u"Open File";
-    ofn.Flags = OFN_EXPLORER;
-    GetOpenFileNameW(&ofn);
-
-    lstrcpyW(file, u"\\My Documents\\Fennimoor\\today");
-    ofn.lpstrTitle = u"Save File";
-    GetSaveFileNameW(&ofn);
+    FileRequest openRequest(owner, u"", u"Open File");
+    GetOpenFileNameW(&openRequest.ofn);
+    FileRequest saveRequest(owner, u"\\My Documents\\Fennimoor\\today", u"Save File");
+    GetSaveFileNameW(&saveRequest.ofn);
 
     COLORREF custom[16] = {0x00323232, 0x00FFFFFF, 0x00000000};
     CHOOSECOLORW cc{};

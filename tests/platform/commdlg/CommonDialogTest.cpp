@@ -5,37 +5,12 @@
 #include "../dialogs/DialogTestSupport.h"
 #include "commdlg/color_chooser_model.h"
 #include "commdlg/common_dialog_internal.h"
+#include "device_files.h"
+#include "file_request.h"
 
 using namespace dialog_test;
 
 namespace {
-
-void Touch(const char16_t* path)
-{
-    HANDLE h =
-        CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    CloseHandle(h);
-}
-
-struct FileRequest {
-    WCHAR file[MAX_PATH] = {};
-    WCHAR title[MAX_PATH] = {};
-    OPENFILENAMEW ofn{};
-    FileRequest(HWND owner, const char16_t* proposal, const char16_t* dialogTitle)
-    {
-        ofn.lStructSize = sizeof ofn;
-        ofn.hwndOwner = owner;
-        ofn.lpstrFilter = u"Puzzle files\0*.puz\0\0";
-        ofn.lpstrFile = file;
-        ofn.nMaxFile = MAX_PATH;
-        ofn.lpstrFileTitle = title;
-        ofn.nMaxFileTitle = MAX_PATH;
-        ofn.lpstrTitle = dialogTitle;
-        ofn.Flags = OFN_EXPLORER;
-        lstrcpynW(file, proposal, MAX_PATH);
-    }
-};
 
 class CommonDialogs : public DialogTest {
   protected:
@@ -79,8 +54,9 @@ TEST_F(CommonDialogs, CancelledDialogsReturnFalseAndLeaveTheBuffer)
 TEST_F(CommonDialogs, OpenListsSubFoldersAndATapChoosesTheFile)
 {
     ASSERT_TRUE(CreateDirectoryW(u"\\My Documents\\Zz Test", nullptr));
-    Touch(u"\\My Documents\\Zz Test\\!first.puz");  // sorts before every starter file
-    Touch(u"\\My Documents\\Zz Test\\!first.txt");
+    // Sorts before every starter file.
+    ASSERT_TRUE(WriteDeviceFile(u"\\My Documents\\Zz Test\\!first.puz", ""));
+    ASSERT_TRUE(WriteDeviceFile(u"\\My Documents\\Zz Test\\!first.txt", ""));
     FileRequest r(owner, u"", u"Open File");
     // Folder choice, type choice, then the list: Down selects its first line, which opens it.
     AutomationKey(VK_TAB);

@@ -2,17 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "commdlg/file_listing.h"
+#include "device_files.h"
 #include "winbase.h"
 
 namespace {
-
-void Touch(const char16_t* path)
-{
-    HANDLE h =
-        CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    CloseHandle(h);
-}
 
 }  // namespace
 
@@ -49,11 +42,12 @@ TEST(FileListing, ListsTheTypeInMyDocumentsAndOneLevelOfSubFolders)
     ASSERT_TRUE(CreateDirectoryW(u"\\My Documents\\Zeta", nullptr));
     ASSERT_TRUE(CreateDirectoryW(u"\\My Documents\\alpha", nullptr));
     ASSERT_TRUE(CreateDirectoryW(u"\\My Documents\\alpha\\deep", nullptr));
-    Touch(u"\\My Documents\\b.puz");
-    Touch(u"\\My Documents\\notes.txt");
-    Touch(u"\\My Documents\\Zeta\\A.PUZ");
-    Touch(u"\\My Documents\\alpha\\c.puz");
-    Touch(u"\\My Documents\\alpha\\deep\\hidden.puz");  // two levels down: not listed
+    ASSERT_TRUE(WriteDeviceFile(u"\\My Documents\\b.puz", ""));
+    ASSERT_TRUE(WriteDeviceFile(u"\\My Documents\\notes.txt", ""));
+    ASSERT_TRUE(WriteDeviceFile(u"\\My Documents\\Zeta\\A.PUZ", ""));
+    ASSERT_TRUE(WriteDeviceFile(u"\\My Documents\\alpha\\c.puz", ""));
+    // Two levels down: not listed.
+    ASSERT_TRUE(WriteDeviceFile(u"\\My Documents\\alpha\\deep\\hidden.puz", ""));
 
     const auto folders = ListDocumentFolders();
     ASSERT_GE(folders.size(), 3u);
