@@ -1,9 +1,9 @@
 // The navigation bar, the empty menu bar and the input panel on the screen, and what taps on
 // them do.
-#include <string>
+#include <utility>
+#include <vector>
 
 #include "ShellTestWindows.h"
-#include "shell/input_panel_layout.h"
 
 namespace {
 
@@ -21,17 +21,6 @@ int CountPixels(const RECT& r, COLORREF colour)
         }
     }
     return n;
-}
-
-POINT KeyCentre(const char16_t* label, int nth = 0)
-{
-    for (const PanelKey& key : InputPanelKeys()) {
-        if (std::u16string(key.label) == label && nth-- == 0) {
-            return {(key.rect.left + key.rect.right) / 2, (key.rect.top + key.rect.bottom) / 2};
-        }
-    }
-    ADD_FAILURE() << "no key";
-    return {0, 0};
 }
 
 void Tap(POINT p)

@@ -4,21 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "ShellTestWindows.h"
 #include "shell/input_panel_layout.h"
 #include "windows.h"
 
 namespace {
-
-POINT KeyCentre(const char16_t* label, int nth = 0)
-{
-    for (const PanelKey& key : InputPanelKeys()) {
-        if (std::u16string(key.label) == label && nth-- == 0) {
-            return {(key.rect.left + key.rect.right) / 2, (key.rect.top + key.rect.bottom) / 2};
-        }
-    }
-    ADD_FAILURE() << "no key";
-    return {0, 0};
-}
 
 TEST(InputPanelLayout, RowsTileThePanelWithKeysAtLeast15Wide)
 {

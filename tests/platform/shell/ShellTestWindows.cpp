@@ -1,5 +1,9 @@
 #include "ShellTestWindows.h"
 
+#include <string>
+
+#include "shell/input_panel_layout.h"
+
 namespace {
 
 std::vector<SeenMessage> gSeen;
@@ -52,6 +56,17 @@ std::vector<SeenMessage> Seen(UINT msg)
         }
     }
     return out;
+}
+
+POINT KeyCentre(const char16_t* label, int nth)
+{
+    for (const PanelKey& key : InputPanelKeys()) {
+        if (std::u16string(key.label) == label && nth-- == 0) {
+            return {(key.rect.left + key.rect.right) / 2, (key.rect.top + key.rect.bottom) / 2};
+        }
+    }
+    ADD_FAILURE() << "no key";
+    return {0, 0};
 }
 
 void SetExtraHandler(ExtraHandler handler)

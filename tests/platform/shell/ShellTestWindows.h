@@ -1,5 +1,6 @@
 // Windows for the shell's tests: a top-level window class that records the messages the
-// shell sends it, and a fixture that starts every test on a fresh device.
+// shell sends it, a fixture that starts every test on a fresh device, and where to tap a key
+// of the input panel.
 #pragma once
 
 #include <functional>
@@ -31,6 +32,10 @@ void SetExtraHandler(ExtraHandler handler);
 // A visible top-level window at CW_USEDEFAULT (or at `rect` when given) of the recording
 // class, made active.
 HWND MakeRecordingWindow(const RECT* rect = nullptr, LPCWSTR title = u"Recorder");
+
+// The centre of the input panel key labelled `label` (its `nth` one where labels repeat), in
+// screen coordinates; a failure when there is none.
+POINT KeyCentre(const char16_t* label, int nth = 0);
 
 class ShellTest : public testing::Test {
   protected:
