@@ -7,6 +7,7 @@
 #include "installer_state.h"
 #include "installer_window.h"
 #include "intro_dialog.h"
+#include "stand_in_window.h"
 
 namespace {
 
@@ -104,23 +105,13 @@ TEST_F(IntroTest, AnInputPanelThatIsUpIsLoweredForTheIntro)
     EXPECT_EQ(sip.fdwFlags & SIPF_ON, 0u);
 }
 
-LRESULT CALLBACK StandInProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
 TEST_F(IntroTest, ASecondCopyRaisesTheFirstAndShowsNothing)
 {
     // The first copy's main window, as another process would have it.
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = StandInProc;
-    wc.hInstance = instance;
-    wc.lpszClassName = u"Brambleset Three";
-    ASSERT_NE(RegisterClassW(&wc), 0);
-    HWND first = CreateWindowExW(0, u"Brambleset Three", u"Brambleset Three", WS_VISIBLE, 0, 0, 240,
-                                 268, nullptr, nullptr, instance, nullptr);
-    HWND other = CreateWindowExW(0, u"Brambleset Three", u"Another", WS_VISIBLE, 0, 0, 240, 268,
-                                 nullptr, nullptr, instance, nullptr);
+    HWND first = CreateStandInWindow(u"Brambleset Three", u"Brambleset Three", nullptr, instance);
+    HWND other = CreateStandInWindow(u"Brambleset Three", u"Another", nullptr, instance);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(other, nullptr);
     SetForegroundWindow(other);
     AutomationRunUntilIdle();
 

@@ -7,25 +7,16 @@
 #include <gtest/gtest.h>
 
 #include "automation.h"
+#include "stand_in_window.h"
 #include "windows.h"
 
 namespace {
-
-LRESULT CALLBACK StandInProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
 
 TEST(SecondCopy, ASecondStartOfTheProgramRaisesTheRunningCopy)
 {
     AutomationResetDevice();
     // The running copy's main window: class and title are the pack title.
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = StandInProc;
-    wc.lpszClassName = u"Brambleset Three";
-    ASSERT_NE(RegisterClassW(&wc), 0);
-    HWND running = CreateWindowExW(0, u"Brambleset Three", u"Brambleset Three", WS_VISIBLE, 0, 0,
-                                   240, 268, nullptr, nullptr, nullptr, nullptr);
+    HWND running = CreateStandInWindow(u"Brambleset Three", u"Brambleset Three");
     ASSERT_NE(running, nullptr);
     const int raised = AutomationRaiseRequests();
 
