@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "PuzzleImage.h"
 #include "device_files.h"
 #include "game_state.h"
+#include "puzzle_image.h"
 #include "puzzle_reader.h"
 
 namespace {

@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "PuzzleImage.h"
 #include "automation.h"
 #include "fuzz_device_root.h"
 #include "grid_invariants.h"
 #include "progress_file.h"
+#include "puzzle_image.h"
 #include "puzzle_reader.h"
 
 namespace {

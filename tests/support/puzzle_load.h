@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "PuzzleImage.h"
+#include "puzzle_image.h"
 #include "puzzle_reader.h"
 
 // Loads `bytes` with the game's reader and parses them; false when refused.
