@@ -2,7 +2,7 @@
 # -DCMAKE_BUILD_TYPE=Release`, must build although the compiler warns (GCC 12 at -O3 reports
 # a false -Wrestrict inside libstdc++'s string code in the two files built here), while every
 # preset, and so CI, keeps warnings as errors.
-#   cmake -DSOURCE_DIR=<checkout> -DWORK_DIR=<scratch folder> -DCXX=<compiler> -P ProjectOptionsTest.cmake
+#   cmake -DSOURCE_DIR=<checkout> -DWORK_DIR=<scratch folder> -DCXX=<compiler> -P project_options_test.cmake
 file(REMOVE_RECURSE ${WORK_DIR})
 
 function(run)

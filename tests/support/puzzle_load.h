@@ -1,5 +1,5 @@
 // Hands test bytes to the game's reader: for programs that link the game's core (the
-// writer in PuzzleImage.h itself knows nothing of the game).
+// writer in puzzle_image.h itself knows nothing of the game).
 #pragma once
 
 #include <string>
