@@ -9,6 +9,7 @@
 #include "fuzz_device_root.h"
 #include "grid_invariants.h"
 #include "progress_file.h"
+#include "puzzle_image.h"
 #include "puzzle_reader.h"
 
 namespace {
@@ -16,16 +17,14 @@ namespace {
 // A 3 x 3 puzzle with one black square, parsed after every record.
 std::string gPuzzle;
 
-std::string MakePuzzle()
+std::string ThreeByThree()
 {
-    std::string header(0x34, '\0');
-    header.replace(2, 12, std::string("ACROSS&DOWN\0", 12));
-    header[0x2C] = header[0x2D] = 3;
-    std::string out = header + "CATA.OBAT" + "---.-.---";
-    out += std::string("t\0a\0c\0", 6);
-    for (const char* clue : {"Pet", "Taxi", "Too", "Bat"})
-        out += std::string(clue) + '\0';
-    return out + '\0';
+    PuzzleImage image = MakePuzzle({"CAT", "A.O", "BAT"});
+    image.title = "t";
+    image.author = "a";
+    image.copyright = "c";
+    image.clues = {"Pet", "Taxi", "Too", "Bat"};
+    return Bytes(image);
 }
 
 }  // namespace
@@ -33,7 +32,7 @@ std::string MakePuzzle()
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     UseFuzzDeviceRoot();
-    gPuzzle = MakePuzzle();
+    gPuzzle = ThreeByThree();
     ResetGameState();
     return 0;
 }

@@ -89,6 +89,9 @@ COLORREF AutomationScreenPixel(int x, int y);
 bool AutomationSaveScreenPng(const char* path);
 // Frames handed to the backend so far.
 int AutomationPresentCount();
+// Pens, brushes, fonts, bitmaps and device contexts created and not yet deleted (stock objects
+// excluded): a test compares the count before and after an operation to find a leak.
+int AutomationGdiObjectCount();
 
 // ---- Other programs --------------------------------------------------------------------------
 
@@ -104,6 +107,11 @@ void AutomationResetPrograms();
 
 // How many raise requests from other running copies this process has handled.
 int AutomationRaiseRequests();
+
+// On: SIGTERM, SIGINT and SIGHUP become WM_CLOSE to the program's main window (WM_QUIT when
+// it has none), as under DeviceMain, so a test can end a program with a real signal. Off:
+// they get their default actions again.
+void AutomationCatchTerminationSignals(bool on);
 
 // ---- Dialogs, message boxes and common dialogs ----------------------------------------------
 // Answers are queued and consumed when the dialog's loop would block (nothing else to do),

@@ -509,6 +509,16 @@ int AutomationRaiseRequests()
     return gRaiseCount;
 }
 
+void AutomationCatchTerminationSignals(bool on)
+{
+    if (on) {
+        UserInstallSignalHandlers();
+        return;
+    }
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        std::signal(signal, SIG_DFL);
+}
+
 bool AutomationRunUntilIdle()
 {
     MSG m;

@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "OracleJson.h"
 #include "cross_references.h"
+#include "oracle_json.h"
 #include "real_puzzles.h"
 
 namespace {

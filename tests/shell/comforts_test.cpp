@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "GameDialogFixture.h"
-#include "PuzzleImage.h"
 #include "automation.h"
 #include "clue_bar.h"
+#include "game_dialog_fixture.h"
 #include "game_state.h"
 #include "main_window.h"
+#include "puzzle_image.h"
 #include "resource_ids.h"
 
 namespace {
