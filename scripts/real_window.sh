@@ -92,8 +92,8 @@ drag() {
 }
 fill_puzzle() {
     tap $menu 307
-    tap 35 162      # Fill > Puzzle
-    tap 130 198
+    tap 35 144      # Fill > Puzzle
+    tap 130 180
 }
 shot() {
     sleep 0.6
@@ -101,3 +101,20 @@ shot() {
     echo "saved $out/$scenario-$1.png"
 }
 
+# Waits up to five seconds for a local server to write its port into file $1.
+wait_for_port() { # port-file
+    for _ in $(seq 50); do
+        [ -s "$1" ] && break
+        sleep 0.1
+    done
+}
+# Main menu > Puzzles > Download, the address $1 typed into its address line (the input
+# panel rises with it and goes down when the list takes the focus).
+open_download_with() { # address
+    tap $menu 307
+    tap 40 108      # Puzzles
+    tap 130 126     # Download
+    tap 120 188     # the address line
+    x type --delay 20 "$1"
+    tap 120 150     # the list's empty part
+}

@@ -35,8 +35,8 @@ keys "$(solution_letter 0 0)$(solution_letter 1 0)$(solution_letter 2 0)"
 shot small
 
 tap $menu 307       # main menu > Toggle > Numbers
-tap 35 144
-tap 130 162
+tap 35 126
+tap 130 144
 tap $zoom 307       # magnification > Medium
 tap 150 266
 shot medium-numbers

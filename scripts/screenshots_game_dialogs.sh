@@ -18,7 +18,7 @@ menu=10
 open=90
 clues=112
 about=207
-puzzles=126
+puzzles=108
 preferences=198
 info=216
 help=241
@@ -56,9 +56,9 @@ tap 220 303         # Cancel
 
 tap $menu 307
 tap 40 $puzzles
-tap 130 144         # Puzzles > Download
+tap 130 126         # Puzzles > Download
 shot download
-tap 218 271         # its OK
+tap 196 251         # its OK
 
 tap $menu 307
 tap 40 $info

@@ -12,86 +12,9 @@ notes_at_the_first_opening locked_solution_opened_with_its_key"
 
 . "$(dirname "$0")/real_window.sh"
 
-# A 7 x 7 puzzle with a black square in each corner of the middle, written to $1: circles
-# ("circles"), a rebus "STAR" at row 1, column 1 ("rebus"), notes ("notes") or a solution
-# locked with the key 4271 ("locked"), as the later arguments ask.
+# A 7 x 7 puzzle with the features named after the file (scripts/puzzle_file.py).
 puzzle_file() { # file feature...
-    python3 - "$@" <<'PY'
-import struct, sys
-path, features = sys.argv[1], set(sys.argv[2:])
-rows = ["HEARTHS", "ASTERNA", "ROT.RIP", "BREADTH", "ORB.OAR", "REALTOR", "SEETHES"]
-w, h = 7, 7
-sol = "".join(rows)
-
-def cksum(data, s=0):
-    for b in data:
-        s = ((s >> 1) | 0x8000 if s & 1 else s >> 1)
-        s = (s + b) & 0xFFFF
-    return s
-
-def columns(grid):
-    return "".join(grid[r * w + c] for c in range(w) for r in range(h) if grid[r * w + c] != ".")
-
-def lock(grid, key):
-    s = columns(grid)
-    digits = [int(d) for d in "%04d" % key]
-    for k in digits:
-        s = "".join(chr(65 + (ord(ch) - 65 + digits[i % 4]) % 26) for i, ch in enumerate(s))
-        s = s[k:] + s[:k]
-        mid = len(s) // 2
-        s = "".join(s[mid + i] + s[i] for i in range(mid)) + (s[-1] if len(s) % 2 else "")
-    out, at = list(grid), 0
-    for c in range(w):
-        for r in range(h):
-            if grid[r * w + c] != ".":
-                out[r * w + c] = s[at]
-                at += 1
-    return "".join(out)
-
-def starts(i, step):
-    r, c = divmod(i, w)
-    before = c == 0 if step == 1 else r == 0
-    after_ok = (c + 1 < w) if step == 1 else (r + 1 < h)
-    prev = i - step
-    return sol[i] != "." and (before or sol[prev] == ".") and after_ok and sol[i + step] != "."
-
-clues = []
-for i in range(w * h):
-    if starts(i, 1):
-        clues.append("Across clue %d" % len(clues))
-    if starts(i, w):
-        clues.append("Down clue %d" % len(clues))
-shown = lock(sol, 4271) if "locked" in features else sol
-header = bytearray(0x34)
-header[2:14] = b"ACROSS&DOWN\0"
-header[0x18:0x1B] = b"1.3"
-if "locked" in features:
-    header[0x1E:0x20] = struct.pack("<H", cksum(columns(sol).encode()))
-    header[0x32] = 4
-header[0x2C], header[0x2D] = w, h
-header[0x2E:0x30] = struct.pack("<H", len(clues))
-header[0x30] = 1
-body = shown.encode() + "".join("." if ch == "." else "-" for ch in sol).encode()
-strings = ["Beyond letters", "Crossword", "(c) 2026"] + clues
-strings.append("NOTE: The circled squares, read in order, spell a word the theme needs. "
-               "Enter several letters in one square with Insert or the hold menu's Rebus..."
-               if "notes" in features else "")
-body += b"".join(t.encode("latin-1") + b"\0" for t in strings)
-
-def section(name, data):
-    return name + struct.pack("<HH", len(data), cksum(data)) + data + b"\0"
-
-if "circles" in features:
-    flags = bytearray(w * h)
-    for i in (0, 8, 16, 24, 32, 40, 48):
-        flags[i] = 0x80
-    body += section(b"GEXT", bytes(flags))
-if "rebus" in features:
-    keys = bytearray(w * h)
-    keys[1 * w + 1] = 1
-    body += section(b"GRBS", bytes(keys)) + section(b"RTBL", b" 0:STAR;")
-open(path, "wb").write(bytes(header) + body)
-PY
+    python3 "$(dirname "$0")/puzzle_file.py" "$@"
 }
 
 start_puzzle() { # feature...
@@ -157,8 +80,8 @@ locked_solution_opened_with_its_key() {
     shot locked
     press Return
     tap $menu 307
-    tap 40 126      # Puzzles
-    tap 130 162     # Unlock Solution...
+    tap 40 108      # Puzzles
+    tap 130 144     # Unlock Solution...
     x type --delay 80 "4271"
     shot key
     press Return

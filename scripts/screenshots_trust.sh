@@ -178,17 +178,9 @@ for _ in range(30):
     c.sendall(b"x"); time.sleep(20)
 ' "$port_file" &
     dripping=$!
-    for _ in $(seq 50); do
-        [ -s "$port_file" ] && break
-        sleep 0.1
-    done
+    wait_for_port "$port_file"
     start_game 5 5
-    tap $menu 307
-    tap 40 126      # Puzzles
-    tap 130 144     # Download
-    tap 120 188     # the address line, which raises the input panel
-    x type --delay 20 "http://127.0.0.1:$(cat "$port_file")/drip.puz"
-    tap 120 150     # the list's empty part takes the focus, and the panel goes down
+    open_download_with "http://127.0.0.1:$(cat "$port_file")/drip.puz"
     shot address
     tap 40 218      # Get
     sleep 2
