@@ -4,7 +4,7 @@
 # byte array and its size are generated, named after the file: "keyboard 138.bmp" becomes
 # kAsset_keyboard_138_bmp and kAsset_keyboard_138_bmp_size, declared in the generated header
 # <name.h> (on the target's include path). Files are re-embedded whenever they change.
-set(EMBED_FILES_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/EmbedFile.cmake)
+set(EMBED_FILES_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/embed_file.cmake)
 
 function(embed_files target)
     cmake_parse_arguments(ARG "" "HEADER" "FILES" ${ARGN})
