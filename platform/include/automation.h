@@ -92,6 +92,9 @@ int AutomationPresentCount();
 // Pens, brushes, fonts, bitmaps and device contexts created and not yet deleted (stock objects
 // excluded): a test compares the count before and after an operation to find a leak.
 int AutomationGdiObjectCount();
+// While set, the SDL2 backend is refused the window surface when it opens its window, as on a
+// display SDL has no framebuffer for, and so presents through an SDL renderer instead.
+void AutomationFailWindowSurface(bool fail);
 
 // ---- Other programs --------------------------------------------------------------------------
 
