@@ -18,6 +18,7 @@ namespace {
 
 volatile std::sig_atomic_t gCloseRequested = 0;
 volatile std::sig_atomic_t gRaiseRequested = 0;
+volatile std::sig_atomic_t gMessagesWaiting = 0;
 int gRaiseCount = 0;
 bool (*gStylusFilter)(UINT, POINT) = nullptr;
 std::vector<std::string> gLoopNames;
@@ -34,6 +35,10 @@ void OnRaiseSignal(int)
 {
     gRaiseRequested = 1;
 }
+void OnMessagesSignal(int)
+{
+    gMessagesWaiting = 1;
+}
 
 // Requests that arrive as signals become ordinary messages here.
 void TakeSignalRequests()
@@ -44,6 +49,10 @@ void TakeSignalRequests()
             PostMessageW(main, WM_CLOSE, 0, 0);
         else
             PostQuitMessage(0);
+    }
+    if (gMessagesWaiting) {
+        gMessagesWaiting = 0;
+        UserTakeRemoteMessages();
     }
     if (gRaiseRequested) {
         gRaiseRequested = 0;
@@ -244,6 +253,11 @@ LRESULT WINAPI SendMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     }
+    if (UserWindow* w = WindowFromHandle(hwnd); w && w->remotePid) {
+        return msg == WM_COPYDATA
+                   ? RemoteSendCopyData(w, wParam, reinterpret_cast<COPYDATASTRUCT*>(lParam))
+                   : 0;
+    }
     return UserSend(LocalWindow(hwnd), msg, wParam, lParam);
 }
 
@@ -418,7 +432,7 @@ void DeliverInput(const InputEvent& e)
         if (HWND main = UserMainWindow())
             PostMessageW(main, WM_SIZE, SIZE_MINIMIZED, 0);
         break;
-    case InputKind::DropFile: UserCopyDroppedFile(e.path); break;
+    case InputKind::DropFile: UserBringFileIntoDevice(e.path, nullptr); break;
     case InputKind::ScriptEmpty: break;
     }
 }
@@ -502,6 +516,8 @@ void UserInstallRaiseHandler()
     sa.sa_handler = OnRaiseSignal;
     sigemptyset(&sa.sa_mask);
     sigaction(SIGUSR1, &sa, nullptr);
+    sa.sa_handler = OnMessagesSignal;
+    sigaction(SIGUSR2, &sa, nullptr);
 }
 
 int AutomationRaiseRequests()
@@ -563,5 +579,6 @@ void UserResetAll()
     gLoopNames.clear();
     gCloseRequested = 0;
     gRaiseRequested = 0;
+    gMessagesWaiting = 0;
     gRaiseCount = 0;
 }

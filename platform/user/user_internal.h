@@ -78,13 +78,17 @@ void UserResetAll();
 // Raise requests from other copies and termination signals arrive as flags that the message
 // loop turns into messages.
 void UserInstallSignalHandlers();
-// Only the raise request (SIGUSR1): installed as soon as a window is listed in the registry,
-// so a raise never kills a copy that did not start through DeviceMain.
+// Only the requests of other copies (SIGUSR1 to raise, SIGUSR2 for sent messages waiting):
+// installed as soon as a window is listed in the registry, so neither kills a copy that did
+// not start through DeviceMain.
 void UserInstallRaiseHandler();
 
-// Copies a file dropped on the desktop window into "\My Documents" (a .puz file the user
-// wants to play). False when it could not be copied.
-bool UserCopyDroppedFile(const char* hostPath);
+// Brings a host file (dropped on the desktop window, or named on the command line) into
+// "\My Documents": the same bytes already there under its name or a numbered variant of it
+// are taken as they are, otherwise the first free variant receives a copy; nothing is ever
+// overwritten. `devicePath` (may be null) receives the file's device path. False when the
+// host file cannot be read or no copy could be made.
+bool UserBringFileIntoDevice(const char* hostPath, std::u16string* devicePath);
 
 // The visible part of a window's client area: screen rectangles, device pixels, the clip
 // every DC of the window gets. Empty for hidden windows.

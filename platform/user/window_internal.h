@@ -98,6 +98,16 @@ void RegistryRemove(const UserWindow* w);
 UserWindow* RegistryFind(LPCWSTR className, LPCWSTR title);
 bool RegistryIsAlive(const UserWindow* remote);
 bool RegistryRaise(const UserWindow* remote);
+// The handle of a window of another copy that the registry lists; nullptr when it does not.
+UserWindow* RegistryWindowOf(int pid, unsigned long long start, uintptr_t handle);
+// When a process started (against pid reuse); 0 when it does not exist.
+unsigned long long RegistryProcessStart(int pid);
+
+// WM_COPYDATA across processes (copy_data.cpp): SendMessageW to a window of another copy,
+// and the taking of the requests addressed to this process, which its message loop does
+// when SIGUSR2 says some are waiting.
+LRESULT RemoteSendCopyData(const UserWindow* remote, WPARAM from, const COPYDATASTRUCT* data);
+void UserTakeRemoteMessages();
 
 // Rectangle helpers.
 bool UserRectEmpty(const RECT& r);

@@ -1,6 +1,7 @@
 // The headless backend's script and virtual clock, the choice of backend and scale, and a
 // program started through DeviceMain on the headless backend.
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -227,6 +228,57 @@ TEST_F(HeadlessTest, DeviceMainRunsTheProgramAndATerminationSignalClosesItsWindo
     std::signal(SIGTERM, SIG_DFL);
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGHUP, SIG_DFL);
+}
+
+// The command line a program was started with.
+std::u16string gCommandLine;
+int WINAPI RecordingWinMain(HINSTANCE, HINSTANCE, LPWSTR commandLine, int)
+{
+    gCommandLine = commandLine;
+    return 0;
+}
+
+TEST_F(HeadlessTest, DeviceMainBringsTheFilesNamedIntoTheDeviceForAProgramThatOpensThem)
+{
+    ScopedEnv env;
+    env.Set("CROSSWORD_BACKEND", "headless");
+    const std::filesystem::path outside = testing::TempDir() + "device-main-files";
+    std::filesystem::create_directories(outside / "other");
+    for (const char* name : {"x y.puz", "other/x y.puz"}) {
+        std::FILE* f = std::fopen((outside / name).c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fputs(name, f);  // two files of one name, with other bytes
+        std::fclose(f);
+    }
+    std::string first = (outside / "x y.puz").string(),
+                second = (outside / "other/x y.puz").string(),
+                missing = (outside / "missing.puz").string();
+    char arg0[] = "/usr/bin/crossword";
+    char* argv[] = {arg0, first.data(), missing.data(), second.data(), nullptr};
+    DeviceProgram program = {u"\\Program Files\\T\\T.exe", RecordingWinMain, nullptr, true};
+
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(DeviceMain(4, argv, program), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "crossword: " + missing + " left out: no such file\n");
+    EXPECT_EQ(gCommandLine, u"\"\\My Documents\\x y.puz\" \"\\My Documents\\x y (2).puz\"");
+    HANDLE copy = CreateFileW(u"\\My Documents\\x y (2).puz", GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(copy, INVALID_HANDLE_VALUE);
+    char bytes[32] = "";
+    DWORD read = 0;
+    ReadFile(copy, bytes, sizeof bytes, &read, nullptr);
+    CloseHandle(copy);
+    EXPECT_EQ(std::string(bytes, read), "other/x y.puz");
+
+    // A program that opens no files hears nothing of its arguments.
+    program.opensFiles = false;
+    EXPECT_EQ(DeviceMain(4, argv, program), 0);
+    EXPECT_EQ(gCommandLine, u"");
+    std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGHUP, SIG_DFL);
+    std::filesystem::remove_all(outside);
 }
 
 }  // namespace

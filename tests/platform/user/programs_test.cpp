@@ -5,7 +5,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -113,37 +115,80 @@ TEST_F(ProgramsTest, TheRegistryFollowsTitlesAndForgetsDestroyedWindows)
     EXPECT_EQ(registry().find("Listed"), std::string::npos);
 }
 
-TEST_F(ProgramsTest, AFileDroppedOnTheDeviceIsCopiedIntoMyDocuments)
+TEST_F(ProgramsTest, SendMessageCarriesCopyDataToTheWindowOfAnotherCopyAndBringsItsAnswer)
 {
-    const std::string outside = testing::TempDir() + "Dropped Puzzle.puz";
-    FILE* f = fopen(outside.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    fputs("puzzle bytes", f);
-    fclose(f);
-    AutomationDropFile(outside);
-    AutomationDropFile(testing::TempDir() + "no such file.puz");  // ignored
-    ASSERT_TRUE(AutomationRunUntilIdle());
-    remove(outside.c_str());
+    Helper helper;
+    ASSERT_TRUE(helper.Start("Receiving Copy"));
+    ASSERT_EQ(helper.ReadLine(), "ready");
+    HWND other = FindWindowW(u"InstanceTest", u"Receiving Copy");
+    ASSERT_NE(other, nullptr);
 
-    HANDLE copy = CreateFileW(u"\\My Documents\\dropped puzzle.puz", GENERIC_READ, 0, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(copy, INVALID_HANDLE_VALUE);
-    char bytes[32] = "";
+    char text[] = "\\My Documents\\x.puz";
+    COPYDATASTRUCT data = {7, DWORD(sizeof text - 1), text};
+    EXPECT_EQ(SendMessageW(other, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)),
+              LRESULT(sizeof text - 1 + 1000));
+    EXPECT_EQ(helper.ReadLine(), "copydata 7 \\My Documents\\x.puz");
+    EXPECT_EQ(helper.Wait(), 0);
+
+    // Nothing is left behind, and a copy that has ended answers nothing.
+    EXPECT_TRUE(std::filesystem::is_empty(DeviceRootHostPath() + "/.messages"));
+    SetLastError(0);
+    EXPECT_EQ(SendMessageW(other, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)), 0);
+    EXPECT_TRUE(std::filesystem::is_empty(DeviceRootHostPath() + "/.messages"));
+}
+
+// A host file with `bytes` at `path`.
+void WriteHostFile(const std::string& path, const char* bytes)
+{
+    FILE* f = fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    fputs(bytes, f);
+    fclose(f);
+}
+
+std::string DeviceFileText(LPCWSTR path)
+{
+    HANDLE file = CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return "(missing)";
+    char bytes[64] = "";
     DWORD read = 0;
-    ReadFile(copy, bytes, sizeof bytes, &read, nullptr);
-    CloseHandle(copy);
-    EXPECT_EQ(std::string(bytes, read), "puzzle bytes");
-    // Nothing half-copied is left beside it.
+    ReadFile(file, bytes, sizeof bytes, &read, nullptr);
+    CloseHandle(file);
+    return std::string(bytes, read);
+}
+
+TEST_F(ProgramsTest, ADroppedFileComesIntoMyDocumentsWithoutOverwritingAnother)
+{
+    const std::string outside = testing::TempDir() + "dropped/";
+    std::filesystem::create_directories(outside + "other");
+    WriteHostFile(outside + "Dropped Puzzle.puz", "puzzle bytes");
+    WriteHostFile(outside + "other/Dropped Puzzle.puz", "other bytes");
+    WriteHostFile(outside + "a:b?.puz", "odd name");
+    AutomationDropFile(outside + "Dropped Puzzle.puz");
+    AutomationDropFile(outside + "no such file.puz");          // ignored
+    AutomationDropFile(outside + "Dropped Puzzle.puz");        // the same bytes: already there
+    AutomationDropFile(outside + "other/Dropped Puzzle.puz");  // another file of that name
+    AutomationDropFile(outside + "other/Dropped Puzzle.puz");
+    AutomationDropFile(outside + "a:b?.puz");
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    std::filesystem::remove_all(outside);
+
+    // Names match case-insensitively on the device.
+    EXPECT_EQ(DeviceFileText(u"\\My Documents\\dropped puzzle.puz"), "puzzle bytes");
+    EXPECT_EQ(DeviceFileText(u"\\My Documents\\Dropped Puzzle (2).puz"), "other bytes");
+    EXPECT_EQ(DeviceFileText(u"\\My Documents\\a_b_.puz"), "odd name");
+    std::vector<std::u16string> names;
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileW(u"\\My Documents\\*", &data);
     ASSERT_NE(find, INVALID_HANDLE_VALUE);
-    int names = 0;
     do {
-        EXPECT_NE(data.cFileName[0], u'.');
-        ++names;
+        names.push_back(data.cFileName);
     } while (FindNextFileW(find, &data));
     FindClose(find);
-    EXPECT_GE(names, 1);
+    // Nothing half-copied is left beside them, and nothing was copied twice.
+    EXPECT_EQ(names, (std::vector<std::u16string>{u"a_b_.puz", u"Dropped Puzzle (2).puz",
+                                                  u"Dropped Puzzle.puz"}));
 }
 
 TEST_F(ProgramsTest, TheHelpViewerAndTheBrowserAreRecordedAndOtherProgramsFail)
