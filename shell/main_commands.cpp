@@ -50,15 +50,8 @@ void ChooseMagnification(HWND window, int magnification)
 
 void OpenAnotherPuzzle(HWND window)
 {
-    if (!ChoosePuzzleFile(window))
-        return;
-    ShowNotesOfANewPuzzle(window);
-    UpdateMenuChecks();
-    ShowClock(window);
-    Refresh(window, kLayout | kGrid);
-    gGame.cursorRow = 0;
-    gGame.cursorCol = 0;
-    Refresh(window, kWord | kClueBar | kKeyboard | kPresent);
+    if (ChoosePuzzleFile(window))
+        ShowOpenedPuzzle(window);
 }
 
 void ShowPuzzleInfo(HWND window)
@@ -156,6 +149,17 @@ void UpdateMenuChecks()
     EnableMenuItem(MenuOfButton(IDM_MAIN_MENU_BUTTON), IDM_UNLOCK,
                    MF_BYCOMMAND |
                        (gGame.solutionState == kSolutionLocked ? MF_ENABLED : MF_GRAYED));
+}
+
+void ShowOpenedPuzzle(HWND window)
+{
+    ShowNotesOfANewPuzzle(window);
+    UpdateMenuChecks();
+    ShowClock(window);
+    Refresh(window, kLayout | kGrid);
+    gGame.cursorRow = 0;
+    gGame.cursorCol = 0;
+    Refresh(window, kWord | kClueBar | kKeyboard | kPresent);
 }
 
 void ShowNotesOfANewPuzzle(HWND window)

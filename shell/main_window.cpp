@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include "main_handlers.h"
+#include "open_with.h"
 #include "puzzle_clock.h"
 #include "resource_ids.h"
 #include "shell_state.h"
@@ -15,10 +16,13 @@ constexpr int kNameChars = 100;
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int showCommand)
 {
+    if (HandFilesToRunningCopy(instance, commandLine))
+        return 0;
     if (!CreateMainWindow(instance, showCommand))
         return 0;
+    OpenFilesOfCommandLine(gShell.mainWindow, commandLine);
     return RunMessageLoop(instance);
 }
 
@@ -99,6 +103,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         AfterPlayerAction(hwnd);
         return 1;
     case WM_COMMAND: return OnCommand(hwnd, LOWORD(wParam), wParam, lParam);
+    case WM_COPYDATA: return OnCopyData(hwnd, reinterpret_cast<COPYDATASTRUCT*>(lParam));
     case WM_LBUTTONDOWN:
         OnStylusDown(hwnd, lParam);  // may end a rebus entry
         AfterPlayerAction(hwnd);

@@ -27,3 +27,6 @@ void UpdateMenuChecks();
 // Shows the notes of a puzzle just opened without progress of its own, once the window can
 // show a dialog.
 void ShowNotesOfANewPuzzle(HWND window);
+// Shows a puzzle another puzzle has just been left for: its notes when it is new, the menu
+// checks, and the grid from the top-left square.
+void ShowOpenedPuzzle(HWND window);

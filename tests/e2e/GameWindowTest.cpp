@@ -1,6 +1,9 @@
 // The game in a real window: a tap on the starter puzzle and a typed word must show on the
 // screen, Exit from the main menu must end the program with 0, the saved state must hold the
 // word (read back with the game's own record reader), and the next start must show it again.
+// A puzzle named on the command line opens at once, and a second start with another one
+// switches the running game to it.
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -8,6 +11,7 @@
 #include "RealWindowTest.h"
 #include "game_state.h"
 #include "progress_file.h"
+#include "puzzle_image.h"
 
 namespace {
 
@@ -65,7 +69,68 @@ bool StarterPuzzleShown(const Screenshot& s)
            DarkPixels(s, kClueBar) > 50 && ShareOf(s, kClueBar, kPaperWhite) > 0.5;
 }
 
+// The state file the game left, read with its own record reader into gGame.
+bool ReadStateFile(const std::string& deviceRoot)
+{
+    const std::string record = ReadFile(deviceRoot + "/Program Files/Crossword/crossword.dat");
+    ResetGameState();
+    return record.size() == size_t(kProgressRecordSize) &&
+           ApplyProgressRecord(reinterpret_cast<const unsigned char*>(record.data()),
+                               int(record.size()));
+}
+
+// A 15 × 15 puzzle whose only black square is (row, col), as a file outside the device.
+std::string WriteOneBlackPuzzle(const std::string& path, int row, int col)
+{
+    std::vector<std::string> rows(15, std::string(15, 'E'));
+    rows[size_t(row)][size_t(col)] = '.';
+    PuzzleImage image = MakePuzzle(rows);
+    AddClues(&image);
+    const std::string bytes = Bytes(image);
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+    return bytes;
+}
+
+// The puzzle of WriteOneBlackPuzzle(row, col) is on the screen: that square black, the other
+// test puzzle's black square open, and the starter puzzle's black (0, 4) gone.
+bool OneBlackPuzzleShown(const Screenshot& s, int row, int col)
+{
+    const int other = row == 7 ? 1 : 7;
+    return ShareOf(s, Inside(row, col), kBlack) > 0.9 &&
+           ShareOf(s, Inside(other, other), kPaperWhite) > 0.9 &&
+           ShareOf(s, Inside(0, 4), kBlack) < 0.1;
+}
+
 class GameWindowTest : public RealWindowTest {};
+
+TEST_F(GameWindowTest, APuzzleNamedOnTheCommandLineOpensAndASecondStartSwitchesToAnother)
+{
+    const std::string one = scratch + "/Downloads/Sunday Puzzle.puz";
+    const std::string two = scratch + "/Elsewhere/Sunday Puzzle.puz";  // another file, one name
+    const std::string oneBytes = WriteOneBlackPuzzle(one, 7, 7);
+    const std::string twoBytes = WriteOneBlackPuzzle(two, 1, 1);
+
+    ASSERT_TRUE(StartProgram("crossword", {one}));
+    Screenshot shot;
+    ASSERT_TRUE(WaitForScreen(
+        "the puzzle named on the command line",
+        [](const Screenshot& s) { return OneBlackPuzzleShown(s, 7, 7); }, &shot));
+    EXPECT_EQ(ReadFile(deviceRoot + "/My Documents/Sunday Puzzle.puz"), oneBytes);
+
+    // The second start hands its file to the running game and ends with 0 at once.
+    ASSERT_TRUE(RunAgain("crossword", {two}, 20000));
+    ASSERT_TRUE(WaitForScreen(
+        "the puzzle of the second start",
+        [](const Screenshot& s) { return OneBlackPuzzleShown(s, 1, 1); }, &shot));
+    EXPECT_EQ(ReadFile(deviceRoot + "/My Documents/Sunday Puzzle (2).puz"), twoBytes);
+    EXPECT_EQ(ReadFile(deviceRoot + "/My Documents/Sunday Puzzle.puz"), oneBytes);
+
+    ASSERT_TRUE(Key("ctrl+q"));
+    ASSERT_TRUE(WaitForExitWithZero(20000));
+    ASSERT_TRUE(ReadStateFile(deviceRoot)) << "crossword.dat missing or torn";
+    EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\Sunday Puzzle (2).puz");
+}
 
 TEST_F(GameWindowTest, TypedWordShowsIsSavedOnExitAndComesBack)
 {

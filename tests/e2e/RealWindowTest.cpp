@@ -106,15 +106,9 @@ bool RealWindowTest::Xdotool(const std::vector<std::string>& args, std::string* 
     return ok;
 }
 
-bool RealWindowTest::StartProgram(const std::string& program)
+EnvChanges RealWindowTest::ProgramEnvironment() const
 {
-    const std::string path = ProgramPath(program);
-    if (!fs::exists(path)) {
-        ADD_FAILURE() << path << " does not exist (not built, or not installed by the fixture)";
-        return false;
-    }
-    std::printf("running %s on display %s\n", path.c_str(), display_.c_str());
-    EnvChanges env = {
+    return {
         {"DISPLAY", display_},
         {"WAYLAND_DISPLAY", ""},
         {"SDL_VIDEODRIVER", "x11"},
@@ -122,15 +116,32 @@ bool RealWindowTest::StartProgram(const std::string& program)
         {"CROSSWORD_SCALE", std::to_string(kScale)},
         {"CROSSWORD_DEVICE_ROOT", deviceRoot},
     };
-#ifdef CROSSWORD_E2E_SANITIZED
-    // Mesa's GL driver, which SDL's default renderer loads, keeps a few allocations and is
-    // unloaded before the leak check runs, so they cannot be matched to a suppression. SDL's
-    // software renderer shows the same pixels without it, and the leak check stays on.
-    env["SDL_RENDER_DRIVER"] = "software";
-    env["SDL_FRAMEBUFFER_ACCELERATION"] = "0";
-#endif
+}
+
+bool RealWindowTest::RunAgain(const std::string& program, const std::vector<std::string>& args,
+                              int timeoutMs)
+{
+    std::vector<std::string> argv = {ProgramPath(program)};
+    argv.insert(argv.end(), args.begin(), args.end());
+    std::string out, why;
+    const bool ok = RunCommand(argv, ProgramEnvironment(), timeoutMs, &out, &why);
+    EXPECT_TRUE(ok) << "the second start of " << program << ": " << why << "\n" << out;
+    return ok;
+}
+
+bool RealWindowTest::StartProgram(const std::string& program, const std::vector<std::string>& args)
+{
+    const std::string path = ProgramPath(program);
+    if (!fs::exists(path)) {
+        ADD_FAILURE() << path << " does not exist (not built, or not installed by the fixture)";
+        return false;
+    }
+    std::printf("running %s on display %s\n", path.c_str(), display_.c_str());
+    const EnvChanges env = ProgramEnvironment();
+    std::vector<std::string> argv = {path};
+    argv.insert(argv.end(), args.begin(), args.end());
     std::string why;
-    if (!StartChild(&program_, {path}, env, scratch + "/" + program + ".log", -1, &why)) {
+    if (!StartChild(&program_, argv, env, scratch + "/" + program + ".log", -1, &why)) {
         ADD_FAILURE() << why;
         return false;
     }

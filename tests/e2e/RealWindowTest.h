@@ -20,8 +20,11 @@ class RealWindowTest : public testing::Test {
     void TearDown() override;
 
     // Starts `program` (the installed copy when the install fixture made one, else the build
-    // tree's) on this test's display and device root, and waits for its window.
-    bool StartProgram(const std::string& program);
+    // tree's) with `args` on this test's display and device root, and waits for its window.
+    bool StartProgram(const std::string& program, const std::vector<std::string>& args = {});
+    // Runs another start of `program` with `args` on the same display and device root, to its
+    // end; true when it ended with 0 within `timeoutMs`.
+    bool RunAgain(const std::string& program, const std::vector<std::string>& args, int timeoutMs);
 
     // A tap with the left button at a device point of the window.
     bool Tap(int x, int y);
@@ -46,6 +49,7 @@ class RealWindowTest : public testing::Test {
 
   private:
     bool Xdotool(const std::vector<std::string>& args, std::string* output = nullptr);
+    EnvChanges ProgramEnvironment() const;
 
     ChildProcess xvfb_;
     ChildProcess program_;
