@@ -36,14 +36,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display of its own: Xvfb picks a free number and writes it once it takes clients.
-Xvfb -displayfd 1 -screen 0 800x800x24 -nolisten tcp >"$scratch/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do
-    [ -s "$scratch/display" ] && break
-    sleep 0.1
-done
-display=:$(head -n 1 "$scratch/display")
+. "$(dirname "$0")/virtual_display.sh"
 
 x() { DISPLAY=$display xdotool "$@"; }
 
