@@ -55,10 +55,9 @@ bool HandFilesToRunningCopy(HINSTANCE instance, LPCWSTR commandLine)
     if (!commandLine || !*commandLine)
         return false;
     WCHAR className[kNameChars];
-    WCHAR title[kNameChars];
     LoadStringW(instance, IDS_CLASS_NAME, className, kNameChars);
-    LoadStringW(instance, IDS_TITLE, title, kNameChars);
-    HWND running = FindWindowW(className, title);
+    // By class alone: the running copy's title changes while it plays (its clock).
+    HWND running = FindWindowW(className, nullptr);
     if (!running)
         return false;
     COPYDATASTRUCT data = {kFilesToOpen, DWORD((lstrlenW(commandLine) + 1) * sizeof(WCHAR)),
