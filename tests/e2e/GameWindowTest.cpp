@@ -1,8 +1,8 @@
 // The game in a real window: a tap on the starter puzzle and a typed word must show on the
 // screen, Exit from the main menu must end the program with 0, the saved state must hold the
 // word (read back with the game's own record reader), and the next start must show it again.
-// A puzzle named on the command line opens at once, and a second start with another one
-// switches the running game to it.
+// A puzzle named on the command line opens at once (its grid on the screen, its title in
+// Puzzle Information), and a second start with another one switches the running game to it.
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -26,9 +26,13 @@ constexpr Rgb kPaperWhite = {0xFF, 0xFF, 0xFF};      // open squares
 constexpr Rgb kBlack = {0x00, 0x00, 0x00};           // black squares
 constexpr DeviceRect kClueBar = {0, 268, 240, 292};  // under the grid
 
-// Menu bar: the main menu's button, and Exit, the last item of the pop-up it opens upwards.
+// Menu bar: the main menu's button, and Exit, the last item of the pop-up it opens upwards,
+// and Puzzle Info, the last item above its two separators.
 constexpr int kMenuButtonX = 10, kMenuButtonY = 307;
 constexpr int kExitX = 25, kExitY = 284;
+constexpr int kPuzzleInfoX = 45, kPuzzleInfoY = 216;
+constexpr DeviceRect kMenuItems = {0, 150, 90, 294};
+constexpr Rgb kCaptionNavy = {0x00, 0x00, 0x80};  // a dialog's caption
 
 // The inside of a square, without its grid lines.
 DeviceRect Inside(int row, int col)
@@ -80,11 +84,12 @@ bool ReadStateFile(const std::string& deviceRoot)
 }
 
 // A 15 × 15 puzzle whose only black square is (row, col), as a file outside the device.
-std::string WriteOneBlackPuzzle(const std::string& path, int row, int col)
+std::string WriteOneBlackPuzzle(const std::string& path, int row, int col, const char* title)
 {
     std::vector<std::string> rows(15, std::string(15, 'E'));
     rows[size_t(row)][size_t(col)] = '.';
     PuzzleImage image = MakePuzzle(rows);
+    image.title = title;
     AddClues(&image);
     const std::string bytes = Bytes(image);
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
@@ -102,14 +107,68 @@ bool OneBlackPuzzleShown(const Screenshot& s, int row, int col)
            ShareOf(s, Inside(0, 4), kBlack) < 0.1;
 }
 
-class GameWindowTest : public RealWindowTest {};
+// The first line of text in the dialog shown over the grid, whose size follows its text: the
+// rows under its caption (found down the middle of the screen, below the navigation bar),
+// between its borders. Empty when no dialog shows.
+DeviceRect FirstDialogLine(const Screenshot& s)
+{
+    const auto at = [&](int x, int y) { return PixelAt(s, x * s.scale, y * s.scale); };
+    constexpr int kMiddle = 120, kLowest = 300;
+    // A caption row, its white letters included.
+    const auto caption = [&](int y) { return ShareOf(s, {100, y, 140, y + 1}, kCaptionNavy) > 0; };
+    int top = kGridTop + 4;
+    while (top < kLowest && !caption(top))
+        ++top;
+    int bottom = top;
+    while (bottom < kLowest && caption(bottom))
+        ++bottom;
+    if (top >= kLowest || bottom >= kLowest)
+        return {};
+    const int blank = bottom + 3;  // the margin above the text
+    int left = kMiddle, right = kMiddle;
+    while (left > 0 && at(left - 1, blank) == kPaperWhite)
+        --left;
+    while (right < 240 && at(right, blank) == kPaperWhite)
+        ++right;
+    return {left, blank, right, blank + 18};
+}
+
+bool DialogShown(const Screenshot& s)
+{
+    const DeviceRect line = FirstDialogLine(s);
+    return line.right - line.left > 50;
+}
+
+class GameWindowTest : public RealWindowTest {
+  protected:
+    // Opens Puzzle Information from the main menu and gives the ink of the title line; OK
+    // closes it again. -1 when the dialog did not come or go.
+    int TitleInkOfPuzzleInformation()
+    {
+        Screenshot before, shot;
+        if (!Shoot(&before) || !Tap(kMenuButtonX, kMenuButtonY) ||
+            !WaitForScreen(
+                "the main menu",
+                [&](const Screenshot& s) { return Differs(before, s, kMenuItems); }, &shot) ||
+            !Tap(kPuzzleInfoX, kPuzzleInfoY) ||
+            !WaitForScreen("Puzzle Information", DialogShown, &shot))
+            return -1;
+        const int ink = DarkPixels(shot, FirstDialogLine(shot));
+        if (!Key("Return") || !WaitForScreen(
+                                  "Puzzle Information closed",
+                                  [](const Screenshot& s) { return !DialogShown(s); }, &shot))
+            return -1;
+        return ink;
+    }
+};
 
 TEST_F(GameWindowTest, APuzzleNamedOnTheCommandLineOpensAndASecondStartSwitchesToAnother)
 {
     const std::string one = scratch + "/Downloads/Sunday Puzzle.puz";
     const std::string two = scratch + "/Elsewhere/Sunday Puzzle.puz";  // another file, one name
-    const std::string oneBytes = WriteOneBlackPuzzle(one, 7, 7);
-    const std::string twoBytes = WriteOneBlackPuzzle(two, 1, 1);
+    // Titles told apart by their ink: a line of capitals, and two thin letters.
+    const std::string oneBytes = WriteOneBlackPuzzle(one, 7, 7, "MMMMMMMMMMMMMMMM");
+    const std::string twoBytes = WriteOneBlackPuzzle(two, 1, 1, "il");
 
     ASSERT_TRUE(StartProgram("crossword", {one}));
     Screenshot shot;
@@ -117,6 +176,8 @@ TEST_F(GameWindowTest, APuzzleNamedOnTheCommandLineOpensAndASecondStartSwitchesT
         "the puzzle named on the command line",
         [](const Screenshot& s) { return OneBlackPuzzleShown(s, 7, 7); }, &shot));
     EXPECT_EQ(ReadFile(deviceRoot + "/My Documents/Sunday Puzzle.puz"), oneBytes);
+    const int heavyTitle = TitleInkOfPuzzleInformation();
+    EXPECT_GT(heavyTitle, 1000) << "the first puzzle's title is not in Puzzle Information";
 
     // The second start hands its file to the running game and ends with 0 at once.
     ASSERT_TRUE(RunAgain("crossword", {two}, 20000));
@@ -125,6 +186,9 @@ TEST_F(GameWindowTest, APuzzleNamedOnTheCommandLineOpensAndASecondStartSwitchesT
         [](const Screenshot& s) { return OneBlackPuzzleShown(s, 1, 1); }, &shot));
     EXPECT_EQ(ReadFile(deviceRoot + "/My Documents/Sunday Puzzle (2).puz"), twoBytes);
     EXPECT_EQ(ReadFile(deviceRoot + "/My Documents/Sunday Puzzle.puz"), oneBytes);
+    const int thinTitle = TitleInkOfPuzzleInformation();
+    EXPECT_GT(thinTitle, 0) << "Puzzle Information shows no title";
+    EXPECT_LT(thinTitle * 5, heavyTitle) << "Puzzle Information still shows the first title";
 
     ASSERT_TRUE(Key("ctrl+q"));
     ASSERT_TRUE(WaitForExitWithZero(20000));
