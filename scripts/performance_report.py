@@ -81,8 +81,8 @@ TARGETS = [
     Target("Real window: keystroke to the pixels on the X server", "realwindow",
            "RealWindow/KeystrokeToPixels", "real_time", 2, "ms"),
     Target("Real window: CPU while idle", "realwindow", "RealWindow/StartToFirstFrame",
-           "idle_cpu_percent", 0.1, "%", ceiling_on_max=True,
-           why="ours: the loop wakes ten times a second to hear other copies"),
+           "idle_cpu_percent", 0.01, "%", ceiling_on_max=True,
+           why="ours, for none at all: waking ten times a second shows as about 0.05 %"),
 ]
 
 

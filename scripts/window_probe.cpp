@@ -182,12 +182,19 @@ void NoteChangedRows(Probe* p, const Picture& before)
     }
 }
 
-// Nanoseconds the process has run on a CPU (/proc/<pid>/schedstat, first field).
+// Nanoseconds the process has run on a CPU: the first field of each of its threads'
+// schedstat (the process's own file counts its first thread only).
 double CpuNs(pid_t pid)
 {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/schedstat");
     double ns = 0;
-    in >> ns;
+    std::error_code error;
+    for (const auto& task :
+         fs::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+        std::ifstream in(task.path() / "schedstat");
+        double taskNs = 0;
+        if (in >> taskNs)
+            ns += taskNs;
+    }
     return ns;
 }
 

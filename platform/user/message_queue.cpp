@@ -23,21 +23,22 @@ int gRaiseCount = 0;
 bool (*gStylusFilter)(UINT, POINT) = nullptr;
 std::vector<std::string> gLoopNames;
 
-// A real backend is asked to wait at most this long, so signals and raise requests from
-// other copies are noticed while the program idles.
-constexpr uint32_t kSignalPollMs = 100;
-
+// Each request ends the backend's wait, so an idle program hears it at once without ever
+// waking up to look.
 void OnTerminationSignal(int)
 {
     gCloseRequested = 1;
+    BackendWake();
 }
 void OnRaiseSignal(int)
 {
     gRaiseRequested = 1;
+    BackendWake();
 }
 void OnMessagesSignal(int)
 {
     gMessagesWaiting = 1;
+    BackendWake();
 }
 
 // Requests that arrive as signals become ordinary messages here.
@@ -131,13 +132,7 @@ bool WaitOnce(HWND hwnd, UINT filterMin, UINT filterMax)
     // Timers the filter leaves out must not cut the wait short, or the loop would spin.
     const bool timers =
         (filterMin == 0 && filterMax == 0) || (filterMin <= WM_TIMER && WM_TIMER <= filterMax);
-    uint32_t deadline = timers ? TimerNextDue(hwnd) : kNoDeadline;
-    const bool headless = b == &kHeadlessBackend;
-    if (!headless) {
-        const uint32_t poll = b->NowMs() + kSignalPollMs;
-        if (deadline == kNoDeadline || deadline > poll)
-            deadline = poll;
-    }
+    const uint32_t deadline = timers ? TimerNextDue(hwnd) : kNoDeadline;
     InputEvent e = {};
     if (!b->WaitInput(&e, deadline))
         return true;
@@ -205,9 +200,7 @@ bool UserWaitForMessage(uint32_t timeoutMs, const char* loopName)
             return false;
         UserPresent();
         InputEvent e = {};
-        uint32_t deadline = std::min(end, TimerNextDue(nullptr));
-        if (b != &kHeadlessBackend)
-            deadline = std::min(deadline, now + kSignalPollMs);
+        const uint32_t deadline = std::min(end, TimerNextDue(nullptr));
         if (!b->WaitInput(&e, deadline))
             continue;
         if (e.kind == InputKind::ScriptEmpty)

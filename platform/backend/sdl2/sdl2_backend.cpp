@@ -17,6 +17,7 @@
 
 #include "automation.h"
 #include "backend/backend.h"
+#include "sdl2_wake.h"
 #include "winuser.h"
 
 namespace {
@@ -173,6 +174,7 @@ bool Sdl2Init(int width, int height, int scale)
             return false;
     }
     SDL_StartTextInput();
+    Sdl2StartWake();
     return true;
 }
 
@@ -327,7 +329,7 @@ bool Sdl2WaitInput(InputEvent* out, uint32_t deadline)
         const int timeout = deadline == kNoDeadline ? -1 : int(deadline - now);
         SDL_Event e;
         const int got = timeout < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, timeout);
-        if (!got)
+        if (!got || Sdl2IsWake(e))
             return false;
         if (Translate(e, out))
             return true;
@@ -359,6 +361,7 @@ void Sdl2Raise()
 
 void Sdl2Quit()
 {
+    Sdl2StopWake();
     SDL_FreeSurface(gFrameSurface);
     if (gTexture)
         SDL_DestroyTexture(gTexture);

@@ -1,13 +1,18 @@
 // The SDL2 backend on SDL's dummy video driver: a window of 240N × 320N that shows the frame
 // once one is presented, frames copied into the window surface (the changed part only, and
 // at a whole multiple in the middle of a larger window) or through a renderer when there is
-// no surface, F11 for full screen, and SDL events
-// turned into device input with device coordinates and Win32 virtual keys.
+// no surface, F11 for full screen, SDL events turned into device input with device
+// coordinates and Win32 virtual keys, and a wait that a signal ends.
 #include <SDL.h>
+#include <pthread.h>
 
+#include <atomic>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -321,6 +326,42 @@ TEST_F(Sdl2Test, WindowEventsBecomeCloseMinimiseAndDroppedFiles)
     const uint32_t start = SDL_GetTicks();
     EXPECT_FALSE(kSdl2Backend.WaitInput(&none, start + 30));
     EXPECT_GE(SDL_GetTicks() - start, 30u);
+}
+
+// Waits for input without a deadline while `meanwhile` runs on another thread; true when the
+// wait ended with no input, as a wake ends it. A key three seconds on ends a wait that no
+// wake ended, so a lost wake fails the test instead of hanging it.
+bool WaitEndsWithoutInput(const std::function<void()>& meanwhile)
+{
+    std::atomic<bool> ended = false;
+    std::thread other([&] {
+        meanwhile();
+        for (int i = 0; i < 300 && !ended; ++i)
+            SDL_Delay(10);
+        if (!ended)
+            PushKey(SDL_KEYDOWN, SDLK_F10);
+    });
+    InputEvent e;
+    const bool woken = !kSdl2Backend.WaitInput(&e, kNoDeadline);
+    ended = true;
+    other.join();
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    return woken;
+}
+
+TEST_F(Sdl2Test, ASignalEndsAWaitWithoutDeadlineEvenWhenItCameFirst)
+{
+    struct sigaction wake = {}, old = {};
+    wake.sa_handler = [](int) { BackendWake(); };
+    sigaction(SIGUSR2, &wake, &old);
+    std::raise(SIGUSR2);  // just before the program starts to wait
+    EXPECT_TRUE(WaitEndsWithoutInput([] {})) << "the wake before the wait was lost";
+    const pthread_t waiting = pthread_self();
+    EXPECT_TRUE(WaitEndsWithoutInput([&] {
+        SDL_Delay(20);
+        pthread_kill(waiting, SIGUSR2);
+    })) << "the signal during the wait did not end it";
+    sigaction(SIGUSR2, &old, nullptr);
 }
 
 }  // namespace
