@@ -91,6 +91,10 @@ TEST_F(OpenWithTest, AHandOverOpensThePuzzleOnceNoDialogIsOpen)
     EXPECT_EQ(gGame.cursorCol, 0);
     EXPECT_EQ(Pixel(CellCentreOnScreen(0, 0).x, CellCentreOnScreen(0, 0).y), Colour{kOrange});
     EXPECT_TRUE(AutomationMessageBoxes().empty());
+    // The new puzzle's own time at once, not a.puz's until the next tick.
+    WCHAR title[64] = {};
+    GetWindowTextW(window, title, 64);
+    EXPECT_EQ(std::u16string(title), u"Crossword 0:00");
 }
 
 TEST_F(OpenWithTest, ASecondStartHandsItsFileToTheRunningGameAndEndsWithZero)
