@@ -80,9 +80,11 @@ TARGETS = [
            "RealWindow/StartToFirstFrame", "pss_MB", None, "MB"),
     Target("Real window: keystroke to the pixels on the X server", "realwindow",
            "RealWindow/KeystrokeToPixels", "real_time", 2, "ms"),
-    Target("Real window: CPU while idle", "realwindow", "RealWindow/StartToFirstFrame",
-           "idle_cpu_percent", 0.01, "%", ceiling_on_max=True,
+    Target("Real window: CPU while idle, the puzzle's clock paused", "realwindow",
+           "RealWindow/StartToFirstFrame", "idle_cpu_percent", 0.01, "%", ceiling_on_max=True,
            why="ours, for none at all: waking ten times a second shows as about 0.05 %"),
+    Target("Real window: CPU while idle, the puzzle's clock running (a tick a second)",
+           "realwindow", "RealWindow/StartToFirstFrame", "idle_clock_cpu_percent", None, "%"),
 ]
 
 
@@ -427,9 +429,11 @@ scale 2 and the starter puzzle: once to make the device, once more to warm up, t
 each repetition, each time on a copy of the same device. A start is timed from exec until
 the X server shows the window with its first frame, polled every 2 ms with a shared-memory
 grab of the window (its CPU column is the game's own CPU time up to then). A second later
-come the resident set (VmRSS) and PSS (`smaps_rollup`), then the CPU time (`schedstat`) over
-three idle seconds, then ten keystrokes sent through XTest, each timed until the window's
-pixels on the server change. The idle figure is a share of one core.
+come the resident set (VmRSS) and PSS (`smaps_rollup`), then the CPU time (`schedstat`, every
+thread) over three idle seconds with the puzzle's clock running, and three more after a click
+on the title has paused it, when nothing is due; then ten keystrokes sent through XTest, each
+timed until the window's pixels on the server change. The idle figures are a share of one
+core.
 
 ## Every benchmark
 

@@ -1,12 +1,13 @@
 // Measures the game in a real window as a user meets it, on the X display named by DISPLAY:
 // how long after exec its window is mapped and shows its first frame, how much memory it
-// holds, how much CPU it takes while nobody touches it, and how long a keystroke takes to
-// reach the pixels on the X server. Every wait is a poll of the X server every couple of
-// milliseconds; nothing relies on the window manager or on xdotool's half-second steps.
-// Writes Google Benchmark's JSON shape, so the performance page reads it like the rest.
+// holds, how much CPU it takes while nobody touches it (its clock running, then paused by a
+// click on the title), and how long a keystroke takes to reach the pixels on the X server. Every
+// wait is a poll of the X server every couple of milliseconds; nothing relies on the window manager
+// or on xdotool's half-second steps. Writes Google Benchmark's JSON shape, so the performance page
+// reads it like the rest.
 //   window_probe PROGRAM RUNS OUT.json
 // Built by scripts/real_window_perf.sh against libX11 and libXext; XTest, which sends the
-// keys, is loaded at run time from libXtst.so.6 (xdotool's own dependency).
+// keys and the click, is loaded at run time from libXtst.so.6 (xdotool's own dependency).
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -44,6 +45,11 @@ constexpr auto kKeyPoll = std::chrono::microseconds(200);
 constexpr int kKeystrokesPerRun = 10;
 
 using FakeKeyEvent = int (*)(Display*, unsigned, int, unsigned long);
+using FakeButtonEvent = int (*)(Display*, unsigned, int, unsigned long);
+using FakeMotionEvent = int (*)(Display*, int, int, int, unsigned long);
+
+// The title in the navigation bar, right of the start button: a click there pauses the clock.
+constexpr int kTitleX = 60 * kScale, kTitleY = 12 * kScale;
 
 // A shared-memory image the X server copies window pixels into.
 struct Grabber {
@@ -59,6 +65,8 @@ struct Probe {
     int changedTop = kHeight;  // the rows keystrokes changed in the warm-up
     int changedBottom = 0;
     FakeKeyEvent fakeKey = nullptr;
+    FakeButtonEvent fakeButton = nullptr;
+    FakeMotionEvent fakeMotion = nullptr;
 };
 
 double Ms(Clock::duration d)
@@ -102,8 +110,12 @@ bool OpenProbe(Probe* p, std::string* why)
         return false;
     }
     void* xtst = dlopen("libXtst.so.6", RTLD_NOW);
-    p->fakeKey = xtst ? reinterpret_cast<FakeKeyEvent>(dlsym(xtst, "XTestFakeKeyEvent")) : nullptr;
-    if (!p->fakeKey) {
+    if (xtst) {
+        p->fakeKey = reinterpret_cast<FakeKeyEvent>(dlsym(xtst, "XTestFakeKeyEvent"));
+        p->fakeButton = reinterpret_cast<FakeButtonEvent>(dlsym(xtst, "XTestFakeButtonEvent"));
+        p->fakeMotion = reinterpret_cast<FakeMotionEvent>(dlsym(xtst, "XTestFakeMotionEvent"));
+    }
+    if (!p->fakeKey || !p->fakeButton || !p->fakeMotion) {
         *why = "libXtst.so.6 (XTest) cannot be loaded";
         return false;
     }
@@ -271,8 +283,34 @@ bool WaitForFrame(Probe* p, pid_t pid, Clock::time_point start, Picture* frame, 
     return false;
 }
 
+// The share of one core the process takes over three seconds in which nobody touches it.
+double IdleCpuPercent(pid_t pid)
+{
+    const double before = CpuNs(pid);
+    const Clock::time_point start = Clock::now();
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    return (CpuNs(pid) - before) / 1e6 / Ms(Clock::now() - start) * 100;
+}
+
+// A click on the window's title, which pauses the puzzle's clock: then nothing is due.
+bool PauseClock(Probe* p, Window window)
+{
+    int x = 0, y = 0;
+    Window child = 0;
+    if (!XTranslateCoordinates(p->display, window, DefaultRootWindow(p->display), kTitleX, kTitleY,
+                               &x, &y, &child))
+        return false;
+    p->fakeMotion(p->display, DefaultScreen(p->display), x, y, 0);
+    p->fakeButton(p->display, 1, True, 0);
+    p->fakeButton(p->display, 1, False, 0);
+    XSync(p->display, False);
+    return true;
+}
+
 struct Run {
-    double mappedMs = 0, frameMs = 0, cpuMs = 0, rssMb = 0, pssMb = 0, idlePercent = 0;
+    double mappedMs = 0, frameMs = 0, cpuMs = 0, rssMb = 0, pssMb = 0;
+    double clockIdlePercent = 0;  // idle with the puzzle's clock running, a tick a second
+    double idlePercent = 0;       // idle with the clock paused: nothing is due
     std::vector<double> keystrokesMs;
 };
 
@@ -295,10 +333,14 @@ bool MeasureOnce(Probe* p, const std::string& program, const std::string& pristi
     const std::string proc = "/proc/" + std::to_string(pid);
     run->rssMb = MegabytesOf(proc + "/status", "VmRSS");
     run->pssMb = MegabytesOf(proc + "/smaps_rollup", "Pss");
-    const double cpuBefore = CpuNs(pid);
-    const Clock::time_point idleStart = Clock::now();
-    std::this_thread::sleep_for(std::chrono::seconds(3));
-    run->idlePercent = (CpuNs(pid) - cpuBefore) / 1e6 / Ms(Clock::now() - idleStart) * 100;
+    run->clockIdlePercent = IdleCpuPercent(pid);
+    if (!PauseClock(p, window)) {
+        Stop(pid);
+        *why = "the title cannot be clicked";
+        return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    run->idlePercent = IdleCpuPercent(pid);
 
     XSetInputFocus(p->display, window, RevertToParent, CurrentTime);
     XSync(p->display, False);
@@ -421,9 +463,10 @@ int main(int argc, char** argv)
             continue;
         }
         std::printf("run %d: mapped %.1f ms, first frame %.1f ms (CPU %.1f ms), RSS %.1f MB, "
-                    "PSS %.1f MB, idle CPU %.3f %%, keystroke median %.2f ms\n",
+                    "PSS %.1f MB, idle CPU %.3f %% (clock running %.3f %%), keystroke median "
+                    "%.2f ms\n",
                     i + 1, run.mappedMs, run.frameMs, run.cpuMs, run.rssMb, run.pssMb,
-                    run.idlePercent, [&] {
+                    run.idlePercent, run.clockIdlePercent, [&] {
                         std::vector<double> k = run.keystrokesMs;
                         std::nth_element(k.begin(), k.begin() + long(k.size() / 2), k.end());
                         return k[k.size() / 2];
@@ -433,7 +476,8 @@ int main(int argc, char** argv)
                                 {{"mapped_ms", run.mappedMs},
                                  {"rss_MB", run.rssMb},
                                  {"pss_MB", run.pssMb},
-                                 {"idle_cpu_percent", run.idlePercent}}));
+                                 {"idle_cpu_percent", run.idlePercent},
+                                 {"idle_clock_cpu_percent", run.clockIdlePercent}}));
         for (double k : run.keystrokesMs)
             entries.push_back(Entry("RealWindow/KeystrokeToPixels", k, k, {}));
     }

@@ -29,7 +29,8 @@ class RealWindowMeasurement(unittest.TestCase):
         start = runs[("realwindow", "RealWindow/StartToFirstFrame")]
         self.assertEqual(len(start.real_ns), 1)
         self.assertGreater(start.real_ns[0], 0)
-        for counter in ("mapped_ms", "rss_MB", "pss_MB", "idle_cpu_percent"):
+        for counter in ("mapped_ms", "rss_MB", "pss_MB", "idle_cpu_percent",
+                        "idle_clock_cpu_percent"):
             self.assertEqual(len(start.counters.get(counter, [])), 1, counter)
         self.assertGreater(start.counters["rss_MB"][0], 1)
         self.assertLessEqual(start.counters["mapped_ms"][0], start.real_ns[0] / 1e6)
