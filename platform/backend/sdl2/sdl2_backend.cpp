@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "automation.h"
 #include "backend/backend.h"
@@ -113,6 +114,45 @@ void PresentThroughRenderer(const Framebuffer* fb)
     SDL_RenderPresent(gRenderer);
 }
 
+// The part of the frame rectangle `from` whose pixels differ from what the window surface
+// shows; empty when none do. A frame repainted from a back buffer marks much more than it
+// changes (a keystroke marks the whole grid), and every row sent costs the X server a copy.
+SDL_Rect ChangedPart(const SDL_Surface* frame, const SDL_Surface* window, const SDL_Rect& from)
+{
+    const SDL_PixelFormat* f = window->format;
+    if (f->BytesPerPixel != 4 || f->Rmask != 0xFF0000 || f->Gmask != 0xFF00 || f->Bmask != 0xFF)
+        return from;  // another layout: compared it would need converting, so all is sent
+    int top = from.y + from.h, bottom = from.y, left = from.x + from.w, right = from.x;
+    std::vector<uint32_t> row(size_t(from.w));
+    for (int y = from.y; y < from.y + from.h; ++y) {
+        const uint32_t* drawn =
+            static_cast<const uint32_t*>(frame->pixels) + y * (frame->pitch / 4) + from.x;
+        const uint32_t* shown = static_cast<const uint32_t*>(window->pixels) +
+                                (gOrigin.y + y * gZoom) * (window->pitch / 4) + gOrigin.x +
+                                from.x * gZoom;
+        if (gZoom > 1) {  // every gZoom-th pixel of the window's row is the frame's
+            for (int x = 0; x < from.w; ++x)
+                row[size_t(x)] = shown[x * gZoom];
+            shown = row.data();
+        }
+        // The blit copies the pixels as they are, so equal rows compare equal as bytes.
+        if (std::memcmp(drawn, shown, size_t(from.w) * 4) == 0)
+            continue;
+        int l = 0, r = from.w;
+        while (drawn[l] == shown[l])
+            ++l;
+        while (drawn[r - 1] == shown[r - 1])
+            --r;
+        top = std::min(top, y);
+        bottom = y + 1;
+        left = std::min(left, from.x + l);
+        right = std::max(right, from.x + r);
+    }
+    if (top >= bottom)
+        return {from.x, from.y, 0, 0};
+    return {left, top, right - left, bottom - top};
+}
+
 // Copies the device rectangle `dirty` of the frame into the window surface and shows it.
 // `whole`: the window changed, so the border is cleared and the whole frame copied.
 void PresentThroughSurface(const Framebuffer* fb, const RECT* dirty, bool whole)
@@ -123,9 +163,13 @@ void PresentThroughSurface(const Framebuffer* fb, const RECT* dirty, bool whole)
         return;
     const int s = fb->scale;
     SDL_Rect from = {0, 0, fb->width, fb->height};
-    if (!whole && dirty)
+    if (!whole && dirty) {
         from = {int(dirty->left) * s, int(dirty->top) * s, int(dirty->right - dirty->left) * s,
                 int(dirty->bottom - dirty->top) * s};
+        from = ChangedPart(frame, window, from);
+        if (from.w == 0)
+            return;
+    }
     SDL_Rect to = {gOrigin.x + from.x * gZoom, gOrigin.y + from.y * gZoom, from.w * gZoom,
                    from.h * gZoom};
     if (whole)

@@ -192,6 +192,31 @@ TEST_F(Sdl2Test, ALargerWindowShowsTheFrameAtAWholeMultipleInTheMiddle)
     EXPECT_EQ(e.y, 21);
 }
 
+// Only the part of a dirty rectangle that differs from the window is sent: a single pixel at
+// a corner or inside a whole-screen rectangle must still show, at 1 and at 2 window pixels
+// per frame pixel.
+TEST_F(Sdl2Test, ASinglePixelChangedInAWholeScreenRectangleShows)
+{
+    Frame frame(2);
+    const RECT all = {0, 0, 240, 320};
+    kSdl2Backend.Present(&frame.fb, &all, 1);
+    for (const bool larger : {false, true}) {
+        if (larger) {
+            SDL_SetWindowSize(BackendWindow(), 1000, 1400);
+            TakeWindowEvents();
+        }
+        const int zoom = larger ? 2 : 1, left = larger ? 20 : 0, top = larger ? 60 : 0;
+        for (const SDL_Point p : {SDL_Point{0, 0}, SDL_Point{301, 403}, SDL_Point{479, 639}}) {
+            frame.At(p.x, p.y) ^= 0xFFFFFF;
+            kSdl2Backend.Present(&frame.fb, &all, 1);
+            for (int corner = 0; corner < zoom; ++corner)
+                EXPECT_EQ(ShownAt(left + p.x * zoom + corner, top + p.y * zoom + corner),
+                          frame.At(p.x, p.y))
+                    << "zoom " << zoom << " at " << p.x << ", " << p.y;
+        }
+    }
+}
+
 TEST_F(Sdl2Test, F11TurnsFullScreenOnAndOffAndTheDeviceNeverSeesIt)
 {
     Frame frame(2);
