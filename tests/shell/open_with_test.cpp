@@ -8,13 +8,13 @@
 #include <csignal>
 #include <filesystem>
 
-#include "shell_fixture.h"
 #include "automation.h"
 #include "crossword_resources.h"
 #include "game_state.h"
 #include "main_window.h"
 #include "open_with.h"
 #include "resource_ids.h"
+#include "shell_fixture.h"
 #include "shell_state.h"
 
 extern char** environ;
