@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "resource_ids.h"
 #include "address_list.h"
 #include "automation.h"
 #include "crossword_resources.h"
@@ -17,6 +16,7 @@
 #include "fuzz_device_root.h"
 #include "game_state.h"
 #include "grid_invariants.h"
+#include "resource_ids.h"
 
 namespace {
 

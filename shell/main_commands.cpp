@@ -231,9 +231,7 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
     case IDM_QUIT: SendMessageW(window, WM_CLOSE, 0, 0); break;
     case IDM_AVAILABLE: OpenAnotherPuzzle(window); break;
     case IDM_DOWNLOAD: RunDownloadDialog(window); break;
-    case IDM_AUTO_SKIP:
-        FlipToggle(&gGame.settings.autoSkip, IDM_AUTO_SKIP);
-        break;
+    case IDM_AUTO_SKIP: FlipToggle(&gGame.settings.autoSkip, IDM_AUTO_SKIP); break;
     case IDM_NUMBERS:
         FlipToggle(&gGame.settings.showNumbers, IDM_NUMBERS);
         Refresh(window, kRepaintAll);
@@ -257,9 +255,7 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
         Refresh(window, kRepaintAll);
         break;
     case IDM_SHOW_NOTES: RunPuzzleInfoDialog(window); break;
-    case IDM_PENCIL:
-        FlipToggle(&gGame.settings.pencil, IDM_PENCIL);
-        break;
+    case IDM_PENCIL: FlipToggle(&gGame.settings.pencil, IDM_PENCIL); break;
     case IDM_MARKS:
         FlipToggle(&gGame.settings.marks, IDM_MARKS);
         Refresh(window, kRepaintAll);

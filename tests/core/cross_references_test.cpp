@@ -40,19 +40,19 @@ struct Case {
 TEST(CrossReferences, CorpusCluesNameTheirEntriesInOrder)
 {
     const Case kCases[] = {
-        {"See 6-Down", "6D"},                                                  // gaps
-        {"11-Across, for example", "11A"},                                     // gaps
-        {"See 6-Down and 1-, 9- and 11-Across", "6D 1A 9A 11A"},               // gaps
-        {"See 1- and 9-Across", "1A 9A"},                                      // gaps
-        {"See 1-, 8- and 12-Across and 6- and 7-Down", "1A 8A 12A 6D 7D"},     // gaps
-        {"Units in 71-downs", "71D"},                                          // 075_WoodenIdols
-        {"\"___ G in [59-down]\" (Sacha Baron Cohen bit)", "59D"},             // 075_WoodenIdols
+        {"See 6-Down", "6D"},                                               // gaps
+        {"11-Across, for example", "11A"},                                  // gaps
+        {"See 6-Down and 1-, 9- and 11-Across", "6D 1A 9A 11A"},            // gaps
+        {"See 1- and 9-Across", "1A 9A"},                                   // gaps
+        {"See 1-, 8- and 12-Across and 6- and 7-Down", "1A 8A 12A 6D 7D"},  // gaps
+        {"Units in 71-downs", "71D"},                                       // 075_WoodenIdols
+        {"\"___ G in [59-down]\" (Sacha Baron Cohen bit)", "59D"},          // 075_WoodenIdols
         {"With 23-Down, TV host who wrote the autobiography \"Born a Crime\"", "23D"},  // 1287
-        {"City 47 miles southwest of 45-Across", "45A"},  // mgwcc647
+        {"City 47 miles southwest of 45-Across", "45A"},                                // mgwcc647
         {"Command center? ... or where you might hear the starts of 17-, 28- and 49-Across",
-         "17A 28A 49A"},                                                     // nyt_partlyfilled
-        {"City where 32- and 12-Down is found", "32D 12D"},                  // nyt_rebus_with_notes
-        {"With 12-Down, locale of the 4-Down", "12D 4D"},                    // nyt_rebus_with_notes
+         "17A 28A 49A"},                                                    // nyt_partlyfilled
+        {"City where 32- and 12-Down is found", "32D 12D"},                 // nyt_rebus_with_notes
+        {"With 12-Down, locale of the 4-Down", "12D 4D"},                   // nyt_rebus_with_notes
         {"Lead story in tomorrow's newspaper (!), with 43-Across", "43A"},  // nyt_nov0596
         // Clues that say "across" or "down" and name nothing.
         {"Rock band with the 1994 4x platinum album \"The Downward Spiral,\" for short", ""},
@@ -76,8 +76,12 @@ TEST(CrossReferences, OtherShapesOfAListAndTheirLookAlikes)
         {"17- & 23-Down", "17D 23D"},
         {"17-/23-Across", "17A 23A"},
         {"17- or 23-Down", "17D 23D"},
-        {"17\x96" "Across, in Windows-1252", "17A"},
-        {"17\xE2\x80\x93" "Across, in UTF-8", "17A"},
+        {"17\x96"
+         "Across, in Windows-1252",
+         "17A"},
+        {"17\xE2\x80\x93"
+         "Across, in UTF-8",
+         "17A"},
         {"17-Across's partner", "17A"},
         {"Like 17-Across, but not 17-Across", "17A"},
         // A list broken before its direction names only what the direction follows.
