@@ -429,8 +429,17 @@ void AutomationFailWindowSurface(bool fail)
     gRefuseSurface = fail;
 }
 
-const Backend kSdl2Backend = {"sdl2",    Sdl2Init,  Sdl2Present,  Sdl2WaitInput, Sdl2NowMs,
-                              Sdl2Sleep, Sdl2Raise, Sdl2SetTitle, Sdl2Quit};
+const Backend kSdl2Backend = {
+    .name = "sdl2",
+    .Init = Sdl2Init,
+    .Present = Sdl2Present,
+    .WaitInput = Sdl2WaitInput,
+    .NowMs = Sdl2NowMs,
+    .Sleep = Sdl2Sleep,
+    .Raise = Sdl2Raise,
+    .SetTitle = Sdl2SetTitle,
+    .Quit = Sdl2Quit,
+};
 
 bool Sdl2Available(char* why, int whySize)
 {

@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "Processes.h"
-#include "Screenshot.h"
+#include "child_processes.h"
+#include "window_screenshot.h"
 
 class RealWindowTest : public testing::Test {
   protected:

@@ -1,6 +1,6 @@
 // The layout: a 0x34-byte header, the solution, the fill grid ('-' empty, '.' block), then
 // NUL-terminated title, author, copyright, clues and notes.
-#include "PuzWriter.h"
+#include "puz_writer.h"
 
 #include <cstring>
 

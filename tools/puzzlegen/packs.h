@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "Lexicon.h"
-#include "Pattern.h"
+#include "lexicon.h"
+#include "pattern.h"
 
 constexpr int kPuzzlesPerPack = 31;
 

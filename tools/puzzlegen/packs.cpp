@@ -1,16 +1,16 @@
 // Pack generation: for each row, fill a grid (featuring the row's name word when it is a
 // word we have), clue it, and record what the pack has used. A failed fill or clue choice is
 // retried on the next pattern with a new seed, so the outcome depends only on the seed.
-#include "Packs.h"
+#include "packs.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <map>
 
-#include "Clues.h"
-#include "Filler.h"
-#include "PuzWriter.h"
+#include "clues.h"
+#include "filler.h"
+#include "puz_writer.h"
 
 namespace {
 

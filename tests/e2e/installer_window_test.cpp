@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "RealWindowTest.h"
+#include "real_window_fixture.h"
 
 namespace fs = std::filesystem;
 

@@ -1,6 +1,6 @@
 // Checks of the pack puzzles. Offsets and checksum rules follow the published layout of the
 // format: a 0x34-byte header, solution, fill grid, NUL-terminated strings.
-#include "PuzCheck.h"
+#include "puz_check.h"
 
 #include <cctype>
 #include <cstring>

@@ -1,7 +1,7 @@
 // The search: most-constrained slot first, up to a few best words per node, each choice
 // propagated to a fixpoint of arc consistency over the crossings. Domains of all slots live
 // in one flat vector so a search node saves and restores them with one copy.
-#include "Filler.h"
+#include "filler.h"
 
 #include <algorithm>
 #include <bit>

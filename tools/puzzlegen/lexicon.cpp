@@ -1,5 +1,5 @@
 // Reading the tab-separated lexicon: answer, score, level, kind, then the clues.
-#include "Lexicon.h"
+#include "lexicon.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Pattern.h"
+#include "pattern.h"
 
 // The words of one length in preference order, with a bitset per (position, letter) that
 // has bit k set when word k has that letter at that position.

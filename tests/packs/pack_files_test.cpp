@@ -11,7 +11,7 @@
 #include <map>
 #include <set>
 
-#include "PuzCheck.h"
+#include "puz_check.h"
 
 extern const char* const kThreeNames[31];  // tests/packinstaller/ThreeNames.cpp
 

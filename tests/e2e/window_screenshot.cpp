@@ -1,6 +1,6 @@
 // Screenshot pixels and probes. PPM is read because it is the one format ImageMagick writes
 // that needs no library to read back.
-#include "Screenshot.h"
+#include "window_screenshot.h"
 
 #include <cstdio>
 #include <fstream>

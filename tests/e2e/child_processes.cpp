@@ -1,7 +1,7 @@
 // Child processes of the end-to-end tests, with fork and exec: the child asks the kernel to
 // kill it when the test process dies (PR_SET_PDEATHSIG), which covers the case no destructor
 // can, CTest killing a test that ran past its time-out.
-#include "Processes.h"
+#include "child_processes.h"
 
 #include <fcntl.h>
 #include <poll.h>

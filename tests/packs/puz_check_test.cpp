@@ -8,7 +8,7 @@
 #include <functional>
 #include <iterator>
 
-#include "PuzCheck.h"
+#include "puz_check.h"
 
 namespace {
 

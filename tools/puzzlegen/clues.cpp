@@ -1,5 +1,5 @@
 // Clue choice for one grid.
-#include "Clues.h"
+#include "clues.h"
 
 #include <cctype>
 

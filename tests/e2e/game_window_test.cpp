@@ -8,10 +8,10 @@
 #include <iterator>
 #include <string>
 
-#include "RealWindowTest.h"
 #include "game_state.h"
 #include "progress_file.h"
 #include "puzzle_image.h"
+#include "real_window_fixture.h"
 
 namespace {
 

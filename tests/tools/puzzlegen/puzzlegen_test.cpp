@@ -9,12 +9,12 @@
 #include <filesystem>
 #include <set>
 
-#include "Clues.h"
-#include "Filler.h"
-#include "Lexicon.h"
-#include "Pattern.h"
-#include "PuzCheck.h"
-#include "PuzWriter.h"
+#include "clues.h"
+#include "filler.h"
+#include "lexicon.h"
+#include "pattern.h"
+#include "puz_check.h"
+#include "puz_writer.h"
 
 namespace {
 

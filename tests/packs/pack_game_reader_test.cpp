@@ -9,8 +9,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "PuzCheck.h"
 #include "game_state.h"
+#include "puz_check.h"
 #include "puzzle_reader.h"
 
 namespace {

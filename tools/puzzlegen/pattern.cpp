@@ -1,5 +1,5 @@
 // Pattern file reading, numbering and the structural rules of a pack grid.
-#include "Pattern.h"
+#include "pattern.h"
 
 #include <fstream>
 

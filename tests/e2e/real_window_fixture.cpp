@@ -1,5 +1,5 @@
 // Virtual display, program start, X input and screenshots for the end-to-end tests.
-#include "RealWindowTest.h"
+#include "real_window_fixture.h"
 
 #include <fcntl.h>
 #include <poll.h>
