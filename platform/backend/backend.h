@@ -19,6 +19,8 @@ enum class InputKind {
     Char,         // ch: one UTF-16 unit typed
     Close,        // the user asked to close the program (window button, signal)
     Minimise,     // the host window was minimised
+    FocusLost,    // another desktop program took the host window's keyboard focus
+    FocusGained,  // the host window has the keyboard focus again
     DropFile,     // path: host path of a file dropped on the window
     ScriptEmpty,  // headless only: nothing left to do, waiting would block for ever
 };

@@ -49,6 +49,9 @@ void AutomationChar(WCHAR ch);
 void AutomationAdvance(DWORD milliseconds);  // let virtual time pass (timers fire)
 void AutomationCloseRequest();               // the user closes the program
 void AutomationMinimise();                   // the user minimises the program
+// The desktop window loses the keyboard focus to another desktop program (false), as when the
+// user switches to one, or has it back (true).
+void AutomationHostFocus(bool focused);
 void AutomationDropFile(const std::string& hostPath);
 // Runs `probe` when a waiting loop reaches it in the script, with whatever window is up then:
 // a test's look at a modal dialog that its own code opened.

@@ -391,6 +391,9 @@ int WINAPI GetSystemMetrics(int index);
 
 // ---- Focus, activation, capture ------------------------------------------------------------
 
+// While another desktop program has the focus of the device's window, GetFocus,
+// GetActiveWindow and GetForegroundWindow give nullptr, and what SetFocus, SetActiveWindow and
+// SetForegroundWindow ask for takes effect when the device's window has the focus again.
 HWND WINAPI SetFocus(HWND hwnd);
 HWND WINAPI GetFocus(void);
 HWND WINAPI SetActiveWindow(HWND hwnd);

@@ -292,7 +292,7 @@ BOOL WINAPI SHCreateMenuBar(SHMENUBARINFO* info)
 
 bool MenuBarStripShown()
 {
-    HWND active = GetActiveWindow();
+    HWND active = UserFrontWindow();
     RECT r;
     if (active && GetWindowRect(active, &r) && r.bottom > kMenuBarRect.top &&
         r.top < kMenuBarRect.bottom) {
@@ -303,7 +303,7 @@ bool MenuBarStripShown()
 
 void PaintMenuBarStrip(HDC dc)
 {
-    HWND active = GetActiveWindow();
+    HWND active = UserFrontWindow();
     const MenuBarData* data = BarOf(BarFor(active));
     ShellFill(dc, kMenuBarRect, kBarGrey);
     ShellLine(dc, kMenuBarRect.left, kMenuBarRect.top, kMenuBarRect.right, kMenuBarRect.top,
@@ -323,7 +323,7 @@ void MenuBarStylus(UINT message, POINT p)
     if (message != WM_LBUTTONDOWN) {
         return;
     }
-    HWND active = GetActiveWindow();
+    HWND active = UserFrontWindow();
     HWND bar = BarFor(active);
     MenuBarData* data = BarOf(bar);
     if (SipButtonShown(active, data) && PtInRect(&kSipButtonRect, p)) {

@@ -4,6 +4,7 @@
 
 #include "shell/shell_paint.h"
 #include "shell/shell_records.h"
+#include "user/user_internal.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ void PaintOkButton(HDC dc)
 
 void PaintNavigationBar(HDC dc)
 {
-    HWND active = GetActiveWindow();
+    HWND active = UserFrontWindow();
     const ShellWindowInfo* info = InfoOf(active);
     const DWORD fullScreen = info ? info->fullScreen : 0;
     if (fullScreen & SHFS_HIDETASKBAR) {
@@ -84,7 +85,7 @@ void PaintNavigationBar(HDC dc)
 
 bool NavigationBarStylus(UINT message, POINT p)
 {
-    HWND active = GetActiveWindow();
+    HWND active = UserFrontWindow();
     const ShellWindowInfo* info = InfoOf(active);
     if (info && (info->fullScreen & SHFS_HIDETASKBAR)) {
         return false;  // the window has the top of the screen to itself

@@ -76,7 +76,7 @@ bool FilterStylus(UINT message, POINT p)
 // present (a clock in the title changes it every second).
 void ShowNewCaption(HWND window)
 {
-    if (gHooksInstalled && window == GetActiveWindow()) {
+    if (gHooksInstalled && window == UserFrontWindow()) {
         UserMarkScreenDirty({0, 0, kScreenWidth, kNavigationBarHeight});
     }
 }

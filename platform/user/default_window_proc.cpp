@@ -17,10 +17,10 @@ LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SETTEXT: {
         const auto* text = reinterpret_cast<LPCWSTR>(lParam);
         w->text = text ? std::u16string(text) : std::u16string();
-        if (!w->parent) {
-            RegistryAdd(w);  // other copies find the window by its new title
+        // Other copies keep finding the window under the title it was created with: the
+        // registry file is not rewritten for every new title.
+        if (!w->parent)
             UserCaptionChanged(hwnd);
-        }
         return TRUE;
     }
     case WM_GETTEXT: {

@@ -1,8 +1,11 @@
 // Keyboard focus, the active window, the foreground request and the stylus capture.
 // Activation follows Win32's order: the old window hears WM_ACTIVATE(WA_INACTIVE), the new
 // one WM_ACTIVATE(WA_ACTIVE, or WA_CLICKACTIVE after a tap), and then the focus moves into the new
-// window unless its handler already put it there.
+// window unless its handler already put it there. While another desktop program has the host
+// window's focus the device is an application in the background: it has no active window and
+// no focus, and activation asked for meanwhile waits for the host window's return.
 #include <algorithm>
+#include <iterator>
 
 #include "user/window_internal.h"
 
@@ -29,6 +32,35 @@ void RaiseWithOwned(UserWindow* w)
         RaiseWithOwned(*it);
 }
 
+// Whether a top-level window can take the activation.
+bool CanBeActive(const UserWindow* w)
+{
+    return !w->destroying && IsReallyVisible(w) && !(w->style & WS_DISABLED);
+}
+
+// Whether a window can take the focus: none of it or its parents is disabled or going away.
+bool CanTakeFocus(const UserWindow* w)
+{
+    for (const UserWindow* p = w; p; p = p->parent) {
+        if ((p->style & WS_DISABLED) || p->destroying)
+            return false;
+    }
+    return true;
+}
+
+// Who is active after `w` goes: its owner when it can be, otherwise the topmost window that
+// can be.
+UserWindow* Successor(const UserWindow* w)
+{
+    if (w->owner && CanBeActive(w->owner))
+        return w->owner;
+    for (UserWindow* t : UserGlobals().topLevel) {
+        if (t != w && CanBeActive(t))
+            return t;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 void BringToTop(UserWindow* w)
@@ -44,6 +76,10 @@ void BringToTop(UserWindow* w)
 void SetFocusTo(UserWindow* w)
 {
     UserGlobalState& u = UserGlobals();
+    if (u.hostBackground) {
+        u.waitingFocus = w;
+        return;
+    }
     UserWindow* old = u.focus;
     if (old == w)
         return;
@@ -56,11 +92,18 @@ void SetFocusTo(UserWindow* w)
         UserSend(w, WM_SETFOCUS, reinterpret_cast<WPARAM>(HandleOf(old)), 0);
 }
 
-void ActivateWindow(UserWindow* w, bool raise, WORD state)
+void ActivateWindow(UserWindow* w, bool raise, WORD state, UserWindow* focus)
 {
     UserGlobalState& u = UserGlobals();
     if (raise)
         BringToTop(w);
+    if (u.hostBackground) {
+        // Nobody hears of it now: the window becomes active when the host window returns.
+        if (u.waitingFocus && !IsDescendant(w, u.waitingFocus))
+            u.waitingFocus = nullptr;
+        u.waitingActive = w;
+        return;
+    }
     UserWindow* old = u.active;
     if (old == w)
         return;
@@ -70,8 +113,52 @@ void ActivateWindow(UserWindow* w, bool raise, WORD state)
     if (!w || u.active != w)
         return;
     UserSend(w, WM_ACTIVATE, state, reinterpret_cast<LPARAM>(HandleOf(old)));
-    if (u.active == w && LocalWindow(w->handle) == w && !(u.focus && IsDescendant(w, u.focus)))
-        SetFocusTo(w);
+    if (u.active != w || LocalWindow(w->handle) != w || (u.focus && IsDescendant(w, u.focus)))
+        return;
+    const bool focusFits =
+        focus && IsDescendant(w, focus) && IsReallyVisible(focus) && CanTakeFocus(focus);
+    SetFocusTo(focusFits ? focus : w);
+}
+
+void HostFocusChanged(bool hasFocus)
+{
+    UserGlobalState& u = UserGlobals();
+    if (hasFocus != u.hostBackground)
+        return;
+    if (!hasFocus) {
+        // As when another program comes to the front: the active window hears that the
+        // window being activated is none of the device's, then the focus leaves. Both are
+        // kept so that the same window and control have them again on the return.
+        UserWindow* active = u.active;
+        u.hostBackground = true;
+        u.waitingActive = active;
+        u.waitingFocus = u.focus;
+        u.active = nullptr;
+        if (active && LocalWindow(active->handle) == active)
+            UserSend(active, WM_ACTIVATE, WA_INACTIVE, 0);
+        if (UserWindow* old = u.focus) {
+            u.focus = nullptr;
+            UserSend(old, WM_KILLFOCUS, 0, 0);
+        }
+        return;
+    }
+    u.hostBackground = false;
+    UserWindow* w = u.waitingActive;
+    UserWindow* focus = u.waitingFocus;
+    u.waitingActive = u.waitingFocus = nullptr;
+    // Keys released while away went to another program: GetKeyState starts from how the
+    // keys are now.
+    std::copy(std::begin(u.asyncKeyState), std::end(u.asyncKeyState), std::begin(u.keyState));
+    if (w && !CanBeActive(w))
+        w = Successor(w);
+    if (w)
+        ActivateWindow(w, true, WA_ACTIVE, focus);
+}
+
+HWND UserFrontWindow()
+{
+    const UserGlobalState& u = UserGlobals();
+    return HandleOf(u.hostBackground ? u.waitingActive : u.active);
 }
 
 void ForgetWindowState(UserWindow* w)
@@ -82,19 +169,13 @@ void ForgetWindowState(UserWindow* w)
         u.capture = nullptr;
         UserSend(old, WM_CAPTURECHANGED, 0, 0);
     }
+    if (u.waitingActive == w)
+        u.waitingActive = Successor(w);
+    if (u.waitingFocus && IsDescendant(w, u.waitingFocus))
+        u.waitingFocus = nullptr;
     if (u.active == w) {
         u.active = nullptr;
-        // The owner takes over when it can; otherwise the topmost window that can be active.
-        UserWindow* next = nullptr;
-        if (w->owner && IsReallyVisible(w->owner) && !(w->owner->style & WS_DISABLED) &&
-            !w->owner->destroying)
-            next = w->owner;
-        for (UserWindow* t : u.topLevel) {
-            if (next)
-                break;
-            if (t != w && !t->destroying && IsReallyVisible(t) && !(t->style & WS_DISABLED))
-                next = t;
-        }
+        UserWindow* next = Successor(w);
         UserSend(w, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(HandleOf(next)));
         if (next)
             ActivateWindow(next, true);
@@ -115,14 +196,10 @@ HWND WINAPI SetFocus(HWND hwnd)
         return previous;
     }
     UserWindow* w = LocalWindow(hwnd);
-    if (!w)
-        return nullptr;
     // A window on its way out (a WM_DESTROY handler giving itself or a child the focus)
     // cannot take it: the focus would outlive the window.
-    for (UserWindow* p = w; p; p = p->parent) {
-        if ((p->style & WS_DISABLED) || p->destroying)
-            return nullptr;
-    }
+    if (!w || !CanTakeFocus(w))
+        return nullptr;
     UserWindow* top = TopLevelOf(w);
     if (u.active != top)
         ActivateWindow(top, true);

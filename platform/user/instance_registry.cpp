@@ -1,8 +1,11 @@
 // The registry of live top-level windows shared by every copy running on one device root,
 // so FindWindowW finds the window of an earlier copy and SetForegroundWindow raises it. It is
 // a small text file in the device root, one line per window (pid, process start time,
-// handle, class, title), rewritten under an exclusive lock; lines of processes that are gone
-// are dropped whenever the file is read. A raise request is SIGUSR1 to the owning process;
+// handle, class, title), read and edited under an exclusive lock; lines of processes that are
+// gone are dropped whenever the file is read. It is written only when that changes what it
+// says: a window comes or goes, or a copy has ended. A window is listed with the title it was
+// created with, which is what other copies look for (a clock in a title would otherwise
+// rewrite the file every second). A raise request is SIGUSR1 to the owning process;
 // WM_COPYDATA to a listed window travels through copy_data.cpp.
 #include <fcntl.h>
 #include <signal.h>
@@ -124,7 +127,7 @@ unsigned long long OwnStart()
 }
 
 // Runs `edit` on the entries of the live processes while the file is locked, then writes
-// the result back.
+// the result back when it differs from what the file holds.
 template <typename Edit> void WithRegistry(Edit edit)
 {
     const std::string path = DeviceRootHostPath() + "/.live-windows";
@@ -159,7 +162,7 @@ template <typename Edit> void WithRegistry(Edit edit)
                       static_cast<unsigned long long>(e.handle));
         out += head + e.cls + "\t" + e.title + "\n";
     }
-    if (ftruncate(fd, 0) == 0 && lseek(fd, 0, SEEK_SET) == 0) {
+    if (out != text && ftruncate(fd, 0) == 0 && lseek(fd, 0, SEEK_SET) == 0) {
         for (size_t done = 0; done < out.size();) {
             const ssize_t n = write(fd, out.data() + done, out.size() - done);
             if (n <= 0)

@@ -377,6 +377,13 @@ void DeliverInput(const InputEvent& e)
 {
     UserGlobalState& u = UserGlobals();
     const POINT pt = {e.x, e.y};
+    // A key typed or a tap in the host window is the user back in it, whether or not the
+    // desktop has told the window yet. A released key is not: the desktop lets go of held
+    // keys when another program takes the focus.
+    const bool fromUser = e.kind == InputKind::StylusDown || e.kind == InputKind::StylusHold ||
+                          e.kind == InputKind::KeyDown || e.kind == InputKind::Char;
+    if (fromUser && u.hostBackground)
+        HostFocusChanged(true);
     switch (e.kind) {
     case InputKind::StylusDown:
     case InputKind::StylusHold:
@@ -421,7 +428,12 @@ void DeliverInput(const InputEvent& e)
         else
             PostQuitMessage(0);
         break;
+    case InputKind::FocusLost: HostFocusChanged(false); break;
+    case InputKind::FocusGained: HostFocusChanged(true); break;
     case InputKind::Minimise:
+        // A window being minimised is deactivated first, as when the user leaves for another
+        // program.
+        HostFocusChanged(false);
         if (HWND main = UserMainWindow())
             PostMessageW(main, WM_SIZE, SIZE_MINIMIZED, 0);
         break;
@@ -483,7 +495,7 @@ std::string UserDescribeWaitingLoop(const char* call)
         return std::string(call) + " in " + gLoopNames.back();
     std::string d =
         std::string(call) + (UserGlobals().dispatchDepth > 0 ? " in modal loop" : " in main loop");
-    if (UserWindow* a = UserGlobals().active) {
+    if (UserWindow* a = LocalWindow(UserFrontWindow())) {
         d += " of '";
         for (char16_t c : a->text)
             d += (c < 0x80) ? char(c) : '?';
@@ -563,6 +575,8 @@ void UserResetAll()
     u.quitPending = false;
     u.quitCode = 0;
     u.focus = u.active = u.capture = nullptr;
+    u.hostBackground = false;
+    u.waitingActive = u.waitingFocus = nullptr;
     u.stylusHold = false;
     std::fill(std::begin(u.keyState), std::end(u.keyState), 0);
     std::fill(std::begin(u.asyncKeyState), std::end(u.asyncKeyState), 0);

@@ -69,6 +69,11 @@ bool UserWaitForMessage(uint32_t timeoutMs, const char* loopName);
 // when the script is used up.
 void UserTakeInputWhileWaiting(bool quiet);
 
+// The window the screen presents as the one in use, whose title and menu bar the shell shows:
+// the active window, or while another desktop program has the host window's focus (when
+// there is none), the one that will be active when it returns.
+HWND UserFrontWindow();
+
 // The oldest top-level window without an owner: the one a close request goes to.
 HWND UserMainWindow();
 

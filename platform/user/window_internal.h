@@ -49,7 +49,10 @@ struct UserGlobalState {
     UserWindow* focus = nullptr;
     UserWindow* active = nullptr;
     UserWindow* capture = nullptr;
-    std::deque<MSG> posted;  // posted and input messages, in arrival order
+    bool hostBackground = false;          // another desktop program has the host window's focus
+    UserWindow* waitingActive = nullptr;  // while so: the window to be active on its return
+    UserWindow* waitingFocus = nullptr;   // and the window to have the focus then
+    std::deque<MSG> posted;               // posted and input messages, in arrival order
     bool quitPending = false;
     int quitCode = 0;
     int dispatchDepth = 0;  // window procedures running through DispatchMessageW
@@ -76,9 +79,14 @@ bool IsReallyVisible(const UserWindow* w);  // it and all its parents visible
 LRESULT UserSend(UserWindow* w, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Activation and focus, without the checks of the public calls. `state` is what the new window
-// hears: WA_CLICKACTIVE when a tap on it activates it, WA_ACTIVE otherwise.
-void ActivateWindow(UserWindow* w, bool raise, WORD state = WA_ACTIVE);
+// hears: WA_CLICKACTIVE when a tap on it activates it, WA_ACTIVE otherwise. The focus then goes
+// to `focus` when it is a window inside `w` that can take it, otherwise to `w`, unless the
+// window's handler has already put it inside. While the device is in the background both
+// only note what is to be active and focused when the host window returns.
+void ActivateWindow(UserWindow* w, bool raise, WORD state = WA_ACTIVE, UserWindow* focus = nullptr);
 void SetFocusTo(UserWindow* w);
+// The host window lost the keyboard focus to another desktop program (false) or has it back.
+void HostFocusChanged(bool hasFocus);
 // A window goes away: activation, focus and capture move elsewhere.
 void ForgetWindowState(UserWindow* w);
 void BringToTop(UserWindow* w);

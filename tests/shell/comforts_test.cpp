@@ -200,6 +200,23 @@ TEST_F(ComfortsTest, TheClockRunsPausesStopsWhenSolvedAndIsKept)
     EXPECT_EQ(ClueBar(), u"Solved in 1:15");
 }
 
+// Switching to another desktop program stops the clock where it is, the title still shown in
+// the navigation bar, and coming back lets it go on.
+TEST_F(ComfortsTest, TheClockStopsWhileAnotherDesktopProgramHasTheFocus)
+{
+    Open(Section("LTIM", "65,0"));
+    Wait(3000);
+    EXPECT_EQ(Title(), u"Crossword 1:08");
+    const int shown = TitleInk();
+    AutomationHostFocus(false);
+    Wait(5000);
+    EXPECT_EQ(Title(), u"Crossword 1:08");
+    EXPECT_EQ(TitleInk(), shown);
+    AutomationHostFocus(true);
+    Wait(2000);
+    EXPECT_EQ(Title(), u"Crossword 1:10");
+}
+
 // Ctrl+Z and Undo take back one change at a time, at least a hundred, each moving the cursor
 // to the square it changed; a Fill and a Clear of the puzzle are one step each.
 TEST_F(ComfortsTest, UndoTakesBackAHundredChangesOneAtATime)

@@ -201,6 +201,11 @@ void AutomationMinimise()
     Push(Event(InputKind::Minimise));
 }
 
+void AutomationHostFocus(bool focused)
+{
+    Push(Event(focused ? InputKind::FocusGained : InputKind::FocusLost));
+}
+
 void AutomationDropFile(const std::string& hostPath)
 {
     InputEvent e = Event(InputKind::DropFile);

@@ -4,9 +4,9 @@
 // multiple that fits when the window is made larger than the frame, which then sits in the
 // middle on black. When the surface cannot be had, an SDL renderer presents instead. The
 // mouse is the stylus (the right button is a tap-and-hold), the keyboard gives Win32 virtual
-// keys plus typed text, F11 turns full screen on and off, the close button and minimising
-// become the program's own messages, and a dropped file is handed over for copying into the
-// device.
+// keys plus typed text, F11 turns full screen on and off, the close button, minimising and the
+// window's keyboard focus going to another program and back become the program's own
+// messages, and a dropped file is handed over for copying into the device.
 #include <SDL.h>
 
 #include <algorithm>
@@ -346,6 +346,12 @@ bool Translate(const SDL_Event& e, InputEvent* out)
         }
         if (e.window.event == SDL_WINDOWEVENT_MINIMIZED) {
             out->kind = InputKind::Minimise;
+            return true;
+        }
+        if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
+            e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+            out->kind = e.window.event == SDL_WINDOWEVENT_FOCUS_LOST ? InputKind::FocusLost
+                                                                     : InputKind::FocusGained;
             return true;
         }
         if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {

@@ -327,11 +327,15 @@ TEST_F(Sdl2Test, KeysBecomeVirtualKeysAndTextBecomesCharacters)
     EXPECT_EQ(c.ch, u'é');
 }
 
-TEST_F(Sdl2Test, WindowEventsBecomeCloseMinimiseAndDroppedFiles)
+TEST_F(Sdl2Test, WindowEventsBecomeCloseMinimiseFocusAndDroppedFiles)
 {
     SDL_Event e = {};
     e.type = SDL_WINDOWEVENT;
     e.window.event = SDL_WINDOWEVENT_MINIMIZED;
+    SDL_PushEvent(&e);
+    e.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    SDL_PushEvent(&e);
+    e.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
     SDL_PushEvent(&e);
     e.window.event = SDL_WINDOWEVENT_CLOSE;
     SDL_PushEvent(&e);
@@ -341,6 +345,8 @@ TEST_F(Sdl2Test, WindowEventsBecomeCloseMinimiseAndDroppedFiles)
     SDL_PushEvent(&drop);
 
     EXPECT_EQ(Next().kind, InputKind::Minimise);
+    EXPECT_EQ(Next().kind, InputKind::FocusLost);
+    EXPECT_EQ(Next().kind, InputKind::FocusGained);
     EXPECT_EQ(Next().kind, InputKind::Close);
     const InputEvent d = Next();
     EXPECT_EQ(d.kind, InputKind::DropFile);

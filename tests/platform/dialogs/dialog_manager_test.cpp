@@ -445,6 +445,27 @@ TEST_F(DialogManager, OwnerIsDeactivatedWhileTheDialogRunsAndActivatedAfter)
     EXPECT_EQ(GetActiveWindow(), owner);
 }
 
+// Away to another desktop program and back: the dialog is active again, its focus in the
+// control the user left it in.
+TEST_F(DialogManager, TheHostWindowsReturnGivesTheFocusBackToTheControlThatHadIt)
+{
+    seen.script = [&](HWND dialog) {
+        TapItem(dialog, kAutoSkip);
+        AutomationHostFocus(false);
+        AutomationProbe([] {
+            EXPECT_EQ(GetActiveWindow(), nullptr);
+            EXPECT_EQ(GetFocus(), nullptr);
+        });
+        AutomationHostFocus(true);
+        AutomationProbe([dialog] {
+            EXPECT_EQ(GetActiveWindow(), dialog);
+            EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kAutoSkip));
+        });
+        AutomationKey(VK_RETURN);
+    };
+    EXPECT_EQ(Run(), IDOK);
+}
+
 TEST_F(DialogManager, NothingLeaksWhenADialogCloses)
 {
     seen.swatchBrush = CreateSolidBrush(0x000000FF);

@@ -20,9 +20,12 @@ struct Click {
 };
 
 std::vector<Click> gClicks;
+std::vector<LPARAM> gActivateOthers;  // lParam of each WM_ACTIVATE: the other window
 
 LRESULT CALLBACK ClickProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (msg == WM_ACTIVATE)
+        gActivateOthers.push_back(lParam);
     if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST)
         gClicks.push_back({hwnd, msg, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}});
     if (msg == WM_LBUTTONDOWN && GetWindowLongW(hwnd, GWL_USERDATA))
@@ -198,13 +201,59 @@ TEST_F(InputFixture, CloseRequestAndMinimiseReachTheMainWindow)
     AutomationMinimise();
     AutomationCloseRequest();
     ASSERT_TRUE(AutomationRunUntilIdle());
-    auto trace = TakeTrace({WM_SIZE, WM_CLOSE});
-    ASSERT_EQ(trace.size(), 2u);
-    EXPECT_EQ(trace[0].hwnd, main);
-    EXPECT_EQ(trace[0].wParam, WPARAM(SIZE_MINIMIZED));
-    EXPECT_EQ(trace[1], (TracedMessage{main, WM_CLOSE, 0}));
+    // Minimising deactivates first, as leaving for another program does.
+    EXPECT_EQ(TakeTrace({WM_ACTIVATE, WM_SIZE, WM_CLOSE}),
+              (std::vector<TracedMessage>{{popup, WM_ACTIVATE, WA_INACTIVE},
+                                          {main, WM_SIZE, SIZE_MINIMIZED},
+                                          {main, WM_CLOSE, 0}}));
     EXPECT_FALSE(IsWindow(main));  // default processing destroyed it
     EXPECT_FALSE(IsWindow(popup));
+}
+
+// The host window's focus going to another desktop program is another application coming to
+// the front: the active window hears that the window being activated is none of the device's
+// (lParam 0), the focus leaves, and the device has neither until the host window has the focus
+// again, when the same window and control get them back. Activation asked for meanwhile
+// waits for that return; a key typed in the host window is the return too, and a key let go
+// of in the other program is up when the device asks.
+TEST_F(InputFixture, TheHostWindowLosingTheFocusDeactivatesTheDeviceUntilItsReturn)
+{
+    SetFocus(left);
+    AutomationKeyDown(VK_CONTROL);
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    TakeTrace();
+    gActivateOthers.clear();
+    const std::vector<UINT> activation = {WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS, WM_KEYDOWN};
+    AutomationHostFocus(false);
+    AutomationKeyUp(VK_CONTROL);
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    EXPECT_EQ(TakeTrace(activation), (std::vector<TracedMessage>{{main, WM_ACTIVATE, WA_INACTIVE},
+                                                                 {left, WM_KILLFOCUS, 0}}));
+    EXPECT_EQ(GetActiveWindow(), nullptr);
+    EXPECT_EQ(GetForegroundWindow(), nullptr);
+    EXPECT_EQ(GetFocus(), nullptr);
+
+    AutomationHostFocus(true);
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    EXPECT_EQ(TakeTrace(activation),
+              (std::vector<TracedMessage>{{main, WM_ACTIVATE, WA_ACTIVE}, {left, WM_SETFOCUS, 0}}));
+    EXPECT_EQ(gActivateOthers, (std::vector<LPARAM>{0, 0}));
+    EXPECT_EQ(GetActiveWindow(), main);
+    EXPECT_EQ(GetFocus(), left);
+    EXPECT_EQ(GetKeyState(VK_CONTROL), 0);
+
+    AutomationHostFocus(false);
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    TakeTrace();
+    HWND popup = CreateWindowExW(0, u"Click", u"Popup", WS_POPUP | WS_VISIBLE, 20, 60, 200, 100,
+                                 main, nullptr, nullptr, nullptr);
+    EXPECT_TRUE(TakeTrace(activation).empty());
+    EXPECT_EQ(GetActiveWindow(), nullptr);
+    AutomationKey('X');
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    EXPECT_EQ(TakeTrace(activation), (std::vector<TracedMessage>{{popup, WM_ACTIVATE, WA_ACTIVE},
+                                                                 {popup, WM_SETFOCUS, 0},
+                                                                 {popup, WM_KEYDOWN, 'X'}}));
 }
 
 TEST_F(InputFixture, AHoldIsAStylusDownTheGestureRecogniserCanTellApart)

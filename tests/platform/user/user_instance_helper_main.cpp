@@ -2,6 +2,8 @@
 // command line, says "ready", and pumps its messages (real time, at most ten seconds) until
 // another process asks it to come forward ("raised") or sends it WM_COPYDATA ("copydata",
 // dwData and the bytes as text, answered with the byte count plus 1000); then it exits 0.
+// With "--find CLASS [TITLE]" it only looks the window up and says "found" and its title, or
+// "missing".
 #include <unistd.h>
 
 #include <cstdio>
@@ -27,14 +29,32 @@ LRESULT CALLBACK HelperProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return LRESULT(data->cbData) + 1000;
 }
 
+std::u16string Wide(const char* s)
+{
+    const std::string narrow = s;
+    return std::u16string(narrow.begin(), narrow.end());
+}
+
+int Find(const char* className, const char* title)
+{
+    HWND found = FindWindowW(Wide(className).c_str(), title ? Wide(title).c_str() : nullptr);
+    WCHAR text[64] = {};
+    GetWindowTextW(found, text, 64);
+    const std::u16string wide = text;
+    std::printf("%s %s\n", found ? "found" : "missing",
+                std::string(wide.begin(), wide.end()).c_str());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 2)
         return 2;
-    const std::string title8 = argv[1];
-    const std::u16string title(title8.begin(), title8.end());
+    if (std::string(argv[1]) == "--find")
+        return argc < 3 ? 2 : Find(argv[2], argc > 3 ? argv[3] : nullptr);
+    const std::u16string title = Wide(argv[1]);
     WNDCLASSW wc = {};
     wc.lpfnWndProc = HelperProc;
     wc.lpszClassName = u"InstanceTest";
