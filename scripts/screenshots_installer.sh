@@ -19,7 +19,7 @@ cleanup() {
     [ -n "$program" ] && kill -CONT "$program" 2>/dev/null || true
     [ -n "$program" ] && kill "$program" 2>/dev/null || true
     kill "$xvfb" 2>/dev/null || true
-    [ -n "$root" ] && rm -rf "$root"
+    [ -z "$root" ] || rm -rf "$root"
 }
 trap cleanup EXIT
 sleep 1
