@@ -28,6 +28,7 @@ struct Search {
     std::vector<int> maskOffset;  // per slot: start of its letter masks in `masks`
     std::vector<uint32_t> masks;  // per slot and position: letters still possible
     std::vector<char> assigned;
+    int maxRare = 1000;
     long nodes = 0;
     long budget = 0;
     std::vector<uint64_t> scratch;
@@ -141,8 +142,44 @@ bool Propagate(Search& s, std::vector<int> queue)
     return true;
 }
 
-// Makes `word` (an index into the slot's list) the slot's only word and removes it from
-// every other slot of the same length, then propagates.
+// The one word of an assigned slot.
+int WordOf(const Search& s, int slot)
+{
+    const uint64_t* d = s.domains.data() + s.offset[slot];
+    for (int b = 0; b < s.blocks[slot]; ++b)
+        if (d[b])
+            return b * 64 + std::countr_zero(d[b]);
+    return -1;
+}
+
+bool IsRare(const WordList& list, int word)
+{
+    return !list.rare.empty() && (list.rare[word / 64] >> (word % 64) & 1);
+}
+
+// Removes from `other` the words among `relatives` (see StemRelatives). Returns true when
+// the domain changed.
+bool RemoveStemmed(Search& s, int other, const std::vector<std::string>& relatives)
+{
+    const WordList& list = ListOf(s, other);
+    uint64_t* d = s.domains.data() + s.offset[other];
+    bool changed = false;
+    for (const std::string& form : relatives) {
+        if (static_cast<int>(form.size()) != list.length)
+            continue;
+        auto it = list.index.find(form);
+        if (it == list.index.end())
+            continue;
+        const uint64_t bit = uint64_t{1} << (it->second % 64);
+        changed |= (d[it->second / 64] & bit) != 0;
+        d[it->second / 64] &= ~bit;
+    }
+    return changed;
+}
+
+// Makes `word` (an index into the slot's list) the slot's only word, removes every word that
+// shares its stem (itself included) from the other slots, and the rare words once the grid
+// has its share of them; then propagates.
 bool Assign(Search& s, int slot, int word)
 {
     uint64_t* d = s.domains.data() + s.offset[slot];
@@ -152,19 +189,36 @@ bool Assign(Search& s, int slot, int word)
     const std::string& text = ListOf(s, slot).words[word];
     for (size_t pos = 0; pos < text.size(); ++pos)
         s.masks[s.maskOffset[slot] + pos] = 1u << (text[pos] - 'A');
+    int rare = 0;
+    for (size_t other = 0; other < s.offset.size(); ++other)
+        if (s.assigned[other] &&
+            IsRare(ListOf(s, static_cast<int>(other)), WordOf(s, static_cast<int>(other))))
+            ++rare;
+    if (rare > s.maxRare)
+        return false;
     std::vector<int> queue{slot};
-    size_t length = (*s.slots)[slot].cells.size();
+    const std::vector<std::string> relatives = StemRelatives(text);
     for (size_t other = 0; other < s.offset.size(); ++other) {
-        if (static_cast<int>(other) == slot || (*s.slots)[other].cells.size() != length)
+        const int o = static_cast<int>(other);
+        if (o == slot)
             continue;
-        uint64_t* od = s.domains.data() + s.offset[other];
-        uint64_t bit = uint64_t{1} << (word % 64);
-        if (od[word / 64] & bit) {
-            od[word / 64] &= ~bit;
-            if (s.assigned[other] && Count(s, other) == 0)
+        if (s.assigned[other]) {
+            const std::string& theirs = ListOf(s, o).words[WordOf(s, o)];
+            if (std::find(relatives.begin(), relatives.end(), theirs) != relatives.end())
                 return false;
-            queue.push_back(static_cast<int>(other));
+            continue;
         }
+        bool changed = RemoveStemmed(s, o, relatives);
+        if (rare >= s.maxRare && !ListOf(s, o).rare.empty()) {
+            uint64_t* od = s.domains.data() + s.offset[other];
+            for (int b = 0; b < s.blocks[other]; ++b) {
+                changed |= (od[b] & ListOf(s, o).rare[b]) != 0;
+                od[b] &= ~ListOf(s, o).rare[b];
+            }
+        }
+        // The letter masks may now be a superset of the truth: that only weakens pruning.
+        if (changed && Count(s, o) == 0)
+            return false;
     }
     return Propagate(s, queue);
 }
@@ -244,14 +298,63 @@ bool Solve(Search& s)
 
 }  // namespace
 
+std::vector<std::string> StemRelatives(const std::string& word)
+{
+    static const char* const endings[] = {"S", "ES", "ED", "D", "ING", "ER", "ERS", "EST", "LY"};
+    auto vowel = [](char ch) { return std::string("AEIOU").find(ch) != std::string::npos; };
+    std::vector<std::string> out{word};
+    // `base` and a form of it: base + ending, and the spelling changes of English.
+    auto forms = [&](const std::string& base, std::vector<std::string>* into) {
+        for (const char* e : endings)
+            into->push_back(base + e);
+        const char last = base.back();
+        const std::string cut = base.substr(0, base.size() - 1);
+        for (const char* e : {"ING", "ED", "ER", "EST"}) {
+            if (last == 'E')
+                into->push_back(cut + e);
+            if (!vowel(last))
+                into->push_back(base + last + e);
+        }
+        if (last == 'Y')
+            for (const char* e : {"IES", "IED", "IER", "IEST"})
+                into->push_back(cut + e);
+    };
+    forms(word, &out);
+    // The bases `word` may be a form of: every prefix of three letters or more, with a final E
+    // or Y put back, whose forms include `word`.
+    for (size_t n = 3; n < word.size(); ++n) {
+        for (const std::string& base :
+             {word.substr(0, n), word.substr(0, n) + "E", word.substr(0, n - 1) + "Y"}) {
+            std::vector<std::string> of;
+            forms(base, &of);
+            if (std::find(of.begin(), of.end(), word) != of.end())
+                out.push_back(base);
+        }
+    }
+    // The same word with another last vowel (LIRA, LIRE).
+    if (word.size() >= 4 && vowel(word.back()))
+        for (char v : std::string("AEIOU"))
+            if (v != word.back())
+                out.push_back(word.substr(0, word.size() - 1) + v);
+    return out;
+}
+
+bool SameStem(const std::string& a, const std::string& b)
+{
+    const std::vector<std::string> relatives = StemRelatives(a);
+    return std::find(relatives.begin(), relatives.end(), b) != relatives.end();
+}
+
 WordList MakeWordList(int length, const std::vector<std::string>& words,
-                      const std::vector<int>& ids)
+                      const std::vector<int>& ids, const std::vector<char>& rare)
 {
     WordList list;
     list.length = length;
     list.words = words;
     list.ids = ids;
     list.blocks = static_cast<int>((words.size() + 63) / 64);
+    for (size_t k = 0; k < words.size(); ++k)
+        list.index.emplace(words[k], static_cast<int>(k));
     list.byLetter.assign(static_cast<size_t>(length) * kLetters * list.blocks, 0);
     for (size_t k = 0; k < words.size(); ++k) {
         for (int pos = 0; pos < length; ++pos) {
@@ -261,16 +364,23 @@ WordList MakeWordList(int length, const std::vector<std::string>& words,
             bits[k / 64] |= uint64_t{1} << (k % 64);
         }
     }
+    if (!rare.empty()) {
+        list.rare.assign(list.blocks, 0);
+        for (size_t k = 0; k < words.size(); ++k)
+            if (rare[k])
+                list.rare[k / 64] |= uint64_t{1} << (k % 64);
+    }
     return list;
 }
 
 FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>& lists,
-                    const std::vector<int>& fixedIds, long nodeBudget)
+                    const std::vector<int>& fixedIds, long nodeBudget, int maxRare)
 {
     Search s;
     s.slots = &slots;
     s.lists = &lists;
     s.budget = nodeBudget;
+    s.maxRare = maxRare;
     int total = 0;
     int maxBlocks = 0;
     for (const Slot& slot : slots) {
@@ -328,14 +438,7 @@ FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>&
     result.nodes = s.nodes;
     if (!result.filled)
         return result;
-    for (size_t i = 0; i < slots.size(); ++i) {
-        const WordList& list = lists[slots[i].cells.size()];
-        const uint64_t* d = s.domains.data() + s.offset[i];
-        int word = -1;
-        for (int b = 0; b < s.blocks[i] && word < 0; ++b)
-            if (d[b])
-                word = b * 64 + std::countr_zero(d[b]);
-        result.wordIds.push_back(list.ids[word]);
-    }
+    for (size_t i = 0; i < slots.size(); ++i)
+        result.wordIds.push_back(lists[slots[i].cells.size()].ids[WordOf(s, static_cast<int>(i))]);
     return result;
 }

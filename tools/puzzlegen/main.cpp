@@ -1,7 +1,8 @@
 // puzzlegen: fills and clues the six puzzle packs from the committed lexicon and patterns.
 //
 //   puzzlegen --lexicon tools/lexicon/lexicon.tsv --patterns tools/puzzlegen/patterns.txt
-//             --out resources/packs [--seed 1]
+//             --featured tools/puzzlegen/featured.tsv --standbys tools/puzzlegen/standbys.txt
+//             --out resources/packs [--seed 1] [--pack KEY]
 //   puzzlegen --lexicon ... --patterns ... --check-patterns 5
 //
 // The same seed gives the same bytes.
@@ -20,10 +21,9 @@ namespace {
 
 void Usage()
 {
-    std::fprintf(
-        stderr,
-        "usage: puzzlegen --lexicon FILE --patterns FILE (--out DIR [--seed N] [--pack KEY] | "
-        "--check-patterns N) [--budget NODES]\n");
+    std::fprintf(stderr,
+                 "usage: puzzlegen --lexicon FILE --patterns FILE (--featured FILE --standbys FILE "
+                 "--out DIR [--seed N] [--pack KEY] | --check-patterns N) [--budget NODES]\n");
 }
 
 // Fills every pattern `tries` times without pack rules and reports how often it worked, so
@@ -49,14 +49,17 @@ int CheckPatterns(Generator& gen, int tries)
                 std::sort(ranked.begin(), ranked.end());
                 std::vector<std::string> words;
                 std::vector<int> ids;
+                std::vector<char> rare;
                 for (const auto& r : ranked) {
                     words.push_back(gen.lexicon[r.second].answer);
                     ids.push_back(r.second);
+                    rare.push_back(Obscure(gen.lexicon[r.second]));
                 }
-                lists[len] = MakeWordList(len, words, ids);
+                lists[len] = MakeWordList(len, words, ids, rare);
             }
+            // Two obscure words, as many as a pack allows a grid at best.
             FillResult r =
-                FillGrid(slots, lists, std::vector<int>(slots.size(), -1), gen.nodeBudget);
+                FillGrid(slots, lists, std::vector<int>(slots.size(), -1), gen.nodeBudget, 2);
             ok += r.filled;
             nodes += r.nodes;
         }
@@ -74,7 +77,7 @@ int CheckPatterns(Generator& gen, int tries)
 
 int main(int argc, char** argv)
 {
-    std::string lexiconPath, patternsPath, outDir;
+    std::string lexiconPath, patternsPath, outDir, featuredPath, standbysPath;
     int checkTries = 0;
     std::string onlyPack;  // empty: all six
     Generator gen;
@@ -91,6 +94,10 @@ int main(int argc, char** argv)
             patternsPath = value;
         else if (arg == "--out")
             outDir = value;
+        else if (arg == "--featured")
+            featuredPath = value;
+        else if (arg == "--standbys")
+            standbysPath = value;
         else if (arg == "--seed")
             gen.seed = std::strtoull(value.c_str(), nullptr, 10);
         else if (arg == "--budget")
@@ -120,6 +127,16 @@ int main(int argc, char** argv)
     }
     if (checkTries > 0)
         return CheckPatterns(gen, checkTries);
+    if (featuredPath.empty() || standbysPath.empty()) {
+        Usage();
+        return 2;
+    }
+    if (!LoadFeatured(featuredPath, &gen.featured, &error) ||
+        !LoadWordSet(standbysPath, &gen.standbys, &error)) {
+        std::fprintf(stderr, "puzzlegen: %s\n", error.c_str());
+        return 1;
+    }
+    AddFeatured(gen);
 
     namespace fs = std::filesystem;
     for (size_t p = 0; p < AllPacks().size(); ++p) {

@@ -12,6 +12,7 @@
 #include "Clues.h"
 #include "Filler.h"
 #include "Lexicon.h"
+#include "Packs.h"
 #include "Pattern.h"
 #include "PuzCheck.h"
 #include "PuzWriter.h"
@@ -163,8 +164,61 @@ TEST(Filler, FillsACommittedPatternIntoAConsistentGridTheSameWayTwice)
     EXPECT_EQ(second.wordIds, first.wordIds);
     EXPECT_EQ(second.nodes, first.nodes);
 
+    // No two words of the grid share a stem, by the packs' own checker.
+    for (size_t a = 0; a < answers.size(); ++a)
+        for (size_t b = a + 1; b < answers.size(); ++b)
+            EXPECT_FALSE(AnswersShareStem(answers[a], answers[b]))
+                << answers[a] << " " << answers[b];
+
     // A budget of one node cannot fill a grid and must say so.
     EXPECT_FALSE(FillGrid(slots, lists, fixed, 1).filled);
+}
+
+TEST(Filler, StemRelativesCoverFormsBasesAndVowelSwaps)
+{
+    for (const auto& [a, b] : std::vector<std::pair<const char*, const char*>>{{"ION", "IONS"},
+                                                                               {"SET", "SETS"},
+                                                                               {"LIRA", "LIRE"},
+                                                                               {"BAKE", "BAKING"},
+                                                                               {"STOP", "STOPPED"},
+                                                                               {"CRY", "CRIES"},
+                                                                               {"SETS", "SET"}}) {
+        EXPECT_TRUE(SameStem(a, b)) << a << " " << b;
+        EXPECT_TRUE(AnswersShareStem(a, b)) << a << " " << b << " (the checker disagrees)";
+    }
+    EXPECT_FALSE(SameStem("CARE", "CART"));
+    EXPECT_FALSE(SameStem("CAR", "CARPET"));
+}
+
+TEST(Filler, AGridHoldsNoMoreRareWordsThanAllowed)
+{
+    const Pattern& pattern = Patterns()[0];
+    const std::vector<Slot> slots = FindSlots(pattern.cells);
+    // Every word of three and four letters is rare here: a grid that may hold none of them
+    // cannot be filled, and one that may hold all of them can.
+    std::vector<WordList> lists = ListsFromLexicon();
+    for (int len : {3, 4}) {
+        std::vector<char> rare(lists[len].words.size(), 1);
+        lists[len] = MakeWordList(len, lists[len].words, lists[len].ids, rare);
+    }
+    const std::vector<int> none(slots.size(), -1);
+    EXPECT_FALSE(FillGrid(slots, lists, none, 20000, 0).filled);
+    EXPECT_TRUE(FillGrid(slots, lists, none, 20000, 1000).filled);
+}
+
+TEST(Packs, ShapeKeyIsTheSameForEveryOrientationOfAPattern)
+{
+    const std::string& cells = Patterns()[0].cells;
+    std::string mirrored(kCells, '.'), turned(kCells, '.');
+    for (int r = 0; r < kSide; ++r) {
+        for (int c = 0; c < kSide; ++c) {
+            mirrored[r * kSide + (kSide - 1 - c)] = cells[r * kSide + c];
+            turned[c * kSide + (kSide - 1 - r)] = cells[r * kSide + c];
+        }
+    }
+    EXPECT_EQ(ShapeKey(mirrored), ShapeKey(cells));
+    EXPECT_EQ(ShapeKey(turned), ShapeKey(cells));
+    EXPECT_NE(ShapeKey(Patterns()[0].cells), ShapeKey(Patterns()[4].cells));
 }
 
 TEST(Clues, ChoiceSkipsCluesThatNameAnAnswerOrRepeatAndVariesTheBestTwoInAPack)
@@ -199,19 +253,29 @@ TEST(PuzWriter, AFilledGridWrittenOutPassesTheIndependentChecker)
 {
     const Pattern& pattern = Patterns()[0];
     const std::vector<Slot> slots = FindSlots(pattern.cells);
-    const FillResult fill =
-        FillGrid(slots, ListsFromLexicon(), std::vector<int>(slots.size(), -1), 20000);
-    ASSERT_TRUE(fill.filled);
+    const std::vector<WordList> lists = ListsFromLexicon();
+    // Some fills leave a word whose only clues name another answer, which the generator
+    // meets by filling again: here, with another first word, until the grid can be clued.
+    const WordList& first = lists[slots[0].cells.size()];
     std::vector<std::string> answers;
     PuzContent content;
-    content.solution = Spell(pattern, slots, fill, &answers);
+    bool clued = false;
+    for (size_t k = 0; k < 40 && !clued; k += 7) {
+        std::vector<int> fixed(slots.size(), -1);
+        fixed[0] = first.ids[k];
+        const FillResult fill = FillGrid(slots, lists, fixed, 20000);
+        ASSERT_TRUE(fill.filled);
+        answers.clear();
+        content.solution = Spell(pattern, slots, fill, &answers);
+        std::vector<const std::vector<std::string>*> candidates;
+        for (int id : fill.wordIds)
+            candidates.push_back(&Lexicon()[id].clues);
+        clued = ChooseClues(answers, candidates, {}, &content.clues);
+    }
+    ASSERT_TRUE(clued);
     content.title = "Salad";
     content.author = "Brambleset Test";
-    content.copyright = "Clues from WordNet 3.0 (c) 2006 Princeton University";
-    std::vector<const std::vector<std::string>*> candidates;
-    for (int id : fill.wordIds)
-        candidates.push_back(&Lexicon()[id].clues);
-    ASSERT_TRUE(ChooseClues(answers, candidates, {}, &content.clues));
+    content.copyright = CopyrightLine(true);
 
     const std::vector<uint8_t> file = BuildPuzFile(content);
     std::vector<std::string> problems;
