@@ -29,6 +29,7 @@ struct Search {
     std::vector<uint32_t> masks;  // per slot and position: letters still possible
     std::vector<char> assigned;
     int maxRare = 1000;
+    const std::unordered_map<std::string, int>* idOf = nullptr;  // word -> caller id
     long nodes = 0;
     long budget = 0;
     std::vector<uint64_t> scratch;
@@ -157,22 +158,27 @@ bool IsRare(const WordList& list, int word)
     return !list.rare.empty() && (list.rare[word / 64] >> (word % 64) & 1);
 }
 
-// Removes from `other` the words among `relatives` (see StemRelatives). Returns true when
-// the domain changed.
-bool RemoveStemmed(Search& s, int other, const std::vector<std::string>& relatives)
+// A word that shares a stem with the word being placed: its length and caller id.
+struct Relative {
+    int length;
+    int id;
+};
+
+// Removes from `other` the words among `relatives`. Returns true when the domain changed.
+bool RemoveStemmed(Search& s, int other, const std::vector<Relative>& relatives)
 {
     const WordList& list = ListOf(s, other);
     uint64_t* d = s.domains.data() + s.offset[other];
     bool changed = false;
-    for (const std::string& form : relatives) {
-        if (static_cast<int>(form.size()) != list.length)
+    for (const Relative& r : relatives) {
+        if (r.length != list.length || r.id >= static_cast<int>(list.positionOf.size()))
             continue;
-        auto it = list.index.find(form);
-        if (it == list.index.end())
+        const int at = list.positionOf[r.id];
+        if (at < 0)
             continue;
-        const uint64_t bit = uint64_t{1} << (it->second % 64);
-        changed |= (d[it->second / 64] & bit) != 0;
-        d[it->second / 64] &= ~bit;
+        const uint64_t bit = uint64_t{1} << (at % 64);
+        changed |= (d[at / 64] & bit) != 0;
+        d[at / 64] &= ~bit;
     }
     return changed;
 }
@@ -197,15 +203,22 @@ bool Assign(Search& s, int slot, int word)
     if (rare > s.maxRare)
         return false;
     std::vector<int> queue{slot};
-    const std::vector<std::string> relatives = StemRelatives(text);
+    std::vector<Relative> relatives;
+    for (const std::string& form : StemRelatives(text)) {
+        auto it = s.idOf->find(form);
+        if (it != s.idOf->end())
+            relatives.push_back({static_cast<int>(form.size()), it->second});
+    }
     for (size_t other = 0; other < s.offset.size(); ++other) {
         const int o = static_cast<int>(other);
         if (o == slot)
             continue;
         if (s.assigned[other]) {
-            const std::string& theirs = ListOf(s, o).words[WordOf(s, o)];
-            if (std::find(relatives.begin(), relatives.end(), theirs) != relatives.end())
-                return false;
+            const WordList& theirs = ListOf(s, o);
+            const int id = theirs.ids[WordOf(s, o)];
+            for (const Relative& r : relatives)
+                if (r.id == id && r.length == theirs.length)
+                    return false;
             continue;
         }
         bool changed = RemoveStemmed(s, o, relatives);
@@ -353,8 +366,12 @@ WordList MakeWordList(int length, const std::vector<std::string>& words,
     list.words = words;
     list.ids = ids;
     list.blocks = static_cast<int>((words.size() + 63) / 64);
-    for (size_t k = 0; k < words.size(); ++k)
-        list.index.emplace(words[k], static_cast<int>(k));
+    int maxId = -1;
+    for (int id : ids)
+        maxId = std::max(maxId, id);
+    list.positionOf.assign(static_cast<size_t>(maxId + 1), -1);
+    for (size_t k = 0; k < ids.size(); ++k)
+        list.positionOf[ids[k]] = static_cast<int>(k);
     list.byLetter.assign(static_cast<size_t>(length) * kLetters * list.blocks, 0);
     for (size_t k = 0; k < words.size(); ++k) {
         for (int pos = 0; pos < length; ++pos) {
@@ -374,13 +391,22 @@ WordList MakeWordList(int length, const std::vector<std::string>& words,
 }
 
 FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>& lists,
-                    const std::vector<int>& fixedIds, long nodeBudget, int maxRare)
+                    const std::vector<int>& fixedIds, long nodeBudget, int maxRare,
+                    const std::unordered_map<std::string, int>* idOf)
 {
     Search s;
     s.slots = &slots;
     s.lists = &lists;
     s.budget = nodeBudget;
     s.maxRare = maxRare;
+    std::unordered_map<std::string, int> ownIds;
+    if (!idOf) {
+        for (const WordList& list : lists)
+            for (size_t k = 0; k < list.words.size(); ++k)
+                ownIds.emplace(list.words[k], list.ids[k]);
+        idOf = &ownIds;
+    }
+    s.idOf = idOf;
     int total = 0;
     int maxBlocks = 0;
     for (const Slot& slot : slots) {

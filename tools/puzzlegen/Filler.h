@@ -21,7 +21,7 @@ struct WordList {
     std::vector<int> ids;            // caller's id of each word (a lexicon row)
     std::vector<uint64_t> byLetter;  // [position][letter][block]
     std::vector<uint64_t> rare;      // [block]: the words a grid may hold only `maxRare` of
-    std::unordered_map<std::string, int> index;  // word -> its position in `words`
+    std::vector<int> positionOf;     // caller id -> its position in `words`, or -1
 };
 
 // Builds the list for one length from words in the order given (best first); `rare[k]`
@@ -47,5 +47,8 @@ struct FillResult {
 // Fills the slots. `lists` is indexed by word length; `fixedIds[s]` is an id the slot must
 // take (a featured word) or -1. Gives up after `nodeBudget` search nodes. No word is used
 // twice in the grid. Deterministic: same input, same fill.
+// `idOf` maps every word to its caller id (the lists are made from it); without it the
+// search builds the map from the lists.
 FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>& lists,
-                    const std::vector<int>& fixedIds, long nodeBudget, int maxRare = 1000);
+                    const std::vector<int>& fixedIds, long nodeBudget, int maxRare = 1000,
+                    const std::unordered_map<std::string, int>* idOf = nullptr);

@@ -196,6 +196,8 @@ void AddFeatured(Generator& gen)
         e.clues = {f.clue};
         e.hand = 1;
     }
+    for (size_t i = 0; i < gen.lexicon.size(); ++i)
+        gen.idOf[gen.lexicon[i].answer] = static_cast<int>(i);
 }
 
 namespace {
@@ -299,7 +301,8 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
             // The last puzzles of a pack have the fewest easy words left: give a puzzle that
             // keeps failing a deeper search rather than only more restarts.
             const long budget = gen.nodeBudget * (1 + attempt / 25);
-            FillResult fill = FillGrid(slots, lists, fixedIds, budget, RareAllowed(rareSoFar, row));
+            FillResult fill =
+                FillGrid(slots, lists, fixedIds, budget, RareAllowed(rareSoFar, row), &gen.idOf);
             if (!fill.filled) {
                 ++gen.unfilled;
                 continue;

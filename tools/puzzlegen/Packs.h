@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "Lexicon.h"
@@ -45,6 +46,7 @@ struct PackPuzzle {
 
 struct Generator {
     std::vector<LexEntry> lexicon;
+    std::unordered_map<std::string, int> idOf;  // answer -> lexicon row, after AddFeatured
     std::vector<Pattern> patterns;
     std::vector<Featured> featured;
     std::set<std::string> standbys;  // crossword stand-bys: once per pack at most

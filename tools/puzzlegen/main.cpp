@@ -23,7 +23,34 @@ void Usage()
 {
     std::fprintf(stderr,
                  "usage: puzzlegen --lexicon FILE --patterns FILE (--featured FILE --standbys FILE "
-                 "--out DIR [--seed N] [--pack KEY] | --check-patterns N) [--budget NODES]\n");
+                 "(--out DIR [--seed N] [--pack KEY] | --check-featured N) | --check-patterns N) "
+                 "[--budget NODES]\n");
+}
+
+// The word lists of try `t`: the whole lexicon in noisy score order.
+std::vector<WordList> RankedLists(const Generator& gen, int t)
+{
+    std::vector<WordList> lists(kSide + 1);
+    for (int len = 3; len <= kSide; ++len) {
+        std::vector<std::pair<double, int>> ranked;
+        for (size_t i = 0; i < gen.lexicon.size(); ++i) {
+            if (gen.lexicon[i].answer.size() != static_cast<size_t>(len))
+                continue;
+            double noise = static_cast<double>(Mix(gen.seed + t * 7919 + i) % 1800) / 100;
+            ranked.push_back({-(gen.lexicon[i].score + noise), static_cast<int>(i)});
+        }
+        std::sort(ranked.begin(), ranked.end());
+        std::vector<std::string> words;
+        std::vector<int> ids;
+        std::vector<char> rare;
+        for (const auto& r : ranked) {
+            words.push_back(gen.lexicon[r.second].answer);
+            ids.push_back(r.second);
+            rare.push_back(Obscure(gen.lexicon[r.second]));
+        }
+        lists[len] = MakeWordList(len, words, ids, rare);
+    }
+    return lists;
 }
 
 // Fills every pattern `tries` times without pack rules and reports how often it worked, so
@@ -37,29 +64,9 @@ int CheckPatterns(Generator& gen, int tries)
         auto start = std::chrono::steady_clock::now();
         std::vector<Slot> slots = FindSlots(p.cells);
         for (int t = 0; t < tries; ++t) {
-            std::vector<WordList> lists(kSide + 1);
-            for (int len = 3; len <= kSide; ++len) {
-                std::vector<std::pair<double, int>> ranked;
-                for (size_t i = 0; i < gen.lexicon.size(); ++i) {
-                    if (gen.lexicon[i].answer.size() != static_cast<size_t>(len))
-                        continue;
-                    double noise = static_cast<double>(Mix(gen.seed + t * 7919 + i) % 1800) / 100;
-                    ranked.push_back({-(gen.lexicon[i].score + noise), static_cast<int>(i)});
-                }
-                std::sort(ranked.begin(), ranked.end());
-                std::vector<std::string> words;
-                std::vector<int> ids;
-                std::vector<char> rare;
-                for (const auto& r : ranked) {
-                    words.push_back(gen.lexicon[r.second].answer);
-                    ids.push_back(r.second);
-                    rare.push_back(Obscure(gen.lexicon[r.second]));
-                }
-                lists[len] = MakeWordList(len, words, ids, rare);
-            }
             // Two obscure words, as many as a pack allows a grid at best.
-            FillResult r =
-                FillGrid(slots, lists, std::vector<int>(slots.size(), -1), gen.nodeBudget, 2);
+            FillResult r = FillGrid(slots, RankedLists(gen, t), std::vector<int>(slots.size(), -1),
+                                    gen.nodeBudget, 2);
             ok += r.filled;
             nodes += r.nodes;
         }
@@ -73,12 +80,47 @@ int CheckPatterns(Generator& gen, int tries)
     return failedPatterns == 0 ? 0 : 1;
 }
 
+// Fills every featured answer into the patterns whose longest slots fit it, `tries` times
+// each without pack rules, and reports how often that worked: an answer that no pattern
+// fills stops its pack, so it is replaced in featured.tsv before a run.
+int CheckFeatured(Generator& gen, int tries)
+{
+    int hopeless = 0;
+    for (const Featured& f : gen.featured) {
+        int ok = 0, total = 0;
+        for (const Pattern& p : gen.patterns) {
+            const std::vector<Slot> slots = FindSlots(p.cells);
+            std::vector<int> longSlots;
+            size_t longest = 0;
+            for (const Slot& s : slots)
+                longest = std::max(longest, s.cells.size());
+            if (longest != f.answer.size())
+                continue;
+            for (size_t s = 0; s < slots.size(); ++s)
+                if (slots[s].cells.size() == longest)
+                    longSlots.push_back(static_cast<int>(s));
+            for (int t = 0; t < tries; ++t) {
+                std::vector<int> fixed(slots.size(), -1);
+                fixed[longSlots[t % longSlots.size()]] = gen.idOf.at(f.answer);
+                ok += FillGrid(slots, RankedLists(gen, t), fixed, gen.nodeBudget, 2, &gen.idOf)
+                          .filled;
+                ++total;
+            }
+        }
+        std::printf("%-6s %-9s %-16s %d/%d\n", f.pack.c_str(), f.name.c_str(), f.answer.c_str(), ok,
+                    total);
+        std::fflush(stdout);
+        hopeless += ok == 0;
+    }
+    return hopeless == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     std::string lexiconPath, patternsPath, outDir, featuredPath, standbysPath;
-    int checkTries = 0;
+    int checkTries = 0, checkFeatured = 0;
     std::string onlyPack;  // empty: all six
     Generator gen;
     for (int i = 1; i < argc; ++i) {
@@ -106,12 +148,15 @@ int main(int argc, char** argv)
             onlyPack = value;
         else if (arg == "--check-patterns")
             checkTries = std::atoi(value.c_str());
+        else if (arg == "--check-featured")
+            checkFeatured = std::atoi(value.c_str());
         else {
             Usage();
             return 2;
         }
     }
-    if (lexiconPath.empty() || patternsPath.empty() || (outDir.empty() && checkTries <= 0)) {
+    if (lexiconPath.empty() || patternsPath.empty() ||
+        (outDir.empty() && checkTries <= 0 && checkFeatured <= 0)) {
         Usage();
         return 2;
     }
@@ -137,6 +182,8 @@ int main(int argc, char** argv)
         return 1;
     }
     AddFeatured(gen);
+    if (checkFeatured > 0)
+        return CheckFeatured(gen, checkFeatured);
 
     namespace fs = std::filesystem;
     for (size_t p = 0; p < AllPacks().size(); ++p) {
