@@ -635,6 +635,7 @@ class Lexicon:
             self.blocked_irregular |= irregular
         self.known = KnownWords(self.exc)
         self.overrides = self.LoadOverrides()
+        self.rejected = self.LoadRejected()
         self.phrases = self.LoadPhrases()
         for phrase, clue in self.phrases:
             self.overrides[phrase.replace(" ", "").upper()].append(clue)
@@ -648,6 +649,17 @@ class Lexicon:
         out = []
         for line in ReadLines(path):
             out.extend(w.upper() for w in line.split("#")[0].split())
+        return out
+
+    def LoadRejected(self):
+        """rejected_clues.tsv: "ANSWER<tab>clue" pairs a reviewer refused; never offered."""
+        path = os.path.join(HERE, "rejected_clues.tsv")
+        out = set()
+        if os.path.exists(path):
+            for line in ReadLines(path):
+                if line.strip() and not line.startswith("#"):
+                    answer, clue = line.split("\t", 1)
+                    out.add((answer.strip().upper(), clue.strip().lower()))
         return out
 
     def LoadPhrases(self):
@@ -1050,7 +1062,8 @@ def Build(args):
         wn = Candidates(lex, answer, [(l, p, f, pa) for l, p, f, pa, _ in sources
                                       if f != "phrase"])
         for c in wn:
-            if c.lower() not in (x.lower() for x in clues):
+            if c.lower() not in (x.lower() for x in clues) and (
+                    answer, c.lower()) not in lex.rejected:
                 clues.append(c)
         if not clues:
             unclued.append((answer, level, inflected))

@@ -4,11 +4,29 @@
     python3 tools/puzzlegen/pack_report.py sample --seed 7 --count 100   # random clues
     python3 tools/puzzlegen/pack_report.py answers                       # distinct answers
     python3 tools/puzzlegen/pack_report.py frequent --length 3-5 --top 1000
+    python3 tools/puzzlegen/pack_report.py sheets --slices 6           # review sheets
+    python3 tools/puzzlegen/pack_report.py apply tools/review/sheet-*.tsv
 
 `sample` prints clues drawn at random (the same ones for the same seed) for a person to
 judge; `answers` lists every distinct answer once, with how often it is used, for the
 offensive-or-unfair read-through; `frequent` lists the most used answers of some lengths,
 marking those without a hand-written clue in tools/lexicon/overrides.tsv.
+
+`sheets` writes the review sheets: every distinct (answer, clue) of the six packs (the
+starter puzzle is pack Three's hilo.puz, so it is among them) with its source (hand or
+machine) and the puzzles that print it, split by answer into slices of similar size for
+several readers. A reader fills in the verdict column:
+
+    ok                 the clue may be printed (a machine clue becomes a hand clue)
+    rewrite            the clue must not be printed; the new clue is in the next column
+    drop               the answer must not be used (it goes to tools/lexicon/unfit.txt)
+    block              the answer is offensive (it goes to tools/lexicon/blocklist.txt,
+                       which keeps every form of it out of answers and clues)
+
+`apply` reads filled-in sheets and writes the verdicts where the generator finds them:
+overrides.tsv (clues kept or written), rejected_clues.tsv (clues never to print again),
+unfit.txt and blocklist.txt (answers), featured.tsv (a featured clue rewritten). Then
+rebuild the lexicon and regenerate with the same seed (README, "Puzzle packs").
 """
 
 import argparse
@@ -66,9 +84,133 @@ def AllEntries(root):
                 yield pack, name, number, d, answer, clue
 
 
+LEXICON = os.path.join(ROOT, "tools", "lexicon")
+FEATURED = os.path.join(ROOT, "tools", "puzzlegen", "featured.tsv")
+SHEET_HEADER = "answer\tclue\tsource\tpuzzles\tverdict\tnew clue"
+
+
+def HandClues():
+    """(answer, clue) pairs written by hand: the lexicon's first `hand` clues of each answer,
+    and the featured clues."""
+    hand = set()
+    for line in open(os.path.join(LEXICON, "lexicon.tsv")):
+        if line.startswith("#"):
+            continue
+        f = line.rstrip("\n").split("\t")
+        for clue in f[6:6 + int(f[5])]:
+            hand.add((f[0], clue))
+    for answer, clue in FeaturedClues().items():
+        hand.add((answer, clue))
+    return hand
+
+
+def FeaturedClues():
+    out = {}
+    for line in open(FEATURED):
+        f = line.rstrip("\n").split("\t")
+        if line.startswith("#") or len(f) != 5:
+            continue
+        out[f[3].replace(" ", "")] = f[4]
+    return out
+
+
+def WriteSheets(entries, slices, folder):
+    uses = collections.defaultdict(list)
+    for pack, name, number, d, answer, clue in entries:
+        uses[(answer, clue)].append("%s/%s %d%s" % (pack, name[:-4], number, d))
+    hand = HandClues()
+    rows = sorted(uses)
+    # Slices break only between answers, so one reader sees every clue of an answer.
+    target = (len(rows) + slices - 1) // slices
+    os.makedirs(folder, exist_ok=True)
+    sheet, count, previous = 1, 0, None
+    out = None
+    for answer, clue in rows:
+        if out is None or (count >= target and answer != previous and sheet < slices):
+            if out:
+                out.close()
+                sheet += 1
+            out = open(os.path.join(folder, "sheet-%d.tsv" % sheet), "w")
+            out.write(SHEET_HEADER + "\n")
+            count = 0
+        source = "hand" if (answer, clue) in hand else "machine"
+        out.write("%s\t%s\t%s\t%s\t\t\n" % (answer, clue, source,
+                                               ", ".join(uses[(answer, clue)])))
+        count += 1
+        previous = answer
+    out.close()
+    print("%d distinct clues in %d sheets under %s" % (len(rows), sheet, folder))
+
+
+def AppendLines(path, lines):
+    if lines:
+        with open(path, "a") as f:
+            f.write("".join(line + "\n" for line in lines))
+
+
+def ApplySheets(paths):
+    keep, reject, unfit, block, unread = [], [], [], [], 0
+    featured = FeaturedClues()
+    featured_rewrites = {}
+    overrides_path = os.path.join(LEXICON, "overrides.tsv")
+    hand_lines = set(l.rstrip("\n") for l in open(overrides_path))
+    drop_hand = set()
+    for path in paths:
+        for line in open(path):
+            f = line.rstrip("\n").split("\t")
+            if line.startswith("answer\t") or len(f) < 5:
+                continue
+            answer, clue, source, _, verdict = f[:5]
+            new = f[5].strip() if len(f) > 5 else ""
+            verdict = verdict.strip().lower()
+            if not verdict:
+                unread += 1
+            elif verdict == "ok":
+                if source == "machine":
+                    keep.append("%s\t%s" % (answer, clue))
+            elif verdict == "rewrite" and new:
+                if featured.get(answer) == clue:
+                    featured_rewrites[answer] = new
+                    continue
+                keep.append("%s\t%s" % (answer, new))
+                if "%s\t%s" % (answer, clue) in hand_lines:
+                    drop_hand.add("%s\t%s" % (answer, clue))
+                reject.append("%s\t%s" % (answer, clue))
+            elif verdict == "drop":
+                unfit.append(answer)
+            elif verdict == "block":
+                block.append(answer)
+            else:
+                raise SystemExit("%s: verdict %r for %s / %s" % (path, verdict, answer, clue))
+    if drop_hand:
+        lines = [l for l in open(overrides_path) if l.rstrip("\n") not in drop_hand]
+        open(overrides_path, "w").write("".join(lines))
+    AppendLines(overrides_path, keep)
+    AppendLines(os.path.join(LEXICON, "rejected_clues.tsv"), reject)
+    AppendLines(os.path.join(LEXICON, "unfit.txt"), sorted(set(unfit)))
+    AppendLines(os.path.join(LEXICON, "blocklist.txt"), sorted(set(block)))
+    if featured_rewrites:
+        lines = []
+        for line in open(FEATURED):
+            f = line.rstrip("\n").split("\t")
+            if len(f) == 5 and f[3].replace(" ", "") in featured_rewrites:
+                f[4] = featured_rewrites[f[3].replace(" ", "")]
+                line = "\t".join(f) + "\n"
+            lines.append(line)
+        open(FEATURED, "w").write("".join(lines))
+    print("kept or written %d clues, rejected %d, dropped %d answers, blocked %d, featured "
+          "clues rewritten %d; %d rows have no verdict yet" % (
+              len(keep), len(reject), len(set(unfit)), len(set(block)), len(featured_rewrites),
+              unread))
+
+
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("command", choices=["sample", "answers", "frequent"])
+    parser.add_argument("command", choices=["sample", "answers", "frequent", "sheets", "apply"])
+    parser.add_argument("sheets", nargs="*", help="with apply: the filled-in sheets")
+    parser.add_argument("--slices", type=int, default=6)
+    parser.add_argument("--out", default=os.path.join(ROOT, "tools", "review"),
+                        help="with sheets: the folder to write them to")
     parser.add_argument("--seed", type=int, default=7)
     parser.add_argument("--count", type=int, default=100)
     parser.add_argument("--length", default="3-5")
@@ -76,8 +218,13 @@ def main():
     parser.add_argument("--dir", default=os.path.join(ROOT, "resources", "packs"),
                         help="the folder holding one/ ... six/")
     args = parser.parse_args()
+    if args.command == "apply":
+        ApplySheets(args.sheets)
+        return
     entries = list(AllEntries(args.dir))
-    if args.command == "sample":
+    if args.command == "sheets":
+        WriteSheets(entries, args.slices, args.out)
+    elif args.command == "sample":
         rng = random.Random(args.seed)
         for i, (pack, name, number, d, answer, clue) in enumerate(
                 rng.sample(entries, args.count), 1):
