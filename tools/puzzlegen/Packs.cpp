@@ -28,11 +28,12 @@ constexpr double kNoise = 18.0;  // random spread added to scores: variety betwe
 constexpr double kReusePenalty = 15.0;
 constexpr int kShapeLimit = 3;  // uses of one block shape per pack
 
-// Obscure words a grid may hold: two while the pack averages at most one and a half per
-// grid, else one, so they stay under 2% of a pack's slots (46 of at least 31 x 76).
+// Obscure words a grid may hold: two while the pack stays within two plus one and a half
+// per grid so far, else one, so they stay under 2% of a pack's slots (47 of at least
+// 31 x 76).
 int RareAllowed(int rareSoFar, int row)
 {
-    return rareSoFar + 2 <= (row + 1) * 3 / 2 ? 2 : 1;
+    return rareSoFar + 2 <= 2 + row * 3 / 2 ? 2 : 1;
 }
 
 int PackLimit(size_t length)
@@ -67,15 +68,15 @@ size_t Longest(const std::vector<Slot>& slots)
 }
 
 // The game's starter puzzle is pack Three's "hilo"; the game's end-to-end test taps its
-// square (5, 0), the start of an across word of six letters, and looks for a block at (0, 4)
-// beside an open (0, 1).
+// square (5, 0), the start of an across word of six letters, finds (6, 1) open below it, and
+// looks for a block at (0, 4) beside an open (0, 1).
 bool StarterFits(const std::string& cells)
 {
     auto open = [&](int r, int c) { return cells[r * kSide + c] != '#'; };
     for (int c = 0; c < 6; ++c)
         if (!open(5, c))
             return false;
-    return !open(5, 6) && !open(0, 4) && open(0, 1);
+    return !open(5, 6) && open(6, 1) && !open(0, 4) && open(0, 1);
 }
 
 }  // namespace
@@ -208,12 +209,15 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
     std::map<std::string, int> answerRow;  // answer -> lexicon row
     for (size_t i = 0; i < gen.lexicon.size(); ++i)
         answerRow[gen.lexicon[i].answer] = static_cast<int>(i);
+    // The pack's own featured answers are never its ordinary fill: each belongs to its own
+    // puzzle. Another pack's may be, with its hand-written clue.
     std::vector<const Featured*> rows;
-    std::set<std::string> featuredAnywhere;
+    std::set<std::string> featuredHere;
     for (const Featured& f : gen.featured) {
-        featuredAnywhere.insert(f.answer);
-        if (f.pack == spec.key)
+        if (f.pack == spec.key) {
             rows.push_back(&f);
+            featuredHere.insert(f.answer);
+        }
     }
     if (rows.size() != static_cast<size_t>(kPuzzlesPerPack)) {
         std::fprintf(stderr, "pack %s has %zu featured rows, not %d\n", spec.key.c_str(),
@@ -265,8 +269,7 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
                 spec.key.c_str(), packTry + 1, row + 1, kPuzzlesPerPack, attempt + 1,
                 pattern.name.c_str(), gen.unfilled, gen.unclued);
 
-            // Word lists for this attempt: pack limits applied, noisy score order. Another
-            // puzzle's featured answer is never ordinary fill.
+            // Word lists for this attempt: pack limits applied, noisy score order.
             std::vector<WordList> lists(kSide + 1);
             std::vector<std::vector<std::pair<double, int>>> ranked(kSide + 1);
             for (size_t i = 0; i < gen.lexicon.size(); ++i) {
@@ -275,7 +278,7 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
                 if (len < 3 || len > static_cast<size_t>(kSide))
                     continue;
                 const bool isFeatured = e.answer == word;
-                if (!isFeatured && featuredAnywhere.count(e.answer))
+                if (!isFeatured && featuredHere.count(e.answer))
                     continue;
                 auto u = used.find(e.answer);
                 int uses = u == used.end() ? 0 : u->second;
@@ -300,7 +303,7 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
             }
             // The last puzzles of a pack have the fewest easy words left: give a puzzle that
             // keeps failing a deeper search rather than only more restarts.
-            const long budget = gen.nodeBudget * (1 + attempt / 25);
+            const long budget = gen.nodeBudget * (1 + attempt / 10);
             FillResult fill =
                 FillGrid(slots, lists, fixedIds, budget, RareAllowed(rareSoFar, row), &gen.idOf);
             if (!fill.filled) {

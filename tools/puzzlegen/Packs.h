@@ -51,7 +51,7 @@ struct Generator {
     std::vector<Featured> featured;
     std::set<std::string> standbys;  // crossword stand-bys: once per pack at most
     uint64_t seed = 1;
-    long nodeBudget = 200;        // search nodes per fill attempt before a restart
+    long nodeBudget = 400;        // search nodes per fill attempt before a restart
     std::set<std::string> grids;  // solutions made so far, so no two packs share a grid
     long unfilled = 0;            // attempts whose fill ran out of nodes
     long unclued = 0;             // filled grids dropped for want of a fitting clue
