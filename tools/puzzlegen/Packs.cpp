@@ -20,9 +20,9 @@ namespace {
 // A row that no attempt fills is a pack whose earlier puzzles used up the words its last ones
 // need (each word of five letters or more once, short ones two or three times). Deeper
 // searches do not find a fill that is not there, so after this many attempts the pack starts
-// over from a new seed of its own; the sequence of seeds is fixed, so the outcome still
-// depends only on the seed.
-constexpr int kMaxAttempts = 150;
+// over from a new seed of its own, making that row first; the sequence of seeds is fixed, so
+// the outcome still depends only on the seed.
+constexpr int kMaxAttempts = 80;
 constexpr int kPackTries = 25;
 constexpr double kNoise = 18.0;  // random spread added to scores: variety between grids
 constexpr double kReusePenalty = 15.0;
@@ -203,7 +203,10 @@ void AddFeatured(Generator& gen)
 
 namespace {
 
-bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* out)
+// Makes the pack's puzzles in the given order of its rows (`out` is indexed by row). False
+// when a row cannot be made; *failedRow then names it.
+bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& order,
+             std::vector<PackPuzzle>* out, int* failedRow)
 {
     const PackSpec& spec = AllPacks()[index];
     std::map<std::string, int> answerRow;  // answer -> lexicon row
@@ -233,7 +236,11 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
     if (packTry > 0)
         packSeed = Mix(packSeed ^ (static_cast<uint64_t>(packTry) * 0xD1B54A32D192ED03ull));
 
-    for (int row = 0; row < kPuzzlesPerPack; ++row) {
+    out->assign(kPuzzlesPerPack, PackPuzzle{});
+    for (int done = 0; done < kPuzzlesPerPack; ++done) {
+        // `done` counts the puzzles made so far: the pace of the pack limits follows it.
+        const int row = order[done];
+        *failedRow = row;
         const Featured& feature = *rows[row];
         const std::string& word = feature.answer;
         const bool starter = spec.key == "three" && feature.name == "hilo";
@@ -266,7 +273,7 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
                 stderr,
                 "\rpack %-5s try %2d  puzzle %2d/%d  attempt %3d  pattern %-9s  (%ld unfilled, "
                 "%ld unclued)",
-                spec.key.c_str(), packTry + 1, row + 1, kPuzzlesPerPack, attempt + 1,
+                spec.key.c_str(), packTry + 1, done + 1, kPuzzlesPerPack, attempt + 1,
                 pattern.name.c_str(), gen.unfilled, gen.unclued);
 
             // Word lists for this attempt: pack limits applied, noisy score order.
@@ -282,7 +289,7 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
                     continue;
                 auto u = used.find(e.answer);
                 int uses = u == used.end() ? 0 : u->second;
-                int limit = gen.standbys.count(e.answer) ? 1 : PacedLimit(len, row);
+                int limit = gen.standbys.count(e.answer) ? 1 : PacedLimit(len, done);
                 if (!isFeatured && uses >= limit)
                     continue;
                 double w =
@@ -303,9 +310,9 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
             }
             // The last puzzles of a pack have the fewest easy words left: give a puzzle that
             // keeps failing a deeper search rather than only more restarts.
-            const long budget = gen.nodeBudget * (1 + attempt / 10);
+            const long budget = gen.nodeBudget * (1 + attempt / 25);
             FillResult fill =
-                FillGrid(slots, lists, fixedIds, budget, RareAllowed(rareSoFar, row), &gen.idOf);
+                FillGrid(slots, lists, fixedIds, budget, RareAllowed(rareSoFar, done), &gen.idOf);
             if (!fill.filled) {
                 ++gen.unfilled;
                 continue;
@@ -345,7 +352,7 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
             content.copyright = CopyrightLine(usesWordNet);
             content.clues = clues;
             PackPuzzle puzzle{feature.name, solution, BuildPuzFile(content)};
-            out->push_back(puzzle);
+            (*out)[row] = puzzle;
             gen.grids.insert(solution);
             ++shapes[ShapeKey(pattern.cells)];
             for (int id : fill.wordIds)
@@ -371,13 +378,22 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
 
 bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out)
 {
+    // Rows are made in this order; a row that stops a try is made first in the next one,
+    // while the pack still has all its words (the order of the files stays the list's).
+    std::vector<int> order;
+    for (int row = 0; row < kPuzzlesPerPack; ++row)
+        order.push_back(row);
     for (int packTry = 0; packTry < kPackTries; ++packTry) {
         // A failed try must leave no trace: its grids were never written.
         const std::set<std::string> grids = gen.grids;
-        out->clear();
-        if (TryPack(gen, index, packTry, out))
+        int failedRow = -1;
+        if (TryPack(gen, index, packTry, order, out, &failedRow))
             return true;
         gen.grids = grids;
+        if (failedRow < 0)
+            return false;
+        order.erase(std::find(order.begin(), order.end(), failedRow));
+        order.insert(order.begin(), failedRow);
     }
     std::fprintf(stderr, "\npack %s could not be completed in %d tries\n",
                  AllPacks()[index].key.c_str(), kPackTries);
