@@ -33,6 +33,7 @@ struct Search {
     long nodes = 0;
     long budget = 0;
     std::vector<uint64_t> scratch;
+    std::vector<std::string> deadEnds;
 };
 
 const WordList& ListOf(const Search& s, int slot)
@@ -263,6 +264,19 @@ double Room(const Search& s, int slot)
     return room;
 }
 
+// The letters of `slot` fixed by its placed crossings, '?' where none is.
+std::string FixedLetters(const Search& s, int slot)
+{
+    const std::vector<Crossing>& cross = s.crossings[slot];
+    std::string out(cross.size(), '?');
+    for (size_t pos = 0; pos < cross.size(); ++pos) {
+        const Crossing& c = cross[pos];
+        if (c.slot >= 0 && s.assigned[c.slot])
+            out[pos] = ListOf(s, c.slot).words[WordOf(s, c.slot)][c.pos];
+    }
+    return out;
+}
+
 bool Solve(Search& s)
 {
     if (++s.nodes > s.budget)
@@ -295,6 +309,8 @@ bool Solve(Search& s)
             s.assigned = savedAssigned;
         }
     }
+    if (choices.empty() && s.deadEnds.size() < 4096)
+        s.deadEnds.push_back(FixedLetters(s, slot));
     std::stable_sort(choices.begin(), choices.end(),
                      [](const Choice& a, const Choice& b) { return a.room > b.room; });
     for (Choice& c : choices) {
@@ -462,6 +478,7 @@ FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>&
         return result;
     result.filled = Solve(s);
     result.nodes = s.nodes;
+    result.deadEnds = std::move(s.deadEnds);
     if (!result.filled)
         return result;
     for (size_t i = 0; i < slots.size(); ++i)

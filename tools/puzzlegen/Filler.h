@@ -42,6 +42,10 @@ struct FillResult {
     bool filled = false;
     long nodes = 0;            // search nodes used
     std::vector<int> wordIds;  // per slot: the id of its word
+    // The dead ends met: for each search node where no word of the chosen slot could be
+    // placed, the slot's letters fixed by its placed crossings ('?' where open). Lets a
+    // caller tell which length and which letters ran out.
+    std::vector<std::string> deadEnds;
 };
 
 // Fills the slots. `lists` is indexed by word length; `fixedIds[s]` is an id the slot must

@@ -203,6 +203,150 @@ void AddFeatured(Generator& gen)
 
 namespace {
 
+// Relaxations of the pack rules, for diagnosing a row that does not fill.
+enum Relax : unsigned {
+    kFree3 = 1,         // three-letter words ignore their pack uses
+    kFree4 = 2,         // four-letter words too
+    kFree5 = 4,         // and longer ones
+    kFreeStandby = 8,   // stand-bys count as ordinary words
+    kNoPace = 16,       // the pack limits without the pace
+    kFreshPack = 32,    // nothing used yet
+    kFreeRare = 64,     // no cap on obscure words
+    kFreeStem = 128,    // no stem rule
+    kDeep = 256,        // ten times the search budget
+};
+
+// The word lists of one attempt: the lexicon less what the pack rules forbid at puzzle
+// `done`, each length in noisy score order.
+std::vector<WordList> AttemptLists(const Generator& gen, const std::map<std::string, int>& used,
+                                   const std::set<std::string>& featuredHere,
+                                   const std::string& word, uint64_t seed, int done, unsigned relax)
+{
+    std::vector<WordList> lists(kSide + 1);
+    std::vector<std::vector<std::pair<double, int>>> ranked(kSide + 1);
+    for (size_t i = 0; i < gen.lexicon.size(); ++i) {
+        const LexEntry& e = gen.lexicon[i];
+        size_t len = e.answer.size();
+        if (len < 3 || len > static_cast<size_t>(kSide))
+            continue;
+        const bool isFeatured = e.answer == word;
+        if (!isFeatured && featuredHere.count(e.answer))
+            continue;
+        auto u = used.find(e.answer);
+        int uses = u == used.end() || (relax & kFreshPack) ? 0 : u->second;
+        const bool standby = gen.standbys.count(e.answer) && !(relax & kFreeStandby);
+        int limit = standby ? 1 : (relax & kNoPace) ? PackLimit(len) : PacedLimit(len, done);
+        const unsigned free = len == 3 ? kFree3 : len == 4 ? kFree4 : kFree5;
+        if (!isFeatured && uses >= limit && !(relax & free))
+            continue;
+        double w = e.score + kNoise * Noise(seed, static_cast<int>(i)) - kReusePenalty * uses;
+        ranked[len].push_back({-w, static_cast<int>(i)});
+    }
+    for (size_t len = 3; len <= static_cast<size_t>(kSide); ++len) {
+        std::sort(ranked[len].begin(), ranked[len].end());
+        std::vector<std::string> words;
+        std::vector<int> ids;
+        std::vector<char> rare;
+        for (const auto& [w, id] : ranked[len]) {
+            words.push_back(gen.lexicon[id].answer);
+            ids.push_back(id);
+            rare.push_back(Obscure(gen.lexicon[id]));
+        }
+        lists[len] = MakeWordList(static_cast<int>(len), words, ids, rare);
+    }
+    return lists;
+}
+
+// One failed fill attempt, kept to explain a row that stops its pack.
+struct Failure {
+    const Pattern* pattern;
+    std::vector<int> fixedIds;
+    uint64_t seed;
+    long budget;
+    std::vector<std::string> deadEnds;
+};
+
+bool Fits(const std::string& word, const std::string& letters)
+{
+    if (word.size() != letters.size())
+        return false;
+    for (size_t i = 0; i < word.size(); ++i)
+        if (letters[i] != '?' && letters[i] != word[i])
+            return false;
+    return true;
+}
+
+// Explains a row that no attempt filled: which slot lengths the searches died on and why
+// the words that would fit there were out (used up in the pack, a used stand-by, paced
+// out, another puzzle's featured answer, or in the list but refused by the grid: stem rule,
+// obscure cap or crossings), then how often the row fills with each rule relaxed.
+void Diagnose(const Generator& gen, const std::map<std::string, int>& used,
+              const std::set<std::string>& featuredHere, const std::string& word, int done,
+              int rareSoFar, const std::vector<Failure>& failures)
+{
+    std::map<size_t, long> deadByLength;
+    std::map<size_t, std::map<std::string, long>> why;  // length -> reason -> words
+    for (const Failure& f : failures) {
+        for (const std::string& letters : f.deadEnds) {
+            ++deadByLength[letters.size()];
+            for (const LexEntry& e : gen.lexicon) {
+                if (!Fits(e.answer, letters))
+                    continue;
+                auto u = used.find(e.answer);
+                const int uses = u == used.end() ? 0 : u->second;
+                std::string reason = "in list";
+                if (featuredHere.count(e.answer))
+                    reason = "featured";
+                else if (gen.standbys.count(e.answer) && uses >= 1)
+                    reason = "stand-by used";
+                else if (uses >= PackLimit(e.answer.size()))
+                    reason = "used up";
+                else if (uses >= PacedLimit(e.answer.size(), done))
+                    reason = "paced out";
+                ++why[letters.size()][reason];
+            }
+        }
+    }
+    std::fprintf(stderr, "\n  dead ends by slot length (fitting words summed over dead ends):\n");
+    for (const auto& [len, n] : deadByLength) {
+        std::fprintf(stderr, "    %2zu letters: %5ld dead ends;", len, n);
+        for (const auto& [reason, count] : why[len])
+            std::fprintf(stderr, "  %s %ld", reason.c_str(), count);
+        std::fprintf(stderr, "\n");
+    }
+    const std::pair<const char*, unsigned> probes[] = {
+        {"as run", 0},
+        {"3-letter free", kFree3},
+        {"4-letter free", kFree4},
+        {"5+-letter free", kFree5},
+        {"stand-bys free", kFreeStandby},
+        {"no pace", kNoPace},
+        {"fresh pack", kFreshPack},
+        {"obscure free", kFreeRare},
+        {"no stem rule", kFreeStem},
+        {"deep search", kDeep},
+        {"fresh+free all", kFreshPack | kFreeRare | kFreeStem},
+    };
+    const std::unordered_map<std::string, int> noStems;
+    for (const auto& [name, relax] : probes) {
+        int filled = 0;
+        long nodes = 0;
+        for (const Failure& f : failures) {
+            const std::vector<WordList> lists =
+                AttemptLists(gen, used, featuredHere, word, f.seed, done, relax);
+            const std::vector<Slot> slots = FindSlots(f.pattern->cells);
+            FillResult r =
+                FillGrid(slots, lists, f.fixedIds, (relax & kDeep) ? f.budget * 10 : f.budget,
+                         (relax & kFreeRare) ? 1000 : RareAllowed(rareSoFar, done),
+                         (relax & kFreeStem) ? &noStems : &gen.idOf);
+            filled += r.filled;
+            nodes += r.nodes;
+        }
+        std::fprintf(stderr, "  %-16s %3d/%zu filled, %ld nodes\n", name, filled, failures.size(),
+                     nodes);
+    }
+}
+
 // Makes the pack's puzzles in the given order of its rows (`out` is indexed by row). False
 // when a row cannot be made; *failedRow then names it.
 bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& order,
@@ -257,6 +401,7 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
             return false;
         }
         bool made = false;
+        std::vector<Failure> failures;
         for (int attempt = 0; attempt < kMaxAttempts && !made; ++attempt) {
             const uint64_t seed = Mix(
                 packSeed ^ Mix(static_cast<uint64_t>(row) << 20 | static_cast<uint64_t>(attempt)));
@@ -276,43 +421,15 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
                 spec.key.c_str(), packTry + 1, done + 1, kPuzzlesPerPack, attempt + 1,
                 pattern.name.c_str(), gen.unfilled, gen.unclued);
 
-            // Word lists for this attempt: pack limits applied, noisy score order.
-            std::vector<WordList> lists(kSide + 1);
-            std::vector<std::vector<std::pair<double, int>>> ranked(kSide + 1);
-            for (size_t i = 0; i < gen.lexicon.size(); ++i) {
-                const LexEntry& e = gen.lexicon[i];
-                size_t len = e.answer.size();
-                if (len < 3 || len > static_cast<size_t>(kSide))
-                    continue;
-                const bool isFeatured = e.answer == word;
-                if (!isFeatured && featuredHere.count(e.answer))
-                    continue;
-                auto u = used.find(e.answer);
-                int uses = u == used.end() ? 0 : u->second;
-                int limit = gen.standbys.count(e.answer) ? 1 : PacedLimit(len, done);
-                if (!isFeatured && uses >= limit)
-                    continue;
-                double w =
-                    e.score + kNoise * Noise(seed, static_cast<int>(i)) - kReusePenalty * uses;
-                ranked[len].push_back({-w, static_cast<int>(i)});
-            }
-            for (size_t len = 3; len <= static_cast<size_t>(kSide); ++len) {
-                std::sort(ranked[len].begin(), ranked[len].end());
-                std::vector<std::string> words;
-                std::vector<int> ids;
-                std::vector<char> rare;
-                for (const auto& [w, id] : ranked[len]) {
-                    words.push_back(gen.lexicon[id].answer);
-                    ids.push_back(id);
-                    rare.push_back(Obscure(gen.lexicon[id]));
-                }
-                lists[len] = MakeWordList(static_cast<int>(len), words, ids, rare);
-            }
+            const std::vector<WordList> lists =
+                AttemptLists(gen, used, featuredHere, word, seed, done, 0);
             // The last puzzles of a pack have the fewest easy words left: give a puzzle that
             // keeps failing a deeper search rather than only more restarts.
             const long budget = gen.nodeBudget * (1 + attempt / 25);
             FillResult fill =
                 FillGrid(slots, lists, fixedIds, budget, RareAllowed(rareSoFar, done), &gen.idOf);
+            if (!fill.filled && gen.diagnose)
+                failures.push_back({&pattern, fixedIds, seed, budget, fill.deadEnds});
             if (!fill.filled) {
                 ++gen.unfilled;
                 continue;
@@ -364,8 +481,11 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
             }
             made = true;
         }
-        if (!made)
+        if (!made) {
+            if (gen.diagnose)
+                Diagnose(gen, used, featuredHere, word, done, rareSoFar, failures);
             return false;
+        }
     }
     std::fprintf(stderr,
                  "\rpack %-5s done: %d puzzles; so far %ld fills gave up, %ld had no clue "

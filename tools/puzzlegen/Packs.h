@@ -55,6 +55,7 @@ struct Generator {
     std::set<std::string> grids;  // solutions made so far, so no two packs share a grid
     long unfilled = 0;            // attempts whose fill ran out of nodes
     long unclued = 0;             // filled grids dropped for want of a fitting clue
+    bool diagnose = false;        // explain each row that stops a pack (stderr)
 };
 
 // Adds the featured answers to the lexicon, each with its featured clue as its only clue

@@ -148,6 +148,8 @@ int main(int argc, char** argv)
             onlyPack = value;
         else if (arg == "--check-patterns")
             checkTries = std::atoi(value.c_str());
+        else if (arg == "--diagnose")
+            gen.diagnose = value == "1";
         else if (arg == "--check-featured")
             checkFeatured = std::atoi(value.c_str());
         else {
