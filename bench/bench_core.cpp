@@ -2,11 +2,11 @@
 // and the parse of an image already in memory, for 15 x 15, 21 x 21 and 40 x 40 grids.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
+#include "device_files.h"
 #include "game_state.h"
+#include "puzzle_image.h"
 #include "puzzle_reader.h"
 
 namespace {
@@ -15,42 +15,22 @@ namespace {
 // crossing, so words run 3 long and the numbering has work to do.
 std::string MakeImage(int side)
 {
-    std::string header(0x34, '\0');
-    header.replace(2, 12, std::string("ACROSS&DOWN\0", 12));
-    header.replace(0x18, 3, "1.3");
-    header[0x2C] = header[0x2D] = char(side);
-    std::string solution;
+    PuzzleImage image;
+    image.width = image.height = side;
     for (int r = 0; r < side; ++r)
         for (int c = 0; c < side; ++c)
-            solution += (r % 4 == 3 && c % 4 == 3) ? '.' : char('A' + (r * 7 + c) % 26);
-    std::string fill;
-    for (char c : solution)
-        fill += c == '.' ? '.' : '-';
-    std::string out = header + solution + fill + "Title" + '\0' + "Author" + '\0' + "(c)" + '\0';
-    int words = 0;
-    for (int i = 0; i < side * side; ++i) {
-        const int r = i / side;
-        const int c = i % side;
-        if (solution[i] == '.')
-            continue;
-        words += (c == 0 || solution[i - 1] == '.') && c + 1 < side && solution[i + 1] != '.';
-        words += (r == 0 || solution[i - side] == '.') && r + 1 < side && solution[i + side] != '.';
-    }
-    for (int k = 0; k < words; ++k)
-        out += "Clue number " + std::to_string(k) + " of the puzzle" + '\0';
-    return out + '\0';
+            image.solution += (r % 4 == 3 && c % 4 == 3) ? '.' : char('A' + (r * 7 + c) % 26);
+    AddClues(&image);
+    for (size_t k = 0; k < image.clues.size(); ++k)
+        image.clues[k] = "Clue number " + std::to_string(k) + " of the puzzle";
+    return Bytes(image);
 }
 
 std::u16string WriteToDevice(int side)
 {
-    const std::string bytes = MakeImage(side);
-    std::u16string path =
+    const std::u16string path =
         u"\\My Documents\\bench" + std::u16string(1, char16_t('A' + side % 26)) + u".puz";
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteDeviceFile(path.c_str(), MakeImage(side));
     return path;
 }
 
@@ -87,19 +67,3 @@ BENCHMARK(ReadAndParse)->Arg(15)->Arg(21)->Arg(40)->Unit(benchmark::kMicrosecond
 BENCHMARK(ParseInMemory)->Arg(15)->Arg(21)->Arg(40)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-// The benchmark's puzzles live on a device root of their own, never the user's.
-int main(int argc, char** argv)
-{
-    namespace fs = std::filesystem;
-    std::string root = (fs::temp_directory_path() / "crossword-bench-XXXXXX").string();
-    if (!mkdtemp(root.data()))
-        return 2;
-    setenv("CROSSWORD_DEVICE_ROOT", root.c_str(), 1);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::error_code ignored;
-    fs::remove_all(root, ignored);
-    return 0;
-}

@@ -4,35 +4,33 @@
 // highlight, clue bar, copy), and the full grid paint alone on the 240 x 268 image of a
 // 15 x 15 grid in Small and the 961 x 961 image of a 40 x 40 grid in Large. Every square
 // holds a letter and numbers are on. Targets: under 0.5 ms, 2 ms, 5 ms, 300 us and 5 ms.
-#include <cstdlib>
-#include <filesystem>
+// The *Comforts variants turn every comfort on: each letter a pencil letter with both
+// corner marks, a clue naming four other entries to tint, and after each key the undo step
+// and the solved test the game runs after every action; they keep the same targets.
 #include <string>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
-#include "PuzzleImage.h"
-#include "automation.h"
-#include "aygshell.h"
 #include "clue_bar.h"
 #include "display_state.h"
+#include "display_window.h"
+#include "entry_check.h"
 #include "fill_clear_entries.h"
 #include "game_state.h"
 #include "grid_draw.h"
 #include "grid_paint.h"
 #include "layout.h"
 #include "play_input.h"
+#include "puzzle_load.h"
+#include "square_marks.h"
+#include "undo_history.h"
 #include "windows.h"
 
 namespace {
 
-LRESULT CALLBACK PlainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-// A grid of `side` x `side` with a scattering of black squares, loaded into gGame.
-void LoadGrid(int side)
+// A grid of `side` x `side` with a scattering of black squares.
+std::vector<std::string> ScatteredGrid(int side)
 {
     std::vector<std::string> rows(size_t(side), std::string(size_t(side), 'E'));
     for (int r = 0; r < side; ++r) {
@@ -41,36 +39,34 @@ void LoadGrid(int side)
                 rows[size_t(r)][size_t(c)] = '.';
         }
     }
-    PuzzleImage image = MakePuzzle(rows);
-    AddClues(&image);
-    LoadAndParse(Bytes(image));
+    return rows;
 }
 
-// A fresh device with one 240 x 268 window at the top of the desktop, the puzzle loaded and
-// laid out at `magnification`. Null, with the run marked failed, when the window is not
-// there or not of that size: a paint into no window would time nothing.
-HWND OpenWindow(benchmark::State& state, int side, int magnification)
+// A fresh device with the display's 240 x 268 window, the puzzle loaded and laid out at
+// `magnification`. Null, with the run marked failed, when there is no such window: a paint
+// into no window would time nothing.
+HWND OpenWindow(benchmark::State& state, int side, int magnification, bool comforts = false)
 {
-    AutomationResetDevice();  // forgets the window class too: it is registered on every run
-    DestroyBackBuffer();
-    DestroyGridFonts();
-    ResetGameState();
-    SHSipPreference(nullptr, SIP_FORCEDOWN);
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = PlainWindowProc;
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = u"BenchDisplay";
-    RegisterClassW(&wc);
-    HWND window = CreateWindowExW(0, u"BenchDisplay", u"Crossword", WS_VISIBLE, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, 240, 268, nullptr, nullptr, nullptr, nullptr);
-    AutomationRunUntilIdle();
-    RECT client = {};
-    if (!window || !GetClientRect(window, &client) || client.right != 240 || client.bottom != 268) {
+    HWND window = OpenDisplayWindow();
+    if (!window) {
         state.SkipWithError("no 240 x 268 window to paint");
         return nullptr;
     }
-    LoadGrid(side);
+    if (!LoadGrid(ScatteredGrid(side))) {
+        state.SkipWithError("puzzle refused");
+        CloseDisplayWindow(window);
+        return nullptr;
+    }
     FillPuzzle();  // every square holds a letter: the most text a paint can draw
+    if (comforts) {
+        gGame.settings.pencil = 1;
+        gGame.settings.marks = 1;
+        for (int i = 0; i < side * side; ++i)
+            gGame.playerMarks[i] = kMarkPencil | kMarkGiven | kMarkWasWrong;
+        for (int k = 0; k < gGame.clueCount && k < kMaxClues; ++k)
+            gGame.clueTexts[k] = "Tied to 1-, 2-, 3- and 4-Down";
+        ResetUndoHistory();
+    }
     SetMagnification(&gGame.settings, magnification);
     gGame.settings.showNumbers = 1;
     ComputeLayout(window);
@@ -78,17 +74,10 @@ HWND OpenWindow(benchmark::State& state, int side, int magnification)
     return window;
 }
 
-void CloseWindow(HWND window)
-{
-    DestroyBackBuffer();
-    DestroyGridFonts();
-    DestroyWindow(window);
-}
-
 // One letter typed into an open square of the middle row, again and again.
-void Keystroke(benchmark::State& state, int side, int magnification)
+void Keystroke(benchmark::State& state, int side, int magnification, bool comforts = false)
 {
-    HWND window = OpenWindow(state, side, magnification);
+    HWND window = OpenWindow(state, side, magnification, comforts);
     if (!window)
         return;
     const int row = side / 2;
@@ -99,8 +88,12 @@ void Keystroke(benchmark::State& state, int side, int magnification)
         gGame.cursorRow = row;
         gGame.cursorCol = col;
         EnterKey(window, 'A');
+        if (comforts) {
+            RecordUndoStep();
+            benchmark::DoNotOptimize(PuzzleSolved());
+        }
     }
-    CloseWindow(window);
+    CloseDisplayWindow(window);
 }
 
 void BM_KeystrokeSmall15(benchmark::State& state)
@@ -111,6 +104,16 @@ void BM_KeystrokeSmall15(benchmark::State& state)
 void BM_KeystrokeLarge21(benchmark::State& state)
 {
     Keystroke(state, 21, kLarge);
+}
+
+void BM_KeystrokeSmall15Comforts(benchmark::State& state)
+{
+    Keystroke(state, 15, kSmall, true);
+}
+
+void BM_KeystrokeLarge21Comforts(benchmark::State& state)
+{
+    Keystroke(state, 21, kLarge, true);
 }
 
 // Small, Medium, Large in turn on a 15 x 15 grid, with the whole repaint of the view.
@@ -129,21 +132,21 @@ void BM_MagnificationChange(benchmark::State& state)
         PaintClueBar(window);
         PresentView(window, gGame.viewWidth, gGame.viewHeight, gGame.scrollX, gGame.scrollY);
     }
-    CloseWindow(window);
+    CloseDisplayWindow(window);
 }
 
 // The full paint into the grid image that every repaint starts with; the image's size is
 // reported beside the time.
-void Repaint(benchmark::State& state, int side, int magnification)
+void Repaint(benchmark::State& state, int side, int magnification, bool comforts = false)
 {
-    HWND window = OpenWindow(state, side, magnification);
+    HWND window = OpenWindow(state, side, magnification, comforts);
     if (!window)
         return;
     for (auto _ : state)
         PaintGrid(window);
     state.counters["image_width"] = gGame.bufferWidth;
     state.counters["image_height"] = gGame.bufferHeight;
-    CloseWindow(window);
+    CloseDisplayWindow(window);
 }
 
 void BM_RepaintSmall15(benchmark::State& state)
@@ -156,27 +159,18 @@ void BM_RepaintLarge40(benchmark::State& state)
     Repaint(state, 40, kLarge);
 }
 
+void BM_RepaintLarge40Comforts(benchmark::State& state)
+{
+    Repaint(state, 40, kLarge, true);
+}
+
 BENCHMARK(BM_KeystrokeSmall15)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeystrokeLarge21)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeystrokeSmall15Comforts)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeystrokeLarge21Comforts)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MagnificationChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintSmall15)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintLarge40)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RepaintLarge40Comforts)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-// The device lives in a temporary root under the headless backend, as in the tests.
-int main(int argc, char** argv)
-{
-    namespace fs = std::filesystem;
-    std::string root = (fs::temp_directory_path() / "crossword-bench-XXXXXX").string();
-    if (!mkdtemp(root.data()))
-        return 2;
-    setenv("CROSSWORD_DEVICE_ROOT", root.c_str(), 1);
-    setenv("CROSSWORD_BACKEND", "headless", 1);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::error_code ignored;
-    fs::remove_all(root, ignored);
-    return 0;
-}

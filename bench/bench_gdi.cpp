@@ -93,5 +93,3 @@ void BM_RepaintGrid40x40(benchmark::State& state)
 
 BENCHMARK(BM_RepaintGrid15x15)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintGrid40x40)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
-
-BENCHMARK_MAIN();

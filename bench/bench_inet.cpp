@@ -101,5 +101,3 @@ void BM_Download50MB(benchmark::State& state)
 BENCHMARK(BM_Download50MB)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-BENCHMARK_MAIN();

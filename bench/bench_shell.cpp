@@ -3,43 +3,44 @@
 // state file that brings it back filled in, in Large. Target: under 50 ms.
 #include <cstdlib>
 #include <filesystem>
-#include <string>
 
 #include <benchmark/benchmark.h>
 
 #include "automation.h"
-#include "crossword_resources.h"
-#include "device.h"
 #include "device_seed.h"
-#include "display_state.h"
+#include "game_process.h"
 #include "game_state.h"
-#include "layout.h"
 #include "main_window.h"
 #include "shell_state.h"
 #include "windows.h"
 
 namespace {
 
-// A fresh process's memory on the same device; the files stay.
+// A fresh process's memory on the same device; the files stay. The files a new device
+// starts with are registered, as the game's main does.
 HINSTANCE FreshProgram()
 {
-    AutomationResetDevice();
-    DestroyBackBuffer();
-    DestroyGridFonts();
-    ResetGameState();
-    gDisplay = {};
-    gShell = {};
-    DeviceSetModuleFileName(CrosswordModulePath());
-    return RegisterCrosswordResources();
+    HINSTANCE instance = FreshGameProcess();
+    RegisterDeviceSeedFiles();
+    return instance;
 }
 
-// Starts the game and runs it until the first frame has been presented.
-void StartToFirstFrame(benchmark::State& state, HINSTANCE instance)
+// Starts the game and runs it until the first frame has been presented. Every start here
+// opens a puzzle; one without would time an empty window. False, with the run marked
+// failed, when the game did not start so.
+bool StartToFirstFrame(benchmark::State& state, HINSTANCE instance)
 {
     const int frames = AutomationPresentCount();
     if (!CreateMainWindow(instance, SW_SHOW) || !AutomationRunUntilIdle() ||
-        AutomationPresentCount() == frames)
+        AutomationPresentCount() == frames) {
         state.SkipWithError("the game did not start");
+        return false;
+    }
+    if (!gGame.puzzlePath[0]) {
+        state.SkipWithError("the game started without a puzzle");
+        return false;
+    }
+    return true;
 }
 
 // Leaves the game as the user does, writing the state file.
@@ -54,7 +55,8 @@ void BM_StartUpStarterPuzzle(benchmark::State& state)
         state.PauseTiming();
         HINSTANCE instance = FreshProgram();
         state.ResumeTiming();
-        StartToFirstFrame(state, instance);
+        if (!StartToFirstFrame(state, instance))
+            break;
         state.PauseTiming();
         DestroyWindow(gShell.mainWindow);  // no state file: every start is a first start
         std::filesystem::remove(std::filesystem::path(std::getenv("CROSSWORD_DEVICE_ROOT")) /
@@ -67,7 +69,8 @@ void BM_StartUpRestoringLarge(benchmark::State& state)
 {
     // One run that leaves a state file naming the puzzle, in Large, every square filled.
     HINSTANCE instance = FreshProgram();
-    StartToFirstFrame(state, instance);
+    if (!StartToFirstFrame(state, instance))
+        return;
     SendMessageW(gShell.mainWindow, WM_COMMAND, 40068, 0);  // Large
     SendMessageW(gShell.mainWindow, WM_COMMAND, 40096, 0);  // Fill > Puzzle
     Leave();
@@ -75,7 +78,8 @@ void BM_StartUpRestoringLarge(benchmark::State& state)
         state.PauseTiming();
         instance = FreshProgram();
         state.ResumeTiming();
-        StartToFirstFrame(state, instance);
+        if (!StartToFirstFrame(state, instance))
+            break;
         state.PauseTiming();
         Leave();
         state.ResumeTiming();
@@ -86,22 +90,3 @@ BENCHMARK(BM_StartUpStarterPuzzle)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUpRestoringLarge)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-// The device lives in a temporary root under the headless backend, as in the tests; the root
-// starts with the game's starter puzzle.
-int main(int argc, char** argv)
-{
-    namespace fs = std::filesystem;
-    std::string root = (fs::temp_directory_path() / "crossword-bench-XXXXXX").string();
-    if (!mkdtemp(root.data()))
-        return 2;
-    setenv("CROSSWORD_DEVICE_ROOT", root.c_str(), 1);
-    setenv("CROSSWORD_BACKEND", "headless", 1);
-    RegisterDeviceSeedFiles();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::error_code ignored;
-    fs::remove_all(root, ignored);
-    return 0;
-}

@@ -75,5 +75,3 @@ void ScriptedTapToTheWindow(benchmark::State& state)
 BENCHMARK(ScriptedTapToTheWindow);
 
 }  // namespace
-
-BENCHMARK_MAIN();

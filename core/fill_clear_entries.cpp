@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "play_cursor.h"
+#include "square_marks.h"
+#include "square_text.h"
 
 namespace {
 
@@ -15,12 +17,11 @@ bool IsOpenSquare(int square)
 // Calls `change` for each open square of the current word.
 template <typename Change> void ForEachOpenSquareOfWord(Change change)
 {
-    if (!IsOpenSquare(CurrentSquare()))
-        return;
     int first = 0;
     int last = 0;
-    CurrentWord(&first, &last);
-    const int step = gGame.direction == kAcross ? 1 : gGame.width;
+    int step = 1;
+    if (!IsOpenSquare(CurrentSquare()) || !CurrentWordSquares(&first, &last, &step))
+        return;
     for (int i = first; i <= last; i += step) {
         if (gGame.entries[i] != '.')
             change(i);
@@ -29,32 +30,40 @@ template <typename Change> void ForEachOpenSquareOfWord(Change change)
 
 void Reveal(int i)
 {
-    gGame.entries[i] = gGame.solution[i];
+    RevealSquare(i);
+    MarkErased(i);  // a given letter is ink
 }
 
 void Erase(int i)
 {
-    gGame.entries[i] = '-';
+    PutSquareEntry(i, "");
+    MarkErased(i);
 }
 
 }  // namespace
 
+// The marks go first: a square the player already had right was not given.
 void FillLetter()
 {
+    MarkGiven(kMarkLetter);
     if (IsOpenSquare(CurrentSquare()))
         Reveal(CurrentSquare());
 }
 
 void FillWord()
 {
+    MarkGiven(kMarkWord);
     ForEachOpenSquareOfWord(Reveal);
 }
 
 void FillPuzzle()
 {
+    MarkGiven(kMarkPuzzle);
     const int n = gGame.width * gGame.height;
-    if (n > 0 && n <= kMaxCells)
-        std::memcpy(gGame.entries, gGame.solution, size_t(n));
+    for (int i = 0; i < n && i < kMaxCells; ++i) {
+        if (gGame.entries[i] != '.')
+            Reveal(i);
+    }
 }
 
 void ClearLetter()
@@ -71,6 +80,9 @@ void ClearWord()
 void ClearPuzzle()
 {
     const int n = gGame.width * gGame.height;
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n; ++i) {
         gGame.entries[i] = gGame.solution[i] == '.' ? '.' : '-';
+        MarkErased(i);
+    }
+    std::memset(gGame.playerRebus, 0, sizeof gGame.playerRebus);
 }

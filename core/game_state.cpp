@@ -16,6 +16,8 @@ void ResetGameState()
     std::memset(p.downClues, 0xFF, sizeof p.downClues);
     p.notes = p.fileBuffer + kMaxPuzzleFile;  // the always-zero guard byte
     gGame.entriesFromPuzzle = 1;
+    gGame.unlockKey = -1;
+    gGame.savedTimerSeconds = -1;
     gGame.direction = kAcross;
     SetMagnification(&gGame.settings, kSmall);
     gGame.settings.squareColour = RGB(0, 0, 0);

@@ -14,6 +14,8 @@ constexpr int kMaxClues = 400;         // clue strings, across and down together
 constexpr int kMaxPuzzleFile = 16000;  // bytes of a puzzle file
 constexpr int kHeaderLineSize = 264;   // title "\n" author "\n" copyright, NUL included
 constexpr int kProgressRecordSize = 4096;
+constexpr int kRebusKeys = 255;     // keys 0-254: a square's GRBS byte is 1 + its key
+constexpr int kRebusTextSize = 17;  // a rebus text: 16 characters and the NUL
 
 enum Direction { kAcross = 0, kDown = 1 };
 enum Magnification { kSmall = 0, kMedium = 1, kLarge = 2 };
@@ -42,7 +44,15 @@ struct Settings {
     int32_t showNumbers;        // 1: draw clue numbers in the grid
     COLORREF squareColour;      // fill of black squares
     COLORREF backgroundColour;  // fill of open squares
+    int32_t pencil;             // 1: letters typed now are pencil letters, drawn grey
+    int32_t marks;              // 1: Check and View / Fill leave marks that stay
 };
+
+// What the player's actions leave on a square, beside its letters. The values are the GEXT
+// section's where the meanings match.
+constexpr uint8_t kMarkPencil = 0x08;    // typed while Pencil was on
+constexpr uint8_t kMarkWasWrong = 0x10;  // Check found it wrong (while Marks was on)
+constexpr uint8_t kMarkGiven = 0x40;     // shown by View or Fill (while Marks was on)
 
 struct GameState {
     // The open puzzle.
@@ -64,6 +74,20 @@ struct GameState {
     int32_t clueCount;      // words of the grid = clue strings in use
     const char* notes;      // the string after the last clue, in fileBuffer ("" when none)
     int32_t solutionState;  // SolutionState of the solution grid
+    // What the file's extra sections add; a section with a wrong checksum or size is left out
+    // on its own, as if the file had none.
+    uint8_t squareFlags[kMaxCells];               // GEXT: circled, given, ... per square
+    uint8_t rebusKeys[kMaxCells];                 // GRBS: 0, or 1 + the square's rebus key
+    char rebusTable[kRebusKeys][kRebusTextSize];  // RTBL: the rebus texts by key
+    char playerRebus[kMaxCells][kRebusTextSize];  // several letters the player put in a square
+    int32_t timerSeconds;                         // seconds spent on the puzzle (LTIM at first)
+    int32_t timerStopped;                         // LTIM: 1 when its clock was stopped
+    int32_t scrambledChecksum;                    // sum of the locked solution's real letters
+    int32_t unlockKey;    // the key that opened the solution, kept with the progress; -1 none
+    int32_t timerPaused;  // 1 while the player has paused the timer
+    int32_t solved;       // 1: every square filled and right
+    uint8_t playerMarks[kMaxCells];  // kMark* flags per square
+    int32_t savedTimerSeconds;       // the progress's time for the next parse; -1 none
 
     int32_t cursorRow;          // row of the current square
     int32_t cursorCol;          // column of the current square

@@ -1,6 +1,8 @@
 // Cursor, direction and entry changes of the play engine.
 #include "play_cursor.h"
 
+#include "square_marks.h"
+
 namespace {
 
 int SquareCount()
@@ -67,6 +69,16 @@ void CurrentWord(int* first, int* last)
     WordExtent(CurrentSquare(), gGame.direction, first, last);
 }
 
+bool CurrentWordSquares(int* first, int* last, int* step)
+{
+    const int cursor = CurrentSquare();
+    if (cursor < 0 || cursor >= gGame.width * gGame.height)
+        return false;
+    CurrentWord(first, last);
+    *step = gGame.direction == kAcross ? 1 : gGame.width;
+    return true;
+}
+
 const ClueEntry* CurrentClueRow()
 {
     const int clue = WordOfSquare(CurrentSquare(), gGame.direction);
@@ -86,6 +98,8 @@ bool StoreLetter(int key)
     if (!InGrid(square) || gGame.entries[square] == '.' || key < 'A' || key > 'Z')
         return false;
     gGame.entries[square] = char(key);
+    gGame.playerRebus[square][0] = 0;  // a letter typed over a rebus replaces it
+    MarkTyped(square);
     return true;
 }
 
@@ -118,6 +132,8 @@ bool EraseLetter()
     if (!InGrid(square) || gGame.entries[square] == '.')
         return false;
     gGame.entries[square] = '-';
+    gGame.playerRebus[square][0] = 0;
+    MarkErased(square);
     return true;
 }
 

@@ -19,6 +19,10 @@ int WordOfSquare(int square, int direction);
 // word that way the extent is the square alone.
 void CurrentWord(int* first, int* last);
 
+// The current word's squares: its first and last and the step from one to the next (1 Across,
+// the width Down). False, nothing set, when the cursor is not on the grid.
+bool CurrentWordSquares(int* first, int* last, int* step);
+
 // The row of acrossClues (Across) or downClues (Down) of the current word, or nullptr when
 // the current square has no word in the current direction. Never reads past the tables.
 const ClueEntry* CurrentClueRow();

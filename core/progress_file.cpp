@@ -4,8 +4,9 @@
 
 #include <cstring>
 
-#include "file_replace.h"
+#include "progress_extras.h"
 #include "progress_tail.h"
+#include "whole_file.h"
 
 namespace {
 
@@ -64,17 +65,15 @@ COLORREF GetColour(const unsigned char* at)
 
 // A name outside the ANSI code page (a file dropped from the desktop keeps its host name)
 // would come back with "?" in it; such a path also goes into the tail in UTF-8.
-void PutUnicodePath(unsigned char* record, int chars, BOOL lossy)
+void PutUnicodePath(ProgressTailWriter* tail, int chars, BOOL lossy)
 {
-    ProgressTailWriter tail;
-    BeginProgressTail(&tail, record);
     if (!lossy)
         return;
     char utf8[3 * MAX_PATH];
     const int bytes = WideCharToMultiByte(CP_UTF8, 0, gGame.puzzlePath, chars, utf8, sizeof utf8,
                                           nullptr, nullptr);
     if (bytes > 0)
-        PutProgressTailItem(&tail, kTailUnicodePath, utf8, bytes);
+        PutProgressTailItem(tail, kTailUnicodePath, utf8, bytes);
 }
 
 // The path of a record: the ANSI field, or the tail's UTF-8 form of that same path. A tail
@@ -119,7 +118,10 @@ void BuildProgressRecord(unsigned char* record)
         length =
             WideCharToMultiByte(CP_ACP, 0, gGame.puzzlePath, chars, reinterpret_cast<char*>(record),
                                 kPathBytes - 1, nullptr, &lossy);
-    PutUnicodePath(record, chars, lossy);
+    ProgressTailWriter tail;
+    BeginProgressTail(&tail, record);
+    PutUnicodePath(&tail, chars, lossy);
+    PutProgressExtras(&tail);
     unsigned char* at = record + length + 1;
     // The size the entries were filled for: the open puzzle's, or, when none could be
     // opened, that of the record they were restored from, so such a record survives whole.
@@ -157,6 +159,7 @@ bool ApplyProgressRecord(const unsigned char* bytes, int size)
         return false;
 
     GetRecordPath(record, length, gGame.puzzlePath);
+    GetProgressExtras(record);
     at += 2 * kSizeField;
     const int n = width * height;
     std::memcpy(gGame.entries, at, size_t(n));
@@ -195,7 +198,7 @@ void WriteProgressFile(LPCWSTR path)
         return;
     unsigned char record[kProgressRecordSize];
     BuildProgressRecord(record);
-    ReplaceFileWhole(path, record, kProgressRecordSize);
+    WriteFileWhole(path, record, kProgressRecordSize);
 }
 
 bool ReadProgressFile(LPCWSTR path)

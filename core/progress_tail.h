@@ -11,6 +11,13 @@ constexpr int kProgressTailOffset = 1904;
 enum ProgressTailKind {
     kTailEnd = 0,
     kTailUnicodePath = 1,  // the puzzle path in UTF-8, when the ANSI field cannot hold it
+    kTailRebus = 2,        // the player's rebus squares: square (2 bytes), size (1), letters
+    kTailUnlockKey = 3,    // the key that opened a locked solution (2 bytes)
+    kTailToggles = 4,      // bit 0 Pencil, bit 1 Marks (1 byte)
+    kTailTimer = 5,        // seconds spent on the puzzle (4 bytes, little-endian)
+    kTailPencil = 6,       // a bit per square, row-major, low bit first: a pencil letter
+    kTailWasWrong = 7,     // likewise: Check found it wrong once
+    kTailGiven = 8,        // likewise: View or Fill gave it
 };
 
 // Builds the tail of one record: the tag on the first item, then each item as its kind (one

@@ -4,14 +4,14 @@
 
 #include <cstring>
 
-#include "puzzle_check.h"
+#include "entry_check.h"
+#include "puz_layout.h"
+#include "puzzle_image_check.h"
+#include "puzzle_sections.h"
+#include "solution_lock.h"
+#include "undo_history.h"
 
 namespace {
-
-constexpr int kGridOffset = 0x34;
-constexpr int kSolutionFlagsOffset = 0x32;  // two bytes, little-endian
-constexpr int kFlagNoSolution = 0x0002;
-constexpr int kFlagScrambled = 0x0004;
 
 PuzzleRefusal gLastRefusal = kPuzzleAccepted;
 
@@ -151,6 +151,17 @@ bool LoadPuzzleImage(const void* bytes, int size)
     return Accept(static_cast<const char*>(bytes), size);
 }
 
+PuzzleRefusal CheckPuzzleBytes(const void* bytes, int size, int* headerOffset)
+{
+    if (!bytes || size < 0)
+        return kPuzzleCannotOpen;
+    PuzzleLayout layout;
+    const PuzzleRefusal reason = CheckPuzzleImage(static_cast<const char*>(bytes), size, &layout);
+    if (reason == kPuzzleAccepted)
+        *headerOffset = layout.headerOffset;
+    return reason;
+}
+
 bool ReadPuzzleFile(LPCWSTR path)
 {
     HANDLE file =
@@ -200,12 +211,12 @@ void ParsePuzzle()
     gGame.notes = gGame.fileBuffer + kMaxPuzzleFile;
 
     const char* header = gGame.fileBuffer + gGame.headerOffset;
-    const int flags = static_cast<unsigned char>(header[kSolutionFlagsOffset]) |
-                      static_cast<unsigned char>(header[kSolutionFlagsOffset + 1]) << 8;
-    gGame.solutionState = (flags & kFlagScrambled)    ? kSolutionLocked
-                          : (flags & kFlagNoSolution) ? kSolutionMissing
-                                                      : kSolutionOpen;
-    const int width = static_cast<signed char>(header[0x2C]);
+    const int flags = puz::ReadShort(header + puz::kSolutionStateOffset);
+    gGame.solutionState = (flags & puz::kSolutionScrambled) ? kSolutionLocked
+                          : (flags & puz::kSolutionAbsent)  ? kSolutionMissing
+                                                            : kSolutionOpen;
+    gGame.scrambledChecksum = puz::ReadShort(header + puz::kScrambledChecksumOffset);
+    const int width = static_cast<signed char>(header[puz::kWidthOffset]);
     if (width <= 0) {
         // A side of 0 gives an empty 15 x 15 grid that keeps the previous letters; black
         // squares are re-marked so entries and solution still agree.
@@ -217,22 +228,32 @@ void ParsePuzzle()
                 gGame.entries[i] = black ? '.' : '-';
         }
         gGame.entriesWidth = gGame.entriesHeight = 15;
+        ReadPuzzleSections(nullptr, nullptr);
+        gGame.solved = 0;
         return;
     }
     gGame.width = width;
-    gGame.height = static_cast<signed char>(header[0x2D]);
+    gGame.height = static_cast<signed char>(header[puz::kHeightOffset]);
     const int n = gGame.width * gGame.height;
     gCellsUsed = n;
 
     // Diagramless files mark black squares with ":"; the game plays them as ".".
-    const char* grid = header + kGridOffset;
+    const char* grid = header + puz::kGridOffset;
     for (int i = 0; i < n; ++i)
         gGame.solution[i] = grid[i] == ':' ? '.' : grid[i];
     // Letters already in the file's fill grid are dropped: every open square starts empty.
-    if (gGame.entriesFromPuzzle == 1 || !RestoredEntriesFit()) {
+    const bool restored = gGame.entriesFromPuzzle != 1 && RestoredEntriesFit();
+    if (!restored) {
         for (int i = 0; i < n; ++i)
             gGame.entries[i] = gGame.solution[i] == '.' ? '.' : '-';
+        std::memset(gGame.playerRebus, 0, sizeof gGame.playerRebus);
+        std::memset(gGame.playerMarks, 0, sizeof gGame.playerMarks);
     }
+    // A solution the player opened earlier opens again with the key kept in the progress.
+    const int savedKey = restored ? gGame.unlockKey : -1;
+    gGame.unlockKey = -1;
+    if (savedKey >= 0)
+        UnlockSolution(savedKey);
     EmptyUnplayableEntries();
     gGame.entriesWidth = gGame.width;
     gGame.entriesHeight = gGame.height;
@@ -256,8 +277,18 @@ void ParsePuzzle()
         s = NextString(s);
     }
     gGame.clueCount = words;
-    if (s < gGame.fileBuffer + gGame.fileSize)
+    const char* end = gGame.fileBuffer + gGame.fileSize;
+    if (s < end)
         gGame.notes = s;
+    ReadPuzzleSections(s < end ? NextString(s) : end, end);
+    // The time spent comes from the progress when the letters do; a first opening starts
+    // from the file's own timer.
+    if (restored && gGame.savedTimerSeconds >= 0)
+        gGame.timerSeconds = gGame.savedTimerSeconds;
+    gGame.savedTimerSeconds = -1;
+    gGame.timerPaused = 0;
+    gGame.solved = PuzzleSolved();
+    ResetUndoHistory();
     if (*gGame.notes && words < kMaxClues)
         gGame.clueTexts[words] = gGame.notes;
 

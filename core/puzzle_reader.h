@@ -22,8 +22,14 @@ enum PuzzleRefusal {
 // puzzle's clues stay valid. The caller stores the path and calls ParsePuzzle.
 bool ReadPuzzleFile(LPCWSTR path);
 
-// The same checks and copy for a puzzle image already in memory (downloads, tests, fuzzing).
+// The same checks and copy for a puzzle image already in memory (tests, fuzzing).
 bool LoadPuzzleImage(const void* bytes, int size);
+
+// The same checks without the copy: whether ReadPuzzleFile would accept a file of these
+// bytes (a download is judged by it before it is stored). gGame is untouched. On
+// acceptance *headerOffset says where the header starts (a real file may carry a few bytes
+// before it).
+PuzzleRefusal CheckPuzzleBytes(const void* bytes, int size, int* headerOffset);
 
 // The reason of the last ReadPuzzleFile / LoadPuzzleImage, and a short English text for it.
 PuzzleRefusal LastPuzzleRefusal();

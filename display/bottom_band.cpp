@@ -17,11 +17,6 @@ int ClientHeight(HWND window)
     return client.bottom - client.top;
 }
 
-bool SmallMagnification()
-{
-    return MagnificationIndex(gGame.settings) == kSmall;
-}
-
 void RepaintSmallLayout(HWND window)
 {
     ComputeLayout(window);
@@ -33,20 +28,22 @@ void RepaintSmallLayout(HWND window)
 
 void ShowKeyboard(HWND window)
 {
-    SIPINFO sip = {};
-    sip.cbSize = sizeof sip;
-    if (SHSipInfo(SPI_GETSIPINFO, 0, &sip, 0) && (sip.fdwFlags & SIPF_ON)) {
+    if (InputPanelUp()) {
         // The game's keyboard and the device's input panel are never up together.
+        SIPINFO sip = {};
+        sip.cbSize = sizeof sip;
+        SHSipInfo(SPI_GETSIPINFO, 0, &sip, 0);
         sip.fdwFlags &= ~DWORD(SIPF_ON);
         SHSipInfo(SPI_SETSIPINFO, 0, &sip, 0);
         SHSipPreference(window, SIP_DOWN);
     }
     gGame.keyboardShown = 1;
-    if (SmallMagnification()) {
+    if (!Magnified()) {
         RepaintSmallLayout(window);
     } else {
         gGame.bottomPanelHeight = kKeyboardBand;
         gGame.viewHeight = ClientHeight(window) - kKeyboardBand;
+        ClampScroll();
         ScrollWordIntoView(window);
     }
     PaintClueBar(window);
@@ -64,7 +61,7 @@ void HideKeyboard(HWND window)
 
 void RestoreClueBarBand(HWND window)
 {
-    if (SmallMagnification()) {
+    if (!Magnified()) {
         RepaintSmallLayout(window);
         return;
     }
@@ -74,4 +71,6 @@ void RestoreClueBarBand(HWND window)
     if (scrolled >= 0)
         gGame.scrollY = scrolled;
     gGame.viewHeight = newHeight;
+    // The taller view may now reach past the grid's bottom from the old offset.
+    ClampScroll();
 }

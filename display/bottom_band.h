@@ -17,5 +17,6 @@ void HideKeyboard(HWND window);
 // The band returns to the clue bar alone (keyboard hidden, or the input panel changed). Small:
 // a new layout with the grid and highlight repainted. Medium and Large: the view grows by the
 // keyboard's height and scrollY follows, so the rows at the bottom of the view stay there;
-// an offset that would go negative is left as it was. Draws no clue bar and presents nothing.
+// an offset that would go negative is left as it was, then kept within the largest scroll of
+// the taller view. Draws no clue bar and presents nothing.
 void RestoreClueBarBand(HWND window);

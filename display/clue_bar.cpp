@@ -4,11 +4,23 @@
 #include "game_state.h"
 #include "layout.h"
 #include "play_cursor.h"
+#include "play_time.h"
 #include "puzzle_text.h"
+#include "rebus_entry.h"
+#include "square_marks.h"
 
 int ComposeClueBarText(WCHAR* out)
 {
     out[0] = 0;
+    if (gGame.solved) {
+        // The puzzle's own sign that it is done, in place of a clue: the clock has stopped.
+        WCHAR time[16];
+        FormatPlayTime(gGame.timerSeconds, time);
+        const int given = MarkedSquares();
+        if (given > 0)
+            return wsprintfW(out, u"Solved in %s with %d given", time, given);
+        return wsprintfW(out, u"Solved in %s", time);
+    }
     const ClueEntry* row = CurrentClueRow();
     if (!row || row->clueIndex < 0 || row->clueIndex >= kMaxClues)
         return 0;
@@ -16,9 +28,20 @@ int ComposeClueBarText(WCHAR* out)
     WCHAR text[kClueBarChars];
     WidenPuzzleText(clue ? clue : "", text, kClueBarChars);
     // wsprintfW writes at most 1024 characters; the bar keeps the first 259.
+    // A word with several letters in a square is spelled out after its clue, as the squares
+    // may be too small to read them; while they are typed the bar shows only the word.
+    WCHAR spelled[kClueBarChars];
+    SpellCurrentWord(spelled, kClueBarChars);
     WCHAR composed[1024];
-    wsprintfW(composed, u"%d%s%s (%d)", row->number, gGame.direction == kAcross ? u" a: " : u" d: ",
-              text, row->length);
+    if (RebusEntryOpen())
+        wsprintfW(composed, u"Rebus %d%s%s", row->number,
+                  gGame.direction == kAcross ? u" a: " : u" d: ", spelled);
+    else if (spelled[0])
+        wsprintfW(composed, u"%d%s%s (%d) %s", row->number,
+                  gGame.direction == kAcross ? u" a: " : u" d: ", text, row->length, spelled);
+    else
+        wsprintfW(composed, u"%d%s%s (%d)", row->number,
+                  gGame.direction == kAcross ? u" a: " : u" d: ", text, row->length);
     lstrcpynW(out, composed, kClueBarChars);
     return lstrlenW(out);
 }
@@ -27,12 +50,7 @@ int ClueBarTop(HWND window)
 {
     RECT client = {};
     GetClientRect(window, &client);
-    SIPINFO sip = {};
-    sip.cbSize = sizeof sip;
-    if (!SHSipInfo(SPI_GETSIPINFO, 0, &sip, 0))
-        return client.top;
-    const bool panelDown = !(sip.fdwFlags & SIPF_ON);
-    return client.bottom - (panelDown && gGame.keyboardShown ? kKeyboardBand : kClueBarBand);
+    return client.bottom - (!InputPanelUp() && gGame.keyboardShown ? kKeyboardBand : kClueBarBand);
 }
 
 void PaintClueBar(HWND window)

@@ -1,16 +1,25 @@
 // Squares, letters and numbers of the grid image.
 #include "grid_draw.h"
 
+#include <algorithm>
+#include <cstring>
+
+#include "cross_references.h"
 #include "display_state.h"
 #include "game_state.h"
+#include "layout.h"
 #include "play_cursor.h"
+#include "puz_layout.h"
+#include "rebus_entry.h"
+#include "square_text.h"
 
 namespace {
 
+constexpr int kSmallestCircle = 6;  // squares narrower than this get a dot
+
 bool NumbersShown()
 {
-    const int magnification = MagnificationIndex(gGame.settings);
-    return gGame.settings.showNumbers && (magnification == kMedium || magnification == kLarge);
+    return gGame.settings.showNumbers && Magnified();
 }
 
 // The window's own font fills the fields a grid font does not name.
@@ -26,6 +35,46 @@ LOGFONTW WindowLogFont(HWND window)
 void SetFace(LOGFONTW* font, LPCWSTR face)
 {
     lstrcpynW(font->lfFaceName, face, LF_FACESIZE);
+}
+
+// With Marks on, a square given by View or Fill shows a blue corner, one Check found wrong a
+// red one, top right inside its border.
+void DrawCornerMark(HDC dc, int row, int col)
+{
+    const uint8_t marks = gGame.playerMarks[row * gGame.width + col];
+    if (!gGame.settings.marks || !(marks & (kMarkGiven | kMarkWasWrong)))
+        return;
+    const int s = gGame.cellSize;
+    const int size = std::max(2, s / 4);
+    const int right = CellLeft(col) + s;
+    const int top = CellTop(row) + 1;
+    const RECT corner = {right - size, top, right, top + size};
+    HBRUSH brush = CreateSolidBrush((marks & kMarkGiven) ? kGivenMarkBlue : kWrongMarkRed);
+    FillRect(dc, &corner, brush);
+    DeleteObject(brush);
+}
+
+// The squares of the entries the current clue names ("see 17-Across"), tinted under the
+// current word's highlight; the next full paint, when the word changes, takes the tint away.
+void DrawCrossReferences(HDC dc)
+{
+    uint8_t marked[kMaxCells];
+    if (CrossReferencedSquares(marked) == 0)
+        return;
+    HBRUSH tint = CreateSolidBrush(kReferenceTint);
+    HGDIOBJ oldBrush = SelectObject(dc, tint);
+    const int n = gGame.width * gGame.height;
+    for (int i = 0; i < n && i < kMaxCells; ++i) {
+        if (!marked[i])
+            continue;
+        DrawSquare(dc, i / gGame.width, i % gGame.width);
+        char text[kRebusTextSize];
+        SquareTextShown(i, text);
+        DrawEntryText(dc, i, text);
+        DrawNumber(dc, i / gGame.width, i % gGame.width, kNumberSingleLine);
+    }
+    SelectObject(dc, oldBrush);
+    DeleteObject(tint);
 }
 
 }  // namespace
@@ -44,7 +93,26 @@ void DrawSquare(HDC dc, int row, int col)
 {
     const int x0 = CellLeft(col);
     const int y0 = CellTop(row);
-    Rectangle(dc, x0, y0, x0 + gGame.cellSize + 1, y0 + gGame.cellSize + 1);
+    const int s = gGame.cellSize;
+    Rectangle(dc, x0, y0, x0 + s + 1, y0 + s + 1);
+    const int i = row * gGame.width + col;
+    if (gGame.solution[i] == '.')
+        return;
+    DrawCornerMark(dc, row, col);
+    if (!(gGame.squareFlags[i] & puz::kSquareCircled))
+        return;
+    if (s < kSmallestCircle) {
+        // Too small for a ring: a dot at the centre still tells the square apart.
+        SetPixel(dc, x0 + s / 2, y0 + s / 2, kCircleGrey);
+        return;
+    }
+    HPEN pen = CreatePen(PS_SOLID, 1, kCircleGrey);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Ellipse(dc, x0 + 1, y0 + 1, x0 + s, y0 + s);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(pen);
 }
 
 void DrawInnerEdge(HDC dc, int row, int col, HPEN grey)
@@ -71,6 +139,45 @@ void DrawLetter(HDC dc, int row, int col, char ch)
     HGDIOBJ previous = SelectObject(dc, gDisplay.letterFont);
     DrawTextW(dc, text, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SelectObject(dc, previous);
+}
+
+void DrawSquareText(HDC dc, int row, int col, const char* text)
+{
+    if (!text[0] || !text[1]) {
+        if (text[0])
+            DrawLetter(dc, row, col, text[0]);
+        return;
+    }
+    WCHAR wide[kRebusTextSize];
+    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, wide, kRebusTextSize) - 1;
+    const int room = std::max(1, gGame.cellSize - 2);
+    LOGFONTW shrunk = {};
+    GetObjectW(gDisplay.letterFont, sizeof shrunk, &shrunk);
+    HGDIOBJ previous = SelectObject(dc, gDisplay.letterFont);
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc, wide, length, &extent);
+    HFONT font = nullptr;
+    if (extent.cx > room) {
+        shrunk.lfHeight = std::max(1, int(shrunk.lfHeight * room / extent.cx));
+        font = CreateFontIndirectW(&shrunk);
+        SelectObject(dc, font);
+    }
+    const int x0 = CellLeft(col);
+    const int y0 = CellTop(row);
+    RECT box = {x0, y0, x0 + gGame.cellSize + 1, y0 + gGame.cellSize + 1};
+    DrawTextW(dc, wide, length, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    if (font)
+        DeleteObject(font);
+}
+
+void DrawEntryText(HDC dc, int i, const char* text)
+{
+    const bool pencil = (gGame.playerMarks[i] & kMarkPencil) != 0;
+    const COLORREF old = pencil ? SetTextColor(dc, kPencilGrey) : 0;
+    DrawSquareText(dc, i / gGame.width, i % gGame.width, text);
+    if (pencil)
+        SetTextColor(dc, old);
 }
 
 void DrawNumber(HDC dc, int row, int col, NumberBox box)
@@ -100,7 +207,9 @@ void DrawNumber(HDC dc, int row, int col, NumberBox box)
 void CreateGridFonts(HWND window)
 {
     LOGFONTW letter = WindowLogFont(window);
-    letter.lfHeight = gGame.cellSize - 2;  // positive: the cell height of the font
+    // Positive: the cell height of the font. Never below one pixel: a height of 0 would ask
+    // for the device's default size, far taller than a square of two or three pixels.
+    letter.lfHeight = std::max(1, gGame.cellSize - 2);
     letter.lfWeight = FW_BOLD;
     SetFace(&letter, u"System");
 
@@ -137,19 +246,19 @@ void DestroyGridFonts()
 
 void DrawCurrentWord(HDC dc, bool solution)
 {
-    const int cursor = CurrentSquare();
-    if (cursor < 0 || cursor >= gGame.width * gGame.height)
-        return;
     int first = 0;
     int last = 0;
-    CurrentWord(&first, &last);
-    const int step = gGame.direction == kAcross ? 1 : gGame.width;
+    int step = 1;
+    if (!CurrentWordSquares(&first, &last, &step))
+        return;
 
     HPEN pen = CreatePen(PS_SOLID, 1, kLineBlack);
     HBRUSH yellow = CreateSolidBrush(kWordYellow);
     HBRUSH orange = CreateSolidBrush(kCursorOrange);
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, yellow);
+    if (!solution)
+        DrawCrossReferences(dc);
     for (int i = first; i <= last; i += step)
         DrawSquare(dc, i / gGame.width, i % gGame.width);
     SelectObject(dc, orange);
@@ -159,8 +268,10 @@ void DrawCurrentWord(HDC dc, bool solution)
         // The view of a word: every solution letter in red first, then the numbers in black.
         const COLORREF oldColour = SetTextColor(dc, kRevealRed);
         for (int i = first; i <= last; i += step) {
+            char text[kRebusTextSize];
+            SquareSolutionText(i, text);
             if (gGame.solution[i] != '.')
-                DrawLetter(dc, i / gGame.width, i % gGame.width, gGame.solution[i]);
+                DrawSquareText(dc, i / gGame.width, i % gGame.width, text);
         }
         SetTextColor(dc, kLineBlack);
         for (int i = first; i <= last; i += step)
@@ -168,10 +279,10 @@ void DrawCurrentWord(HDC dc, bool solution)
         SetTextColor(dc, oldColour);
     } else {
         for (int i = first; i <= last; i += step) {
-            const char entry = gGame.entries[i];
             // A black current square shows the cursor colour but never a "." as a letter.
-            if (entry != '-' && entry != '.')
-                DrawLetter(dc, i / gGame.width, i % gGame.width, entry);
+            char text[kRebusTextSize];
+            SquareTextShown(i, text);
+            DrawEntryText(dc, i, text);
             DrawNumber(dc, i / gGame.width, i % gGame.width, kNumberSingleLine);
         }
     }

@@ -9,12 +9,18 @@
 int CellLeft(int col);
 int CellTop(int row);
 
-// The square as a Rectangle with the DC's current pen and brush.
+// The square as a Rectangle with the DC's current pen and brush; an open circled square gets
+// its circle on top, so every painter shows it under the letter it draws next.
 void DrawSquare(HDC dc, int row, int col);
 // The grey inner edge along the top and the left of an open square.
 void DrawInnerEdge(HDC dc, int row, int col, HPEN grey);
 // One grid byte centred in the square, in the letter font, in the DC's text colour.
 void DrawLetter(HDC dc, int row, int col, char ch);
+// A square's text centred in it: one letter as DrawLetter, several (a rebus) in a letter
+// font shrunk until they fit the square's width.
+void DrawSquareText(HDC dc, int row, int col, const char* text);
+// The player's text of square `i`: as DrawSquareText, in grey for a pencil letter.
+void DrawEntryText(HDC dc, int i, const char* text);
 // How a clue number is laid out: as the full paint, as the highlight painters, or kept
 // inside the square.
 enum NumberBox { kNumberFullPaint = 0, kNumberSingleLine, kNumberInSquare };

@@ -10,6 +10,7 @@
 #include "keyboard.h"
 #include "layout.h"
 #include "play_cursor.h"
+#include "square_text.h"
 
 void PaintGrid(HWND window)
 {
@@ -38,15 +39,12 @@ void PaintGrid(HWND window)
     SetBkMode(dc, TRANSPARENT);
 
     const bool solution = g.showSolution != 0;
-    const int n = g.width * g.height;
-    char letters[kMaxCells];
-    std::memcpy(letters, solution ? g.solution : g.entries, size_t(n > 0 ? n : 0));
     const COLORREF oldColour = solution ? SetTextColor(dc, kRevealRed) : GetTextColor(dc);
 
     for (int r = 0; r < g.height; ++r) {
         for (int c = 0; c < g.width; ++c) {
-            const char ch = letters[r * g.width + c];
-            if (ch == '.') {
+            const int i = r * g.width + c;
+            if (g.solution[i] == '.') {
                 SelectObject(dc, blackBrush);
                 DrawSquare(dc, r, c);
                 continue;
@@ -54,10 +52,15 @@ void PaintGrid(HWND window)
             SelectObject(dc, openBrush);
             DrawSquare(dc, r, c);
             DrawInnerEdge(dc, r, c, greyPen);
-            if (solution)
+            char text[kRebusTextSize];
+            if (solution) {
+                SquareSolutionText(i, text);
                 SetTextColor(dc, kRevealRed);
-            if (ch != '-')
-                DrawLetter(dc, r, c, ch);
+                DrawSquareText(dc, r, c, text);
+            } else {
+                SquareEntryText(i, text);
+                DrawEntryText(dc, i, text);
+            }
             if (solution)
                 SetTextColor(dc, kLineBlack);  // numbers stay black over the solution
             DrawNumber(dc, r, c, kNumberFullPaint);
@@ -97,8 +100,10 @@ void SelectCellAt(HWND window, int x, int y)
     if (!HitTestCell(x, y, &row, &col))
         return;
     PaintGrid(window);
-    if (ApplyCellTap(row, col))
-        PaintWordHighlight(window);
+    // A square without both words leaves the cursor where it was; its word is drawn again
+    // all the same, since the clue bar still names it.
+    ApplyCellTap(row, col);
+    PaintWordHighlight(window);
     PaintClueBar(window);
 }
 
@@ -129,8 +134,10 @@ void ViewLetter(HWND window)
         HGDIOBJ oldBrush = SelectObject(dc, orange);
         DrawSquare(dc, gGame.cursorRow, gGame.cursorCol);
         const COLORREF oldColour = SetTextColor(dc, kRevealRed);
+        char text[kRebusTextSize];
+        SquareSolutionText(square, text);
         if (gGame.solution[square] != '.')
-            DrawLetter(dc, gGame.cursorRow, gGame.cursorCol, gGame.solution[square]);
+            DrawSquareText(dc, gGame.cursorRow, gGame.cursorCol, text);
         SetTextColor(dc, kLineBlack);
         DrawNumber(dc, gGame.cursorRow, gGame.cursorCol, kNumberInSquare);
         SetTextColor(dc, oldColour);

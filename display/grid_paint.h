@@ -14,8 +14,9 @@ void PaintGrid(HWND window);
 void PaintWordHighlight(HWND window);
 
 // A tap at client point (x, y) of the grid view: repaints the grid, toggles the direction on
-// the current square (unless holdSelect), moves to a square that has both words and
-// highlights it, and repaints the clue bar. A point off the grid does nothing.
+// the current square (unless holdSelect), moves to a square that has both words, highlights
+// the current word (the old one when the cursor stayed) and repaints the clue bar. A point
+// off the grid does nothing.
 void SelectCellAt(HWND window, int x, int y);
 
 // The solution of the current square, the current word or the whole puzzle in red until the

@@ -7,6 +7,7 @@
 #include "layout.h"
 #include "play_cursor.h"
 #include "play_input.h"
+#include "rebus_entry.h"
 
 namespace {
 
@@ -110,18 +111,17 @@ void HandleKeyboardTap(HWND window, int x, int y)
     Sleep(kFlashMilliseconds);
     PaintKeyboardImage(window);  // wipes the flash
 
+    // Letters and the erase key go where the keyboard's keys go; OK ends an open rebus entry
+    // (the keyboard stays) or closes the keyboard.
     switch (key.kind) {
-    case kLetterKey:
-        if (StoreLetter(key.letter))
-            AdvanceCursor(window);
+    case kLetterKey: EnterKey(window, key.letter); return;
+    case kEraseKey: EnterKey(window, kKeyBackspace); return;
+    case kOkKey:
+        if (RebusEntryOpen())
+            CloseRebusEntry(window, true);
+        else
+            gGame.keyboardShown = 0;
         break;
-    case kEraseKey:
-        EraseLetter();
-        PaintGrid(window);
-        StepBackInWord();
-        PaintWordHighlight(window);
-        break;
-    case kOkKey: gGame.keyboardShown = 0; break;
     default: break;
     }
     PresentView(window, gGame.viewWidth, gGame.viewHeight, gGame.scrollX, gGame.scrollY);

@@ -10,11 +10,6 @@ DisplayState gDisplay;
 
 namespace {
 
-int CurrentMagnification()
-{
-    return MagnificationIndex(gGame.settings);
-}
-
 int GridPixelWidth()
 {
     return gGame.width * gGame.cellSize;
@@ -59,8 +54,17 @@ void PresentView(HWND window, int width, int height, int srcX, int srcY)
 {
     if (!gDisplay.backBuffer)
         return;
+    BITMAP image = {};
+    GetObjectW(gDisplay.backBitmap, sizeof image, &image);
+    // Only the part of the view that lies on the image is copied. The rest is painted white,
+    // the image's own paper: a copy from outside the image would leave whatever the window
+    // showed there before (the keyboard picture, an older frame) on the screen.
+    const int copyWidth = std::clamp(image.bmWidth - srcX, 0, std::max(width, 0));
+    const int copyHeight = std::clamp(image.bmHeight - srcY, 0, std::max(height, 0));
     HDC windowDC = GetDC(window);
-    BitBlt(windowDC, 0, 0, width, height, gDisplay.backBuffer, srcX, srcY, SRCCOPY);
+    BitBlt(windowDC, 0, 0, copyWidth, copyHeight, gDisplay.backBuffer, srcX, srcY, SRCCOPY);
+    PatBlt(windowDC, copyWidth, 0, width - copyWidth, height, WHITENESS);
+    PatBlt(windowDC, 0, copyHeight, copyWidth, height - copyHeight, WHITENESS);
     ReleaseDC(window, windowDC);
 }
 
@@ -71,7 +75,7 @@ void LayoutView(int clientWidth, int clientHeight)
     g.viewHeight = clientHeight - g.bottomPanelHeight;
     const int rows = std::max(g.height, 1);
     const int cols = std::max(g.width, 1);
-    switch (CurrentMagnification()) {
+    switch (MagnificationIndex(g.settings)) {
     case kMedium: g.cellSize = kMediumCell; break;
     case kLarge: g.cellSize = kLargeCell; break;
     default:
@@ -85,11 +89,12 @@ void LayoutView(int clientWidth, int clientHeight)
         g.gridLeft = (g.viewWidth - GridPixelWidth()) / 2;
 
     // Medium and Large keep the whole grid in the image whenever it does not fit the view,
-    // so every square can be scrolled to; the image is never smaller than the client area,
-    // so presenting the view never reads outside it.
+    // so every square can be scrolled to. The image is at least as large as the client area
+    // it was made for; a later, taller view (the input panel lowered) can still pass its
+    // bottom, which PresentView shows as white paper.
     const bool wider = GridPixelWidth() > g.viewWidth;
     const bool taller = GridPixelHeight() > g.viewHeight;
-    if (CurrentMagnification() != kSmall && (wider || taller)) {
+    if (Magnified() && (wider || taller)) {
         g.bufferWidth = std::max(GridPixelWidth() + 1 + g.gridLeft, g.viewWidth);
         g.bufferHeight = std::max(GridPixelHeight() + 1, clientHeight);
     } else {
@@ -105,14 +110,7 @@ void ComputeLayout(HWND window)
     gGame.scrollY = 0;
     RECT client = {};
     GetClientRect(window, &client);
-    SIPINFO sip = {};
-    sip.cbSize = sizeof sip;
-    if (SHSipInfo(SPI_GETSIPINFO, 0, &sip, 0)) {
-        if (sip.fdwFlags & SIPF_ON)
-            gGame.bottomPanelHeight = kClueBarBand;
-        else
-            gGame.bottomPanelHeight = gGame.keyboardShown ? kKeyboardBand : kClueBarBand;
-    }
+    gGame.bottomPanelHeight = !InputPanelUp() && gGame.keyboardShown ? kKeyboardBand : kClueBarBand;
     LayoutView(client.right - client.left, client.bottom - client.top);
     CreateBackBuffer(window, gGame.bufferWidth, gGame.bufferHeight);
 }
@@ -129,11 +127,29 @@ int MaxScrollY()
     return GridPixelHeight() > gGame.viewHeight ? std::max(0, grid - gGame.viewHeight) : 0;
 }
 
+bool Magnified()
+{
+    const int magnification = MagnificationIndex(gGame.settings);
+    return magnification == kMedium || magnification == kLarge;
+}
+
+bool InputPanelUp()
+{
+    SIPINFO sip = {};
+    sip.cbSize = sizeof sip;
+    return SHSipInfo(SPI_GETSIPINFO, 0, &sip, 0) && (sip.fdwFlags & SIPF_ON);
+}
+
+void ClampScroll()
+{
+    gGame.scrollX = std::clamp(gGame.scrollX, 0, MaxScrollX());
+    gGame.scrollY = std::clamp(gGame.scrollY, 0, MaxScrollY());
+}
+
 void DragScroll(HWND window)
 {
     GameState& g = gGame;
-    const int magnification = CurrentMagnification();
-    if (magnification != kMedium && magnification != kLarge)
+    if (!Magnified())
         return;
     g.scrollX = DragAxis(g.scrollX, g.penX - g.penPrevX, MaxScrollX());
     g.scrollY = DragAxis(g.scrollY, g.penY - g.penPrevY, MaxScrollY());

@@ -16,7 +16,8 @@ void CreateBackBuffer(HWND window, int width, int height);
 // Deletes the grid image (nothing when there is none).
 void DestroyBackBuffer();
 
-// Copies width x height pixels of the grid image from (srcX, srcY) to the window at (0, 0).
+// Copies width x height pixels of the grid image from (srcX, srcY) to the window at (0, 0);
+// the part of that rectangle beyond the image's edges is painted white, never read.
 void PresentView(HWND window, int width, int height, int srcX, int srcY);
 
 // Recomputes the layout from the client rectangle, the input panel, the keyboard and the
@@ -38,3 +39,13 @@ bool HitTestCell(int x, int y, int* row, int* col);
 // The farthest the view may be dragged: 0 in a direction in which the grid fits the view.
 int MaxScrollX();
 int MaxScrollY();
+// Brings scrollX / scrollY back within 0 .. MaxScrollX / MaxScrollY, as a view that changed
+// size needs: past the largest scroll the view would show rows below the grid.
+void ClampScroll();
+
+// Medium or Large: the magnifications whose grid image may be larger than the view, with clue
+// numbers, scrolling and dragging.
+bool Magnified();
+
+// Whether the device's input panel is up (a failed query counts as down).
+bool InputPanelUp();

@@ -7,6 +7,7 @@
 #include "layout.h"
 #include "play_cursor.h"
 #include "play_scroll.h"
+#include "rebus_entry.h"
 
 void AdvanceCursor(HWND window)
 {
@@ -18,6 +19,10 @@ void AdvanceCursor(HWND window)
 
 void EnterKey(HWND window, int key)
 {
+    if (RebusEntryOpen()) {
+        RebusEntryKey(window, key);
+        return;
+    }
     if (key == kKeyBackspace) {
         if (EraseLetter()) {
             PaintGrid(window);

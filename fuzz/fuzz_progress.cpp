@@ -3,51 +3,36 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "automation.h"
+#include "fuzz_device_root.h"
 #include "grid_invariants.h"
 #include "progress_file.h"
+#include "puzzle_image.h"
 #include "puzzle_reader.h"
 
 namespace {
 
 // A 3 x 3 puzzle with one black square, parsed after every record.
 std::string gPuzzle;
-std::string gRoot;  // the device root of this run, removed at exit
 
-void RemoveRoot()
+std::string ThreeByThree()
 {
-    std::error_code ignored;
-    std::filesystem::remove_all(gRoot, ignored);
-}
-
-std::string MakePuzzle()
-{
-    std::string header(0x34, '\0');
-    header.replace(2, 12, std::string("ACROSS&DOWN\0", 12));
-    header[0x2C] = header[0x2D] = 3;
-    std::string out = header + "CATA.OBAT" + "---.-.---";
-    out += std::string("t\0a\0c\0", 6);
-    for (const char* clue : {"Pet", "Taxi", "Too", "Bat"})
-        out += std::string(clue) + '\0';
-    return out + '\0';
+    PuzzleImage image = MakePuzzle({"CAT", "A.O", "BAT"});
+    image.title = "t";
+    image.author = "a";
+    image.copyright = "c";
+    image.clues = {"Pet", "Taxi", "Too", "Bat"};
+    return Bytes(image);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    namespace fs = std::filesystem;
-    std::string root = (fs::temp_directory_path() / "crossword-fuzz-XXXXXX").string();
-    if (!mkdtemp(root.data()))
-        std::abort();
-    setenv("CROSSWORD_DEVICE_ROOT", root.c_str(), 1);
-    gRoot = root;
-    std::atexit(RemoveRoot);
-    setenv("CROSSWORD_BACKEND", "headless", 1);
-    gPuzzle = MakePuzzle();
+    UseFuzzDeviceRoot();
+    gPuzzle = ThreeByThree();
     ResetGameState();
     return 0;
 }

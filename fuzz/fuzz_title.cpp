@@ -1,5 +1,6 @@
-// Any bytes as a downloaded puzzle: the title scan stays inside the answer and its buffer,
-// and the file name proposed from the title is at most ten letters and digits.
+// Any bytes as a puzzle image: the title scan (of the download and the installer's preview)
+// stays inside the image and its buffer, says it found a title only when it did, and the
+// file name a download proposes from the title is at most ten letters and digits.
 #include <cstddef>
 #include <cstdint>
 
@@ -13,7 +14,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    CheckTitleScan(data, size, ScanPuzzleTitle);
+    CheckTitleScan(data, size, [](const uint8_t* bytes, int n, char* title, int titleSize) {
+        if (!ScanPuzzleTitle(bytes, n, title, titleSize))
+            Require(title[0] == 0);
+    });
     char title[256];
     ScanPuzzleTitle(data, int(size), title, sizeof title);
     WCHAR name[MAX_PATH];

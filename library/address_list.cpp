@@ -1,8 +1,11 @@
 // Reading and writing the address list through the download dialog's list box.
 #include "address_list.h"
 
+#include <cstring>
+
 #include "dialog_ids.h"
 #include "game_state.h"
+#include "whole_file.h"
 
 const char16_t kDefaultAddress[] =
     u"http://puzzles.example.com/content/fun/games/xword/puzzles/today.puz";
@@ -10,7 +13,6 @@ const char16_t kDefaultAddress[] =
 namespace {
 
 constexpr const char16_t* kListFileName = u"crosswordhttplist.dat";
-constexpr const char16_t* kTemporaryName = u"crosswordhttplist.tmp";
 constexpr int kEntryChars = 260;  // characters of one address, and bytes of its ANSI form
 
 void InFolder(LPCWSTR name, WCHAR* path)
@@ -51,6 +53,21 @@ void AddEntries(HWND dialog, const char* bytes, int size)
     }
 }
 
+// Entry `index` of the list box as it is stored: at most 260 characters in the ANSI code
+// page, one byte each, into `ansi` (kEntryChars + 1 bytes, zero-filled by the caller).
+// Returns its length in bytes, 0 for an entry that cannot be stored (none longer than 260
+// is ever listed: reading cuts at 260 and Get takes at most 259).
+int EntryAsAnsi(HWND dialog, int index, char* ansi)
+{
+    const LRESULT length =
+        SendDlgItemMessageW(dialog, IDC_ADDRESS_LIST, LB_GETTEXTLEN, WPARAM(index), 0);
+    if (length <= 0 || length > kEntryChars)
+        return 0;
+    WCHAR entry[kEntryChars + 1] = {};
+    SendDlgItemMessageW(dialog, IDC_ADDRESS_LIST, LB_GETTEXT, WPARAM(index), LPARAM(entry));
+    return WideCharToMultiByte(CP_ACP, 0, entry, int(length), ansi, kEntryChars, nullptr, nullptr);
+}
+
 }  // namespace
 
 bool LoadAddressList(HWND dialog)
@@ -83,28 +100,17 @@ void SaveAddressList(HWND dialog)
         DeleteFileW(path);
         return;
     }
-    WCHAR temporary[MAX_PATH];
-    InFolder(kTemporaryName, temporary);
-    HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    bool written = true;
-    for (int i = 0; i < count && written; ++i) {
-        WCHAR entry[kEntryChars + 1] = {};
-        if (SendDlgItemMessageW(dialog, IDC_ADDRESS_LIST, LB_GETTEXTLEN, WPARAM(i), 0) <=
-            kEntryChars)
-            SendDlgItemMessageW(dialog, IDC_ADDRESS_LIST, LB_GETTEXT, WPARAM(i), LPARAM(entry));
+    // Each entry as at most 260 bytes and its NUL, one after another, as far as the reader
+    // takes them.
+    static char list[kAddressListFileLimit];
+    DWORD size = 0;
+    for (int i = 0; i < count; ++i) {
         char ansi[kEntryChars + 1] = {};
-        WideCharToMultiByte(CP_ACP, 0, entry, -1, ansi, kEntryChars, nullptr, nullptr);
-        DWORD length = 0;
-        while (length < DWORD(kEntryChars) && ansi[length])
-            ++length;
-        DWORD done = 0;
-        written = WriteFile(file, ansi, length + 1, &done, nullptr) && done == length + 1;
+        const int length = EntryAsAnsi(dialog, i, ansi);
+        if (length == 0 || size + DWORD(length) + 1 > sizeof list)
+            continue;  // an empty entry would end the list when it is read back
+        std::memcpy(list + size, ansi, size_t(length) + 1);
+        size += DWORD(length) + 1;
     }
-    written = FlushFileBuffers(file) && written;
-    CloseHandle(file);
-    if (!written || !MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING))
-        DeleteFileW(temporary);
+    WriteFileWhole(path, list, size);
 }

@@ -1,108 +1,233 @@
-// DownloadPuzzle over the platform's WinInet calls. The answer is streamed in blocks into a
-// temporary file beside the chosen path, which replaces the path only once the answer is
-// complete: a cut transfer never leaves a torn puzzle, nor destroys the file it would replace.
+// DownloadPuzzle over the platform's WinInet calls. A puzzle file is small, so the answer is
+// read whole into memory (reading stops as soon as it is larger than any puzzle) and judged
+// by the checks the game applies when it opens a file. Only an answer that passes is
+// stored, through a temporary file beside the chosen path that replaces it in one step: a
+// refused answer or a failed write never destroys the file it would replace.
+//
+// The calls block, so while they wait a blocking hook keeps the windows alive: it paints,
+// dispatches taps (the dialog's Cancel), watches the overall deadline and takes close and
+// quit requests out of the queue. Those stop the transfer and are posted again when the
+// download returns, so the window under the running dialog is only destroyed once the
+// download's stack has unwound.
 #include "download.h"
 
 #include <cstdlib>
 
+#include "address_dates.h"
+#include "device.h"
+#include "dialog_ids.h"
 #include "puzzle_files.h"
+#include "puzzle_reader.h"
 #include "puzzle_title.h"
+#include "whole_file.h"
 
 namespace {
 
-constexpr DWORD kBlockSize = 32000;
-constexpr int kWidthOffset = 0x2C;
-constexpr int kHeightOffset = 0x2D;
+constexpr DWORD kAnswerLimit = kMaxPuzzleFile;  // the largest answer that can be a puzzle
+constexpr DWORD kReadBlock = 4000;              // asked of each read; progress shows between
+constexpr DWORD kDeadlineMs = 60000;            // the longest a transfer may take in all
 constexpr int kTitleBytes = 256;
-constexpr const char16_t* kTemporaryName = u"crossword-download.tmp";
+constexpr int kMaxAddressChars = 260;  // 259 characters and the terminating zero
+
+// Why a transfer was stopped before its end.
+enum class Stop { kNone, kUser, kDeadline, kClose };
 
 // Everything one download holds; released by Finish on every way out.
 struct Transfer {
-    HWND dialog;                // owner of every message box
-    unsigned char* buffer;      // kBlockSize bytes and a terminating zero
-    HINTERNET internet;         // from InternetOpenW
-    HINTERNET address;          // from InternetOpenUrlW
-    HANDLE file;                // the temporary file, INVALID_HANDLE_VALUE until created
-    WCHAR temporary[MAX_PATH];  // beside the chosen path
-    WCHAR path[MAX_PATH];       // the chosen path
+    HWND dialog;            // owner of every message box
+    unsigned char* buffer;  // kAnswerLimit + 1 bytes: room to see an answer is too large
+    DWORD received;         // bytes of the answer in buffer
+    HINTERNET internet;     // from InternetOpenW
+    HINTERNET address;      // from InternetOpenUrlW
+    DWORD started;          // GetTickCount when the transfer began
+    LPCWSTR fetched;        // the address with today's date in its fields, if it has any
+    Stop stop;              // set when the transfer was cut short on purpose
+    MSG held;               // a close or quit request taken during the transfer
+    bool holding;           // `held` is to be posted again at the end
+    WCHAR path[MAX_PATH];   // the chosen path
 };
 
-void ShowError(const Transfer& t, LPCWSTR label)
+// The transfer the blocking hook and CancelDownload act on; one at a time.
+Transfer* gRunning;
+
+void ShowError(const Transfer& t, LPCWSTR label, DWORD code)
 {
     WCHAR text[96];
-    wsprintfW(text, u"%s: %x", label, GetLastError());
+    wsprintfW(text, u"%s: %x", label, code);
     MessageBoxW(t.dialog, text, u"Error", MB_OK | MB_ICONINFORMATION);
 }
 
-// Closes what is open and frees the buffer. Unless the answer was stored, the temporary file
-// is removed, so a failure leaves the device as it was.
-int Finish(Transfer* t, int result)
+void CloseTransfer(Transfer* t)
 {
-    if (t->file != INVALID_HANDLE_VALUE) {
-        CloseHandle(t->file);
-        if (!result)
-            DeleteFileW(t->temporary);
-    }
     if (t->address)
         InternetCloseHandle(t->address);
     if (t->internet)
         InternetCloseHandle(t->internet);
+    t->address = t->internet = nullptr;
+}
+
+// Closing the session makes the call waiting on it fail at once; the first reason counts.
+void StopTransfer(Transfer* t, Stop why)
+{
+    if (t->stop == Stop::kNone)
+        t->stop = why;
+    CloseTransfer(t);
+}
+
+int Finish(Transfer* t, int result)
+{
+    CloseTransfer(t);
     std::free(t->buffer);
+    if (t->holding) {
+        if (t->held.message == WM_QUIT)
+            PostQuitMessage(int(t->held.wParam));
+        else
+            PostMessageW(t->held.hwnd, t->held.message, t->held.wParam, t->held.lParam);
+    }
     return result;
 }
 
-// Any answer with both size bytes non-zero may be a puzzle; rectangular grids are played.
-bool LooksLikePuzzle(const unsigned char* bytes, DWORD size)
+// The blocking hook: one pending message per call, FALSE when there is none. A close or
+// quit request is held back and stops the transfer instead of reaching its window now.
+BOOL CALLBACK KeepWindowsAlive()
 {
-    return size > DWORD(kHeightOffset) && bytes[kWidthOffset] != 0 && bytes[kHeightOffset] != 0;
+    Transfer* t = gRunning;
+    if (!t)
+        return FALSE;
+    if (GetTickCount() - t->started >= kDeadlineMs)
+        StopTransfer(t, Stop::kDeadline);
+    MSG msg;
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        return FALSE;
+    if (msg.message == WM_QUIT || msg.message == WM_CLOSE) {
+        if (!t->holding) {
+            t->held = msg;
+            t->holding = true;
+        }
+        StopTransfer(t, Stop::kClose);
+        return TRUE;
+    }
+    if (!IsDialogMessageW(t->dialog, &msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return TRUE;
 }
 
-// The temporary file's path: the chosen path's folder and a fixed name.
-void TemporaryPathBeside(LPCWSTR path, WCHAR* temporary)
+// The address stays in the dialog's address field; the status line has room for one line.
+void ShowProgress(const Transfer& t)
 {
-    lstrcpynW(temporary, path, MAX_PATH);
-    int cut = lstrlenW(temporary);
-    while (cut > 0 && temporary[cut - 1] != u'\\')
-        --cut;
-    temporary[cut] = 0;
-    if (cut + lstrlenW(kTemporaryName) < MAX_PATH)
-        lstrcatW(temporary, kTemporaryName);
+    WCHAR text[64];
+    wsprintfW(text, u"Downloading... %u bytes", unsigned(t.received));
+    SetDlgItemTextW(t.dialog, IDC_DOWNLOAD_STATUS, text);
 }
 
-// The first block decides: checked, named, placed. 0 after a refusal, a cancellation or a
-// file that cannot be created (each already told the user, or silent for a cancellation).
-bool StartFile(Transfer* t, DWORD received)
+// The status line and Cancel are there while the transfer runs, and gone before anything
+// about its result is shown.
+// "Fetched <address>" on the status line; an address too long for it loses its beginning,
+// since its end is what the date changed.
+void ShowFetchedAddress(HWND status, LPCWSTR address)
 {
-    if (!LooksLikePuzzle(t->buffer, received)) {
-        MessageBoxW(t->dialog, u"Not a valid puzzle file, please check the URL.", u"Error",
-                    MB_OK | MB_ICONINFORMATION);
+    RECT box = {};
+    GetClientRect(status, &box);
+    HDC dc = GetDC(status);
+    HGDIOBJ oldFont = SelectObject(dc, HGDIOBJ(SendMessageW(status, WM_GETFONT, 0, 0)));
+    WCHAR text[300];
+    const int length = lstrlenW(address);
+    for (int skip = 0; skip < length; ++skip) {
+        wsprintfW(text, skip ? u"Fetched ...%s" : u"Fetched %s", address + skip);
+        SIZE size = {};
+        GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+        if (size.cx <= box.right)
+            break;
+    }
+    SelectObject(dc, oldFont);
+    ReleaseDC(status, dc);
+    SetWindowTextW(status, text);
+}
+
+// An address with date fields leaves the address it fetched on the status line.
+void ShowTransferRunning(const Transfer& t, bool running)
+{
+    HWND status = GetDlgItem(t.dialog, IDC_DOWNLOAD_STATUS);
+    if (!running && t.fetched)
+        ShowFetchedAddress(status, t.fetched);
+    ShowWindow(status, running || t.fetched ? SW_SHOW : SW_HIDE);
+    HWND cancel = GetDlgItem(t.dialog, IDCANCEL);
+    ShowWindow(cancel, running ? SW_SHOW : SW_HIDE);
+    if (running && cancel)
+        SetFocus(cancel);
+}
+
+// Opens the address and reads the answer into the buffer, up to one byte more than a
+// puzzle can have. False with *label naming the call that failed; GetLastError tells why.
+bool Receive(Transfer* t, LPCWSTR address, LPCWSTR* label)
+{
+    *label = u"InternetOpenUrl Error";
+    t->address = InternetOpenUrlW(t->internet, address, nullptr, 0, INTERNET_FLAG_RAW_DATA, 0);
+    if (!t->address)
+        return false;
+    *label = u"InternetReadFile Error";
+    while (t->received <= kAnswerLimit) {
+        const DWORD room = kAnswerLimit + 1 - t->received;
+        DWORD count = 0;
+        if (!InternetReadFile(t->address, t->buffer + t->received,
+                              room < kReadBlock ? room : kReadBlock, &count))
+            return false;
+        if (count == 0)
+            return true;
+        t->received += count;
+        ShowProgress(*t);
+        if (GetTickCount() - t->started >= kDeadlineMs) {
+            StopTransfer(t, Stop::kDeadline);
+            SetLastError(ERROR_INTERNET_OPERATION_CANCELLED);
+            return false;
+        }
+    }
+    return true;  // already too large for a puzzle: the rest is not worth reading
+}
+
+// The transfer, with the blocking hook in place while it runs. The connection is closed
+// before anything is shown. A stop by the user or by a close request is silent; the
+// deadline is told as a time-out of the call it cut.
+bool Fetch(Transfer* t, LPCWSTR address)
+{
+    t->internet = InternetOpenW(u"Example", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
+    if (!t->internet) {
+        ShowError(*t, u"InternetOpen Error", GetLastError());
         return false;
     }
-    char title[kTitleBytes];
-    ScanPuzzleTitle(t->buffer, int(received), title, kTitleBytes);
-    WCHAR name[MAX_PATH];
-    ProposedNameOf(title, name);
-    if (!ChooseSaveLocation(t->dialog, name, t->path))
-        return false;
-    TemporaryPathBeside(t->path, t->temporary);
-    t->file = CreateFileW(t->temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                          FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (t->file == INVALID_HANDLE_VALUE) {
-        ShowError(*t, u"CreateFile Error");
-        return false;
-    }
-    return true;
+    t->started = GetTickCount();
+    ShowProgress(*t);
+    ShowTransferRunning(*t, true);
+    gRunning = t;
+    const DEVICEBLOCKINGHOOK previous = DeviceSetBlockingHook(KeepWindowsAlive);
+    LPCWSTR label = nullptr;
+    const bool received = Receive(t, address, &label);
+    const DWORD error = GetLastError();
+    DeviceSetBlockingHook(previous);
+    gRunning = nullptr;
+    CloseTransfer(t);
+    ShowTransferRunning(*t, false);
+    if (received)
+        return true;
+    if (t->stop == Stop::kDeadline)
+        ShowError(*t, label, ERROR_INTERNET_TIMEOUT);
+    else if (t->stop == Stop::kNone)
+        ShowError(*t, label, error);
+    return false;
 }
 
-// The answer is complete: the temporary file takes the chosen path's place in one step.
-int Complete(Transfer* t)
+// Writes the answer over the chosen path, whole or not at all, and says which step failed;
+// the file at the path then stays as it was, and no temporary file is left, before anything
+// is shown.
+int Store(Transfer* t)
 {
-    FlushFileBuffers(t->file);
-    CloseHandle(t->file);
-    t->file = INVALID_HANDLE_VALUE;
-    if (!MoveFileExW(t->temporary, t->path, MOVEFILE_REPLACE_EXISTING)) {
-        ShowError(*t, u"MoveFile Error");
-        DeleteFileW(t->temporary);
+    static const char16_t* const kFailed[] = {nullptr, u"CreateFile Error", u"WriteFile Error",
+                                              u"FlushFileBuffers Error", u"MoveFile Error"};
+    const WholeFileStep step = WriteFileWhole(t->path, t->buffer, t->received);
+    if (step != kWholeFileDone) {
+        ShowError(*t, kFailed[step], GetLastError());
         return Finish(t, 0);
     }
     MessageBoxW(t->dialog, u"Puzzle file  downloaded successfully!", u"Download",
@@ -112,41 +237,42 @@ int Complete(Transfer* t)
 
 }  // namespace
 
-int DownloadPuzzle(HWND dialog, LPCWSTR address)
+int DownloadPuzzle(HWND dialog, LPCWSTR written)
 {
+    // Every date field is longer than what it stands for: the filled address always fits.
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    WCHAR address[kMaxAddressChars];
+    if (lstrlenW(written) >= kMaxAddressChars ||
+        !FillDateFields(written, today, address, kMaxAddressChars))
+        lstrcpynW(address, written, kMaxAddressChars);
     Transfer t = {};
     t.dialog = dialog;
-    t.file = INVALID_HANDLE_VALUE;
-    t.buffer = static_cast<unsigned char*>(std::malloc(kBlockSize + 1));
+    t.fetched = lstrcmpW(address, written) != 0 ? address : nullptr;
+    t.buffer = static_cast<unsigned char*>(std::malloc(kAnswerLimit + 1));
     if (!t.buffer)
         return 0;
+    if (!Fetch(&t, address))
+        return Finish(&t, 0);
 
-    t.internet = InternetOpenW(u"Example", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
-    if (!t.internet) {
-        ShowError(t, u"InternetOpen Error");
+    int header = 0;
+    if (t.received > kAnswerLimit ||
+        CheckPuzzleBytes(t.buffer, int(t.received), &header) != kPuzzleAccepted) {
+        MessageBoxW(t.dialog, u"Not a valid puzzle file, please check the URL.", u"Error",
+                    MB_OK | MB_ICONINFORMATION);
         return Finish(&t, 0);
     }
-    t.address = InternetOpenUrlW(t.internet, address, nullptr, 0, INTERNET_FLAG_RAW_DATA, 0);
-    if (!t.address) {
-        ShowError(t, u"InternetOpenUrl Error");
+    char title[kTitleBytes];
+    ScanPuzzleTitle(t.buffer + header, int(t.received) - header, title, kTitleBytes);
+    WCHAR name[MAX_PATH];
+    ProposedNameOf(title, name);
+    if (!ChooseSaveLocation(t.dialog, name, t.path))
         return Finish(&t, 0);
-    }
-    for (;;) {
-        DWORD received = 0;
-        if (!InternetReadFile(t.address, t.buffer, kBlockSize, &received)) {
-            ShowError(t, u"InternetReadFile Error");
-            return Finish(&t, 0);
-        }
-        if (received == 0 && t.file != INVALID_HANDLE_VALUE)
-            return Complete(&t);
-        // An empty answer is no puzzle: the size check below refuses it.
-        t.buffer[received] = 0;
-        if (t.file == INVALID_HANDLE_VALUE && !StartFile(&t, received))
-            return Finish(&t, 0);
-        DWORD written = 0;
-        if (!WriteFile(t.file, t.buffer, received, &written, nullptr) || written != received) {
-            ShowError(t, u"WriteFile Error");
-            return Finish(&t, 0);
-        }
-    }
+    return Store(&t);
+}
+
+void CancelDownload()
+{
+    if (gRunning)
+        StopTransfer(gRunning, Stop::kUser);
 }

@@ -22,9 +22,23 @@ void SetBoldHeading(HWND dialog)
     SendMessageW(heading, WM_SETFONT, WPARAM(gHeadingFont), TRUE);
 }
 
+// While a download runs the dialog takes no other command: another Get, Delete or OK would
+// act on a dialog that is busy. The download shows its status line and Cancel itself.
+void EnableCommands(HWND dialog, bool enable)
+{
+    static const int kCommands[] = {IDC_ADDRESS_LIST, IDC_ADDRESS, IDC_GET,
+                                    IDC_DELETE,       IDC_GET_NEW, IDC_DOWNLOAD_OK};
+    for (int id : kCommands)
+        EnableWindow(GetDlgItem(dialog, id), enable);
+    if (enable)
+        SetFocus(GetDlgItem(dialog, IDC_GET));
+}
+
 BOOL InitDialog(HWND dialog)
 {
     SetBoldHeading(dialog);
+    ShowWindow(GetDlgItem(dialog, IDC_DOWNLOAD_STATUS), SW_HIDE);
+    ShowWindow(GetDlgItem(dialog, IDCANCEL), SW_HIDE);
     LoadAddressList(dialog);
     SHINITDLGINFO info = {};
     info.dwMask = SHIDIM_FLAGS;
@@ -82,7 +96,10 @@ void Get(HWND dialog)
 {
     WCHAR address[kAddressChars] = {};
     GetDlgItemTextW(dialog, IDC_ADDRESS, address, kAddressChars);
-    if (!DownloadPuzzle(dialog, address))
+    EnableCommands(dialog, false);
+    const int stored = DownloadPuzzle(dialog, address);
+    EnableCommands(dialog, true);
+    if (!stored)
         return;
     HWND list = GetDlgItem(dialog, IDC_ADDRESS_LIST);
     SetFocus(list);
@@ -115,7 +132,11 @@ void StartNewAddress(HWND dialog)
 BOOL OnCommand(HWND dialog, int id, int notification)
 {
     switch (id) {
-    case IDOK: Close(dialog); return TRUE;
+    case IDOK:  // also during a download: it stops, and the dialog ends once Get returns
+        CancelDownload();
+        Close(dialog);
+        return TRUE;
+    case IDCANCEL: CancelDownload(); return TRUE;
     case IDC_DOWNLOAD_OK:
         SaveAddressList(dialog);
         SHFullScreen(dialog, SHFS_SHOWTASKBAR | SHFS_SHOWSIPBUTTON | SHFS_SHOWSTARTICON);
@@ -142,6 +163,7 @@ BOOL OnCommand(HWND dialog, int id, int notification)
 
 // Controls: address list 1030, Get 1031, Delete 1032, address field 1033, Get New 1034,
 // heading 1035 (bold), OK 1047 (keeps the list); the title-bar ok (1) discards changes.
+// While a download runs: its status line 1036 and Cancel (2), which stops it.
 INT_PTR CALLBACK DownloadDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {

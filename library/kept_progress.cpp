@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "file_replace.h"
 #include "game_state.h"
 #include "progress_file.h"
 #include "puzzle_files.h"
+#include "whole_file.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ void WriteKept()
     if (gKept.count == 0)
         DeleteFileW(path);
     else
-        ReplaceFileWhole(path, gKept.bytes, DWORD(gKept.count) * kProgressRecordSize);
+        WriteFileWhole(path, gKept.bytes, DWORD(gKept.count) * kProgressRecordSize);
 }
 
 // The kept record for `puzzle`, or -1.
@@ -89,7 +89,7 @@ void KeepUnopenedProgress(LPCWSTR stateFile, LPCWSTR lastPuzzle)
     if (FolderOfExists(lastPuzzle)) {
         WCHAR progressPath[MAX_PATH];
         ProgressPathOf(lastPuzzle, progressPath);
-        ReplaceFileWhole(progressPath, record, kProgressRecordSize);
+        WriteFileWhole(progressPath, record, kProgressRecordSize);
         return;
     }
     ReadKept();

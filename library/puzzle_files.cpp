@@ -76,7 +76,11 @@ int OpenPuzzleFile(HWND owner)
     wsprintfW(question, u"Do you want to load the puzzle %s ?", title);
     if (!Confirmed(owner, question))
         return 0;
+    return OpenPuzzleAt(owner, file);
+}
 
+int OpenPuzzleAt(HWND owner, LPCWSTR file)
+{
     // The chosen file is read and checked before any progress moves: a refused file leaves
     // the current puzzle, its entries, settings and path exactly as they were. Reading it
     // replaces only fileBuffer; the grid, entries and settings written below are the old

@@ -10,6 +10,12 @@
 // the chosen file was refused, which the user is told and which changes nothing.
 int OpenPuzzleFile(HWND owner);
 
+// Makes the puzzle file `file` the current puzzle as Open File does once the user has chosen
+// and confirmed it: the progress of the puzzle left is saved, the file's own comes back. A
+// file that is not a puzzle is refused with Open File's message, owned by `owner`, and
+// changes nothing. 1 when the puzzle was opened, else 0.
+int OpenPuzzleAt(HWND owner, LPCWSTR file);
+
 // Lets the user pick the path a download is stored at. `name` (MAX_PATH characters) holds
 // the proposed file name and receives the name part of the chosen path; `path` (MAX_PATH)
 // receives the full path. 1 when a path was chosen and confirmed; 0 otherwise, `path`

@@ -1,18 +1,10 @@
-// Title scan and proposed name of a downloaded puzzle.
+// The file name a download proposes from its puzzle's title.
 #include "puzzle_title.h"
 
 namespace {
 
-constexpr int kWidthOffset = 0x2C;
-constexpr int kHeightOffset = 0x2D;
-constexpr int kZerosBeforeGrid = 4;
 constexpr int kTitleCharacters = 50;
 constexpr int kNameCharacters = 10;
-
-bool IsSolutionStart(unsigned char c)
-{
-    return c == '.' || (c >= 'A' && c <= 'Z');
-}
 
 bool IsNameCharacter(WCHAR c)
 {
@@ -20,26 +12,6 @@ bool IsNameCharacter(WCHAR c)
 }
 
 }  // namespace
-
-void ScanPuzzleTitle(const unsigned char* bytes, int size, char* title, int titleSize)
-{
-    title[0] = 0;
-    if (size <= kHeightOffset || titleSize <= 0)
-        return;
-    const int squares = int(bytes[kWidthOffset]) * int(bytes[kHeightOffset]);
-    int at = kHeightOffset;
-    for (int zeros = 0; at < size && zeros < kZerosBeforeGrid; ++at)
-        zeros += bytes[at] == 0;
-    while (at < size && !IsSolutionStart(bytes[at]))
-        ++at;
-    at += 2 * squares;
-    int length = 0;
-    while (at + length < size && bytes[at + length] && length + 1 < titleSize) {
-        title[length] = char(bytes[at + length]);
-        ++length;
-    }
-    title[length] = 0;
-}
 
 void ProposedNameOf(const char* title, WCHAR* name)
 {

@@ -1,4 +1,4 @@
-// Writing one embedded puzzle to a file, and the temporary names that writing needs.
+// Writing one embedded puzzle to a file.
 #pragma once
 
 #include "windows.h"
@@ -8,8 +8,3 @@
 // over `path`, so a failure leaves the old file or the new one, never a torn one. False when
 // the resource is missing, `path` is read-only or its folder cannot be written.
 bool ExtractPuzzle(const WCHAR* resourceName, const WCHAR* path);
-
-// Creates a new empty file "<folder>~bs<number>.tmp" whose name no existing file has, and
-// returns its handle (write access) with the name in `path` (MAX_PATH characters).
-// `folder` ends with a backslash. INVALID_HANDLE_VALUE when the folder cannot be written.
-HANDLE CreateUniqueFile(const WCHAR* folder, WCHAR* path);

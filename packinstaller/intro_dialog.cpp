@@ -15,10 +15,16 @@ const HelpArea kHelpAreas[2] = {
 namespace {
 
 constexpr UINT kFrameMs = 25;
-// Where the pieces come to rest; the animation ends when all three are there.
+// Where the pieces come to rest, and how far each moves in a frame: the left one rightwards,
+// the middle one down its column, the right one leftwards. The animation ends when all
+// three are at rest.
 constexpr int kLeftRest = 22;
 constexpr int kMiddleRest = 72;
 constexpr int kRightRest = 192;
+constexpr int kMiddleColumn = 102;
+constexpr int kLeftStep = 2;
+constexpr int kMiddleStep = 4;
+constexpr int kRightStep = 3;
 
 void DrawBitmap(HDC dc, HDC memory, int id, int x, int y)
 {
@@ -167,13 +173,13 @@ void PaintIntroFrame(HWND dialog)
     POINT& left = gInstaller.leftPiece;
     POINT& middle = gInstaller.middlePiece;
     POINT& right = gInstaller.rightPiece;
-    if (left.x + 2 < 24)
-        left.x += 2;
-    if (middle.y + 4 < 76)
-        middle.y += 4;
-    middle.x = 102;
-    if (right.x - 3 > 189)
-        right.x -= 3;
+    if (left.x + kLeftStep <= kLeftRest)
+        left.x += kLeftStep;
+    if (middle.y + kMiddleStep <= kMiddleRest)
+        middle.y += kMiddleStep;
+    middle.x = kMiddleColumn;
+    if (right.x - kRightStep >= kRightRest)
+        right.x -= kRightStep;
     DrawBitmap(dc, memory, IDB_PIECE_LEFT, left.x, left.y);
     DrawBitmap(dc, memory, IDB_PIECE_MIDDLE, middle.x, middle.y);
     DrawBitmap(dc, memory, IDB_PIECE_RIGHT, right.x, right.y);

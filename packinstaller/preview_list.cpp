@@ -6,6 +6,8 @@
 #include "installer_ids.h"
 #include "installer_state.h"
 #include "pack_table.h"
+#include "title_scan.h"
+#include "whole_file.h"
 
 namespace {
 
@@ -63,31 +65,6 @@ void InitPreview(HWND dialog)
 }
 
 }  // namespace
-
-bool ScanPuzzleTitle(const unsigned char* bytes, int size, char* title, int titleSize)
-{
-    title[0] = 0;
-    if (size <= 0x2D || titleSize <= 0)
-        return false;
-    const int width = bytes[0x2C];
-    const int height = bytes[0x2D];
-    // Past the fourth zero byte from 0x2D lies the first square of the solution.
-    int at = 0x2D;
-    for (int zeros = 0; at < size && zeros < 4; ++at)
-        zeros += bytes[at] == 0;
-    while (at < size && !(bytes[at] == '.' || (bytes[at] >= 'A' && bytes[at] <= 'Z')))
-        ++at;
-    at += 2 * width * height;
-    if (at >= size)
-        return false;
-    int n = 0;
-    while (at + n < size && bytes[at + n] && n < titleSize - 1) {
-        title[n] = char(bytes[at + n]);
-        ++n;
-    }
-    title[n] = 0;
-    return true;
-}
 
 void FillPreviewList(HWND dialog)
 {

@@ -9,8 +9,3 @@ INT_PTR CALLBACK PreviewDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM 
 // Fills list 1070 with one title per puzzle that could be written and read back; a puzzle
 // that could not leaves no line.
 void FillPreviewList(HWND dialog);
-
-// The title of a .puz image found by walking its header strings and skipping both grids;
-// copies at most `titleSize` - 1 bytes and a terminating zero into `title`. False when
-// `bytes` ends before the title starts. Never reads past `size` bytes.
-bool ScanPuzzleTitle(const unsigned char* bytes, int size, char* title, int titleSize);

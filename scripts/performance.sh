@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the perf preset (a release build), runs every benchmark program of bench/ with
-# repetitions and writes docs/performance.md from their JSON output: the medians against
-# their targets and the machine they ran on.
+# repetitions, measures the game in a real window (scripts/real_window_perf.sh) as many times
+# and writes docs/performance.md from their JSON output: the medians against their targets
+# and the machine they ran on.
 #   scripts/performance.sh [page]      (default docs/performance.md)
 # REPETITIONS (default 10) sets the repetitions, BUILD_DIR another build folder for the
 # preset (default build/perf), JOBS the build's parallel jobs.
@@ -14,7 +15,7 @@ build=${BUILD_DIR:-build/perf}
 load_start=$(cat /proc/loadavg)
 
 cmake --preset perf -B "$build" >/dev/null
-cmake --build "$build" --target bench/all -j "${JOBS:-$(nproc)}"
+cmake --build "$build" --target bench/all crossword -j "${JOBS:-$(nproc)}"
 
 results="$build/performance"
 rm -rf "$results"
@@ -33,6 +34,11 @@ for program in "$build"/bin/bench_*; do
         failed=1
     fi
 done
+echo "== the game in a real window"
+if ! RUNS="$repetitions" scripts/real_window_perf.sh "$build/bin" "$results/realwindow.json"; then
+    echo "the real-window measurement failed" >&2
+    failed=1
+fi
 load_end=$(cat /proc/loadavg)
 
 mkdir -p "$(dirname "$page")"

@@ -14,10 +14,10 @@ void EnterFullScreenDialog(HWND dialog, DWORD flags)
     SHFullScreen(dialog, SHFS_SHOWTASKBAR | SHFS_HIDESIPBUTTON);
 }
 
-void LeaveFullScreenDialog(HWND dialog)
+void LeaveFullScreenDialog(HWND dialog, INT_PTR result)
 {
     SHFullScreen(dialog, SHFS_SHOWTASKBAR | SHFS_SHOWSIPBUTTON | SHFS_SHOWSTARTICON);
-    EndDialog(dialog, 1);
+    EndDialog(dialog, result);
 }
 
 void LowerInputPanel()

@@ -8,8 +8,9 @@
 // the input-panel button.
 void EnterFullScreenDialog(HWND dialog, DWORD flags);
 
-// The dialog's own OK: task bar, input-panel button and Start icon back, then EndDialog(1).
-void LeaveFullScreenDialog(HWND dialog);
+// The dialog's own OK: task bar, input-panel button and Start icon back, then EndDialog with
+// `result`.
+void LeaveFullScreenDialog(HWND dialog, INT_PTR result = 1);
 
 // Lowers the input panel when it is up (the quick help and About need the whole screen).
 void LowerInputPanel();

@@ -1,14 +1,16 @@
 // The dialogs of the main window's commands.
 #include "game_dialogs.h"
 
-#include "ResourceIds.h"
 #include "about_dialog.h"
 #include "clue_list_dialog.h"
 #include "download_dialog.h"
 #include "preferences_dialog.h"
 #include "puzzle_files.h"
+#include "puzzle_info_dialog.h"
 #include "quick_help_dialog.h"
+#include "resource_ids.h"
 #include "shell_state.h"
+#include "unlock_dialog.h"
 
 INT_PTR RunModalDialog(HWND owner, int templateId, DLGPROC proc)
 {
@@ -42,6 +44,16 @@ void RunClueListDialog(HWND owner)
 void RunDownloadDialog(HWND owner)
 {
     RunModalDialog(owner, IDD_DOWNLOAD, DownloadDialogProc);
+}
+
+void RunPuzzleInfoDialog(HWND owner)
+{
+    RunModalDialog(owner, IDD_PUZZLE_INFO, PuzzleInfoDialogProc);
+}
+
+bool RunUnlockDialog(HWND owner)
+{
+    return RunModalDialog(owner, IDD_UNLOCK, UnlockDialogProc) == 1;
 }
 
 int ChoosePuzzleFile(HWND owner)

@@ -14,6 +14,10 @@ void RunQuickHelpDialog(HWND owner);
 void RunAboutDialog(HWND owner);
 void RunClueListDialog(HWND owner);
 void RunDownloadDialog(HWND owner);
+// Puzzle Information with the notes.
+void RunPuzzleInfoDialog(HWND owner);
+// Unlock Solution; true when the key opened the solution.
+bool RunUnlockDialog(HWND owner);
 
 // Open File: lets the user choose a puzzle and opens it. Non-zero when another puzzle was
 // opened.

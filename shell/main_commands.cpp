@@ -1,9 +1,8 @@
 // The main window's commands (menus, menu bar buttons, accelerators, the tap-and-hold menu)
 // and the window-level messages: activation, input panel changes, painting, minimising.
 // Each command is its operation followed by the repaint it needs, in the order of the menus.
-#include "ResourceIds.h"
 #include "bottom_band.h"
-#include "check_puzzle.h"
+#include "check_painter.h"
 #include "fill_clear_entries.h"
 #include "game_dialogs.h"
 #include "game_state.h"
@@ -11,9 +10,14 @@
 #include "main_handlers.h"
 #include "main_window.h"
 #include "play_cursor.h"
+#include "puzzle_clock.h"
 #include "puzzle_text.h"
+#include "rebus_entry.h"
 #include "refresh.h"
+#include "resource_ids.h"
 #include "shell_state.h"
+#include "square_marks.h"
+#include "undo_history.h"
 
 namespace {
 
@@ -41,24 +45,31 @@ void ChooseMagnification(HWND window, int magnification)
     SetCheck(IDM_ZOOM_MENU, IDM_SMALL, magnification == kSmall);
     SetCheck(IDM_ZOOM_MENU, IDM_MEDIUM, magnification == kMedium);
     SetCheck(IDM_ZOOM_MENU, IDM_LARGE, magnification == kLarge);
-    Refresh(window, kLayout | kGrid | kClueBar | kKeyboard | kPresent);
+    Refresh(window, kLayout | kGrid | kWord | kClueBar | kKeyboard | kPresent);
 }
 
 void OpenAnotherPuzzle(HWND window)
 {
-    if (!ChoosePuzzleFile(window))
-        return;
-    Refresh(window, kLayout | kGrid);
-    gGame.cursorRow = 0;
-    gGame.cursorCol = 0;
-    Refresh(window, kWord | kClueBar | kKeyboard | kPresent);
+    if (ChoosePuzzleFile(window))
+        ShowOpenedPuzzle(window);
 }
 
 void ShowPuzzleInfo(HWND window)
 {
+    if (*gGame.notes) {
+        RunPuzzleInfoDialog(window);
+        return;
+    }
     WCHAR text[kHeaderLineSize];
     WidenPuzzleText(gGame.headerLine, text, kHeaderLineSize);
     MessageBoxW(window, text, u"Puzzle Information", MB_OK);
+}
+
+// A check-marked item of the Toggle drop-down and its setting.
+void FlipToggle(int32_t* setting, UINT item)
+{
+    *setting = !*setting;
+    SetCheck(IDM_MAIN_MENU_BUTTON, item, *setting != 0);
 }
 
 // The commands that show or compare the solution.
@@ -129,14 +140,41 @@ void UpdateMenuChecks()
 {
     SetCheck(IDM_MAIN_MENU_BUTTON, IDM_NUMBERS, gGame.settings.showNumbers != 0);
     SetCheck(IDM_MAIN_MENU_BUTTON, IDM_AUTO_SKIP, gGame.settings.autoSkip != 0);
+    SetCheck(IDM_MAIN_MENU_BUTTON, IDM_PENCIL, gGame.settings.pencil != 0);
+    SetCheck(IDM_MAIN_MENU_BUTTON, IDM_MARKS, gGame.settings.marks != 0);
     const int magnification = MagnificationIndex(gGame.settings);
     SetCheck(IDM_ZOOM_MENU, IDM_SMALL, magnification == kSmall);
     SetCheck(IDM_ZOOM_MENU, IDM_MEDIUM, magnification == kMedium);
     SetCheck(IDM_ZOOM_MENU, IDM_LARGE, magnification == kLarge);
+    EnableMenuItem(MenuOfButton(IDM_MAIN_MENU_BUTTON), IDM_UNLOCK,
+                   MF_BYCOMMAND |
+                       (gGame.solutionState == kSolutionLocked ? MF_ENABLED : MF_GRAYED));
+}
+
+void ShowOpenedPuzzle(HWND window)
+{
+    ShowNotesOfANewPuzzle(window);
+    UpdateMenuChecks();
+    ShowClock(window);
+    Refresh(window, kLayout | kGrid);
+    gGame.cursorRow = 0;
+    gGame.cursorCol = 0;
+    Refresh(window, kWord | kClueBar | kKeyboard | kPresent);
+}
+
+void ShowNotesOfANewPuzzle(HWND window)
+{
+    // The first opening is the one without progress of its own: the notes may be what the
+    // puzzle cannot be solved without. Posted, so they show once the window is up.
+    if (gGame.entriesFromPuzzle == 1 && *gGame.notes)
+        PostMessageW(window, WM_COMMAND, IDM_SHOW_NOTES, 0);
 }
 
 LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
 {
+    // An open rebus entry ends before any command acts on the grid.
+    if (RebusEntryOpen())
+        CloseRebusEntry(window, true);
     if (NeedsSolution(command) && SolutionRefused(window))
         return 0;
     switch (command) {
@@ -151,18 +189,28 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
         break;
     case IDM_HELP: RunQuickHelpDialog(window); break;
     case IDM_ABOUT: StartAbout(window); break;
-    case IDM_VIEW_WORD: ViewWord(window); break;
-    case IDM_VIEW_LETTER: ViewLetter(window); break;
+    case IDM_VIEW_WORD:
+        MarkGiven(kMarkWord);
+        ViewWord(window);
+        break;
+    case IDM_VIEW_LETTER:
+        MarkGiven(kMarkLetter);
+        ViewLetter(window);
+        break;
     case IDM_TOGGLE_DIRECTION:
         ToggleDirection();
         Refresh(window, kGrid | kWord | kClueBar | kPresent);
         break;
-    case IDM_VIEW_PUZZLE: ViewPuzzle(window); break;
+    case IDM_VIEW_PUZZLE:
+        MarkGiven(kMarkPuzzle);
+        ViewPuzzle(window);
+        break;
     case IDM_OPEN: OpenAnotherPuzzle(window); break;
     case IDM_ZOOM_MENU: UpdateMenuChecks(); break;
     case IDM_CLUE_LIST: RunClueListDialog(window); break;  // the next activation repaints
     case IDM_MAIN_MENU_BUTTON: UpdateMenuChecks(); break;
     case IDM_CHECK:
+        MarkWrongSquares();
         CheckPuzzle(window);
         Present(window);
         break;
@@ -183,13 +231,9 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
     case IDM_QUIT: SendMessageW(window, WM_CLOSE, 0, 0); break;
     case IDM_AVAILABLE: OpenAnotherPuzzle(window); break;
     case IDM_DOWNLOAD: RunDownloadDialog(window); break;
-    case IDM_AUTO_SKIP:
-        gGame.settings.autoSkip = !gGame.settings.autoSkip;
-        SetCheck(IDM_MAIN_MENU_BUTTON, IDM_AUTO_SKIP, gGame.settings.autoSkip != 0);
-        break;
+    case IDM_AUTO_SKIP: FlipToggle(&gGame.settings.autoSkip, IDM_AUTO_SKIP); break;
     case IDM_NUMBERS:
-        gGame.settings.showNumbers = !gGame.settings.showNumbers;
-        SetCheck(IDM_MAIN_MENU_BUTTON, IDM_NUMBERS, gGame.settings.showNumbers != 0);
+        FlipToggle(&gGame.settings.showNumbers, IDM_NUMBERS);
         Refresh(window, kRepaintAll);
         break;
     case IDM_FILL_LETTER:
@@ -204,9 +248,27 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
         FillPuzzle();
         Refresh(window, kRepaintAll);
         break;
+    case IDM_REBUS: OpenRebusEntry(window); break;
+    case IDM_UNLOCK:
+        if (RunUnlockDialog(window))
+            UpdateMenuChecks();
+        Refresh(window, kRepaintAll);
+        break;
+    case IDM_SHOW_NOTES: RunPuzzleInfoDialog(window); break;
+    case IDM_PENCIL: FlipToggle(&gGame.settings.pencil, IDM_PENCIL); break;
+    case IDM_MARKS:
+        FlipToggle(&gGame.settings.marks, IDM_MARKS);
+        Refresh(window, kRepaintAll);
+        break;
+    case IDM_UNDO:
+        if (UndoLastStep())
+            Refresh(window, kRepaintAll | kScroll);
+        break;
     default:  // Ctrl+A, the View drop-down and anything unknown
         return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
     }
+    if (IsWindow(window))
+        AfterPlayerAction(window);
     return 0;
 }
 
@@ -216,15 +278,18 @@ void OnSize(HWND window, WPARAM kind)
         SendMessageW(window, WM_CLOSE, 0, 0);
 }
 
-void OnActivate(HWND window)
+void OnActivate(HWND window, WPARAM state)
 {
+    SetClockActive(window, LOWORD(state) != WA_INACTIVE);
     SHFullScreen(window, SHFS_SHOWTASKBAR | SHFS_SHOWSIPBUTTON | SHFS_SHOWSTARTICON);
     if (gShell.refreshOnActivate) {
         gShell.refreshOnActivate = 0;
         Refresh(window, kGrid | kWord | kScrollZoomed | kClueBar | kKeyboard | kPresent);
         return;
     }
-    Refresh(window, kGrid | kClueBar | kKeyboard | kPresent);
+    // Every dialog, message box and menu ends in this repaint: the grid keeps the word the
+    // clue bar names, but the view stays where the player left it.
+    Refresh(window, kRepaintAll);
 }
 
 void OnSettingChange(HWND window, WPARAM what)
@@ -241,5 +306,5 @@ void OnSettingChange(HWND window, WPARAM what)
 
 void OnPaint(HWND window)
 {
-    Refresh(window, kGrid | kClueBar | kKeyboard | kPresent);
+    Refresh(window, kRepaintAll);
 }

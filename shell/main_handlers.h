@@ -7,9 +7,9 @@ constexpr int kMenuBarHeight = 26;  // the handheld's menu bar under the window
 
 // WM_SIZE: minimising closes the program (and so saves its state).
 void OnSize(HWND window, WPARAM kind);
-// WM_ACTIVATE: the bars back to normal, and the grid, clue bar and keyboard repainted; after a
-// clue was chosen in the clue list, its word is highlighted (and scrolled to) too.
-void OnActivate(HWND window);
+// WM_ACTIVATE: the bars back to normal, and the grid with the current word, the clue bar and
+// the keyboard repainted; after a clue was chosen in the clue list, its word is scrolled to.
+void OnActivate(HWND window, WPARAM state);
 // WM_SETTINGCHANGE: the input panel went up or down.
 void OnSettingChange(HWND window, WPARAM what);
 void OnPaint(HWND window);
@@ -17,7 +17,8 @@ void OnPaint(HWND window);
 // WM_KEYDOWN with virtual key `key`.
 void OnKeyDown(HWND window, int key);
 
-// The stylus, lParam holding the client point.
+// The stylus, lParam holding the client point. A stylus that moves more than a few pixels
+// over a grid larger than the view drags it, and its lift then selects nothing.
 void OnStylusDown(HWND window, LPARAM point);
 void OnStylusMove(HWND window, LPARAM point);
 void OnStylusUp(HWND window, LPARAM point);

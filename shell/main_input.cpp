@@ -1,7 +1,8 @@
 // Keys and the stylus on the main window: letters to the play engine, Enter and the arrows to
 // the word moves, taps to the grid or the on-screen keyboard, drags to the scrolled view, and
 // a tap-and-hold to the Clear / Fill / View menu.
-#include "ResourceIds.h"
+#include <cstdlib>
+
 #include "bottom_band.h"
 #include "game_state.h"
 #include "grid_paint.h"
@@ -10,7 +11,9 @@
 #include "main_handlers.h"
 #include "play_cursor.h"
 #include "play_input.h"
+#include "rebus_entry.h"
 #include "refresh.h"
+#include "resource_ids.h"
 #include "shell_state.h"
 
 namespace {
@@ -18,6 +21,10 @@ namespace {
 // Where the game's keyboard answers taps: from its top edge to the bottom of the client area
 // of a window with the input panel down.
 constexpr RECT kKeyboardArea = {0, kKeyboardTop, 240, 298};
+
+// How far the stylus may wander from where it went down and still make a tap rather than a
+// drag: the same few pixels a tap-and-hold allows.
+constexpr int kTapSlop = 5;
 
 POINT PointOf(LPARAM lParam)
 {
@@ -31,9 +38,16 @@ void StorePen(POINT p)
     gGame.penY = int16_t(p.y);
 }
 
-bool Small()
+// Medium and Large drag the grid along each direction in which it is larger than the view.
+bool Draggable()
 {
-    return MagnificationIndex(gGame.settings) == kSmall;
+    return Magnified() && (MaxScrollX() > 0 || MaxScrollY() > 0);
+}
+
+bool BeyondTapSlop(POINT p)
+{
+    return std::abs(p.x - gShell.stylusDown.x) > kTapSlop ||
+           std::abs(p.y - gShell.stylusDown.y) > kTapSlop;
 }
 
 // The grid view: the client area above the bottom band.
@@ -59,7 +73,7 @@ bool OnSmallGrid(HWND window, POINT p)
 // magnified views. False when the point named no square the tap may select.
 bool SelectTappedCell(HWND window, POINT p)
 {
-    if (Small()) {
+    if (!Magnified()) {
         if (!OnSmallGrid(window, p))
             return false;
         SelectCellAt(window, p.x, p.y);
@@ -91,6 +105,18 @@ void OnKeyDown(HWND window, int key)
         EnterKey(window, key);  // repaints by itself
         return;
     }
+    if (RebusEntryOpen()) {
+        // Enter and Insert end the entry and Escape drops it; an arrow ends it and then moves
+        // as always. Other keys (Shift, held for capitals, among them) leave it open.
+        const bool arrow = key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
+        if (key == VK_RETURN || key == VK_INSERT || key == VK_ESCAPE || arrow)
+            CloseRebusEntry(window, key != VK_ESCAPE);
+        if (!arrow)
+            return;
+    } else if (key == VK_INSERT) {
+        OpenRebusEntry(window);
+        return;
+    }
     switch (key) {
     case VK_RETURN: ToggleDirection(); break;
     case VK_LEFT:
@@ -105,6 +131,11 @@ void OnKeyDown(HWND window, int key)
 void OnStylusDown(HWND window, LPARAM lParam)
 {
     const POINT p = PointOf(lParam);
+    // Only the keyboard types into an open rebus entry; a tap anywhere else ends it.
+    if (RebusEntryOpen() && !(gGame.keyboardShown && PtInRect(&kKeyboardArea, p)))
+        CloseRebusEntry(window, true);
+    gShell.stylusDown = p;
+    gShell.stylusDragged = 0;
     SHRGINFO gesture = {};
     gesture.cbSize = sizeof gesture;
     gesture.hwndClient = window;
@@ -123,17 +154,24 @@ void OnStylusMove(HWND window, LPARAM lParam)
 {
     const POINT p = PointOf(lParam);
     StorePen(p);
-    RECT client;
-    GetClientRect(window, &client);
-    // A grid that fits the width is never dragged, even when it is taller than the view.
-    if (gGame.width * gGame.cellSize > client.right - client.left && InGridArea(window, p))
-        DragScroll(window);
+    if (!Draggable() || !InGridArea(window, p))
+        return;
+    // Until the stylus leaves the slop it may still be a tap, and the view stays; the first
+    // drag step then covers the whole way from where it went down.
+    if (!gShell.stylusDragged && !BeyondTapSlop(p))
+        return;
+    gShell.stylusDragged = 1;
+    DragScroll(window);
 }
 
 void OnStylusUp(HWND window, LPARAM lParam)
 {
     const POINT p = PointOf(lParam);
     StorePen(p);
+    if (gShell.stylusDragged) {
+        gShell.stylusDragged = 0;
+        return;  // the end of a drag selects nothing, wherever the stylus is lifted
+    }
     if (InGridArea(window, p)) {
         if (SelectTappedCell(window, p))
             Present(window);

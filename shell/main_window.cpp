@@ -3,8 +3,10 @@
 // main_commands.cpp and startup.cpp.
 #include "main_window.h"
 
-#include "ResourceIds.h"
 #include "main_handlers.h"
+#include "open_with.h"
+#include "puzzle_clock.h"
+#include "resource_ids.h"
 #include "shell_state.h"
 #include "startup.h"
 
@@ -14,10 +16,13 @@ constexpr int kNameChars = 100;
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int showCommand)
 {
+    if (HandFilesToRunningCopy(instance, commandLine))
+        return 0;
     if (!CreateMainWindow(instance, showCommand))
         return 0;
+    OpenFilesOfCommandLine(gShell.mainWindow, commandLine);
     return RunMessageLoop(instance);
 }
 
@@ -58,7 +63,8 @@ int CreateMainWindow(HINSTANCE instance, int showCommand)
     LoadStringW(instance, IDS_CLASS_NAME, className, kNameChars);
     LoadStringW(instance, IDS_TITLE, title, kNameChars);
 
-    if (HWND running = FindWindowW(className, title)) {
+    // By class alone: the title carries the time spent on the puzzle.
+    if (HWND running = FindWindowW(className, nullptr)) {
         // The lowest bit asks the device to raise the running copy's pop-ups too.
         SetForegroundWindow(reinterpret_cast<HWND>(reinterpret_cast<ULONG_PTR>(running) | 1));
         return 0;
@@ -87,14 +93,26 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_CREATE: return StartUp(hwnd);
     case WM_DESTROY: ShutDown(hwnd); return 0;
     case WM_SIZE: OnSize(hwnd, wParam); return 0;
-    case WM_ACTIVATE: OnActivate(hwnd); return 0;
+    case WM_ACTIVATE: OnActivate(hwnd, wParam); return 0;
+    case WM_TIMER: OnClockTick(hwnd, wParam); return 0;
+    case WM_NCLBUTTONUP: ToggleClockPause(hwnd); return 0;  // a tap on the title
     case WM_SETTINGCHANGE: OnSettingChange(hwnd, wParam); return 0;
     case WM_PAINT: OnPaint(hwnd); return 0;
-    case WM_KEYDOWN: OnKeyDown(hwnd, int(wParam)); return 1;
+    case WM_KEYDOWN:
+        OnKeyDown(hwnd, int(wParam));
+        AfterPlayerAction(hwnd);
+        return 1;
     case WM_COMMAND: return OnCommand(hwnd, LOWORD(wParam), wParam, lParam);
-    case WM_LBUTTONDOWN: OnStylusDown(hwnd, lParam); return 1;
+    case WM_COPYDATA: return OnCopyData(hwnd, reinterpret_cast<COPYDATASTRUCT*>(lParam));
+    case WM_LBUTTONDOWN:
+        OnStylusDown(hwnd, lParam);  // may end a rebus entry
+        AfterPlayerAction(hwnd);
+        return 1;
     case WM_MOUSEMOVE: OnStylusMove(hwnd, lParam); return 1;
-    case WM_LBUTTONUP: OnStylusUp(hwnd, lParam); return 1;
+    case WM_LBUTTONUP:
+        OnStylusUp(hwnd, lParam);  // the on-screen keyboard types on the lift
+        AfterPlayerAction(hwnd);
+        return 1;
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }

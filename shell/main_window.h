@@ -20,5 +20,13 @@ WORD RegisterMainClass(HINSTANCE instance, LPCWSTR className);
 
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-// Sets the check marks of Numbers, Auto Skip and the magnification from the settings.
+// Sets the check marks of Numbers, Auto Skip and the magnification from the settings, and
+// enables Unlock Solution only while the solution is locked.
 void UpdateMenuChecks();
+
+// Shows the notes of a puzzle just opened without progress of its own, once the window can
+// show a dialog.
+void ShowNotesOfANewPuzzle(HWND window);
+// Shows a puzzle another puzzle has just been left for: its notes when it is new, the menu
+// checks, its clock, and the grid from the top-left square.
+void ShowOpenedPuzzle(HWND window);

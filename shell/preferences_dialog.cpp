@@ -24,6 +24,13 @@ struct PreferencesObjects {
 };
 PreferencesObjects gObjects;
 
+// The two chooser requests and their shared custom colours are made when the program starts
+// (black squares on white, the custom colours' first three entries set) and live for the
+// whole run. Their result colours are loaded from the settings before a chooser opens and
+// stored back after it closes, so a confirmed colour is the setting and a cancelled one
+// leaves it unchanged.
+COLORREF gCustomColours[16] = {0x00323232, 0x00FFFFFF, 0x00000000};
+
 CHOOSECOLORW MakeRequest(COLORREF start)
 {
     CHOOSECOLORW request = {};
@@ -35,6 +42,9 @@ CHOOSECOLORW MakeRequest(COLORREF start)
     request.lpfnHook = ChooserHook;
     return request;
 }
+
+CHOOSECOLORW gSquareChooser = MakeRequest(0x00000000);
+CHOOSECOLORW gBackgroundChooser = MakeRequest(0x00FFFFFF);
 
 void SetBoldGroups(HWND dialog)
 {
@@ -146,10 +156,6 @@ BOOL OnCommand(HWND dialog, int id)
 }
 
 }  // namespace
-
-COLORREF gCustomColours[16] = {0x00323232, 0x00FFFFFF, 0x00000000};
-CHOOSECOLORW gSquareChooser = MakeRequest(0x00000000);
-CHOOSECOLORW gBackgroundChooser = MakeRequest(0x00FFFFFF);
 
 // Controls: group boxes 1017 (Small 1002, Medium 1003, Large 1004), 1019 (Auto Skip 1043,
 // Show Numbers 1057) and 1018 (square swatch 1024, background swatch 1023), OK 1.

@@ -20,8 +20,7 @@ void Refresh(HWND window, unsigned steps)
         PaintGrid(window);
     if (steps & kWord)
         PaintWordHighlight(window);
-    const bool zoomed = MagnificationIndex(gGame.settings) != kSmall;
-    if ((steps & kScroll) || ((steps & kScrollZoomed) && zoomed))
+    if ((steps & kScroll) || ((steps & kScrollZoomed) && Magnified()))
         ScrollWordIntoView(window);
     if (steps & kClueBar)
         PaintClueBar(window);

@@ -15,6 +15,10 @@ struct ShellState {
     SIPINFO sipInfo;               // reused for every input-panel query
     int32_t refreshOnActivate;     // 1: a clue was chosen; the next activation shows its word
     int32_t clueListTab;           // 0 Across, 1 Down: the clue list's tab
+    POINT stylusDown;              // where the stylus last went down on the main window
+    int32_t stylusDragged;         // 1 once that stylus-down dragged the grid view: no tap
+    int32_t active;                // 1 while the main window is the active one
+    int32_t clockTicking;          // 1 while the clock's one-second timer is set
     int32_t logoLeftX, logoLeftY;  // About animation: the three logo pieces
     int32_t logoMiddleX, logoMiddleY;
     int32_t logoRightX, logoRightY;

@@ -1,14 +1,15 @@
 // Start-up and shut-down of the main window.
 #include "startup.h"
 
-#include "ResourceIds.h"
 #include "display_state.h"
 #include "game_state.h"
 #include "kept_progress.h"
 #include "layout.h"
 #include "main_window.h"
 #include "progress_file.h"
+#include "puzzle_clock.h"
 #include "puzzle_reader.h"
+#include "resource_ids.h"
 #include "shell_state.h"
 
 namespace {
@@ -28,6 +29,8 @@ void SetStartValues(HWND window)
     CreateBackBuffer(window, client.right - client.left, client.bottom - client.top);
     gShell.refreshOnActivate = 0;
     gShell.clueListTab = 0;
+    gShell.active = 0;  // until the first activation
+    gShell.clockTicking = 0;
     gShell.activateInfo = {};
     gShell.activateInfo.cbSize = sizeof gShell.activateInfo;
     ResetSipInfo(&gShell.sipInfo);
@@ -133,6 +136,8 @@ LRESULT StartUp(HWND window)
     ParsePuzzle();
     UpdateMenuChecks();
     ComputeLayout(window);
+    ShowNotesOfANewPuzzle(window);
+    ShowClock(window);
     return 1;
 }
 

@@ -48,6 +48,12 @@ struct Backend {
 // Waiting with this deadline waits until input arrives.
 constexpr uint32_t kNoDeadline = UINT32_MAX;
 
+// Ends the current or next WaitInput of the SDL2 backend, which then returns false as at its
+// deadline. Safe in a signal handler and from any thread: signals that ask something of an
+// idle program wake it, so it never has to wake on a timer to look. Nothing while the
+// backend has no window (the headless backend never waits in real time).
+void BackendWake();
+
 extern const Backend kHeadlessBackend;
 extern const Backend kSdl2Backend;
 

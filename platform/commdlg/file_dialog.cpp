@@ -9,6 +9,7 @@
 #include "controls/controls_internal.h"
 #include "dialogs/dialog_internal.h"
 #include "file_listing.h"
+#include "strings/case_fold.h"
 
 namespace {
 
@@ -49,11 +50,11 @@ std::u16string FolderLabel(const std::u16string& folder)
         return u"All Folders";
     }
     const std::u16string docs = kDocumentsFolder;
-    if (CompareNoCase(folder, docs) == 0) {
+    if (CompareFolded(folder, docs) == 0) {
         return u"My Documents";
     }
     if (folder.size() > docs.size() + 1 &&
-        CompareNoCase(folder.substr(0, docs.size()), docs) == 0 && folder[docs.size()] == u'\\') {
+        CompareFolded(folder.substr(0, docs.size()), docs) == 0 && folder[docs.size()] == u'\\') {
         return folder.substr(docs.size() + 1);
     }
     return folder;
@@ -107,7 +108,7 @@ void ChooseFolders(FileDialogState* s, const std::u16string& startFolder)
         return;
     }
     for (size_t i = 0; i < s->folders.size(); ++i) {
-        if (!s->folders[i].empty() && CompareNoCase(s->folders[i], startFolder) == 0) {
+        if (!s->folders[i].empty() && CompareFolded(s->folders[i], startFolder) == 0) {
             s->folder = static_cast<int>(i);
             return;
         }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "controls/controls_internal.h"
+#include "strings/case_fold.h"
 #include "winbase.h"
 
 namespace {
@@ -69,7 +70,7 @@ std::vector<std::u16string> ListDocumentFolders()
     });
     std::sort(
         folders.begin() + 1, folders.end(),
-        [](const std::u16string& a, const std::u16string& b) { return CompareNoCase(a, b) < 0; });
+        [](const std::u16string& a, const std::u16string& b) { return CompareFolded(a, b) < 0; });
     return folders;
 }
 
@@ -84,7 +85,7 @@ std::vector<FileEntry> ListFiles(const std::vector<std::u16string>& folders, con
                 }
                 FileEntry entry{folder, d.cFileName};
                 const bool known = std::any_of(files.begin(), files.end(), [&](const FileEntry& f) {
-                    return f.folder == entry.folder && CompareNoCase(f.name, entry.name) == 0;
+                    return f.folder == entry.folder && CompareFolded(f.name, entry.name) == 0;
                 });
                 if (!known) {
                     files.push_back(std::move(entry));
@@ -93,8 +94,8 @@ std::vector<FileEntry> ListFiles(const std::vector<std::u16string>& folders, con
         }
     }
     std::stable_sort(files.begin(), files.end(), [](const FileEntry& a, const FileEntry& b) {
-        const int byName = CompareNoCase(a.name, b.name);
-        return byName != 0 ? byName < 0 : CompareNoCase(a.folder, b.folder) < 0;
+        const int byName = CompareFolded(a.name, b.name);
+        return byName != 0 ? byName < 0 : CompareFolded(a.folder, b.folder) < 0;
     });
     return files;
 }

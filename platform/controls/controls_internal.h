@@ -9,9 +9,6 @@
 #include "dialogs/text_wrap.h"
 #include "windows.h"
 
-// Compares without letter case (ASCII and Latin-1 letters), as list boxes and file names do.
-int CompareNoCase(std::u16string_view a, std::u16string_view b);
-
 // Registers the button, static, edit, list box and tab control classes (and nothing twice).
 // The window manager forgets classes between tests, so every entry point calls this.
 void EnsureControlClasses();

@@ -7,6 +7,7 @@
 
 #include "controls_internal.h"
 #include "list_box_model.h"
+#include "strings/case_fold.h"
 
 namespace {
 
@@ -369,7 +370,7 @@ int FindPrefix(const ListBoxData& m, int start, std::u16string_view prefix)
         const int i = (start + n) % count;
         const std::u16string& t = m.items[i].text;
         if (t.size() >= prefix.size() &&
-            CompareNoCase(std::u16string_view(t).substr(0, prefix.size()), prefix) == 0) {
+            CompareFolded(std::u16string_view(t).substr(0, prefix.size()), prefix) == 0) {
             return i;
         }
     }

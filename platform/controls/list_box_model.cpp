@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "controls_internal.h"
+#include "strings/case_fold.h"
 
 int ListBoxInsertString(ListBoxData* lb, int index, std::u16string_view text)
 {
@@ -27,7 +28,7 @@ int ListBoxAddString(ListBoxData* lb, std::u16string_view text)
     if (lb->sorted) {
         const auto it = std::upper_bound(lb->items.begin(), lb->items.end(), text,
                                          [](std::u16string_view t, const ListBoxItem& item) {
-                                             return CompareNoCase(t, item.text) < 0;
+                                             return CompareFolded(t, item.text) < 0;
                                          });
         index = static_cast<int>(it - lb->items.begin());
     }
@@ -82,7 +83,7 @@ int ListBoxFindStringExact(const ListBoxData* lb, int start, std::u16string_view
     }
     for (int n = 1; n <= count; ++n) {
         const int i = (start + n) % count;
-        if (CompareNoCase(lb->items[i].text, text) == 0) {
+        if (CompareFolded(lb->items[i].text, text) == 0) {
             return i;
         }
     }

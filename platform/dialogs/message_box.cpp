@@ -22,6 +22,7 @@ struct QueuedAnswer {
 
 std::vector<MessageBoxRecord> gRecords;
 std::deque<QueuedAnswer> gAnswers;
+void (*gProbe)(const MessageBoxRecord& box) = nullptr;
 
 constexpr COLORREF kCaptionColour = 0x00800000;  // the navigation bar's dark blue
 constexpr int kFirstButtonId = 0;                // buttons carry their IDOK, IDYES, ... ids
@@ -226,6 +227,8 @@ int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)
         for (char16_t c : state->caption) {
             name += c < 0x80 ? static_cast<char>(c) : '?';
         }
+        if (gProbe)
+            gProbe({owner, state->text, OrEmpty(caption), type, 0});
         answer = static_cast<int>(RunModalDialog(box, name + "'", AnswerWhenIdle));
     }
     DeleteObject(state->boldFont);
@@ -243,8 +246,14 @@ const std::vector<MessageBoxRecord>& AutomationMessageBoxes()
     return gRecords;
 }
 
+void AutomationSetMessageBoxProbe(void (*probe)(const MessageBoxRecord& box))
+{
+    gProbe = probe;
+}
+
 void ResetMessageBoxAutomation()
 {
     gRecords.clear();
     gAnswers.clear();
+    gProbe = nullptr;
 }

@@ -34,17 +34,6 @@ bool IsValidName(const std::u16string& name, bool pattern)
     return true;
 }
 
-bool SameFolded(const std::u16string& a, const std::u16string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (FoldCase(a[i]) != FoldCase(b[i]))
-            return false;
-    }
-    return true;
-}
-
 // The host spelling of `name` inside `folder`, or empty when nothing matches; `*st` gets
 // the entry's own status (a link is not followed).
 std::string FindEntry(const std::string& folder, const std::u16string& name, struct stat* st)
@@ -55,7 +44,7 @@ std::string FindEntry(const std::string& folder, const std::u16string& name, str
     std::string found;
     if (DIR* dir = opendir(folder.c_str())) {
         while (dirent* entry = readdir(dir)) {
-            if (SameFolded(Utf8ToUtf16(entry->d_name), name)) {
+            if (CompareFolded(Utf8ToUtf16(entry->d_name), name) == 0) {
                 found = entry->d_name;
                 break;
             }

@@ -16,6 +16,10 @@ struct HostPath {
 // The host folder holding the device, created and seeded on first use.
 std::string DeviceRootHostPath();
 
+// Forgets the files registered with DeviceSeedFile, so that a new root starts as the next
+// program registers it (AutomationResetDevice).
+void DeviceForgetSeedFiles();
+
 // Maps a device path ("\My Documents\x.puz", backslashes or slashes, names matched
 // case-insensitively) to the host. Every folder on the way must exist; the last component
 // need not (it then keeps the case given). With `patternLast` the last component may hold

@@ -112,6 +112,11 @@ void DeviceSeedFile(const char16_t* devicePath, const void* bytes, size_t size)
     }
 }
 
+void DeviceForgetSeedFiles()
+{
+    gSeeds.clear();
+}
+
 void DeviceSetModuleFileName(const char16_t* devicePath)
 {
     if (!devicePath || !*devicePath)

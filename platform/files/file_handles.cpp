@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <vector>
 
+#include "automation.h"
 #include "files/device_path.h"
 #include "files/file_sharing.h"
 #include "files/handle_table.h"
@@ -17,6 +18,8 @@
 #include "winerror.h"
 
 namespace {
+
+bool gFailFlushes = false;  // a test's stand-in for storage that answers fsync with EIO
 
 struct FileObject : KernelObject {
     FileObject() : KernelObject(HandleKind::kFile) {}
@@ -43,6 +46,11 @@ HANDLE Fail(DWORD error)
 }
 
 }  // namespace
+
+void AutomationFailFlushes(bool fail)
+{
+    gFailFlushes = fail;
+}
 
 HANDLE WINAPI CreateFileW(LPCWSTR path, DWORD access, DWORD shareMode,
                           LPSECURITY_ATTRIBUTES /*security*/, DWORD disposition, DWORD /*flags*/,
@@ -178,7 +186,7 @@ BOOL WINAPI FlushFileBuffers(HANDLE handle)
     FileObject* file = GetFile(handle);
     if (!file)
         return FALSE;
-    if (fsync(file->fd) != 0) {
+    if (gFailFlushes || fsync(file->fd) != 0) {
         SetLastError(ERROR_WRITE_FAULT);
         return FALSE;
     }

@@ -19,6 +19,8 @@
 #include FT_OUTLINE_H
 #include FT_TRUETYPE_TABLES_H
 
+#include "strings/case_fold.h"
+
 struct FontInstance {
     FT_Face face = nullptr;       // sized to em × scale pixels; nullptr: no face at all
     int scale = 1;                // stored pixels per device pixel
@@ -61,22 +63,36 @@ std::string Utf8Family(const WCHAR* face)
     return out;
 }
 
+// Face names of the device and the host families that stand in for them; names match as the
+// device's names do, without letter case.
+struct FaceStandIn {
+    const char16_t* device;
+    const char* host;
+};
+constexpr FaceStandIn kStandIns[] = {
+    {u"", "DejaVu Sans"},
+    {u"System", "DejaVu Sans"},
+    {u"MS Sans Serif", "DejaVu Sans"},
+    {u"Tahoma", "DejaVu Sans"},
+    {u"MS Shell Dlg", "DejaVu Sans"},
+    {u"Arial", "Liberation Sans"},
+    {u"Helvetica", "Liberation Sans"},
+    {u"Courier New", "Liberation Mono"},
+    {u"Courier", "Liberation Mono"},
+    {u"Times New Roman", "Liberation Serif"},
+};
+
 // The host family standing in for a face name of the device.
-std::string HostFamily(const std::string& name)
+std::string HostFamily(const WCHAR* face)
 {
-    std::string lower;
-    for (char c : name)
-        lower += char(std::tolower(static_cast<unsigned char>(c)));
-    if (lower.empty() || lower == "system" || lower == "ms sans serif" || lower == "tahoma" ||
-        lower == "ms shell dlg")
-        return "DejaVu Sans";
-    if (lower == "arial" || lower == "helvetica")
-        return "Liberation Sans";
-    if (lower == "courier new" || lower == "courier")
-        return "Liberation Mono";
-    if (lower == "times new roman")
-        return "Liberation Serif";
-    return name;
+    size_t length = 0;
+    while (length < LF_FACESIZE && face[length])
+        ++length;
+    for (const FaceStandIn& standIn : kStandIns) {
+        if (CompareFolded(std::u16string_view(face, length), standIn.device) == 0)
+            return standIn.host;
+    }
+    return Utf8Family(face);
 }
 
 struct FaceFile {
@@ -187,7 +203,7 @@ FontInstance* MakeInstance(const LOGFONTW& lf, int scale)
     auto* font = new FontInstance{};
     font->scale = scale;
     const bool bold = lf.lfWeight >= FW_SEMIBOLD;
-    const FaceFile& file = FindFace(HostFamily(Utf8Family(lf.lfFaceName)), bold, lf.lfItalic);
+    const FaceFile& file = FindFace(HostFamily(lf.lfFaceName), bold, lf.lfItalic);
     FT_Library lib = Library();
     if (!lib || file.path.empty() || FT_New_Face(lib, file.path.c_str(), file.index, &font->face)) {
         font->face = nullptr;

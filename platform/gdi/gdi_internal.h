@@ -21,10 +21,6 @@ int GdiScale();
 HDC GdiCreateSurfaceDC(Framebuffer* target, POINT origin, const RECT* clipRects, int clipCount);
 void GdiDeleteSurfaceDC(HDC dc);
 
-// Number of pens, brushes, fonts, bitmaps and device contexts created and not yet deleted
-// (stock objects excluded). Tests compare it before and after an operation.
-int GdiLiveObjectCount();
-
 // A bitmap from the bytes of an uncompressed BMP picture (1, 4, 8, 24 or 32 bits per pixel,
 // with or without the file header), stored at the device scale by repeating each pixel.
 // nullptr when the data is not such a picture. The caller deletes it with DeleteObject.

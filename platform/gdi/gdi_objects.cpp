@@ -7,6 +7,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "automation.h"
 #include "gdi_objects.h"
 #include "raster.h"
 
@@ -174,7 +175,7 @@ int GdiScale()
     return gScale;
 }
 
-int GdiLiveObjectCount()
+int AutomationGdiObjectCount()
 {
     return gCountedObjects + int(gLiveDcs.size());
 }

@@ -2,9 +2,11 @@
 // Programs never include this; tests and developer tools do.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "winbase.h"
 #include "windef.h"
 
 // One MessageBoxW call as the device saw it.
@@ -21,6 +23,11 @@ void AutomationAnswerMessageBox(const std::u16string& caption, int button);
 
 // Every message box shown since the last AutomationReset, oldest first.
 const std::vector<MessageBoxRecord>& AutomationMessageBoxes();
+
+// Calls `probe` for each message box while it is up, before it is answered (`answer` is 0),
+// so a test can look at the device as the user sees it then. nullptr removes the probe;
+// AutomationReset does too.
+void AutomationSetMessageBoxProbe(void (*probe)(const MessageBoxRecord& box));
 
 // Forgets recorded calls and queued answers.
 void AutomationReset();
@@ -43,6 +50,9 @@ void AutomationAdvance(DWORD milliseconds);  // let virtual time pass (timers fi
 void AutomationCloseRequest();               // the user closes the program
 void AutomationMinimise();                   // the user minimises the program
 void AutomationDropFile(const std::string& hostPath);
+// Runs `probe` when a waiting loop reaches it in the script, with whatever window is up then:
+// a test's look at a modal dialog that its own code opened.
+void AutomationProbe(std::function<void()> probe);
 
 // Items of the script not yet consumed.
 int AutomationScriptLength();
@@ -53,9 +63,20 @@ int AutomationScriptLength();
 // loop that would block with an empty script still fails the run, naming that loop.
 bool AutomationRunUntilIdle();
 
-// Destroys every window and forgets classes, queues, timers, the script, recorded programs
-// and message boxes; the virtual clock starts again at 0. Call at the start of each test.
+// Destroys every window and forgets classes, queues, timers, the script, recorded programs,
+// message boxes and the files registered to seed a new device root; the virtual clock starts
+// again at 0. Call at the start of each test.
 void AutomationResetDevice();
+
+// While set, GetLocalTime answers `time` (a fixed date for tests of what depends on the
+// day); nullptr goes back to the host's clock, as does AutomationResetDevice.
+void AutomationSetLocalTime(const SYSTEMTIME* time);
+
+// ---- Files ---------------------------------------------------------------------------------
+
+// While set, every FlushFileBuffers fails with ERROR_WRITE_FAULT, as when the storage answers
+// fsync with an I/O error (EIO). AutomationResetDevice clears it.
+void AutomationFailFlushes(bool fail);
 
 // ---- The screen ------------------------------------------------------------------------------
 
@@ -68,6 +89,12 @@ COLORREF AutomationScreenPixel(int x, int y);
 bool AutomationSaveScreenPng(const char* path);
 // Frames handed to the backend so far.
 int AutomationPresentCount();
+// Pens, brushes, fonts, bitmaps and device contexts created and not yet deleted (stock objects
+// excluded): a test compares the count before and after an operation to find a leak.
+int AutomationGdiObjectCount();
+// While set, the SDL2 backend is refused the window surface when it opens its window, as on a
+// display SDL has no framebuffer for, and so presents through an SDL renderer instead.
+void AutomationFailWindowSurface(bool fail);
 
 // ---- Other programs --------------------------------------------------------------------------
 
@@ -83,6 +110,11 @@ void AutomationResetPrograms();
 
 // How many raise requests from other running copies this process has handled.
 int AutomationRaiseRequests();
+
+// On: SIGTERM, SIGINT and SIGHUP become WM_CLOSE to the program's main window (WM_QUIT when
+// it has none), as under DeviceMain, so a test can end a program with a real signal. Off:
+// they get their default actions again.
+void AutomationCatchTerminationSignals(bool on);
 
 // ---- Dialogs, message boxes and common dialogs ----------------------------------------------
 // Answers are queued and consumed when the dialog's loop would block (nothing else to do),

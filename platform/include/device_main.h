@@ -1,6 +1,11 @@
-// Starting a program on the emulated device. A program's main() is one call:
+// Starting a program on the emulated device. A program's main() describes itself and makes
+// one call:
 //
-//     int main(int argc, char** argv) { return DeviceMain(argc, argv, kCrosswordProgram); }
+//     int main(int argc, char** argv)
+//     {
+//         const DeviceProgram program = {u"\\Program Files\\X\\X.exe", WinMain, Register};
+//         return DeviceMain(argc, argv, program);
+//     }
 //
 // Not part of the handheld's own API.
 #pragma once
@@ -11,6 +16,7 @@ struct DeviceProgram {
     const char16_t* modulePath;                               // e.g. u"\\Program Files\\X\\X.exe"
     int(WINAPI* winMain)(HINSTANCE, HINSTANCE, LPWSTR, int);  // the program's entry point
     HINSTANCE (*registerResources)();                         // may be nullptr; gives the instance
+    bool opensFiles = false;  // the host files named as arguments come into the device for it
 };
 
 // Picks the backend (CROSSWORD_BACKEND, else SDL2 when a display is available) and the scale
@@ -18,4 +24,10 @@ struct DeviceProgram {
 // SIGTERM, SIGINT and SIGHUP into WM_CLOSE to the program's window, runs WinMain and shuts
 // the backend down. Returns WinMain's result, or 1 with a one-line message on stderr when no
 // backend can start.
+//
+// For a program that opens files, each argument is a host file, brought into "\My Documents"
+// as a file dropped on the window is (the same bytes already there are taken as they are,
+// nothing is overwritten); WinMain's command line holds their device paths, each in double
+// quotes, separated by spaces. An argument that cannot be brought in is named on stderr and
+// left out. Other programs get an empty command line whatever the arguments.
 int DeviceMain(int argc, char** argv, const DeviceProgram& program);

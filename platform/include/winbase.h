@@ -13,6 +13,22 @@
 DWORD WINAPI GetLastError(void);
 void WINAPI SetLastError(DWORD error);
 
+// ---- Date and time ----------------------------------------------------------------------------
+
+typedef struct _SYSTEMTIME {
+    WORD wYear;
+    WORD wMonth;      // 1 January ... 12 December
+    WORD wDayOfWeek;  // 0 Sunday ... 6 Saturday
+    WORD wDay;        // 1 ... 31
+    WORD wHour;
+    WORD wMinute;
+    WORD wSecond;
+    WORD wMilliseconds;
+} SYSTEMTIME, *LPSYSTEMTIME;
+
+// The device's local date and time: the host's clock in its time zone.
+void WINAPI GetLocalTime(LPSYSTEMTIME time);
+
 // ---- Files ------------------------------------------------------------------------------------
 
 typedef struct _FILETIME {

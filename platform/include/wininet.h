@@ -74,6 +74,7 @@ typedef WORD INTERNET_PORT;
 #define ERROR_INTERNET_NAME_NOT_RESOLVED      12007
 #define ERROR_INTERNET_INVALID_OPTION         12009
 #define ERROR_INTERNET_BAD_OPTION_LENGTH      12010
+#define ERROR_INTERNET_OPERATION_CANCELLED    12017
 #define ERROR_INTERNET_INCORRECT_HANDLE_TYPE  12018
 #define ERROR_INTERNET_CANNOT_CONNECT         12029
 #define ERROR_INTERNET_CONNECTION_ABORTED     12030
@@ -103,7 +104,10 @@ HINTERNET WINAPI InternetOpenUrlW(HINTERNET hInternet, LPCWSTR lpszUrl, LPCWSTR 
 BOOL WINAPI InternetReadFile(HINTERNET hFile, LPVOID lpBuffer, DWORD dwNumberOfBytesToRead,
                              LPDWORD lpdwNumberOfBytesRead);
 
-// Closes a handle; closing a session also closes every address handle opened from it.
+// Closes a handle; closing a session also closes every address handle opened from it. A call
+// still waiting on a closed handle (InternetOpenUrlW on the session, InternetReadFile on the
+// address) stops and fails with ERROR_INTERNET_OPERATION_CANCELLED; this is how a program
+// stops a transfer, from the blocking hook (device.h) or from another thread.
 BOOL WINAPI InternetCloseHandle(HINTERNET hInternet);
 
 // The final status code, as a number (HTTP_QUERY_FLAG_NUMBER, a DWORD) or as text.

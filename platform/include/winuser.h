@@ -81,6 +81,14 @@ typedef struct tagMSG {
     POINT pt;    // stylus position (screen) when it was queued
 } MSG, *LPMSG;
 
+// WM_COPYDATA's lParam: bytes handed to a window, possibly of another running program. The
+// receiver may read them only while it handles the message.
+typedef struct tagCOPYDATASTRUCT {
+    ULONG_PTR dwData;  // what the bytes are, as the two programs agree
+    DWORD cbData;      // how many
+    LPVOID lpData;     // the bytes
+} COPYDATASTRUCT, *PCOPYDATASTRUCT;
+
 typedef struct tagPAINTSTRUCT {
     HDC hdc;
     BOOL fErase;   // TRUE when WM_ERASEBKGND was not handled (the background still needs erasing)
@@ -230,6 +238,7 @@ typedef struct tagWINDOWPOS {
 #define WM_CANCELMODE        0x001F
 #define WM_SETCURSOR         0x0020
 #define WM_WINDOWPOSCHANGED  0x0047
+#define WM_COPYDATA          0x004A
 #define WM_NOTIFY            0x004E
 #define WM_HELP              0x0053
 #define WM_NCCREATE          0x0081
@@ -259,6 +268,8 @@ typedef struct tagWINDOWPOS {
 #define WM_CTLCOLORDLG       0x0136
 #define WM_CTLCOLORSCROLLBAR 0x0137
 #define WM_CTLCOLORSTATIC    0x0138
+#define WM_NCLBUTTONUP       0x00A2  // the stylus lifted over a window's title (wParam HTCAPTION)
+#define HTCAPTION            2
 #define WM_MOUSEFIRST        0x0200
 #define WM_MOUSEMOVE         0x0200
 #define WM_LBUTTONDOWN       0x0201
@@ -400,6 +411,10 @@ BOOL WINAPI GetMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax);
 BOOL WINAPI PeekMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags);
 BOOL WINAPI TranslateMessage(const MSG* msg);
 LRESULT WINAPI DispatchMessageW(const MSG* msg);
+// To a window of another running copy (FindWindowW) only WM_COPYDATA is carried: it waits
+// until that program has handled it, at most five seconds, and gives the result (0 with
+// ERROR_TIMEOUT when it was not taken in time, 0 when the program is gone). Other messages to
+// such a window give 0.
 LRESULT WINAPI SendMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 BOOL WINAPI PostMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 void WINAPI PostQuitMessage(int exitCode);

@@ -10,6 +10,7 @@
 #include <mutex>
 #include <string_view>
 
+#include "blocking_wait.h"
 #include "curl_error_map.h"
 #include "wininet.h"
 
@@ -47,9 +48,12 @@ bool IsForever(DWORD ms)
 
 }  // namespace
 
+// The handles exist from the start, so Cancel from another thread never meets them half made.
 HttpStream::HttpStream() : buffer_(new char[kBufferBytes]), capacity_(kBufferBytes)
 {
     InitCurlOnce();
+    easy_ = curl_easy_init();
+    multi_ = curl_multi_init();
 }
 
 HttpStream::~HttpStream()
@@ -67,8 +71,6 @@ DWORD HttpStream::Open(const HttpStreamSettings& settings)
 {
     followRedirects_ = settings.followRedirects;
     receiveTimeoutMs_ = settings.receiveTimeoutMs;
-    easy_ = curl_easy_init();
-    multi_ = curl_multi_init();
     if (!easy_ || !multi_)
         return error_ = ERROR_NOT_ENOUGH_MEMORY;
     for (const std::string& line : settings.headers) {
@@ -102,6 +104,8 @@ DWORD HttpStream::Open(const HttpStreamSettings& settings)
 
     if (DWORD error = Drive([this] { return headersDone_; }))
         return error;
+    if (cancelled_)
+        return error_ = ERROR_INTERNET_OPERATION_CANCELLED;
     curl_easy_getinfo(easy_, CURLINFO_RESPONSE_CODE, &statusCode_);
     headersDone_ = true;
     return 0;
@@ -136,8 +140,20 @@ DWORD HttpStream::Read(void* buffer, size_t size, size_t* count)
         if (Drive([this] { return Buffered() > 0; }) != 0)
             break;
     }
+    // A cancelled transfer hands out nothing more, not even bytes it already holds.
+    if (cancelled_) {
+        *count = 0;
+        return error_ = ERROR_INTERNET_OPERATION_CANCELLED;
+    }
     *count = total;
     return total > 0 ? 0 : error_;
+}
+
+void HttpStream::Cancel()
+{
+    cancelled_ = true;
+    if (multi_)
+        curl_multi_wakeup(multi_);
 }
 
 template <typename Done> DWORD HttpStream::Drive(Done done)
@@ -145,6 +161,8 @@ template <typename Done> DWORD HttpStream::Drive(Done done)
     using std::chrono::milliseconds;
     const Clock::time_point waitStart = Clock::now();
     while (!done() && !finished_ && !error_) {
+        if (cancelled_)
+            return error_ = ERROR_INTERNET_OPERATION_CANCELLED;
         int running = 0;
         if (curl_multi_perform(multi_, &running) != CURLM_OK)
             return error_ = ERROR_INTERNET_INTERNAL_ERROR;
@@ -166,7 +184,7 @@ template <typename Done> DWORD HttpStream::Drive(Done done)
                 return error_ = ERROR_INTERNET_TIMEOUT;
             waitMs = int(std::min<long>(waitMs, long(receiveTimeoutMs_) - elapsed));
         }
-        curl_multi_poll(multi_, nullptr, 0, waitMs, nullptr);
+        InetWaitForNetwork(multi_, waitMs, cancelled_);
     }
     // What was waited for counts even when the transfer failed right after it: headers
     // followed by a cut body still open, and the failure waits for the reads.

@@ -1,9 +1,11 @@
 // One HTTP GET, driven by curl's multi interface on the caller's thread. The caller blocks
 // in Open until the final headers are in and in Read until its bytes are there, while the
 // body flows through one small fixed buffer: when it is full the transfer is paused, so
-// memory does not grow with the size of the answer. Knows nothing of handles or WCHAR.
+// memory does not grow with the size of the answer. Cancel, from any thread or from the
+// blocking hook, stops a waiting call. Knows nothing of handles or WCHAR.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <memory>
@@ -43,6 +45,10 @@ class HttpStream {
     long StatusCode() const { return statusCode_; }
     void SetReceiveTimeout(DWORD ms) { receiveTimeoutMs_ = ms; }
 
+    // Ends the transfer for good: a waiting Open or Read returns at once, and it and every
+    // later call fail with ERROR_INTERNET_OPERATION_CANCELLED. Safe from any thread.
+    void Cancel();
+
   private:
     using Clock = std::chrono::steady_clock;
 
@@ -50,9 +56,9 @@ class HttpStream {
     static size_t OnBody(char* data, size_t size, size_t count, void* self);
     static int OnConnected(void* self, char*, char*, int, int);
 
-    // Runs the transfer until done() holds, the transfer ends or the line stays silent for
-    // the receive time-out. Returns 0 when done() holds or the transfer ended well, else
-    // the WinInet code of the failure.
+    // Runs the transfer until done() holds, the transfer ends, the line stays silent for
+    // the receive time-out or the transfer is cancelled. Returns 0 when done() holds or the
+    // transfer ended well, else the WinInet code of the failure.
     template <typename Done> DWORD Drive(Done done);
     DWORD Finish(CURLcode code);
     size_t Buffered() const { return end_ - begin_; }
@@ -74,4 +80,5 @@ class HttpStream {
     long statusCode_ = 0;             //
     DWORD receiveTimeoutMs_ = 30000;  //
     Clock::time_point lastActivity_;  // last byte from the server, or connection made
+    std::atomic<bool> cancelled_{false};
 };

@@ -9,11 +9,11 @@
 namespace {
 
 std::mutex gLock;
-std::unordered_map<InetHandle*, std::unique_ptr<InetHandle>> gHandles;
+std::unordered_map<InetHandle*, std::shared_ptr<InetHandle>> gHandles;
 
 }  // namespace
 
-HINTERNET InetRegisterHandle(std::unique_ptr<InetHandle> handle)
+HINTERNET InetRegisterHandle(std::shared_ptr<InetHandle> handle)
 {
     std::lock_guard<std::mutex> lock(gLock);
     InetHandle* key = handle.get();
@@ -21,16 +21,16 @@ HINTERNET InetRegisterHandle(std::unique_ptr<InetHandle> handle)
     return key;
 }
 
-InetHandle* InetFindHandle(HINTERNET handle)
+std::shared_ptr<InetHandle> InetFindHandle(HINTERNET handle)
 {
     std::lock_guard<std::mutex> lock(gLock);
     auto it = gHandles.find(static_cast<InetHandle*>(handle));
-    return it == gHandles.end() ? nullptr : it->second.get();
+    return it == gHandles.end() ? nullptr : it->second;
 }
 
 bool InetCloseHandle(HINTERNET handle)
 {
-    std::vector<std::unique_ptr<InetHandle>> closing;  // destroyed after the lock is let go
+    std::vector<std::shared_ptr<InetHandle>> closing;  // let go after the lock is
     {
         std::lock_guard<std::mutex> lock(gLock);
         auto it = gHandles.find(static_cast<InetHandle*>(handle));
@@ -46,6 +46,10 @@ bool InetCloseHandle(HINTERNET handle)
             } else {
                 ++child;
             }
+        }
+        for (const std::shared_ptr<InetHandle>& record : closing) {
+            if (record->stream)
+                record->stream->Cancel();
         }
     }
     return true;

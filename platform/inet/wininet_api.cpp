@@ -25,14 +25,14 @@ template <typename T> T Fail(DWORD code, T result)
     return result;
 }
 
-// The handle of the wanted kind, or null with the last error set.
-InetHandle* FindHandleOfKind(HINTERNET handle, InetHandleKind kind)
+// The handle of the wanted kind, held for the call, or null with the last error set.
+std::shared_ptr<InetHandle> FindHandleOfKind(HINTERNET handle, InetHandleKind kind)
 {
-    InetHandle* found = InetFindHandle(handle);
+    std::shared_ptr<InetHandle> found = InetFindHandle(handle);
     if (!found)
-        return Fail<InetHandle*>(ERROR_INVALID_HANDLE, nullptr);
+        return Fail<std::shared_ptr<InetHandle>>(ERROR_INVALID_HANDLE, nullptr);
     if (found->kind != kind)
-        return Fail<InetHandle*>(ERROR_INTERNET_INCORRECT_HANDLE_TYPE, nullptr);
+        return Fail<std::shared_ptr<InetHandle>>(ERROR_INTERNET_INCORRECT_HANDLE_TYPE, nullptr);
     return found;
 }
 
@@ -78,7 +78,7 @@ HINTERNET WINAPI InternetOpenW(LPCWSTR lpszAgent, DWORD dwAccessType, LPCWSTR lp
     if (dwFlags & kInternetFlagAsync)
         return Fail<HINTERNET>(ERROR_INVALID_PARAMETER, nullptr);
 
-    auto session = std::make_unique<InetHandle>();
+    auto session = std::make_shared<InetHandle>();
     session->kind = InetHandleKind::Session;
     if (lpszAgent)
         session->userAgent = Utf8FromWide(lpszAgent, std::char_traits<WCHAR>::length(lpszAgent));
@@ -91,7 +91,7 @@ HINTERNET WINAPI InternetOpenUrlW(HINTERNET hInternet, LPCWSTR lpszUrl, LPCWSTR 
                                   DWORD dwHeadersLength, DWORD dwFlags, DWORD_PTR dwContext)
 {
     (void)dwContext;
-    InetHandle* session = FindHandleOfKind(hInternet, InetHandleKind::Session);
+    std::shared_ptr<InetHandle> session = FindHandleOfKind(hInternet, InetHandleKind::Session);
     if (!session)
         return nullptr;
     if (!lpszUrl)
@@ -106,15 +106,19 @@ HINTERNET WINAPI InternetOpenUrlW(HINTERNET hInternet, LPCWSTR lpszUrl, LPCWSTR 
     settings.connectTimeoutMs = session->connectTimeoutMs;
     settings.receiveTimeoutMs = session->receiveTimeoutMs;
 
-    auto request = std::make_unique<InetHandle>();
+    auto request = std::make_shared<InetHandle>();
     request->kind = InetHandleKind::Url;
-    request->parent = session;
+    request->parent = session.get();
     request->connectTimeoutMs = session->connectTimeoutMs;
     request->receiveTimeoutMs = session->receiveTimeoutMs;
     request->stream = std::make_unique<HttpStream>();
-    if (DWORD error = request->stream->Open(settings))
+    // Listed under its session while it opens, so closing the session cancels the open.
+    HINTERNET handle = InetRegisterHandle(request);
+    if (DWORD error = request->stream->Open(settings)) {
+        InetCloseHandle(handle);
         return Fail<HINTERNET>(error, nullptr);
-    return InetRegisterHandle(std::move(request));
+    }
+    return handle;
 }
 
 BOOL WINAPI InternetReadFile(HINTERNET hFile, LPVOID lpBuffer, DWORD dwNumberOfBytesToRead,
@@ -123,7 +127,7 @@ BOOL WINAPI InternetReadFile(HINTERNET hFile, LPVOID lpBuffer, DWORD dwNumberOfB
     if (!lpdwNumberOfBytesRead)
         return Fail(ERROR_INVALID_PARAMETER, FALSE);
     *lpdwNumberOfBytesRead = 0;
-    InetHandle* request = FindHandleOfKind(hFile, InetHandleKind::Url);
+    std::shared_ptr<InetHandle> request = FindHandleOfKind(hFile, InetHandleKind::Url);
     if (!request)
         return FALSE;
     if (!lpBuffer && dwNumberOfBytesToRead > 0)
@@ -146,7 +150,7 @@ BOOL WINAPI InternetCloseHandle(HINTERNET hInternet)
 BOOL WINAPI HttpQueryInfoW(HINTERNET hRequest, DWORD dwInfoLevel, LPVOID lpBuffer,
                            LPDWORD lpdwBufferLength, LPDWORD lpdwIndex)
 {
-    InetHandle* request = FindHandleOfKind(hRequest, InetHandleKind::Url);
+    std::shared_ptr<InetHandle> request = FindHandleOfKind(hRequest, InetHandleKind::Url);
     if (!request)
         return FALSE;
     if (!lpdwBufferLength)
@@ -202,7 +206,7 @@ BOOL WINAPI InternetSetOptionW(HINTERNET hInternet, DWORD dwOption, LPVOID lpBuf
         (connect ? gDefaultConnectTimeoutMs : gDefaultReceiveTimeoutMs) = ms;
         return TRUE;
     }
-    InetHandle* handle = InetFindHandle(hInternet);
+    std::shared_ptr<InetHandle> handle = InetFindHandle(hInternet);
     if (!handle)
         return Fail(ERROR_INVALID_HANDLE, FALSE);
     (connect ? handle->connectTimeoutMs : handle->receiveTimeoutMs) = ms;

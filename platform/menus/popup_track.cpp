@@ -8,7 +8,7 @@
 #include "menus/menu_data.h"
 #include "menus/popup_menu.h"
 #include "shell/shell_paint.h"
-#include "shell/shell_state.h"
+#include "shell/shell_records.h"
 #include "user/user_internal.h"
 #include "user/window_internal.h"
 

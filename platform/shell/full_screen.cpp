@@ -1,6 +1,6 @@
 // Full-screen windows and dialogs: SHInitDialog, SHFullScreen and the two handlers that keep
 // a window fitted to the visible desktop as the input panel moves.
-#include "shell/shell_state.h"
+#include "shell/shell_records.h"
 
 namespace {
 

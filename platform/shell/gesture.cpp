@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "backend/backend.h"
-#include "shell/shell_state.h"
+#include "shell/shell_records.h"
 #include "user/user_internal.h"
 #include "user/window_internal.h"
 
@@ -44,6 +44,19 @@ POINT ScreenPointOf(const MSG& m)
     return p;
 }
 
+bool BeyondSlop(POINT p, POINT down)
+{
+    return std::abs(p.x - down.x) > kHoldSlop || std::abs(p.y - down.y) > kHoldSlop;
+}
+
+// The stylus has gone further than a hold allows or has been lifted, seen in the device's own
+// record of it: that also holds what no window was sent, a move or a lift over the bars or
+// outside the screen, which would otherwise leave the wait to run out as a hold.
+bool LeftOrLifted(POINT down)
+{
+    return BeyondSlop(UserGlobals().stylus, down) || GetAsyncKeyState(VK_LBUTTON) >= 0;
+}
+
 }  // namespace
 
 DWORD WINAPI SHRecognizeGesture(SHRGINFO* info)
@@ -69,11 +82,13 @@ DWORD WINAPI SHRecognizeGesture(SHRGINFO* info)
             if (m.message != WM_MOUSEMOVE) {
                 return 0;
             }
-            const POINT p = ScreenPointOf(m);
-            if (std::abs(p.x - down.x) > kHoldSlop || std::abs(p.y - down.y) > kHoldSlop) {
+            if (BeyondSlop(ScreenPointOf(m), down)) {
                 return 0;
             }
             PeekMessageW(&m, nullptr, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE);
+        }
+        if (LeftOrLifted(down)) {
+            return 0;
         }
         const DWORD now = GetTickCount();
         if (now >= deadline) {

@@ -11,7 +11,7 @@
 #include "gdi/gdi_internal.h"
 #include "resources.h"
 #include "shell/shell_paint.h"
-#include "shell/shell_state.h"
+#include "shell/shell_records.h"
 #include "user/user_internal.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "shell/navigation_bar.h"
 
 #include "shell/shell_paint.h"
-#include "shell/shell_state.h"
+#include "shell/shell_records.h"
 
 namespace {
 
@@ -89,8 +89,23 @@ bool NavigationBarStylus(UINT message, POINT p)
     if (info && (info->fullScreen & SHFS_HIDETASKBAR)) {
         return false;  // the window has the top of the screen to itself
     }
-    if (message == WM_LBUTTONDOWN && ShowsOkButton(active) && PtInRect(&kOkButtonRect, p)) {
-        PostMessageW(active, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
+    // The window whose title the stylus went down on: only a stroke that starts and ends on
+    // one window's title is a click on it (the lift after "ok" closed a dialog is not).
+    static HWND titleDown = nullptr;
+    const bool onOk = ShowsOkButton(active) && PtInRect(&kOkButtonRect, p);
+    const bool onTitle = active && p.x >= kTitleLeft && !onOk;
+    if (message == WM_LBUTTONDOWN) {
+        titleDown = onTitle ? active : nullptr;
+        if (onOk) {
+            PostMessageW(active, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
+        }
+    } else if (message == WM_LBUTTONUP) {
+        if (onTitle && titleDown == active) {
+            // The title is the active window's caption: a tap there is a click on it, in
+            // screen coordinates as Windows gives non-client clicks.
+            PostMessageW(active, WM_NCLBUTTONUP, HTCAPTION, MAKELPARAM(p.x, p.y));
+        }
+        titleDown = nullptr;
     }
     return true;
 }

@@ -7,7 +7,7 @@
 #include "shell/input_panel_layout.h"
 #include "shell/menu_bar.h"
 #include "shell/navigation_bar.h"
-#include "shell/shell_state.h"
+#include "shell/shell_records.h"
 #include "user/user_internal.h"
 
 namespace {
@@ -72,6 +72,15 @@ bool FilterStylus(UINT message, POINT p)
     return false;
 }
 
+// The navigation bar shows the active window's title: a new one is drawn with the next
+// present (a clock in the title changes it every second).
+void ShowNewCaption(HWND window)
+{
+    if (gHooksInstalled && window == GetActiveWindow()) {
+        UserMarkScreenDirty({0, 0, kScreenWidth, kNavigationBarHeight});
+    }
+}
+
 // After a device reset (tests): forget the panel, the window records and the stroke; the
 // hooks go in again with the next use of the shell.
 void ResetShell()
@@ -91,6 +100,7 @@ void ShellEnsureHooks()
         UserSetAfterPaintHook(PaintShell);
         UserSetStylusFilter(FilterStylus);
         UserSetResetHook(ResetShell);
+        UserSetCaptionHook(ShowNewCaption);
         ShellInvalidateBars();
     }
 }

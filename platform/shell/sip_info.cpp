@@ -1,6 +1,6 @@
 // SHSipInfo and SHSipPreference: the input panel's state as programs query and set it.
 #include "shell/input_panel_layout.h"
-#include "shell/shell_state.h"
+#include "shell/shell_records.h"
 
 namespace {
 

@@ -1,6 +1,18 @@
 // Simple one-to-one case folding; no locale, so the same names match on every host.
 #include "strings/case_fold.h"
 
+int CompareFolded(std::u16string_view a, std::u16string_view b)
+{
+    const size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (size_t i = 0; i < n; ++i) {
+        const char16_t x = FoldCase(a[i]);
+        const char16_t y = FoldCase(b[i]);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
 char16_t FoldCase(char16_t c)
 {
     if (c < 0x80)

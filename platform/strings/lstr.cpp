@@ -69,7 +69,7 @@ int WINAPI lstrcmpW(LPCWSTR a, LPCWSTR b)
 
 int WINAPI lstrcmpiW(LPCWSTR a, LPCWSTR b)
 {
-    return Compare(a, b, [](WCHAR c) { return int(FoldCase(c)); });
+    return CompareFolded(a ? a : u"", b ? b : u"");
 }
 
 int _wtoi(const WCHAR* s)

@@ -2,6 +2,7 @@
 // leaves alone.
 #include <algorithm>
 
+#include "user/user_internal.h"
 #include "user/window_internal.h"
 #include "wingdi.h"
 
@@ -16,8 +17,10 @@ LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SETTEXT: {
         const auto* text = reinterpret_cast<LPCWSTR>(lParam);
         w->text = text ? std::u16string(text) : std::u16string();
-        if (!w->parent)
+        if (!w->parent) {
             RegistryAdd(w);  // other copies find the window by its new title
+            UserCaptionChanged(hwnd);
+        }
         return TRUE;
     }
     case WM_GETTEXT: {

@@ -5,6 +5,7 @@
 
 #include "automation.h"
 #include "backend/backend.h"
+#include "files/device_path.h"
 #include "gdi/gdi_internal.h"
 #include "user/user_internal.h"
 #include "user/window_internal.h"
@@ -17,6 +18,7 @@ Framebuffer gScreen = {};
 RECT gDirty = {0, 0, 0, 0};
 void (*gAfterPaint)() = nullptr;
 void (*gResetHook)() = nullptr;
+void (*gCaptionHook)(HWND) = nullptr;
 
 }  // namespace
 
@@ -55,6 +57,15 @@ void UserSetAfterPaintHook(void (*hook)())
 void UserSetResetHook(void (*hook)())
 {
     gResetHook = hook;
+}
+void UserSetCaptionHook(void (*hook)(HWND window))
+{
+    gCaptionHook = hook;
+}
+void UserCaptionChanged(HWND window)
+{
+    if (gCaptionHook)
+        gCaptionHook(window);
 }
 
 void UserPresent()
@@ -95,5 +106,8 @@ void AutomationResetDevice()
         std::fill(gPixels.begin(), gPixels.end(), 0xFFFFFF);
     gDirty = {0, 0, 0, 0};
     AutomationResetPrograms();
+    AutomationFailFlushes(false);
+    AutomationSetLocalTime(nullptr);
+    DeviceForgetSeedFiles();
     AutomationReset();
 }

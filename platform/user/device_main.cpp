@@ -1,7 +1,8 @@
-// The start of every program on the device: backend and scale, module path, signals, then
-// the program's WinMain.
+// The start of every program on the device: backend and scale, module path, signals, the
+// files named as arguments, then the program's WinMain.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "backend/backend.h"
@@ -23,6 +24,27 @@ std::string TitleFromModule(const char16_t* modulePath)
     for (char16_t c : path)
         title += c < 0x80 ? char(c) : '?';
     return title;
+}
+
+// The command line of a program that opens files: the device path of each host file named,
+// in double quotes (a device name cannot hold one), separated by spaces.
+std::u16string FilesCommandLine(int argc, char** argv, const char* self)
+{
+    std::u16string line;
+    for (int i = 1; i < argc; ++i) {
+        std::u16string devicePath;
+        if (!UserBringFileIntoDevice(argv[i], &devicePath)) {
+            std::error_code error;
+            const char* why = !std::filesystem::exists(argv[i], error) ? "no such file"
+                              : !std::filesystem::is_regular_file(argv[i], error)
+                                  ? "not a file"
+                                  : "it could not be copied into My Documents";
+            std::fprintf(stderr, "%s: %s left out: %s\n", self, argv[i], why);
+            continue;
+        }
+        line += (line.empty() ? u"\"" : u" \"") + devicePath + u"\"";
+    }
+    return line;
 }
 
 }  // namespace
@@ -53,8 +75,9 @@ int DeviceMain(int argc, char** argv, const DeviceProgram& program)
     UserInstallSignalHandlers();
 
     HINSTANCE instance = program.registerResources ? program.registerResources() : nullptr;
-    static WCHAR emptyCommandLine[1] = {0};
-    const int result = program.winMain(instance, nullptr, emptyCommandLine, SW_SHOW);
+    std::u16string commandLine =
+        program.opensFiles ? FilesCommandLine(argc, argv, self) : std::u16string();
+    const int result = program.winMain(instance, nullptr, commandLine.data(), SW_SHOW);
 
     backend->Quit();
     return result;

@@ -1,7 +1,7 @@
 // Keyboard focus, the active window, the foreground request and the stylus capture.
 // Activation follows Win32's order: the old window hears WM_ACTIVATE(WA_INACTIVE), the new
-// one WM_ACTIVATE(WA_ACTIVE), and then the focus moves into the new window unless its
-// handler already put it there.
+// one WM_ACTIVATE(WA_ACTIVE, or WA_CLICKACTIVE after a tap), and then the focus moves into the new
+// window unless its handler already put it there.
 #include <algorithm>
 
 #include "user/window_internal.h"
@@ -56,7 +56,7 @@ void SetFocusTo(UserWindow* w)
         UserSend(w, WM_SETFOCUS, reinterpret_cast<WPARAM>(HandleOf(old)), 0);
 }
 
-void ActivateWindow(UserWindow* w, bool raise)
+void ActivateWindow(UserWindow* w, bool raise, WORD state)
 {
     UserGlobalState& u = UserGlobals();
     if (raise)
@@ -69,7 +69,7 @@ void ActivateWindow(UserWindow* w, bool raise)
         UserSend(old, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(HandleOf(w)));
     if (!w || u.active != w)
         return;
-    UserSend(w, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(HandleOf(old)));
+    UserSend(w, WM_ACTIVATE, state, reinterpret_cast<LPARAM>(HandleOf(old)));
     if (u.active == w && LocalWindow(w->handle) == w && !(u.focus && IsDescendant(w, u.focus)))
         SetFocusTo(w);
 }

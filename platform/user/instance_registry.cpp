@@ -2,13 +2,12 @@
 // so FindWindowW finds the window of an earlier copy and SetForegroundWindow raises it. It is
 // a small text file in the device root, one line per window (pid, process start time,
 // handle, class, title), rewritten under an exclusive lock; lines of processes that are gone
-// are dropped whenever the file is read. A raise request is SIGUSR1 to the owning process.
+// are dropped whenever the file is read. A raise request is SIGUSR1 to the owning process;
+// WM_COPYDATA to a listed window travels through copy_data.cpp.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <unistd.h>
-
-#include <strings.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +18,7 @@
 #include <vector>
 
 #include "files/device_path.h"
+#include "strings/case_fold.h"
 #include "user/user_internal.h"
 #include "user/window_internal.h"
 
@@ -202,26 +202,12 @@ void RegistryRemove(const UserWindow* w)
     });
 }
 
-UserWindow* RegistryFind(LPCWSTR className, LPCWSTR title)
+namespace {
+
+// The local handle that stands for a listed window of another copy: one for each remote
+// window for as long as this process runs.
+UserWindow* ProxyFor(const Entry& found)
 {
-    const std::string cls = className ? Utf8(className) : std::string();
-    const std::string text = title ? Utf8(title) : std::string();
-    Entry found = {};
-    WithRegistry([&](std::vector<Entry>* entries) {
-        for (const Entry& e : *entries) {
-            if (e.pid == getpid())
-                continue;
-            if (className && strcasecmp(e.cls.c_str(), cls.c_str()) != 0)
-                continue;
-            if (title && e.title != text)
-                continue;
-            found = e;
-            return;
-        }
-    });
-    if (!found.pid)
-        return nullptr;
-    // One local handle stands for each remote window for as long as this process runs.
     for (auto& [key, w] : UserGlobals().windows) {
         if (w->remotePid == found.pid && w->remoteStart == found.start &&
             w->remoteHandle == found.handle)
@@ -238,6 +224,44 @@ UserWindow* RegistryFind(LPCWSTR className, LPCWSTR title)
     w->remoteHandle = found.handle;
     UserGlobals().windows.emplace(reinterpret_cast<uintptr_t>(w->handle), std::move(owned));
     return w;
+}
+
+}  // namespace
+
+UserWindow* RegistryFind(LPCWSTR className, LPCWSTR title)
+{
+    const std::string text = title ? Utf8(title) : std::string();
+    Entry found = {};
+    WithRegistry([&](std::vector<Entry>* entries) {
+        for (const Entry& e : *entries) {
+            if (e.pid == getpid())
+                continue;
+            if (className && CompareFolded(Utf16(e.cls), className) != 0)
+                continue;
+            if (title && e.title != text)
+                continue;
+            found = e;
+            return;
+        }
+    });
+    return found.pid ? ProxyFor(found) : nullptr;
+}
+
+UserWindow* RegistryWindowOf(int pid, unsigned long long start, uintptr_t handle)
+{
+    Entry found = {};
+    WithRegistry([&](std::vector<Entry>* entries) {
+        for (const Entry& e : *entries) {
+            if (e.pid == pid && e.start == start && e.handle == handle && pid != getpid())
+                found = e;
+        }
+    });
+    return found.pid ? ProxyFor(found) : nullptr;
+}
+
+unsigned long long RegistryProcessStart(int pid)
+{
+    return pid == getpid() ? OwnStart() : ProcessStart(pid);
 }
 
 bool RegistryIsAlive(const UserWindow* remote)

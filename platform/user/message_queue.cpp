@@ -18,21 +18,27 @@ namespace {
 
 volatile std::sig_atomic_t gCloseRequested = 0;
 volatile std::sig_atomic_t gRaiseRequested = 0;
+volatile std::sig_atomic_t gMessagesWaiting = 0;
 int gRaiseCount = 0;
 bool (*gStylusFilter)(UINT, POINT) = nullptr;
 std::vector<std::string> gLoopNames;
 
-// A real backend is asked to wait at most this long, so signals and raise requests from
-// other copies are noticed while the program idles.
-constexpr uint32_t kSignalPollMs = 100;
-
+// Each request ends the backend's wait, so an idle program hears it at once without ever
+// waking up to look.
 void OnTerminationSignal(int)
 {
     gCloseRequested = 1;
+    BackendWake();
 }
 void OnRaiseSignal(int)
 {
     gRaiseRequested = 1;
+    BackendWake();
+}
+void OnMessagesSignal(int)
+{
+    gMessagesWaiting = 1;
+    BackendWake();
 }
 
 // Requests that arrive as signals become ordinary messages here.
@@ -44,6 +50,10 @@ void TakeSignalRequests()
             PostMessageW(main, WM_CLOSE, 0, 0);
         else
             PostQuitMessage(0);
+    }
+    if (gMessagesWaiting) {
+        gMessagesWaiting = 0;
+        UserTakeRemoteMessages();
     }
     if (gRaiseRequested) {
         gRaiseRequested = 0;
@@ -122,13 +132,7 @@ bool WaitOnce(HWND hwnd, UINT filterMin, UINT filterMax)
     // Timers the filter leaves out must not cut the wait short, or the loop would spin.
     const bool timers =
         (filterMin == 0 && filterMax == 0) || (filterMin <= WM_TIMER && WM_TIMER <= filterMax);
-    uint32_t deadline = timers ? TimerNextDue(hwnd) : kNoDeadline;
-    const bool headless = b == &kHeadlessBackend;
-    if (!headless) {
-        const uint32_t poll = b->NowMs() + kSignalPollMs;
-        if (deadline == kNoDeadline || deadline > poll)
-            deadline = poll;
-    }
+    const uint32_t deadline = timers ? TimerNextDue(hwnd) : kNoDeadline;
     InputEvent e = {};
     if (!b->WaitInput(&e, deadline))
         return true;
@@ -196,15 +200,27 @@ bool UserWaitForMessage(uint32_t timeoutMs, const char* loopName)
             return false;
         UserPresent();
         InputEvent e = {};
-        uint32_t deadline = std::min(end, TimerNextDue(nullptr));
-        if (b != &kHeadlessBackend)
-            deadline = std::min(deadline, now + kSignalPollMs);
+        const uint32_t deadline = std::min(end, TimerNextDue(nullptr));
         if (!b->WaitInput(&e, deadline))
             continue;
         if (e.kind == InputKind::ScriptEmpty)
             FailEmptyScript(loopName);
         DeliverInput(e);
     }
+}
+
+void UserTakeInputWhileWaiting(bool quiet)
+{
+    UserPresent();
+    const Backend* b = BackendCurrent();
+    const bool headless = b == &kHeadlessBackend;
+    if (headless && (!quiet || AutomationScriptLength() == 0))
+        return;
+    // Headless: up to the next timer, so each one fires at its time; otherwise a glance.
+    const uint32_t deadline = headless ? TimerNextDue(nullptr) : b->NowMs() + 1;
+    InputEvent e = {};
+    if (b->WaitInput(&e, deadline) && e.kind != InputKind::ScriptEmpty)
+        DeliverInput(e);
 }
 
 BOOL WINAPI PostMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -229,6 +245,11 @@ LRESULT WINAPI SendMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
                 UserSend(w, msg, wParam, lParam);
         }
         return 0;
+    }
+    if (UserWindow* w = WindowFromHandle(hwnd); w && w->remotePid) {
+        return msg == WM_COPYDATA
+                   ? RemoteSendCopyData(w, wParam, reinterpret_cast<COPYDATASTRUCT*>(lParam))
+                   : 0;
     }
     return UserSend(LocalWindow(hwnd), msg, wParam, lParam);
 }
@@ -322,7 +343,7 @@ void PostStylus(UINT message, POINT screen, bool down)
     if (message == WM_LBUTTONDOWN) {
         UserWindow* top = TopLevelOf(target);
         if (u.active != top && !(top->style & WS_DISABLED))
-            ActivateWindow(top, true);
+            ActivateWindow(top, true, WA_CLICKACTIVE);
     }
     const RECT client = ClientRectOnScreen(target);
     const WPARAM keys = (down ? MK_LBUTTON : 0) |
@@ -404,7 +425,7 @@ void DeliverInput(const InputEvent& e)
         if (HWND main = UserMainWindow())
             PostMessageW(main, WM_SIZE, SIZE_MINIMIZED, 0);
         break;
-    case InputKind::DropFile: UserCopyDroppedFile(e.path); break;
+    case InputKind::DropFile: UserBringFileIntoDevice(e.path, nullptr); break;
     case InputKind::ScriptEmpty: break;
     }
 }
@@ -488,11 +509,23 @@ void UserInstallRaiseHandler()
     sa.sa_handler = OnRaiseSignal;
     sigemptyset(&sa.sa_mask);
     sigaction(SIGUSR1, &sa, nullptr);
+    sa.sa_handler = OnMessagesSignal;
+    sigaction(SIGUSR2, &sa, nullptr);
 }
 
 int AutomationRaiseRequests()
 {
     return gRaiseCount;
+}
+
+void AutomationCatchTerminationSignals(bool on)
+{
+    if (on) {
+        UserInstallSignalHandlers();
+        return;
+    }
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        std::signal(signal, SIG_DFL);
 }
 
 bool AutomationRunUntilIdle()
@@ -539,5 +572,6 @@ void UserResetAll()
     gLoopNames.clear();
     gCloseRequested = 0;
     gRaiseRequested = 0;
+    gMessagesWaiting = 0;
     gRaiseCount = 0;
 }

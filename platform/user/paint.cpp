@@ -79,9 +79,11 @@ void InvalidateTree(UserWindow* w, const RECT& screenRect)
     if (UserRectEmpty(r))
         return;
     ToClient(w, &r);
-    InvalidateWindowRect(w, &r, true, false);
-    for (UserWindow* c : w->children)
-        InvalidateTree(c, screenRect);
+    InvalidateWindowRect(w, &r, true, !(w->style & WS_CLIPCHILDREN));
+    if (w->style & WS_CLIPCHILDREN) {
+        for (UserWindow* c : w->children)
+            InvalidateTree(c, screenRect);
+    }
 }
 
 bool FindPending(const std::vector<UserWindow*>& list, HWND filter, UserWindow** found)
@@ -150,8 +152,12 @@ void InvalidateWindowRect(UserWindow* w, const RECT* clientRect, bool erase, boo
     w->erase = w->erase || erase;
     if (!children)
         return;
+    // The update region is one box, and the window paints all of it: over every child in the
+    // box, not only those under the part just invalidated (hiding two controls must not
+    // wipe out a third that lies between them).
     const RECT c = ClientRectOnScreen(w);
-    const RECT screenRect = {r.left + c.left, r.top + c.top, r.right + c.left, r.bottom + c.top};
+    const RECT& u = w->update;
+    const RECT screenRect = {u.left + c.left, u.top + c.top, u.right + c.left, u.bottom + c.top};
     for (UserWindow* child : w->children)
         InvalidateTree(child, screenRect);
 }

@@ -34,8 +34,13 @@ void UserSetAfterPaintHook(void (*hook)());
 //   pixels) and returns true when the bars, the input panel or a pop-up menu took it;
 // - the reset hook runs in AutomationResetDevice, after the windows are gone and the paint
 //   hook is cleared, and stays registered.
+// - the caption hook hears of every new title of a top-level window, which the shell shows
+//   in its navigation bar while that window is active.
 void UserSetStylusFilter(bool (*filter)(UINT message, POINT screen));
 void UserSetResetHook(void (*hook)());
+void UserSetCaptionHook(void (*hook)(HWND window));
+// Calls the caption hook, if any.
+void UserCaptionChanged(HWND window);
 // Paints the hooks and hands the changed part of the screen to the backend.
 void UserPresent();
 
@@ -57,6 +62,13 @@ bool UserTakeStylusHold();
 // False when the time-out passed first.
 bool UserWaitForMessage(uint32_t timeoutMs, const char* loopName);
 
+// One step of input for a call that waits on something other than messages (the network):
+// presents the screen, then delivers at most one input event without blocking. The headless
+// device takes the next item of its script instead (input, or time up to the next timer),
+// but only when `quiet` says the other source had nothing in the last moment, and nothing
+// when the script is used up.
+void UserTakeInputWhileWaiting(bool quiet);
+
 // The oldest top-level window without an owner: the one a close request goes to.
 HWND UserMainWindow();
 
@@ -66,13 +78,17 @@ void UserResetAll();
 // Raise requests from other copies and termination signals arrive as flags that the message
 // loop turns into messages.
 void UserInstallSignalHandlers();
-// Only the raise request (SIGUSR1): installed as soon as a window is listed in the registry,
-// so a raise never kills a copy that did not start through DeviceMain.
+// Only the requests of other copies (SIGUSR1 to raise, SIGUSR2 for sent messages waiting):
+// installed as soon as a window is listed in the registry, so neither kills a copy that did
+// not start through DeviceMain.
 void UserInstallRaiseHandler();
 
-// Copies a file dropped on the desktop window into "\My Documents" (a .puz file the user
-// wants to play). False when it could not be copied.
-bool UserCopyDroppedFile(const char* hostPath);
+// Brings a host file (dropped on the desktop window, or named on the command line) into
+// "\My Documents": the same bytes already there under its name or a numbered variant of it
+// are taken as they are, otherwise the first free variant receives a copy; nothing is ever
+// overwritten. `devicePath` (may be null) receives the file's device path. False when the
+// host file cannot be read or no copy could be made.
+bool UserBringFileIntoDevice(const char* hostPath, std::u16string* devicePath);
 
 // The visible part of a window's client area: screen rectangles, device pixels, the clip
 // every DC of the window gets. Empty for hidden windows.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "strings/case_fold.h"
 #include "user/user_internal.h"
 #include "user/window_internal.h"
 
@@ -11,21 +12,7 @@ namespace {
 
 bool SameNameNoCase(const std::u16string& a, LPCWSTR b)
 {
-    size_t n = 0;
-    while (b[n])
-        ++n;
-    if (a.size() != n)
-        return false;
-    for (size_t i = 0; i < n; ++i) {
-        char16_t x = a[i], y = b[i];
-        if (x >= u'a' && x <= u'z')
-            x = char16_t(x - 32);
-        if (y >= u'a' && y <= u'z')
-            y = char16_t(y - 32);
-        if (x != y)
-            return false;
-    }
-    return true;
+    return CompareFolded(a, b) == 0;
 }
 
 UserClass* FindClass(LPCWSTR name)

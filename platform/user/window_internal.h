@@ -75,8 +75,9 @@ bool IsReallyVisible(const UserWindow* w);  // it and all its parents visible
 
 LRESULT UserSend(UserWindow* w, UINT msg, WPARAM wParam, LPARAM lParam);
 
-// Activation and focus, without the checks of the public calls.
-void ActivateWindow(UserWindow* w, bool raise);
+// Activation and focus, without the checks of the public calls. `state` is what the new window
+// hears: WA_CLICKACTIVE when a tap on it activates it, WA_ACTIVE otherwise.
+void ActivateWindow(UserWindow* w, bool raise, WORD state = WA_ACTIVE);
 void SetFocusTo(UserWindow* w);
 // A window goes away: activation, focus and capture move elsewhere.
 void ForgetWindowState(UserWindow* w);
@@ -97,6 +98,16 @@ void RegistryRemove(const UserWindow* w);
 UserWindow* RegistryFind(LPCWSTR className, LPCWSTR title);
 bool RegistryIsAlive(const UserWindow* remote);
 bool RegistryRaise(const UserWindow* remote);
+// The handle of a window of another copy that the registry lists; nullptr when it does not.
+UserWindow* RegistryWindowOf(int pid, unsigned long long start, uintptr_t handle);
+// When a process started (against pid reuse); 0 when it does not exist.
+unsigned long long RegistryProcessStart(int pid);
+
+// WM_COPYDATA across processes (copy_data.cpp): SendMessageW to a window of another copy,
+// and the taking of the requests addressed to this process, which its message loop does
+// when SIGUSR2 says some are waiting.
+LRESULT RemoteSendCopyData(const UserWindow* remote, WPARAM from, const COPYDATASTRUCT* data);
+void UserTakeRemoteMessages();
 
 // Rectangle helpers.
 bool UserRectEmpty(const RECT& r);

@@ -2,9 +2,9 @@
 // menu, the accelerators, and the artwork that tools/artgen draws (embedded .bmp files).
 #include "crossword_resources.h"
 
-#include "ResourceIds.h"
 #include "crossword_artwork.h"
 #include "dialog_resources.h"
+#include "resource_ids.h"
 #include "resources.h"
 
 namespace {
@@ -17,9 +17,12 @@ const MenuTemplateItem kMainMenuItems[] = {
     {1, u"Puzzles", 0, 0},
     {2, u"Available", IDM_AVAILABLE, 0},
     {2, u"Download", IDM_DOWNLOAD, 0},
+    {2, u"Unlock Solution...", IDM_UNLOCK, MF_GRAYED},
     {1, u"Toggle", 0, 0},
     {2, u"Auto Skip", IDM_AUTO_SKIP, 0},
     {2, u"Numbers", IDM_NUMBERS, 0},
+    {2, u"Pencil", IDM_PENCIL, 0},
+    {2, u"Marks", IDM_MARKS, 0},
     {1, u"Fill", 0, 0},
     {2, u"Letter", IDM_FILL_LETTER, 0},
     {2, u"Word", IDM_FILL_WORD, 0},
@@ -28,6 +31,7 @@ const MenuTemplateItem kMainMenuItems[] = {
     {2, u"Letter", IDM_CLEAR_LETTER, 0},
     {2, u"Word", IDM_CLEAR_WORD, 0},
     {2, u"Puzzle", IDM_CLEAR_PUZZLE, 0},
+    {1, u"Undo", IDM_UNDO, 0},
     {1, u"Preferences", IDM_PREFERENCES, 0},
     {1, u"Puzzle Info", IDM_PUZZLE_INFO, 0},
     {1, nullptr, 0, MF_SEPARATOR},
@@ -62,6 +66,7 @@ const MenuTemplateItem kHoldMenuItems[] = {
     {2, u"Letter", IDM_VIEW_LETTER, 0},
     {2, u"Word", IDM_VIEW_WORD, 0},
     {2, u"Puzzle", IDM_VIEW_PUZZLE, 0},
+    {1, u"Rebus...", IDM_REBUS, 0},
 };
 const MenuTemplate kHoldMenu = {kHoldMenuItems, sizeof kHoldMenuItems / sizeof kHoldMenuItems[0]};
 
@@ -87,6 +92,7 @@ const ACCEL kAccelerators[] = {
     {kCtrlKey, 'A', IDM_SELECT_ALL},
     {kCtrlKey, 'Q', IDM_QUIT},
     {kCtrlKey, VK_DOWN, IDM_CTRL_DOWN},
+    {kCtrlKey, 'Z', IDM_UNDO},
 };
 
 const char16_t kTitle[] = u"Crossword";

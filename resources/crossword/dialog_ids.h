@@ -9,6 +9,7 @@
 #define IDC_ADDRESS          1033
 #define IDC_GET_NEW          1034
 #define IDC_DOWNLOAD_HEADING 1035
+#define IDC_DOWNLOAD_STATUS  1036  // shown while a download runs, with Cancel (IDCANCEL)
 #define IDC_DOWNLOAD_OK      1047
 
 // About Crossword (dialog 103).
@@ -29,6 +30,14 @@
 // Crossword Clues (dialog 126).
 #define IDC_CLUE_LIST 1025
 #define IDC_CLUE_TABS 1024
+
+// Puzzle Information (dialog 128), for puzzles with notes.
+#define IDC_INFO_HEADER 1070
+#define IDC_INFO_NOTES  1071
+
+// Unlock Solution (dialog 129).
+#define IDC_UNLOCK_PROMPT 1072
+#define IDC_UNLOCK_KEY    1073
 
 // Crossword Quick Help (dialog 127).
 #define IDC_HELP_PAGE     1037

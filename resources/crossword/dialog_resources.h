@@ -1,12 +1,12 @@
-// The dialogs' entries of the program's resource table: the five templates, the quick
+// The dialogs' entries of the program's resource table: the seven templates, the quick
 // help's pictures, the About picture and the logo pieces. The table lists them with
 // DIALOG_RESOURCE_ENTRIES; RegisterHelpPages puts the help page on the device.
 #pragma once
 
-#include "ResourceIds.h"
 #include "dialog_artwork.h"
 #include "dialog_ids.h"
 #include "dialog_templates.h"
+#include "resource_ids.h"
 
 #define DIALOG_BITMAP_ENTRY(id, name)                                                              \
     {                                                                                              \
@@ -20,6 +20,8 @@
     {RT_DIALOG, IDD_PREFERENCES, &kPreferencesDialog, sizeof kPreferencesDialog},  \
     {RT_DIALOG, IDD_CLUE_LIST, &kClueListDialog, sizeof kClueListDialog},          \
     {RT_DIALOG, IDD_QUICK_HELP, &kQuickHelpDialog, sizeof kQuickHelpDialog},       \
+    {RT_DIALOG, IDD_PUZZLE_INFO, &kPuzzleInfoDialog, sizeof kPuzzleInfoDialog},    \
+    {RT_DIALOG, IDD_UNLOCK, &kUnlockDialog, sizeof kUnlockDialog},                 \
     DIALOG_BITMAP_ENTRY(IDB_HELP_MENU, help_menu_123),                             \
     DIALOG_BITMAP_ENTRY(IDB_HELP_CHECK, help_check_124),                           \
     DIALOG_BITMAP_ENTRY(IDB_HELP_HINT, help_hint_125),                             \

@@ -19,13 +19,16 @@ template <size_t N> constexpr WORD Count(const DLGITEMTEMPLATEW (&)[N])
 
 const DLGITEMTEMPLATEW kDownloadItems[] = {
     {kText, 0, 4, 4, 150, 10, IDC_DOWNLOAD_HEADING, DLG_ATOM_STATIC, u"Download Puzzles"},
-    {LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 0, 4, 18, 150, 84, IDC_ADDRESS_LIST,
+    {LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 0, 4, 18, 150, 72, IDC_ADDRESS_LIST,
      DLG_ATOM_LISTBOX, u""},
-    {ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, 4, 106, 150, 12, IDC_ADDRESS, DLG_ATOM_EDIT, u""},
-    {kPush, 0, 4, 124, 46, 14, IDC_GET, DLG_ATOM_BUTTON, u"Get"},
-    {kPush, 0, 56, 124, 46, 14, IDC_DELETE, DLG_ATOM_BUTTON, u"Delete"},
-    {kPush, 0, 108, 124, 46, 14, IDC_GET_NEW, DLG_ATOM_BUTTON, u"Get New"},
-    {kPush, 0, 108, 144, 46, 14, IDC_DOWNLOAD_OK, DLG_ATOM_BUTTON, u"OK"},
+    {ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, 4, 94, 150, 12, IDC_ADDRESS, DLG_ATOM_EDIT, u""},
+    {kPush, 0, 4, 112, 46, 14, IDC_GET, DLG_ATOM_BUTTON, u"Get"},
+    {kPush, 0, 56, 112, 46, 14, IDC_DELETE, DLG_ATOM_BUTTON, u"Delete"},
+    {kPush, 0, 108, 112, 46, 14, IDC_GET_NEW, DLG_ATOM_BUTTON, u"Get New"},
+    {kPush, 0, 108, 132, 46, 14, IDC_DOWNLOAD_OK, DLG_ATOM_BUTTON, u"OK"},
+    // Shown only while a download runs, under the rest, which it leaves in place.
+    {kPush, 0, 4, 132, 46, 14, IDCANCEL, DLG_ATOM_BUTTON, u"Cancel"},
+    {SS_LEFTNOWORDWRAP, 0, 4, 151, 150, 10, IDC_DOWNLOAD_STATUS, DLG_ATOM_STATIC, u""},
 };
 
 // The About box is painted by its procedure; its only control is OK, at the bottom right,
@@ -61,6 +64,22 @@ const DLGITEMTEMPLATEW kClueListItems[] = {
     {LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP, 0, 2, 16, 154, 118,
      IDC_CLUE_LIST, DLG_ATOM_LISTBOX, u""},
     {WS_TABSTOP, 0, 2, 136, 154, 14, IDC_CLUE_TABS, WC_TABCONTROLW, u""},
+};
+
+// Title, author and copyright above the notes, which scroll when they are long.
+const DLGITEMTEMPLATEW kPuzzleInfoItems[] = {
+    {kText, 0, 4, 2, 152, 30, IDC_INFO_HEADER, DLG_ATOM_STATIC, u""},
+    {WS_BORDER | WS_VSCROLL | WS_TABSTOP, 0, 2, 34, 156, 104, IDC_INFO_NOTES, DLG_ATOM_LISTBOX,
+     u""},
+    {BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 124, 142, 32, 14, IDOK, DLG_ATOM_BUTTON, u"OK"},
+};
+
+const DLGITEMTEMPLATEW kUnlockItems[] = {
+    {kText, 0, 4, 4, 152, 20, IDC_UNLOCK_PROMPT, DLG_ATOM_STATIC,
+     u"The solution of this puzzle is locked. Enter its 4-digit key:"},
+    {WS_BORDER | WS_TABSTOP, 0, 4, 28, 40, 12, IDC_UNLOCK_KEY, DLG_ATOM_EDIT, u""},
+    {BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 70, 46, 40, 14, IDOK, DLG_ATOM_BUTTON, u"Unlock"},
+    {kPush, 0, 116, 46, 40, 14, IDCANCEL, DLG_ATOM_BUTTON, u"Cancel"},
 };
 
 // Nine rows of a 19 x 19 picture and its text, then Help and OK.
@@ -116,6 +135,20 @@ const DLGTEMPLATEW kPreferencesDialog = {kDialogStyle,
 const DLGTEMPLATEW kClueListDialog = {kDialogStyle,  0,   Count(kClueListItems), 0, 0,
                                       160,           180, u"Crossword Clues",    8, u"System",
                                       kClueListItems};
+const DLGTEMPLATEW kPuzzleInfoDialog = {kDialogStyle,
+                                        0,
+                                        Count(kPuzzleInfoItems),
+                                        0,
+                                        0,
+                                        160,
+                                        180,
+                                        u"Puzzle Information",
+                                        8,
+                                        u"MS Sans Serif",
+                                        kPuzzleInfoItems};
+const DLGTEMPLATEW kUnlockDialog = {kDialogStyle, 0,   Count(kUnlockItems), 0, 0,
+                                    160,          180, u"Unlock Solution",  8, u"MS Sans Serif",
+                                    kUnlockItems};
 const DLGTEMPLATEW kQuickHelpDialog = {kDialogStyle,
                                        0,
                                        Count(kQuickHelpItems),

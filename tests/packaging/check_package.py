@@ -3,9 +3,11 @@
 
 Makes the package of a built tree with cpack, unpacks it with dpkg -x and checks every
 program: its binary, desktop entry (desktop-file-validate when installed), hicolor icons of
-the right pixel sizes, gzip'd manual page, and the help pages. Then it breaks copies of the
-unpacked tree one way at a time and requires the check to notice each, so a check that has
-stopped looking cannot pass unseen.
+the right pixel sizes, gzip'd manual page, and the help pages; and for the game the .puz file
+type (the desktop entry's MimeType and %F, the shared-mime-info description with its glob
+and magic, compiled by update-mime-database) and the AppStream metainfo (appstreamcli
+validate). Then it breaks copies of the unpacked tree one way at a time and requires the
+check to notice each, so a check that has stopped looking cannot pass unseen.
 """
 
 import argparse
@@ -17,10 +19,13 @@ import stat
 import subprocess
 import sys
 import tempfile
+import xml.etree.ElementTree as ET
 from pathlib import Path
 
 ICON_SIZES = (16, 32, 48, 64, 128, 256)
 DOC_DIR = Path("share/doc/crossword")
+MIME_TYPE = "application/x-crossword"
+MIME_NS = "{http://www.freedesktop.org/standards/shared-mime-info}"
 MAN_SECTIONS = ("NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "ENVIRONMENT", "FILES",
                 "SEE ALSO")
 
@@ -149,14 +154,97 @@ def check_no_tree_paths(usr, tree_paths, skip_programs):
     return problems
 
 
-def check_tree(usr, programs, help_pages, tree_paths, skip_programs=False):
+def check_mime_description(usr, installed):
+    """The .puz type for the system's database: the glob, the magic after the checksum, and
+    the database compiler's consent. Not installed where the system already knows the type."""
+    path = usr / "share/mime/packages/crossword.xml"
+    if not installed:
+        return [f"{path.name} installed though the system knows the type"] if path.exists() else []
+    if not path.is_file():
+        return ["mime description crossword.xml missing"]
+    try:
+        root = ET.parse(path).getroot()
+    except ET.ParseError as error:
+        return [f"mime description crossword.xml is no XML: {error}"]
+    types = [t for t in root.iter(f"{MIME_NS}mime-type") if t.get("type") == MIME_TYPE]
+    if not types:
+        return [f"mime description crossword.xml has no {MIME_TYPE}"]
+    problems = []
+    if "*.puz" not in [g.get("pattern") for g in types[0].iter(f"{MIME_NS}glob")]:
+        problems.append("mime description crossword.xml has no *.puz glob")
+    magic = [(m.get("type"), m.get("offset"), m.get("value"))
+             for m in types[0].iter(f"{MIME_NS}match")]
+    if ("string", "2", "ACROSS&DOWN") not in magic:
+        problems.append(f"mime description crossword.xml lacks the magic at offset 2: {magic}")
+    if shutil.which("update-mime-database"):
+        with tempfile.TemporaryDirectory() as temp:
+            database = Path(temp) / "mime"
+            (database / "packages").mkdir(parents=True)
+            shutil.copy(path, database / "packages")
+            result = run(["update-mime-database", str(database)])
+            globs, magic = database / "globs2", database / "magic"
+            # It reports a rejected element and goes on, so what it compiled is what counts:
+            # the glob, and the eleven bytes at offset 2 under the type.
+            compiled = (globs.is_file() and f"{MIME_TYPE}:*.puz" in globs.read_text()
+                        and magic.is_file()
+                        and f"{MIME_TYPE}]\n>2=\0\x0bACROSS&DOWN".encode() in magic.read_bytes())
+            if result.returncode != 0 or not compiled:
+                said = [line for line in (result.stdout + result.stderr).splitlines()
+                        if "rror" in line]
+                problems.append("update-mime-database does not take crossword.xml: "
+                                + ("; ".join(said) or "the type was not compiled"))
+    return problems
+
+
+def check_metainfo(usr, appstream_id):
+    """The game's AppStream description: valid, naming the desktop entry it starts from, the
+    type it opens and a screenshot."""
+    path = usr / "share/metainfo" / f"{appstream_id}.metainfo.xml"
+    if not path.is_file():
+        return [f"metainfo {path.name} missing"]
+    try:
+        root = ET.parse(path).getroot()
+    except ET.ParseError as error:
+        return [f"metainfo {path.name} is no XML: {error}"]
+    problems = []
+    if root.findtext("id") != appstream_id:
+        problems.append(f"metainfo id is {root.findtext('id')!r}, not {appstream_id}")
+    launchable = root.findtext("launchable") or ""
+    if not (usr / "share/applications" / launchable).is_file():
+        problems.append(f"metainfo launches {launchable!r}, which is not installed")
+    if MIME_TYPE not in [m.text for m in root.iter("mediatype")]:
+        problems.append(f"metainfo does not say it opens {MIME_TYPE}")
+    if not any((i.text or "").startswith("https://") for i in root.iter("image")):
+        problems.append("metainfo has no screenshot")
+    if shutil.which("appstreamcli"):
+        result = run(["appstreamcli", "validate", "--no-net", "--strict", str(path)])
+        if result.returncode != 0:
+            problems.append(f"metainfo fails appstreamcli validate: {result.stdout.strip()}")
+    return problems
+
+
+def check_file_type(usr, appstream_id, mime_installed):
+    """The game opens .puz files from a file manager: its entry names the type and takes
+    the files, the system learns the type, and software centres learn the game."""
+    entry = desktop_entry(usr / "share/applications/crossword.desktop") or {}
+    problems = []
+    if MIME_TYPE not in entry.get("MimeType", "").split(";"):
+        problems.append(f"crossword.desktop: MimeType lacks {MIME_TYPE}")
+    if entry.get("Exec") != "crossword %F":
+        problems.append(f"crossword.desktop: Exec is {entry.get('Exec')!r}, not 'crossword %F'")
+    return (problems + check_mime_description(usr, mime_installed)
+            + check_metainfo(usr, appstream_id))
+
+
+def check_tree(usr, programs, help_pages, tree_paths, options):
     problems = []
     for program in programs:
         problems += check_binary(usr, program)
         problems += check_desktop_entry(usr, program)
         problems += check_man_page(usr, program)
+    problems += check_file_type(usr, options.appstream_id, options.mime_type_installed)
     problems += check_documents(usr, help_pages)
-    problems += check_no_tree_paths(usr, tree_paths, skip_programs)
+    problems += check_no_tree_paths(usr, tree_paths, options.sanitized)
     return problems
 
 
@@ -186,7 +274,7 @@ def check_control(deb, version):
 
 
 # One fault at a time in a copy of the unpacked tree, and a word the report of it must hold.
-def faults(programs, help_pages, tree_paths):
+def faults(programs, help_pages, tree_paths, options):
     last = programs[-1]
     apps = "share/applications"
     icons = "share/icons/hicolor"
@@ -212,6 +300,32 @@ def faults(programs, help_pages, tree_paths):
          lambda u: rewrite(u / help_dir / help_pages[0], "</body>", tree_paths[-1] + "</body>"),
          "mentions"),
     ]
+    metainfo = Path("share/metainfo") / f"{options.appstream_id}.metainfo.xml"
+    mime = Path("share/mime/packages/crossword.xml")
+    planted += [
+        ("a desktop entry without its MimeType",
+         lambda u: rewrite(u / apps / "crossword.desktop", f"MimeType={MIME_TYPE};", ""),
+         "MimeType"),
+        ("a desktop entry that takes no files",
+         lambda u: rewrite(u / apps / "crossword.desktop", "crossword %F", "crossword"), "Exec"),
+        ("a metainfo removed", lambda u: (u / metainfo).unlink(), "metainfo"),
+        ("a metainfo launching another entry",
+         lambda u: rewrite(u / metainfo, "crossword.desktop", "cross.desktop"), "launches"),
+    ]
+    if options.mime_type_installed:
+        planted += [
+            ("a mime description with the magic elsewhere",
+             lambda u: rewrite(u / mime, 'offset="2"', 'offset="3"'), "offset 2"),
+            ("a mime description without the glob",
+             lambda u: rewrite(u / mime, 'pattern="*.puz"', 'pattern="*.pz"'), "*.puz glob"),
+        ]
+        if shutil.which("update-mime-database"):  # a fault only the compiler knows
+            planted.append(("a mime description the database compiler refuses",
+                            lambda u: rewrite(u / mime, 'priority="50"', 'priority="500"'),
+                            "update-mime-database"))
+    if shutil.which("appstreamcli"):  # a fault only the validator knows
+        planted.append(("a metainfo without its summary",
+                        lambda u: drop_element(u / metainfo, "summary"), "appstreamcli"))
     if len(programs) > 1:  # the game's page refers to the installers' pages
         planted.append(("a referred manual page removed",
                         lambda u: (u / man / f"{programs[1]}.6.gz").unlink(), "refers to"))
@@ -226,6 +340,10 @@ def rewrite(path, old, new):
     path.write_text(path.read_text().replace(old, new))
 
 
+def drop_element(path, tag):
+    path.write_text(re.sub(rf"<{tag}>.*?</{tag}>", "", path.read_text(), flags=re.S))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--build-dir", required=True, type=Path)
@@ -236,6 +354,9 @@ def main():
     parser.add_argument("--help-pages", required=True, help="comma-separated page names")
     parser.add_argument("--sanitized", action="store_true",
                         help="programs built with sanitizers, which name their source files")
+    parser.add_argument("--appstream-id", required=True, help="the game's AppStream id")
+    parser.add_argument("--mime-type-installed", type=int, choices=(0, 1), required=True,
+                        help="1 when the build installs the .puz type (the system lacks it)")
     args = parser.parse_args()
     programs = args.programs.split(",")
     help_pages = args.help_pages.split(",")
@@ -258,27 +379,28 @@ def main():
         usr = temp / "root/usr"
 
         problems = check_control(deb, args.version) + check_tree(
-            usr, programs, help_pages, tree_paths, args.sanitized)
+            usr, programs, help_pages, tree_paths, args)
         for problem in problems:
             print(f"FAIL: {problem}")
-        if not shutil.which("desktop-file-validate"):
-            print("note: desktop-file-validate not installed, desktop entries checked by keys only")
+        for tool in ("desktop-file-validate", "update-mime-database", "appstreamcli"):
+            if not shutil.which(tool):
+                print(f"note: {tool} not installed, its check is left out")
         if problems:
             return 1  # the planted faults need a package that passes as it is
 
-        for name, breaking, word in faults(programs, help_pages, tree_paths):
+        for name, breaking, word in faults(programs, help_pages, tree_paths, args):
             copy = temp / "broken"
             shutil.rmtree(copy, ignore_errors=True)
             shutil.copytree(usr, copy, symlinks=True)
             breaking(copy)
-            found = check_tree(copy, programs, help_pages, tree_paths, args.sanitized)
+            found = check_tree(copy, programs, help_pages, tree_paths, args)
             if not any(word in problem for problem in found):
                 problems.append(name)
                 print(f"FAIL: {name} went unnoticed (reported: {found})")
         if problems:
             return 1
         print(f"ok: {len(programs)} programs, {len(help_pages)} help pages, "
-              f"{len(faults(programs, help_pages, tree_paths))} planted faults each caught")
+              f"{len(faults(programs, help_pages, tree_paths, args))} planted faults each caught")
         return 0
 
 

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "TestPuzzle.h"
+#include "test_puzzle.h"
 
 extern const char* const kThreeNames[31];
 

@@ -128,6 +128,34 @@ class MemoryAndThroughput(ReportTest):
         self.assertNotIn("met", row[RESULT])
 
 
+class RealWindow(ReportTest):
+    """The real-window probe writes one entry per start, with its memory and idle counters,
+    and one per keystroke."""
+
+    def test_starts_keystrokes_memory_and_idle_cpu_each_against_their_target(self):
+        starts = [repetition("RealWindow/StartToFirstFrame", ms, "ms", cpu=20.0, rss_MB=rss,
+                             pss_MB=12.0, idle_cpu_percent=idle, idle_clock_cpu_percent=0.08)
+                  for ms, rss, idle in ((60, 24.0, 0.0), (90, 31.0, 0.0), (70, 25.0, 0.02))]
+        keys = [repetition("RealWindow/KeystrokeToPixels", ms, "ms") for ms in (0.5, 2.5, 1.0)]
+        self.write("realwindow", starts + keys)
+        start = self.row(target("RealWindow/StartToFirstFrame", "realwindow",
+                                metric="real_time"))
+        self.assertEqual((start[MEDIAN], start[CPU], start[RESULT]), ("70.0 ms", "20.0 ms", "met"))
+        rss = self.row(target("RealWindow/StartToFirstFrame", "realwindow", metric="rss_MB"))
+        self.assertEqual((rss[MEDIAN], rss[TARGET], rss[RESULT]), ("25.0 MB", "< 30 MB",
+                                                                   "**missed**"))
+        pss = self.row(target("RealWindow/StartToFirstFrame", "realwindow", metric="pss_MB"))
+        self.assertEqual((pss[MEDIAN], pss[RESULT]), ("12.0 MB", "—"))
+        idle = self.row(target("RealWindow/StartToFirstFrame", "realwindow",
+                               metric="idle_cpu_percent"))
+        self.assertEqual((idle[MEDIAN], idle[RESULT]), ("0 %", "**missed**"))
+        ticking = self.row(target("RealWindow/StartToFirstFrame", "realwindow",
+                                  metric="idle_clock_cpu_percent"))
+        self.assertEqual((ticking[MEDIAN], ticking[RESULT]), ("0.0800 %", "—"))
+        key = self.row(target("RealWindow/KeystrokeToPixels", "realwindow"))
+        self.assertEqual((key[MEDIAN], key[RESULT]), ("1.00 ms", "met"))
+
+
 class FailuresAndReasons(ReportTest):
     def test_a_failed_benchmark_is_missed_with_its_message(self):
         self.write("bench_installer", [{

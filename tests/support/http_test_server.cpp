@@ -257,9 +257,17 @@ HttpTestHandler RedirectTo(int status, std::string location)
     };
 }
 
-HttpTestHandler StreamPattern(uint64_t size)
+bool HttpTestSent::WaitForClientLeft(std::chrono::milliseconds limit) const
 {
-    return [size](const HttpTestRequest&, HttpTestConnection& connection) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!clientLeft && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(kSliceMs));
+    return clientLeft;
+}
+
+HttpTestHandler StreamPattern(uint64_t size, std::shared_ptr<HttpTestSent> sent)
+{
+    return [size, sent](const HttpTestRequest&, HttpTestConnection& connection) {
         if (!connection.SendHead(200, "OK",
                                  {"Content-Type: application/octet-stream",
                                   "Content-Length: " + std::to_string(size)}))
@@ -269,9 +277,34 @@ HttpTestHandler StreamPattern(uint64_t size)
             const size_t n = size_t(std::min<uint64_t>(block.size(), size - offset));
             for (size_t i = 0; i < n; ++i)
                 block[i] = char(PatternByte(offset + i));
-            if (!connection.Send(std::string_view(block.data(), n)))
+            if (!connection.Send(std::string_view(block.data(), n))) {
+                if (sent)
+                    sent->clientLeft = true;
                 return;
+            }
             offset += n;
+            if (sent)
+                sent->bytes = offset;
+        }
+    };
+}
+
+HttpTestHandler Drip(std::string body, uint64_t announced, std::chrono::milliseconds interval,
+                     std::shared_ptr<HttpTestSent> sent)
+{
+    return [body = std::move(body), announced, interval, sent](const HttpTestRequest&,
+                                                               HttpTestConnection& connection) {
+        if (!connection.SendHead(200, "OK",
+                                 {"Content-Type: application/octet-stream",
+                                  "Content-Length: " + std::to_string(announced)}))
+            return;
+        for (char byte : body) {
+            if (connection.WaitForClientClose(interval) ||
+                !connection.Send(std::string_view(&byte, 1))) {
+                sent->clientLeft = true;
+                return;
+            }
+            ++sent->bytes;
         }
     };
 }

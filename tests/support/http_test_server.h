@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -79,13 +80,27 @@ class HttpTestServer {
     std::thread acceptThread_;
 };
 
+// What a handler sent, for the test to look at while or after the client reads.
+struct HttpTestSent {
+    std::atomic<uint64_t> bytes{0};       // body bytes handed to the connection
+    std::atomic<bool> clientLeft{false};  // the client closed before the body was all sent
+
+    // Waits until the client has left or `limit` passes; true when it left.
+    bool WaitForClientLeft(std::chrono::milliseconds limit) const;
+};
+
 // Ready-made handlers.
 HttpTestHandler RespondWith(int status, std::string body,
                             std::string contentType = "application/octet-stream");
 HttpTestHandler RedirectTo(int status, std::string location);
 // A body of size bytes of PatternByte(0..size-1), made on the fly so the server itself
-// holds no more than one small block whatever the size.
-HttpTestHandler StreamPattern(uint64_t size);
+// holds no more than one small block whatever the size. `sent` (optional) counts it.
+HttpTestHandler StreamPattern(uint64_t size, std::shared_ptr<HttpTestSent> sent = nullptr);
+// A slow server: the head of a 200 answer announcing `announced` body bytes, then `body`
+// one byte at a time with `interval` before each, then the connection is closed (cut short
+// when `announced` is larger). Stops as soon as the client leaves, which `sent` notes.
+HttpTestHandler Drip(std::string body, uint64_t announced, std::chrono::milliseconds interval,
+                     std::shared_ptr<HttpTestSent> sent);
 
 // The byte at offset of a StreamPattern body; it does not repeat at any short period, so
 // lost, doubled or reordered blocks show up.

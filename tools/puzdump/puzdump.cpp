@@ -1,15 +1,21 @@
 // puzdump FILE.puz: reads a puzzle file with the game's own reader and prints the grid size,
-// the title, author and copyright and every numbered word as JSON (the field names of the
-// test corpus's oracle records). A refused file prints its reason and exits with 1.
+// the title, author, copyright and notes, every numbered word, and under "details" the extra
+// sections (circles, rebus squares, timer, the player's rebus), the lock and the keys that
+// open it, as JSON in the field names of the test corpus's oracle records. A refused file
+// prints its reason and exits with 1.
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "game_state.h"
+#include "puz_layout.h"
 #include "puzzle_reader.h"
+#include "puzzle_sections.h"
 #include "puzzle_text.h"
+#include "solution_lock.h"
 
 namespace {
 
@@ -85,6 +91,114 @@ void PrintWord(const ClueEntry& word, bool down, bool first)
                 Quoted(PuzzleText(clue)).c_str());
 }
 
+// A JSON object of cell index (or key) -> text, from the rows where `text` gives one.
+template <typename Text> std::string TextMap(int count, Text text)
+{
+    std::string out = "{";
+    for (int i = 0; i < count; ++i) {
+        const std::string t = text(i);
+        if (t.empty())
+            continue;
+        if (out.size() > 1)
+            out += ",";
+        out += "\"" + std::to_string(i) + "\":" + Quoted(t);
+    }
+    return out + "}";
+}
+
+std::string Circles()
+{
+    std::string out = "[";
+    for (int i = 0; i < gGame.width * gGame.height; ++i) {
+        if (gGame.squareFlags[i] & puz::kSquareCircled)
+            out += (out.size() > 1 ? "," : "") + std::to_string(i);
+    }
+    return out + "]";
+}
+
+// The player's rebus entries of the RUSR section: a string per square, "" for none.
+std::string UserRebus(const PuzzleSection* sections, int count)
+{
+    for (int k = 0; k < count; ++k) {
+        if (std::string(sections[k].name) != "RUSR" || !sections[k].checksumOk)
+            continue;
+        std::vector<std::string> cells;
+        std::string cell;
+        for (int i = 0; i < sections[k].size; ++i) {
+            if (sections[k].data[i] == 0) {
+                cells.push_back(cell);
+                cell.clear();
+            } else {
+                cell += char(sections[k].data[i]);
+            }
+        }
+        if (!cell.empty())
+            cells.push_back(cell);  // the last string may end with the section
+        return TextMap(int(cells.size()),
+                       [&](int i) { return PuzzleText(cells[size_t(i)].c_str()); });
+    }
+    return "";
+}
+
+// Every key from 1000 to 9999 that opens a locked solution, and what each one gives.
+std::string Unlock()
+{
+    std::string keys = "[";
+    std::string solutions = "{";
+    const std::string locked(gGame.solution, size_t(gGame.width * gGame.height));
+    for (int key = 1000; key <= 9999; ++key) {
+        if (!UnlockSolution(key))
+            continue;
+        const std::string open(gGame.solution, locked.size());
+        keys += (keys.size() > 1 ? "," : "") + std::to_string(key);
+        solutions += std::string(solutions.size() > 1 ? "," : "") + "\"" + std::to_string(key) +
+                     "\":" + Quoted(open);
+        std::memcpy(gGame.solution, locked.data(), locked.size());
+        gGame.solutionState = kSolutionLocked;
+    }
+    return "{\"keys\":" + keys + "],\"solutions\":" + solutions + "}}";
+}
+
+void PrintDetails(const char* image, int size)
+{
+    PuzzleSection sections[16];
+    const char* at = gGame.notes;
+    const unsigned char* end = reinterpret_cast<const unsigned char*>(image) + size;
+    int count = 0;
+    if (at >= gGame.fileBuffer && at < gGame.fileBuffer + gGame.fileSize) {
+        const auto* start = reinterpret_cast<const unsigned char*>(image) +
+                            (at - gGame.fileBuffer) + std::strlen(at) + 1;
+        count = start < end ? ScanPuzzleSections(start, end, sections, 16) : 0;
+        count = count < 16 ? count : 16;
+    }
+    std::string list = "[";
+    for (int k = 0; k < count; ++k)
+        list += std::string(k ? "," : "") + "{\"name\":" + Quoted(sections[k].name) +
+                ",\"length\":" + std::to_string(sections[k].size) +
+                ",\"checksum_ok\":" + (sections[k].checksumOk ? "true" : "false") + "}";
+    const int n = gGame.width * gGame.height;
+    std::printf(",\n\"details\":{\"scrambled\":%s,\"no_solution\":%s,\"sections\":%s],"
+                "\"circles\":%s,\"rebus_table\":%s,\"rebus_cells\":%s",
+                gGame.solutionState == kSolutionLocked ? "true" : "false",
+                gGame.solutionState == kSolutionMissing ? "true" : "false", list.c_str(),
+                Circles().c_str(),
+                TextMap(kRebusKeys, [](int k) { return PuzzleText(gGame.rebusTable[k]); }).c_str(),
+                TextMap(n, [](int i) {
+                    return gGame.rebusKeys[i] ? PuzzleText(gGame.rebusTable[gGame.rebusKeys[i] - 1])
+                                              : std::string();
+                }).c_str());
+    for (int k = 0; k < count; ++k) {
+        if (std::string(sections[k].name) == "LTIM" && sections[k].checksumOk)
+            std::printf(",\"timer\":\"%d,%d\"", gGame.timerSeconds, gGame.timerStopped);
+    }
+    const std::string user = UserRebus(sections, count);
+    if (!user.empty())
+        std::printf(",\"user_rebus\":%s", user.c_str());
+    if (gGame.solutionState == kSolutionLocked)
+        std::printf(",\"unlock\":%s", Unlock().c_str());
+    std::printf("}");
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -133,6 +247,8 @@ int main(int argc, char** argv)
         if (a >= kMaxWords || d >= kMaxWords)
             break;
     }
-    std::printf("\n]}\n");
+    std::printf("\n]");
+    PrintDetails(bytes.data(), int(bytes.size()));
+    std::printf("}\n");
     return 0;
 }

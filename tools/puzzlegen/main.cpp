@@ -14,8 +14,8 @@
 #include <fstream>
 #include <string>
 
-#include "Filler.h"
-#include "Packs.h"
+#include "filler.h"
+#include "packs.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 // interval fires in turn. With the script used up, waiting reports ScriptEmpty and the
 // message loop decides whether that means idle or a test that would hang.
 #include <deque>
+#include <functional>
 #include <string>
 
 #include "automation.h"
@@ -17,6 +18,7 @@ struct ScriptItem {
     uint32_t ms;   // advance: how long
     bool started;  // advance: the clock has begun to move towards `target`
     uint32_t target;
+    std::function<void()> probe;  // when set: run it, deliver nothing
 };
 
 std::deque<ScriptItem> gScript;
@@ -25,7 +27,7 @@ int gPresents = 0;
 
 void Push(const InputEvent& e)
 {
-    gScript.push_back({false, e, 0, false, 0});
+    gScript.push_back({false, e, 0, false, 0, {}});
 }
 
 InputEvent Event(InputKind kind, int x = 0, int y = 0)
@@ -55,6 +57,12 @@ bool HeadlessWaitInput(InputEvent* out, uint32_t deadline)
             return true;
         }
         ScriptItem& item = gScript.front();
+        if (item.probe) {
+            const std::function<void()> probe = std::move(item.probe);
+            gScript.pop_front();
+            probe();
+            continue;
+        }
         if (!item.advance) {
             *out = item.event;
             gScript.pop_front();
@@ -86,9 +94,17 @@ void HeadlessQuit() {}
 
 }  // namespace
 
-const Backend kHeadlessBackend = {"headless",        HeadlessInit,  HeadlessPresent,
-                                  HeadlessWaitInput, HeadlessNowMs, HeadlessSleep,
-                                  nullptr,           nullptr,       HeadlessQuit};
+const Backend kHeadlessBackend = {
+    .name = "headless",
+    .Init = HeadlessInit,
+    .Present = HeadlessPresent,
+    .WaitInput = HeadlessWaitInput,
+    .NowMs = HeadlessNowMs,
+    .Sleep = HeadlessSleep,
+    .Raise = nullptr,     // nothing to bring forward
+    .SetTitle = nullptr,  // no host window
+    .Quit = HeadlessQuit,
+};
 
 void HeadlessReset()
 {
@@ -168,7 +184,12 @@ void AutomationChar(WCHAR ch)
 
 void AutomationAdvance(DWORD milliseconds)
 {
-    gScript.push_back({true, {}, milliseconds, false, 0});
+    gScript.push_back({true, {}, milliseconds, false, 0, {}});
+}
+
+void AutomationProbe(std::function<void()> probe)
+{
+    gScript.push_back({false, {}, 0, false, 0, std::move(probe)});
 }
 
 void AutomationCloseRequest()

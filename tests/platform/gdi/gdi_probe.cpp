@@ -6,19 +6,6 @@
 
 #include <gtest/gtest.h>
 
-void PrintTo(const RECT& r, std::ostream* os)
-{
-    *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
-}
-
-void PrintTo(const Color& c, std::ostream* os)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", unsigned(GetRValue(c.value)),
-                  unsigned(GetGValue(c.value)), unsigned(GetBValue(c.value)));
-    *os << text;
-}
-
 Canvas::Canvas(int width, int height, int scale)
     : pixels(size_t(width) * scale * height * scale, 0xFFFFFF), fb{pixels.data(), width * scale,
                                                                    height * scale, width * scale,
@@ -33,10 +20,10 @@ Canvas::~Canvas()
     GdiDeleteSurfaceDC(dc);
 }
 
-Color Canvas::At(int x, int y) const
+Colour Canvas::At(int x, int y) const
 {
     const int s = fb.scale;
-    return Color{ColorrefFromPixel(pixels[size_t(y) * s * fb.stride + size_t(x) * s])};
+    return Colour{ColorrefFromPixel(pixels[size_t(y) * s * fb.stride + size_t(x) * s])};
 }
 
 template <typename Pred> RECT Canvas::InkBoxWhere(const RECT& area, Pred&& ink) const

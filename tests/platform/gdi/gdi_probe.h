@@ -1,23 +1,13 @@
 // Pixel probes for GDI tests: a canvas (a surface of chosen size and scale with a DC over
-// it), colour and ink-box readers, and printers so a failed probe reads as a rectangle or
-// a colour rather than a number.
+// it), colour and ink-box readers, and a golden-image check.
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "gdi_internal.h"
+#include "probe_values.h"
 #include "wingdi.h"
-
-void PrintTo(const RECT& r, std::ostream* os);
-
-// A COLORREF that prints as #RRGGBB in failure messages.
-struct Color {
-    COLORREF value;
-    bool operator==(const Color& other) const { return value == other.value; }
-};
-void PrintTo(const Color& c, std::ostream* os);
 
 // A white surface of width × height device pixels at `scale`, with a surface DC covering it.
 struct Canvas {
@@ -31,7 +21,7 @@ struct Canvas {
     Canvas& operator=(const Canvas&) = delete;
 
     // Colour of device pixel (x, y): the top-left stored pixel of its block.
-    Color At(int x, int y) const;
+    Colour At(int x, int y) const;
     // Bounding box, in device pixels, of the stored pixels of `color` inside `area`
     // (device pixels); an all-zero RECT when there is none.
     RECT InkBox(const RECT& area, COLORREF color) const;

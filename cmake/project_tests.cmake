@@ -1,0 +1,53 @@
+# add_project_test(<name> SOURCES ... [LIBRARIES ...])
+#
+# One GoogleTest executable whose tests CTest runs one by one. Every test runs with the
+# headless backend and a fresh temporary device root (made by tests/support's main), and has
+# a time-out, so no test can hang, open a window or touch the user's files. The test main
+# also sets CROSSWORD_SOURCE_DIR and CROSSWORD_TESTDATA (../shared/testdata beside the
+# checkout) unless the environment already names them.
+#
+# The test <name>_whole (label `whole`) runs the program once more in one process, its tests
+# shuffled with a new seed each time (the log names it): a test that leans on what another
+# left behind, or on running first, fails there although it passes on its own.
+include(GoogleTest)
+find_package(GTest REQUIRED)
+
+function(add_project_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE test_support ${ARG_LIBRARIES} project_options)
+    gtest_discover_tests(${name}
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES TIMEOUT 120)
+    add_whole_program_test(${name})
+endfunction()
+
+# add_whole_program_test(<program>): the test <program>_whole described above.
+function(add_whole_program_test program)
+    add_test(NAME ${program}_whole COMMAND ${program} --gtest_shuffle --gtest_random_seed=0)
+    set_tests_properties(${program}_whole PROPERTIES LABELS whole TIMEOUT 600)
+endfunction()
+
+# add_corpus_checks(<program> <gtest filter>)
+#
+# The program's tests of the real-file corpus (tests/support/real_puzzles.h) run again against
+# a folder without it, as in a clone of the project alone: they must skip, naming the folder,
+# and fail instead where CROSSWORD_REQUIRE_TESTDATA asks for the corpus, as CI does.
+function(add_corpus_checks program filter)
+    set(missing "no real-file corpus at [^\n]*/no-testdata/puz-real: set CROSSWORD_TESTDATA")
+    foreach(check skips fails)
+        add_test(NAME ${program}_${check}_without_corpus
+                 COMMAND ${program} --gtest_filter=${filter})
+        set_tests_properties(${program}_${check}_without_corpus PROPERTIES
+            ENVIRONMENT CROSSWORD_TESTDATA=${CMAKE_CURRENT_BINARY_DIR}/no-testdata
+            TIMEOUT 120)
+    endforeach()
+    set_tests_properties(${program}_skips_without_corpus PROPERTIES
+        ENVIRONMENT_MODIFICATION CROSSWORD_REQUIRE_TESTDATA=unset:
+        PASS_REGULAR_EXPRESSION "${missing}.*\\[  SKIPPED \\] 1 test"
+        FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+    set_tests_properties(${program}_fails_without_corpus PROPERTIES
+        ENVIRONMENT_MODIFICATION CROSSWORD_REQUIRE_TESTDATA=set:1
+        PASS_REGULAR_EXPRESSION "${missing}.*\\[  FAILED  \\] 1 test"
+        FAIL_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
+endfunction()

@@ -1,0 +1,45 @@
+// Checking entries against the solution.
+#include "entry_check.h"
+
+#include "square_text.h"
+
+CheckMark CheckSquare(int i)
+{
+    if (gGame.solution[i] == '.')
+        return kCheckBlack;
+    if (SquareEntryRight(i))
+        return kCheckRight;
+    return gGame.entries[i] == '-' ? kCheckEmpty : kCheckWrong;
+}
+
+bool PuzzleSolved()
+{
+    if (gGame.solutionState != kSolutionOpen)
+        return false;
+    const int n = gGame.width * gGame.height;
+    for (int i = 0; i < n && i < kMaxCells; ++i) {
+        const CheckMark mark = CheckSquare(i);
+        if (mark == kCheckEmpty || mark == kCheckWrong)
+            return false;
+    }
+    return n > 0;
+}
+
+CheckVerdict CheckEntries()
+{
+    const int n = gGame.width * gGame.height;
+    int black = 0;
+    int empty = 0;
+    int wrong = 0;
+    for (int i = 0; i < n && i < kMaxCells; ++i) {
+        switch (CheckSquare(i)) {
+        case kCheckBlack: ++black; break;
+        case kCheckEmpty: ++empty; break;
+        case kCheckWrong: ++wrong; break;
+        case kCheckRight: break;
+        }
+    }
+    if (empty == n - black)
+        return kCheckNotStarted;
+    return wrong > 0 ? kCheckHasWrong : kCheckAllRight;
+}

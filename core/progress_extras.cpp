@@ -1,0 +1,119 @@
+// Rebus squares are stored only where the player put several letters, so a record of an
+// ordinary grid carries nothing extra.
+#include "progress_extras.h"
+
+#include <cstring>
+
+#include "game_state.h"
+
+namespace {
+
+constexpr int kRebusHead = 3;  // square low byte, square high byte, size
+
+void PutRebus(ProgressTailWriter* tail)
+{
+    unsigned char item[kProgressRecordSize];
+    int size = 0;
+    // Room left in the record: its end, less this item's head and the closing kind.
+    const int start = tail->at ? tail->at : kProgressTailOffset + 4;
+    const int room = kProgressRecordSize - start - 3 - 1;
+    const int n = gGame.entriesWidth * gGame.entriesHeight;
+    for (int i = 0; i < n && i < kMaxCells; ++i) {
+        const int length = int(strnlen(gGame.playerRebus[i], kRebusTextSize - 1));
+        if (length == 0)
+            continue;
+        if (size + kRebusHead + length > room)
+            break;
+        item[size] = static_cast<unsigned char>(i & 0xFF);
+        item[size + 1] = static_cast<unsigned char>(i >> 8);
+        item[size + 2] = static_cast<unsigned char>(length);
+        std::memcpy(item + size + kRebusHead, gGame.playerRebus[i], size_t(length));
+        size += kRebusHead + length;
+    }
+    if (size > 0)
+        PutProgressTailItem(tail, kTailRebus, item, size);
+}
+
+// A bit per square of the grid the entries were filled for, set where the square has `mark`;
+// nothing when no square has it.
+void PutMarks(ProgressTailWriter* tail, int kind, uint8_t mark)
+{
+    const int n = gGame.entriesWidth * gGame.entriesHeight;
+    unsigned char bits[(kMaxCells + 7) / 8] = {};
+    bool any = false;
+    for (int i = 0; i < n && i < kMaxCells; ++i) {
+        if (gGame.playerMarks[i] & mark) {
+            bits[i / 8] |= static_cast<unsigned char>(1 << (i % 8));
+            any = true;
+        }
+    }
+    if (any)
+        PutProgressTailItem(tail, kind, bits, (n + 7) / 8);
+}
+
+void GetMarks(const unsigned char* record, int kind, uint8_t mark)
+{
+    int size = 0;
+    const unsigned char* bits = FindProgressTailItem(record, kind, &size);
+    for (int i = 0; bits && i < size * 8 && i < kMaxCells; ++i) {
+        if (bits[i / 8] & (1 << (i % 8)))
+            gGame.playerMarks[i] |= mark;
+    }
+}
+
+}  // namespace
+
+void PutProgressExtras(ProgressTailWriter* tail)
+{
+    if (gGame.unlockKey >= 0) {
+        const unsigned char key[2] = {static_cast<unsigned char>(gGame.unlockKey & 0xFF),
+                                      static_cast<unsigned char>(gGame.unlockKey >> 8)};
+        PutProgressTailItem(tail, kTailUnlockKey, key, sizeof key);
+    }
+    const unsigned char toggles = static_cast<unsigned char>((gGame.settings.pencil ? 1 : 0) |
+                                                             (gGame.settings.marks ? 2 : 0));
+    if (toggles)
+        PutProgressTailItem(tail, kTailToggles, &toggles, 1);
+    if (gGame.timerSeconds > 0) {
+        const uint32_t seconds = uint32_t(gGame.timerSeconds);
+        const unsigned char time[4] = {
+            static_cast<unsigned char>(seconds), static_cast<unsigned char>(seconds >> 8),
+            static_cast<unsigned char>(seconds >> 16), static_cast<unsigned char>(seconds >> 24)};
+        PutProgressTailItem(tail, kTailTimer, time, sizeof time);
+    }
+    PutMarks(tail, kTailPencil, kMarkPencil);
+    PutMarks(tail, kTailWasWrong, kMarkWasWrong);
+    PutMarks(tail, kTailGiven, kMarkGiven);
+    PutRebus(tail);  // last: the largest, and the one that may be cut
+}
+
+void GetProgressExtras(const unsigned char* record)
+{
+    std::memset(gGame.playerRebus, 0, sizeof gGame.playerRebus);
+    std::memset(gGame.playerMarks, 0, sizeof gGame.playerMarks);
+    GetMarks(record, kTailPencil, kMarkPencil);
+    GetMarks(record, kTailWasWrong, kMarkWasWrong);
+    GetMarks(record, kTailGiven, kMarkGiven);
+    int size = 0;
+    const unsigned char* toggles = FindProgressTailItem(record, kTailToggles, &size);
+    gGame.settings.pencil = toggles && size == 1 && (toggles[0] & 1);
+    gGame.settings.marks = toggles && size == 1 && (toggles[0] & 2);
+    const unsigned char* time = FindProgressTailItem(record, kTailTimer, &size);
+    gGame.savedTimerSeconds =
+        time && size == 4
+            ? int32_t((time[0] | (time[1] << 8) | (time[2] << 16) | (uint32_t(time[3]) << 24)) &
+                      0x7FFFFFFF)
+            : -1;
+    const unsigned char* rebus = FindProgressTailItem(record, kTailRebus, &size);
+    for (int at = 0; rebus && at + kRebusHead <= size;) {
+        const int square = rebus[at] | (rebus[at + 1] << 8);
+        const int length = rebus[at + 2];
+        if (at + kRebusHead + length > size)
+            break;
+        if (square < kMaxCells && length < kRebusTextSize)
+            std::memcpy(gGame.playerRebus[square], rebus + at + kRebusHead, size_t(length));
+        at += kRebusHead + length;
+    }
+    const unsigned char* key = FindProgressTailItem(record, kTailUnlockKey, &size);
+    gGame.unlockKey = key && size == 2 ? (key[0] | (key[1] << 8)) : -1;
+}

@@ -1,0 +1,14 @@
+// The play state that the progress record's fixed fields have no room for, kept in its tail:
+// the player's rebus squares, the key of an unlocked solution, the Pencil and Marks toggles,
+// the time spent, and the pencil and honest marks of each square.
+#pragma once
+
+#include "progress_tail.h"
+
+// Appends gGame's extras to a record being built. Rebus squares go in while they fit; a
+// square left out keeps its first letter in the entries, so no letter is ever lost.
+void PutProgressExtras(ProgressTailWriter* tail);
+
+// Takes the extras of a whole record into gGame (none when the record has no tail): the
+// rebus squares, and the key that the next parse uses to open a locked solution.
+void GetProgressExtras(const unsigned char* record);

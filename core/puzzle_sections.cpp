@@ -1,0 +1,124 @@
+// Sections are framed by the file, so a reader can step over those it does not know; the
+// checksum of each covers its data only.
+#include "puzzle_sections.h"
+
+#include <cstring>
+
+#include "puz_layout.h"
+
+namespace {
+
+constexpr int kMostSections = 16;
+
+bool Named(const PuzzleSection& s, const char* name)
+{
+    return std::memcmp(s.name, name, 4) == 0;
+}
+
+// RTBL: entries "nn:TEXT;" with the key right-aligned in two places. A malformed entry or
+// a text that does not fit drops the whole table.
+bool ReadRebusTable(const unsigned char* data, int size)
+{
+    int at = 0;
+    while (at < size) {
+        int key = 0;
+        int digits = 0;
+        while (at < size && data[at] == ' ')
+            ++at;
+        while (at < size && data[at] >= '0' && data[at] <= '9' && digits < 3) {
+            key = key * 10 + (data[at++] - '0');
+            ++digits;
+        }
+        if (digits == 0 || key >= kRebusKeys || at >= size || data[at++] != ':')
+            return false;
+        int length = 0;
+        while (at + length < size && data[at + length] != ';')
+            ++length;
+        if (at + length >= size || length == 0 || length >= kRebusTextSize)
+            return false;
+        std::memcpy(gGame.rebusTable[key], data + at, size_t(length));
+        gGame.rebusTable[key][length] = 0;
+        at += length + 1;
+    }
+    return true;
+}
+
+// LTIM: "seconds,state", state 0 running and 1 stopped.
+bool ReadTimer(const unsigned char* data, int size)
+{
+    int at = 0;
+    long seconds = 0;
+    while (at < size && data[at] >= '0' && data[at] <= '9' && seconds < 100000000)
+        seconds = seconds * 10 + (data[at++] - '0');
+    if (at == 0 || at + 2 != size || data[at] != ',' ||
+        (data[at + 1] != '0' && data[at + 1] != '1'))
+        return false;
+    gGame.timerSeconds = int32_t(seconds);
+    gGame.timerStopped = data[at + 1] - '0';
+    return true;
+}
+
+}  // namespace
+
+int ScanPuzzleSections(const unsigned char* at, const unsigned char* end, PuzzleSection* sections,
+                       int capacity)
+{
+    int found = 0;
+    while (end - at >= puz::kSectionHeadSize + 1) {
+        const int size = puz::ReadShort(at + 4);
+        if (end - at < puz::kSectionHeadSize + size + 1)
+            break;
+        const unsigned char* data = at + puz::kSectionHeadSize;
+        if (found < capacity) {
+            PuzzleSection& s = sections[found];
+            std::memcpy(s.name, at, 4);
+            s.name[4] = 0;
+            s.size = size;
+            s.checksumOk = puz::ChecksumRegion(data, size, 0) == puz::ReadShort(at + 6);
+            s.data = data;
+        }
+        ++found;
+        at = data + size + 1;
+    }
+    return found;
+}
+
+void ReadPuzzleSections(const char* at, const char* end)
+{
+    const int n = gGame.width * gGame.height;
+    std::memset(gGame.squareFlags, 0, sizeof gGame.squareFlags);
+    std::memset(gGame.rebusKeys, 0, sizeof gGame.rebusKeys);
+    std::memset(gGame.rebusTable, 0, sizeof gGame.rebusTable);
+    gGame.timerSeconds = 0;
+    gGame.timerStopped = 0;
+    if (!at || at >= end || n <= 0)
+        return;
+
+    PuzzleSection sections[kMostSections];
+    int count =
+        ScanPuzzleSections(reinterpret_cast<const unsigned char*>(at),
+                           reinterpret_cast<const unsigned char*>(end), sections, kMostSections);
+    count = count < kMostSections ? count : kMostSections;
+    bool haveTable = false;
+    for (int k = 0; k < count; ++k) {
+        const PuzzleSection& s = sections[k];
+        if (!s.checksumOk)
+            continue;
+        if (Named(s, "GEXT") && s.size == n) {
+            std::memcpy(gGame.squareFlags, s.data, size_t(n));
+        } else if (Named(s, "GRBS") && s.size == n) {
+            std::memcpy(gGame.rebusKeys, s.data, size_t(n));
+        } else if (Named(s, "RTBL") && !haveTable) {
+            haveTable = ReadRebusTable(s.data, s.size);
+            if (!haveTable)
+                std::memset(gGame.rebusTable, 0, sizeof gGame.rebusTable);
+        } else if (Named(s, "LTIM")) {
+            ReadTimer(s.data, s.size);
+        }
+    }
+    // A rebus square whose key the table does not have plays as its letter alone.
+    for (int i = 0; i < n; ++i) {
+        if (gGame.rebusKeys[i] && !gGame.rebusTable[gGame.rebusKeys[i] - 1][0])
+            gGame.rebusKeys[i] = 0;
+    }
+}

@@ -1,0 +1,78 @@
+// Square texts over entries, playerRebus and the rebus table.
+#include "square_text.h"
+
+#include <cstring>
+
+namespace {
+
+char Upper(char c)
+{
+    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+}
+
+bool SameIgnoringCase(const char* a, const char* b)
+{
+    for (; *a && *b; ++a, ++b) {
+        if (Upper(*a) != Upper(*b))
+            return false;
+    }
+    return *a == *b;
+}
+
+}  // namespace
+
+void SquareSolutionText(int i, char* text)
+{
+    const int key = gGame.rebusKeys[i];
+    if (key) {
+        std::memcpy(text, gGame.rebusTable[key - 1], kRebusTextSize);
+        return;
+    }
+    text[0] = gGame.solution[i];
+    text[1] = 0;
+}
+
+void SquareEntryText(int i, char* text)
+{
+    if (gGame.playerRebus[i][0]) {
+        std::memcpy(text, gGame.playerRebus[i], kRebusTextSize);
+        return;
+    }
+    const char e = gGame.entries[i];
+    text[0] = e == '-' || e == '.' ? 0 : e;
+    text[1] = 0;
+}
+
+void PutSquareEntry(int i, const char* text)
+{
+    if (gGame.entries[i] == '.')
+        return;
+    int length = 0;
+    while (text[length] && length < kRebusTextSize - 1)
+        ++length;
+    gGame.entries[i] = length ? Upper(text[0]) : '-';
+    gGame.playerRebus[i][0] = 0;
+    if (length > 1) {
+        for (int k = 0; k < length; ++k)
+            gGame.playerRebus[i][k] = Upper(text[k]);
+        gGame.playerRebus[i][length] = 0;
+    }
+}
+
+void RevealSquare(int i)
+{
+    char text[kRebusTextSize];
+    SquareSolutionText(i, text);
+    PutSquareEntry(i, text);
+    // The entries grid keeps the solution byte itself, digits and symbols included.
+    gGame.entries[i] = gGame.solution[i];
+}
+
+bool SquareEntryRight(int i)
+{
+    if (!gGame.playerRebus[i][0])
+        return gGame.entries[i] == gGame.solution[i];
+    char solution[kRebusTextSize];
+    SquareSolutionText(i, solution);
+    return SameIgnoringCase(gGame.playerRebus[i], solution);
+}

@@ -1,0 +1,29 @@
+// What a square holds as text: most hold one letter, a rebus square several. The entries
+// grid keeps the first letter of every square, so everything that reads entries alone (the
+// progress record's layout, word jumps, auto skip) goes on working; the rest lives in
+// playerRebus and, for the solution, in the file's rebus table.
+#pragma once
+
+#include "game_state.h"
+
+constexpr int kRebusEntryChars = 8;  // letters the player may put in one square
+
+// The solution of square `i`: its rebus when the file gives one, else its letter (in
+// `text`, kRebusTextSize bytes).
+void SquareSolutionText(int i, char* text);
+
+// What the player has in square `i` (kRebusTextSize bytes): several letters, one, or "" when
+// it is empty or black.
+void SquareEntryText(int i, char* text);
+
+// Makes `text` the entry of open square `i`: "" empties it, one letter is an ordinary
+// entry, more letters (up to kRebusTextSize - 1) a rebus whose first letter stands in the
+// entries grid. Letters are kept upper case.
+void PutSquareEntry(int i, const char* text);
+
+// Gives square `i` its whole solution, rebus included.
+void RevealSquare(int i);
+
+// Whether the entry of open square `i` is right: its text equals the solution's, ignoring
+// case; a rebus square also counts as right with its first letter alone.
+bool SquareEntryRight(int i);

@@ -1,0 +1,67 @@
+// CheckPuzzle: paints the verdict of each square, then reports.
+#include "check_painter.h"
+
+#include "display_state.h"
+#include "entry_check.h"
+#include "game_state.h"
+#include "grid_draw.h"
+#include "layout.h"
+#include "square_text.h"
+
+void CheckPuzzle(HWND window)
+{
+    HDC dc = gDisplay.backBuffer;
+    if (dc) {
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        EnsureGridFonts(window);
+        GameState& g = gGame;
+        HPEN blackPen = CreatePen(PS_SOLID, 1, kLineBlack);
+        HBRUSH openBrush = CreateSolidBrush(g.settings.backgroundColour);
+        HBRUSH blackBrush = CreateSolidBrush(g.settings.squareColour);
+        HGDIOBJ oldPen = SelectObject(dc, blackPen);
+        HGDIOBJ oldBrush = SelectObject(dc, openBrush);
+        SetBkMode(dc, TRANSPARENT);
+        const COLORREF oldColour = GetTextColor(dc);
+        // No highlight and no inner edge: the check shows the entries and nothing else.
+        for (int r = 0; r < g.height; ++r) {
+            for (int c = 0; c < g.width; ++c) {
+                const int i = r * g.width + c;
+                const CheckMark mark = CheckSquare(i);
+                SelectObject(dc, mark == kCheckBlack ? blackBrush : openBrush);
+                DrawSquare(dc, r, c);
+                if (mark == kCheckBlack)
+                    continue;
+                if (mark != kCheckEmpty) {
+                    SetTextColor(dc, mark == kCheckWrong ? kRevealRed : oldColour);
+                    char text[kRebusTextSize];
+                    SquareEntryText(i, text);
+                    DrawSquareText(dc, r, c, text);
+                    SetTextColor(dc, oldColour);
+                }
+                DrawNumber(dc, r, c, kNumberSingleLine);
+            }
+        }
+        SelectObject(dc, oldPen);
+        SelectObject(dc, oldBrush);
+        DeleteObject(blackPen);
+        DeleteObject(openBrush);
+        DeleteObject(blackBrush);
+        EndPaint(window, &paint);
+    }
+    PresentView(window, gGame.viewWidth, gGame.viewHeight, gGame.scrollX, gGame.scrollY);
+
+    switch (CheckEntries()) {
+    case kCheckNotStarted:
+        MessageBoxW(window,
+                    u"This button will check puzzle for errors. You've have not yet started the "
+                    u"puzzle, so there is nothing to check.",
+                    u"Puzzle Checker", MB_OK);
+        break;
+    case kCheckAllRight:
+        MessageBoxW(window, u"All the letters entered so far are correct.", u"Nothing Wrong",
+                    MB_OK);
+        break;
+    case kCheckHasWrong: break;  // the red letters are the report
+    }
+}

@@ -1,0 +1,116 @@
+// The entry lives in gDisplay until it ends; only then does the square's entry change, so
+// Escape, or a puzzle switch that ends it, leaves the grid as it was.
+#include "rebus_entry.h"
+
+#include <cstring>
+
+#include "clue_bar.h"
+#include "display_state.h"
+#include "game_state.h"
+#include "grid_paint.h"
+#include "layout.h"
+#include "play_cursor.h"
+#include "square_marks.h"
+#include "square_text.h"
+
+namespace {
+
+void Repaint(HWND window)
+{
+    PaintGrid(window);
+    PaintWordHighlight(window);
+    PaintClueBar(window);
+    PresentView(window, gGame.viewWidth, gGame.viewHeight, gGame.scrollX, gGame.scrollY);
+}
+
+}  // namespace
+
+bool RebusEntryOpen()
+{
+    return gDisplay.rebusOpen != 0;
+}
+
+void OpenRebusEntry(HWND window)
+{
+    const int square = CurrentSquare();
+    if (square < 0 || square >= gGame.width * gGame.height || gGame.entries[square] == '.')
+        return;
+    gDisplay.rebusOpen = 1;
+    gDisplay.rebusSquare = square;
+    SquareEntryText(square, gDisplay.rebusText);
+    gDisplay.rebusText[kRebusEntryChars] = 0;
+    Repaint(window);
+}
+
+void RebusEntryKey(HWND window, int key)
+{
+    char* text = gDisplay.rebusText;
+    const int length = int(std::strlen(text));
+    if (key == kKeyBackspace && length > 0) {
+        text[length - 1] = 0;
+    } else if (key >= 'A' && key <= 'Z' && length < kRebusEntryChars) {
+        text[length] = char(key);
+        text[length + 1] = 0;
+    }
+    Repaint(window);
+}
+
+void CloseRebusEntry(HWND window, bool keep)
+{
+    if (!gDisplay.rebusOpen)
+        return;
+    gDisplay.rebusOpen = 0;
+    if (keep) {
+        PutSquareEntry(gDisplay.rebusSquare, gDisplay.rebusText);
+        if (gDisplay.rebusText[0])
+            MarkTyped(gDisplay.rebusSquare);
+        else
+            MarkErased(gDisplay.rebusSquare);
+        if (gDisplay.rebusSquare == CurrentSquare() && gDisplay.rebusText[0])
+            StepCursorAfterLetter();
+    }
+    Repaint(window);
+}
+
+void SquareTextShown(int i, char* text)
+{
+    if (gDisplay.rebusOpen && i == gDisplay.rebusSquare)
+        std::memcpy(text, gDisplay.rebusText, kRebusTextSize);  // still being typed
+    else
+        SquareEntryText(i, text);
+}
+
+void SpellCurrentWord(WCHAR* out, int chars)
+{
+    out[0] = 0;
+    int first = 0;
+    int last = 0;
+    int step = 1;
+    if (!CurrentWordSquares(&first, &last, &step))
+        return;
+    char spelled[kMaxSide * (kRebusTextSize + 3) + 1];
+    int at = 0;
+    bool several = false;
+    for (int i = first; i <= last; i += step) {
+        char text[kRebusTextSize];
+        const bool open = gDisplay.rebusOpen && i == gDisplay.rebusSquare;
+        SquareTextShown(i, text);
+        const int length = int(std::strlen(text));
+        const bool bracket = open || length > 1;
+        several |= bracket;
+        if (bracket)
+            spelled[at++] = '[';
+        for (int k = 0; k < length; ++k)
+            spelled[at++] = text[k];
+        if (length == 0 && !open)
+            spelled[at++] = '-';
+        if (open)
+            spelled[at++] = '_';
+        if (bracket)
+            spelled[at++] = ']';
+    }
+    spelled[at] = 0;
+    if (several)
+        MultiByteToWideChar(CP_ACP, 0, spelled, -1, out, chars);
+    out[chars - 1] = 0;
+}

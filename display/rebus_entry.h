@@ -1,0 +1,30 @@
+// Typing several letters into one square (a rebus): the entry opens on the current square,
+// takes letters and Backspace from the keyboard, the input panel or the on-screen keyboard,
+// shows them in the square and in the clue bar, and ends with Enter or the keyboard's OK.
+#pragma once
+
+#include "windows.h"
+
+bool RebusEntryOpen();
+
+// Opens the entry on the current square, starting from what it holds. Nothing happens on a
+// black square. Repaints the grid, the clue bar and the view.
+void OpenRebusEntry(HWND window);
+
+// A letter 'A'..'Z' (kept while fewer than eight are typed) or Backspace while the entry is
+// open; repaints.
+void RebusEntryKey(HWND window, int key);
+
+// Ends the entry. Kept (`keep`): the letters become the square's entry, several as a rebus,
+// one as an ordinary letter, none as an empty square, and the cursor moves on as after a
+// letter. Not kept: the square stays as it was. Repaints.
+void CloseRebusEntry(HWND window, bool keep);
+
+// What square `i` shows (kRebusTextSize bytes): the letters being typed into it while the
+// entry is open there, else its entry.
+void SquareTextShown(int i, char* text);
+
+// The current word spelled out, a square with several letters in brackets and an empty one
+// as "-", the open entry with a "_" after its letters: "H[EA_]RT". Empty when the word has
+// no square with several letters and no entry is open. `out` holds `chars` WCHARs.
+void SpellCurrentWord(WCHAR* out, int chars);

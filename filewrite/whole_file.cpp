@@ -1,0 +1,86 @@
+// The temporary file sits in the target's own folder, so the rename never crosses a volume;
+// its name is unique, so two writers, or a writer and the user's own file, never meet.
+#include "whole_file.h"
+
+namespace {
+
+constexpr int kNameTries = 1000;
+
+// The folder part of `path`, with its backslash; empty when there is none.
+void FolderOf(LPCWSTR path, WCHAR* folder)
+{
+    int cut = 0;
+    for (int i = 0; path[i]; ++i)
+        if (path[i] == u'\\')
+            cut = i + 1;
+    lstrcpynW(folder, path, cut + 1);
+}
+
+WholeFileStep Fail(WholeFileStep step, DWORD error)
+{
+    SetLastError(error);
+    return step;
+}
+
+}  // namespace
+
+HANDLE CreateUniqueFile(LPCWSTR folder, WCHAR* path)
+{
+    // The tick count spreads the first try so two programs rarely meet.
+    const DWORD start = GetTickCount();
+    for (int i = 0; i < kNameTries; ++i) {
+        wsprintfW(path, u"%s~bs%u.tmp", folder, unsigned((start + DWORD(i)) % 100000u));
+        HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE)
+            return file;
+        if (GetLastError() != ERROR_FILE_EXISTS)
+            break;
+    }
+    path[0] = 0;
+    return INVALID_HANDLE_VALUE;
+}
+
+WholeFileStep WriteFileWhole(LPCWSTR path, const void* bytes, DWORD size)
+{
+    if (!path || !*path)
+        return Fail(kWholeFileCreate, ERROR_INVALID_PARAMETER);
+    const DWORD attributes = GetFileAttributesW(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return Fail(kWholeFileCreate, ERROR_ACCESS_DENIED);
+    WCHAR folder[MAX_PATH];
+    WCHAR temporary[MAX_PATH];
+    FolderOf(path, folder);
+    HANDLE file = CreateUniqueFile(folder, temporary);
+    if (file == INVALID_HANDLE_VALUE)
+        return Fail(kWholeFileCreate, GetLastError());
+    DWORD written = 0;
+    WholeFileStep step = kWholeFileDone;
+    if (!WriteFile(file, bytes, size, &written, nullptr) || written != size)
+        step = kWholeFileWrite;
+    else if (!FlushFileBuffers(file))
+        step = kWholeFileFlush;
+    DWORD error = step ? GetLastError() : 0;
+    CloseHandle(file);
+    if (!step && !MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING)) {
+        step = kWholeFileMove;
+        error = GetLastError();
+    }
+    if (step) {
+        DeleteFileW(temporary);
+        SetLastError(error);
+    }
+    return step;
+}
+
+int ReadFileStart(LPCWSTR path, void* bytes, DWORD capacity)
+{
+    HANDLE file =
+        CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return -1;
+    DWORD read = 0;
+    const BOOL ok = ReadFile(file, bytes, capacity, &read, nullptr);
+    CloseHandle(file);
+    return ok ? int(read) : -1;
+}

@@ -1,0 +1,30 @@
+// Files written whole or not at all, the way both programs must write every file they keep:
+// the bytes go to a temporary file of a unique name beside the target, are flushed, and the
+// temporary file is renamed over the target. A crash or a full disk leaves the old file or
+// the new one, never a torn one and never none. Knows nothing of what the bytes are.
+#pragma once
+
+#include "windows.h"
+
+// The step of WriteFileWhole that failed.
+enum WholeFileStep {
+    kWholeFileDone = 0,
+    kWholeFileCreate,  // the target is read-only, or no temporary file could be made
+    kWholeFileWrite,
+    kWholeFileFlush,
+    kWholeFileMove,  // the rename over the target
+};
+
+// Replaces `path` with `size` bytes. A read-only file at `path` is refused (ERROR_ACCESS_DENIED):
+// creating it anew would be refused too, and a rename would slip past that. On failure the
+// old file is untouched, no temporary file is left, and GetLastError tells why.
+WholeFileStep WriteFileWhole(LPCWSTR path, const void* bytes, DWORD size);
+
+// Creates a new, empty file of a name no other file in `folder` (with its trailing backslash)
+// has, for writing; its path goes to `path` (MAX_PATH). CREATE_NEW: an existing file, the
+// user's or another program's, is never taken over. INVALID_HANDLE_VALUE when none can be made.
+HANDLE CreateUniqueFile(LPCWSTR folder, WCHAR* path);
+
+// Reads up to `capacity` bytes of `path` into `bytes`; the count read, or -1 when the file
+// cannot be opened or read.
+int ReadFileStart(LPCWSTR path, void* bytes, DWORD capacity);

@@ -1,0 +1,49 @@
+// The layout of a .puz file: where the header's fields sit, how its checksums are summed and
+// how the extra sections after the strings are framed. The one description of the format that
+// the game's reader, the download, the installer and the tools share; it knows nothing else.
+#pragma once
+
+#include <cstdint>
+
+namespace puz {
+
+// Header offsets, counted from the header's first byte (a few bytes of junk may precede it).
+constexpr int kMagicOffset = 0x02;              // "ACROSS&DOWN" and its NUL
+constexpr int kVersionOffset = 0x18;            // "1.3", "2.0", ...
+constexpr int kScrambledChecksumOffset = 0x1E;  // two bytes: sum of the real solution's letters
+constexpr int kWidthOffset = 0x2C;
+constexpr int kHeightOffset = 0x2D;
+constexpr int kClueCountOffset = 0x2E;      // two bytes
+constexpr int kSolutionStateOffset = 0x32;  // two bytes: kSolutionScrambled, kSolutionAbsent
+constexpr int kGridOffset = 0x34;           // the solution grid, then the fill grid
+
+constexpr char kMagic[] = "ACROSS&DOWN";  // sizeof includes the NUL the file carries
+
+constexpr int kSolutionAbsent = 0x0002;     // the solution grid is a placeholder
+constexpr int kSolutionScrambled = 0x0004;  // the solution grid is locked with a 4-digit key
+
+// An extra section after the last string: name, data size and checksum, the data, a NUL.
+constexpr int kSectionHeadSize = 8;  // 4-byte name, 2-byte size, 2-byte checksum
+
+// Flags of a square in the GEXT section.
+constexpr uint8_t kSquarePreviouslyWrong = 0x10;
+constexpr uint8_t kSquareWrong = 0x20;
+constexpr uint8_t kSquareGiven = 0x40;
+constexpr uint8_t kSquareCircled = 0x80;
+
+inline int ReadShort(const void* at)
+{
+    const auto* b = static_cast<const unsigned char*>(at);
+    return b[0] | (b[1] << 8);
+}
+
+// The format's running checksum: rotate right by one bit, then add the next byte.
+inline uint16_t ChecksumRegion(const void* bytes, int size, uint16_t sum)
+{
+    const auto* b = static_cast<const unsigned char*>(bytes);
+    for (int i = 0; i < size; ++i)
+        sum = uint16_t(((sum & 1) ? (sum >> 1) | 0x8000 : sum >> 1) + b[i]);
+    return sum;
+}
+
+}  // namespace puz

@@ -1,0 +1,21 @@
+// Puzzle files named when the game is started ("crossword x.puz", a file manager's Open
+// With). The device has already brought them into "\My Documents"; the command line holds
+// their device paths, each in double quotes. A second start hands them to the running copy.
+#pragma once
+
+#include "windows.h"
+
+// WM_COPYDATA's dwData for a command line of files to open (UTF-16, with its zero).
+constexpr ULONG_PTR kFilesToOpen = 1;
+
+// A start with files while another copy runs: the files go to that copy's main window, which
+// comes forward. True when there was such a copy, and this start ends there.
+bool HandFilesToRunningCopy(HINSTANCE instance, LPCWSTR commandLine);
+
+// Opens the first file of `commandLine` that is a puzzle, as Open File would; each one
+// before it that is not gets Open File's refusal. Nothing when the line names no file.
+void OpenFilesOfCommandLine(HWND window, LPCWSTR commandLine);
+
+// WM_COPYDATA: files handed over by a second start, opened as soon as no dialog of this
+// window is open (a later hand-over replaces one still waiting). TRUE when they were taken.
+LRESULT OnCopyData(HWND window, const COPYDATASTRUCT* data);

@@ -1,0 +1,120 @@
+// Open File: the hand-over of progress through the .dat files beside each puzzle, and a
+// refused file that changes nothing.
+#include <cstring>
+#include <string>
+
+#include "automation.h"
+#include "game_state.h"
+#include "puzzle_files.h"
+#include "resource_ids.h"
+#include "shell_fixture.h"
+
+namespace {
+
+class OpenFileTest : public ShellTest {
+  protected:
+    // Opens `path` through the menu command, confirming the question with `answer`.
+    void Open(const std::u16string& path, int answer = IDYES)
+    {
+        AutomationAnswerFileDialog(path);
+        AutomationAnswerMessageBox(u"Confirm", answer);
+        Command(IDM_AVAILABLE);
+    }
+};
+
+const std::string kFirst = "\\My Documents\\First.puz";
+const std::string kSecond = "\\My Documents\\Second.puz";
+
+TEST_F(OpenFileTest, FirstUseWritesNoProgressFile)
+{
+    WritePuzzle(kSecond, LatticeGrid(7));
+    Start();  // no puzzle in "\My Documents" but Second, which it opens
+    gGame.puzzlePath[0] = 0;
+    AutomationReset();
+    Open(u"\\My Documents\\Second.puz");
+    EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\Second.puz");
+    EXPECT_FALSE(DeviceFileExists("\\My Documents\\Second.dat"));
+    ASSERT_FALSE(AutomationMessageBoxes().empty());
+    EXPECT_EQ(AutomationMessageBoxes()[0].text, u"Do you want to load the puzzle Second.puz ?");
+    EXPECT_EQ(AutomationMessageBoxes()[0].type, UINT(MB_YESNO));
+    ASSERT_EQ(AutomationFileDialogs().size(), 1u);
+    EXPECT_EQ(AutomationFileDialogs()[0].title, u"Open File");
+}
+
+TEST_F(OpenFileTest, ProgressTravelsThroughTheDatFiles)
+{
+    WritePuzzle(kFirst, LatticeGrid(7));
+    WritePuzzle(kSecond, LatticeGrid(11));
+    Start();
+    ASSERT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\First.puz");
+    TapCell(0, 0);
+    Key('Q');
+    gGame.settings.backgroundColour = 0x00112233;
+    SetMagnification(&gGame.settings, kMedium);
+    const std::string firstEntries(gGame.entries, size_t(gGame.width * gGame.height));
+
+    // Reopening the current puzzle keeps its letters and settings; the cursor goes home.
+    Open(u"\\My Documents\\First.puz");
+    EXPECT_EQ(std::string(gGame.entries, firstEntries.size()), firstEntries);
+    EXPECT_EQ(gGame.settings.backgroundColour, 0x00112233u);
+    EXPECT_EQ(MagnificationIndex(gGame.settings), kMedium);
+    EXPECT_EQ(gGame.cursorRow, 0);
+    EXPECT_EQ(gGame.cursorCol, 0);
+    EXPECT_TRUE(DeviceFileExists("\\My Documents\\First.dat"));
+
+    // Another puzzle without progress starts empty; its own settings are whatever the
+    // progress file of the puzzle left behind says, so leaving and coming back restores.
+    Open(u"\\My Documents\\Second.puz");
+    EXPECT_EQ(gGame.width, 11);
+    EXPECT_EQ(std::string(gGame.entries, 11).find('Q'), std::string::npos);
+    gGame.settings.backgroundColour = 0x00445566;
+    Open(u"\\My Documents\\First.puz");
+    EXPECT_EQ(gGame.width, 7);
+    EXPECT_EQ(std::string(gGame.entries, firstEntries.size()), firstEntries);
+    EXPECT_EQ(gGame.settings.backgroundColour, 0x00112233u);
+    EXPECT_TRUE(DeviceFileExists("\\My Documents\\Second.dat"));
+}
+
+TEST_F(OpenFileTest, ARefusedFileChangesNothingAndSaysSo)
+{
+    WritePuzzle(kFirst, LatticeGrid(7));
+    WriteDeviceFile("\\My Documents\\Fennimoor\\Broken.puz", "not a puzzle at all");
+    Start();
+    TapCell(0, 0);
+    Key('Q');
+    const std::string entries(gGame.entries, 49);
+    const Settings settings = gGame.settings;
+    AutomationReset();
+    Open(u"\\My Documents\\Fennimoor\\Broken.puz");
+    EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\First.puz");
+    EXPECT_EQ(std::string(gGame.entries, 49), entries);
+    EXPECT_EQ(0, std::memcmp(&settings, &gGame.settings, sizeof settings));
+    EXPECT_FALSE(DeviceFileExists("\\My Documents\\First.dat"));
+    ASSERT_EQ(AutomationMessageBoxes().size(), 2u);
+    EXPECT_EQ(AutomationMessageBoxes()[1].caption, u"Open File");
+    EXPECT_EQ(AutomationMessageBoxes()[1].text, u"This file could not be opened as a puzzle.");
+    EXPECT_EQ(AutomationMessageBoxes()[1].type, UINT(MB_OK | MB_ICONINFORMATION));
+}
+
+TEST_F(OpenFileTest, CancelOrNoChangesNothing)
+{
+    WritePuzzle(kFirst, LatticeGrid(7));
+    WritePuzzle(kSecond, LatticeGrid(11));
+    Start();
+    AutomationCancelFileDialog();
+    Command(IDM_OPEN);
+    Open(u"\\My Documents\\Second.puz", IDNO);
+    EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\First.puz");
+    EXPECT_FALSE(DeviceFileExists("\\My Documents\\First.dat"));
+}
+
+TEST(ProgressPath, LastFourCharactersBecomeDat)
+{
+    WCHAR path[MAX_PATH];
+    ProgressPathOf(u"\\My Documents\\Fennimoor\\today.puz", path);
+    EXPECT_EQ(std::u16string(path), u"\\My Documents\\Fennimoor\\today.dat");
+    ProgressPathOf(u"\\My Documents\\crossword", path);
+    EXPECT_EQ(std::u16string(path), u"\\My Documents\\cross.dat");
+}
+
+}  // namespace

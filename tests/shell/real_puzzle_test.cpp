@@ -1,0 +1,240 @@
+// What real puzzles carry beyond letters, played through the window procedure: circled
+// squares in every painter and magnification, several letters in a square, a locked
+// solution opened with its key, and notes.
+#include <cstring>
+#include <string>
+
+#include "automation.h"
+#include "clue_bar.h"
+#include "game_dialog_fixture.h"
+#include "game_state.h"
+#include "puz_layout.h"
+#include "puzzle_image.h"
+#include "resource_ids.h"
+#include "shell_state.h"
+
+namespace {
+
+constexpr COLORREF kCircleGrey = 0x00707070;
+
+class RealPuzzleTest : public GameDialogTest {
+  protected:
+    // A 5 x 5 lattice-free grid: rows "HEART" ... with square (0, 1) a rebus "EAR" and the
+    // squares in `circled` circled.
+    static std::string RebusPuzzle()
+    {
+        PuzzleImage p = MakePuzzle({"HEART", "OVERT", "NORTH", "EASEL", "SLEDS"});
+        AddClues(&p);
+        std::string rebus(25, '\0');
+        rebus[1] = 1;  // key 0
+        std::string flags(25, '\0');
+        flags[12] = char(0x80);
+        p.sections = Section("GRBS", rebus) + Section("RTBL", " 0:EAR;") + Section("GEXT", flags);
+        return Bytes(p);
+    }
+    std::u16string ClueBar() const
+    {
+        WCHAR text[300];
+        ComposeClueBarText(text);
+        return text;
+    }
+    void Type(const char* letters)
+    {
+        for (const char* p = letters; *p; ++p)
+            Key(UINT(*p));
+    }
+    int Reddish(int row, int col) const { return CountReddish(CellOnScreen(row, col)); }
+    int Ring(int row, int col) const { return CountPixels(CellOnScreen(row, col), kCircleGrey); }
+};
+
+// The letters of `solution` (black squares left out) read column by column, locked with
+// `key` the way files lock them: per key digit, shift each letter by the digit of its place,
+// rotate left by the digit, and interleave the second half with the first.
+std::string Scrambled(const std::string& solution, int width, int key)
+{
+    const int height = int(solution.size()) / width;
+    std::string s;
+    for (int c = 0; c < width; ++c)
+        for (int r = 0; r < height; ++r)
+            if (solution[size_t(r * width + c)] != '.')
+                s += solution[size_t(r * width + c)];
+    const int digits[4] = {key / 1000, key / 100 % 10, key / 10 % 10, key % 10};
+    for (int k : digits) {
+        for (size_t i = 0; i < s.size(); ++i)
+            s[i] = char('A' + (s[i] - 'A' + digits[i % 4]) % 26);
+        s = s.substr(size_t(k)) + s.substr(0, size_t(k));
+        const size_t mid = s.size() / 2;
+        std::string mixed;
+        for (size_t i = 0; i < mid; ++i)
+            mixed += std::string(1, s[mid + i]) + s[i];
+        if (s.size() % 2)
+            mixed += s.back();
+        s = mixed;
+    }
+    std::string locked = solution;
+    size_t at = 0;
+    for (int c = 0; c < width; ++c)
+        for (int r = 0; r < height; ++r)
+            if (locked[size_t(r * width + c)] != '.')
+                locked[size_t(r * width + c)] = s[at++];
+    return locked;
+}
+
+// Insert opens the entry on the current square; letters gather there and in the clue bar;
+// Enter ends it and the cursor moves on. Check takes the whole text (any case) or the first
+// letter alone as right; the rebus comes back after a restart.
+TEST_F(RealPuzzleTest, ARebusIsEnteredCheckedSavedAndRestored)
+{
+    WriteDeviceFile("\\My Documents\\a.puz", RebusPuzzle());
+    Restart();
+    TapCell(0, 1);
+    Key(VK_INSERT);
+    Key(VK_SHIFT);  // held for capitals on a desktop keyboard
+    Type("EA");
+    EXPECT_EQ(ClueBar(), u"Rebus 1 a: -[EA_]---");
+    Key('R');
+    Key(VK_RETURN);
+    EXPECT_EQ(gGame.entries[1], 'E');
+    EXPECT_STREQ(gGame.playerRebus[1], "EAR");
+    EXPECT_EQ(gGame.cursorCol, 2);
+    EXPECT_EQ(ClueBar(), u"1 a: c0 (5) -[EAR]---");
+
+    Command(IDM_CHECK);
+    EXPECT_EQ(Reddish(0, 1), 0);
+    // Several letters that are not the rebus are wrong; the first letter alone is right.
+    TapCell(0, 1);
+    Command(IDM_REBUS);
+    Key(VK_BACK);
+    Key('T');
+    Key(VK_RETURN);
+    EXPECT_STREQ(gGame.playerRebus[1], "EAT");
+    Command(IDM_CHECK);
+    EXPECT_GT(Reddish(0, 1), 0);
+
+    // Escape drops what was typed; the hold menu's item opens the entry too.
+    TapCell(0, 1);
+    Command(IDM_REBUS);
+    Type("XY");
+    Key(VK_ESCAPE);
+    EXPECT_STREQ(gGame.playerRebus[1], "EAT");
+    Command(IDM_FILL_LETTER);
+    EXPECT_STREQ(gGame.playerRebus[1], "EAR");
+
+    Restart();
+    EXPECT_STREQ(gGame.playerRebus[1], "EAR");
+    EXPECT_EQ(gGame.entries[1], 'E');
+}
+
+// Every painter draws the ring of a circled square, in every magnification: the full paint,
+// the highlight, View and Check.
+TEST_F(RealPuzzleTest, CirclesShowInEveryPainterAndMagnification)
+{
+    WriteDeviceFile("\\My Documents\\a.puz", RebusPuzzle());
+    Restart();
+    for (UINT zoom : {IDM_SMALL, IDM_MEDIUM, IDM_LARGE}) {
+        SCOPED_TRACE(zoom);
+        Command(zoom);
+        EXPECT_GT(Ring(2, 2), 4);
+        EXPECT_EQ(Ring(2, 3), 0);
+        TapCell(2, 2);  // the current square
+        EXPECT_GT(Ring(2, 2), 4);
+        Command(IDM_VIEW_PUZZLE);
+        EXPECT_GT(Ring(2, 2), 4);
+        AutomationAnswerMessageBox(u"Puzzle Checker", IDOK);
+        Command(IDM_CHECK);
+        EXPECT_GT(Ring(2, 2), 4);
+        EXPECT_EQ(Ring(2, 3), 0);
+    }
+}
+
+// A locked solution: Check says so until the right key opens it; a wrong key changes nothing;
+// the opened solution stays open after a restart.
+TEST_F(RealPuzzleTest, ALockedSolutionOpensWithItsKeyAndStaysOpen)
+{
+    const std::vector<std::string> rows = {"HEART", "OVERT", "NORTH", "EASEL", "SLEDS"};
+    std::string solution;
+    for (const std::string& row : rows)
+        solution += row;
+    PuzzleImage p = MakePuzzle(rows);
+    AddClues(&p);
+    p.solution = Scrambled(solution, 5, 4271);
+    p.solutionFlags = 4;
+    std::string columns;  // the real letters, column by column, as the file sums them
+    for (int c = 0; c < 5; ++c)
+        for (int r = 0; r < 5; ++r)
+            columns += solution[size_t(r * 5 + c)];
+    p.scrambledChecksum = puz::ChecksumRegion(columns.data(), 25, 0);
+    WriteDeviceFile("\\My Documents\\a.puz", Bytes(p));
+    Restart();
+    ASSERT_EQ(gGame.solutionState, kSolutionLocked);
+    Key('H');
+
+    // A wrong key is refused and the dialog stays; the right one opens the solution.
+    for (const char* key : {"1234", "4271"}) {
+        for (const char* d = key; *d; ++d)
+            AutomationChar(WCHAR(*d));
+        AutomationKey(VK_RETURN);
+    }
+    AutomationAnswerMessageBox(u"Unlock Solution", IDOK);
+    Command(IDM_UNLOCK);
+    ASSERT_EQ(AutomationMessageBoxes().back().text, u"This key does not unlock the solution.");
+    EXPECT_EQ(gGame.solutionState, kSolutionOpen);
+    EXPECT_EQ(std::string(gGame.solution, 25), solution);
+    EXPECT_EQ(gGame.entries[0], 'H');
+    Command(IDM_CHECK);
+    EXPECT_EQ(AutomationMessageBoxes().back().text, u"All the letters entered so far are correct.");
+
+    Restart();
+    EXPECT_EQ(gGame.solutionState, kSolutionOpen);
+    EXPECT_EQ(std::string(gGame.solution, 25), solution);
+}
+
+// Notes show in Puzzle Information, wrapped and scrolling; a puzzle opened for the first time
+// shows them by itself, once.
+TEST_F(RealPuzzleTest, NotesShowOnTheFirstOpeningAndInPuzzleInformation)
+{
+    PuzzleImage p = MakePuzzle({"HEART", "OVERT", "NORTH", "EASEL", "SLEDS"});
+    AddClues(&p);
+    p.notes = "NOTE: The circled letters spell a word that every solver of this puzzle will "
+              "need at the very end, so keep them in mind.";
+    WriteDeviceFile("\\My Documents\\Pack\\notes.puz", Bytes(p));
+    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(15));
+    Restart();
+    int shown = 0;
+    std::vector<std::u16string> lines;
+    auto look = [&] {
+        HWND dialog = GetForegroundWindow();
+        WCHAR title[64] = {};
+        GetWindowTextW(dialog, title, 64);
+        shown += std::u16string(title) == u"Puzzle Information";
+        lines.clear();
+        const int count = int(SendDlgItemMessageW(dialog, 1071, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            WCHAR line[300] = {};
+            SendDlgItemMessageW(dialog, 1071, LB_GETTEXT, WPARAM(i), LPARAM(line));
+            lines.push_back(line);
+        }
+    };
+    AutomationAnswerFileDialog(u"\\My Documents\\Pack\\notes.puz");
+    AutomationAnswerMessageBox(u"Confirm", IDYES);
+    AutomationProbe(look);
+    TapNavigationOk();
+    Command(IDM_OPEN);
+    EXPECT_EQ(shown, 1);
+    ASSERT_GT(lines.size(), 2u);
+    EXPECT_EQ(lines[0].substr(0, 5), u"NOTE:");
+    std::u16string joined;
+    for (const std::u16string& line : lines)
+        joined += (joined.empty() ? u"" : u" ") + line;
+    EXPECT_EQ(joined.size(), p.notes.size());
+
+    // Not at the next start, which brings the progress back; always from Puzzle Info.
+    Restart();
+    EXPECT_EQ(shown, 1);
+    AutomationProbe(look);
+    TapNavigationOk();
+    Command(IDM_PUZZLE_INFO);
+    EXPECT_EQ(shown, 2);
+}
+
+}  // namespace

@@ -1,0 +1,77 @@
+// The tests' .puz writer.
+#include "puzzle_image.h"
+
+#include "puz_layout.h"
+
+namespace {
+
+void PutShort(std::string* bytes, int at, int value)
+{
+    (*bytes)[size_t(at)] = char(value & 0xFF);
+    (*bytes)[size_t(at) + 1] = char((value >> 8) & 0xFF);
+}
+
+}  // namespace
+
+const std::vector<std::string> kFiveByFive = {"ABC.D", "E.FGH", "IJKLM", "N.O.P", "QRS.T"};
+
+PuzzleImage MakePuzzle(const std::vector<std::string>& rows)
+{
+    PuzzleImage image;
+    image.height = int(rows.size());
+    image.width = rows.empty() ? 0 : int(rows[0].size());
+    for (const std::string& row : rows)
+        image.solution += row;
+    return image;
+}
+
+std::string Bytes(const PuzzleImage& image)
+{
+    std::string header(puz::kGridOffset, '\0');
+    header.replace(puz::kMagicOffset, sizeof puz::kMagic, puz::kMagic, sizeof puz::kMagic);
+    header.replace(puz::kVersionOffset, image.version.size(), image.version);
+    header[puz::kWidthOffset] = char(image.width);
+    header[puz::kHeightOffset] = char(image.height);
+    PutShort(&header, puz::kClueCountOffset, int(image.clues.size()));
+    header[0x30] = 1;  // the bitmask word every ordinary file has
+    PutShort(&header, puz::kSolutionStateOffset, image.solutionFlags);
+    PutShort(&header, puz::kScrambledChecksumOffset, image.scrambledChecksum);
+    std::string fill = image.fill;
+    if (fill.empty()) {
+        for (char c : image.solution)
+            fill += (c == '.' || c == ':') ? '.' : '-';
+    }
+    std::string out = image.prefix + header + image.solution + fill;
+    for (const std::string* s : {&image.title, &image.author, &image.copyright})
+        out += *s + '\0';
+    for (const std::string& clue : image.clues)
+        out += clue + '\0';
+    return out + image.notes + '\0' + image.sections;
+}
+
+std::string Section(const std::string& name, const std::string& data, bool checksumOk)
+{
+    const uint16_t sum =
+        puz::ChecksumRegion(data.data(), int(data.size()), 0) ^ (checksumOk ? 0 : 1);
+    const size_t size = data.size();
+    return name + char(size & 0xFF) + char(size >> 8) + char(sum & 0xFF) + char(sum >> 8) + data +
+           '\0';
+}
+
+void AddClues(PuzzleImage* image)
+{
+    const std::string& s = image->solution;
+    const int w = image->width;
+    const int h = image->height;
+    auto open = [&](int i) { return s[i] != '.' && s[i] != ':'; };
+    for (int i = 0; i < w * h; ++i) {
+        const int r = i / w;
+        const int c = i % w;
+        if (!open(i))
+            continue;
+        if ((c == 0 || !open(i - 1)) && c + 1 < w && open(i + 1))
+            image->clues.push_back("c" + std::to_string(image->clues.size()));
+        if ((r == 0 || !open(i - w)) && r + 1 < h && open(i + w))
+            image->clues.push_back("c" + std::to_string(image->clues.size()));
+    }
+}

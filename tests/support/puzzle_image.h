@@ -1,0 +1,41 @@
+// The tests' one .puz writer: builds files in memory for tests, benchmarks and fuzz targets
+// (a header with the magic, sizes, version and flags, the solution and fill grids, the
+// strings, extra sections). It knows the file format only: no game code, no device.
+// No checksums except the sections' own: nothing that reads these files checks them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct PuzzleImage {
+    int width = 0;                   // columns
+    int height = 0;                  // rows
+    std::string solution;            // row-major, "." black
+    std::string fill;                // defaults to "-" / "." from the solution
+    std::string title = "Title";     //
+    std::string author = "Author";   //
+    std::string copyright = "(c)";   //
+    std::vector<std::string> clues;  // in clue order; their number goes into the header
+    std::string notes;               //
+    std::string sections;            // raw bytes after the notes (see Section)
+    std::string version = "1.3";     // the header's version string
+    int solutionFlags = 0;           // puz::kSolutionAbsent, puz::kSolutionScrambled
+    int scrambledChecksum = 0;       // sum of a scrambled solution's real letters
+    std::string prefix;              // junk before the header
+};
+
+// `rows` joined give the solution; the size comes from them.
+PuzzleImage MakePuzzle(const std::vector<std::string>& rows);
+
+// A small grid that the play and display tests share. Its words (clue numbers): 1A ABC,
+// 4A FGH, 6A IJKLM, 7A QRS; 1D AEINQ, 2D CFKOS, 3D DHMPT, 5D GL.
+extern const std::vector<std::string> kFiveByFive;
+
+// One extra section: name, size, checksum (a wrong one when `checksumOk` is false), data, NUL.
+std::string Section(const std::string& name, const std::string& data, bool checksumOk = true);
+
+// The file bytes.
+std::string Bytes(const PuzzleImage& image);
+
+// A clue per word of `image`'s grid ("c0", "c1", ...), counted with the standard rule.
+void AddClues(PuzzleImage* image);

@@ -1,0 +1,296 @@
+// The generator's steps one at a time: the committed patterns keep the grid rules and the
+// rule check rejects each kind of bad pattern; a fill is a real crossword (crossings agree,
+// every word from its list, none twice, featured words in place) and the same input gives
+// the same fill; clue choice keeps the puzzle's clue rules; the written file passes the
+// packs' independent checker, checksums included.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+#include "clues.h"
+#include "filler.h"
+#include "lexicon.h"
+#include "packs.h"
+#include "pattern.h"
+#include "puz_check.h"
+#include "puz_writer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The test main always names the checkout.
+fs::path SourceDir()
+{
+    return std::getenv("CROSSWORD_SOURCE_DIR");
+}
+
+const std::vector<LexEntry>& Lexicon()
+{
+    static const std::vector<LexEntry> lexicon = [] {
+        std::vector<LexEntry> out;
+        std::string error;
+        EXPECT_TRUE(LoadLexicon(SourceDir() / "tools/lexicon/lexicon.tsv", &out, &error)) << error;
+        return out;
+    }();
+    return lexicon;
+}
+
+const std::vector<Pattern>& Patterns()
+{
+    static const std::vector<Pattern> patterns = [] {
+        std::vector<Pattern> out;
+        std::string error;
+        EXPECT_TRUE(LoadPatterns(SourceDir() / "tools/puzzlegen/patterns.txt", &out, &error))
+            << error;
+        return out;
+    }();
+    return patterns;
+}
+
+// Word lists of every length in lexicon order (best score first within the file's order).
+std::vector<WordList> ListsFromLexicon()
+{
+    std::vector<WordList> lists(kSide + 1);
+    for (int len = 3; len <= kSide; ++len) {
+        std::vector<std::string> words;
+        std::vector<int> ids;
+        for (size_t i = 0; i < Lexicon().size(); ++i) {
+            if (Lexicon()[i].answer.size() == static_cast<size_t>(len)) {
+                words.push_back(Lexicon()[i].answer);
+                ids.push_back(static_cast<int>(i));
+            }
+        }
+        lists[len] = MakeWordList(len, words, ids);
+    }
+    return lists;
+}
+
+// The grid a fill spells: letters in the white squares, '.' in the blocks.
+std::string Spell(const Pattern& pattern, const std::vector<Slot>& slots, const FillResult& fill,
+                  std::vector<std::string>* answers)
+{
+    std::string grid = pattern.cells;
+    for (char& ch : grid)
+        if (ch == '#')
+            ch = '.';
+    std::string conflicts;
+    for (size_t s = 0; s < slots.size(); ++s) {
+        const std::string& word = Lexicon()[fill.wordIds[s]].answer;
+        answers->push_back(word);
+        for (size_t p = 0; p < slots[s].cells.size(); ++p) {
+            char& cell = grid[slots[s].cells[p]];
+            if (cell != '.' && cell != '#' && cell != word[p])
+                conflicts += word + " ";
+            cell = word[p];
+        }
+    }
+    EXPECT_EQ(conflicts, "") << "crossing squares disagree";
+    return grid;
+}
+
+std::string WithRow(std::string cells, int row, const std::string& text)
+{
+    cells.replace(static_cast<size_t>(row) * kSide, kSide, text);
+    return cells;
+}
+
+}  // namespace
+
+TEST(Patterns, CommittedPatternsKeepTheRulesAndBadOnesAreRefused)
+{
+    ASSERT_GE(Patterns().size(), 6u);
+    std::set<std::string> distinct;
+    for (const Pattern& p : Patterns()) {
+        EXPECT_EQ(PatternProblem(p.cells), "") << p.name;
+        distinct.insert(p.cells);
+    }
+    EXPECT_EQ(distinct.size(), Patterns().size()) << "a pattern is listed twice";
+
+    const std::string good = Patterns()[0].cells;
+    // Each change breaks one rule; the check must name a problem for every one.
+    std::string asymmetric = good;
+    for (int c = 0; c < kSide; ++c) {
+        if (asymmetric[c] == '.' && asymmetric[kCells - 1 - c] == '.') {
+            asymmetric[c] = '#';
+            break;
+        }
+    }
+    EXPECT_NE(PatternProblem(asymmetric), "") << "asymmetric";
+    EXPECT_NE(PatternProblem(std::string(kCells, '.')), "") << "no blocks";
+    // A wall across the middle row cuts the grid in two.
+    EXPECT_NE(PatternProblem(WithRow(good, 7, std::string(kSide, '#'))), "") << "cut in two";
+    // A two-letter across word at the start of the middle row, mirrored at its end.
+    EXPECT_NE(PatternProblem(WithRow(good, 7, "..#.........#..")), "") << "two-letter words";
+}
+
+TEST(Filler, FillsACommittedPatternIntoAConsistentGridTheSameWayTwice)
+{
+    const Pattern& pattern = Patterns()[0];
+    const std::vector<Slot> slots = FindSlots(pattern.cells);
+    const std::vector<WordList> lists = ListsFromLexicon();
+
+    // A featured word in the first slot of its length, as a pack's name word is placed.
+    int featuredSlot = -1, featuredId = -1;
+    for (size_t s = 0; s < slots.size() && featuredSlot < 0; ++s) {
+        if (slots[s].cells.size() == 5) {
+            featuredSlot = static_cast<int>(s);
+            for (size_t i = 0; i < Lexicon().size() && featuredId < 0; ++i)
+                if (Lexicon()[i].answer == "SALAD")
+                    featuredId = static_cast<int>(i);
+        }
+    }
+    ASSERT_GE(featuredSlot, 0);
+    ASSERT_GE(featuredId, 0);
+    std::vector<int> fixed(slots.size(), -1);
+    fixed[featuredSlot] = featuredId;
+
+    const FillResult first = FillGrid(slots, lists, fixed, 20000);
+    ASSERT_TRUE(first.filled) << "after " << first.nodes << " nodes";
+    ASSERT_EQ(first.wordIds.size(), slots.size());
+    EXPECT_EQ(first.wordIds[featuredSlot], featuredId);
+
+    std::vector<std::string> answers;
+    const std::string grid = Spell(pattern, slots, first, &answers);
+    std::set<std::string> distinct(answers.begin(), answers.end());
+    EXPECT_EQ(distinct.size(), answers.size()) << "a word is used twice";
+    for (size_t s = 0; s < slots.size(); ++s)
+        EXPECT_EQ(answers[s].size(), slots[s].cells.size());
+    EXPECT_EQ(grid.find('#'), std::string::npos);
+
+    const FillResult second = FillGrid(slots, lists, fixed, 20000);
+    EXPECT_EQ(second.wordIds, first.wordIds);
+    EXPECT_EQ(second.nodes, first.nodes);
+
+    // No two words of the grid share a stem, by the packs' own checker.
+    for (size_t a = 0; a < answers.size(); ++a)
+        for (size_t b = a + 1; b < answers.size(); ++b)
+            EXPECT_FALSE(AnswersShareStem(answers[a], answers[b]))
+                << answers[a] << " " << answers[b];
+
+    // A budget of one node cannot fill a grid and must say so.
+    EXPECT_FALSE(FillGrid(slots, lists, fixed, 1).filled);
+}
+
+TEST(Filler, StemRelativesCoverFormsBasesAndVowelSwaps)
+{
+    for (const auto& [a, b] : std::vector<std::pair<const char*, const char*>>{{"ION", "IONS"},
+                                                                               {"SET", "SETS"},
+                                                                               {"LIRA", "LIRE"},
+                                                                               {"BAKE", "BAKING"},
+                                                                               {"STOP", "STOPPED"},
+                                                                               {"CRY", "CRIES"},
+                                                                               {"SETS", "SET"}}) {
+        EXPECT_TRUE(SameStem(a, b)) << a << " " << b;
+        EXPECT_TRUE(AnswersShareStem(a, b)) << a << " " << b << " (the checker disagrees)";
+    }
+    EXPECT_FALSE(SameStem("CARE", "CART"));
+    EXPECT_FALSE(SameStem("CAR", "CARPET"));
+}
+
+TEST(Filler, AGridHoldsNoMoreRareWordsThanAllowed)
+{
+    const Pattern& pattern = Patterns()[0];
+    const std::vector<Slot> slots = FindSlots(pattern.cells);
+    // Every word of three and four letters is rare here: a grid that may hold none of them
+    // cannot be filled, and one that may hold all of them can.
+    std::vector<WordList> lists = ListsFromLexicon();
+    for (int len : {3, 4}) {
+        std::vector<char> rare(lists[len].words.size(), 1);
+        lists[len] = MakeWordList(len, lists[len].words, lists[len].ids, rare);
+    }
+    const std::vector<int> none(slots.size(), -1);
+    EXPECT_FALSE(FillGrid(slots, lists, none, 20000, 0).filled);
+    EXPECT_TRUE(FillGrid(slots, lists, none, 20000, 1000).filled);
+}
+
+TEST(Packs, ShapeKeyIsTheSameForEveryOrientationOfAPattern)
+{
+    const std::string& cells = Patterns()[0].cells;
+    std::string mirrored(kCells, '.'), turned(kCells, '.');
+    for (int r = 0; r < kSide; ++r) {
+        for (int c = 0; c < kSide; ++c) {
+            mirrored[r * kSide + (kSide - 1 - c)] = cells[r * kSide + c];
+            turned[c * kSide + (kSide - 1 - r)] = cells[r * kSide + c];
+        }
+    }
+    EXPECT_EQ(ShapeKey(mirrored), ShapeKey(cells));
+    EXPECT_EQ(ShapeKey(turned), ShapeKey(cells));
+    EXPECT_NE(ShapeKey(Patterns()[0].cells), ShapeKey(Patterns()[4].cells));
+}
+
+TEST(Clues, ChoiceSkipsCluesThatNameAnAnswerOrRepeatAndVariesTheBestTwoInAPack)
+{
+    const std::vector<std::string> answers = {"TEA", "CUP", "SAUCER"};
+    const std::vector<std::string> tea = {"Cup contents", "Brew", "Afternoon drink"};
+    const std::vector<std::string> cup = {"Mug", "Trophy", "Brew"};
+    const std::vector<std::string> saucer = {"Flying ___", "Dish under a cup"};
+    const std::map<std::string, std::set<std::string>> used = {{"CUP", {"Mug"}}};
+    std::vector<std::string> clues;
+    ASSERT_TRUE(ChooseClues(answers, {&tea, &cup, &saucer}, used, &clues));
+    // "Cup contents" names CUP; CUP had "Mug" earlier in the pack and its second clue is
+    // free; "Flying ___" names nothing.
+    EXPECT_EQ(clues, (std::vector<std::string>{"Brew", "Trophy", "Flying ___"}));
+
+    // A clue of this grid is never given twice, but a pack repeat beyond the best two is
+    // allowed rather than leaving the grid unclued.
+    const std::vector<std::string> cupLate = {"Brew", "Mug"};
+    ASSERT_TRUE(ChooseClues({"TEA", "CUP"}, {&tea, &cupLate}, used, &clues));
+    EXPECT_EQ(clues, (std::vector<std::string>{"Brew", "Mug"}));
+
+    // Run-together words spell an answer too.
+    EXPECT_TRUE(ClueMentions("Ice cream maker", "ICECREAM"));
+    EXPECT_FALSE(ClueMentions("Nice creamery", "ICECREAM"));
+
+    // With no fitting candidate left the grid cannot be clued.
+    const std::vector<std::string> onlyNaming = {"Tea cup"};
+    EXPECT_FALSE(ChooseClues({"TEA", "CUP"}, {&tea, &onlyNaming}, {}, &clues));
+}
+
+TEST(PuzWriter, AFilledGridWrittenOutPassesTheIndependentChecker)
+{
+    const Pattern& pattern = Patterns()[0];
+    const std::vector<Slot> slots = FindSlots(pattern.cells);
+    const std::vector<WordList> lists = ListsFromLexicon();
+    // Some fills leave a word whose only clues name another answer, which the generator
+    // meets by filling again: here, with another first word, until the grid can be clued.
+    const WordList& first = lists[slots[0].cells.size()];
+    std::vector<std::string> answers;
+    PuzContent content;
+    bool clued = false;
+    for (size_t k = 0; k < 40 && !clued; k += 7) {
+        std::vector<int> fixed(slots.size(), -1);
+        fixed[0] = first.ids[k];
+        const FillResult fill = FillGrid(slots, lists, fixed, 20000);
+        ASSERT_TRUE(fill.filled);
+        answers.clear();
+        content.solution = Spell(pattern, slots, fill, &answers);
+        std::vector<const std::vector<std::string>*> candidates;
+        for (int id : fill.wordIds)
+            candidates.push_back(&Lexicon()[id].clues);
+        clued = ChooseClues(answers, candidates, {}, &content.clues);
+    }
+    ASSERT_TRUE(clued);
+    content.title = "Salad";
+    content.author = "Brambleset Test";
+    content.copyright = CopyrightLine(true);
+
+    const std::vector<uint8_t> file = BuildPuzFile(content);
+    std::vector<std::string> problems;
+    const CheckedPuzzle read = ReadChecked(file, &problems);
+    CheckGrid(read, &problems);
+    CheckPuzzleWords(read, &problems);
+    std::string all;
+    for (const std::string& p : problems)
+        all += p + "; ";
+    EXPECT_EQ(all, "");
+    EXPECT_EQ(read.solution, content.solution);
+    EXPECT_EQ(read.title, "Salad");
+    ASSERT_EQ(read.words.size(), answers.size());
+    for (size_t i = 0; i < answers.size(); ++i) {
+        EXPECT_EQ(read.words[i].answer, answers[i]) << i;
+        EXPECT_EQ(read.words[i].clue, content.clues[i]) << i;
+    }
+}

@@ -1,0 +1,487 @@
+// The search: most-constrained slot first, up to a few best words per node, each choice
+// propagated to a fixpoint of arc consistency over the crossings. Domains of all slots live
+// in one flat vector so a search node saves and restores them with one copy.
+#include "filler.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+
+namespace {
+
+constexpr int kLetters = 26;
+constexpr int kTriesPerNode =
+    40;  // the best few by score, tried roomiest first; restarts do the rest
+
+struct Crossing {
+    int slot = -1;  // the crossing slot
+    int pos = -1;   // position of the shared square in it
+};
+
+struct Search {
+    const std::vector<Slot>* slots;
+    const std::vector<WordList>* lists;
+    std::vector<int> offset;                       // per slot: start of its domain in `domains`
+    std::vector<int> blocks;                       // per slot: blocks in its domain
+    std::vector<std::vector<Crossing>> crossings;  // per slot, per position
+    std::vector<uint64_t> domains;
+    std::vector<int> maskOffset;  // per slot: start of its letter masks in `masks`
+    std::vector<uint32_t> masks;  // per slot and position: letters still possible
+    std::vector<char> assigned;
+    int maxRare = 1000;
+    const std::unordered_map<std::string, int>* idOf = nullptr;  // word -> caller id
+    long nodes = 0;
+    long budget = 0;
+    std::vector<uint64_t> scratch;
+    std::vector<std::string> deadEnds;
+};
+
+const WordList& ListOf(const Search& s, int slot)
+{
+    return (*s.lists)[(*s.slots)[slot].cells.size()];
+}
+
+const uint64_t* LetterBits(const WordList& list, int pos, int letter)
+{
+    return list.byLetter.data() + (static_cast<size_t>(pos) * kLetters + letter) * list.blocks;
+}
+
+int Count(const Search& s, int slot)
+{
+    int n = 0;
+    const uint64_t* d = s.domains.data() + s.offset[slot];
+    for (int b = 0; b < s.blocks[slot]; ++b)
+        n += std::popcount(d[b]);
+    return n;
+}
+
+// Letters still possible at `pos` of the slot: a 26-bit mask.
+uint32_t LettersAt(const Search& s, int slot, int pos)
+{
+    const WordList& list = ListOf(s, slot);
+    const uint64_t* d = s.domains.data() + s.offset[slot];
+    uint32_t mask = 0;
+    for (int L = 0; L < kLetters; ++L) {
+        const uint64_t* bits = LetterBits(list, pos, L);
+        for (int b = 0; b < list.blocks; ++b) {
+            if (d[b] & bits[b]) {
+                mask |= 1u << L;
+                break;
+            }
+        }
+    }
+    return mask;
+}
+
+// Refreshes the cached letter masks of a slot after its domain shrank. The cache may be a
+// superset of the truth (removing a duplicate does not refresh it); that only weakens the
+// pruning, never the answer, because an empty domain is still seen when the slot is picked.
+void RecomputeMasks(Search& s, int slot)
+{
+    uint32_t* m = s.masks.data() + s.maskOffset[slot];
+    for (size_t pos = 0; pos < (*s.slots)[slot].cells.size(); ++pos)
+        m[pos] = LettersAt(s, slot, static_cast<int>(pos));
+}
+
+// Keeps only the words with a letter of `mask` at `pos`. Returns true when the domain changed.
+bool Restrict(Search& s, int slot, int pos, uint32_t mask)
+{
+    const WordList& list = ListOf(s, slot);
+    std::fill(s.scratch.begin(), s.scratch.begin() + list.blocks, 0);
+    for (int L = 0; L < kLetters; ++L) {
+        if (!(mask & (1u << L)))
+            continue;
+        const uint64_t* bits = LetterBits(list, pos, L);
+        for (int b = 0; b < list.blocks; ++b)
+            s.scratch[b] |= bits[b];
+    }
+    uint64_t* d = s.domains.data() + s.offset[slot];
+    bool changed = false;
+    for (int b = 0; b < list.blocks; ++b) {
+        uint64_t next = d[b] & s.scratch[b];
+        changed |= next != d[b];
+        d[b] = next;
+    }
+    if (changed)
+        RecomputeMasks(s, slot);
+    return changed;
+}
+
+// Arc consistency from the given slots outwards; false when some domain becomes empty.
+bool Propagate(Search& s, std::vector<int> queue)
+{
+    std::vector<char> queued(s.offset.size(), 0);
+    for (int q : queue)
+        queued[q] = 1;
+    while (!queue.empty()) {
+        int slot = queue.back();
+        queue.pop_back();
+        queued[slot] = 0;
+        const std::vector<Crossing>& cross = s.crossings[slot];
+        for (size_t pos = 0; pos < cross.size(); ++pos) {
+            const Crossing& c = cross[pos];
+            if (c.slot < 0)
+                continue;
+            uint32_t mine = s.masks[s.maskOffset[slot] + pos];
+            uint32_t theirs = s.masks[s.maskOffset[c.slot] + c.pos];
+            uint32_t both = mine & theirs;
+            if (!both)
+                return false;
+            if (both != theirs && Restrict(s, c.slot, c.pos, both)) {
+                if (!queued[c.slot]) {
+                    queued[c.slot] = 1;
+                    queue.push_back(c.slot);
+                }
+            }
+            if (both != mine && Restrict(s, slot, static_cast<int>(pos), both)) {
+                if (!queued[slot]) {
+                    queued[slot] = 1;
+                    queue.push_back(slot);
+                }
+            }
+        }
+    }
+    return true;
+}
+
+// The one word of an assigned slot.
+int WordOf(const Search& s, int slot)
+{
+    const uint64_t* d = s.domains.data() + s.offset[slot];
+    for (int b = 0; b < s.blocks[slot]; ++b)
+        if (d[b])
+            return b * 64 + std::countr_zero(d[b]);
+    return -1;
+}
+
+bool IsRare(const WordList& list, int word)
+{
+    return !list.rare.empty() && (list.rare[word / 64] >> (word % 64) & 1);
+}
+
+// A word that shares a stem with the word being placed: its length and caller id.
+struct Relative {
+    int length;
+    int id;
+};
+
+// Removes from `other` the words among `relatives`. Returns true when the domain changed.
+bool RemoveStemmed(Search& s, int other, const std::vector<Relative>& relatives)
+{
+    const WordList& list = ListOf(s, other);
+    uint64_t* d = s.domains.data() + s.offset[other];
+    bool changed = false;
+    for (const Relative& r : relatives) {
+        if (r.length != list.length || r.id >= static_cast<int>(list.positionOf.size()))
+            continue;
+        const int at = list.positionOf[r.id];
+        if (at < 0)
+            continue;
+        const uint64_t bit = uint64_t{1} << (at % 64);
+        changed |= (d[at / 64] & bit) != 0;
+        d[at / 64] &= ~bit;
+    }
+    return changed;
+}
+
+// Makes `word` (an index into the slot's list) the slot's only word, removes every word that
+// shares its stem (itself included) from the other slots, and the rare words once the grid
+// has its share of them; then propagates.
+bool Assign(Search& s, int slot, int word)
+{
+    uint64_t* d = s.domains.data() + s.offset[slot];
+    std::fill(d, d + s.blocks[slot], 0);
+    d[word / 64] = uint64_t{1} << (word % 64);
+    s.assigned[slot] = 1;
+    const std::string& text = ListOf(s, slot).words[word];
+    for (size_t pos = 0; pos < text.size(); ++pos)
+        s.masks[s.maskOffset[slot] + pos] = 1u << (text[pos] - 'A');
+    int rare = 0;
+    for (size_t other = 0; other < s.offset.size(); ++other)
+        if (s.assigned[other] &&
+            IsRare(ListOf(s, static_cast<int>(other)), WordOf(s, static_cast<int>(other))))
+            ++rare;
+    if (rare > s.maxRare)
+        return false;
+    std::vector<int> queue{slot};
+    std::vector<Relative> relatives;
+    for (const std::string& form : StemRelatives(text)) {
+        auto it = s.idOf->find(form);
+        if (it != s.idOf->end())
+            relatives.push_back({static_cast<int>(form.size()), it->second});
+    }
+    for (size_t other = 0; other < s.offset.size(); ++other) {
+        const int o = static_cast<int>(other);
+        if (o == slot)
+            continue;
+        if (s.assigned[other]) {
+            const WordList& theirs = ListOf(s, o);
+            const int id = theirs.ids[WordOf(s, o)];
+            for (const Relative& r : relatives)
+                if (r.id == id && r.length == theirs.length)
+                    return false;
+            continue;
+        }
+        bool changed = RemoveStemmed(s, o, relatives);
+        if (rare >= s.maxRare && !ListOf(s, o).rare.empty()) {
+            uint64_t* od = s.domains.data() + s.offset[other];
+            for (int b = 0; b < s.blocks[other]; ++b) {
+                changed |= (od[b] & ListOf(s, o).rare[b]) != 0;
+                od[b] &= ~ListOf(s, o).rare[b];
+            }
+        }
+        // The letter masks may now be a superset of the truth: that only weakens pruning.
+        if (changed && Count(s, o) == 0)
+            return false;
+    }
+    return Propagate(s, queue);
+}
+
+int PickSlot(const Search& s)
+{
+    int best = -1, bestCount = 0;
+    for (size_t i = 0; i < s.offset.size(); ++i) {
+        if (s.assigned[i])
+            continue;
+        int n = Count(s, static_cast<int>(i));
+        size_t len = (*s.slots)[i].cells.size();
+        if (best < 0 || n < bestCount || (n == bestCount && len > (*s.slots)[best].cells.size())) {
+            best = static_cast<int>(i);
+            bestCount = n;
+        }
+    }
+    return best;
+}
+
+// How much room a choice leaves its crossing words: the sum of the logarithms of their
+// domain sizes. Trying the roomiest of the best few words first avoids most dead ends.
+double Room(const Search& s, int slot)
+{
+    double room = 0;
+    for (const Crossing& c : s.crossings[slot])
+        if (c.slot >= 0 && !s.assigned[c.slot])
+            room += std::log(1.0 + Count(s, c.slot));
+    return room;
+}
+
+// The letters of `slot` fixed by its placed crossings, '?' where none is.
+std::string FixedLetters(const Search& s, int slot)
+{
+    const std::vector<Crossing>& cross = s.crossings[slot];
+    std::string out(cross.size(), '?');
+    for (size_t pos = 0; pos < cross.size(); ++pos) {
+        const Crossing& c = cross[pos];
+        if (c.slot >= 0 && s.assigned[c.slot])
+            out[pos] = ListOf(s, c.slot).words[WordOf(s, c.slot)][c.pos];
+    }
+    return out;
+}
+
+bool Solve(Search& s)
+{
+    if (++s.nodes > s.budget)
+        return false;
+    int slot = PickSlot(s);
+    if (slot < 0)
+        return true;
+    const std::vector<uint64_t> saved = s.domains;
+    const std::vector<uint32_t> savedMasks = s.masks;
+    const std::vector<char> savedAssigned = s.assigned;
+    struct Choice {
+        double room;
+        int order;
+        std::vector<uint64_t> domains;
+        std::vector<uint32_t> masks;
+        std::vector<char> assigned;
+    };
+    std::vector<Choice> choices;
+    int tries = 0;
+    for (int b = 0; b < s.blocks[slot] && tries < kTriesPerNode; ++b) {
+        uint64_t bits = saved[s.offset[slot] + b];
+        while (bits && tries < kTriesPerNode) {
+            int word = b * 64 + std::countr_zero(bits);
+            bits &= bits - 1;
+            ++tries;
+            if (Assign(s, slot, word))
+                choices.push_back({Room(s, slot), tries, s.domains, s.masks, s.assigned});
+            s.domains = saved;
+            s.masks = savedMasks;
+            s.assigned = savedAssigned;
+        }
+    }
+    if (choices.empty() && s.deadEnds.size() < 4096)
+        s.deadEnds.push_back(FixedLetters(s, slot));
+    std::stable_sort(choices.begin(), choices.end(),
+                     [](const Choice& a, const Choice& b) { return a.room > b.room; });
+    for (Choice& c : choices) {
+        s.domains = std::move(c.domains);
+        s.masks = std::move(c.masks);
+        s.assigned = std::move(c.assigned);
+        if (Solve(s))
+            return true;
+        if (s.nodes > s.budget)
+            return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::vector<std::string> StemRelatives(const std::string& word)
+{
+    static const char* const endings[] = {"S", "ES", "ED", "D", "ING", "ER", "ERS", "EST", "LY"};
+    auto vowel = [](char ch) { return std::string("AEIOU").find(ch) != std::string::npos; };
+    std::vector<std::string> out{word};
+    // `base` and a form of it: base + ending, and the spelling changes of English.
+    auto forms = [&](const std::string& base, std::vector<std::string>* into) {
+        for (const char* e : endings)
+            into->push_back(base + e);
+        const char last = base.back();
+        const std::string cut = base.substr(0, base.size() - 1);
+        for (const char* e : {"ING", "ED", "ER", "EST"}) {
+            if (last == 'E')
+                into->push_back(cut + e);
+            if (!vowel(last))
+                into->push_back(base + last + e);
+        }
+        if (last == 'Y')
+            for (const char* e : {"IES", "IED", "IER", "IEST"})
+                into->push_back(cut + e);
+    };
+    forms(word, &out);
+    // The bases `word` may be a form of: every prefix of three letters or more, with a final E
+    // or Y put back, whose forms include `word`.
+    for (size_t n = 3; n < word.size(); ++n) {
+        for (const std::string& base :
+             {word.substr(0, n), word.substr(0, n) + "E", word.substr(0, n - 1) + "Y"}) {
+            std::vector<std::string> of;
+            forms(base, &of);
+            if (std::find(of.begin(), of.end(), word) != of.end())
+                out.push_back(base);
+        }
+    }
+    // The same word with another last vowel (LIRA, LIRE).
+    if (word.size() >= 4 && vowel(word.back()))
+        for (char v : std::string("AEIOU"))
+            if (v != word.back())
+                out.push_back(word.substr(0, word.size() - 1) + v);
+    return out;
+}
+
+bool SameStem(const std::string& a, const std::string& b)
+{
+    const std::vector<std::string> relatives = StemRelatives(a);
+    return std::find(relatives.begin(), relatives.end(), b) != relatives.end();
+}
+
+WordList MakeWordList(int length, const std::vector<std::string>& words,
+                      const std::vector<int>& ids, const std::vector<char>& rare)
+{
+    WordList list;
+    list.length = length;
+    list.words = words;
+    list.ids = ids;
+    list.blocks = static_cast<int>((words.size() + 63) / 64);
+    int maxId = -1;
+    for (int id : ids)
+        maxId = std::max(maxId, id);
+    list.positionOf.assign(static_cast<size_t>(maxId + 1), -1);
+    for (size_t k = 0; k < ids.size(); ++k)
+        list.positionOf[ids[k]] = static_cast<int>(k);
+    list.byLetter.assign(static_cast<size_t>(length) * kLetters * list.blocks, 0);
+    for (size_t k = 0; k < words.size(); ++k) {
+        for (int pos = 0; pos < length; ++pos) {
+            int L = words[k][pos] - 'A';
+            uint64_t* bits =
+                list.byLetter.data() + (static_cast<size_t>(pos) * kLetters + L) * list.blocks;
+            bits[k / 64] |= uint64_t{1} << (k % 64);
+        }
+    }
+    if (!rare.empty()) {
+        list.rare.assign(list.blocks, 0);
+        for (size_t k = 0; k < words.size(); ++k)
+            if (rare[k])
+                list.rare[k / 64] |= uint64_t{1} << (k % 64);
+    }
+    return list;
+}
+
+FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>& lists,
+                    const std::vector<int>& fixedIds, long nodeBudget, int maxRare,
+                    const std::unordered_map<std::string, int>* idOf)
+{
+    Search s;
+    s.slots = &slots;
+    s.lists = &lists;
+    s.budget = nodeBudget;
+    s.maxRare = maxRare;
+    std::unordered_map<std::string, int> ownIds;
+    if (!idOf) {
+        for (const WordList& list : lists)
+            for (size_t k = 0; k < list.words.size(); ++k)
+                ownIds.emplace(list.words[k], list.ids[k]);
+        idOf = &ownIds;
+    }
+    s.idOf = idOf;
+    int total = 0;
+    int maxBlocks = 0;
+    for (const Slot& slot : slots) {
+        const WordList& list = lists[slot.cells.size()];
+        s.offset.push_back(total);
+        s.blocks.push_back(list.blocks);
+        total += list.blocks;
+        maxBlocks = std::max(maxBlocks, list.blocks);
+    }
+    int cellsTotal = 0;
+    for (const Slot& slot : slots) {
+        s.maskOffset.push_back(cellsTotal);
+        cellsTotal += static_cast<int>(slot.cells.size());
+    }
+    s.masks.assign(cellsTotal, 0);
+    s.scratch.assign(maxBlocks, 0);
+    s.domains.assign(total, 0);
+    s.assigned.assign(slots.size(), 0);
+    FillResult result;
+    for (size_t i = 0; i < slots.size(); ++i) {
+        const WordList& list = lists[slots[i].cells.size()];
+        uint64_t* d = s.domains.data() + s.offset[i];
+        for (size_t k = 0; k < list.words.size(); ++k)
+            d[k / 64] |= uint64_t{1} << (k % 64);
+        RecomputeMasks(s, static_cast<int>(i));
+    }
+    // Which slot crosses which, square by square.
+    std::vector<std::vector<std::pair<int, int>>> byCell(kCells);
+    for (size_t i = 0; i < slots.size(); ++i)
+        for (size_t p = 0; p < slots[i].cells.size(); ++p)
+            byCell[slots[i].cells[p]].push_back({static_cast<int>(i), static_cast<int>(p)});
+    s.crossings.resize(slots.size());
+    for (size_t i = 0; i < slots.size(); ++i) {
+        s.crossings[i].resize(slots[i].cells.size());
+        for (size_t p = 0; p < slots[i].cells.size(); ++p)
+            for (const auto& [other, pos] : byCell[slots[i].cells[p]])
+                if (other != static_cast<int>(i))
+                    s.crossings[i][p] = Crossing{other, pos};
+    }
+    std::vector<int> all;
+    for (size_t i = 0; i < slots.size(); ++i)
+        all.push_back(static_cast<int>(i));
+    for (size_t i = 0; i < slots.size(); ++i) {
+        if (fixedIds[i] < 0)
+            continue;
+        const WordList& list = lists[slots[i].cells.size()];
+        auto it = std::find(list.ids.begin(), list.ids.end(), fixedIds[i]);
+        if (it == list.ids.end() ||
+            !Assign(s, static_cast<int>(i), static_cast<int>(it - list.ids.begin())))
+            return result;
+    }
+    if (!Propagate(s, all))
+        return result;
+    result.filled = Solve(s);
+    result.nodes = s.nodes;
+    result.deadEnds = std::move(s.deadEnds);
+    if (!result.filled)
+        return result;
+    for (size_t i = 0; i < slots.size(); ++i)
+        result.wordIds.push_back(lists[slots[i].cells.size()].ids[WordOf(s, static_cast<int>(i))]);
+    return result;
+}

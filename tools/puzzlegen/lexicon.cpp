@@ -1,0 +1,61 @@
+// Reading the tab-separated lexicon: answer, score, level, kind, stems, hand-clue count,
+// then the clues.
+#include "lexicon.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+std::vector<std::string> SplitTabs(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::string field;
+    std::istringstream in(line);
+    while (std::getline(in, field, '\t'))
+        fields.push_back(field);
+    return fields;
+}
+
+namespace {
+
+bool AllUpperLetters(const std::string& s)
+{
+    if (s.empty())
+        return false;
+    for (char c : s)
+        if (c < 'A' || c > 'Z')
+            return false;
+    return true;
+}
+
+}  // namespace
+
+bool LoadLexicon(const std::string& path, std::vector<LexEntry>* out, std::string* error)
+{
+    std::ifstream in(path);
+    if (!in) {
+        *error = "cannot open " + path;
+        return false;
+    }
+    std::string line;
+    int lineNo = 0;
+    while (std::getline(in, line)) {
+        ++lineNo;
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::vector<std::string> f = SplitTabs(line);
+        if (f.size() < 7 || !AllUpperLetters(f[0])) {
+            *error = path + ":" + std::to_string(lineNo) + ": malformed row";
+            return false;
+        }
+        LexEntry e;
+        e.answer = f[0];
+        e.score = std::strtod(f[1].c_str(), nullptr);
+        e.level = std::atoi(f[2].c_str());
+        e.stems = f[4];
+        e.hand = std::atoi(f[5].c_str());
+        e.clues.assign(f.begin() + 6, f.end());
+        out->push_back(std::move(e));
+    }
+    return true;
+}

@@ -1,0 +1,161 @@
+// Pattern file reading, numbering and the structural rules of a pack grid.
+#include "pattern.h"
+
+#include <fstream>
+
+bool LoadPatterns(const std::string& path, std::vector<Pattern>* out, std::string* error)
+{
+    std::ifstream in(path);
+    if (!in) {
+        *error = "cannot open " + path;
+        return false;
+    }
+    std::string line;
+    Pattern current;
+    bool inPattern = false;
+    while (std::getline(in, line)) {
+        if (line.rfind("pattern ", 0) == 0) {
+            current = Pattern{};
+            size_t end = line.find(' ', 8);
+            current.name = line.substr(8, end == std::string::npos ? end : end - 8);
+            inPattern = true;
+            continue;
+        }
+        // Outside a pattern every line is commentary; blank lines never count as rows.
+        if (!inPattern || line.empty())
+            continue;
+        if (line.size() != kSide || line.find_first_not_of("#.") != std::string::npos) {
+            *error = "bad row in pattern " + current.name + ": " + line;
+            return false;
+        }
+        current.cells += line;
+        if (current.cells.size() == static_cast<size_t>(kCells)) {
+            std::string problem = PatternProblem(current.cells);
+            if (!problem.empty()) {
+                *error = "pattern " + current.name + ": " + problem;
+                return false;
+            }
+            out->push_back(current);
+            inPattern = false;
+        }
+    }
+    return true;
+}
+
+std::vector<Slot> FindSlots(const std::string& cells)
+{
+    auto open = [&](int r, int c) {
+        return r >= 0 && c >= 0 && r < kSide && c < kSide && cells[r * kSide + c] != '#';
+    };
+    std::vector<Slot> slots;
+    int number = 1;
+    for (int r = 0; r < kSide; ++r) {
+        for (int c = 0; c < kSide; ++c) {
+            if (!open(r, c))
+                continue;
+            bool across = !open(r, c - 1) && open(r, c + 1);
+            bool down = !open(r - 1, c) && open(r + 1, c);
+            if (across) {
+                Slot s{number, false, {}};
+                for (int k = c; open(r, k); ++k)
+                    s.cells.push_back(r * kSide + k);
+                slots.push_back(s);
+            }
+            if (down) {
+                Slot s{number, true, {}};
+                for (int k = r; open(k, c); ++k)
+                    s.cells.push_back(k * kSide + c);
+                slots.push_back(s);
+            }
+            if (across || down)
+                ++number;
+        }
+    }
+    return slots;
+}
+
+namespace {
+
+// A run of one white square between blocks is a word of length 1 that FindSlots does not
+// report; it would leave a square without a down or across clue.
+bool EveryRunAtLeast3(const std::string& cells)
+{
+    for (int line = 0; line < kSide; ++line) {
+        for (int pass = 0; pass < 2; ++pass) {
+            int run = 0;
+            for (int k = 0; k <= kSide; ++k) {
+                bool white = false;
+                if (k < kSide) {
+                    int idx = pass == 0 ? line * kSide + k : k * kSide + line;
+                    white = cells[idx] != '#';
+                }
+                if (white) {
+                    ++run;
+                } else {
+                    if (run > 0 && run < 3)
+                        return false;
+                    run = 0;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+bool WhitesConnected(const std::string& cells)
+{
+    std::vector<int> stack;
+    std::vector<bool> seen(kCells, false);
+    int whites = 0;
+    for (int i = 0; i < kCells; ++i) {
+        if (cells[i] != '#') {
+            ++whites;
+            if (stack.empty() && !seen[i]) {
+                stack.push_back(i);
+                seen[i] = true;
+            }
+        }
+    }
+    int reached = 0;
+    while (!stack.empty()) {
+        int i = stack.back();
+        stack.pop_back();
+        ++reached;
+        int r = i / kSide, c = i % kSide;
+        const int next[4][2] = {{r - 1, c}, {r + 1, c}, {r, c - 1}, {r, c + 1}};
+        for (const auto& n : next) {
+            if (n[0] < 0 || n[1] < 0 || n[0] >= kSide || n[1] >= kSide)
+                continue;
+            int j = n[0] * kSide + n[1];
+            if (cells[j] != '#' && !seen[j]) {
+                seen[j] = true;
+                stack.push_back(j);
+            }
+        }
+    }
+    return reached == whites;
+}
+
+}  // namespace
+
+std::string PatternProblem(const std::string& cells)
+{
+    if (cells.size() != static_cast<size_t>(kCells))
+        return "not 15 x 15";
+    int blocks = 0;
+    for (int i = 0; i < kCells; ++i) {
+        if ((cells[i] == '#') != (cells[kCells - 1 - i] == '#'))
+            return "not symmetric";
+        blocks += cells[i] == '#';
+    }
+    if (blocks < 38 || blocks > 42)
+        return "has " + std::to_string(blocks) + " blocks";
+    if (!EveryRunAtLeast3(cells))
+        return "has a word shorter than 3";
+    size_t words = FindSlots(cells).size();
+    if (words < 76 || words > 82)
+        return "has " + std::to_string(words) + " words";
+    if (!WhitesConnected(cells))
+        return "is not connected";
+    return {};
+}
