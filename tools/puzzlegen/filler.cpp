@@ -55,32 +55,48 @@ int Count(const Search& s, int slot)
     return n;
 }
 
-// Letters still possible at `pos` of the slot: a 26-bit mask.
-uint32_t LettersAt(const Search& s, int slot, int pos)
+// Refreshes the cached letter masks of a slot after its domain shrank: the letters still
+// possible at each position. A cached mask is never smaller than the truth, so only its
+// letters need looking at; a small domain is read word by word instead, which is cheaper
+// than a pass over every letter's bitset. This runs after every narrowing and is most of
+// the search's time. The cache may still be a superset of the truth (removing a duplicate
+// does not refresh it); that only weakens the pruning, never the answer, because an empty
+// domain is still seen when the slot is picked.
+void RecomputeMasks(Search& s, int slot)
 {
     const WordList& list = ListOf(s, slot);
     const uint64_t* d = s.domains.data() + s.offset[slot];
-    uint32_t mask = 0;
-    for (int L = 0; L < kLetters; ++L) {
-        const uint64_t* bits = LetterBits(list, pos, L);
+    uint32_t* m = s.masks.data() + s.maskOffset[slot];
+    const int length = list.length;
+    constexpr int kFewWords = 48;
+    int n = 0;
+    for (int b = 0; b < list.blocks && n <= kFewWords; ++b)
+        n += std::popcount(d[b]);
+    if (n <= kFewWords) {
+        std::fill(m, m + length, 0u);
         for (int b = 0; b < list.blocks; ++b) {
-            if (d[b] & bits[b]) {
-                mask |= 1u << L;
-                break;
+            for (uint64_t bits = d[b]; bits; bits &= bits - 1) {
+                const std::string& w = list.words[b * 64 + std::countr_zero(bits)];
+                for (int pos = 0; pos < length; ++pos)
+                    m[pos] |= 1u << (w[pos] - 'A');
             }
         }
+        return;
     }
-    return mask;
-}
-
-// Refreshes the cached letter masks of a slot after its domain shrank. The cache may be a
-// superset of the truth (removing a duplicate does not refresh it); that only weakens the
-// pruning, never the answer, because an empty domain is still seen when the slot is picked.
-void RecomputeMasks(Search& s, int slot)
-{
-    uint32_t* m = s.masks.data() + s.maskOffset[slot];
-    for (size_t pos = 0; pos < (*s.slots)[slot].cells.size(); ++pos)
-        m[pos] = LettersAt(s, slot, static_cast<int>(pos));
+    for (int pos = 0; pos < length; ++pos) {
+        uint32_t mask = 0;
+        for (uint32_t left = m[pos]; left; left &= left - 1) {
+            const int L = std::countr_zero(left);
+            const uint64_t* bits = LetterBits(list, pos, L);
+            for (int b = 0; b < list.blocks; ++b) {
+                if (d[b] & bits[b]) {
+                    mask |= 1u << L;
+                    break;
+                }
+            }
+        }
+        m[pos] = mask;
+    }
 }
 
 // Keeps only the words with a letter of `mask` at `pos`. Returns true when the domain changed.
@@ -437,7 +453,7 @@ FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>&
         s.maskOffset.push_back(cellsTotal);
         cellsTotal += static_cast<int>(slot.cells.size());
     }
-    s.masks.assign(cellsTotal, 0);
+    s.masks.assign(cellsTotal, (1u << kLetters) - 1);
     s.scratch.assign(maxBlocks, 0);
     s.domains.assign(total, 0);
     s.assigned.assign(slots.size(), 0);
