@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstring>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 
 namespace {
@@ -364,12 +365,20 @@ std::set<std::string> BlockedForms(const std::set<std::string>& bases,
         if (b.size() < 2)
             continue;
         const char last = b.back();
-        const std::string stemE = last == 'e' ? b.substr(0, b.size() - 1) : b;
-        const std::string stemY =
-            last == 'y' && !Vowel(b[b.size() - 2]) ? b.substr(0, b.size() - 1) + "i" : b;
-        const std::string doubled = b + last;
-        for (const std::string& s : {b, stemE, stemY, doubled})
-            for (const char* tail : {"", "s", "es", "ed", "ing", "er", "est", "d", "r", "st"})
+        for (const char* tail : {"", "s", "es", "ed", "ing", "er", "est"})
+            out.insert(b + tail);
+        // The spelling changes take a suffix: a cut stem alone is another word (RAP is no
+        // form of rape, PEST none of pee, BRAD none of bra).
+        std::vector<std::string> stems = {b + last};  // stopped, hotter
+        if (last == 'e') {
+            stems.push_back(b.substr(0, b.size() - 1));  // raping
+            for (const char* tail : {"d", "r", "st"})    // raped, nicer, nicest
+                out.insert(b + tail);
+        }
+        if (last == 'y' && !Vowel(b[b.size() - 2]))
+            stems.push_back(b.substr(0, b.size() - 1) + "i");  // cries, cried, crier
+        for (const std::string& s : stems)
+            for (const char* tail : {"es", "ed", "ing", "er", "est"})
                 out.insert(s + tail);
         if (EndsWith(b, "ie"))
             out.insert(b.substr(0, b.size() - 2) + "ying");
@@ -459,22 +468,31 @@ bool AnswersShareStem(const std::string& a, const std::string& b)
     if (a.size() == b.size() && a.size() >= 4 && vowel(a.back()) && vowel(b.back()) &&
         a.compare(0, a.size() - 1, b, 0, b.size() - 1) == 0)
         return true;
-    // Otherwise the longer must be a regular form of the shorter: the shorter itself, with its
-    // last E or Y changed or its last consonant doubled, then an ending.
+    // Otherwise the longer must be a regular form of the shorter, spelled as English spells
+    // it: an ending on the word itself, on the word without its last E (vowel endings only:
+    // BAKING, not ROTS of ROTE), on a Y turned to I, or on a doubled last consonant.
     const std::string& s = a.size() < b.size() ? a : b;
     const std::string& l = a.size() < b.size() ? b : a;
-    std::vector<std::string> stems = {s, s + s.back()};
-    if (s.back() == 'E' || s.back() == 'Y')
-        stems.push_back(s.substr(0, s.size() - 1) + (s.back() == 'Y' ? "I" : ""));
-    for (const std::string& stem : stems) {
+    auto formOf = [&](const std::string& stem, std::initializer_list<const char*> endings) {
         if (l.compare(0, stem.size(), stem) != 0)
-            continue;
+            return false;
         const std::string ending = l.substr(stem.size());
-        for (const char* e : {"S", "ES", "ED", "D", "ING", "ER", "ERS", "EST", "LY"})
+        for (const char* e : endings)
             if (ending == e)
                 return true;
-    }
-    return false;
+        return false;
+    };
+    const char last = s.back();
+    const std::string cut = s.substr(0, s.size() - 1);
+    if (formOf(s, {"S", "ES", "ED", "ING", "ER", "ERS", "EST", "LY"}))
+        return true;
+    if (last == 'E' &&
+        (formOf(s, {"D", "R", "RS", "ST"}) || formOf(cut, {"ING", "ED", "ER", "ERS", "EST"})))
+        return true;
+    if (last == 'Y' && s.size() >= 2 && !vowel(s[s.size() - 2]) &&
+        formOf(cut + "I", {"ES", "ED", "ER", "ERS", "EST", "LY"}))
+        return true;
+    return !vowel(last) && formOf(s + last, {"ED", "ING", "ER", "ERS", "EST"});
 }
 
 void CheckFill(const CheckedPuzzle& p, const std::set<std::string>& unfit,

@@ -240,11 +240,13 @@ bool Reports(const std::vector<std::string>& problems, const std::string& what)
 TEST(PuzCheck, BlockedWordsAreCaughtInEveryFormAndOnlyAsWholeWords)
 {
     const std::set<std::string> blocked =
-        BlockedForms({"abortion", "rape", "lust", "seduce"}, {"mice"});
+        BlockedForms({"abortion", "rape", "lust", "seduce", "pee", "bra"}, {"mice"});
     for (const char* form : {"abortion", "abortions", "rapes", "raped", "raping", "lusts", "lusted",
-                             "seduced", "seducing", "mice"})
+                             "seduced", "seducing", "mice", "peed", "bras"})
         EXPECT_TRUE(blocked.count(form)) << form;
-    for (const char* harmless : {"grape", "draped", "parapet", "trapes", "illustrate"})
+    // Whole words only, and no stem cut for a suffix that is a word of its own.
+    for (const char* harmless :
+         {"grape", "draped", "parapet", "trapes", "illustrate", "rap", "pest", "per", "brad"})
         EXPECT_FALSE(blocked.count(harmless)) << harmless;
 
     std::vector<std::string> problems;
@@ -295,7 +297,16 @@ TEST(PuzCheck, FillRulesCatchSharedStemsUnfitAnswersAndShortGrids)
     EXPECT_TRUE(AnswersShareStem("ION", "IONS"));
     EXPECT_TRUE(AnswersShareStem("SET", "SETS"));
     EXPECT_TRUE(AnswersShareStem("LIRA", "LIRE"));
+    EXPECT_TRUE(AnswersShareStem("RISE", "RISERS"));
     EXPECT_FALSE(AnswersShareStem("CARE", "CART"));
+    // A cut stem takes only a vowel ending, and an ending makes a form only of a word.
+    for (const auto& [a, b] :
+         std::vector<std::pair<const char*, const char*>>{{"ROTE", "ROTS"},
+                                                          {"LANE", "LAND"},
+                                                          {"HERE", "HERD"},
+                                                          {"ONE", "ONLY"},
+                                                          {"CARES", "CARESSES"}})
+        EXPECT_FALSE(AnswersShareStem(a, b)) << a << " " << b;
 
     const CheckedPuzzle good = Words({{"DESERTISLAND", "Castaway's home"},
                                       {"HORSERACES", "Derby and Preakness"},

@@ -354,14 +354,14 @@ std::vector<std::string> StemRelatives(const std::string& word)
             into->push_back(base + e);
         const char last = base.back();
         const std::string cut = base.substr(0, base.size() - 1);
-        for (const char* e : {"ING", "ED", "ER", "EST"}) {
+        for (const char* e : {"ING", "ED", "ER", "ERS", "EST"}) {
             if (last == 'E')
-                into->push_back(cut + e);
+                into->push_back(cut + e);  // RISE: RISERS
             if (!vowel(last))
                 into->push_back(base + last + e);
         }
         if (last == 'Y')
-            for (const char* e : {"IES", "IED", "IER", "IEST"})
+            for (const char* e : {"IES", "IED", "IER", "IERS", "IEST", "ILY"})
                 into->push_back(cut + e);
     };
     forms(word, &out);

@@ -182,6 +182,7 @@ TEST(Filler, StemRelativesCoverFormsBasesAndVowelSwaps)
                                                                                {"BAKE", "BAKING"},
                                                                                {"STOP", "STOPPED"},
                                                                                {"CRY", "CRIES"},
+                                                                               {"RISE", "RISERS"},
                                                                                {"SETS", "SET"}}) {
         EXPECT_TRUE(SameStem(a, b)) << a << " " << b;
         EXPECT_TRUE(AnswersShareStem(a, b)) << a << " " << b << " (the checker disagrees)";
