@@ -1034,6 +1034,18 @@ def Build(args):
         word = phrase.replace(" ", "").upper()
         answers[word].append((phrase.replace(" ", "_"), None, "phrase", phrase.split(),
                               max(Level(lex, p) for p in phrase.split())))
+    # Everyday words the rules above miss: those WordNet leaves out (THE, WHOSE), forms
+    # SCOWL rates much rarer than their word (OILS, ICED) and words whose senses gave no
+    # usable clue (BARN). A hand-written clue is an editor's word that the answer is fair
+    # fill, so such a word comes back when SCOWL knows it; the blocklist and the unfit list
+    # still apply below.
+    for answer in lex.overrides:
+        word = answer.lower()
+        if answer in answers or not re.fullmatch(r"[a-z]{3,15}", word):
+            continue
+        level = Level(lex, word)
+        if LevelOk(word, level):
+            answers[answer].append((word, None, "hand", [word], level))
     rows = []
     unclued = []
     bad_hand = []
@@ -1046,10 +1058,10 @@ def Build(args):
             continue
         sources = answers[answer]
         level = min(s[4] for s in sources)
-        inflected = all(s[2] not in ("base", "phrase") for s in sources)
+        inflected = all(s[2] not in ("base", "phrase", "hand") for s in sources)
         count = 0
         for lemma, poses, form, parts, _ in sources:
-            if form != "phrase":
+            if form not in ("phrase", "hand"):
                 count += sum(t[0] for t in lex.Senses(lemma, poses))
         clues = []
         for c in lex.overrides.get(answer, []):
@@ -1060,7 +1072,7 @@ def Build(args):
                 clues.append(c)
         hand = len(clues)
         wn = Candidates(lex, answer, [(l, p, f, pa) for l, p, f, pa, _ in sources
-                                      if f != "phrase"])
+                                      if f not in ("phrase", "hand")])
         for c in wn:
             if c.lower() not in (x.lower() for x in clues) and (
                     answer, c.lower()) not in lex.rejected:
