@@ -256,7 +256,7 @@ TEST(PackFiles, NoAnswerOrClueWordIsBlockedInAnyForm)
     }
 }
 
-TEST(PackFiles, EveryClueHasAnEditorsForm)
+TEST(PackFiles, EveryClueHasAnEditorsFormAndEveryPuzzleThreeLivelyOnes)
 {
     const std::set<std::string> known = ListFile("tools/lexicon/known_words.txt");
     ASSERT_GT(known.size(), 50000u);
@@ -265,6 +265,7 @@ TEST(PackFiles, EveryClueHasAnEditorsForm)
         for (size_t i = 0; i < pack.puzzles.size(); ++i) {
             std::vector<std::string> problems;
             CheckClueForms(pack.puzzles[i], known, &problems);
+            CheckLivelyClues(pack.puzzles[i], &problems);
             EXPECT_TRUE(problems.empty()) << kPacks[p] << "/" << pack.names[i] << Join(problems);
         }
     }

@@ -2,6 +2,7 @@
 // format: a 0x34-byte header, solution, fill grid, NUL-terminated strings.
 #include "puz_check.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <fstream>
@@ -457,6 +458,22 @@ void CheckClueForms(const CheckedPuzzle& p, const std::set<std::string>& known,
                 problems->push_back("shares a stem: \"" + word + "\"" + where);
         }
     }
+}
+
+void CheckLivelyClues(const CheckedPuzzle& p, std::vector<std::string>* problems)
+{
+    int lively = 0;
+    for (const CheckedWord& w : p.words) {
+        const bool blank = w.clue.find("___") != std::string::npos;
+        const bool wordplay = !w.clue.empty() && w.clue.back() == '?';
+        // Getting by, with "out" quotes a word to add, not a quotation or title.
+        const size_t open = w.clue.find('"');
+        const bool quoted = std::count(w.clue.begin(), w.clue.end(), '"') >= 2 &&
+                            !(open >= 5 && w.clue.compare(open - 5, 5, "with ") == 0);
+        lively += blank || wordplay || quoted;
+    }
+    if (lively < 3)
+        problems->push_back("only " + std::to_string(lively) + " lively clues");
 }
 
 bool AnswersShareStem(const std::string& a, const std::string& b)

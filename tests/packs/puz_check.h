@@ -70,6 +70,11 @@ bool SharesStem(const std::string& word, const std::string& answer);
 void CheckClueForms(const CheckedPuzzle& p, const std::set<std::string>& known,
                     std::vector<std::string>* problems);
 
+// At least three lively clues a puzzle: a fill-in-the-blank ("___"), wordplay ending in a
+// question mark, or a quotation or title between double quotes (not a word to add, as in
+// Getting by, with "out").
+void CheckLivelyClues(const CheckedPuzzle& p, std::vector<std::string>* problems);
+
 // True when two answers share a stem: one is a regular form of the other (ION / IONS,
 // SET / SETS, BAKE / BAKING, CRY / CRIES, STOP / STOPPED), or they differ only in a last
 // vowel (LIRA / LIRE).

@@ -292,6 +292,28 @@ TEST(PuzCheck, CluesMustBeKnownWordsSharingNoStemAndSayingSomething)
     EXPECT_FALSE(SharesStem("carpet", "care"));
 }
 
+TEST(PuzCheck, APuzzleNeedsThreeLivelyClues)
+{
+    // A blank, wordplay ending in a question mark and a quotation each count once.
+    const std::vector<std::pair<std::string, std::string>> lively = {
+        {"UPS", "___ and downs"},
+        {"HIPS", "Hula movers?"},
+        {"SHE", "\"___ sells seashells\""},
+        {"TEA", "Brew"}};
+    std::vector<std::string> problems;
+    CheckLivelyClues(Words(lively), &problems);
+    EXPECT_TRUE(problems.empty()) << problems.front();
+    // A question mark inside the clue, a lone quote mark or a word to add is not wordplay
+    // or a quotation.
+    CheckLivelyClues(Words({{"UPS", "___ and downs"},
+                            {"EH", "Eh? Say again"},
+                            {"INCH", "Twelfth of a foot, or 1\""},
+                            {"EKING", "Getting by, with \"out\""},
+                            {"SHE", "\"___ sells seashells\""}}),
+                     &problems);
+    EXPECT_TRUE(Reports(problems, "only 2 lively clues"));
+}
+
 TEST(PuzCheck, FillRulesCatchSharedStemsUnfitAnswersAndShortGrids)
 {
     EXPECT_TRUE(AnswersShareStem("ION", "IONS"));

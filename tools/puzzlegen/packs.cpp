@@ -27,6 +27,7 @@ constexpr int kPackTries = 25;
 constexpr double kNoise = 18.0;  // random spread added to scores: variety between grids
 constexpr double kReusePenalty = 15.0;
 constexpr int kShapeLimit = 3;  // uses of one block shape per pack
+constexpr int kMinLively = 3;   // clues with a blank, wordplay or a quotation per puzzle
 
 // Obscure words a grid may hold: two while the pack stays within two plus one and a half
 // per grid so far, else one, so they stay under 2% of a pack's slots (47 of at least
@@ -451,7 +452,7 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
             if (gen.grids.count(solution))
                 continue;
             std::vector<std::string> clues;
-            if (!ChooseClues(answers, candidates, cluesInPack, &clues)) {
+            if (!ChooseClues(answers, candidates, cluesInPack, &clues, kMinLively)) {
                 ++gen.unclued;
                 continue;
             }

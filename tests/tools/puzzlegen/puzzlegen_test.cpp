@@ -281,6 +281,25 @@ TEST(Clues, ChoiceSkipsCluesThatNameAnAnswerOrRepeatAndVariesTheBestTwoInAPack)
     EXPECT_FALSE(ChooseClues({"TEA", "CUP"}, {&tea, &onlyNaming}, {}, &clues));
 }
 
+TEST(Clues, AGridTradesPlainCluesForLivelyOnesUntilItHasEnough)
+{
+    const std::vector<std::string> tea = {"Brew", "Afternoon drink", "High ___"};
+    const std::vector<std::string> cup = {"Mug", "World ___", "Trophy"};
+    const std::vector<std::string> pot = {"Kettle", "Tea ___"};
+    std::vector<std::string> clues;
+    // One lively clue wanted: the best-ranked lively candidate of the grid is taken, and a
+    // lively candidate that names an answer of the grid ("Tea ___" names TEA) never is.
+    ASSERT_TRUE(ChooseClues({"TEA", "CUP", "POT"}, {&tea, &cup, &pot}, {}, &clues, 1));
+    EXPECT_EQ(clues, (std::vector<std::string>{"Brew", "World ___", "Kettle"}));
+    ASSERT_TRUE(ChooseClues({"TEA", "CUP", "POT"}, {&tea, &cup, &pot}, {}, &clues, 2));
+    EXPECT_EQ(clues, (std::vector<std::string>{"High ___", "World ___", "Kettle"}));
+    EXPECT_FALSE(ChooseClues({"TEA", "CUP", "POT"}, {&tea, &cup, &pot}, {}, &clues, 3));
+    EXPECT_TRUE(IsLively("\"Here you ___\"") && IsLively("Hula movers?") &&
+                IsLively("\"Our Town\" playwright"));
+    EXPECT_FALSE(IsLively("Eh? Say again") || IsLively("Brew") ||
+                 IsLively("Getting by, with \"out\""));
+}
+
 TEST(PuzWriter, AFilledGridWrittenOutPassesTheIndependentChecker)
 {
     const Pattern& pattern = Patterns()[0];
