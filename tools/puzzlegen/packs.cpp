@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -18,10 +19,10 @@
 namespace {
 
 // A row that no attempt fills is a pack whose earlier puzzles used up the words its last ones
-// need (each word of five letters or more once, short ones two or three times). Deeper
-// searches do not find a fill that is not there, so after this many attempts the pack starts
-// over from a new seed of its own, making that row first; the sequence of seeds is fixed, so
-// the outcome still depends only on the seed.
+// need (each word of five letters or more once, short ones two or three times; four-letter
+// words run out first). Deeper searches do not find a fill that is not there, so after this
+// many attempts the pack starts over from a new seed of its own, making that row first; the
+// sequence of seeds is fixed, so the outcome still depends only on the seed.
 constexpr int kMaxAttempts = 80;
 constexpr int kPackTries = 25;
 constexpr double kNoise = 18.0;  // random spread added to scores: variety between grids
@@ -120,6 +121,56 @@ std::string ShapeKey(const std::string& cells)
     return best;
 }
 
+std::vector<const Pattern*> PatternsForRow(std::vector<const Pattern*> family,
+                                           const std::vector<const Pattern*>& usable, int done)
+{
+    std::stable_sort(family.begin(), family.end(),
+                     [](const Pattern* a, const Pattern* b) { return a->late < b->late; });
+    std::map<const Pattern*, int> rank;
+    for (size_t k = 0; k < family.size(); ++k)
+        rank[family[k]] = static_cast<int>(k);
+    const double target =
+        family.size() < 2 ? 0.0
+                          : static_cast<double>(done) * (family.size() - 1) / (kPuzzlesPerPack - 1);
+    std::vector<const Pattern*> out;
+    for (const Pattern* p : family)
+        if (std::find(usable.begin(), usable.end(), p) != usable.end())
+            out.push_back(p);
+    std::stable_sort(out.begin(), out.end(), [&](const Pattern* a, const Pattern* b) {
+        return std::abs(rank[a] - target) < std::abs(rank[b] - target);
+    });
+    return out;
+}
+
+std::vector<int> RowOrder(const std::vector<LexEntry>& lexicon,
+                          const std::vector<const Featured*>& rows)
+{
+    double count[26] = {};
+    double total = 0;
+    for (const LexEntry& e : lexicon) {
+        if (e.answer.size() < 3 || e.answer.size() > 7)
+            continue;
+        for (char ch : e.answer) {
+            count[ch - 'A'] += 1;
+            total += 1;
+        }
+    }
+    // The mean log frequency of the answer's letters: low for J, Y, P, G; high for E, S, A.
+    std::vector<double> common;
+    for (const Featured* f : rows) {
+        double sum = 0;
+        for (char ch : f->answer)
+            sum += std::log((count[ch - 'A'] + 1) / total);
+        common.push_back(sum / static_cast<double>(f->answer.size()));
+    }
+    std::vector<int> order;
+    for (size_t row = 0; row < rows.size(); ++row)
+        order.push_back(static_cast<int>(row));
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return common[a] < common[b]; });
+    return order;
+}
+
 bool LoadFeatured(const std::string& path, std::vector<Featured>* out, std::string* error)
 {
     std::ifstream in(path);
@@ -206,15 +257,15 @@ namespace {
 
 // Relaxations of the pack rules, for diagnosing a row that does not fill.
 enum Relax : unsigned {
-    kFree3 = 1,         // three-letter words ignore their pack uses
-    kFree4 = 2,         // four-letter words too
-    kFree5 = 4,         // and longer ones
-    kFreeStandby = 8,   // stand-bys count as ordinary words
-    kNoPace = 16,       // the pack limits without the pace
-    kFreshPack = 32,    // nothing used yet
-    kFreeRare = 64,     // no cap on obscure words
-    kFreeStem = 128,    // no stem rule
-    kDeep = 256,        // ten times the search budget
+    kFree3 = 1,        // three-letter words ignore their pack uses
+    kFree4 = 2,        // four-letter words too
+    kFree5 = 4,        // and longer ones
+    kFreeStandby = 8,  // stand-bys count as ordinary words
+    kNoPace = 16,      // the pack limits without the pace
+    kFreshPack = 32,   // nothing used yet
+    kFreeRare = 64,    // no cap on obscure words
+    kFreeStem = 128,   // no stem rule
+    kDeep = 256,       // ten times the search budget
 };
 
 // The word lists of one attempt: the lexicon less what the pack rules forbid at puzzle
@@ -389,13 +440,15 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
         const Featured& feature = *rows[row];
         const std::string& word = feature.answer;
         const bool starter = spec.key == "three" && feature.name == "hilo";
-        std::vector<const Pattern*> fitting;
+        std::vector<const Pattern*> family, usable;
         for (const Pattern& p : gen.patterns) {
-            std::vector<Slot> slots = FindSlots(p.cells);
-            if (Longest(slots) == word.size() && shapes[ShapeKey(p.cells)] < kShapeLimit &&
-                (!starter || StarterFits(p.cells)))
-                fitting.push_back(&p);
+            if (Longest(FindSlots(p.cells)) != word.size() || (starter && !StarterFits(p.cells)))
+                continue;
+            family.push_back(&p);
+            if (shapes[ShapeKey(p.cells)] < kShapeLimit)
+                usable.push_back(&p);
         }
+        const std::vector<const Pattern*> fitting = PatternsForRow(family, usable, done);
         if (fitting.empty()) {
             std::fprintf(stderr, "\npack %s: no pattern left for %s (%zu letters)\n",
                          spec.key.c_str(), word.c_str(), word.size());
@@ -406,7 +459,7 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
         for (int attempt = 0; attempt < kMaxAttempts && !made; ++attempt) {
             const uint64_t seed = Mix(
                 packSeed ^ Mix(static_cast<uint64_t>(row) << 20 | static_cast<uint64_t>(attempt)));
-            const Pattern& pattern = *fitting[(row * 7 + index * 3 + attempt) % fitting.size()];
+            const Pattern& pattern = *fitting[attempt % fitting.size()];
             std::vector<Slot> slots = FindSlots(pattern.cells);
             std::vector<int> fixedIds(slots.size(), -1);
             std::vector<int> longSlots;
@@ -497,13 +550,44 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
 
 }  // namespace
 
+int PatternFills(const Generator& gen, const Pattern& pattern,
+                 const std::map<std::string, int>& used, int done, int tries)
+{
+    const std::vector<Slot> slots = FindSlots(pattern.cells);
+    const size_t longest = Longest(slots);
+    std::vector<int> longSlots;
+    for (size_t s = 0; s < slots.size(); ++s)
+        if (slots[s].cells.size() == longest)
+            longSlots.push_back(static_cast<int>(s));
+    std::vector<const Featured*> fitting;
+    for (const Featured& f : gen.featured)
+        if (f.answer.size() == longest)
+            fitting.push_back(&f);
+    if (fitting.empty())
+        return 0;
+    int filled = 0;
+    for (int t = 0; t < tries; ++t) {
+        // Featured answers far apart in the list, so the tries meet different letters.
+        const Featured& f = *fitting[(static_cast<size_t>(t) * 37) % fitting.size()];
+        const uint64_t seed = Mix(gen.seed * 7919 + static_cast<uint64_t>(t));
+        std::vector<int> fixedIds(slots.size(), -1);
+        fixedIds[longSlots[t % longSlots.size()]] = gen.idOf.at(f.answer);
+        const std::vector<WordList> lists = AttemptLists(gen, used, {}, f.answer, seed, done, 0);
+        filled += FillGrid(slots, lists, fixedIds, gen.nodeBudget, RareAllowed(0, done), &gen.idOf)
+                      .filled;
+    }
+    return filled;
+}
+
 bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out)
 {
     // Rows are made in this order; a row that stops a try is made first in the next one,
     // while the pack still has all its words (the order of the files stays the list's).
-    std::vector<int> order;
-    for (int row = 0; row < kPuzzlesPerPack; ++row)
-        order.push_back(row);
+    std::vector<const Featured*> rows;
+    for (const Featured& f : gen.featured)
+        if (f.pack == AllPacks()[index].key)
+            rows.push_back(&f);
+    std::vector<int> order = RowOrder(gen.lexicon, rows);
     for (int packTry = 0; packTry < kPackTries; ++packTry) {
         // A failed try must leave no trace: its grids were never written.
         const std::set<std::string> grids = gen.grids;

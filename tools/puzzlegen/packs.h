@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -65,6 +66,28 @@ void AddFeatured(Generator& gen);
 // Generates the 31 puzzles of pack `index` (0 = One). Writes a progress line to stderr.
 // False when a puzzle could not be made within its attempts.
 bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out);
+
+// The patterns row `done` of a pack tries, in order. Once a pack has spent most of its short
+// words only the patterns that fill best late in a pack (the highest `late`) still fill, and
+// a shape serves at most three puzzles of a pack; so the first rows take the patterns that
+// fill worst late and the last rows those that fill best. Row `done` starts from the pattern
+// whose rank in `family` (every pattern the row could use, worst late first) matches its
+// place in the pack and goes on to the nearest ranks, harder first on a tie. `usable` is the
+// family less the shapes the pack has used up; the result holds only usable patterns.
+std::vector<const Pattern*> PatternsForRow(std::vector<const Pattern*> family,
+                                           const std::vector<const Pattern*>& usable, int done);
+
+// The order a pack makes its rows in (indices into `rows`): featured answers of rare letters
+// first (FRYINGPANS before DEPARTURES), while the pack still has every short word that can
+// cross them. A letter's weight is how often it occurs in the lexicon's short answers.
+std::vector<int> RowOrder(const std::vector<LexEntry>& lexicon,
+                          const std::vector<const Featured*>& rows);
+
+// How many of `tries` fills of `pattern` work, each around a featured answer in one of its
+// longest slots (taken in turn from gen.featured), with the words of `used` spent as a pack
+// spends them by its row `done`. Measures the `late` of a pattern.
+int PatternFills(const Generator& gen, const Pattern& pattern,
+                 const std::map<std::string, int>& used, int done, int tries);
 
 // The copyright string of a puzzle: the project's, with WordNet credited when any of its
 // clues came from WordNet's definitions.

@@ -300,6 +300,39 @@ TEST(Clues, AGridTradesPlainCluesForLivelyOnesUntilItHasEnough)
                  IsLively("Getting by, with \"out\""));
 }
 
+TEST(Packs, EarlyRowsTakeThePatternsThatFillWorstLateAndLastRowsTheBest)
+{
+    // Five patterns of one length, from the worst late in a pack to the best.
+    std::vector<Pattern> patterns(5);
+    for (int k = 0; k < 5; ++k)
+        patterns[k] = Pattern{"P" + std::to_string(k), "", 0.1 * (4 - k)};
+    std::vector<const Pattern*> family;
+    for (const Pattern& p : patterns)
+        family.push_back(&p);
+    auto names = [](const std::vector<const Pattern*>& order) {
+        std::string out;
+        for (const Pattern* p : order)
+            out += p->name.substr(1);
+        return out;
+    };
+    // P4 fills worst late, P0 best: the first row starts at P4, the last at P0, the middle
+    // one at P2, then the nearest ranks, the harder first on a tie.
+    EXPECT_EQ(names(PatternsForRow(family, family, 0)), "43210");
+    EXPECT_EQ(names(PatternsForRow(family, family, kPuzzlesPerPack - 1)), "01234");
+    EXPECT_EQ(names(PatternsForRow(family, family, 15)), "23140");
+    // A shape the pack has used up is skipped; the rank of the others stays.
+    std::vector<const Pattern*> usable = {&patterns[0], &patterns[1], &patterns[3], &patterns[4]};
+    EXPECT_EQ(names(PatternsForRow(family, usable, 15)), "3140");
+}
+
+TEST(Packs, RowsWithFeaturedAnswersOfRareLettersComeFirst)
+{
+    const Featured easy{"one", "tests", "Tests", "SEASONTEAR", ""};
+    const Featured hard{"one", "frying", "Frying", "FRYINGPANS", ""};
+    const Featured mid{"one", "depart", "Depart", "DEPARTURES", ""};
+    EXPECT_EQ(RowOrder(Lexicon(), {&easy, &hard, &mid}), (std::vector<int>{1, 2, 0}));
+}
+
 TEST(PuzWriter, AFilledGridWrittenOutPassesTheIndependentChecker)
 {
     const Pattern& pattern = Patterns()[0];
