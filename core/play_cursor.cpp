@@ -187,13 +187,23 @@ void JumpToWord(int towards)
 
     const int target = towards == kPreviousWord ? row - 1 : row + 1;
     if (target < 0 || target >= used) {
-        gGame.cursorRow = 0;
-        gGame.cursorCol = 0;
+        SetCursorToFirstSquare();
         return;
     }
     const int square = SquareNumbered(table[target].number);
     if (square != -1)
         SetCursorToCell(square);
+}
+
+void SetCursorToFirstSquare()
+{
+    for (int square = 0; square < SquareCount(); ++square) {
+        if (WordOfSquare(square, gGame.direction) != -1) {
+            SetCursorToCell(square);
+            return;
+        }
+    }
+    SetCursorToCell(0);
 }
 
 void SelectClue(int direction, int row)

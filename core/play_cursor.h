@@ -50,9 +50,14 @@ void StepBackInWord();
 void ToggleDirection();
 
 // Puts the cursor on the first square of the previous or next word in the current direction.
-// Past either end of the word list it goes to row 0, column 0; it never wraps to the other
-// end. The direction does not change.
+// Past either end of the word list it goes to the grid's first square (SetCursorToFirstSquare);
+// it never wraps to the other end. The direction does not change.
 void JumpToWord(int towards);
+
+// Puts the cursor where a puzzle starts: row 0, column 0, or when that square is black (or in
+// no word the current way) the first square in reading order that has a word the current way,
+// so that the first key typed lands in a word and the clue bar has a clue to show.
+void SetCursorToFirstSquare();
 
 // A clue chosen from the clue list: `direction` and `row` of acrossClues / downClues. The
 // cursor goes to the clue's first square. A free row changes nothing.

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "entry_check.h"
+#include "play_cursor.h"
 #include "puz_layout.h"
 #include "puzzle_image_check.h"
 #include "puzzle_sections.h"
@@ -291,6 +292,7 @@ void ParsePuzzle()
     ResetUndoHistory();
     if (*gGame.notes && words < kMaxClues)
         gGame.clueTexts[words] = gGame.notes;
+    SetCursorToFirstSquare();
 
     if (!MeasureWords())
         MessageBoxW(nullptr, u"Wow Bummer", u"Bummer", MB_OK);

@@ -37,8 +37,8 @@ const char* PuzzleRefusalText(PuzzleRefusal reason);
 
 // Rebuilds the grid from fileBuffer: size, solution, entries (from the file's fill grid when
 // entriesFromPuzzle is 1 or the restored entries do not fit this puzzle), headerLine, clues,
-// numbering and word lengths; the cursor goes to (0, 0). A grid without rows or columns
-// shows the "Wow Bummer" message box.
+// numbering and word lengths; the cursor goes to the first square (SetCursorToFirstSquare).
+// A grid without rows or columns shows the "Wow Bummer" message box.
 void ParsePuzzle();
 
 // Measures every word into acrossClues / downClues. False when the grid has no row or no

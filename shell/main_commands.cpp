@@ -40,8 +40,7 @@ void SetCheck(UINT dropDownCommand, UINT item, bool checked)
 void ChooseMagnification(HWND window, int magnification)
 {
     SetMagnification(&gGame.settings, magnification);
-    gGame.cursorRow = 0;
-    gGame.cursorCol = 0;
+    SetCursorToFirstSquare();
     SetCheck(IDM_ZOOM_MENU, IDM_SMALL, magnification == kSmall);
     SetCheck(IDM_ZOOM_MENU, IDM_MEDIUM, magnification == kMedium);
     SetCheck(IDM_ZOOM_MENU, IDM_LARGE, magnification == kLarge);
@@ -157,8 +156,7 @@ void ShowOpenedPuzzle(HWND window)
     UpdateMenuChecks();
     ShowClock(window);
     Refresh(window, kLayout | kGrid);
-    gGame.cursorRow = 0;
-    gGame.cursorCol = 0;
+    SetCursorToFirstSquare();
     Refresh(window, kWord | kClueBar | kKeyboard | kPresent);
 }
 

@@ -191,6 +191,29 @@ TEST_F(PlayCursor, JumpToWordWalksTheListAndGoesToTheTopLeftPastEitherEnd)
     EXPECT_EQ(gGame.direction, kDown);
 }
 
+// A grid whose top-left square is black must not start the cursor there, nor send it there
+// after the last word: the first key would land nowhere and the clue bar would be empty.
+TEST_F(PlayCursor, TheFirstSquareIsTheFirstOneInAWordWhenTheTopLeftIsBlack)
+{
+    ASSERT_TRUE(LoadGrid({".ABC", "DEFG", "HIJ.", "K.LM"}));
+    EXPECT_CURSOR(0, 1);  // where a newly opened puzzle starts
+    At(2, 2, kAcross);
+    SetCursorToFirstSquare();
+    EXPECT_CURSOR(0, 1);
+    At(3, 2, kAcross);  // the last across word
+    JumpToWord(kNextWord);
+    EXPECT_CURSOR(0, 1);
+    At(2, 0, kDown);  // 4D, the last down word, in the first column
+    JumpToWord(kNextWord);
+    EXPECT_CURSOR(0, 1);
+    EXPECT_EQ(gGame.direction, kDown);
+
+    ASSERT_TRUE(LoadGrid(kFiveByFive));
+    At(2, 2, kDown);
+    SetCursorToFirstSquare();
+    EXPECT_CURSOR(0, 0);
+}
+
 TEST_F(PlayCursor, JumpFromASquareOutsideEveryWordCountsFromPastTheLastWord)
 {
     At(2, 1, kDown);  // J: no down word

@@ -65,11 +65,60 @@ std::string EmptyEntries(const std::string& puzzle)
     return entries;
 }
 
+// Where the starter puzzle's squares are, read from the file the game installs, so that the
+// tests follow the puzzle when the packs are made again.
+struct StarterLayout {
+    int firstCol = -1;  // the first open square of row 0: the cursor starts there, Across
+    int blackCol = -1;  // a black square of row 0 after that first word
+    int wordRow = -1;   // a row whose across word starts in column 0 and has six letters or more
+    int quietRow = -1;  // an open square in neither of those two words
+    int quietCol = -1;
+};
+
+const StarterLayout& Starter()
+{
+    static const StarterLayout layout = [] {
+        StarterLayout l;
+        const std::string puzzle = ReadFile(CROSSWORD_STARTER_PUZZLE);
+        if (puzzle.size() < 0x34 + 15 * 15)
+            return l;
+        const std::string grid = puzzle.substr(0x34, 15 * 15);
+        const auto open = [&](int row, int col) { return grid[size_t(row * 15 + col)] != '.'; };
+        for (int col = 0; col < 15 && l.firstCol < 0; ++col)
+            l.firstCol = open(0, col) ? col : -1;
+        for (int col = l.firstCol + 1; col < 15 && l.blackCol < 0; ++col)
+            l.blackCol = open(0, col) ? -1 : col;
+        for (int row = 1; row < 15 && l.wordRow < 0; ++row) {
+            int length = 0;
+            while (length < 15 && open(row, length))
+                ++length;
+            l.wordRow = length >= 6 ? row : -1;
+        }
+        for (int row = 1; row < 15 && l.quietRow < 0; ++row) {
+            for (int col = 1; col < 15 && row != l.wordRow && l.quietRow < 0; ++col) {
+                if (open(row, col)) {
+                    l.quietRow = row;
+                    l.quietCol = col;
+                }
+            }
+        }
+        return l;
+    }();
+    return layout;
+}
+
+bool StarterLayoutKnown()
+{
+    const StarterLayout& l = Starter();
+    return l.firstCol >= 0 && l.blackCol >= 0 && l.wordRow >= 0 && l.quietRow >= 0;
+}
+
 // The grid and the clue bar are drawn: a window that is still blank, black or white, fails.
-// Square (6, 1) lies in neither word the tests make current.
 bool StarterPuzzleShown(const Screenshot& s)
 {
-    return ShareOf(s, Inside(0, 4), kBlack) > 0.9 && ShareOf(s, Inside(6, 1), kPaperWhite) > 0.9 &&
+    const StarterLayout& l = Starter();
+    return ShareOf(s, Inside(0, l.blackCol), kBlack) > 0.9 &&
+           ShareOf(s, Inside(l.quietRow, l.quietCol), kPaperWhite) > 0.9 &&
            DarkPixels(s, kClueBar) > 50 && ShareOf(s, kClueBar, kPaperWhite) > 0.5;
 }
 
@@ -98,13 +147,13 @@ std::string WriteOneBlackPuzzle(const std::string& path, int row, int col, const
 }
 
 // The puzzle of WriteOneBlackPuzzle(row, col) is on the screen: that square black, the other
-// test puzzle's black square open, and the starter puzzle's black (0, 4) gone.
+// test puzzle's black square open, and the starter puzzle's black square of row 0 gone.
 bool OneBlackPuzzleShown(const Screenshot& s, int row, int col)
 {
     const int other = row == 7 ? 1 : 7;
     return ShareOf(s, Inside(row, col), kBlack) > 0.9 &&
            ShareOf(s, Inside(other, other), kPaperWhite) > 0.9 &&
-           ShareOf(s, Inside(0, 4), kBlack) < 0.1;
+           ShareOf(s, Inside(0, Starter().blackCol), kBlack) < 0.1;
 }
 
 // The first line of text in the dialog shown over the grid, whose size follows its text: the
@@ -200,35 +249,42 @@ TEST_F(GameWindowTest, TypedWordShowsIsSavedOnExitAndComesBack)
 {
     ASSERT_TRUE(StartProgram("crossword"));
     Screenshot shot;
+    ASSERT_TRUE(StarterLayoutKnown()) << "no usable starter puzzle at " CROSSWORD_STARTER_PUZZLE;
+    const StarterLayout& l = Starter();
     ASSERT_TRUE(WaitForScreen("the starter puzzle and its first clue", StarterPuzzleShown, &shot));
-    // The word the clue bar names is highlighted in the first picture already: the first
+    // The word the clue bar names is highlighted in the first picture already: the first open
     // square is current, the rest of its across word yellow.
-    EXPECT_GT(ShareOf(shot, Inside(0, 0), kCursorOrange), 0.5) << "no current square at start";
-    EXPECT_GT(ShareOf(shot, Inside(0, 1), kWordYellow), 0.5) << "no current word at start";
+    EXPECT_GT(ShareOf(shot, Inside(0, l.firstCol), kCursorOrange), 0.5) << "no current square";
+    EXPECT_GT(ShareOf(shot, Inside(0, l.firstCol + 1), kWordYellow), 0.5) << "no current word";
 
-    // Square (5, 0) starts an across word of six letters; a tap makes it current.
-    ASSERT_TRUE(Tap(CentreX(0), CentreY(5)));
+    // The word row's first square starts an across word of six letters or more; a tap makes
+    // it current.
+    const int row = l.wordRow;
+    ASSERT_TRUE(Tap(CentreX(0), CentreY(row)));
     ASSERT_TRUE(WaitForScreen(
-        "square (5, 0) current after the tap",
-        [](const Screenshot& s) { return ShareOf(s, Inside(5, 0), kCursorOrange) > 0.5; }, &shot));
-    EXPECT_EQ(ShareOf(shot, Inside(0, 0), kCursorOrange), 0.0)
+        "the word row's first square current after the tap",
+        [&](const Screenshot& s) { return ShareOf(s, Inside(row, 0), kCursorOrange) > 0.5; },
+        &shot));
+    EXPECT_EQ(ShareOf(shot, Inside(0, l.firstCol), kCursorOrange), 0.0)
         << "the first square kept the cursor";
-    EXPECT_GT(ShareOf(shot, Inside(5, 5), kWordYellow), 0.5) << "the word is not highlighted";
+    EXPECT_GT(ShareOf(shot, Inside(row, 5), kWordYellow), 0.5) << "the word is not highlighted";
 
     // Letters the solution does not have, so only typing can have put them there.
     ASSERT_TRUE(Type("QUIZ"));
     ASSERT_TRUE(WaitForScreen(
-        "the cursor on (5, 4) after four letters",
-        [](const Screenshot& s) { return ShareOf(s, Inside(5, 4), kCursorOrange) > 0.5; }, &shot));
+        "the cursor on the fifth square after four letters",
+        [&](const Screenshot& s) { return ShareOf(s, Inside(row, 4), kCursorOrange) > 0.5; },
+        &shot));
     for (int col = 0; col < 4; ++col) {
-        EXPECT_GE(DarkPixels(shot, Inside(5, col)), 30) << "no letter drawn in (5, " << col << ")";
-        EXPECT_GT(ShareOf(shot, Inside(5, col), kWordYellow), 0.3)
-            << "(5, " << col << ") lost the word's highlight";
+        EXPECT_GE(DarkPixels(shot, Inside(row, col)), 30) << "no letter drawn in column " << col;
+        EXPECT_GT(ShareOf(shot, Inside(row, col), kWordYellow), 0.3)
+            << "column " << col << " lost the word's highlight";
     }
-    EXPECT_EQ(DarkPixels(shot, Inside(5, 4)), 0) << "the current square should still be empty";
-    EXPECT_EQ(DarkPixels(shot, Inside(5, 5)), 0);
-    EXPECT_EQ(DarkPixels(shot, Inside(6, 1)), 0) << "a square outside the word got ink";
-    EXPECT_GT(ShareOf(shot, Inside(6, 1), kPaperWhite), 0.5);
+    EXPECT_EQ(DarkPixels(shot, Inside(row, 4)), 0) << "the current square should still be empty";
+    EXPECT_EQ(DarkPixels(shot, Inside(row, 5)), 0);
+    EXPECT_EQ(DarkPixels(shot, Inside(l.quietRow, l.quietCol)), 0)
+        << "a square outside the word got ink";
+    EXPECT_GT(ShareOf(shot, Inside(l.quietRow, l.quietCol), kPaperWhite), 0.5);
 
     // Main menu > Exit, by taps.
     const Screenshot beforeMenu = shot;
@@ -252,24 +308,24 @@ TEST_F(GameWindowTest, TypedWordShowsIsSavedOnExitAndComesBack)
     ASSERT_EQ(gGame.height, 15);
     std::string expected = EmptyEntries(ReadFile(deviceRoot + "/My Documents/Welcome.puz"));
     ASSERT_EQ(expected.size(), size_t(15 * 15));
-    expected.replace(5 * 15, 4, "QUIZ");
+    expected.replace(size_t(row * 15), 4, "QUIZ");
     EXPECT_EQ(std::string(gGame.entries, 15 * 15), expected);
 
     // The next start reopens the puzzle with the word; Ctrl+Q ends it, again with 0.
     ASSERT_TRUE(StartProgram("crossword"));
     ASSERT_TRUE(WaitForScreen(
         "the saved word after a restart",
-        [](const Screenshot& s) {
+        [&](const Screenshot& s) {
             if (!StarterPuzzleShown(s))
                 return false;
             for (int col = 0; col < 4; ++col) {
-                if (DarkPixels(s, Inside(5, col)) < 30)
+                if (DarkPixels(s, Inside(row, col)) < 30)
                     return false;
             }
             return true;
         },
         &shot));
-    EXPECT_EQ(DarkPixels(shot, Inside(5, 4)), 0);
+    EXPECT_EQ(DarkPixels(shot, Inside(row, 4)), 0);
     ASSERT_TRUE(Key("ctrl+q"));
     ASSERT_TRUE(WaitForExitWithZero(20000));
 }
