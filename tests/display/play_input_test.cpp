@@ -56,8 +56,7 @@ TEST_F(PlayInputTest, AKeyOnABlackSquareOnlyPresents)
     Load({".AB", "CDE", "FGH"});
     Layout(kSmall);
     PaintGrid(window);
-    ASSERT_EQ(gGame.cursorRow, 0);
-    ASSERT_EQ(gGame.cursorCol, 0);
+    At(0, 0, kAcross);  // the black square
     const int frames = AutomationPresentCount();
     FillClient(kLineBlack);
     EnterKey(window, 'Q');
