@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 
 const char* const kPacks[6] = {"one", "two", "three", "four", "five", "six"};
 const char* const kFirstNames[6] = {"55.puz",    "scram.puz", "scoring.puz",
-                                    "getit.puz", "score.puz", "gym.puz"};
+                                    "idea.puz", "score.puz", "gym.puz"};
 
 fs::path SourceDir()
 {

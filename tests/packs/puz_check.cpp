@@ -442,9 +442,11 @@ void CheckClueForms(const CheckedPuzzle& p, const std::set<std::string>& known,
         const std::string where = " in the clue of " + w.answer + ": " + w.clue;
         if (words.size() == 1 && generic.count(words[0]))
             problems->push_back("says nothing" + where);
-        // "Kind of bow", "A type of tree": a kind word, "of", an optional article, one word.
+        // "Kind of bow", "A type of tree": a kind word, "of", an optional article, one word,
+        // nothing between them but spaces ("Sort of, casually" is a clue).
         size_t k = words.size() > 0 && (words[0] == "a" || words[0] == "an") ? 1 : 0;
-        if (words.size() >= k + 3 && kinds.count(words[k]) && words[k + 1] == "of") {
+        const bool phrase = w.clue.find_first_of(",;:()") == std::string::npos;
+        if (phrase && words.size() >= k + 3 && kinds.count(words[k]) && words[k + 1] == "of") {
             size_t rest = k + 2;
             if (words[rest] == "a" || words[rest] == "an" || words[rest] == "the")
                 ++rest;

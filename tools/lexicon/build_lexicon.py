@@ -216,6 +216,8 @@ def KnownWords(exceptions):
     """Known word forms: SCOWL's (level 60 and commoner) and the irregular forms WordNet
     lists, less the regular guesses that belong to other words (putted)."""
     words = LoadKnownScowl()
+    # Words our clue writers use that the word lists lack (names, "-like" forms, slang).
+    words.update(w.lower() for w in ReadLines(os.path.join(HERE, "clue_words.txt")))
     for table in exceptions.values():
         for base, forms in table.items():
             words.update(f for f in forms if f.isalpha())

@@ -5,6 +5,7 @@
     python3 tools/puzzlegen/pack_report.py answers                       # distinct answers
     python3 tools/puzzlegen/pack_report.py frequent --length 3-5 --top 1000
     python3 tools/puzzlegen/pack_report.py sheets --slices 6           # review sheets
+    python3 tools/puzzlegen/pack_report.py sheets --unread --out tools/review/round-2
     python3 tools/puzzlegen/pack_report.py apply tools/review/sheet-*.tsv
 
 `sample` prints clues drawn at random (the same ones for the same seed) for a person to
@@ -15,7 +16,9 @@ marking those without a hand-written clue in tools/lexicon/overrides.tsv.
 `sheets` writes the review sheets: every distinct (answer, clue) of the six packs (the
 starter puzzle is pack Three's hilo.puz, so it is among them) with its source (hand or
 machine) and the puzzles that print it, split by answer into slices of similar size for
-several readers. A reader fills in the verdict column:
+several readers. With --unread a sheet holds only the pairs no sheet under tools/review has
+passed yet (kept as they were, or written as a reader's new clue): the next round after the
+packs were made again. A reader fills in the verdict column:
 
     ok                 the clue may be printed (a machine clue becomes a hand clue)
     rewrite            the clue must not be printed; the new clue is in the next column
@@ -114,9 +117,33 @@ def FeaturedClues():
     return out
 
 
-def WriteSheets(entries, slices, folder):
+def PassedPairs(folder, skip):
+    """(answer, clue) pairs a reader passed in the sheets under `folder` (but not under
+    `skip`): clues kept with "ok" and the new clues of "rewrite"."""
+    passed = set()
+    for where, _, files in os.walk(folder):
+        if os.path.abspath(where).startswith(os.path.abspath(skip)):
+            continue
+        for name in files:
+            if not name.endswith(".tsv"):
+                continue
+            for line in open(os.path.join(where, name)):
+                f = line.rstrip("\n").split("\t")
+                if line.startswith("answer\t") or len(f) < 5:
+                    continue
+                verdict = f[4].strip().lower()
+                if verdict == "ok":
+                    passed.add((f[0], f[1]))
+                elif verdict == "rewrite" and len(f) > 5 and f[5].strip():
+                    passed.add((f[0], f[5].strip()))
+    return passed
+
+
+def WriteSheets(entries, slices, folder, passed=frozenset()):
     uses = collections.defaultdict(list)
     for pack, name, number, d, answer, clue in entries:
+        if (answer, clue) in passed:
+            continue
         uses[(answer, clue)].append("%s/%s %d%s" % (pack, name[:-4], number, d))
     hand = HandClues()
     rows = sorted(uses)
@@ -209,6 +236,8 @@ def main():
     parser.add_argument("command", choices=["sample", "answers", "frequent", "sheets", "apply"])
     parser.add_argument("sheets", nargs="*", help="with apply: the filled-in sheets")
     parser.add_argument("--slices", type=int, default=6)
+    parser.add_argument("--unread", action="store_true",
+                        help="with sheets: only pairs no earlier sheet under tools/review passed")
     parser.add_argument("--out", default=os.path.join(ROOT, "tools", "review"),
                         help="with sheets: the folder to write them to")
     parser.add_argument("--seed", type=int, default=7)
@@ -223,7 +252,10 @@ def main():
         return
     entries = list(AllEntries(args.dir))
     if args.command == "sheets":
-        WriteSheets(entries, args.slices, args.out)
+        passed = set()
+        if args.unread:
+            passed = PassedPairs(os.path.join(ROOT, "tools", "review"), args.out)
+        WriteSheets(entries, args.slices, args.out, passed)
     elif args.command == "sample":
         rng = random.Random(args.seed)
         for i, (pack, name, number, d, answer, clue) in enumerate(
