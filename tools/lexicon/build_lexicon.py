@@ -119,6 +119,28 @@ def ReadLines(path):
         return f.read().splitlines()
 
 
+def PassedPairs(folder, skip=None):
+    """(ANSWER, clue) pairs a reader passed in the review sheets under `folder` (not under
+    `skip`): clues kept with "ok" and the new clues of "rewrite"."""
+    passed = set()
+    for where, _, files in os.walk(folder):
+        if skip and os.path.abspath(where).startswith(os.path.abspath(skip)):
+            continue
+        for name in files:
+            if not name.endswith(".tsv"):
+                continue
+            for line in open(os.path.join(where, name)):
+                f = line.rstrip("\n").split("\t")
+                if line.startswith("answer\t") or len(f) < 5:
+                    continue
+                verdict = f[4].strip().lower()
+                if verdict == "ok":
+                    passed.add((f[0], f[1]))
+                elif verdict == "rewrite" and len(f) > 5 and f[5].strip():
+                    passed.add((f[0], f[5].strip()))
+    return passed
+
+
 def LoadScowl():
     """Word -> lowest SCOWL level among the English and American lists (letters only)."""
     levels = {}
@@ -637,7 +659,10 @@ class Lexicon:
             self.blocked_irregular |= irregular
         self.known = KnownWords(self.exc)
         self.overrides = self.LoadOverrides()
+        self.reviewed = self.LoadOverrides("reviewed_clues.tsv")
         self.rejected = self.LoadRejected()
+        self.passed = PassedPairs(os.path.join(os.path.dirname(os.path.dirname(HERE)), "tools",
+                                               "review"))
         self.phrases = self.LoadPhrases()
         for phrase, clue in self.phrases:
             self.overrides[phrase.replace(" ", "").upper()].append(clue)
@@ -673,8 +698,8 @@ class Lexicon:
                 out.append((phrase.strip().lower(), clue.strip()))
         return out
 
-    def LoadOverrides(self):
-        path = os.path.join(HERE, "overrides.tsv")
+    def LoadOverrides(self, name="overrides.tsv"):
+        path = os.path.join(HERE, name)
         table = collections.defaultdict(list)
         if os.path.exists(path):
             for line in ReadLines(path):
@@ -1072,10 +1097,15 @@ def Build(args):
                 bad_hand.append("%s\t%s\t%s" % (answer, c, problem))
             else:
                 clues.append(c)
+        # Clues a reader of the review sheets passed lead, so packs made again keep to what
+        # has been read: hand-written ones first, then WordNet's that a reader kept.
+        clues.sort(key=lambda c: (answer, c) not in lex.passed)
         hand = len(clues)
         wn = Candidates(lex, answer, [(l, p, f, pa) for l, p, f, pa, _ in sources
                                       if f not in ("phrase", "hand")])
-        for c in wn:
+        reviewed = [c for c in lex.reviewed.get(answer, []) if not ClueProblem(lex, c, answer)]
+        passed = any((answer, c) in lex.passed for c in clues[:1] + reviewed[:1])
+        for c in reviewed + wn:
             if c.lower() not in (x.lower() for x in clues) and (
                     answer, c.lower()) not in lex.rejected:
                 clues.append(c)
@@ -1087,6 +1117,8 @@ def Build(args):
         score = 1.5 * (60 - min(level, 60)) + 0.4 * min(count, 50) - (8 if inflected else 0)
         if hand:
             score += 6  # hand-clued answers make the best fill
+        if passed:
+            score += 4  # and read ones better still: a pack made again needs less reading
         stems = "+".join(sorted(set(s[0] for s in sources)))
         rows.append((answer, score, level, "i" if inflected else "l", stems, hand, clues))
     with open(args.output, "w", encoding="ascii") as f:

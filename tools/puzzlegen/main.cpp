@@ -2,11 +2,13 @@
 //
 //   puzzlegen --lexicon tools/lexicon/lexicon.tsv --patterns tools/puzzlegen/patterns.txt
 //             --featured tools/puzzlegen/featured.tsv --standbys tools/puzzlegen/standbys.txt
-//             --out resources/packs [--seed 1] [--pack KEY]
+//             --out resources/packs [--seed 1] [--pack KEY] [--keep resources/packs]
 //   puzzlegen --lexicon ... --patterns ... --featured ... --standbys ... --check-patterns 16
 //             [--late resources/packs/two]
 //
-// The same seed gives the same bytes.
+// The same seed gives the same bytes. With --keep, each puzzle of the packs made before whose
+// answers are all still fill is kept as it was (its clues chosen again): a round of review
+// verdicts then changes only the puzzles that held an answer the verdicts took away.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -26,7 +28,8 @@ void Usage()
 {
     std::fprintf(stderr,
                  "usage: puzzlegen --lexicon FILE --patterns FILE --featured FILE --standbys FILE "
-                 "(--out DIR [--seed N] [--pack KEY] | --check-featured N | --check-patterns N "
+                 "(--out DIR [--seed N] [--pack KEY] [--keep DIR] | --check-featured N | "
+                 "--check-patterns N "
                  "[--late PACKDIR]) [--budget NODES] [--diagnose 1]\n");
 }
 
@@ -144,7 +147,7 @@ int CheckFeatured(Generator& gen, int tries)
 
 int main(int argc, char** argv)
 {
-    std::string lexiconPath, patternsPath, outDir, featuredPath, standbysPath, lateFrom;
+    std::string lexiconPath, patternsPath, outDir, featuredPath, standbysPath, lateFrom, keepDir;
     int checkTries = 0, checkFeatured = 0;
     std::string onlyPack;  // empty: all six
     Generator gen;
@@ -177,6 +180,8 @@ int main(int argc, char** argv)
             gen.diagnose = value == "1";
         else if (arg == "--late")
             lateFrom = value;
+        else if (arg == "--keep")
+            keepDir = value;
         else if (arg == "--check-featured")
             checkFeatured = std::atoi(value.c_str());
         else {
@@ -218,6 +223,8 @@ int main(int argc, char** argv)
     for (size_t p = 0; p < AllPacks().size(); ++p) {
         if (!onlyPack.empty() && AllPacks()[p].key != onlyPack)
             continue;
+        if (!keepDir.empty())
+            KeepPuzzles(keepDir, AllPacks()[p].key, &gen);
         std::vector<PackPuzzle> puzzles;
         if (!GeneratePack(gen, static_cast<int>(p), &puzzles))
             return 1;

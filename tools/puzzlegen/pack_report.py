@@ -20,22 +20,23 @@ several readers. With --unread a sheet holds only the pairs no sheet under tools
 passed yet (kept as they were, or written as a reader's new clue): the next round after the
 packs were made again. A reader fills in the verdict column:
 
-    ok                 the clue may be printed (a machine clue becomes a hand clue)
+    ok                 the clue may be printed (a machine clue is kept as reviewed)
     rewrite            the clue must not be printed; the new clue is in the next column
     drop               the answer must not be used (it goes to tools/lexicon/unfit.txt)
     block              the answer is offensive (it goes to tools/lexicon/blocklist.txt,
                        which keeps every form of it out of answers and clues)
 
 `apply` reads filled-in sheets and writes the verdicts where the generator finds them:
-overrides.tsv (clues kept or written), rejected_clues.tsv (clues never to print again),
-unfit.txt and blocklist.txt (answers), featured.tsv (a featured clue rewritten). Then
-rebuild the lexicon and regenerate with the same seed (README, "Puzzle packs").
+overrides.tsv (clues written), reviewed_clues.tsv (WordNet's clues kept), rejected_clues.tsv
+(clues never to print again), unfit.txt and blocklist.txt (answers), featured.tsv (a featured
+clue rewritten). Then rebuild the lexicon and regenerate with the same seed (README, "Puzzle packs").
 """
 
 import argparse
 import collections
 import os
 import random
+import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 PACKS = ["one", "two", "three", "four", "five", "six"]
@@ -88,6 +89,8 @@ def AllEntries(root):
 
 
 LEXICON = os.path.join(ROOT, "tools", "lexicon")
+sys.path.insert(0, LEXICON)
+from build_lexicon import PassedPairs  # noqa: E402  (one reading of the sheets for both)
 FEATURED = os.path.join(ROOT, "tools", "puzzlegen", "featured.tsv")
 SHEET_HEADER = "answer\tclue\tsource\tpuzzles\tverdict\tnew clue"
 
@@ -115,28 +118,6 @@ def FeaturedClues():
             continue
         out[f[3].replace(" ", "")] = f[4]
     return out
-
-
-def PassedPairs(folder, skip):
-    """(answer, clue) pairs a reader passed in the sheets under `folder` (but not under
-    `skip`): clues kept with "ok" and the new clues of "rewrite"."""
-    passed = set()
-    for where, _, files in os.walk(folder):
-        if os.path.abspath(where).startswith(os.path.abspath(skip)):
-            continue
-        for name in files:
-            if not name.endswith(".tsv"):
-                continue
-            for line in open(os.path.join(where, name)):
-                f = line.rstrip("\n").split("\t")
-                if line.startswith("answer\t") or len(f) < 5:
-                    continue
-                verdict = f[4].strip().lower()
-                if verdict == "ok":
-                    passed.add((f[0], f[1]))
-                elif verdict == "rewrite" and len(f) > 5 and f[5].strip():
-                    passed.add((f[0], f[5].strip()))
-    return passed
 
 
 def WriteSheets(entries, slices, folder, passed=frozenset()):
@@ -176,7 +157,7 @@ def AppendLines(path, lines):
 
 
 def ApplySheets(paths):
-    keep, reject, unfit, block, unread = [], [], [], [], 0
+    keep, reviewed, reject, unfit, block, unread = [], [], [], [], [], 0
     featured = FeaturedClues()
     featured_rewrites = {}
     overrides_path = os.path.join(LEXICON, "overrides.tsv")
@@ -194,7 +175,7 @@ def ApplySheets(paths):
                 unread += 1
             elif verdict == "ok":
                 if source == "machine":
-                    keep.append("%s\t%s" % (answer, clue))
+                    reviewed.append("%s\t%s" % (answer, clue))
             elif verdict == "rewrite" and new:
                 if featured.get(answer) == clue:
                     featured_rewrites[answer] = new
@@ -213,6 +194,7 @@ def ApplySheets(paths):
         lines = [l for l in open(overrides_path) if l.rstrip("\n") not in drop_hand]
         open(overrides_path, "w").write("".join(lines))
     AppendLines(overrides_path, keep)
+    AppendLines(os.path.join(LEXICON, "reviewed_clues.tsv"), reviewed)
     AppendLines(os.path.join(LEXICON, "rejected_clues.tsv"), reject)
     AppendLines(os.path.join(LEXICON, "unfit.txt"), sorted(set(unfit)))
     AppendLines(os.path.join(LEXICON, "blocklist.txt"), sorted(set(block)))
@@ -225,9 +207,10 @@ def ApplySheets(paths):
                 line = "\t".join(f) + "\n"
             lines.append(line)
         open(FEATURED, "w").write("".join(lines))
-    print("kept or written %d clues, rejected %d, dropped %d answers, blocked %d, featured "
-          "clues rewritten %d; %d rows have no verdict yet" % (
-              len(keep), len(reject), len(set(unfit)), len(set(block)), len(featured_rewrites),
+    print("written %d clues, kept %d of WordNet's, rejected %d, dropped %d answers, blocked %d, "
+          "featured clues rewritten %d; %d rows have no verdict yet" % (
+              len(keep), len(reviewed), len(reject), len(set(unfit)), len(set(block)),
+              len(featured_rewrites),
               unread))
 
 

@@ -8,7 +8,9 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -399,6 +401,45 @@ void Diagnose(const Generator& gen, const std::map<std::string, int>& used,
     }
 }
 
+// Chooses the clues of the filled grid `solution` ('.' on blocks) and writes its file into
+// *out; false when the grid's clues cannot be chosen. The chosen clues join *cluesInPack.
+bool CluePuzzle(const Generator& gen, const PackSpec& spec, const Featured& feature,
+                const std::string& solution,
+                std::map<std::string, std::set<std::string>>* cluesInPack, PackPuzzle* out)
+{
+    std::string cells = solution;
+    std::replace(cells.begin(), cells.end(), '.', '#');
+    std::vector<std::string> answers;
+    std::vector<const LexEntry*> entries;
+    std::vector<const std::vector<std::string>*> candidates;
+    for (const Slot& slot : FindSlots(cells)) {
+        std::string answer;
+        for (int cell : slot.cells)
+            answer += solution[cell];
+        entries.push_back(&gen.lexicon[gen.idOf.at(answer)]);
+        candidates.push_back(&entries.back()->clues);
+        answers.push_back(answer);
+    }
+    std::vector<std::string> clues;
+    if (!ChooseClues(answers, candidates, *cluesInPack, &clues, kMinLively))
+        return false;
+    bool usesWordNet = false;
+    for (size_t s = 0; s < entries.size(); ++s) {
+        const std::vector<std::string>& all = entries[s]->clues;
+        usesWordNet |=
+            std::find(all.begin(), all.end(), clues[s]) - all.begin() >= entries[s]->hand;
+        (*cluesInPack)[answers[s]].insert(clues[s]);
+    }
+    PuzContent content;
+    content.solution = solution;
+    content.title = feature.title;
+    content.author = spec.title;
+    content.copyright = CopyrightLine(usesWordNet);
+    content.clues = clues;
+    *out = {feature.name, solution, BuildPuzFile(content)};
+    return true;
+}
+
 // Makes the pack's puzzles in the given order of its rows (`out` is indexed by row). False
 // when a row cannot be made; *failedRow then names it.
 bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& order,
@@ -433,13 +474,76 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
         packSeed = Mix(packSeed ^ (static_cast<uint64_t>(packTry) * 0xD1B54A32D192ED03ull));
 
     out->assign(kPuzzlesPerPack, PackPuzzle{});
-    for (int done = 0; done < kPuzzlesPerPack; ++done) {
-        // `done` counts the puzzles made so far: the pace of the pack limits follows it.
-        const int row = order[done];
+    std::vector<int> queue = order;
+    std::set<int> refill;  // kept rows that no longer fit: made anew after all the others
+    int done = 0;          // puzzles made so far: the pace of the pack limits follows it
+    for (size_t next = 0; next < queue.size(); ++next) {
+        const int row = queue[next];
         *failedRow = row;
         const Featured& feature = *rows[row];
         const std::string& word = feature.answer;
         const bool starter = spec.key == "three" && feature.name == "hilo";
+        // The puzzle of `cells` filled with `wordIds`, its clues chosen: false when the grid
+        // exists already or the clues cannot be chosen.
+        const auto finish = [&](const std::string& cells, const std::vector<Slot>& slots,
+                                const std::vector<int>& wordIds) {
+            std::string solution = cells;
+            std::vector<std::string> answers;
+            for (size_t s = 0; s < slots.size(); ++s) {
+                const LexEntry& e = gen.lexicon[wordIds[s]];
+                answers.push_back(e.answer);
+                for (size_t p = 0; p < slots[s].cells.size(); ++p)
+                    solution[slots[s].cells[p]] = e.answer[p];
+            }
+            for (char& ch : solution)
+                if (ch == '#')
+                    ch = '.';
+            if (gen.grids.count(solution))
+                return false;
+            if (!CluePuzzle(gen, spec, feature, solution, &cluesInPack, &(*out)[row])) {
+                ++gen.unclued;
+                return false;
+            }
+            gen.grids.insert(solution);
+            ++shapes[ShapeKey(cells)];
+            for (int id : wordIds)
+                rareSoFar += Obscure(gen.lexicon[id]);
+            for (const std::string& answer : answers)
+                if (answer != word)
+                    ++used[answer];
+            return true;
+        };
+        bool made = false;
+        // A puzzle of the packs made before (--keep) stays as it was while every answer of
+        // it is still fill the pack may use; its clues are chosen again, read ones first. So
+        // a round of verdicts changes only the puzzles that held a dropped answer, and the
+        // next round of reading meets only those.
+        auto kept = gen.kept.find(spec.key + "/" + feature.name);
+        if (kept != gen.kept.end() && !refill.count(row)) {
+            const std::vector<Slot> slots = FindSlots(kept->second);
+            std::vector<int> ids;
+            bool fits = Longest(slots) == word.size() && (!starter || StarterFits(kept->second)) &&
+                        shapes[ShapeKey(kept->second)] < kShapeLimit;
+            for (const Slot& slot : slots) {
+                std::string answer;
+                for (int cell : slot.cells)
+                    answer += kept->second[cell];
+                auto id = gen.idOf.find(answer);
+                const int limit = gen.standbys.count(answer) ? 1 : PackLimit(answer.size());
+                fits = fits && id != gen.idOf.end() &&
+                       (answer == word || (!featuredHere.count(answer) && used[answer] < limit));
+                ids.push_back(id == gen.idOf.end() ? -1 : id->second);
+            }
+            made = fits && std::count(ids.begin(), ids.end(), gen.idOf.at(word)) == 1 &&
+                   finish(kept->second, slots, ids);
+            if (!made) {
+                refill.insert(row);
+                queue.push_back(row);
+            } else {
+                ++done;
+            }
+            continue;
+        }
         std::vector<const Pattern*> family, usable;
         for (const Pattern& p : gen.patterns) {
             if (Longest(FindSlots(p.cells)) != word.size() || (starter && !StarterFits(p.cells)))
@@ -454,7 +558,6 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
                          spec.key.c_str(), word.c_str(), word.size());
             return false;
         }
-        bool made = false;
         std::vector<Failure> failures;
         for (int attempt = 0; attempt < kMaxAttempts && !made; ++attempt) {
             const uint64_t seed = Mix(
@@ -489,57 +592,22 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
                 continue;
             }
 
-            std::string solution = pattern.cells;
-            std::vector<std::string> answers;
-            std::vector<const std::vector<std::string>*> candidates;
-            for (size_t s = 0; s < slots.size(); ++s) {
-                const LexEntry& e = gen.lexicon[fill.wordIds[s]];
-                answers.push_back(e.answer);
-                candidates.push_back(&e.clues);
-                for (size_t p = 0; p < slots[s].cells.size(); ++p)
-                    solution[slots[s].cells[p]] = e.answer[p];
-            }
-            for (char& ch : solution)
-                if (ch == '#')
-                    ch = '.';
-            if (gen.grids.count(solution))
-                continue;
-            std::vector<std::string> clues;
-            if (!ChooseClues(answers, candidates, cluesInPack, &clues, kMinLively)) {
-                ++gen.unclued;
-                continue;
-            }
-            bool usesWordNet = false;
-            for (size_t s = 0; s < slots.size(); ++s) {
-                const LexEntry& e = gen.lexicon[fill.wordIds[s]];
-                auto at = std::find(e.clues.begin(), e.clues.end(), clues[s]);
-                usesWordNet |= at - e.clues.begin() >= e.hand;
-            }
-
-            PuzContent content;
-            content.solution = solution;
-            content.title = feature.title;
-            content.author = spec.title;
-            content.copyright = CopyrightLine(usesWordNet);
-            content.clues = clues;
-            PackPuzzle puzzle{feature.name, solution, BuildPuzFile(content)};
-            (*out)[row] = puzzle;
-            gen.grids.insert(solution);
-            ++shapes[ShapeKey(pattern.cells)];
-            for (int id : fill.wordIds)
-                rareSoFar += Obscure(gen.lexicon[id]);
-            for (size_t s = 0; s < answers.size(); ++s) {
-                if (answers[s] != word)
-                    ++used[answers[s]];
-                cluesInPack[answers[s]].insert(clues[s]);
-            }
-            made = true;
+            made = finish(pattern.cells, slots, fill.wordIds);
         }
         if (!made) {
             if (gen.diagnose)
                 Diagnose(gen, used, featuredHere, word, done, rareSoFar, failures);
             return false;
         }
+        ++done;
+    }
+    // The clues once more, in the pack's file order: the same grids then always get the same
+    // clues, whatever order they were made in (a kept puzzle comes before a new one).
+    std::map<std::string, std::set<std::string>> cluesInFileOrder;
+    for (int row = 0; row < kPuzzlesPerPack; ++row) {
+        PackPuzzle again;
+        if (CluePuzzle(gen, spec, *rows[row], (*out)[row].solution, &cluesInFileOrder, &again))
+            (*out)[row] = again;
     }
     std::fprintf(stderr,
                  "\rpack %-5s done: %d puzzles; so far %ld fills gave up, %ld had no clue "
@@ -579,6 +647,23 @@ int PatternFills(const Generator& gen, const Pattern& pattern,
     return filled;
 }
 
+void KeepPuzzles(const std::string& dir, const std::string& key, Generator* gen)
+{
+    constexpr size_t kSolutionOffset = 0x34, kWidthOffset = 0x2C;
+    for (const Featured& f : gen->featured) {
+        if (f.pack != key)
+            continue;
+        std::ifstream in(std::filesystem::path(dir) / key / (f.name + ".puz"), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        if (bytes.size() < kSolutionOffset + kCells || bytes[kWidthOffset] != kSide ||
+            bytes[kWidthOffset + 1] != kSide)
+            continue;
+        std::string cells = bytes.substr(kSolutionOffset, kCells);
+        std::replace(cells.begin(), cells.end(), '.', '#');
+        gen->kept[key + "/" + f.name] = cells;
+    }
+}
+
 bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out)
 {
     // Rows are made in this order; a row that stops a try is made first in the next one,
@@ -588,6 +673,21 @@ bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out)
         if (f.pack == AllPacks()[index].key)
             rows.push_back(&f);
     std::vector<int> order = RowOrder(gen.lexicon, rows);
+    // Kept puzzles whose answers are all still in the lexicon come first: made after new
+    // ones, they would find their words spent.
+    std::stable_partition(order.begin(), order.end(), [&](int row) {
+        auto kept = gen.kept.find(rows[row]->pack + "/" + rows[row]->name);
+        if (kept == gen.kept.end())
+            return false;
+        for (const Slot& slot : FindSlots(kept->second)) {
+            std::string answer;
+            for (int cell : slot.cells)
+                answer += kept->second[cell];
+            if (!gen.idOf.count(answer))
+                return false;
+        }
+        return true;
+    });
     for (int packTry = 0; packTry < kPackTries; ++packTry) {
         // A failed try must leave no trace: its grids were never written.
         const std::set<std::string> grids = gen.grids;

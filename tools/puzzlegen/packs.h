@@ -57,11 +57,17 @@ struct Generator {
     long unfilled = 0;            // attempts whose fill ran out of nodes
     long unclued = 0;             // filled grids dropped for want of a fitting clue
     bool diagnose = false;        // explain each row that stops a pack (stderr)
+    // Puzzles made before, "pack/name" -> solution with '#' on blocks: kept while they fit.
+    std::map<std::string, std::string> kept;
 };
 
 // Adds the featured answers to the lexicon, each with its featured clue as its only clue
 // (an answer the lexicon has loses its other clues). Call once before generating.
 void AddFeatured(Generator& gen);
+
+// Reads the solutions of pack `key`'s puzzles made before, under `dir`, into gen->kept;
+// GeneratePack keeps each that still fits.
+void KeepPuzzles(const std::string& dir, const std::string& key, Generator* gen);
 
 // Generates the 31 puzzles of pack `index` (0 = One). Writes a progress line to stderr.
 // False when a puzzle could not be made within its attempts.

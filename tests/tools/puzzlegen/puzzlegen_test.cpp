@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 
 #include "clues.h"
@@ -331,6 +332,44 @@ TEST(Packs, RowsWithFeaturedAnswersOfRareLettersComeFirst)
     const Featured hard{"one", "frying", "Frying", "FRYINGPANS", ""};
     const Featured mid{"one", "depart", "Depart", "DEPARTURES", ""};
     EXPECT_EQ(RowOrder(Lexicon(), {&easy, &hard, &mid}), (std::vector<int>{1, 2, 0}));
+}
+
+// The committed packs are what the generator makes of them: kept whole, pack Five comes out
+// byte for byte as committed. A puzzle that lost an answer is made anew; the others keep
+// their grids.
+TEST(Packs, KeptPuzzlesComeOutAsCommittedAndOneThatLostAnAnswerIsMadeAnew)
+{
+    Generator gen;
+    gen.lexicon = Lexicon();
+    gen.patterns = Patterns();
+    std::string error;
+    ASSERT_TRUE(LoadFeatured(SourceDir() / "tools/puzzlegen/featured.tsv", &gen.featured, &error))
+        << error;
+    ASSERT_TRUE(LoadWordSet(SourceDir() / "tools/puzzlegen/standbys.txt", &gen.standbys, &error))
+        << error;
+    AddFeatured(gen);
+    const fs::path packs = SourceDir() / "resources/packs";
+    KeepPuzzles(packs, "five", &gen);
+    ASSERT_EQ(gen.kept.size(), size_t(kPuzzlesPerPack));
+    const Generator fresh = gen;
+
+    std::vector<PackPuzzle> out;
+    ASSERT_TRUE(GeneratePack(gen, 4, &out));
+    for (const PackPuzzle& puzzle : out) {
+        std::ifstream in(packs / "five" / (puzzle.name + ".puz"), std::ios::binary);
+        const std::vector<uint8_t> committed{std::istreambuf_iterator<char>(in), {}};
+        EXPECT_TRUE(puzzle.file == committed) << puzzle.name;
+    }
+
+    // The first square of the first puzzle holds what no answer has.
+    gen = fresh;
+    std::string& broken = gen.kept.at("five/" + out[0].name);
+    broken[broken.find_first_not_of('#')] = '?';
+    std::vector<PackPuzzle> again;
+    ASSERT_TRUE(GeneratePack(gen, 4, &again));
+    EXPECT_NE(again[0].solution, out[0].solution);
+    for (int row = 1; row < kPuzzlesPerPack; ++row)
+        EXPECT_EQ(again[row].solution, out[row].solution) << out[row].name;
 }
 
 TEST(PuzWriter, AFilledGridWrittenOutPassesTheIndependentChecker)
