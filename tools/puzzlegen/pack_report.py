@@ -6,12 +6,15 @@
     python3 tools/puzzlegen/pack_report.py frequent --length 3-5 --top 1000
     python3 tools/puzzlegen/pack_report.py sheets --slices 6           # review sheets
     python3 tools/puzzlegen/pack_report.py sheets --unread --out tools/review/round-2
-    python3 tools/puzzlegen/pack_report.py apply tools/review/sheet-*.tsv
+    python3 tools/puzzlegen/pack_report.py apply tools/review/round-1/sheet-*.tsv
+    python3 tools/puzzlegen/pack_report.py stats                      # the packs in figures
 
 `sample` prints clues drawn at random (the same ones for the same seed) for a person to
 judge; `answers` lists every distinct answer once, with how often it is used, for the
 offensive-or-unfair read-through; `frequent` lists the most used answers of some lengths,
-marking those without a hand-written clue in tools/lexicon/overrides.tsv.
+marking those without a hand-written clue in tools/lexicon/overrides.tsv. `stats` gives
+the figures an editor asks for: block shapes, the shortest longest answer, stand-by uses,
+the obscure share, hand and WordNet clues, lively clues, and what the sheets have read.
 
 `sheets` writes the review sheets: every distinct (answer, clue) of the six packs (the
 starter puzzle is pack Three's hilo.puz, so it is among them) with its source (hand or
@@ -214,9 +217,87 @@ def ApplySheets(paths):
               unread))
 
 
+def Shape(solution):
+    """The block shape up to rotation and mirroring: the least of its eight orientations."""
+    side = 15
+    best = None
+    for t in range(8):
+        out = ["."] * (side * side)
+        for r in range(side):
+            for c in range(side):
+                rr, cc = r, c
+                if t & 1:
+                    cc = side - 1 - cc
+                if t & 2:
+                    rr = side - 1 - rr
+                if t & 4:
+                    rr, cc = cc, rr
+                out[rr * side + cc] = "#" if solution[r * side + c] == "." else "."
+        key = "".join(out)
+        best = key if best is None or key < best else best
+    return best
+
+
+def IsLively(clue):
+    if "___" in clue or clue.endswith("?"):
+        return True
+    first = clue.find('"')
+    if first < 0 or clue.find('"', first + 1) < 0:
+        return False
+    return first < 5 or clue[first - 5:first] != "with "
+
+
+def Stats(root):
+    lexicon = {}
+    for line in open(os.path.join(LEXICON, "lexicon.tsv")):
+        if not line.startswith("#"):
+            f = line.rstrip("\n").split("\t")
+            lexicon[f[0]] = (int(f[2]), set(f[6:6 + int(f[5])]))
+    featured = FeaturedClues()
+    standbys = set(open(os.path.join(ROOT, "tools", "puzzlegen", "standbys.txt")).read().split())
+    standbys = {w for w in standbys if not w.startswith("#")}
+    passed = PassedPairs(os.path.join(ROOT, "tools", "review"))
+    shapes, longest, lively, pairs = collections.Counter(), [], [], set()
+    hand = machine = 0
+    for pack in PACKS:
+        folder = os.path.join(root, pack)
+        names = open(os.path.join(folder, "pack.txt")).read().split()
+        pack_shapes, uses, slots, obscure = collections.Counter(), collections.Counter(), 0, 0
+        for name in names:
+            data = open(os.path.join(folder, name), "rb").read()
+            shape = Shape(data[0x34:0x34 + 225].decode("latin-1"))
+            shapes[shape] += 1
+            pack_shapes[shape] += 1
+            entries = ReadPuzzle(os.path.join(folder, name))
+            longest.append(max(len(a) for _, _, a, _ in entries))
+            lively.append(sum(IsLively(c) for _, _, _, c in entries))
+            for _, _, answer, clue in entries:
+                pairs.add((answer, clue))
+                slots += 1
+                uses[answer] += answer in standbys
+                level, hand_clues = lexicon.get(answer, (99, set()))
+                if featured.get(answer) == clue or clue in hand_clues:
+                    hand += 1
+                else:
+                    machine += 1
+                if featured.get(answer) != clue:
+                    obscure += level >= 50 and not hand_clues
+        print("pack %-5s: %2d shapes (at most %d of one), stand-bys %d used (at most %d "
+              "each), obscure %d of %d slots (%.2f %%)" % (
+                  pack, len(pack_shapes), max(pack_shapes.values()), len(+uses),
+                  max(uses.values() or [0]), obscure, slots, 100.0 * obscure / slots))
+    print("%d distinct shapes; longest answer per grid %d to %d; lively clues per puzzle %d to "
+          "%d (%d in all)" % (len(shapes), min(longest), max(longest), min(lively),
+                              max(lively), sum(lively)))
+    print("clues printed: %d hand-written (%.1f %%), %d from WordNet; %d distinct pairs, %d "
+          "not yet passed by a reader" % (hand, 100.0 * hand / (hand + machine), machine,
+                                          len(pairs), len(pairs - passed)))
+
+
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("command", choices=["sample", "answers", "frequent", "sheets", "apply"])
+    parser.add_argument("command", choices=["sample", "answers", "frequent", "sheets", "apply",
+                                            "stats"])
     parser.add_argument("sheets", nargs="*", help="with apply: the filled-in sheets")
     parser.add_argument("--slices", type=int, default=6)
     parser.add_argument("--unread", action="store_true",
@@ -232,6 +313,9 @@ def main():
     args = parser.parse_args()
     if args.command == "apply":
         ApplySheets(args.sheets)
+        return
+    if args.command == "stats":
+        Stats(args.dir)
         return
     entries = list(AllEntries(args.dir))
     if args.command == "sheets":
