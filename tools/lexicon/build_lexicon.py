@@ -657,6 +657,7 @@ class Lexicon:
             forms, irregular = BlockedForms(base.lower(), self.exc)
             self.blocked |= forms
             self.blocked_irregular |= irregular
+        self.blocked -= {w.lower() for w in self.LoadWordFile("not_blocked.txt")}
         self.known = KnownWords(self.exc)
         self.overrides = self.LoadOverrides()
         self.reviewed = self.LoadOverrides("reviewed_clues.tsv")

@@ -154,9 +154,11 @@ def WriteSheets(entries, slices, folder, passed=frozenset()):
 
 
 def AppendLines(path, lines):
-    if lines:
-        with open(path, "a") as f:
-            f.write("".join(line + "\n" for line in lines))
+    """Appends the lines the file does not hold yet (two readers may write the same clue)."""
+    have = set(open(path).read().split("\n")) if os.path.exists(path) else set()
+    new = [line for line in dict.fromkeys(lines) if line not in have]
+    with open(path, "a") as f:
+        f.write("".join(line + "\n" for line in new))
 
 
 def ApplySheets(paths):
