@@ -37,7 +37,7 @@ const Build kBuilds[6] = {
     {u"Brambleset One", RegisterBramblesetOneResources, u"55.puz"},
     {u"Brambleset Two", RegisterBramblesetTwoResources, u"scram.puz"},
     {u"Brambleset Three", RegisterBramblesetThreeResources, u"scoring.puz"},
-    {u"Brambleset Four", RegisterBramblesetFourResources, u"getit.puz"},
+    {u"Brambleset Four", RegisterBramblesetFourResources, u"idea.puz"},
     {u"Brambleset Five", RegisterBramblesetFiveResources, u"score.puz"},
     {u"Brambleset Six", RegisterBramblesetSixResources, u"gym.puz"},
 };

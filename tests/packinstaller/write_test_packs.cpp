@@ -19,7 +19,7 @@ int main(int argc, char** argv)
     }
     const char* keys[6] = {"one", "two", "three", "four", "five", "six"};
     const char* first[6] = {"55.puz",    "scram.puz", "scoring.puz",
-                            "getit.puz", "score.puz", "gym.puz"};
+                            "idea.puz", "score.puz", "gym.puz"};
     for (int p = 0; p < 6; ++p) {
         const std::filesystem::path dir = std::filesystem::path(argv[1]) / keys[p];
         std::filesystem::create_directories(dir);

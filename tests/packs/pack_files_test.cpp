@@ -1,6 +1,6 @@
 // The committed packs under resources/packs: every one of the 186 files is read with the
-// independent checker and held to the format, grid, puzzle and pack rules, and the file
-// lists to the names the installer's tables expect.
+// independent checker and held to the format, grid, puzzle, content and pack rules, and the
+// file lists to the names the installer's tables expect.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -10,6 +10,7 @@
 #include <iterator>
 #include <map>
 #include <set>
+#include <sstream>
 
 #include "puz_check.h"
 
@@ -20,8 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* const kPacks[6] = {"one", "two", "three", "four", "five", "six"};
-const char* const kFirstNames[6] = {"55.puz",    "scram.puz", "scoring.puz",
-                                    "getit.puz", "score.puz", "gym.puz"};
+const char* const kFirstNames[6] = {"55.puz",   "scram.puz", "scoring.puz",
+                                    "idea.puz", "score.puz", "gym.puz"};
 
 fs::path SourceDir()
 {
@@ -44,30 +45,18 @@ std::vector<std::string> PackList(const std::string& pack)
     return names;
 }
 
-// The answers of the committed lexicon: a name "is a word" when the generator could have
-// used it.
-const std::set<std::string>& LexiconAnswers()
+const std::map<std::string, LexiconFacts>& Lexicon()
 {
-    static const std::set<std::string> answers = [] {
-        std::set<std::string> out;
-        std::ifstream in(SourceDir() / "tools/lexicon/lexicon.tsv");
-        for (std::string line; std::getline(in, line);)
-            if (!line.empty() && line[0] != '#')
-                out.insert(line.substr(0, line.find('\t')));
-        return out;
-    }();
-    return answers;
+    static const std::map<std::string, LexiconFacts> rows =
+        ReadLexiconFacts((SourceDir() / "tools/lexicon/lexicon.tsv").string());
+    return rows;
 }
 
-// "suit2.puz" -> "SUIT"; "55.puz" -> "".
-std::string NameWord(const std::string& file)
+const std::map<std::string, std::vector<FeaturedPuzzle>>& Featured()
 {
-    std::string w = file.substr(0, file.size() - 4);
-    while (!w.empty() && std::isdigit(static_cast<unsigned char>(w.back())))
-        w.pop_back();
-    for (char& ch : w)
-        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    return w;
+    static const std::map<std::string, std::vector<FeaturedPuzzle>> rows =
+        ReadFeatured((SourceDir() / "tools/puzzlegen/featured.tsv").string());
+    return rows;
 }
 
 std::string Squeeze(const std::string& text)
@@ -77,6 +66,11 @@ std::string Squeeze(const std::string& text)
         if (std::isalnum(static_cast<unsigned char>(ch)))
             out += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
     return out;
+}
+
+std::set<std::string> ListFile(const char* path)
+{
+    return ReadWordList((SourceDir() / path).string());
 }
 
 struct LoadedPack {
@@ -176,7 +170,6 @@ TEST(PackFiles, EveryFileReadsWithCorrectChecksumsAndStrings)
             // characters: a file outside this range lost or doubled a part.
             EXPECT_GE(bytes.size(), 1200u);
             EXPECT_LE(bytes.size(), 2300u);
-            EXPECT_NE(puzzle.copyright.find("WordNet"), std::string::npos);
             EXPECT_NE(puzzle.author.find("Brambleset"), std::string::npos);
         }
     }
@@ -219,23 +212,118 @@ TEST(PackFiles, PacksKeepTheRepeatLimitsAndNoGridRepeatsAnywhere)
     }
 }
 
-TEST(PackFiles, TitlesNameThePuzzleAndTheNameWordIsAnEntry)
+TEST(PackFiles, EachPuzzleIsBuiltAroundItsFeaturedAnswerAndItsTitleComesFromIt)
 {
-    ASSERT_FALSE(LexiconAnswers().empty());
     for (int p = 0; p < 6; ++p) {
         const LoadedPack& pack = AllPacks()[p];
+        const std::vector<FeaturedPuzzle>& rows = Featured().at(kPacks[p]);
+        ASSERT_EQ(rows.size(), pack.puzzles.size()) << kPacks[p];
         for (size_t i = 0; i < pack.puzzles.size(); ++i) {
             const std::string& name = pack.names[i];
             const CheckedPuzzle& puzzle = pack.puzzles[i];
             SCOPED_TRACE(std::string(kPacks[p]) + "/" + name);
+            EXPECT_EQ(rows[i].name + ".puz", name);
+            EXPECT_EQ(puzzle.title, rows[i].title);
             EXPECT_EQ(Squeeze(puzzle.title), name.substr(0, name.size() - 4));
-            std::string word = NameWord(name);
-            if (word.size() < 3 || !LexiconAnswers().count(word))
-                continue;
-            bool featured = false;
+            // The title is a word of the featured answer or of its clue ("suit2" of SUIT).
+            std::string word = Squeeze(puzzle.title);
+            while (!word.empty() && std::isdigit(static_cast<unsigned char>(word.back())))
+                word.pop_back();
+            const std::string answer = Squeeze(rows[i].answer);
+            EXPECT_TRUE(answer.find(word) != std::string::npos ||
+                        Squeeze(rows[i].clue).find(word) != std::string::npos)
+                << puzzle.title << " / " << rows[i].answer;
+            bool clued = false;
             for (const CheckedWord& w : puzzle.words)
-                featured |= w.answer == word;
-            EXPECT_TRUE(featured) << word << " is a word but not an entry";
+                clued |= w.answer == rows[i].answer && w.clue == rows[i].clue;
+            EXPECT_TRUE(clued) << rows[i].answer << " is not there with its hand-written clue";
+        }
+    }
+}
+
+TEST(PackFiles, NoAnswerOrClueWordIsBlockedInAnyForm)
+{
+    std::set<std::string> blocked = BlockedForms(ListFile("tools/lexicon/blocklist.txt"),
+                                                 ListFile("tools/lexicon/blocked_irregular.txt"));
+    // Words of their own that a blocked word's endings happen to spell (peer, luster).
+    for (const std::string& word : ListFile("tools/lexicon/not_blocked.txt"))
+        blocked.erase(word);
+    ASSERT_TRUE(blocked.count("abortions"));
+    EXPECT_FALSE(blocked.count("peer")) << "PEER is a word of its own, no form of a blocked word";
+    for (int p = 0; p < 6; ++p) {
+        const LoadedPack& pack = AllPacks()[p];
+        for (size_t i = 0; i < pack.puzzles.size(); ++i) {
+            std::vector<std::string> problems;
+            CheckBlocked(pack.puzzles[i], blocked, &problems);
+            EXPECT_TRUE(problems.empty()) << kPacks[p] << "/" << pack.names[i] << Join(problems);
+        }
+    }
+}
+
+TEST(PackFiles, EveryClueHasAnEditorsFormAndEveryPuzzleThreeLivelyOnes)
+{
+    const std::set<std::string> known = ListFile("tools/lexicon/known_words.txt");
+    ASSERT_GT(known.size(), 50000u);
+    for (int p = 0; p < 6; ++p) {
+        const LoadedPack& pack = AllPacks()[p];
+        for (size_t i = 0; i < pack.puzzles.size(); ++i) {
+            std::vector<std::string> problems;
+            CheckClueForms(pack.puzzles[i], known, &problems);
+            CheckLivelyClues(pack.puzzles[i], &problems);
+            EXPECT_TRUE(problems.empty()) << kPacks[p] << "/" << pack.names[i] << Join(problems);
+        }
+    }
+}
+
+TEST(PackFiles, EveryGridKeepsTheFillRules)
+{
+    const std::set<std::string> unfit = ListFile("tools/lexicon/unfit.txt");
+    ASSERT_FALSE(Lexicon().empty());
+    for (int p = 0; p < 6; ++p) {
+        const LoadedPack& pack = AllPacks()[p];
+        for (size_t i = 0; i < pack.puzzles.size(); ++i) {
+            std::vector<std::string> problems;
+            CheckFill(pack.puzzles[i], unfit, Featured().at(kPacks[p])[i].answer, &problems);
+            CheckPartialPhrases(pack.puzzles[i], Lexicon(), &problems);
+            EXPECT_TRUE(problems.empty()) << kPacks[p] << "/" << pack.names[i] << Join(problems);
+        }
+    }
+}
+
+TEST(PackFiles, PacksVaryTheirShapesAndSpareStandBysAndObscureWords)
+{
+    const std::set<std::string> standbys = ListFile("tools/puzzlegen/standbys.txt");
+    ASSERT_GE(standbys.size(), 40u);
+    std::set<std::string> featured;
+    for (const auto& [pack, rows] : Featured())
+        for (const FeaturedPuzzle& row : rows)
+            featured.insert(row.answer);
+    std::set<std::string> shapes;
+    for (int p = 0; p < 6; ++p) {
+        const LoadedPack& pack = AllPacks()[p];
+        std::vector<std::string> problems;
+        CheckStandbys(pack.puzzles, standbys, &problems);
+        CheckShapes(pack.puzzles, &problems);
+        CheckObscureShare(pack.puzzles, Lexicon(), featured, &problems);
+        EXPECT_TRUE(problems.empty()) << kPacks[p] << Join(problems);
+        for (const CheckedPuzzle& puzzle : pack.puzzles)
+            shapes.insert(BlockShape(puzzle.solution));
+    }
+    EXPECT_GE(shapes.size(), 20u);
+}
+
+TEST(PackFiles, CopyrightNamesTheProjectAndCreditsWordNetWhereItsDefinitionsAreUsed)
+{
+    std::map<std::string, std::set<std::string>> featuredClues;
+    for (const auto& [pack, rows] : Featured())
+        for (const FeaturedPuzzle& row : rows)
+            featuredClues[row.answer].insert(row.clue);
+    for (int p = 0; p < 6; ++p) {
+        const LoadedPack& pack = AllPacks()[p];
+        for (size_t i = 0; i < pack.puzzles.size(); ++i) {
+            std::vector<std::string> problems;
+            CheckCredit(pack.puzzles[i], Lexicon(), featuredClues, &problems);
+            EXPECT_TRUE(problems.empty()) << kPacks[p] << "/" << pack.names[i] << Join(problems);
         }
     }
 }

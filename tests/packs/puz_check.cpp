@@ -2,8 +2,12 @@
 // format: a 0x34-byte header, solution, fill grid, NUL-terminated strings.
 #include "puz_check.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <fstream>
+#include <initializer_list>
+#include <sstream>
 
 namespace {
 
@@ -267,4 +271,420 @@ void CheckPackRepeats(const std::vector<CheckedPuzzle>& pack, std::vector<std::s
         if (count > limit)
             problems->push_back(answer + " used " + std::to_string(count) + " times");
     }
+}
+
+namespace {
+
+std::string Lower(const std::string& s)
+{
+    std::string out = s;
+    for (char& ch : out)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return out;
+}
+
+bool EndsWith(const std::string& s, const std::string& tail)
+{
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+bool Vowel(char ch)
+{
+    return std::strchr("aeiou", ch) != nullptr;
+}
+
+// The words of a clue, lower case, a possessive "'s" left out.
+std::vector<std::string> LowerWords(const std::string& clue)
+{
+    std::vector<std::string> words;
+    std::string w;
+    for (size_t i = 0; i <= clue.size(); ++i) {
+        const char ch = i < clue.size() ? clue[i] : ' ';
+        if (std::isalpha(static_cast<unsigned char>(ch))) {
+            w += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+            continue;
+        }
+        if (ch == '\'' && i + 1 < clue.size() && (clue[i + 1] == 's' || clue[i + 1] == 'S') &&
+            (i + 2 == clue.size() || !std::isalpha(static_cast<unsigned char>(clue[i + 2])))) {
+            ++i;  // "dog's" is "dog"
+        }
+        if (!w.empty())
+            words.push_back(w);
+        w.clear();
+    }
+    return words;
+}
+
+// Reduces a word to its stem: suffixes off, longest first, while three letters remain, then
+// one prefix.
+std::string Core(std::string word)
+{
+    static const char* const suffixes[] = {"ments", "ment", "ness", "less", "able", "ions", "ance",
+                                           "ence",  "ers",  "ors",  "ing",  "ion",  "ive",  "ful",
+                                           "ity",   "ies",  "ied",  "est",  "es",   "ed",   "er",
+                                           "or",    "ly",   "al",   "s",    "d",    "y"};
+    static const char* const prefixes[] = {"over", "under", "out", "dis", "mis", "non",
+                                           "pre",  "en",    "re",  "un",  "in"};
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (const char* suf : suffixes) {
+            const std::string tail = suf;
+            if (EndsWith(word, tail) && word.size() >= tail.size() + 3) {
+                word.resize(word.size() - tail.size());
+                changed = true;
+                break;
+            }
+        }
+    }
+    for (const char* pre : prefixes) {
+        const std::string head = pre;
+        if (word.rfind(head, 0) == 0 && word.size() >= head.size() + 3)
+            return word.substr(head.size());
+    }
+    return word;
+}
+
+}  // namespace
+
+std::set<std::string> ReadWordList(const std::string& path)
+{
+    std::set<std::string> out;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line.substr(0, line.find('#')));
+        for (std::string w; words >> w;)
+            out.insert(Lower(w));
+    }
+    return out;
+}
+
+std::set<std::string> BlockedForms(const std::set<std::string>& bases,
+                                   const std::set<std::string>& irregular)
+{
+    std::set<std::string> out = irregular;
+    for (const std::string& b : bases) {
+        if (b.size() < 2)
+            continue;
+        const char last = b.back();
+        for (const char* tail : {"", "s", "es", "ed", "ing", "er", "est"})
+            out.insert(b + tail);
+        // The spelling changes take a suffix: a cut stem alone is another word (RAP is no
+        // form of rape, PEST none of pee, BRAD none of bra).
+        std::vector<std::string> stems = {b + last};  // stopped, hotter
+        if (last == 'e') {
+            stems.push_back(b.substr(0, b.size() - 1));  // raping
+            for (const char* tail : {"d", "r", "st"})    // raped, nicer, nicest
+                out.insert(b + tail);
+        }
+        if (last == 'y' && !Vowel(b[b.size() - 2]))
+            stems.push_back(b.substr(0, b.size() - 1) + "i");  // cries, cried, crier
+        for (const std::string& s : stems)
+            for (const char* tail : {"es", "ed", "ing", "er", "est"})
+                out.insert(s + tail);
+        if (EndsWith(b, "ie"))
+            out.insert(b.substr(0, b.size() - 2) + "ying");
+    }
+    return out;
+}
+
+void CheckBlocked(const CheckedPuzzle& p, const std::set<std::string>& blocked,
+                  std::vector<std::string>* problems)
+{
+    for (const CheckedWord& w : p.words) {
+        if (blocked.count(Lower(w.answer)))
+            problems->push_back("blocked answer " + w.answer);
+        for (const std::string& word : LowerWords(w.clue))
+            if (blocked.count(word))
+                problems->push_back("blocked word \"" + word + "\" in the clue of " + w.answer);
+    }
+}
+
+bool SharesStem(const std::string& word, const std::string& answer)
+{
+    if (answer.size() >= 4 && word.find(answer) != std::string::npos)
+        return true;
+    if (word.size() >= 4 && answer.find(word) != std::string::npos)
+        return true;
+    size_t common = 0;
+    while (common < word.size() && common < answer.size() && word[common] == answer[common])
+        ++common;
+    if (common >= 4)
+        return true;
+    if (word.size() >= 3 && Core(word) == Core(answer))
+        return true;
+    static const std::set<std::string> chance = {
+        "the", "and", "for", "but", "one", "you", "his", "her", "its", "our", "out", "off", "all",
+        "any", "can", "not", "who", "how", "why", "are", "was", "has", "had", "him", "she", "get",
+        "got", "let", "may", "per", "own", "too", "two", "ten", "via", "yet", "nor"};
+    if (word.size() == 3 && !chance.count(word)) {
+        const std::string bare =
+            EndsWith(answer, "s") ? answer.substr(0, answer.size() - 1) : answer;
+        if ((answer.rfind(word, 0) == 0 && answer.size() >= 6) ||
+            (EndsWith(bare, word) && bare.size() >= 6))
+            return true;
+    }
+    return false;
+}
+
+void CheckClueForms(const CheckedPuzzle& p, const std::set<std::string>& known,
+                    std::vector<std::string>* problems)
+{
+    static const std::set<std::string> generic = {
+        "person", "persons", "people",     "someone",     "somebody", "something",
+        "thing",  "things",  "individual", "individuals", "entity",   "entities",
+        "stuff",  "matter",  "item",       "items",       "one",      "ones"};
+    static const std::set<std::string> kinds = {"kind",    "kinds",     "type",   "types",
+                                                "sort",    "sorts",     "form",   "forms",
+                                                "variety", "varieties", "species"};
+    for (const CheckedWord& w : p.words) {
+        const std::vector<std::string> words = LowerWords(w.clue);
+        const std::string answer = Lower(w.answer);
+        const std::string where = " in the clue of " + w.answer + ": " + w.clue;
+        if (words.size() == 1 && generic.count(words[0]))
+            problems->push_back("says nothing" + where);
+        // "Kind of bow", "A type of tree": a kind word, "of", an optional article, one word,
+        // nothing between them but spaces ("Sort of, casually" is a clue).
+        size_t k = words.size() > 0 && (words[0] == "a" || words[0] == "an") ? 1 : 0;
+        const bool phrase = w.clue.find_first_of(",;:()") == std::string::npos;
+        if (phrase && words.size() >= k + 3 && kinds.count(words[k]) && words[k + 1] == "of") {
+            size_t rest = k + 2;
+            if (words[rest] == "a" || words[rest] == "an" || words[rest] == "the")
+                ++rest;
+            if (rest + 1 == words.size() && w.clue.find("___") == std::string::npos)
+                problems->push_back("vague" + where);
+        }
+        for (const std::string& word : words) {
+            if (!known.count(word))
+                problems->push_back("unknown word form \"" + word + "\"" + where);
+            if (SharesStem(word, answer))
+                problems->push_back("shares a stem: \"" + word + "\"" + where);
+        }
+    }
+}
+
+void CheckLivelyClues(const CheckedPuzzle& p, std::vector<std::string>* problems)
+{
+    int lively = 0;
+    for (const CheckedWord& w : p.words) {
+        const bool blank = w.clue.find("___") != std::string::npos;
+        const bool wordplay = !w.clue.empty() && w.clue.back() == '?';
+        // Getting by, with "out" quotes a word to add, not a quotation or title.
+        const size_t open = w.clue.find('"');
+        const bool quoted = std::count(w.clue.begin(), w.clue.end(), '"') >= 2 &&
+                            !(open >= 5 && w.clue.compare(open - 5, 5, "with ") == 0);
+        lively += blank || wordplay || quoted;
+    }
+    if (lively < 3)
+        problems->push_back("only " + std::to_string(lively) + " lively clues");
+}
+
+bool AnswersShareStem(const std::string& a, const std::string& b)
+{
+    if (a == b)
+        return true;
+    auto vowel = [](char ch) { return std::strchr("AEIOU", ch) != nullptr; };
+    // The same word with another last vowel: LIRA, LIRE.
+    if (a.size() == b.size() && a.size() >= 4 && vowel(a.back()) && vowel(b.back()) &&
+        a.compare(0, a.size() - 1, b, 0, b.size() - 1) == 0)
+        return true;
+    // Otherwise the longer must be a regular form of the shorter, spelled as English spells
+    // it: an ending on the word itself, on the word without its last E (vowel endings only:
+    // BAKING, not ROTS of ROTE), on a Y turned to I, or on a doubled last consonant.
+    const std::string& s = a.size() < b.size() ? a : b;
+    const std::string& l = a.size() < b.size() ? b : a;
+    auto formOf = [&](const std::string& stem, std::initializer_list<const char*> endings) {
+        if (l.compare(0, stem.size(), stem) != 0)
+            return false;
+        const std::string ending = l.substr(stem.size());
+        for (const char* e : endings)
+            if (ending == e)
+                return true;
+        return false;
+    };
+    const char last = s.back();
+    const std::string cut = s.substr(0, s.size() - 1);
+    if (formOf(s, {"S", "ES", "ED", "ING", "ER", "ERS", "EST", "LY"}))
+        return true;
+    if (last == 'E' &&
+        (formOf(s, {"D", "R", "RS", "ST"}) || formOf(cut, {"ING", "ED", "ER", "ERS", "EST"})))
+        return true;
+    if (last == 'Y' && s.size() >= 2 && !vowel(s[s.size() - 2]) &&
+        formOf(cut + "I", {"ES", "ED", "ER", "ERS", "EST", "LY"}))
+        return true;
+    return !vowel(last) && formOf(s + last, {"ED", "ING", "ER", "ERS", "EST"});
+}
+
+void CheckFill(const CheckedPuzzle& p, const std::set<std::string>& unfit,
+               const std::string& featured, std::vector<std::string>* problems)
+{
+    size_t longest = 0;
+    int tenPlus = 0;
+    bool featuredLongest = false;
+    for (const CheckedWord& w : p.words) {
+        longest = std::max(longest, w.answer.size());
+        tenPlus += w.answer.size() >= 10;
+        if (unfit.count(Lower(w.answer)))
+            problems->push_back("unfit answer " + w.answer);
+    }
+    for (size_t i = 0; i < p.words.size(); ++i)
+        for (size_t j = i + 1; j < p.words.size(); ++j)
+            if (AnswersShareStem(p.words[i].answer, p.words[j].answer))
+                problems->push_back("answers share a stem: " + p.words[i].answer + " and " +
+                                    p.words[j].answer);
+    for (const CheckedWord& w : p.words)
+        featuredLongest |= w.answer == featured && w.answer.size() == longest;
+    if (tenPlus < 2)
+        problems->push_back(std::to_string(tenPlus) + " answers of ten letters or more");
+    if (!featuredLongest)
+        problems->push_back("featured answer " + featured + " is not in a longest slot");
+}
+
+void CheckStandbys(const std::vector<CheckedPuzzle>& pack, const std::set<std::string>& standbys,
+                   std::vector<std::string>* problems)
+{
+    std::map<std::string, int> uses;
+    for (const CheckedPuzzle& p : pack)
+        for (const CheckedWord& w : p.words)
+            if (standbys.count(Lower(w.answer)))
+                ++uses[w.answer];
+    for (const auto& [answer, count] : uses)
+        if (count > 1)
+            problems->push_back("stand-by " + answer + " used " + std::to_string(count) + " times");
+}
+
+std::string BlockShape(const std::string& solution)
+{
+    std::string best;
+    for (int t = 0; t < 8; ++t) {
+        std::string shape(225, '-');
+        for (int r = 0; r < 15; ++r) {
+            for (int c = 0; c < 15; ++c) {
+                const int rr = t & 2 ? 14 - r : r;
+                const int cc = t & 1 ? 14 - c : c;
+                const int at = t & 4 ? cc * 15 + rr : rr * 15 + cc;
+                shape[at] = solution[r * 15 + c] == '.' ? '#' : '-';
+            }
+        }
+        if (best.empty() || shape < best)
+            best = shape;
+    }
+    return best;
+}
+
+void CheckShapes(const std::vector<CheckedPuzzle>& pack, std::vector<std::string>* problems)
+{
+    std::map<std::string, int> uses;
+    for (const CheckedPuzzle& p : pack)
+        if (++uses[BlockShape(p.solution)] == 4)
+            problems->push_back("a block shape is used more than three times");
+}
+
+namespace {
+
+std::vector<std::string> TabFields(const std::string& line)
+{
+    std::vector<std::string> f;
+    std::istringstream in(line);
+    for (std::string field; std::getline(in, field, '\t');)
+        f.push_back(field);
+    return f;
+}
+
+}  // namespace
+
+std::map<std::string, LexiconFacts> ReadLexiconFacts(const std::string& path)
+{
+    std::map<std::string, LexiconFacts> out;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> f = TabFields(line);
+        if (line.empty() || line[0] == '#' || f.size() < 7)
+            continue;
+        LexiconFacts& row = out[f[0]];
+        row.level = std::atoi(f[2].c_str());
+        row.stems = f[4];
+        const size_t hand = std::strtoul(f[5].c_str(), nullptr, 10);
+        for (size_t k = 0; k < hand && 6 + k < f.size(); ++k)
+            row.handClues.insert(f[6 + k]);
+    }
+    return out;
+}
+
+std::map<std::string, std::vector<FeaturedPuzzle>> ReadFeatured(const std::string& path)
+{
+    std::map<std::string, std::vector<FeaturedPuzzle>> out;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> f = TabFields(line);
+        if (line.empty() || line[0] == '#' || f.size() != 5)
+            continue;
+        std::string answer;
+        for (char ch : f[3])
+            if (ch != ' ')
+                answer += ch;
+        out[f[0]].push_back({f[1], f[2], answer, f[4]});
+    }
+    return out;
+}
+
+void CheckPartialPhrases(const CheckedPuzzle& p, const std::map<std::string, LexiconFacts>& lex,
+                         std::vector<std::string>* problems)
+{
+    static const std::set<std::string> dangling = {
+        "as",   "to",   "of",   "for",   "with", "at",     "by",      "from",
+        "than", "into", "upon", "about", "onto", "toward", "towards", "against",
+        "like", "the",  "a",    "an",    "and",  "or"};
+    for (const CheckedWord& w : p.words) {
+        auto row = lex.find(w.answer);
+        if (row == lex.end())
+            continue;
+        // Several stems are "+"-joined; a phrase's words are "_"-joined.
+        std::istringstream stems(row->second.stems);
+        for (std::string stem; std::getline(stems, stem, '+');) {
+            const size_t cut = stem.rfind('_');
+            if (cut != std::string::npos && dangling.count(stem.substr(cut + 1)))
+                problems->push_back("partial phrase " + w.answer + " (" + stem + ")");
+        }
+    }
+}
+
+void CheckObscureShare(const std::vector<CheckedPuzzle>& pack,
+                       const std::map<std::string, LexiconFacts>& lex,
+                       const std::set<std::string>& featured, std::vector<std::string>* problems)
+{
+    int slots = 0, obscure = 0;
+    for (const CheckedPuzzle& p : pack) {
+        for (const CheckedWord& w : p.words) {
+            ++slots;
+            if (featured.count(w.answer))
+                continue;
+            auto row = lex.find(w.answer);
+            obscure +=
+                row == lex.end() || (row->second.level >= 50 && row->second.handClues.empty());
+        }
+    }
+    if (obscure * 50 > slots)
+        problems->push_back(std::to_string(obscure) + " obscure answers in " +
+                            std::to_string(slots) + " slots");
+}
+
+void CheckCredit(const CheckedPuzzle& p, const std::map<std::string, LexiconFacts>& lex,
+                 const std::map<std::string, std::set<std::string>>& featuredClues,
+                 std::vector<std::string>* problems)
+{
+    if (p.copyright.rfind("(c) 2026 Crossword project", 0) != 0)
+        problems->push_back("copyright does not name the project: " + p.copyright);
+    bool fromWordNet = false;
+    for (const CheckedWord& w : p.words) {
+        auto row = lex.find(w.answer);
+        auto feature = featuredClues.find(w.answer);
+        const bool hand = (row != lex.end() && row->second.handClues.count(w.clue)) ||
+                          (feature != featuredClues.end() && feature->second.count(w.clue));
+        fromWordNet |= !hand;
+    }
+    const bool credited = p.copyright.find("WordNet 3.0") != std::string::npos;
+    if (fromWordNet && !credited)
+        problems->push_back("clues from WordNet without its credit");
+    if (!fromWordNet && credited)
+        problems->push_back("WordNet credited though every clue is hand-written");
 }

@@ -43,3 +43,85 @@ bool MentionsAnswer(const std::string& clue, const std::string& answer);
 
 // The running checksum of the format.
 uint16_t Cksum(const uint8_t* data, size_t size, uint16_t sum);
+
+// ---- Content rules: what may be printed, read from the lexicon's committed lists ----------
+
+// The words of a list file, separated by white space, '#' starting a comment; lower-cased.
+std::set<std::string> ReadWordList(const std::string& path);
+
+// Every form of the blocked base words (lower case): each base, its regular inflections
+// spelled every way English spells them (-s, -es, -ies, -ed, -d, -ied, -ing, -ying, -er,
+// -est, doubled consonants, dropped e), and the irregular forms given.
+std::set<std::string> BlockedForms(const std::set<std::string>& bases,
+                                   const std::set<std::string>& irregular);
+
+// No answer and no whole word of a clue is a blocked form.
+void CheckBlocked(const CheckedPuzzle& p, const std::set<std::string>& blocked,
+                  std::vector<std::string>* problems);
+
+// True when a clue word and an answer (lower case) share a stem: one holds the other (4+
+// letters: suitcase / CASE), they begin with the same four letters, they reduce to one stem
+// once affixes are taken off (enactment / ACT), or a three-letter content word is a whole
+// part of a compound answer (bow / CROSSBOWS).
+bool SharesStem(const std::string& word, const std::string& answer);
+
+// Clue form: every word a known word form, none sharing a stem with its answer, no clue that
+// is only a generic word ("Persons"), no vague "Kind of X".
+void CheckClueForms(const CheckedPuzzle& p, const std::set<std::string>& known,
+                    std::vector<std::string>* problems);
+
+// At least three lively clues a puzzle: a fill-in-the-blank ("___"), wordplay ending in a
+// question mark, or a quotation or title between double quotes (not a word to add, as in
+// Getting by, with "out").
+void CheckLivelyClues(const CheckedPuzzle& p, std::vector<std::string>* problems);
+
+// True when two answers share a stem: one is a regular form of the other (ION / IONS,
+// SET / SETS, BAKE / BAKING, CRY / CRIES, STOP / STOPPED), or they differ only in a last
+// vowel (LIRA / LIRE).
+bool AnswersShareStem(const std::string& a, const std::string& b);
+
+// Fill: no two answers of the grid share a stem, none is on the list of unfit answers, at
+// least two have ten letters or more, and the featured answer fills a longest slot.
+void CheckFill(const CheckedPuzzle& p, const std::set<std::string>& unfit,
+               const std::string& featured, std::vector<std::string>* problems);
+
+// A stand-by (ERA, OLEO) at most once in a pack.
+void CheckStandbys(const std::vector<CheckedPuzzle>& pack, const std::set<std::string>& standbys,
+                   std::vector<std::string>* problems);
+
+// The block shape of a grid up to rotation and mirroring (the least of its eight
+// orientations); one shape at most three times in a pack.
+std::string BlockShape(const std::string& solution);
+void CheckShapes(const std::vector<CheckedPuzzle>& pack, std::vector<std::string>* problems);
+
+// What the committed lexicon says of an answer: its SCOWL level, the words it is a form of
+// ("act_as" for a phrase), and its hand-written clues.
+struct LexiconFacts {
+    int level = 0;
+    std::string stems;
+    std::set<std::string> handClues;
+};
+std::map<std::string, LexiconFacts> ReadLexiconFacts(const std::string& path);
+
+// One row of featured.tsv: a puzzle's file name, title, featured answer and its clue.
+struct FeaturedPuzzle {
+    std::string name, title, answer, clue;
+};
+std::map<std::string, std::vector<FeaturedPuzzle>> ReadFeatured(const std::string& path);
+
+// No phrase answer ends in a word that wants an object (ACT AS, MATTER TO).
+void CheckPartialPhrases(const CheckedPuzzle& p, const std::map<std::string, LexiconFacts>& lex,
+                         std::vector<std::string>* problems);
+
+// Obscure answers fill at most 2% of a pack's slots: those unknown to the lexicon (NIMBI,
+// PYXES, ORMOLU, ENDUE, CLEW and ESOPHAGI are dropped from it) and those of SCOWL's rarest
+// band (50) that have no hand-written clue; featured answers are excepted.
+void CheckObscureShare(const std::vector<CheckedPuzzle>& pack,
+                       const std::map<std::string, LexiconFacts>& lex,
+                       const std::set<std::string>& featured, std::vector<std::string>* problems);
+
+// The copyright string names the project and credits WordNet exactly when a clue is not
+// hand-written (not among the answer's hand clues, nor a featured clue).
+void CheckCredit(const CheckedPuzzle& p, const std::map<std::string, LexiconFacts>& lex,
+                 const std::map<std::string, std::set<std::string>>& featuredClues,
+                 std::vector<std::string>* problems);

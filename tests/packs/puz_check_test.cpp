@@ -214,3 +214,208 @@ TEST(PuzCheck, PuzzleAndPackRuleFaultsAreReported)
         longRepeat |= msg.find("used 2 times") != std::string::npos;
     EXPECT_TRUE(longRepeat);
 }
+
+namespace {
+
+// A puzzle of named words only, for the content rules that read words and clues.
+CheckedPuzzle Words(const std::vector<std::pair<std::string, std::string>>& answerClues)
+{
+    CheckedPuzzle p;
+    p.copyright = "(c) 2026 Crossword project";
+    for (const auto& [answer, clue] : answerClues)
+        p.words.push_back({static_cast<int>(p.words.size()) + 1, false, answer, clue});
+    return p;
+}
+
+bool Reports(const std::vector<std::string>& problems, const std::string& what)
+{
+    for (const std::string& p : problems)
+        if (p.find(what) != std::string::npos)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(PuzCheck, BlockedWordsAreCaughtInEveryFormAndOnlyAsWholeWords)
+{
+    const std::set<std::string> blocked =
+        BlockedForms({"abortion", "rape", "lust", "seduce", "pee", "bra"}, {"mice"});
+    for (const char* form : {"abortion", "abortions", "rapes", "raped", "raping", "lusts", "lusted",
+                             "seduced", "seducing", "mice", "peed", "bras"})
+        EXPECT_TRUE(blocked.count(form)) << form;
+    // Whole words only, and no stem cut for a suffix that is a word of its own.
+    for (const char* harmless :
+         {"grape", "draped", "parapet", "trapes", "illustrate", "rap", "pest", "per", "brad"})
+        EXPECT_FALSE(blocked.count(harmless)) << harmless;
+
+    std::vector<std::string> problems;
+    CheckBlocked(Words({{"ABORTIONS", "Medical procedures"}}), blocked, &problems);
+    EXPECT_TRUE(Reports(problems, "blocked answer ABORTIONS"));
+    problems.clear();
+    CheckBlocked(Words({{"ASSAULT", "Rape"}, {"GRAPES", "Draped vines"}}), blocked, &problems);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_TRUE(Reports(problems, "\"rape\" in the clue of ASSAULT"));
+}
+
+TEST(PuzCheck, CluesMustBeKnownWordsSharingNoStemAndSayingSomething)
+{
+    const std::set<std::string> known = {
+        "into",     "service", "young",     "kinds",   "of",        "bow",
+        "suitcase", "capable", "enactment", "persons", "detective", "assignment",
+        "up",       "to",      "the",       "task",    "sort",      "casually"};
+    struct Case {
+        const char* answer;
+        const char* clue;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {"PUT", "Putted into service", "unknown word form \"putted\""},
+        {"LAMBS", "Young sheeps", "unknown word form \"sheeps\""},
+        {"EVEN", "Levelest", "unknown word form \"levelest\""},
+        {"CASE", "Suitcase", "shares a stem: \"suitcase\""},
+        {"ABLE", "Capable", "shares a stem: \"capable\""},
+        {"ACT", "Enactment", "shares a stem: \"enactment\""},
+        {"CROSSBOWS", "Kinds of bow", "vague"},
+        {"CROSSBOWS", "Kinds of bow", "shares a stem: \"bow\""},
+        {"JEWELS", "Persons", "says nothing"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> problems;
+        CheckClueForms(Words({{c.answer, c.clue}}), known, &problems);
+        EXPECT_TRUE(Reports(problems, c.problem)) << c.answer << " / " << c.clue;
+    }
+    std::vector<std::string> problems;
+    // "Sort of, casually" says how the answer is used, not "a sort of casually".
+    CheckClueForms(Words({{"CASE", "Detective's assignment"},
+                          {"ABLE", "Up to the task"},
+                          {"KINDA", "Sort of, casually"}}),
+                   known, &problems);
+    EXPECT_TRUE(problems.empty()) << problems.front();
+    EXPECT_FALSE(SharesStem("the", "theater"));
+    EXPECT_FALSE(SharesStem("carpet", "care"));
+}
+
+TEST(PuzCheck, APuzzleNeedsThreeLivelyClues)
+{
+    // A blank, wordplay ending in a question mark and a quotation each count once.
+    const std::vector<std::pair<std::string, std::string>> lively = {
+        {"UPS", "___ and downs"},
+        {"HIPS", "Hula movers?"},
+        {"SHE", "\"___ sells seashells\""},
+        {"TEA", "Brew"}};
+    std::vector<std::string> problems;
+    CheckLivelyClues(Words(lively), &problems);
+    EXPECT_TRUE(problems.empty()) << problems.front();
+    // A question mark inside the clue, a lone quote mark or a word to add is not wordplay
+    // or a quotation.
+    CheckLivelyClues(Words({{"UPS", "___ and downs"},
+                            {"EH", "Eh? Say again"},
+                            {"INCH", "Twelfth of a foot, or 1\""},
+                            {"EKING", "Getting by, with \"out\""},
+                            {"SHE", "\"___ sells seashells\""}}),
+                     &problems);
+    EXPECT_TRUE(Reports(problems, "only 2 lively clues"));
+}
+
+TEST(PuzCheck, FillRulesCatchSharedStemsUnfitAnswersAndShortGrids)
+{
+    EXPECT_TRUE(AnswersShareStem("ION", "IONS"));
+    EXPECT_TRUE(AnswersShareStem("SET", "SETS"));
+    EXPECT_TRUE(AnswersShareStem("LIRA", "LIRE"));
+    EXPECT_TRUE(AnswersShareStem("RISE", "RISERS"));
+    EXPECT_FALSE(AnswersShareStem("CARE", "CART"));
+    // A cut stem takes only a vowel ending, and an ending makes a form only of a word.
+    for (const auto& [a, b] :
+         std::vector<std::pair<const char*, const char*>>{{"ROTE", "ROTS"},
+                                                          {"LANE", "LAND"},
+                                                          {"HERE", "HERD"},
+                                                          {"ONE", "ONLY"},
+                                                          {"CARES", "CARESSES"}})
+        EXPECT_FALSE(AnswersShareStem(a, b)) << a << " " << b;
+
+    const CheckedPuzzle good = Words({{"DESERTISLAND", "Castaway's home"},
+                                      {"HORSERACES", "Derby and Preakness"},
+                                      {"SET", "Put down"}});
+    std::vector<std::string> problems;
+    CheckFill(good, {"actas"}, "DESERTISLAND", &problems);
+    EXPECT_TRUE(problems.empty()) << problems.front();
+
+    CheckedPuzzle bad = good;
+    bad.words.push_back({4, true, "SETS", "Puts down"});
+    bad.words.push_back({5, true, "ACTAS", "Serve"});
+    CheckFill(bad, {"actas"}, "HORSERACES", &problems);
+    EXPECT_TRUE(Reports(problems, "share a stem: SET and SETS"));
+    EXPECT_TRUE(Reports(problems, "unfit answer ACTAS"));
+    EXPECT_TRUE(Reports(problems, "HORSERACES is not in a longest slot"));
+
+    problems.clear();
+    CheckFill(Words({{"DESERTISLAND", "Castaway's home"}, {"ERA", "Age"}}), {}, "DESERTISLAND",
+              &problems);
+    EXPECT_TRUE(Reports(problems, "1 answers of ten letters or more"));
+
+    const std::map<std::string, LexiconFacts> lex = {{"ACTAS", {35, "act_as", {}}},
+                                                     {"GIVEUP", {20, "give_up", {}}}};
+    problems.clear();
+    CheckPartialPhrases(Words({{"ACTAS", "Serve"}, {"GIVEUP", "Quit"}}), lex, &problems);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_TRUE(Reports(problems, "partial phrase ACTAS"));
+}
+
+TEST(PuzCheck, PackRulesCatchStandBysRepeatedShapesAndObscureFill)
+{
+    const std::vector<uint8_t> bytes = FirstPuzzleOfPackThree();
+    ASSERT_FALSE(bytes.empty());
+    std::vector<std::string> ignored;
+    const CheckedPuzzle base = ReadChecked(bytes, &ignored);
+
+    std::vector<std::string> problems;
+    CheckStandbys({Words({{"ERA", "Age"}}), Words({{"ERA", "Epoch"}})}, {"era"}, &problems);
+    EXPECT_TRUE(Reports(problems, "stand-by ERA used 2 times"));
+
+    problems.clear();
+    CheckShapes({base, base, base}, &problems);
+    EXPECT_TRUE(problems.empty());
+    CheckedPuzzle turned = base;  // the same shape turned a quarter: still the same shape
+    for (int r = 0; r < 15; ++r)
+        for (int c = 0; c < 15; ++c)
+            turned.solution[c * 15 + (14 - r)] = base.solution[r * 15 + c];
+    EXPECT_EQ(BlockShape(turned.solution), BlockShape(base.solution));
+    CheckShapes({base, base, base, turned}, &problems);
+    EXPECT_TRUE(Reports(problems, "more than three times"));
+
+    // One obscure answer in fifty slots is the most a pack may have.
+    const std::map<std::string, LexiconFacts> lex = {
+        {"ERA", {10, "era", {}}}, {"ECRU", {50, "ecru", {"Beige"}}}, {"CLEW", {50, "clew", {}}}};
+    std::vector<CheckedPuzzle> pack(1, Words({{"CLEW", "Ball of yarn"}}));
+    for (int i = 0; i < 49; ++i)
+        pack[0].words.push_back({i + 2, false, i % 2 ? "ERA" : "ECRU", "x"});
+    problems.clear();
+    CheckObscureShare(pack, lex, {}, &problems);
+    EXPECT_TRUE(problems.empty());
+    pack[0].words.push_back({60, false, "NIMBI", "Rain clouds"});  // not in the lexicon
+    CheckObscureShare(pack, lex, {}, &problems);
+    EXPECT_TRUE(Reports(problems, "2 obscure answers in 51 slots"));
+}
+
+TEST(PuzCheck, CopyrightNamesTheProjectAndCreditsWordNetOnlyForItsClues)
+{
+    const std::map<std::string, LexiconFacts> lex = {{"ERA", {10, "era", {"Age"}}}};
+    const std::map<std::string, std::set<std::string>> featured = {
+        {"DESERTISLAND", {"Castaway's home"}}};
+    CheckedPuzzle p = Words({{"ERA", "Age"}, {"DESERTISLAND", "Castaway's home"}});
+    std::vector<std::string> problems;
+    CheckCredit(p, lex, featured, &problems);
+    EXPECT_TRUE(problems.empty()) << problems.front();
+
+    p.words[0].clue = "Period of history";  // not a hand clue: it came from WordNet
+    CheckCredit(p, lex, featured, &problems);
+    EXPECT_TRUE(Reports(problems, "without its credit"));
+    problems.clear();
+    p.copyright = "(c) 2026 Crossword project. Some clues from WordNet 3.0 (c) 2006 Princeton";
+    CheckCredit(p, lex, featured, &problems);
+    EXPECT_TRUE(problems.empty()) << problems.front();
+    p.copyright = "Clues from WordNet 3.0 (c) 2006 Princeton University";
+    CheckCredit(p, lex, featured, &problems);
+    EXPECT_TRUE(Reports(problems, "does not name the project"));
+}

@@ -41,12 +41,22 @@ SKIP_DOMAINS = {
 }
 OFFENSIVE_DOMAINS = {"obscenity", "ethnic_slur", "disparagement"}
 
+# Whole words only: "rape" must not find grape, parapet or draped, nor "anus" Uranus. A stem
+# ending in \w* takes its derived words (obscene, obscenity).
 OFFENSIVE_GLOSS = re.compile(
-    r"offensive|obscen|vulgar|derogator|disparag|\bslur\b|genital|penis|vagina|vulva|"
-    r"testicle|scrot|anus\b|buttocks|sexual intercourse|copulat|masturbat|orgasm|"
-    r"prostitut|fornicat|pornograph|feces|faeces|excrement|urinat|defecat|"
-    r"racist|homosexual|lesbian|sodom|rape|whore|brothel|sex act|sexual act|erotic|"
-    r"lewd|obscene|a stupid person|stupid person|contempt",
+    r"\b(?:offensive\w*|obscen\w*|vulgar\w*|derogator\w*|disparag\w*|slurs?|genital\w*|"
+    r"penis\w*|vagina\w*|vulva\w*|testicle\w*|scrot\w*|anus|anal|buttocks|"
+    r"sexual intercourse|copulat\w*|masturbat\w*|orgasm\w*|prostitut\w*|fornicat\w*|"
+    r"pornograph\w*|feces|faeces|excrement\w*|urinat\w*|defecat\w*|racist\w*|"
+    r"homosexual\w*|lesbian\w*|sodom\w*|rap(?:e|es|ed|ing|ist|ists)|whores?|brothels?|"
+    r"sex act|sexual act|erotic\w*|lewd\w*|stupid person|contempt\w*)\b",
+    re.I)
+# Clue texts that fail the breakfast test even where the answer is harmless (ASSAULT is a
+# fine answer; "Rape" is not its clue). Whole words, as above.
+BREAKFAST_GLOSS = re.compile(
+    r"\b(?:sex|sexes|sexual\w*|sexy|rap(?:e|es|ed|ing|ist)|murder\w*|kill(?:s|ed|ing)? "
+    r"(?:a person|people|someone)|seduc\w*|lust\w*|fetish\w*|abort\w*|suicid\w*|"
+    r"intercourse|naked|nude|erotic\w*|torture\w*|mutilat\w*)\b",
     re.I)
 SKIP_GLOSS = re.compile(
     r"^\(?(slang|informal|archaic|obsolete|british|chiefly british|scottish|dialect|"
@@ -92,11 +102,43 @@ PHRASE_STOP_START = {
     "keep", "one", "a", "an", "the", "in", "on", "at", "to", "by", "of", "up", "out", "off",
 }
 PHRASE_STOP_ANY = {"one", "someone", "something", "oneself", "sb", "sth", "its", "it's"}
+# A phrase ending in one of these is a fragment that wants an object (ACT AS, MATTER TO).
+PHRASE_STOP_END = {
+    "as", "to", "of", "for", "with", "at", "by", "from", "than", "into", "upon", "about",
+    "onto", "toward", "towards", "against", "like", "without", "within", "among", "between",
+    "per", "the", "a", "an", "and", "or", "if", "that",
+}
+# An inflection this many SCOWL levels rarer than its word is a forced form nobody uses
+# (WORSTS, CROSSEST, AWKWARDER).
+FORCED_LEVELS = 25
+LEARNED_PLURAL_LEVEL = 50  # ESOPHAGI, NIMBI: counted with the rarest words
 
 
 def ReadLines(path):
     with open(path, encoding="latin-1") as f:
         return f.read().splitlines()
+
+
+def PassedPairs(folder, skip=None):
+    """(ANSWER, clue) pairs a reader passed in the review sheets under `folder` (not under
+    `skip`): clues kept with "ok" and the new clues of "rewrite"."""
+    passed = set()
+    for where, _, files in os.walk(folder):
+        if skip and os.path.abspath(where).startswith(os.path.abspath(skip)):
+            continue
+        for name in files:
+            if not name.endswith(".tsv"):
+                continue
+            for line in open(os.path.join(where, name)):
+                f = line.rstrip("\n").split("\t")
+                if line.startswith("answer\t") or len(f) < 5:
+                    continue
+                verdict = f[4].strip().lower()
+                if verdict == "ok":
+                    passed.add((f[0], f[1]))
+                elif verdict == "rewrite" and len(f) > 5 and f[5].strip():
+                    passed.add((f[0], f[5].strip()))
+    return passed
 
 
 def LoadScowl():
@@ -178,6 +220,55 @@ def LoadCounts():
     return counts
 
 
+def LoadKnownScowl(max_level=70):
+    """Every SCOWL word up to max_level, lower-cased, proper names included: the words a clue
+    may use."""
+    words = set()
+    for name in sorted(os.listdir(SCOWL)):
+        m = re.fullmatch(r"(english|american)-(words|upper|proper-names|abbreviations|"
+                         r"contractions)\.(\d+)", name)
+        if m and int(m.group(3)) <= max_level:
+            for word in ReadLines(os.path.join(SCOWL, name)):
+                if re.fullmatch(r"[A-Za-z]+", word):
+                    words.add(word.lower())
+    return words
+
+
+def KnownWords(exceptions):
+    """Known word forms: SCOWL's (level 60 and commoner) and the irregular forms WordNet
+    lists, less the regular guesses that belong to other words (putted)."""
+    words = LoadKnownScowl()
+    # Words our clue writers use that the word lists lack (names, "-like" forms, slang).
+    words.update(w.lower() for w in ReadLines(os.path.join(HERE, "clue_words.txt")))
+    for table in exceptions.values():
+        for base, forms in table.items():
+            words.update(f for f in forms if f.isalpha())
+    return words - BAD_FORMS
+
+
+def RegularForms(base):
+    """Every regular inflection a word could have, spelled every way the rules allow (over
+    generous on purpose: for a blocked word a spare form costs nothing)."""
+    out = set(PluralCandidates(base) + PastCandidates(base) + IngCandidates(base) +
+              ComparativeCandidates(base, "er") + ComparativeCandidates(base, "est"))
+    out |= {base + "s", base + "es", base + "ed", base + "ing", base + "er", base + "est"}
+    if Doubles(base) or len(base) <= 4:
+        last = base[-1]
+        out |= {base + last + "ed", base + last + "ing", base + last + "er", base + last + "est"}
+    return out
+
+
+def BlockedForms(base, exceptions):
+    """(all forms, irregular forms) of a blocked word: the word, its regular inflections and
+    the irregular ones of WordNet's .exc files."""
+    forms = {base} | RegularForms(base)
+    irregular = set()
+    for table in exceptions.values():
+        irregular.update(table.get(base, []))
+    forms |= irregular
+    return forms, irregular
+
+
 def LoadExceptions():
     """Base -> irregular forms, per part of speech, from the *.exc files."""
     forms = {}
@@ -194,12 +285,40 @@ def LoadExceptions():
 # ---- Inflection -------------------------------------------------------------------------
 
 VOWELS = set("aeiou")
+# Verbs whose past is the verb itself; WordNet's exception lists leave most of them out, and
+# the regular rule would make "putted" or "letted" of them.
+SAME_PAST = {
+    "put", "let", "set", "cut", "hit", "shut", "hurt", "cost", "bet", "burst", "cast", "quit",
+    "rid", "shed", "split", "spread", "thrust", "upset", "bid", "slit", "broadcast",
+    "forecast", "beset", "offset", "outbid", "reset", "spit", "wed", "read", "sublet",
+}
+# Nouns whose plural is the noun itself.
+SAME_PLURAL = {"sheep", "deer", "fish", "moose", "swine", "series", "species", "aircraft",
+               "offspring", "salmon", "trout", "cod", "bison", "headquarters", "means"}
+# Regular guesses that SCOWL knows only as forms of another word: never in a clue.
+BAD_FORMS = {"putted", "letted", "setted", "cutted", "hitted", "shutted", "hurted",
+             "spreaded", "splitted", "thrusted", "upsetted", "sheeps", "deers", "childs",
+             "mouses", "foots", "tooths", "gooses", "womans", "clergymans"}
 
 
 def Doubles(word):
     """True when a short stressed verb or adjective doubles its last consonant (stop, big)."""
     return (len(word) >= 3 and word[-1] not in VOWELS and word[-1] not in "wxy" and
             word[-2] in VOWELS and word[-3] not in VOWELS and len(word) <= 5)
+
+
+def Syllables(word):
+    groups = len(re.findall(r"[aeiouy]+", word))
+    if word.endswith("e") and not word.endswith(("le", "ee")) and groups > 1:
+        groups -= 1
+    return groups
+
+
+def ComparesWithSuffix(adjective):
+    """English takes -er and -est on words of one syllable and on two-syllable words ending
+    in -y, -le, -ow or -er (happier, simplest); longer ones take "more" (never AWKWARDER)."""
+    n = Syllables(adjective)
+    return n == 1 or (n == 2 and adjective.endswith(("y", "le", "ow", "er")))
 
 
 def PluralCandidates(word):
@@ -257,16 +376,19 @@ class Inflector:
     def Known(self, word):
         return word in self.levels
 
-    def Pick(self, candidates, fallback_ok=True):
+    def Pick(self, candidates):
+        """The first candidate SCOWL knows; None rather than a guess ("sheeps")."""
         for c in candidates:
             if self.Known(c):
                 return c
-        return candidates[0] if fallback_ok else None
+        return None
 
     def Plural(self, word):
         for f in self.exc["n"].get(word, []):
             if not f.endswith("'s"):
                 return f
+        if word in SAME_PLURAL or word.endswith(("man", "sheep", "fish")):
+            return None  # clergymen, not "clergymans"; sheep, not "sheeps"
         return self.Pick(PluralCandidates(word))
 
     def Singular(self, word):
@@ -287,6 +409,8 @@ class Inflector:
                      "go": {"past": "went", "ing": "going", "s": "goes"}}
         if word in irregular:
             return irregular[word][form]
+        if word in SAME_PAST and form == "past":
+            return word  # "put into service", never "putted"
         exc = self.exc["v"].get(word, [])
         if form == "ing":
             for f in exc:
@@ -410,6 +534,94 @@ def Capitalise(text):
     return text[0].upper() + text[1:] if text else text
 
 
+# ---- Rules every clue keeps, hand-written ones included ---------------------------------
+
+# Affixes that leave the same stem: ACT is in "enactment", ERA in "eras".
+STEM_SUFFIXES = sorted(
+    ["s", "es", "ed", "d", "ing", "er", "ers", "or", "ors", "ion", "ions", "ment", "ments",
+     "ive", "ly", "ness", "ful", "less", "able", "ity", "al", "ance", "ence", "y", "ies",
+     "ied", "est"], key=len, reverse=True)
+STEM_PREFIXES = ["over", "under", "out", "dis", "mis", "non", "pre", "en", "re", "un", "in"]
+# Small words that start or end longer words by chance ("the" in THEATER).
+STEM_STOP = {"the", "and", "for", "but", "one", "you", "his", "her", "its", "our", "out",
+             "off", "all", "any", "can", "not", "who", "how", "why", "are", "was", "has",
+             "had", "him", "she", "they", "them", "was", "get", "got", "let", "may", "per",
+             "own", "too", "two", "ten", "via", "yet", "nor"}
+# A whole clue that says nothing of its answer.
+NON_CLUES = {
+    "person", "persons", "people", "someone", "somebody", "something", "thing", "things",
+    "individual", "individuals", "entity", "entities", "stuff", "matter", "item", "items",
+    "one", "ones",
+}
+VAGUE = re.compile(r"^(?:an? )?(?:kinds?|types?|sorts?|forms?|variet(?:y|ies)|species) of "
+                   r"(?:an? |the )?[a-z]+$", re.I)
+
+
+def StemCore(word):
+    """The word without one prefix and its inflection or derivation suffixes, never shorter
+    than three letters: "enactment" -> "act"."""
+    changed = True
+    while changed:
+        changed = False
+        for suf in STEM_SUFFIXES:
+            if word.endswith(suf) and len(word) - len(suf) >= 3:
+                word = word[:-len(suf)]
+                changed = True
+                break
+    for pre in STEM_PREFIXES:
+        if word.startswith(pre) and len(word) - len(pre) >= 3:
+            return word[len(pre):]
+    return word
+
+
+def SharesStem(word, answer):
+    """True when a clue word and an answer (both lower-case letters) share a stem: one holds
+    the other (suitcase / CASE, cream / ICECREAM), they begin with the same four letters
+    (levels / LEVEL), they reduce to one stem (enactment / ACT), or a content word of three
+    letters is a whole part of a compound answer (bow / CROSSBOWS)."""
+    if len(answer) >= 4 and answer in word:
+        return True
+    if len(word) >= 4 and word in answer:
+        return True
+    if len(os.path.commonprefix([word, answer])) >= 4:
+        return True
+    if len(word) >= 3 and StemCore(word) == StemCore(answer):
+        return True
+    if len(word) == 3 and word not in STEM_STOP:
+        bare = answer[:-1] if answer.endswith("s") else answer
+        if (answer.startswith(word) and len(answer) - 3 >= 3) or (
+                bare.endswith(word) and len(bare) - 3 >= 3):
+            return True
+    return False
+
+
+def ClueWords(text):
+    """The words of a clue, lower case, without a possessive "'s" (the blank "___" is no
+    word)."""
+    return [w.lower() for w in re.findall(r"[A-Za-z]+", re.sub(r"'s\b", "", text))]
+
+
+def ClueProblem(lex, text, answer):
+    """Why a clue may not be printed for this answer, or None. Hand-written clues keep these
+    rules too."""
+    plain = text.strip().rstrip(".!?").lower()
+    if plain in NON_CLUES:
+        return "says nothing"
+    if VAGUE.match(plain):
+        return "vague"
+    if BREAKFAST_GLOSS.search(text):
+        return "breakfast test"
+    a = answer.lower()
+    for w in ClueWords(text):
+        if w in lex.blocked:
+            return "blocked word " + w
+        if w not in lex.known:
+            return "unknown word form " + w
+        if SharesStem(w, a):
+            return "shares a stem: " + w
+    return None
+
+
 def HeadIndex(words):
     """Index of the head noun of the leading noun phrase of a gloss, or -1."""
     for i, w in enumerate(words):
@@ -438,7 +650,23 @@ class Lexicon:
         self.exc = LoadExceptions()
         self.inf = Inflector(self.levels, self.exc)
         self.blocklist = set(self.LoadWordFile("blocklist.txt"))
+        self.unfit = set(self.LoadWordFile("unfit.txt"))
+        self.blocked = set()  # lower case: every form of every blocked word
+        self.blocked_irregular = set()
+        for base in self.blocklist:
+            forms, irregular = BlockedForms(base.lower(), self.exc)
+            self.blocked |= forms
+            self.blocked_irregular |= irregular
+        self.blocked -= {w.lower() for w in self.LoadWordFile("not_blocked.txt")}
+        self.known = KnownWords(self.exc)
         self.overrides = self.LoadOverrides()
+        self.reviewed = self.LoadOverrides("reviewed_clues.tsv")
+        self.rejected = self.LoadRejected()
+        self.passed = PassedPairs(os.path.join(os.path.dirname(os.path.dirname(HERE)), "tools",
+                                               "review"))
+        self.phrases = self.LoadPhrases()
+        for phrase, clue in self.phrases:
+            self.overrides[phrase.replace(" ", "").upper()].append(clue)
         self.domain_names = {}
         self.rejected_offensive = []
 
@@ -448,13 +676,31 @@ class Lexicon:
             return []
         out = []
         for line in ReadLines(path):
-            line = line.split("#")[0].strip()
-            if line:
-                out.append(line.upper())
+            out.extend(w.upper() for w in line.split("#")[0].split())
         return out
 
-    def LoadOverrides(self):
-        path = os.path.join(HERE, "overrides.tsv")
+    def LoadRejected(self):
+        """rejected_clues.tsv: "ANSWER<tab>clue" pairs a reviewer refused; never offered."""
+        path = os.path.join(HERE, "rejected_clues.tsv")
+        out = set()
+        if os.path.exists(path):
+            for line in ReadLines(path):
+                if line.strip() and not line.startswith("#"):
+                    answer, clue = line.split("\t", 1)
+                    out.add((answer.strip().upper(), clue.strip().lower()))
+        return out
+
+    def LoadPhrases(self):
+        """phrases.tsv: "phrase words<tab>clue" per line."""
+        out = []
+        for line in ReadLines(os.path.join(HERE, "phrases.tsv")):
+            if line.strip() and not line.startswith("#"):
+                phrase, clue = line.split("\t", 1)
+                out.append((phrase.strip().lower(), clue.strip()))
+        return out
+
+    def LoadOverrides(self, name="overrides.tsv"):
+        path = os.path.join(HERE, name)
         table = collections.defaultdict(list)
         if os.path.exists(path):
             for line in ReadLines(path):
@@ -510,7 +756,8 @@ class Lexicon:
                 offensive = bool(domains & OFFENSIVE_DOMAINS) or bool(
                     OFFENSIVE_GLOSS.search(s.gloss))
                 skip = (offensive or bool(domains & SKIP_DOMAINS) or
-                        bool(SKIP_GLOSS.search(s.gloss)) or self.IsProper(s, lemma))
+                        bool(SKIP_GLOSS.search(s.gloss)) or self.IsProper(s, lemma) or
+                        bool(BREAKFAST_GLOSS.search(s.gloss)))
                 out.append((self.SenseCount(lemma, s), pos, rank, s, offensive, skip))
         out.sort(key=lambda t: (-t[0], "nvar".index(t[1]), t[2]))
         return out
@@ -559,8 +806,10 @@ def Agree(inf, text, form, pos):
                 head.endswith(("ly", "ness", "ing")) or
                 (head.lower(), "n") not in inf.nouns):
             return None  # "animals or plant", "emotionallies", "awarenesses"
-        words[h] = words[h].replace(head, inf.Plural(head.lower()) if head.islower()
-                                    else head)
+        plural = inf.Plural(head.lower()) if head.islower() else None
+        if not plural:
+            return None
+        words[h] = words[h].replace(head, plural)
         out = " ".join(words[:h + 1])
         rest = words[h + 1:]
         if rest and rest[0].lower() in ("that", "which", "who"):
@@ -572,9 +821,13 @@ def Agree(inf, text, form, pos):
     if not first.isalpha() or first not in inf.verbs:
         return None
     words[0] = inf.Verb(first, form)
+    if not words[0]:
+        return None
     for i in range(1, min(len(words) - 1, 4)):
         if words[i] in ("or", "and") and words[i + 1].isalpha() and words[i + 1] in inf.verbs:
             words[i + 1] = inf.Verb(words[i + 1], form)
+            if not words[i + 1]:
+                return None
             break
     return " ".join(words)
 
@@ -635,22 +888,6 @@ def Candidates(lex, answer, sources):
                         tail = " ".join(words[:h + 1])
                         if len(tail) <= MAX_CLUE and len(ContentWords(tail.split())) >= 2:
                             out.append((weight, 0, tail, False))
-            # The class it belongs to ("Kind of tree"): vague, so only after everything else
-            # of this sense, but fair, and it clues many plain nouns whose gloss is too long.
-            if pos == "n" and used == 1:
-                for sym, off, ppos, st in s.pointers:
-                    if sym not in ("@", "@i") or ppos != "n":
-                        continue
-                    hyper = SynsetOf(lex.synsets, "n", off)
-                    if hyper is None:
-                        continue
-                    name = hyper.words[0][0].replace("_", " ")
-                    if not name.isalpha() or not name.islower() or lex.levels.get(name, 99) > 20:
-                        continue
-                    kind = ("Kinds of " if plural else "Kind of ") + name
-                    if len(kind) <= MAX_CLUE:
-                        out.append((weight, 3.0, kind, False))
-                    break
             # Synonyms in the same form.
             for word, _ in s.words:
                 w = word.lower()
@@ -666,11 +903,11 @@ def Candidates(lex, answer, sources):
                 elif form in ("past", "ing", "s"):
                     w = lex.inf.Verb(w, form)
                 elif form in ("er", "est"):
-                    c = lex.inf.Pick(ComparativeCandidates(w, form), fallback_ok=False)
+                    c = lex.inf.Pick(ComparativeCandidates(w, form))
                     if not c:
                         continue
                     w = c
-                if w not in lex.levels:
+                if not w or w not in lex.levels:
                     continue
                 out.append((weight, 0.5, w, False))
             # Fill in the blank from the examples.
@@ -695,8 +932,11 @@ def Candidates(lex, answer, sources):
         key = text.lower()
         if not text or key in seen:
             continue
-        if Leaks(text, answer.lower(), stems, parts):
+        if Leaks(text, answer.lower(), stems, parts) or ClueProblem(lex, text, answer):
             continue
+        if re.match(r"(two|three|four|five|six|seven|eight|nine|ten|eleven|twelve) .*[^s]$",
+                    key):
+            continue  # "Nine large celestial body": a plural gloss made singular
         if re.search(r"[^A-Za-z0-9 ,.'\-_:]", text) or len(text) > MAX_BLANK:
             continue
         if re.search(r",\S|\s,|,$", text):
@@ -748,12 +988,15 @@ def Build(args):
                 continue
             if parts[0] in PHRASE_STOP_START or set(parts) & PHRASE_STOP_ANY:
                 continue
+            if parts[-1] in PHRASE_STOP_END:
+                dropped["partial phrase"] += 1
+                continue
             if any(Level(lex, p) > 20 for p in parts):
                 continue
             senses = lex.Senses(lemma, "nv")
             if sum(t[0] for t in senses) < 3:
                 continue
-            level = 40
+            level = max(Level(lex, p) for p in parts)
         senses = lex.Senses(lemma)
         if not senses:
             continue
@@ -774,14 +1017,19 @@ def Build(args):
             tagged[t[1]] += t[0]
         forms = []
         if "n" in poses:
-            forms.append(("plural", "n", [lex.inf.Plural(lemma)]))
+            plural = lex.inf.Plural(lemma)
+            if plural:
+                forms.append(("plural", "n", [plural]))
         if "v" in poses and tagged["v"] >= 1:
             exc = lex.exc["v"].get(lemma, [])
-            forms.append(("past", "v", [f for f in exc if not f.endswith(("ing", "s"))] or
-                          PastCandidates(lemma)))
+            if lemma not in SAME_PAST:
+                forms.append(("past", "v", [f for f in exc if not f.endswith(("ing", "s"))] or
+                              PastCandidates(lemma)))
             forms.append(("ing", "v", [f for f in exc if f.endswith("ing")] or
                           IngCandidates(lemma)))
-            forms.append(("s", "v", [lex.inf.Verb(lemma, "s")]))
+            third = lex.inf.Verb(lemma, "s")
+            if third:
+                forms.append(("s", "v", [third]))
         if "a" in poses and tagged["a"] >= 1:
             exc = lex.exc["a"].get(lemma, [])
             forms.append(("er", "a", [f for f in exc if f.endswith("er")] or
@@ -797,37 +1045,105 @@ def Build(args):
                 # forms nobody uses (weltered, vinyls).
                 if not LevelOk(f, lvl):
                     continue
+                if lvl - level >= FORCED_LEVELS:
+                    dropped["forced form"] += 1
+                    break
+                if form in ("er", "est") and any((f, p) in lex.index for p in "nvar"):
+                    break  # LIVER is an organ, not "more alive"
+                if form in ("er", "est") and not ComparesWithSuffix(lemma):
+                    dropped["forced form"] += 1
+                    break
+                if form == "plural" and not f.endswith("s") and level >= 35:
+                    lvl = max(lvl, LEARNED_PLURAL_LEVEL)
                 answers[f.upper()].append((lemma, pos, form, [lemma], lvl))
                 break
+    # The reviewed long phrases: everyday multi-word answers with hand-written clues.
+    for phrase, clue in lex.phrases:
+        word = phrase.replace(" ", "").upper()
+        answers[word].append((phrase.replace(" ", "_"), None, "phrase", phrase.split(),
+                              max(Level(lex, p) for p in phrase.split())))
+    # Everyday words the rules above miss: those WordNet leaves out (THE, WHOSE), forms
+    # SCOWL rates much rarer than their word (OILS, ICED) and words whose senses gave no
+    # usable clue (BARN). A hand-written clue is an editor's word that the answer is fair
+    # fill, so such a word comes back when SCOWL knows it; the blocklist and the unfit list
+    # still apply below.
+    for answer in lex.overrides:
+        word = answer.lower()
+        if answer in answers or not re.fullmatch(r"[a-z]{3,15}", word):
+            continue
+        level = Level(lex, word)
+        if LevelOk(word, level):
+            answers[answer].append((word, None, "hand", [word], level))
     rows = []
-    unclued = 0
+    unclued = []
+    bad_hand = []
     for answer in sorted(answers):
-        if answer in lex.blocklist:
+        if answer.lower() in lex.blocked:
             dropped["blocklist"] += 1
+            continue
+        if answer in lex.unfit:
+            dropped["unfit"] += 1
             continue
         sources = answers[answer]
         level = min(s[4] for s in sources)
-        inflected = all(s[2] != "base" for s in sources)
+        inflected = all(s[2] not in ("base", "phrase", "hand") for s in sources)
         count = 0
         for lemma, poses, form, parts, _ in sources:
-            count += sum(t[0] for t in lex.Senses(lemma, poses))
-        clues = list(lex.overrides.get(answer, []))
-        wn = Candidates(lex, answer, [(l, p, f, pa) for l, p, f, pa, _ in sources])
-        for c in wn:
-            if c.lower() not in (x.lower() for x in clues):
+            if form not in ("phrase", "hand"):
+                count += sum(t[0] for t in lex.Senses(lemma, poses))
+        clues = []
+        for c in lex.overrides.get(answer, []):
+            problem = ClueProblem(lex, c, answer)
+            if problem:
+                bad_hand.append("%s\t%s\t%s" % (answer, c, problem))
+            else:
+                clues.append(c)
+        # Clues a reader of the review sheets passed lead, so packs made again keep to what
+        # has been read: hand-written ones first, then WordNet's that a reader kept.
+        clues.sort(key=lambda c: (answer, c) not in lex.passed)
+        hand = len(clues)
+        wn = Candidates(lex, answer, [(l, p, f, pa) for l, p, f, pa, _ in sources
+                                      if f not in ("phrase", "hand")])
+        reviewed = [c for c in lex.reviewed.get(answer, []) if not ClueProblem(lex, c, answer)]
+        passed = any((answer, c) in lex.passed for c in clues[:1] + reviewed[:1])
+        for c in reviewed + wn:
+            if c.lower() not in (x.lower() for x in clues) and (
+                    answer, c.lower()) not in lex.rejected:
                 clues.append(c)
         if not clues:
-            unclued += 1
+            unclued.append((answer, level, inflected))
             continue
-        score = (60 - min(level, 60)) + 0.5 * min(count, 50) - (8 if inflected else 0)
-        if answer in lex.overrides:
-            score += 10  # hand-clued answers make the best fill
-        rows.append((answer, score, level, "i" if inflected else "l", clues))
+        # Everyday words first: SCOWL's level counts most, then how often WordNet's corpus
+        # uses the word's senses.
+        score = 1.5 * (60 - min(level, 60)) + 0.4 * min(count, 50) - (8 if inflected else 0)
+        if hand:
+            score += 6  # hand-clued answers make the best fill
+        if passed:
+            score += 4  # and read ones better still: a pack made again needs less reading
+        stems = "+".join(sorted(set(s[0] for s in sources)))
+        rows.append((answer, score, level, "i" if inflected else "l", stems, hand, clues))
     with open(args.output, "w", encoding="ascii") as f:
-        f.write("# answer\tscore\tlevel\tkind\tclues, best first (generated by "
-                "build_lexicon.py from WordNet 3.0 and SCOWL; see NOTICE)\n")
-        for answer, score, level, kind, clues in rows:
-            f.write("%s\t%.1f\t%d\t%s\t%s\n" % (answer, score, level, kind, "\t".join(clues)))
+        f.write("# answer\tscore\tlevel\tkind\tstems\thand\tclues, best first; the first "
+                "`hand` are hand-written (generated by build_lexicon.py from WordNet 3.0 and "
+                "SCOWL; see NOTICE)\n")
+        for answer, score, level, kind, stems, hand, clues in rows:
+            f.write("%s\t%.1f\t%d\t%s\t%s\t%d\t%s\n" % (answer, score, level, kind, stems, hand,
+                                                     "\t".join(clues)))
+    with open(os.path.join(HERE, "known_words.txt"), "w", encoding="ascii") as f:
+        f.write("# Word forms a clue may use (SCOWL level 60 and commoner, WordNet's irregular "
+                "forms, less guessed forms); written by build_lexicon.py\n")
+        f.write("\n".join(sorted(lex.known)) + "\n")
+    with open(os.path.join(HERE, "blocked_irregular.txt"), "w", encoding="ascii") as f:
+        f.write("# Irregular forms of the words in blocklist.txt, from WordNet's .exc files; "
+                "written by build_lexicon.py\n")
+        f.write("\n".join(sorted(lex.blocked_irregular)) + "\n")
+    for line in bad_hand:
+        print("hand clue refused: " + line, file=sys.stderr)
+    if args.unclued_report:
+        with open(args.unclued_report, "w") as f:
+            for answer, level, inflected in unclued:
+                f.write("%s\t%d\t%s\n" % (answer, level, "i" if inflected else "l"))
+    unclued = len(unclued)
     by_len = collections.Counter(len(r[0]) for r in rows)
     print("answers: %d (dropped %s, no clue %d)" % (len(rows), dict(dropped), unclued),
           file=sys.stderr)
@@ -841,6 +1157,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--output", default=os.path.join(HERE, "lexicon.tsv"))
     parser.add_argument("--offensive-report", help="write the words dropped as offensive")
+    parser.add_argument("--unclued-report", help="write the answers dropped for want of a clue")
     Build(parser.parse_args())
 
 

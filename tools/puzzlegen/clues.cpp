@@ -1,6 +1,7 @@
 // Clue choice for one grid.
 #include "clues.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -46,22 +47,33 @@ bool ClueMentions(const std::string& clue, const std::string& answer)
     return false;
 }
 
+bool IsLively(const std::string& clue)
+{
+    if (clue.find("___") != std::string::npos || (!clue.empty() && clue.back() == '?'))
+        return true;
+    const size_t open = clue.find('"');
+    if (open == std::string::npos || clue.find('"', open + 1) == std::string::npos)
+        return false;
+    // Getting by, with "out": a word to add, not a quotation.
+    return open < 5 || clue.compare(open - 5, 5, "with ") != 0;
+}
+
 bool ChooseClues(const std::vector<std::string>& answers,
                  const std::vector<const std::vector<std::string>*>& candidates,
                  const std::map<std::string, std::set<std::string>>& usedInPack,
-                 std::vector<std::string>* clues)
+                 std::vector<std::string>* clues, int minLively)
 {
     std::set<std::string> taken;  // lower-cased clues of this grid
+    auto fits = [&](const std::string& clue) {
+        if (taken.count(Lower(clue)))
+            return false;
+        for (const std::string& other : answers)
+            if (ClueMentions(clue, other))
+                return false;
+        return true;
+    };
     clues->clear();
     for (size_t i = 0; i < answers.size(); ++i) {
-        auto fits = [&](const std::string& clue) {
-            if (taken.count(Lower(clue)))
-                return false;
-            for (const std::string& other : answers)
-                if (ClueMentions(clue, other))
-                    return false;
-            return true;
-        };
         // Hand-written clues come first in the candidates and are the best we have, so a
         // repeated answer keeps its best fitting clue; variety only breaks ties among the
         // first two.
@@ -82,5 +94,24 @@ bool ChooseClues(const std::vector<std::string>& answers,
         taken.insert(Lower(chosen));
         clues->push_back(chosen);
     }
-    return true;
+    int lively = 0;
+    size_t longest = 0;
+    for (size_t i = 0; i < answers.size(); ++i) {
+        lively += IsLively((*clues)[i]);
+        longest = std::max(longest, candidates[i]->size());
+    }
+    // Rank by rank: every entry's best lively candidate before anyone's second best.
+    for (size_t k = 0; k < longest && lively < minLively; ++k) {
+        for (size_t i = 0; i < answers.size() && lively < minLively; ++i) {
+            const std::vector<std::string>& cands = *candidates[i];
+            if (IsLively((*clues)[i]) || k >= cands.size() || !IsLively(cands[k]) ||
+                !fits(cands[k]))
+                continue;
+            taken.erase(Lower((*clues)[i]));
+            (*clues)[i] = cands[k];
+            taken.insert(Lower(cands[k]));
+            ++lively;
+        }
+    }
+    return lively >= minLively;
 }

@@ -11,7 +11,9 @@ the ones that fill reliably are committed in patterns.txt.
     python3 tools/puzzlegen/design_patterns.py --count 60 --seed 1 > /tmp/candidates.txt
 
 Random proposals with few short words rarely fill; moving a few blocks of a pattern that
-fills well (--mutate FILE --max-short N) gives candidates that often still do.
+fills well (--mutate FILE --max-short N) gives candidates that often still do. Every pack
+grid needs two answers of ten letters or more: --long FILE makes them from the patterns in
+FILE (base_patterns.txt) by merging the words of a row pair.
 """
 
 import argparse
@@ -138,6 +140,85 @@ def Mutate(rng, grid, max_long, max_short, steps):
     return grid if moved >= steps else None
 
 
+def ShapeKey(grid):
+    """The least of the eight rotations and mirror images: one key per block shape."""
+    best = None
+    for t in range(8):
+        rows = []
+        for r in range(N):
+            row = ""
+            for c in range(N):
+                rr, cc = r, c
+                if t & 1:
+                    cc = N - 1 - cc
+                if t & 2:
+                    rr = N - 1 - rr
+                if t & 4:
+                    rr, cc = cc, rr
+                row += grid[rr][cc]
+            rows.append(row)
+        key = "".join(rows)
+        if best is None or key < best:
+            best = key
+    return best
+
+
+def LongestOk(grid):
+    """The longest word's length when the grid keeps every rule of a pack pattern with long
+    answers (two words of ten letters or more, the longest length at least twice, so the
+    featured answer has a slot and a partner), else 0."""
+    runs = Runs(grid)
+    longest = max(runs)
+    blocks = sum(row.count("#") for row in grid)
+    if longest < 10 or not (38 <= blocks <= 42 and 76 <= len(runs) <= 82 and min(runs) >= 3):
+        return 0
+    if sum(1 for n in runs if n >= 10) < 2 or runs.count(longest) < 2:
+        return 0
+    if any(Square2x2(grid, r, c) for r in range(N) for c in range(N) if grid[r][c] == "#"):
+        return 0
+    if OpenArea(grid, 5, 5) or OpenArea(grid, 4, 6) or OpenArea(grid, 6, 4):
+        return 0
+    return longest if Connected(grid) else 0
+
+
+def LongVariants(bases):
+    """Patterns with long answers made from patterns that fill well: one or two blocks of a
+    row in the upper half taken out (with their mirror images), merging its words into one
+    of ten letters or more, and, where that leaves too few words, one block pair added
+    elsewhere. Local structure is kept, and with it most of the base's fillability; random
+    layouts with long words rarely fill. Yields (length, base name, grid), one per shape."""
+    seen = set()
+    half = [(r, c) for r in range(N) for c in range(N) if r * N + c <= (N * N) // 2]
+    for name, rows in bases:
+        for r in range(7):
+            for c in range(N):
+                if rows[r][c] != "#":
+                    continue
+                for c2 in [None] + list(range(c + 1, N)):
+                    if c2 is not None and rows[r][c2] != "#":
+                        continue
+                    grid = list(rows)
+                    for k in (c, c2):
+                        if k is not None:
+                            Set(grid, r, k, ".")
+                            Set(grid, N - 1 - r, N - 1 - k, ".")
+                    if max(Runs(grid)) < 10:
+                        continue
+                    trials = [grid]
+                    for a, b in half:
+                        if grid[a][b] == "." and a != r:
+                            more = list(grid)
+                            Set(more, a, b, "#")
+                            Set(more, N - 1 - a, N - 1 - b, "#")
+                            trials.append(more)
+                    for g in trials:
+                        length = LongestOk(g)
+                        key = ShapeKey(g)
+                        if length and key not in seen:
+                            seen.add(key)
+                            yield length, name, g
+
+
 def ReadPatterns(path):
     patterns, name, rows = [], None, []
     for line in open(path).read().splitlines():
@@ -189,9 +270,22 @@ def main():
                         "patterns in this file instead of proposing new ones")
     parser.add_argument("--mutate", help="propose by moving blocks of the patterns in this "
                         "file instead of placing them at random")
+    parser.add_argument("--long", help="propose patterns with long answers made from the "
+                        "patterns in this file (see LongVariants)")
     parser.add_argument("--steps", type=int, default=6,
                         help="with --mutate: block pairs moved per proposal")
     args = parser.parse_args()
+    if args.long:
+        made = 0
+        for length, name, grid in LongVariants(ReadPatterns(args.long)):
+            made += 1
+            runs = Runs(grid)
+            print("pattern L%d-%s-%d blocks=%d words=%d longest=%d" % (
+                length, name, made, sum(row.count("#") for row in grid), len(runs), length))
+            print("\n".join(grid))
+            print()
+        print("%d proposals" % made, file=sys.stderr)
+        return
     if args.mutate:
         rng = random.Random(args.seed)
         bases = ReadPatterns(args.mutate)

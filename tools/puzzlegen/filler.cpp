@@ -28,9 +28,12 @@ struct Search {
     std::vector<int> maskOffset;  // per slot: start of its letter masks in `masks`
     std::vector<uint32_t> masks;  // per slot and position: letters still possible
     std::vector<char> assigned;
+    int maxRare = 1000;
+    const std::unordered_map<std::string, int>* idOf = nullptr;  // word -> caller id
     long nodes = 0;
     long budget = 0;
     std::vector<uint64_t> scratch;
+    std::vector<std::string> deadEnds;
 };
 
 const WordList& ListOf(const Search& s, int slot)
@@ -52,32 +55,48 @@ int Count(const Search& s, int slot)
     return n;
 }
 
-// Letters still possible at `pos` of the slot: a 26-bit mask.
-uint32_t LettersAt(const Search& s, int slot, int pos)
+// Refreshes the cached letter masks of a slot after its domain shrank: the letters still
+// possible at each position. A cached mask is never smaller than the truth, so only its
+// letters need looking at; a small domain is read word by word instead, which is cheaper
+// than a pass over every letter's bitset. This runs after every narrowing and is most of
+// the search's time. The cache may still be a superset of the truth (removing a duplicate
+// does not refresh it); that only weakens the pruning, never the answer, because an empty
+// domain is still seen when the slot is picked.
+void RecomputeMasks(Search& s, int slot)
 {
     const WordList& list = ListOf(s, slot);
     const uint64_t* d = s.domains.data() + s.offset[slot];
-    uint32_t mask = 0;
-    for (int L = 0; L < kLetters; ++L) {
-        const uint64_t* bits = LetterBits(list, pos, L);
+    uint32_t* m = s.masks.data() + s.maskOffset[slot];
+    const int length = list.length;
+    constexpr int kFewWords = 48;
+    int n = 0;
+    for (int b = 0; b < list.blocks && n <= kFewWords; ++b)
+        n += std::popcount(d[b]);
+    if (n <= kFewWords) {
+        std::fill(m, m + length, 0u);
         for (int b = 0; b < list.blocks; ++b) {
-            if (d[b] & bits[b]) {
-                mask |= 1u << L;
-                break;
+            for (uint64_t bits = d[b]; bits; bits &= bits - 1) {
+                const std::string& w = list.words[b * 64 + std::countr_zero(bits)];
+                for (int pos = 0; pos < length; ++pos)
+                    m[pos] |= 1u << (w[pos] - 'A');
             }
         }
+        return;
     }
-    return mask;
-}
-
-// Refreshes the cached letter masks of a slot after its domain shrank. The cache may be a
-// superset of the truth (removing a duplicate does not refresh it); that only weakens the
-// pruning, never the answer, because an empty domain is still seen when the slot is picked.
-void RecomputeMasks(Search& s, int slot)
-{
-    uint32_t* m = s.masks.data() + s.maskOffset[slot];
-    for (size_t pos = 0; pos < (*s.slots)[slot].cells.size(); ++pos)
-        m[pos] = LettersAt(s, slot, static_cast<int>(pos));
+    for (int pos = 0; pos < length; ++pos) {
+        uint32_t mask = 0;
+        for (uint32_t left = m[pos]; left; left &= left - 1) {
+            const int L = std::countr_zero(left);
+            const uint64_t* bits = LetterBits(list, pos, L);
+            for (int b = 0; b < list.blocks; ++b) {
+                if (d[b] & bits[b]) {
+                    mask |= 1u << L;
+                    break;
+                }
+            }
+        }
+        m[pos] = mask;
+    }
 }
 
 // Keeps only the words with a letter of `mask` at `pos`. Returns true when the domain changed.
@@ -141,8 +160,49 @@ bool Propagate(Search& s, std::vector<int> queue)
     return true;
 }
 
-// Makes `word` (an index into the slot's list) the slot's only word and removes it from
-// every other slot of the same length, then propagates.
+// The one word of an assigned slot.
+int WordOf(const Search& s, int slot)
+{
+    const uint64_t* d = s.domains.data() + s.offset[slot];
+    for (int b = 0; b < s.blocks[slot]; ++b)
+        if (d[b])
+            return b * 64 + std::countr_zero(d[b]);
+    return -1;
+}
+
+bool IsRare(const WordList& list, int word)
+{
+    return !list.rare.empty() && (list.rare[word / 64] >> (word % 64) & 1);
+}
+
+// A word that shares a stem with the word being placed: its length and caller id.
+struct Relative {
+    int length;
+    int id;
+};
+
+// Removes from `other` the words among `relatives`. Returns true when the domain changed.
+bool RemoveStemmed(Search& s, int other, const std::vector<Relative>& relatives)
+{
+    const WordList& list = ListOf(s, other);
+    uint64_t* d = s.domains.data() + s.offset[other];
+    bool changed = false;
+    for (const Relative& r : relatives) {
+        if (r.length != list.length || r.id >= static_cast<int>(list.positionOf.size()))
+            continue;
+        const int at = list.positionOf[r.id];
+        if (at < 0)
+            continue;
+        const uint64_t bit = uint64_t{1} << (at % 64);
+        changed |= (d[at / 64] & bit) != 0;
+        d[at / 64] &= ~bit;
+    }
+    return changed;
+}
+
+// Makes `word` (an index into the slot's list) the slot's only word, removes every word that
+// shares its stem (itself included) from the other slots, and the rare words once the grid
+// has its share of them; then propagates.
 bool Assign(Search& s, int slot, int word)
 {
     uint64_t* d = s.domains.data() + s.offset[slot];
@@ -152,19 +212,43 @@ bool Assign(Search& s, int slot, int word)
     const std::string& text = ListOf(s, slot).words[word];
     for (size_t pos = 0; pos < text.size(); ++pos)
         s.masks[s.maskOffset[slot] + pos] = 1u << (text[pos] - 'A');
+    int rare = 0;
+    for (size_t other = 0; other < s.offset.size(); ++other)
+        if (s.assigned[other] &&
+            IsRare(ListOf(s, static_cast<int>(other)), WordOf(s, static_cast<int>(other))))
+            ++rare;
+    if (rare > s.maxRare)
+        return false;
     std::vector<int> queue{slot};
-    size_t length = (*s.slots)[slot].cells.size();
+    std::vector<Relative> relatives;
+    for (const std::string& form : StemRelatives(text)) {
+        auto it = s.idOf->find(form);
+        if (it != s.idOf->end())
+            relatives.push_back({static_cast<int>(form.size()), it->second});
+    }
     for (size_t other = 0; other < s.offset.size(); ++other) {
-        if (static_cast<int>(other) == slot || (*s.slots)[other].cells.size() != length)
+        const int o = static_cast<int>(other);
+        if (o == slot)
             continue;
-        uint64_t* od = s.domains.data() + s.offset[other];
-        uint64_t bit = uint64_t{1} << (word % 64);
-        if (od[word / 64] & bit) {
-            od[word / 64] &= ~bit;
-            if (s.assigned[other] && Count(s, other) == 0)
-                return false;
-            queue.push_back(static_cast<int>(other));
+        if (s.assigned[other]) {
+            const WordList& theirs = ListOf(s, o);
+            const int id = theirs.ids[WordOf(s, o)];
+            for (const Relative& r : relatives)
+                if (r.id == id && r.length == theirs.length)
+                    return false;
+            continue;
         }
+        bool changed = RemoveStemmed(s, o, relatives);
+        if (rare >= s.maxRare && !ListOf(s, o).rare.empty()) {
+            uint64_t* od = s.domains.data() + s.offset[other];
+            for (int b = 0; b < s.blocks[other]; ++b) {
+                changed |= (od[b] & ListOf(s, o).rare[b]) != 0;
+                od[b] &= ~ListOf(s, o).rare[b];
+            }
+        }
+        // The letter masks may now be a superset of the truth: that only weakens pruning.
+        if (changed && Count(s, o) == 0)
+            return false;
     }
     return Propagate(s, queue);
 }
@@ -194,6 +278,19 @@ double Room(const Search& s, int slot)
         if (c.slot >= 0 && !s.assigned[c.slot])
             room += std::log(1.0 + Count(s, c.slot));
     return room;
+}
+
+// The letters of `slot` fixed by its placed crossings, '?' where none is.
+std::string FixedLetters(const Search& s, int slot)
+{
+    const std::vector<Crossing>& cross = s.crossings[slot];
+    std::string out(cross.size(), '?');
+    for (size_t pos = 0; pos < cross.size(); ++pos) {
+        const Crossing& c = cross[pos];
+        if (c.slot >= 0 && s.assigned[c.slot])
+            out[pos] = ListOf(s, c.slot).words[WordOf(s, c.slot)][c.pos];
+    }
+    return out;
 }
 
 bool Solve(Search& s)
@@ -228,6 +325,8 @@ bool Solve(Search& s)
             s.assigned = savedAssigned;
         }
     }
+    if (choices.empty() && s.deadEnds.size() < 4096)
+        s.deadEnds.push_back(FixedLetters(s, slot));
     std::stable_sort(choices.begin(), choices.end(),
                      [](const Choice& a, const Choice& b) { return a.room > b.room; });
     for (Choice& c : choices) {
@@ -244,14 +343,67 @@ bool Solve(Search& s)
 
 }  // namespace
 
+std::vector<std::string> StemRelatives(const std::string& word)
+{
+    static const char* const endings[] = {"S", "ES", "ED", "D", "ING", "ER", "ERS", "EST", "LY"};
+    auto vowel = [](char ch) { return std::string("AEIOU").find(ch) != std::string::npos; };
+    std::vector<std::string> out{word};
+    // `base` and a form of it: base + ending, and the spelling changes of English.
+    auto forms = [&](const std::string& base, std::vector<std::string>* into) {
+        for (const char* e : endings)
+            into->push_back(base + e);
+        const char last = base.back();
+        const std::string cut = base.substr(0, base.size() - 1);
+        for (const char* e : {"ING", "ED", "ER", "ERS", "EST"}) {
+            if (last == 'E')
+                into->push_back(cut + e);  // RISE: RISERS
+            if (!vowel(last))
+                into->push_back(base + last + e);
+        }
+        if (last == 'Y')
+            for (const char* e : {"IES", "IED", "IER", "IERS", "IEST", "ILY"})
+                into->push_back(cut + e);
+    };
+    forms(word, &out);
+    // The bases `word` may be a form of: every prefix of three letters or more, with a final E
+    // or Y put back, whose forms include `word`.
+    for (size_t n = 3; n < word.size(); ++n) {
+        for (const std::string& base :
+             {word.substr(0, n), word.substr(0, n) + "E", word.substr(0, n - 1) + "Y"}) {
+            std::vector<std::string> of;
+            forms(base, &of);
+            if (std::find(of.begin(), of.end(), word) != of.end())
+                out.push_back(base);
+        }
+    }
+    // The same word with another last vowel (LIRA, LIRE).
+    if (word.size() >= 4 && vowel(word.back()))
+        for (char v : std::string("AEIOU"))
+            if (v != word.back())
+                out.push_back(word.substr(0, word.size() - 1) + v);
+    return out;
+}
+
+bool SameStem(const std::string& a, const std::string& b)
+{
+    const std::vector<std::string> relatives = StemRelatives(a);
+    return std::find(relatives.begin(), relatives.end(), b) != relatives.end();
+}
+
 WordList MakeWordList(int length, const std::vector<std::string>& words,
-                      const std::vector<int>& ids)
+                      const std::vector<int>& ids, const std::vector<char>& rare)
 {
     WordList list;
     list.length = length;
     list.words = words;
     list.ids = ids;
     list.blocks = static_cast<int>((words.size() + 63) / 64);
+    int maxId = -1;
+    for (int id : ids)
+        maxId = std::max(maxId, id);
+    list.positionOf.assign(static_cast<size_t>(maxId + 1), -1);
+    for (size_t k = 0; k < ids.size(); ++k)
+        list.positionOf[ids[k]] = static_cast<int>(k);
     list.byLetter.assign(static_cast<size_t>(length) * kLetters * list.blocks, 0);
     for (size_t k = 0; k < words.size(); ++k) {
         for (int pos = 0; pos < length; ++pos) {
@@ -261,16 +413,32 @@ WordList MakeWordList(int length, const std::vector<std::string>& words,
             bits[k / 64] |= uint64_t{1} << (k % 64);
         }
     }
+    if (!rare.empty()) {
+        list.rare.assign(list.blocks, 0);
+        for (size_t k = 0; k < words.size(); ++k)
+            if (rare[k])
+                list.rare[k / 64] |= uint64_t{1} << (k % 64);
+    }
     return list;
 }
 
 FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>& lists,
-                    const std::vector<int>& fixedIds, long nodeBudget)
+                    const std::vector<int>& fixedIds, long nodeBudget, int maxRare,
+                    const std::unordered_map<std::string, int>* idOf)
 {
     Search s;
     s.slots = &slots;
     s.lists = &lists;
     s.budget = nodeBudget;
+    s.maxRare = maxRare;
+    std::unordered_map<std::string, int> ownIds;
+    if (!idOf) {
+        for (const WordList& list : lists)
+            for (size_t k = 0; k < list.words.size(); ++k)
+                ownIds.emplace(list.words[k], list.ids[k]);
+        idOf = &ownIds;
+    }
+    s.idOf = idOf;
     int total = 0;
     int maxBlocks = 0;
     for (const Slot& slot : slots) {
@@ -285,7 +453,7 @@ FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>&
         s.maskOffset.push_back(cellsTotal);
         cellsTotal += static_cast<int>(slot.cells.size());
     }
-    s.masks.assign(cellsTotal, 0);
+    s.masks.assign(cellsTotal, (1u << kLetters) - 1);
     s.scratch.assign(maxBlocks, 0);
     s.domains.assign(total, 0);
     s.assigned.assign(slots.size(), 0);
@@ -326,16 +494,10 @@ FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>&
         return result;
     result.filled = Solve(s);
     result.nodes = s.nodes;
+    result.deadEnds = std::move(s.deadEnds);
     if (!result.filled)
         return result;
-    for (size_t i = 0; i < slots.size(); ++i) {
-        const WordList& list = lists[slots[i].cells.size()];
-        const uint64_t* d = s.domains.data() + s.offset[i];
-        int word = -1;
-        for (int b = 0; b < s.blocks[i] && word < 0; ++b)
-            if (d[b])
-                word = b * 64 + std::countr_zero(d[b]);
-        result.wordIds.push_back(list.ids[word]);
-    }
+    for (size_t i = 0; i < slots.size(); ++i)
+        result.wordIds.push_back(lists[slots[i].cells.size()].ids[WordOf(s, static_cast<int>(i))]);
     return result;
 }

@@ -1,10 +1,13 @@
 // Constraint filling of one grid: every slot gets a word so that crossing squares agree.
 // Domains are bitsets over a per-length word list (bit k = the k-th best word), narrowed by
-// letter-position bitsets and arc consistency at every crossing. Knows nothing of clues.
+// letter-position bitsets and arc consistency at every crossing. Two rules of a grid are kept
+// during the search: no two words share a stem (see SameStem), and at most `maxRare` words
+// are marked rare. Knows nothing of clues.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "pattern.h"
@@ -17,20 +20,39 @@ struct WordList {
     std::vector<std::string> words;
     std::vector<int> ids;            // caller's id of each word (a lexicon row)
     std::vector<uint64_t> byLetter;  // [position][letter][block]
+    std::vector<uint64_t> rare;      // [block]: the words a grid may hold only `maxRare` of
+    std::vector<int> positionOf;     // caller id -> its position in `words`, or -1
 };
 
-// Builds the list for one length from words in the order given (best first).
+// Builds the list for one length from words in the order given (best first); `rare[k]`
+// marks word k as rare (empty: none is).
 WordList MakeWordList(int length, const std::vector<std::string>& words,
-                      const std::vector<int>& ids);
+                      const std::vector<int>& ids, const std::vector<char>& rare = {});
+
+// The words that share a stem with `word` (upper case), itself included: its regular forms
+// (ION: IONS; SET: SETS, SETTING; BAKE: BAKING), the words it is a regular form of, and the
+// same word with another last vowel (LIRA: LIRE). Spelled every way English could, so some
+// are not words at all.
+std::vector<std::string> StemRelatives(const std::string& word);
+
+// True when two answers may not share a grid: one is among the other's StemRelatives.
+bool SameStem(const std::string& a, const std::string& b);
 
 struct FillResult {
     bool filled = false;
     long nodes = 0;            // search nodes used
     std::vector<int> wordIds;  // per slot: the id of its word
+    // The dead ends met: for each search node where no word of the chosen slot could be
+    // placed, the slot's letters fixed by its placed crossings ('?' where open). Lets a
+    // caller tell which length and which letters ran out.
+    std::vector<std::string> deadEnds;
 };
 
 // Fills the slots. `lists` is indexed by word length; `fixedIds[s]` is an id the slot must
 // take (a featured word) or -1. Gives up after `nodeBudget` search nodes. No word is used
 // twice in the grid. Deterministic: same input, same fill.
+// `idOf` maps every word to its caller id (the lists are made from it); without it the
+// search builds the map from the lists.
 FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>& lists,
-                    const std::vector<int>& fixedIds, long nodeBudget);
+                    const std::vector<int>& fixedIds, long nodeBudget, int maxRare = 1000,
+                    const std::unordered_map<std::string, int>* idOf = nullptr);

@@ -1,11 +1,10 @@
-// Reading the tab-separated lexicon: answer, score, level, kind, then the clues.
+// Reading the tab-separated lexicon: answer, score, level, kind, stems, hand-clue count,
+// then the clues.
 #include "lexicon.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-
-namespace {
 
 std::vector<std::string> SplitTabs(const std::string& line)
 {
@@ -16,6 +15,8 @@ std::vector<std::string> SplitTabs(const std::string& line)
         fields.push_back(field);
     return fields;
 }
+
+namespace {
 
 bool AllUpperLetters(const std::string& s)
 {
@@ -43,7 +44,7 @@ bool LoadLexicon(const std::string& path, std::vector<LexEntry>* out, std::strin
         if (line.empty() || line[0] == '#')
             continue;
         std::vector<std::string> f = SplitTabs(line);
-        if (f.size() < 5 || !AllUpperLetters(f[0])) {
+        if (f.size() < 7 || !AllUpperLetters(f[0])) {
             *error = path + ":" + std::to_string(lineNo) + ": malformed row";
             return false;
         }
@@ -51,7 +52,9 @@ bool LoadLexicon(const std::string& path, std::vector<LexEntry>* out, std::strin
         e.answer = f[0];
         e.score = std::strtod(f[1].c_str(), nullptr);
         e.level = std::atoi(f[2].c_str());
-        e.clues.assign(f.begin() + 4, f.end());
+        e.stems = f[4];
+        e.hand = std::atoi(f[5].c_str());
+        e.clues.assign(f.begin() + 6, f.end());
         out->push_back(std::move(e));
     }
     return true;

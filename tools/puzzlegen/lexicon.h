@@ -9,8 +9,23 @@ struct LexEntry {
     std::string answer;              // upper-case letters only
     double score = 0;                // higher is a better, commoner fill word
     int level = 0;                   // SCOWL level of the word (10 common .. 50 rare)
+    std::string stems;               // the words it is a form of, "+"-joined: "lira"
+    int hand = 0;                    // how many of the first clues are hand-written
     std::vector<std::string> clues;  // clue candidates, best first; never empty
 };
+
+// Obscure fill: a word of SCOWL's rarest band (the learned plurals such as NIMBI counted with
+// it) that no editor has clued by hand. Hand-clued words of that band are the crossword
+// words a person has read and kept (ACME, EWER); the obscure ones among them are on the
+// unfit list instead.
+constexpr int kObscureLevel = 50;
+inline bool Obscure(const LexEntry& e)
+{
+    return e.level >= kObscureLevel && e.hand == 0;
+}
+
+// The tab-separated fields of a line.
+std::vector<std::string> SplitTabs(const std::string& line);
 
 // Reads the lexicon file; false (with a message in *error) when it cannot be read or a row
 // is malformed.

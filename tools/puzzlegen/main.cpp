@@ -1,16 +1,22 @@
 // puzzlegen: fills and clues the six puzzle packs from the committed lexicon and patterns.
 //
 //   puzzlegen --lexicon tools/lexicon/lexicon.tsv --patterns tools/puzzlegen/patterns.txt
-//             --out resources/packs [--seed 1]
-//   puzzlegen --lexicon ... --patterns ... --check-patterns 5
+//             --featured tools/puzzlegen/featured.tsv --standbys tools/puzzlegen/standbys.txt
+//             --out resources/packs [--seed 1] [--pack KEY] [--keep resources/packs]
+//   puzzlegen --lexicon ... --patterns ... --featured ... --standbys ... --check-patterns 16
+//             [--late resources/packs/two]
 //
-// The same seed gives the same bytes.
+// The same seed gives the same bytes. With --keep, each puzzle of the packs made before whose
+// answers are all still fill is kept as it was (its clues chosen again): a round of review
+// verdicts then changes only the puzzles that held an answer the verdicts took away.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <string>
 
 #include "filler.h"
@@ -20,62 +26,129 @@ namespace {
 
 void Usage()
 {
-    std::fprintf(
-        stderr,
-        "usage: puzzlegen --lexicon FILE --patterns FILE (--out DIR [--seed N] [--pack KEY] | "
-        "--check-patterns N) [--budget NODES]\n");
+    std::fprintf(stderr,
+                 "usage: puzzlegen --lexicon FILE --patterns FILE --featured FILE --standbys FILE "
+                 "(--out DIR [--seed N] [--pack KEY] [--keep DIR] | --check-featured N | "
+                 "--check-patterns N "
+                 "[--late PACKDIR]) [--budget NODES] [--diagnose 1]\n");
 }
 
-// Fills every pattern `tries` times without pack rules and reports how often it worked, so
-// a new pattern can be judged before it goes into the patterns file.
-int CheckPatterns(Generator& gen, int tries)
+// The word lists of try `t`: the whole lexicon in noisy score order.
+std::vector<WordList> RankedLists(const Generator& gen, int t)
 {
-    int failedPatterns = 0;
-    for (const Pattern& p : gen.patterns) {
-        int ok = 0;
-        long nodes = 0;
-        auto start = std::chrono::steady_clock::now();
-        std::vector<Slot> slots = FindSlots(p.cells);
-        for (int t = 0; t < tries; ++t) {
-            std::vector<WordList> lists(kSide + 1);
-            for (int len = 3; len <= kSide; ++len) {
-                std::vector<std::pair<double, int>> ranked;
-                for (size_t i = 0; i < gen.lexicon.size(); ++i) {
-                    if (gen.lexicon[i].answer.size() != static_cast<size_t>(len))
-                        continue;
-                    double noise = static_cast<double>(Mix(gen.seed + t * 7919 + i) % 1800) / 100;
-                    ranked.push_back({-(gen.lexicon[i].score + noise), static_cast<int>(i)});
-                }
-                std::sort(ranked.begin(), ranked.end());
-                std::vector<std::string> words;
-                std::vector<int> ids;
-                for (const auto& r : ranked) {
-                    words.push_back(gen.lexicon[r.second].answer);
-                    ids.push_back(r.second);
-                }
-                lists[len] = MakeWordList(len, words, ids);
-            }
-            FillResult r =
-                FillGrid(slots, lists, std::vector<int>(slots.size(), -1), gen.nodeBudget);
-            ok += r.filled;
-            nodes += r.nodes;
+    std::vector<WordList> lists(kSide + 1);
+    for (int len = 3; len <= kSide; ++len) {
+        std::vector<std::pair<double, int>> ranked;
+        for (size_t i = 0; i < gen.lexicon.size(); ++i) {
+            if (gen.lexicon[i].answer.size() != static_cast<size_t>(len))
+                continue;
+            double noise = static_cast<double>(Mix(gen.seed + t * 7919 + i) % 1800) / 100;
+            ranked.push_back({-(gen.lexicon[i].score + noise), static_cast<int>(i)});
         }
+        std::sort(ranked.begin(), ranked.end());
+        std::vector<std::string> words;
+        std::vector<int> ids;
+        std::vector<char> rare;
+        for (const auto& r : ranked) {
+            words.push_back(gen.lexicon[r.second].answer);
+            ids.push_back(r.second);
+            rare.push_back(Obscure(gen.lexicon[r.second]));
+        }
+        lists[len] = MakeWordList(len, words, ids, rare);
+    }
+    return lists;
+}
+
+// The answers of the first `count` puzzles of a pack folder (its pack.txt order) with their
+// uses: the words a pack has spent by its row `count`.
+std::map<std::string, int> UsedByPack(const std::string& dir, int count)
+{
+    std::map<std::string, int> used;
+    std::ifstream list(dir + "/pack.txt");
+    std::string name;
+    for (int n = 0; n < count && std::getline(list, name); ++n) {
+        std::ifstream in(dir + "/" + name, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+        // The solution follows the 0x34-byte header; '.' is a block there.
+        if (bytes.size() < 0x34 + static_cast<size_t>(kCells))
+            continue;
+        std::string grid = bytes.substr(0x34, kCells);
+        for (char& ch : grid)
+            if (ch == '.')
+                ch = '#';
+        for (const Slot& slot : FindSlots(grid)) {
+            std::string word;
+            for (int cell : slot.cells)
+                word += grid[cell];
+            ++used[word];
+        }
+    }
+    return used;
+}
+
+// Fills every pattern `tries` times around the featured answers and reports how often it
+// worked, so a new pattern can be judged before it goes into the patterns file. With a pack
+// folder, the fills happen as late in a pack: the words of its first 26 puzzles are spent,
+// and the count is the pattern's `late=` in the file.
+int CheckPatterns(Generator& gen, int tries, const std::string& lateFrom)
+{
+    constexpr int kLateRow = 26;
+    const std::map<std::string, int> used =
+        lateFrom.empty() ? std::map<std::string, int>{} : UsedByPack(lateFrom, kLateRow);
+    const int done = lateFrom.empty() ? 0 : kLateRow;
+    for (const Pattern& p : gen.patterns) {
+        auto start = std::chrono::steady_clock::now();
+        const int ok = PatternFills(gen, p, used, done, tries);
         double secs =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        std::printf("%-8s %d/%d filled, %ld nodes, %.2f s\n", p.name.c_str(), ok, tries, nodes,
-                    secs);
+        std::printf("%-14s %s=%d/%d  %.1f s\n", p.name.c_str(),
+                    lateFrom.empty() ? "filled" : "late", ok, tries, secs);
         std::fflush(stdout);
-        failedPatterns += ok < tries;
     }
-    return failedPatterns == 0 ? 0 : 1;
+    return 0;
+}
+
+// Fills every featured answer into the patterns whose longest slots fit it, `tries` times
+// each without pack rules, and reports how often that worked: an answer that no pattern
+// fills stops its pack, so it is replaced in featured.tsv before a run.
+int CheckFeatured(Generator& gen, int tries)
+{
+    int hopeless = 0;
+    for (const Featured& f : gen.featured) {
+        int ok = 0, total = 0;
+        for (const Pattern& p : gen.patterns) {
+            const std::vector<Slot> slots = FindSlots(p.cells);
+            std::vector<int> longSlots;
+            size_t longest = 0;
+            for (const Slot& s : slots)
+                longest = std::max(longest, s.cells.size());
+            if (longest != f.answer.size())
+                continue;
+            for (size_t s = 0; s < slots.size(); ++s)
+                if (slots[s].cells.size() == longest)
+                    longSlots.push_back(static_cast<int>(s));
+            for (int t = 0; t < tries; ++t) {
+                std::vector<int> fixed(slots.size(), -1);
+                fixed[longSlots[t % longSlots.size()]] = gen.idOf.at(f.answer);
+                ok += FillGrid(slots, RankedLists(gen, t), fixed, gen.nodeBudget, 2, &gen.idOf)
+                          .filled;
+                ++total;
+            }
+        }
+        std::printf("%-6s %-9s %-16s %d/%d\n", f.pack.c_str(), f.name.c_str(), f.answer.c_str(), ok,
+                    total);
+        std::fflush(stdout);
+        hopeless += ok == 0;
+    }
+    return hopeless == 0 ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    std::string lexiconPath, patternsPath, outDir;
-    int checkTries = 0;
+    std::string lexiconPath, patternsPath, outDir, featuredPath, standbysPath, lateFrom, keepDir;
+    int checkTries = 0, checkFeatured = 0;
     std::string onlyPack;  // empty: all six
     Generator gen;
     for (int i = 1; i < argc; ++i) {
@@ -91,6 +164,10 @@ int main(int argc, char** argv)
             patternsPath = value;
         else if (arg == "--out")
             outDir = value;
+        else if (arg == "--featured")
+            featuredPath = value;
+        else if (arg == "--standbys")
+            standbysPath = value;
         else if (arg == "--seed")
             gen.seed = std::strtoull(value.c_str(), nullptr, 10);
         else if (arg == "--budget")
@@ -99,12 +176,21 @@ int main(int argc, char** argv)
             onlyPack = value;
         else if (arg == "--check-patterns")
             checkTries = std::atoi(value.c_str());
+        else if (arg == "--diagnose")
+            gen.diagnose = value == "1";
+        else if (arg == "--late")
+            lateFrom = value;
+        else if (arg == "--keep")
+            keepDir = value;
+        else if (arg == "--check-featured")
+            checkFeatured = std::atoi(value.c_str());
         else {
             Usage();
             return 2;
         }
     }
-    if (lexiconPath.empty() || patternsPath.empty() || (outDir.empty() && checkTries <= 0)) {
+    if (lexiconPath.empty() || patternsPath.empty() ||
+        (outDir.empty() && checkTries <= 0 && checkFeatured <= 0)) {
         Usage();
         return 2;
     }
@@ -118,13 +204,27 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "puzzlegen: no patterns in %s\n", patternsPath.c_str());
         return 1;
     }
+    if (featuredPath.empty() || standbysPath.empty()) {
+        Usage();
+        return 2;
+    }
+    if (!LoadFeatured(featuredPath, &gen.featured, &error) ||
+        !LoadWordSet(standbysPath, &gen.standbys, &error)) {
+        std::fprintf(stderr, "puzzlegen: %s\n", error.c_str());
+        return 1;
+    }
+    AddFeatured(gen);
     if (checkTries > 0)
-        return CheckPatterns(gen, checkTries);
+        return CheckPatterns(gen, checkTries, lateFrom);
+    if (checkFeatured > 0)
+        return CheckFeatured(gen, checkFeatured);
 
     namespace fs = std::filesystem;
     for (size_t p = 0; p < AllPacks().size(); ++p) {
         if (!onlyPack.empty() && AllPacks()[p].key != onlyPack)
             continue;
+        if (!keepDir.empty())
+            KeepPuzzles(keepDir, AllPacks()[p].key, &gen);
         std::vector<PackPuzzle> puzzles;
         if (!GeneratePack(gen, static_cast<int>(p), &puzzles))
             return 1;

@@ -1,12 +1,18 @@
-// Pack generation: for each row, fill a grid (featuring the row's name word when it is a
-// word we have), clue it, and record what the pack has used. A failed fill or clue choice is
-// retried on the next pattern with a new seed, so the outcome depends only on the seed.
+// Pack generation: for each row of featured.tsv, fill a grid around the featured answer in a
+// pattern whose longest slot fits it, clue it, and record what the pack has used. A failed
+// fill or clue choice is retried on the next fitting pattern with a new seed, so the outcome
+// depends only on the seed.
 #include "packs.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
+#include <sstream>
 
 #include "clues.h"
 #include "filler.h"
@@ -15,14 +21,24 @@
 namespace {
 
 // A row that no attempt fills is a pack whose earlier puzzles used up the words its last ones
-// need (each word of five letters or more once, short ones two or three times). Deeper
-// searches do not find a fill that is not there, so after this many attempts the pack starts
-// over from a new seed of its own; the sequence of seeds is fixed, so the outcome still
-// depends only on the seed.
-constexpr int kMaxAttempts = 150;
+// need (each word of five letters or more once, short ones two or three times; four-letter
+// words run out first). Deeper searches do not find a fill that is not there, so after this
+// many attempts the pack starts over from a new seed of its own, making that row first; the
+// sequence of seeds is fixed, so the outcome still depends only on the seed.
+constexpr int kMaxAttempts = 80;
 constexpr int kPackTries = 25;
 constexpr double kNoise = 18.0;  // random spread added to scores: variety between grids
 constexpr double kReusePenalty = 15.0;
+constexpr int kShapeLimit = 3;  // uses of one block shape per pack
+constexpr int kMinLively = 3;   // clues with a blank, wordplay or a quotation per puzzle
+
+// Obscure words a grid may hold: two while the pack stays within two plus one and a half
+// per grid so far, else one, so they stay under 2% of a pack's slots (47 of at least
+// 31 x 76).
+int RareAllowed(int rareSoFar, int row)
+{
+    return rareSoFar + 2 <= 2 + row * 3 / 2 ? 2 : 1;
+}
 
 int PackLimit(size_t length)
 {
@@ -47,28 +63,27 @@ double Noise(uint64_t seed, int row)
            static_cast<double>(uint64_t{1} << 53);
 }
 
-std::string Title(const std::string& name)
+size_t Longest(const std::vector<Slot>& slots)
 {
-    std::string t;
-    for (size_t i = 0; i < name.size(); ++i) {
-        char ch = name[i];
-        if (i > 0 && std::isdigit(static_cast<unsigned char>(ch)) &&
-            !std::isdigit(static_cast<unsigned char>(name[i - 1])))
-            t += ' ';
-        t += i == 0 ? static_cast<char>(std::toupper(static_cast<unsigned char>(ch))) : ch;
-    }
-    return t;
+    size_t longest = 0;
+    for (const Slot& s : slots)
+        longest = std::max(longest, s.cells.size());
+    return longest;
+}
+
+// The game's starter puzzle is pack Three's "hilo"; the game's end-to-end test taps its
+// square (5, 0), the start of an across word of six letters, finds (6, 1) open below it, and
+// looks for a block at (0, 4) beside an open (0, 1).
+bool StarterFits(const std::string& cells)
+{
+    auto open = [&](int r, int c) { return cells[r * kSide + c] != '#'; };
+    for (int c = 0; c < 6; ++c)
+        if (!open(5, c))
+            return false;
+    return !open(5, 6) && open(6, 1) && !open(0, 4) && open(0, 1);
 }
 
 }  // namespace
-
-uint64_t NameHash(const std::string& text)
-{
-    uint64_t h = 1469598103934665603ull;  // FNV-1a: fixed, so names never move between packs
-    for (char ch : text)
-        h = (h ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
-    return h;
-}
 
 uint64_t Mix(uint64_t x)
 {
@@ -78,134 +93,405 @@ uint64_t Mix(uint64_t x)
     return x ^ (x >> 31);
 }
 
-std::string NameWord(const std::string& name)
+std::string CopyrightLine(bool usesWordNet)
 {
-    std::string w = name;
-    while (!w.empty() && std::isdigit(static_cast<unsigned char>(w.back())))
-        w.pop_back();
-    for (char& ch : w) {
-        if (!std::isalpha(static_cast<unsigned char>(ch)))
-            return {};
-        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    return usesWordNet ? "(c) 2026 Crossword project. Some clues from WordNet 3.0 (c) 2006 "
+                         "Princeton University"
+                       : "(c) 2026 Crossword project";
+}
+
+std::string ShapeKey(const std::string& cells)
+{
+    std::string best;
+    for (int t = 0; t < 8; ++t) {
+        std::string out(kCells, '.');
+        for (int r = 0; r < kSide; ++r) {
+            for (int c = 0; c < kSide; ++c) {
+                int rr = r, cc = c;
+                if (t & 1)
+                    cc = kSide - 1 - cc;  // mirror
+                if (t & 2)
+                    rr = kSide - 1 - rr;  // flip
+                if (t & 4)
+                    std::swap(rr, cc);  // transpose
+                out[rr * kSide + cc] = cells[r * kSide + c] == '#' ? '#' : '.';
+            }
+        }
+        if (best.empty() || out < best)
+            best = out;
     }
-    return w;
+    return best;
+}
+
+std::vector<const Pattern*> PatternsForRow(std::vector<const Pattern*> family,
+                                           const std::vector<const Pattern*>& usable, int done)
+{
+    std::stable_sort(family.begin(), family.end(),
+                     [](const Pattern* a, const Pattern* b) { return a->late < b->late; });
+    std::map<const Pattern*, int> rank;
+    for (size_t k = 0; k < family.size(); ++k)
+        rank[family[k]] = static_cast<int>(k);
+    const double target =
+        family.size() < 2 ? 0.0
+                          : static_cast<double>(done) * (family.size() - 1) / (kPuzzlesPerPack - 1);
+    std::vector<const Pattern*> out;
+    for (const Pattern* p : family)
+        if (std::find(usable.begin(), usable.end(), p) != usable.end())
+            out.push_back(p);
+    std::stable_sort(out.begin(), out.end(), [&](const Pattern* a, const Pattern* b) {
+        return std::abs(rank[a] - target) < std::abs(rank[b] - target);
+    });
+    return out;
+}
+
+std::vector<int> RowOrder(const std::vector<LexEntry>& lexicon,
+                          const std::vector<const Featured*>& rows)
+{
+    double count[26] = {};
+    double total = 0;
+    for (const LexEntry& e : lexicon) {
+        if (e.answer.size() < 3 || e.answer.size() > 7)
+            continue;
+        for (char ch : e.answer) {
+            count[ch - 'A'] += 1;
+            total += 1;
+        }
+    }
+    // The mean log frequency of the answer's letters: low for J, Y, P, G; high for E, S, A.
+    std::vector<double> common;
+    for (const Featured* f : rows) {
+        double sum = 0;
+        for (char ch : f->answer)
+            sum += std::log((count[ch - 'A'] + 1) / total);
+        common.push_back(sum / static_cast<double>(f->answer.size()));
+    }
+    std::vector<int> order;
+    for (size_t row = 0; row < rows.size(); ++row)
+        order.push_back(static_cast<int>(row));
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return common[a] < common[b]; });
+    return order;
+}
+
+bool LoadFeatured(const std::string& path, std::vector<Featured>* out, std::string* error)
+{
+    std::ifstream in(path);
+    if (!in) {
+        *error = "cannot open " + path;
+        return false;
+    }
+    int lineNo = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++lineNo;
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::vector<std::string> f = SplitTabs(line);
+        Featured row;
+        if (f.size() == 5) {
+            row = {f[0], f[1], f[2], "", f[4]};
+            for (char ch : f[3])
+                if (ch != ' ')
+                    row.answer += ch;
+        }
+        if (row.answer.size() < 3 || row.answer.size() > static_cast<size_t>(kSide) ||
+            row.answer.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") != std::string::npos) {
+            *error = path + ":" + std::to_string(lineNo) + ": malformed row";
+            return false;
+        }
+        out->push_back(row);
+    }
+    return true;
+}
+
+bool LoadWordSet(const std::string& path, std::set<std::string>* out, std::string* error)
+{
+    std::ifstream in(path);
+    if (!in) {
+        *error = "cannot open " + path;
+        return false;
+    }
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line.substr(0, line.find('#')));
+        for (std::string word; words >> word;) {
+            for (char& ch : word)
+                ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+            out->insert(word);
+        }
+    }
+    return true;
 }
 
 const std::vector<PackSpec>& AllPacks()
 {
     static const std::vector<PackSpec> packs = {
-        {"one", "Brambleset One", {"55"}},
-        {"two", "Brambleset Two", {"scram"}},
-        {"three",
-         "Brambleset Three",
-         {"scoring", "dim",     "down",    "haley",    "hard",   "hermit", "hilo",    "jewels",
-          "knots",   "meat",    "message", "neapolit", "no",     "potato", "races",   "rack",
-          "ratatat", "salad",   "to",      "shoulder", "simian", "sounds", "spell",   "splat",
-          "start",   "stooped", "stuck",   "suit",     "suit2",  "terr",   "thievery"}},
-        {"four", "Brambleset Four", {"getit"}},
-        {"five", "Brambleset Five", {"score"}},
-        {"six", "Brambleset Six", {"gym"}},
+        {"one", "Brambleset One"},   {"two", "Brambleset Two"},   {"three", "Brambleset Three"},
+        {"four", "Brambleset Four"}, {"five", "Brambleset Five"}, {"six", "Brambleset Six"},
     };
     return packs;
 }
 
+void AddFeatured(Generator& gen)
+{
+    std::map<std::string, size_t> row;
+    for (size_t i = 0; i < gen.lexicon.size(); ++i)
+        row[gen.lexicon[i].answer] = i;
+    for (const Featured& f : gen.featured) {
+        auto it = row.find(f.answer);
+        if (it == row.end()) {
+            LexEntry e;
+            e.answer = f.answer;
+            e.level = 10;
+            e.stems = f.answer;
+            row[f.answer] = gen.lexicon.size();
+            gen.lexicon.push_back(e);
+            it = row.find(f.answer);
+        }
+        // The featured clue is the only one its puzzle may use: it names the title.
+        LexEntry& e = gen.lexicon[it->second];
+        e.clues = {f.clue};
+        e.hand = 1;
+    }
+    for (size_t i = 0; i < gen.lexicon.size(); ++i)
+        gen.idOf[gen.lexicon[i].answer] = static_cast<int>(i);
+}
+
 namespace {
 
-bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* out)
+// Relaxations of the pack rules, for diagnosing a row that does not fill.
+enum Relax : unsigned {
+    kFree3 = 1,        // three-letter words ignore their pack uses
+    kFree4 = 2,        // four-letter words too
+    kFree5 = 4,        // and longer ones
+    kFreeStandby = 8,  // stand-bys count as ordinary words
+    kNoPace = 16,      // the pack limits without the pace
+    kFreshPack = 32,   // nothing used yet
+    kFreeRare = 64,    // no cap on obscure words
+    kFreeStem = 128,   // no stem rule
+    kDeep = 256,       // ten times the search budget
+};
+
+// The word lists of one attempt: the lexicon less what the pack rules forbid at puzzle
+// `done`, each length in noisy score order.
+std::vector<WordList> AttemptLists(const Generator& gen, const std::map<std::string, int>& used,
+                                   const std::set<std::string>& featuredHere,
+                                   const std::string& word, uint64_t seed, int done, unsigned relax)
+{
+    std::vector<WordList> lists(kSide + 1);
+    std::vector<std::vector<std::pair<double, int>>> ranked(kSide + 1);
+    for (size_t i = 0; i < gen.lexicon.size(); ++i) {
+        const LexEntry& e = gen.lexicon[i];
+        size_t len = e.answer.size();
+        if (len < 3 || len > static_cast<size_t>(kSide))
+            continue;
+        const bool isFeatured = e.answer == word;
+        if (!isFeatured && featuredHere.count(e.answer))
+            continue;
+        auto u = used.find(e.answer);
+        int uses = u == used.end() || (relax & kFreshPack) ? 0 : u->second;
+        const bool standby = gen.standbys.count(e.answer) && !(relax & kFreeStandby);
+        int limit = standby ? 1 : (relax & kNoPace) ? PackLimit(len) : PacedLimit(len, done);
+        const unsigned free = len == 3 ? kFree3 : len == 4 ? kFree4 : kFree5;
+        if (!isFeatured && uses >= limit && !(relax & free))
+            continue;
+        double w = e.score + kNoise * Noise(seed, static_cast<int>(i)) - kReusePenalty * uses;
+        ranked[len].push_back({-w, static_cast<int>(i)});
+    }
+    for (size_t len = 3; len <= static_cast<size_t>(kSide); ++len) {
+        std::sort(ranked[len].begin(), ranked[len].end());
+        std::vector<std::string> words;
+        std::vector<int> ids;
+        std::vector<char> rare;
+        for (const auto& [w, id] : ranked[len]) {
+            words.push_back(gen.lexicon[id].answer);
+            ids.push_back(id);
+            rare.push_back(Obscure(gen.lexicon[id]));
+        }
+        lists[len] = MakeWordList(static_cast<int>(len), words, ids, rare);
+    }
+    return lists;
+}
+
+// One failed fill attempt, kept to explain a row that stops its pack.
+struct Failure {
+    const Pattern* pattern;
+    std::vector<int> fixedIds;
+    uint64_t seed;
+    long budget;
+    std::vector<std::string> deadEnds;
+};
+
+bool Fits(const std::string& word, const std::string& letters)
+{
+    if (word.size() != letters.size())
+        return false;
+    for (size_t i = 0; i < word.size(); ++i)
+        if (letters[i] != '?' && letters[i] != word[i])
+            return false;
+    return true;
+}
+
+// Explains a row that no attempt filled: which slot lengths the searches died on and why
+// the words that would fit there were out (used up in the pack, a used stand-by, paced
+// out, another puzzle's featured answer, or in the list but refused by the grid: stem rule,
+// obscure cap or crossings), then how often the row fills with each rule relaxed.
+void Diagnose(const Generator& gen, const std::map<std::string, int>& used,
+              const std::set<std::string>& featuredHere, const std::string& word, int done,
+              int rareSoFar, const std::vector<Failure>& failures)
+{
+    std::map<size_t, long> deadByLength;
+    std::map<size_t, std::map<std::string, long>> why;  // length -> reason -> words
+    for (const Failure& f : failures) {
+        for (const std::string& letters : f.deadEnds) {
+            ++deadByLength[letters.size()];
+            for (const LexEntry& e : gen.lexicon) {
+                if (!Fits(e.answer, letters))
+                    continue;
+                auto u = used.find(e.answer);
+                const int uses = u == used.end() ? 0 : u->second;
+                std::string reason = "in list";
+                if (featuredHere.count(e.answer))
+                    reason = "featured";
+                else if (gen.standbys.count(e.answer) && uses >= 1)
+                    reason = "stand-by used";
+                else if (uses >= PackLimit(e.answer.size()))
+                    reason = "used up";
+                else if (uses >= PacedLimit(e.answer.size(), done))
+                    reason = "paced out";
+                ++why[letters.size()][reason];
+            }
+        }
+    }
+    std::fprintf(stderr, "\n  dead ends by slot length (fitting words summed over dead ends):\n");
+    for (const auto& [len, n] : deadByLength) {
+        std::fprintf(stderr, "    %2zu letters: %5ld dead ends;", len, n);
+        for (const auto& [reason, count] : why[len])
+            std::fprintf(stderr, "  %s %ld", reason.c_str(), count);
+        std::fprintf(stderr, "\n");
+    }
+    const std::pair<const char*, unsigned> probes[] = {
+        {"as run", 0},
+        {"3-letter free", kFree3},
+        {"4-letter free", kFree4},
+        {"5+-letter free", kFree5},
+        {"stand-bys free", kFreeStandby},
+        {"no pace", kNoPace},
+        {"fresh pack", kFreshPack},
+        {"obscure free", kFreeRare},
+        {"no stem rule", kFreeStem},
+        {"deep search", kDeep},
+        {"fresh+free all", kFreshPack | kFreeRare | kFreeStem},
+    };
+    const std::unordered_map<std::string, int> noStems;
+    for (const auto& [name, relax] : probes) {
+        int filled = 0;
+        long nodes = 0;
+        for (const Failure& f : failures) {
+            const std::vector<WordList> lists =
+                AttemptLists(gen, used, featuredHere, word, f.seed, done, relax);
+            const std::vector<Slot> slots = FindSlots(f.pattern->cells);
+            FillResult r =
+                FillGrid(slots, lists, f.fixedIds, (relax & kDeep) ? f.budget * 10 : f.budget,
+                         (relax & kFreeRare) ? 1000 : RareAllowed(rareSoFar, done),
+                         (relax & kFreeStem) ? &noStems : &gen.idOf);
+            filled += r.filled;
+            nodes += r.nodes;
+        }
+        std::fprintf(stderr, "  %-16s %3d/%zu filled, %ld nodes\n", name, filled, failures.size(),
+                     nodes);
+    }
+}
+
+// Chooses the clues of the filled grid `solution` ('.' on blocks) and writes its file into
+// *out; false when the grid's clues cannot be chosen. The chosen clues join *cluesInPack.
+bool CluePuzzle(const Generator& gen, const PackSpec& spec, const Featured& feature,
+                const std::string& solution,
+                std::map<std::string, std::set<std::string>>* cluesInPack, PackPuzzle* out)
+{
+    std::string cells = solution;
+    std::replace(cells.begin(), cells.end(), '.', '#');
+    std::vector<std::string> answers;
+    std::vector<const LexEntry*> entries;
+    std::vector<const std::vector<std::string>*> candidates;
+    for (const Slot& slot : FindSlots(cells)) {
+        std::string answer;
+        for (int cell : slot.cells)
+            answer += solution[cell];
+        entries.push_back(&gen.lexicon[gen.idOf.at(answer)]);
+        candidates.push_back(&entries.back()->clues);
+        answers.push_back(answer);
+    }
+    std::vector<std::string> clues;
+    if (!ChooseClues(answers, candidates, *cluesInPack, &clues, kMinLively))
+        return false;
+    bool usesWordNet = false;
+    for (size_t s = 0; s < entries.size(); ++s) {
+        const std::vector<std::string>& all = entries[s]->clues;
+        usesWordNet |=
+            std::find(all.begin(), all.end(), clues[s]) - all.begin() >= entries[s]->hand;
+        (*cluesInPack)[answers[s]].insert(clues[s]);
+    }
+    PuzContent content;
+    content.solution = solution;
+    content.title = feature.title;
+    content.author = spec.title;
+    content.copyright = CopyrightLine(usesWordNet);
+    content.clues = clues;
+    *out = {feature.name, solution, BuildPuzFile(content)};
+    return true;
+}
+
+// Makes the pack's puzzles in the given order of its rows (`out` is indexed by row). False
+// when a row cannot be made; *failedRow then names it.
+bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& order,
+             std::vector<PackPuzzle>* out, int* failedRow)
 {
     const PackSpec& spec = AllPacks()[index];
     std::map<std::string, int> answerRow;  // answer -> lexicon row
     for (size_t i = 0; i < gen.lexicon.size(); ++i)
         answerRow[gen.lexicon[i].answer] = static_cast<int>(i);
-
-    // Every fixed name word of the pack is kept for its own puzzle: count it as used now.
-    std::map<std::string, int> used;
-    std::vector<std::string> featured(kPuzzlesPerPack);
-    for (const PackSpec& other : AllPacks())
-        for (const std::string& fixed : other.fixedNames)
-            gen.names.insert(fixed);
-    for (size_t row = 0; row < spec.fixedNames.size(); ++row) {
-        std::string word = NameWord(spec.fixedNames[row]);
-        if (word.size() >= 3 && answerRow.count(word)) {
-            featured[row] = word;
-            ++used[word];
+    // The pack's own featured answers are never its ordinary fill: each belongs to its own
+    // puzzle. Another pack's may be, with its hand-written clue.
+    std::vector<const Featured*> rows;
+    std::set<std::string> featuredHere;
+    for (const Featured& f : gen.featured) {
+        if (f.pack == spec.key) {
+            rows.push_back(&f);
+            featuredHere.insert(f.answer);
         }
-        gen.names.insert(spec.fixedNames[row]);
     }
+    if (rows.size() != static_cast<size_t>(kPuzzlesPerPack)) {
+        std::fprintf(stderr, "pack %s has %zu featured rows, not %d\n", spec.key.c_str(),
+                     rows.size(), kPuzzlesPerPack);
+        return false;
+    }
+
+    std::map<std::string, int> used;
+    std::map<std::string, int> shapes;
+    int rareSoFar = 0;
     std::map<std::string, std::set<std::string>> cluesInPack;
     uint64_t packSeed = Mix(gen.seed * 1000003 + static_cast<uint64_t>(index));
     if (packTry > 0)
         packSeed = Mix(packSeed ^ (static_cast<uint64_t>(packTry) * 0xD1B54A32D192ED03ull));
 
-    for (int row = 0; row < kPuzzlesPerPack; ++row) {
-        const std::string& word = featured[row];
-        bool made = false;
-        for (int attempt = 0; attempt < kMaxAttempts && !made; ++attempt) {
-            const uint64_t seed = Mix(
-                packSeed ^ Mix(static_cast<uint64_t>(row) << 20 | static_cast<uint64_t>(attempt)));
-            const Pattern& pattern =
-                gen.patterns[(row * 7 + index * 3 + attempt) % gen.patterns.size()];
-            std::vector<Slot> slots = FindSlots(pattern.cells);
-            std::vector<int> fixedIds(slots.size(), -1);
-            if (!word.empty()) {
-                std::vector<int> fitting;
-                for (size_t s = 0; s < slots.size(); ++s)
-                    if (slots[s].cells.size() == word.size())
-                        fitting.push_back(static_cast<int>(s));
-                if (fitting.empty())
-                    continue;
-                fixedIds[fitting[Mix(seed) % fitting.size()]] = answerRow[word];
-            }
-            std::fprintf(
-                stderr,
-                "\rpack %-5s try %2d  puzzle %2d/%d  attempt %3d  pattern %-6s  (%ld unfilled, "
-                "%ld unclued)",
-                spec.key.c_str(), packTry + 1, row + 1, kPuzzlesPerPack, attempt + 1,
-                pattern.name.c_str(), gen.unfilled, gen.unclued);
-
-            // Word lists for this attempt: pack limits applied, noisy score order.
-            std::vector<WordList> lists(kSide + 1);
-            std::vector<std::vector<std::pair<double, int>>> ranked(kSide + 1);
-            for (size_t i = 0; i < gen.lexicon.size(); ++i) {
-                const LexEntry& e = gen.lexicon[i];
-                size_t len = e.answer.size();
-                if (len < 3 || len > static_cast<size_t>(kSide))
-                    continue;
-                auto u = used.find(e.answer);
-                int uses = u == used.end() ? 0 : u->second;
-                bool isFeatured = e.answer == word;
-                if (!isFeatured && uses >= PacedLimit(len, row))
-                    continue;
-                double w =
-                    e.score + kNoise * Noise(seed, static_cast<int>(i)) - kReusePenalty * uses;
-                ranked[len].push_back({-w, static_cast<int>(i)});
-            }
-            for (size_t len = 3; len <= static_cast<size_t>(kSide); ++len) {
-                std::sort(ranked[len].begin(), ranked[len].end());
-                std::vector<std::string> words;
-                std::vector<int> ids;
-                for (const auto& [w, id] : ranked[len]) {
-                    words.push_back(gen.lexicon[id].answer);
-                    ids.push_back(id);
-                }
-                lists[len] = MakeWordList(static_cast<int>(len), words, ids);
-            }
-            // The last puzzles of a pack have the fewest easy words left: give a puzzle that
-            // keeps failing a deeper search rather than only more restarts.
-            const long budget = gen.nodeBudget * (1 + attempt / 25);
-            FillResult fill = FillGrid(slots, lists, fixedIds, budget);
-            if (!fill.filled) {
-                ++gen.unfilled;
-                continue;
-            }
-
-            std::string solution = pattern.cells;
+    out->assign(kPuzzlesPerPack, PackPuzzle{});
+    std::vector<int> queue = order;
+    std::set<int> refill;  // kept rows that no longer fit: made anew after all the others
+    int done = 0;          // puzzles made so far: the pace of the pack limits follows it
+    for (size_t next = 0; next < queue.size(); ++next) {
+        const int row = queue[next];
+        *failedRow = row;
+        const Featured& feature = *rows[row];
+        const std::string& word = feature.answer;
+        const bool starter = spec.key == "three" && feature.name == "hilo";
+        // The puzzle of `cells` filled with `wordIds`, its clues chosen: false when the grid
+        // exists already or the clues cannot be chosen.
+        const auto finish = [&](const std::string& cells, const std::vector<Slot>& slots,
+                                const std::vector<int>& wordIds) {
+            std::string solution = cells;
             std::vector<std::string> answers;
-            std::vector<const std::vector<std::string>*> candidates;
             for (size_t s = 0; s < slots.size(); ++s) {
-                const LexEntry& e = gen.lexicon[fill.wordIds[s]];
+                const LexEntry& e = gen.lexicon[wordIds[s]];
                 answers.push_back(e.answer);
-                candidates.push_back(&e.clues);
                 for (size_t p = 0; p < slots[s].cells.size(); ++p)
                     solution[slots[s].cells[p]] = e.answer[p];
             }
@@ -213,57 +499,115 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
                 if (ch == '#')
                     ch = '.';
             if (gen.grids.count(solution))
-                continue;
-            std::vector<std::string> clues;
-            if (!ChooseClues(answers, candidates, cluesInPack, &clues)) {
+                return false;
+            if (!CluePuzzle(gen, spec, feature, solution, &cluesInPack, &(*out)[row])) {
                 ++gen.unclued;
+                return false;
+            }
+            gen.grids.insert(solution);
+            ++shapes[ShapeKey(cells)];
+            for (int id : wordIds)
+                rareSoFar += Obscure(gen.lexicon[id]);
+            for (const std::string& answer : answers)
+                if (answer != word)
+                    ++used[answer];
+            return true;
+        };
+        bool made = false;
+        // A puzzle of the packs made before (--keep) stays as it was while every answer of
+        // it is still fill the pack may use; its clues are chosen again, read ones first. So
+        // a round of verdicts changes only the puzzles that held a dropped answer, and the
+        // next round of reading meets only those.
+        auto kept = gen.kept.find(spec.key + "/" + feature.name);
+        if (kept != gen.kept.end() && !refill.count(row)) {
+            const std::vector<Slot> slots = FindSlots(kept->second);
+            std::vector<int> ids;
+            bool fits = Longest(slots) == word.size() && (!starter || StarterFits(kept->second)) &&
+                        shapes[ShapeKey(kept->second)] < kShapeLimit;
+            for (const Slot& slot : slots) {
+                std::string answer;
+                for (int cell : slot.cells)
+                    answer += kept->second[cell];
+                auto id = gen.idOf.find(answer);
+                const int limit = gen.standbys.count(answer) ? 1 : PackLimit(answer.size());
+                fits = fits && id != gen.idOf.end() &&
+                       (answer == word || (!featuredHere.count(answer) && used[answer] < limit));
+                ids.push_back(id == gen.idOf.end() ? -1 : id->second);
+            }
+            made = fits && std::count(ids.begin(), ids.end(), gen.idOf.at(word)) == 1 &&
+                   finish(kept->second, slots, ids);
+            if (!made) {
+                refill.insert(row);
+                queue.push_back(row);
+            } else {
+                ++done;
+            }
+            continue;
+        }
+        std::vector<const Pattern*> family, usable;
+        for (const Pattern& p : gen.patterns) {
+            if (Longest(FindSlots(p.cells)) != word.size() || (starter && !StarterFits(p.cells)))
+                continue;
+            family.push_back(&p);
+            if (shapes[ShapeKey(p.cells)] < kShapeLimit)
+                usable.push_back(&p);
+        }
+        const std::vector<const Pattern*> fitting = PatternsForRow(family, usable, done);
+        if (fitting.empty()) {
+            std::fprintf(stderr, "\npack %s: no pattern left for %s (%zu letters)\n",
+                         spec.key.c_str(), word.c_str(), word.size());
+            return false;
+        }
+        std::vector<Failure> failures;
+        for (int attempt = 0; attempt < kMaxAttempts && !made; ++attempt) {
+            const uint64_t seed = Mix(
+                packSeed ^ Mix(static_cast<uint64_t>(row) << 20 | static_cast<uint64_t>(attempt)));
+            const Pattern& pattern = *fitting[attempt % fitting.size()];
+            std::vector<Slot> slots = FindSlots(pattern.cells);
+            std::vector<int> fixedIds(slots.size(), -1);
+            std::vector<int> longSlots;
+            for (size_t s = 0; s < slots.size(); ++s)
+                if (slots[s].cells.size() == word.size())
+                    longSlots.push_back(static_cast<int>(s));
+            const int featuredSlot = longSlots[Mix(seed) % longSlots.size()];
+            fixedIds[featuredSlot] = answerRow[word];
+            std::fprintf(
+                stderr,
+                "\rpack %-5s try %2d  puzzle %2d/%d  attempt %3d  pattern %-9s  (%ld unfilled, "
+                "%ld unclued)",
+                spec.key.c_str(), packTry + 1, done + 1, kPuzzlesPerPack, attempt + 1,
+                pattern.name.c_str(), gen.unfilled, gen.unclued);
+
+            const std::vector<WordList> lists =
+                AttemptLists(gen, used, featuredHere, word, seed, done, 0);
+            // The last puzzles of a pack have the fewest easy words left: give a puzzle that
+            // keeps failing a deeper search rather than only more restarts.
+            const long budget = gen.nodeBudget * (1 + attempt / 25);
+            FillResult fill =
+                FillGrid(slots, lists, fixedIds, budget, RareAllowed(rareSoFar, done), &gen.idOf);
+            if (!fill.filled && gen.diagnose)
+                failures.push_back({&pattern, fixedIds, seed, budget, fill.deadEnds});
+            if (!fill.filled) {
+                ++gen.unfilled;
                 continue;
             }
 
-            // The name: given in advance, or the best entry of four to eight letters that
-            // no puzzle has taken, so the title always names a word of the grid.
-            std::string name = row < static_cast<int>(spec.fixedNames.size()) ? spec.fixedNames[row]
-                                                                              : std::string();
-            if (name.empty()) {
-                double best = -1e9;
-                for (size_t s = 0; s < answers.size(); ++s) {
-                    const LexEntry& e = gen.lexicon[fill.wordIds[s]];
-                    std::string lower = e.answer;
-                    for (char& ch : lower)
-                        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-                    if (lower.size() < 4 || lower.size() > 8 || gen.names.count(lower))
-                        continue;
-                    if (NameHash(lower) % AllPacks().size() != static_cast<size_t>(index))
-                        continue;  // another pack's name: packs stay distinct without
-                                   // knowing each other, so one pack can be remade alone
-                    if (e.score > best) {
-                        best = e.score;
-                        name = lower;
-                    }
-                }
-                if (name.empty())
-                    continue;
-                gen.names.insert(name);
-            }
-
-            PuzContent content;
-            content.solution = solution;
-            content.title = Title(name);
-            content.author = spec.title;
-            content.copyright = "Clues from WordNet 3.0 (c) 2006 Princeton University";
-            content.clues = clues;
-            PackPuzzle puzzle{name, solution, BuildPuzFile(content)};
-            out->push_back(puzzle);
-            gen.grids.insert(solution);
-            for (size_t s = 0; s < answers.size(); ++s) {
-                if (answers[s] != word)
-                    ++used[answers[s]];
-                cluesInPack[answers[s]].insert(clues[s]);
-            }
-            made = true;
+            made = finish(pattern.cells, slots, fill.wordIds);
         }
-        if (!made)
+        if (!made) {
+            if (gen.diagnose)
+                Diagnose(gen, used, featuredHere, word, done, rareSoFar, failures);
             return false;
+        }
+        ++done;
+    }
+    // The clues once more, in the pack's file order: the same grids then always get the same
+    // clues, whatever order they were made in (a kept puzzle comes before a new one).
+    std::map<std::string, std::set<std::string>> cluesInFileOrder;
+    for (int row = 0; row < kPuzzlesPerPack; ++row) {
+        PackPuzzle again;
+        if (CluePuzzle(gen, spec, *rows[row], (*out)[row].solution, &cluesInFileOrder, &again))
+            (*out)[row] = again;
     }
     std::fprintf(stderr,
                  "\rpack %-5s done: %d puzzles; so far %ld fills gave up, %ld had no clue "
@@ -274,17 +618,87 @@ bool TryPack(Generator& gen, int index, int packTry, std::vector<PackPuzzle>* ou
 
 }  // namespace
 
+int PatternFills(const Generator& gen, const Pattern& pattern,
+                 const std::map<std::string, int>& used, int done, int tries)
+{
+    const std::vector<Slot> slots = FindSlots(pattern.cells);
+    const size_t longest = Longest(slots);
+    std::vector<int> longSlots;
+    for (size_t s = 0; s < slots.size(); ++s)
+        if (slots[s].cells.size() == longest)
+            longSlots.push_back(static_cast<int>(s));
+    std::vector<const Featured*> fitting;
+    for (const Featured& f : gen.featured)
+        if (f.answer.size() == longest)
+            fitting.push_back(&f);
+    if (fitting.empty())
+        return 0;
+    int filled = 0;
+    for (int t = 0; t < tries; ++t) {
+        // Featured answers far apart in the list, so the tries meet different letters.
+        const Featured& f = *fitting[(static_cast<size_t>(t) * 37) % fitting.size()];
+        const uint64_t seed = Mix(gen.seed * 7919 + static_cast<uint64_t>(t));
+        std::vector<int> fixedIds(slots.size(), -1);
+        fixedIds[longSlots[t % longSlots.size()]] = gen.idOf.at(f.answer);
+        const std::vector<WordList> lists = AttemptLists(gen, used, {}, f.answer, seed, done, 0);
+        filled += FillGrid(slots, lists, fixedIds, gen.nodeBudget, RareAllowed(0, done), &gen.idOf)
+                      .filled;
+    }
+    return filled;
+}
+
+void KeepPuzzles(const std::string& dir, const std::string& key, Generator* gen)
+{
+    constexpr size_t kSolutionOffset = 0x34, kWidthOffset = 0x2C;
+    for (const Featured& f : gen->featured) {
+        if (f.pack != key)
+            continue;
+        std::ifstream in(std::filesystem::path(dir) / key / (f.name + ".puz"), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        if (bytes.size() < kSolutionOffset + kCells || bytes[kWidthOffset] != kSide ||
+            bytes[kWidthOffset + 1] != kSide)
+            continue;
+        std::string cells = bytes.substr(kSolutionOffset, kCells);
+        std::replace(cells.begin(), cells.end(), '.', '#');
+        gen->kept[key + "/" + f.name] = cells;
+    }
+}
+
 bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out)
 {
+    // Rows are made in this order; a row that stops a try is made first in the next one,
+    // while the pack still has all its words (the order of the files stays the list's).
+    std::vector<const Featured*> rows;
+    for (const Featured& f : gen.featured)
+        if (f.pack == AllPacks()[index].key)
+            rows.push_back(&f);
+    std::vector<int> order = RowOrder(gen.lexicon, rows);
+    // Kept puzzles whose answers are all still in the lexicon come first: made after new
+    // ones, they would find their words spent.
+    std::stable_partition(order.begin(), order.end(), [&](int row) {
+        auto kept = gen.kept.find(rows[row]->pack + "/" + rows[row]->name);
+        if (kept == gen.kept.end())
+            return false;
+        for (const Slot& slot : FindSlots(kept->second)) {
+            std::string answer;
+            for (int cell : slot.cells)
+                answer += kept->second[cell];
+            if (!gen.idOf.count(answer))
+                return false;
+        }
+        return true;
+    });
     for (int packTry = 0; packTry < kPackTries; ++packTry) {
-        // A failed try must leave no trace: its grids and names were never written.
+        // A failed try must leave no trace: its grids were never written.
         const std::set<std::string> grids = gen.grids;
-        const std::set<std::string> names = gen.names;
-        out->clear();
-        if (TryPack(gen, index, packTry, out))
+        int failedRow = -1;
+        if (TryPack(gen, index, packTry, order, out, &failedRow))
             return true;
         gen.grids = grids;
-        gen.names = names;
+        if (failedRow < 0)
+            return false;
+        order.erase(std::find(order.begin(), order.end(), failedRow));
+        order.insert(order.begin(), failedRow);
     }
     std::fprintf(stderr, "\npack %s could not be completed in %d tries\n",
                  AllPacks()[index].key.c_str(), kPackTries);

@@ -1,11 +1,14 @@
 // The six packs: their titles, the file names fixed in advance, and generating a pack's 31
 // puzzles under the pack rules (no 5+ letter answer twice, a 4-letter answer at most twice,
-// a 3-letter one at most three times).
+// a 3-letter one at most three times, a stand-by once; no block shape more than three times).
+// Each puzzle is built around its featured answer, which sits in the grid's longest slot.
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "lexicon.h"
@@ -14,12 +17,27 @@
 constexpr int kPuzzlesPerPack = 31;
 
 struct PackSpec {
-    std::string key;                      // folder name under resources/packs: "three"
-    std::string title;                    // "Brambleset Three"
-    std::vector<std::string> fixedNames;  // file names without ".puz" given in advance, rows 0..
+    std::string key;    // folder name under resources/packs: "three"
+    std::string title;  // "Brambleset Three"
 };
 
 const std::vector<PackSpec>& AllPacks();
+
+// One puzzle's reason to exist: featured.tsv gives, per pack and in installation order, the
+// file name, the title and the featured answer with its hand-written clue.
+struct Featured {
+    std::string pack;    // "three"
+    std::string name;    // file name without ".puz"
+    std::string title;   // "Crown Jewels" is too long for a name; "Jewels" is the title
+    std::string answer;  // upper-case letters, 10 to 15 of them
+    std::string clue;
+};
+
+// Reads featured.tsv ("pack<tab>name<tab>title<tab>ANSWER WORDS<tab>clue" per line).
+bool LoadFeatured(const std::string& path, std::vector<Featured>* out, std::string* error);
+
+// Reads a list of words separated by white space, '#' starting a comment; upper-cased.
+bool LoadWordSet(const std::string& path, std::set<std::string>* out, std::string* error);
 
 struct PackPuzzle {
     std::string name;           // file name without ".puz"
@@ -29,25 +47,61 @@ struct PackPuzzle {
 
 struct Generator {
     std::vector<LexEntry> lexicon;
+    std::unordered_map<std::string, int> idOf;  // answer -> lexicon row, after AddFeatured
     std::vector<Pattern> patterns;
+    std::vector<Featured> featured;
+    std::set<std::string> standbys;  // crossword stand-bys: once per pack at most
     uint64_t seed = 1;
-    long nodeBudget = 200;        // search nodes per fill attempt before a restart
+    long nodeBudget = 400;        // search nodes per fill attempt before a restart
     std::set<std::string> grids;  // solutions made so far, so no two packs share a grid
-    std::set<std::string> names;  // file names taken by any pack so far
     long unfilled = 0;            // attempts whose fill ran out of nodes
     long unclued = 0;             // filled grids dropped for want of a fitting clue
+    bool diagnose = false;        // explain each row that stops a pack (stderr)
+    // Puzzles made before, "pack/name" -> solution with '#' on blocks: kept while they fit.
+    std::map<std::string, std::string> kept;
 };
+
+// Adds the featured answers to the lexicon, each with its featured clue as its only clue
+// (an answer the lexicon has loses its other clues). Call once before generating.
+void AddFeatured(Generator& gen);
+
+// Reads the solutions of pack `key`'s puzzles made before, under `dir`, into gen->kept;
+// GeneratePack keeps each that still fits.
+void KeepPuzzles(const std::string& dir, const std::string& key, Generator* gen);
 
 // Generates the 31 puzzles of pack `index` (0 = One). Writes a progress line to stderr.
 // False when a puzzle could not be made within its attempts.
 bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out);
 
-// The word a name features: its letters without trailing digits, upper-cased ("suit2" ->
-// "SUIT"); empty when it has none.
-std::string NameWord(const std::string& name);
+// The patterns row `done` of a pack tries, in order. Once a pack has spent most of its short
+// words only the patterns that fill best late in a pack (the highest `late`) still fill, and
+// a shape serves at most three puzzles of a pack; so the first rows take the patterns that
+// fill worst late and the last rows those that fill best. Row `done` starts from the pattern
+// whose rank in `family` (every pattern the row could use, worst late first) matches its
+// place in the pack and goes on to the nearest ranks, harder first on a tie. `usable` is the
+// family less the shapes the pack has used up; the result holds only usable patterns.
+std::vector<const Pattern*> PatternsForRow(std::vector<const Pattern*> family,
+                                           const std::vector<const Pattern*>& usable, int done);
 
-// A fixed hash of a word, used to share names and reserve words deterministically.
-uint64_t NameHash(const std::string& text);
+// The order a pack makes its rows in (indices into `rows`): featured answers of rare letters
+// first (FRYINGPANS before DEPARTURES), while the pack still has every short word that can
+// cross them. A letter's weight is how often it occurs in the lexicon's short answers.
+std::vector<int> RowOrder(const std::vector<LexEntry>& lexicon,
+                          const std::vector<const Featured*>& rows);
+
+// How many of `tries` fills of `pattern` work, each around a featured answer in one of its
+// longest slots (taken in turn from gen.featured), with the words of `used` spent as a pack
+// spends them by its row `done`. Measures the `late` of a pattern.
+int PatternFills(const Generator& gen, const Pattern& pattern,
+                 const std::map<std::string, int>& used, int done, int tries);
+
+// The copyright string of a puzzle: the project's, with WordNet credited when any of its
+// clues came from WordNet's definitions.
+std::string CopyrightLine(bool usesWordNet);
+
+// The block shape of a pattern up to rotation and mirroring: the least of its eight
+// orientations, so two patterns of one shape have the same key.
+std::string ShapeKey(const std::string& cells);
 
 // Deterministic 64-bit mixing for seeds and noise.
 uint64_t Mix(uint64_t x);

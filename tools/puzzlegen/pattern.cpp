@@ -1,6 +1,8 @@
 // Pattern file reading, numbering and the structural rules of a pack grid.
 #include "pattern.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
 
 bool LoadPatterns(const std::string& path, std::vector<Pattern>* out, std::string* error)
@@ -18,6 +20,11 @@ bool LoadPatterns(const std::string& path, std::vector<Pattern>* out, std::strin
             current = Pattern{};
             size_t end = line.find(' ', 8);
             current.name = line.substr(8, end == std::string::npos ? end : end - 8);
+            const size_t late = line.find(" late=");
+            const size_t slash = line.find('/', late);
+            if (late != std::string::npos && slash != std::string::npos)
+                current.late = std::atof(line.c_str() + late + 6) /
+                               std::max(1.0, std::atof(line.c_str() + slash + 1));
             inPattern = true;
             continue;
         }

@@ -11,6 +11,7 @@ constexpr int kCells = kSide * kSide;
 struct Pattern {
     std::string name;   // "D2-7", from the patterns file
     std::string cells;  // kCells bytes, row-major: '#' a block, '.' a white square
+    double late = -1;   // share of fills that worked late in a pack ("late=K/N"), -1 unknown
 };
 
 struct Slot {
@@ -19,7 +20,8 @@ struct Slot {
     std::vector<int> cells;  // cell indices, first to last
 };
 
-// Reads patterns.txt: "pattern NAME ..." lines, each followed by 15 rows of '#' and '.'.
+// Reads patterns.txt: "pattern NAME ... [late=K/N]" lines, each followed by 15 rows of '#'
+// and '.'.
 bool LoadPatterns(const std::string& path, std::vector<Pattern>* out, std::string* error);
 
 // The words of a grid in clue order: numbered row-major, across before down at one number.

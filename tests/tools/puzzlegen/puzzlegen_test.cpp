@@ -5,13 +5,17 @@
 // packs' independent checker, checksums included.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 
 #include "clues.h"
 #include "filler.h"
 #include "lexicon.h"
+#include "packs.h"
 #include "pattern.h"
 #include "puz_check.h"
 #include "puz_writer.h"
@@ -163,8 +167,91 @@ TEST(Filler, FillsACommittedPatternIntoAConsistentGridTheSameWayTwice)
     EXPECT_EQ(second.wordIds, first.wordIds);
     EXPECT_EQ(second.nodes, first.nodes);
 
+    // No two words of the grid share a stem, by the packs' own checker.
+    for (size_t a = 0; a < answers.size(); ++a)
+        for (size_t b = a + 1; b < answers.size(); ++b)
+            EXPECT_FALSE(AnswersShareStem(answers[a], answers[b]))
+                << answers[a] << " " << answers[b];
+
     // A budget of one node cannot fill a grid and must say so.
     EXPECT_FALSE(FillGrid(slots, lists, fixed, 1).filled);
+}
+
+TEST(Filler, StemRelativesCoverFormsBasesAndVowelSwaps)
+{
+    for (const auto& [a, b] : std::vector<std::pair<const char*, const char*>>{{"ION", "IONS"},
+                                                                               {"SET", "SETS"},
+                                                                               {"LIRA", "LIRE"},
+                                                                               {"BAKE", "BAKING"},
+                                                                               {"STOP", "STOPPED"},
+                                                                               {"CRY", "CRIES"},
+                                                                               {"RISE", "RISERS"},
+                                                                               {"SETS", "SET"}}) {
+        EXPECT_TRUE(SameStem(a, b)) << a << " " << b;
+        EXPECT_TRUE(AnswersShareStem(a, b)) << a << " " << b << " (the checker disagrees)";
+    }
+    EXPECT_FALSE(SameStem("CARE", "CART"));
+    EXPECT_FALSE(SameStem("CAR", "CARPET"));
+}
+
+TEST(Filler, AGridHoldsNoMoreRareWordsThanAllowed)
+{
+    const Pattern& pattern = Patterns()[0];
+    const std::vector<Slot> slots = FindSlots(pattern.cells);
+    // Every word of three and four letters is rare here: a grid that may hold none of them
+    // cannot be filled, and one that may hold all of them can.
+    std::vector<WordList> lists = ListsFromLexicon();
+    for (int len : {3, 4}) {
+        std::vector<char> rare(lists[len].words.size(), 1);
+        lists[len] = MakeWordList(len, lists[len].words, lists[len].ids, rare);
+    }
+    const std::vector<int> none(slots.size(), -1);
+    EXPECT_FALSE(FillGrid(slots, lists, none, 20000, 0).filled);
+    EXPECT_TRUE(FillGrid(slots, lists, none, 20000, 1000).filled);
+}
+
+TEST(Packs, ShapeKeyIsTheSameForEveryOrientationOfAPattern)
+{
+    const std::string& cells = Patterns()[0].cells;
+    std::string mirrored(kCells, '.'), turned(kCells, '.');
+    for (int r = 0; r < kSide; ++r) {
+        for (int c = 0; c < kSide; ++c) {
+            mirrored[r * kSide + (kSide - 1 - c)] = cells[r * kSide + c];
+            turned[c * kSide + (kSide - 1 - r)] = cells[r * kSide + c];
+        }
+    }
+    EXPECT_EQ(ShapeKey(mirrored), ShapeKey(cells));
+    EXPECT_EQ(ShapeKey(turned), ShapeKey(cells));
+    EXPECT_NE(ShapeKey(Patterns()[0].cells), ShapeKey(Patterns()[4].cells));
+}
+
+TEST(Lexicon, EveryHandCluedShortAnswerIsFillUnlessUnfitOrBlocked)
+{
+    // A hand-written clue says an editor judged the word fair fill; the lexicon must not
+    // drop it for want of a WordNet sense (THE), for a form SCOWL rates rare (OILS) or for
+    // a gloss that made no clue (BARN).
+    std::set<std::string> inLexicon;
+    for (const LexEntry& e : Lexicon())
+        inLexicon.insert(e.answer);
+    const std::set<std::string> unfit = ReadWordList(SourceDir() / "tools/lexicon/unfit.txt");
+    const std::set<std::string> blocked =
+        BlockedForms(ReadWordList(SourceDir() / "tools/lexicon/blocklist.txt"),
+                     ReadWordList(SourceDir() / "tools/lexicon/blocked_irregular.txt"));
+    std::ifstream in(SourceDir() / "tools/lexicon/overrides.tsv");
+    int checked = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        const std::string answer = line.substr(0, line.find('\t'));
+        std::string lower = answer;
+        for (char& ch : lower)
+            ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        if (answer.size() > 5 || unfit.count(lower) || blocked.count(lower))
+            continue;
+        ++checked;
+        EXPECT_TRUE(inLexicon.count(answer)) << answer;
+    }
+    EXPECT_GT(checked, 1000);
 }
 
 TEST(Clues, ChoiceSkipsCluesThatNameAnAnswerOrRepeatAndVariesTheBestTwoInAPack)
@@ -195,23 +282,125 @@ TEST(Clues, ChoiceSkipsCluesThatNameAnAnswerOrRepeatAndVariesTheBestTwoInAPack)
     EXPECT_FALSE(ChooseClues({"TEA", "CUP"}, {&tea, &onlyNaming}, {}, &clues));
 }
 
+TEST(Clues, AGridTradesPlainCluesForLivelyOnesUntilItHasEnough)
+{
+    const std::vector<std::string> tea = {"Brew", "Afternoon drink", "High ___"};
+    const std::vector<std::string> cup = {"Mug", "World ___", "Trophy"};
+    const std::vector<std::string> pot = {"Kettle", "Tea ___"};
+    std::vector<std::string> clues;
+    // One lively clue wanted: the best-ranked lively candidate of the grid is taken, and a
+    // lively candidate that names an answer of the grid ("Tea ___" names TEA) never is.
+    ASSERT_TRUE(ChooseClues({"TEA", "CUP", "POT"}, {&tea, &cup, &pot}, {}, &clues, 1));
+    EXPECT_EQ(clues, (std::vector<std::string>{"Brew", "World ___", "Kettle"}));
+    ASSERT_TRUE(ChooseClues({"TEA", "CUP", "POT"}, {&tea, &cup, &pot}, {}, &clues, 2));
+    EXPECT_EQ(clues, (std::vector<std::string>{"High ___", "World ___", "Kettle"}));
+    EXPECT_FALSE(ChooseClues({"TEA", "CUP", "POT"}, {&tea, &cup, &pot}, {}, &clues, 3));
+    EXPECT_TRUE(IsLively("\"Here you ___\"") && IsLively("Hula movers?") &&
+                IsLively("\"Our Town\" playwright"));
+    EXPECT_FALSE(IsLively("Eh? Say again") || IsLively("Brew") ||
+                 IsLively("Getting by, with \"out\""));
+}
+
+TEST(Packs, EarlyRowsTakeThePatternsThatFillWorstLateAndLastRowsTheBest)
+{
+    // Five patterns of one length, from the worst late in a pack to the best.
+    std::vector<Pattern> patterns(5);
+    for (int k = 0; k < 5; ++k)
+        patterns[k] = Pattern{"P" + std::to_string(k), "", 0.1 * (4 - k)};
+    std::vector<const Pattern*> family;
+    for (const Pattern& p : patterns)
+        family.push_back(&p);
+    auto names = [](const std::vector<const Pattern*>& order) {
+        std::string out;
+        for (const Pattern* p : order)
+            out += p->name.substr(1);
+        return out;
+    };
+    // P4 fills worst late, P0 best: the first row starts at P4, the last at P0, the middle
+    // one at P2, then the nearest ranks, the harder first on a tie.
+    EXPECT_EQ(names(PatternsForRow(family, family, 0)), "43210");
+    EXPECT_EQ(names(PatternsForRow(family, family, kPuzzlesPerPack - 1)), "01234");
+    EXPECT_EQ(names(PatternsForRow(family, family, 15)), "23140");
+    // A shape the pack has used up is skipped; the rank of the others stays.
+    std::vector<const Pattern*> usable = {&patterns[0], &patterns[1], &patterns[3], &patterns[4]};
+    EXPECT_EQ(names(PatternsForRow(family, usable, 15)), "3140");
+}
+
+TEST(Packs, RowsWithFeaturedAnswersOfRareLettersComeFirst)
+{
+    const Featured easy{"one", "tests", "Tests", "SEASONTEAR", ""};
+    const Featured hard{"one", "frying", "Frying", "FRYINGPANS", ""};
+    const Featured mid{"one", "depart", "Depart", "DEPARTURES", ""};
+    EXPECT_EQ(RowOrder(Lexicon(), {&easy, &hard, &mid}), (std::vector<int>{1, 2, 0}));
+}
+
+// The committed packs are what the generator makes of them: kept whole, pack Five comes out
+// byte for byte as committed. A puzzle that lost an answer is made anew; the others keep
+// their grids.
+TEST(Packs, KeptPuzzlesComeOutAsCommittedAndOneThatLostAnAnswerIsMadeAnew)
+{
+    Generator gen;
+    gen.lexicon = Lexicon();
+    gen.patterns = Patterns();
+    std::string error;
+    ASSERT_TRUE(LoadFeatured(SourceDir() / "tools/puzzlegen/featured.tsv", &gen.featured, &error))
+        << error;
+    ASSERT_TRUE(LoadWordSet(SourceDir() / "tools/puzzlegen/standbys.txt", &gen.standbys, &error))
+        << error;
+    AddFeatured(gen);
+    const fs::path packs = SourceDir() / "resources/packs";
+    KeepPuzzles(packs, "five", &gen);
+    ASSERT_EQ(gen.kept.size(), size_t(kPuzzlesPerPack));
+    const Generator fresh = gen;
+
+    std::vector<PackPuzzle> out;
+    ASSERT_TRUE(GeneratePack(gen, 4, &out));
+    for (const PackPuzzle& puzzle : out) {
+        std::ifstream in(packs / "five" / (puzzle.name + ".puz"), std::ios::binary);
+        const std::vector<uint8_t> committed{std::istreambuf_iterator<char>(in), {}};
+        EXPECT_TRUE(puzzle.file == committed) << puzzle.name;
+    }
+
+    // The first square of the first puzzle holds what no answer has.
+    gen = fresh;
+    std::string& broken = gen.kept.at("five/" + out[0].name);
+    broken[broken.find_first_not_of('#')] = '?';
+    std::vector<PackPuzzle> again;
+    ASSERT_TRUE(GeneratePack(gen, 4, &again));
+    EXPECT_NE(again[0].solution, out[0].solution);
+    for (int row = 1; row < kPuzzlesPerPack; ++row)
+        EXPECT_EQ(again[row].solution, out[row].solution) << out[row].name;
+}
+
 TEST(PuzWriter, AFilledGridWrittenOutPassesTheIndependentChecker)
 {
     const Pattern& pattern = Patterns()[0];
     const std::vector<Slot> slots = FindSlots(pattern.cells);
-    const FillResult fill =
-        FillGrid(slots, ListsFromLexicon(), std::vector<int>(slots.size(), -1), 20000);
-    ASSERT_TRUE(fill.filled);
+    const std::vector<WordList> lists = ListsFromLexicon();
+    // Some first words leave no fill, and some fills a word whose only clues name another
+    // answer; the generator meets both by filling again: here, with another first word,
+    // until the grid is filled and clued.
+    const WordList& first = lists[slots[0].cells.size()];
     std::vector<std::string> answers;
     PuzContent content;
-    content.solution = Spell(pattern, slots, fill, &answers);
+    bool clued = false;
+    for (size_t k = 0; k < 40 && !clued; k += 7) {
+        std::vector<int> fixed(slots.size(), -1);
+        fixed[0] = first.ids[k];
+        const FillResult fill = FillGrid(slots, lists, fixed, 20000);
+        if (!fill.filled)
+            continue;
+        answers.clear();
+        content.solution = Spell(pattern, slots, fill, &answers);
+        std::vector<const std::vector<std::string>*> candidates;
+        for (int id : fill.wordIds)
+            candidates.push_back(&Lexicon()[id].clues);
+        clued = ChooseClues(answers, candidates, {}, &content.clues);
+    }
+    ASSERT_TRUE(clued);
     content.title = "Salad";
     content.author = "Brambleset Test";
-    content.copyright = "Clues from WordNet 3.0 (c) 2006 Princeton University";
-    std::vector<const std::vector<std::string>*> candidates;
-    for (int id : fill.wordIds)
-        candidates.push_back(&Lexicon()[id].clues);
-    ASSERT_TRUE(ChooseClues(answers, candidates, {}, &content.clues));
+    content.copyright = CopyrightLine(true);
 
     const std::vector<uint8_t> file = BuildPuzFile(content);
     std::vector<std::string> problems;
