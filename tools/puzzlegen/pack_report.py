@@ -94,6 +94,7 @@ def AllEntries(root):
 LEXICON = os.path.join(ROOT, "tools", "lexicon")
 sys.path.insert(0, LEXICON)
 from build_lexicon import PassedPairs  # noqa: E402  (one reading of the sheets for both)
+from design_patterns import ShapeKey  # noqa: E402  (the shape key the patterns are made with)
 FEATURED = os.path.join(ROOT, "tools", "puzzlegen", "featured.tsv")
 SHEET_HEADER = "answer\tclue\tsource\tpuzzles\tverdict\tnew clue"
 
@@ -220,24 +221,9 @@ def ApplySheets(paths):
 
 
 def Shape(solution):
-    """The block shape up to rotation and mirroring: the least of its eight orientations."""
-    side = 15
-    best = None
-    for t in range(8):
-        out = ["."] * (side * side)
-        for r in range(side):
-            for c in range(side):
-                rr, cc = r, c
-                if t & 1:
-                    cc = side - 1 - cc
-                if t & 2:
-                    rr = side - 1 - rr
-                if t & 4:
-                    rr, cc = cc, rr
-                out[rr * side + cc] = "#" if solution[r * side + c] == "." else "."
-        key = "".join(out)
-        best = key if best is None or key < best else best
-    return best
+    """The block shape of a solution ('.' on blocks) up to rotation and mirroring."""
+    cells = ["#" if ch == "." else "." for ch in solution]
+    return ShapeKey([cells[r * 15:(r + 1) * 15] for r in range(15)])
 
 
 def IsLively(clue):
