@@ -127,7 +127,7 @@ def PassedPairs(folder, skip=None):
         if skip and os.path.abspath(where).startswith(os.path.abspath(skip)):
             continue
         for name in files:
-            if not name.endswith(".tsv"):
+            if not (name.startswith("sheet-") and name.endswith(".tsv")):
                 continue
             for line in open(os.path.join(where, name)):
                 f = line.rstrip("\n").split("\t")

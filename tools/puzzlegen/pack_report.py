@@ -132,6 +132,9 @@ def WriteSheets(entries, slices, folder, passed=frozenset()):
         uses[(answer, clue)].append("%s/%s %d%s" % (pack, name[:-4], number, d))
     hand = HandClues()
     rows = sorted(uses)
+    if not rows:
+        print("nothing to read: no sheet written")
+        return
     # Slices break only between answers, so one reader sees every clue of an answer.
     target = (len(rows) + slices - 1) // slices
     os.makedirs(folder, exist_ok=True)
