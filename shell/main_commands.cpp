@@ -155,9 +155,7 @@ void ShowOpenedPuzzle(HWND window)
     ShowNotesOfANewPuzzle(window);
     UpdateMenuChecks();
     ShowClock(window);
-    Refresh(window, kLayout | kGrid);
-    SetCursorToFirstSquare();
-    Refresh(window, kWord | kClueBar | kKeyboard | kPresent);
+    Refresh(window, kLayout | kGrid | kWord | kClueBar | kKeyboard | kPresent);
 }
 
 void ShowNotesOfANewPuzzle(HWND window)

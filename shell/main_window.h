@@ -28,5 +28,5 @@ void UpdateMenuChecks();
 // show a dialog.
 void ShowNotesOfANewPuzzle(HWND window);
 // Shows a puzzle another puzzle has just been left for: its notes when it is new, the menu
-// checks, its clock, and the grid from the top-left square.
+// checks, its clock, and the grid with the cursor on its first square (ParsePuzzle put it there).
 void ShowOpenedPuzzle(HWND window);

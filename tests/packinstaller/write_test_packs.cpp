@@ -18,7 +18,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const char* keys[6] = {"one", "two", "three", "four", "five", "six"};
-    const char* first[6] = {"55.puz",    "scram.puz", "scoring.puz",
+    const char* first[6] = {"55.puz",   "scram.puz", "scoring.puz",
                             "idea.puz", "score.puz", "gym.puz"};
     for (int p = 0; p < 6; ++p) {
         const std::filesystem::path dir = std::filesystem::path(argv[1]) / keys[p];

@@ -15,7 +15,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 
@@ -67,21 +66,11 @@ std::map<std::string, int> UsedByPack(const std::string& dir, int count)
     std::ifstream list(dir + "/pack.txt");
     std::string name;
     for (int n = 0; n < count && std::getline(list, name); ++n) {
-        std::ifstream in(dir + "/" + name, std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-        // The solution follows the 0x34-byte header; '.' is a block there.
-        if (bytes.size() < 0x34 + static_cast<size_t>(kCells))
+        const std::string grid = GridOfPuzzleFile(dir + "/" + name);
+        if (grid.empty())
             continue;
-        std::string grid = bytes.substr(0x34, kCells);
-        for (char& ch : grid)
-            if (ch == '.')
-                ch = '#';
-        for (const Slot& slot : FindSlots(grid)) {
-            std::string word;
-            for (int cell : slot.cells)
-                word += grid[cell];
-            ++used[word];
-        }
+        for (const Slot& slot : FindSlots(grid))
+            ++used[SlotWord(grid, slot)];
     }
     return used;
 }

@@ -99,19 +99,21 @@ FEATURED = os.path.join(ROOT, "tools", "puzzlegen", "featured.tsv")
 SHEET_HEADER = "answer\tclue\tsource\tpuzzles\tverdict\tnew clue"
 
 
-def HandClues():
-    """(answer, clue) pairs written by hand: the lexicon's first `hand` clues of each answer,
-    and the featured clues."""
-    hand = set()
+def ReadLexicon():
+    """Every answer of the lexicon with its SCOWL level and its hand-written clues."""
+    lexicon = {}
     for line in open(os.path.join(LEXICON, "lexicon.tsv")):
-        if line.startswith("#"):
-            continue
-        f = line.rstrip("\n").split("\t")
-        for clue in f[6:6 + int(f[5])]:
-            hand.add((f[0], clue))
-    for answer, clue in FeaturedClues().items():
-        hand.add((answer, clue))
-    return hand
+        if not line.startswith("#"):
+            f = line.rstrip("\n").split("\t")
+            lexicon[f[0]] = (int(f[2]), set(f[6:6 + int(f[5])]))
+    return lexicon
+
+
+def HandClues():
+    """(answer, clue) pairs written by hand: the lexicon's hand-written clues and the
+    featured clues."""
+    hand = {(answer, clue) for answer, (_, clues) in ReadLexicon().items() for clue in clues}
+    return hand | set(FeaturedClues().items())
 
 
 def FeaturedClues():
@@ -239,11 +241,7 @@ def IsLively(clue):
 
 
 def Stats(root):
-    lexicon = {}
-    for line in open(os.path.join(LEXICON, "lexicon.tsv")):
-        if not line.startswith("#"):
-            f = line.rstrip("\n").split("\t")
-            lexicon[f[0]] = (int(f[2]), set(f[6:6 + int(f[5])]))
+    lexicon = ReadLexicon()
     featured = FeaturedClues()
     standbys = set(open(os.path.join(ROOT, "tools", "puzzlegen", "standbys.txt")).read().split())
     standbys = {w for w in standbys if not w.startswith("#")}

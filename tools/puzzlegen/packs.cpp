@@ -16,6 +16,7 @@
 
 #include "clues.h"
 #include "filler.h"
+#include "puz_layout.h"
 #include "puz_writer.h"
 
 namespace {
@@ -413,9 +414,7 @@ bool CluePuzzle(const Generator& gen, const PackSpec& spec, const Featured& feat
     std::vector<const LexEntry*> entries;
     std::vector<const std::vector<std::string>*> candidates;
     for (const Slot& slot : FindSlots(cells)) {
-        std::string answer;
-        for (int cell : slot.cells)
-            answer += solution[cell];
+        const std::string answer = SlotWord(solution, slot);
         entries.push_back(&gen.lexicon[gen.idOf.at(answer)]);
         candidates.push_back(&entries.back()->clues);
         answers.push_back(answer);
@@ -525,9 +524,7 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
             bool fits = Longest(slots) == word.size() && (!starter || StarterFits(kept->second)) &&
                         shapes[ShapeKey(kept->second)] < kShapeLimit;
             for (const Slot& slot : slots) {
-                std::string answer;
-                for (int cell : slot.cells)
-                    answer += kept->second[cell];
+                const std::string answer = SlotWord(kept->second, slot);
                 auto id = gen.idOf.find(answer);
                 const int limit = gen.standbys.count(answer) ? 1 : PackLimit(answer.size());
                 fits = fits && id != gen.idOf.end() &&
@@ -647,20 +644,27 @@ int PatternFills(const Generator& gen, const Pattern& pattern,
     return filled;
 }
 
+std::string GridOfPuzzleFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    if (bytes.size() < static_cast<size_t>(puz::kGridOffset + kCells) ||
+        bytes[puz::kWidthOffset] != kSide || bytes[puz::kHeightOffset] != kSide)
+        return {};
+    std::string cells = bytes.substr(puz::kGridOffset, kCells);
+    std::replace(cells.begin(), cells.end(), '.', '#');
+    return cells;
+}
+
 void KeepPuzzles(const std::string& dir, const std::string& key, Generator* gen)
 {
-    constexpr size_t kSolutionOffset = 0x34, kWidthOffset = 0x2C;
     for (const Featured& f : gen->featured) {
         if (f.pack != key)
             continue;
-        std::ifstream in(std::filesystem::path(dir) / key / (f.name + ".puz"), std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-        if (bytes.size() < kSolutionOffset + kCells || bytes[kWidthOffset] != kSide ||
-            bytes[kWidthOffset + 1] != kSide)
-            continue;
-        std::string cells = bytes.substr(kSolutionOffset, kCells);
-        std::replace(cells.begin(), cells.end(), '.', '#');
-        gen->kept[key + "/" + f.name] = cells;
+        std::string cells =
+            GridOfPuzzleFile((std::filesystem::path(dir) / key / (f.name + ".puz")).string());
+        if (!cells.empty())
+            gen->kept[key + "/" + f.name] = std::move(cells);
     }
 }
 
@@ -679,13 +683,9 @@ bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out)
         auto kept = gen.kept.find(rows[row]->pack + "/" + rows[row]->name);
         if (kept == gen.kept.end())
             return false;
-        for (const Slot& slot : FindSlots(kept->second)) {
-            std::string answer;
-            for (int cell : slot.cells)
-                answer += kept->second[cell];
-            if (!gen.idOf.count(answer))
+        for (const Slot& slot : FindSlots(kept->second))
+            if (!gen.idOf.count(SlotWord(kept->second, slot)))
                 return false;
-        }
         return true;
     });
     for (int packTry = 0; packTry < kPackTries; ++packTry) {

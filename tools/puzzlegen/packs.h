@@ -65,6 +65,10 @@ struct Generator {
 // (an answer the lexicon has loses its other clues). Call once before generating.
 void AddFeatured(Generator& gen);
 
+// The filled grid of a 15 x 15 .puz file as pattern cells (its letters, '#' on blocks);
+// empty when the file cannot be read as one.
+std::string GridOfPuzzleFile(const std::string& path);
+
 // Reads the solutions of pack `key`'s puzzles made before, under `dir`, into gen->kept;
 // GeneratePack keeps each that still fits.
 void KeepPuzzles(const std::string& dir, const std::string& key, Generator* gen);

@@ -81,6 +81,14 @@ std::vector<Slot> FindSlots(const std::string& cells)
     return slots;
 }
 
+std::string SlotWord(const std::string& grid, const Slot& slot)
+{
+    std::string word;
+    for (int cell : slot.cells)
+        word += grid[cell];
+    return word;
+}
+
 namespace {
 
 // A run of one white square between blocks is a word of length 1 that FindSlots does not

@@ -28,6 +28,9 @@ bool LoadPatterns(const std::string& path, std::vector<Pattern>* out, std::strin
 // `cells` is '#' or '.' (or letters) per square; a word is a run of two or more squares.
 std::vector<Slot> FindSlots(const std::string& cells);
 
+// The letters of `slot` in a filled grid.
+std::string SlotWord(const std::string& grid, const Slot& slot);
+
 // Empty when the pattern meets every rule (180-degree symmetry, 38 to 42 blocks, 76 to 82
 // words, every word at least 3 long, white squares connected); otherwise the broken rule.
 std::string PatternProblem(const std::string& cells);
