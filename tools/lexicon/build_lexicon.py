@@ -28,6 +28,7 @@ MAX_CLUE = 35  # gloss clues are cut to this many characters
 MAX_BLANK = 40  # fill-in-the-blank clues keep the whole example, so a little more room
 MAX_LEVEL = 50  # SCOWL level of the rarest answer we accept
 MAX_LEVEL_LONG = 35  # and for answers of 7 letters or more
+LONG_ANSWER = 13  # answers this long need a clue a person wrote or kept
 
 POS_FILES = {"n": "noun", "v": "verb", "a": "adj", "r": "adv"}
 POS_NUMBER = {"n": 1, "v": 2, "a": 3, "s": 5, "r": 4}
@@ -1106,6 +1107,11 @@ def Build(args):
                                       if f not in ("phrase", "hand")])
         reviewed = [c for c in lex.reviewed.get(answer, []) if not ClueProblem(lex, c, answer)]
         passed = any((answer, c) in lex.passed for c in clues[:1] + reviewed[:1])
+        # An answer this long spans most of a row: it is what a solver remembers of a grid,
+        # and a dictionary gloss there reads as a chore.
+        if len(answer) >= LONG_ANSWER and not (hand or reviewed):
+            dropped["long, no hand clue"] += 1
+            continue
         for c in reviewed + wn:
             if c.lower() not in (x.lower() for x in clues) and (
                     answer, c.lower()) not in lex.rejected:
@@ -1129,10 +1135,19 @@ def Build(args):
         for answer, score, level, kind, stems, hand, clues in rows:
             f.write("%s\t%.1f\t%d\t%s\t%s\t%d\t%s\n" % (answer, score, level, kind, stems, hand,
                                                      "\t".join(clues)))
+    # The checker reads no clue but these and the featured ones, so of the long words only
+    # those they use are listed: thousands fewer lines, the same verdict on every clue.
+    used = {w for row in rows for clue in row[6] for w in ClueWords(clue)}
+    for line in ReadLines(os.path.join(HERE, os.pardir, "puzzlegen", "featured.tsv")):
+        fields = line.split("\t")
+        if len(fields) == 5 and not line.startswith("#"):
+            used.update(ClueWords(fields[4]))
+    known = sorted(w for w in lex.known if len(w) < LONG_ANSWER or w in used)
     with open(os.path.join(HERE, "known_words.txt"), "w", encoding="ascii") as f:
         f.write("# Word forms a clue may use (SCOWL level 60 and commoner, WordNet's irregular "
-                "forms, less guessed forms); written by build_lexicon.py\n")
-        f.write("\n".join(sorted(lex.known)) + "\n")
+                "forms, less guessed forms; of %d letters or more only those our clues use); "
+                "written by build_lexicon.py\n" % LONG_ANSWER)
+        f.write("\n".join(known) + "\n")
     with open(os.path.join(HERE, "blocked_irregular.txt"), "w", encoding="ascii") as f:
         f.write("# Irregular forms of the words in blocklist.txt, from WordNet's .exc files; "
                 "written by build_lexicon.py\n")
