@@ -7,8 +7,9 @@
 # checkout) unless the environment already names them.
 #
 # The test <name>_whole (label `whole`) runs the program once more in one process, its tests
-# shuffled with a new seed each time (the log names it): a test that leans on what another
-# left behind, or on running first, fails there although it passes on its own.
+# shuffled with a new seed each time (the log names it) and run twice: a test that leans on
+# what another left behind, on running first or on running once per process fails there
+# although it passes on its own.
 include(GoogleTest)
 find_package(GTest REQUIRED)
 
@@ -24,7 +25,8 @@ endfunction()
 
 # add_whole_program_test(<program>): the test <program>_whole described above.
 function(add_whole_program_test program)
-    add_test(NAME ${program}_whole COMMAND ${program} --gtest_shuffle --gtest_random_seed=0)
+    add_test(NAME ${program}_whole COMMAND ${program} --gtest_shuffle --gtest_repeat=2
+                                               --gtest_random_seed=0)
     set_tests_properties(${program}_whole PROPERTIES LABELS whole TIMEOUT 600)
 endfunction()
 

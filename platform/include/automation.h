@@ -96,7 +96,8 @@ int AutomationPresentCount();
 // excluded): a test compares the count before and after an operation to find a leak.
 int AutomationGdiObjectCount();
 // While set, the SDL2 backend is refused the window surface when it opens its window, as on a
-// display SDL has no framebuffer for, and so presents through an SDL renderer instead.
+// display SDL has no framebuffer for, and so presents through an SDL renderer instead. Setting
+// it also lets the next refusal be told again, as in a new run.
 void AutomationFailWindowSurface(bool fail);
 
 // ---- Other programs --------------------------------------------------------------------------

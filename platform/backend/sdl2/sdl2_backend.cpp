@@ -34,6 +34,8 @@ SDL_Point gOrigin = {0, 0};   // the frame's top-left corner in the window
 bool gLayoutChanged = false;  // the window's size changed: the next present redraws it whole
 bool gLeftDown = false;
 bool gRefuseSurface = false;  // AutomationFailWindowSurface
+// The user hears once per run that the window has no surface, however often it is made again.
+bool gToldNoSurface = false;
 
 UINT VirtualKey(SDL_Keycode k)
 {
@@ -204,11 +206,10 @@ bool Sdl2Init(int width, int height, int scale)
     if (gRefuseSurface)
         SDL_SetError("refused by the automation");
     if (gRefuseSurface || !SDL_GetWindowSurface(gWindow)) {
-        static bool told = false;
-        if (!told)
+        if (!gToldNoSurface)
             std::fprintf(stderr, "%s: no window surface (%s); presenting through an SDL renderer\n",
                          program_invocation_short_name, SDL_GetError());
-        told = true;
+        gToldNoSurface = true;
         gRenderer = SDL_CreateRenderer(gWindow, -1, 0);
         if (!gRenderer)
             return false;
@@ -433,6 +434,8 @@ void Sdl2Quit()
 void AutomationFailWindowSurface(bool fail)
 {
     gRefuseSurface = fail;
+    if (fail)
+        gToldNoSurface = false;  // a new refusal is a new run's to tell
 }
 
 const Backend kSdl2Backend = {
