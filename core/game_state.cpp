@@ -27,6 +27,11 @@ void ResetGameState()
     gGame.viewHeight = 240;
 }
 
+bool PuzzleOpen()
+{
+    return gGame.fileSize > 0;  // only an accepted file sets it
+}
+
 void SetCursorToCell(int index)
 {
     const int width = gGame.width > 0 ? gGame.width : 1;

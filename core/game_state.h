@@ -126,6 +126,10 @@ extern GameState gGame;
 // word table free.
 void ResetGameState();
 
+// Whether a puzzle file has been read into gGame: false after a start that found none it
+// could open, while the fields still hold what the last run's record restored.
+bool PuzzleOpen();
+
 // Places the cursor on cell `index` of the current grid.
 void SetCursorToCell(int index);
 

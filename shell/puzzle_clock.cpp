@@ -13,8 +13,8 @@ namespace {
 
 bool ClockRuns()
 {
-    return gShell.active && gGame.puzzlePath[0] && gGame.width > 0 && !gGame.timerPaused &&
-           !gGame.solved;
+    return gShell.active && PuzzleOpen() && gGame.puzzlePath[0] && gGame.width > 0 &&
+           !gGame.timerPaused && !gGame.solved;
 }
 
 // The tick runs only while the clock does: an idle game in the background, a paused or a
@@ -40,7 +40,7 @@ void ShowClock(HWND window)
     FormatPlayTime(gGame.timerSeconds, time);
     WCHAR title[64];
     wsprintfW(title, gGame.timerPaused ? u"Crossword %s paused" : u"Crossword %s", time);
-    if (!gGame.puzzlePath[0])
+    if (!PuzzleOpen() || !gGame.puzzlePath[0])
         lstrcpyW(title, u"Crossword");
     WCHAR shown[64] = {};
     GetWindowTextW(window, shown, 64);
@@ -64,7 +64,7 @@ void SetClockActive(HWND window, bool active)
 
 void ToggleClockPause(HWND window)
 {
-    if (gGame.solved || !gGame.puzzlePath[0])
+    if (gGame.solved || !PuzzleOpen() || !gGame.puzzlePath[0])
         return;
     gGame.timerPaused = !gGame.timerPaused;
     ShowClock(window);

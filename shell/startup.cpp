@@ -129,8 +129,13 @@ LRESULT StartUp(HWND window)
         // the one that could not be read go where its next opening finds them.
         if (restored)
             KeepUnopenedProgress(stateFile, gGame.puzzlePath);
-        if (!OpenFirstDocumentsPuzzle())
+        if (!OpenFirstDocumentsPuzzle()) {
+            // Nothing is shown, and the exit writes back the record as it came, its time
+            // included; the clock stands still meanwhile.
+            if (gGame.savedTimerSeconds >= 0)
+                gGame.timerSeconds = gGame.savedTimerSeconds;
             return 0;
+        }
     }
 
     ParsePuzzle();

@@ -49,6 +49,12 @@ class StartUpTest : public ShellTest {
         Command(IDM_OPEN);
     }
 
+    void Wait(int ms)
+    {
+        AutomationAdvance(uint32_t(ms));
+        Idle();
+    }
+
     void ExitNow()
     {
         PostMessageW(window, WM_COMMAND, IDM_EXIT, 0);
@@ -177,6 +183,29 @@ TEST_F(StartUpTest, WithNothingToOpenTheRecordSurvivesWhole)
     Start();
     ExitNow();
     EXPECT_EQ(StateFile(), before);
+}
+
+// With no puzzle shown the clock stands still: the time of the puzzle that could not be read
+// comes back as it was when that puzzle returns.
+TEST_F(StartUpTest, WithNothingToOpenTheClockStandsStill)
+{
+    const std::string puzzle = "\\My Documents\\a.puz";
+    WritePuzzle(puzzle, LatticeGrid(15));
+    const std::string file = ReadDeviceFile(puzzle);
+    Start();
+    Wait(2000);
+    TypeAndExit("AB");
+    RemoveDeviceFile(puzzle);
+    Restart();
+    Start();
+    Wait(4000);
+    EXPECT_EQ(GetWindowTextLengthW(window), 9);  // "Crossword", no time
+    ExitNow();
+    WriteDeviceFile(puzzle, file);
+    Restart();
+    Start();
+    EXPECT_EQ(gGame.timerSeconds, 2);
+    EXPECT_EQ(std::string(gGame.entries, 2), "AB");
 }
 
 // A name the ANSI code page cannot hold still brings its puzzle back at the next start.
