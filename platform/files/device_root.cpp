@@ -22,8 +22,8 @@ struct SeedFile {
 };
 
 struct DeviceRoot {
-    std::string path;  // host folder currently in use
-    bool fresh;        // it was created (seeded) by this process
+    std::string path;                  // host folder currently in use
+    std::vector<std::u16string> made;  // top folders it lacked when this process took it up
 };
 
 DeviceRoot gRoot;
@@ -47,15 +47,6 @@ std::string WantedRoot()
     return data + "/crossword-device";
 }
 
-bool IsMissingOrEmpty(const std::string& folder)
-{
-    std::error_code ec;
-    if (!std::filesystem::exists(folder, ec))
-        return true;
-    return std::filesystem::is_directory(folder, ec) &&
-           std::filesystem::directory_iterator(folder, ec) == std::filesystem::directory_iterator();
-}
-
 // Creates every folder on the way to `devicePath`, which itself is a file.
 void CreateFolders(const std::u16string& devicePath)
 {
@@ -64,8 +55,35 @@ void CreateFolders(const std::u16string& devicePath)
         CreateDirectoryW(devicePath.substr(0, pos).c_str(), nullptr);
 }
 
+// "\My Documents" of "\My Documents\Welcome.puz".
+std::u16string TopFolder(const std::u16string& devicePath)
+{
+    return devicePath.substr(0, devicePath.find(u'\\', 1));
+}
+
+bool Made(const std::u16string& folder)
+{
+    for (const std::u16string& made : gRoot.made) {
+        if (lstrcmpiW(made.c_str(), folder.c_str()) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Notes `folder` as one this process makes when the root lacks it.
+void NoteIfMissing(const std::u16string& folder)
+{
+    if (!Made(folder) && GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES)
+        gRoot.made.push_back(folder);
+}
+
+// A seed file goes only into a folder the root lacked: a root that a user began by copying
+// in a file or two still gets its starter puzzle and help pages, but a file the user deleted
+// from a folder they have never comes back.
 void WriteSeed(const SeedFile& seed)
 {
+    if (!Made(TopFolder(seed.path)))
+        return;
     CreateFolders(seed.path);
     HANDLE file = CreateFileW(seed.path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -86,15 +104,19 @@ std::string DeviceRootHostPath()
     // A new root for this process (first use, or the tests pointed elsewhere).
     const DWORD savedError = GetLastError();
     gRoot.path = wanted;
-    gRoot.fresh = IsMissingOrEmpty(wanted);
-    if (gRoot.fresh) {
-        std::error_code ec;
-        std::filesystem::create_directories(wanted, ec);
-        for (const char16_t* folder : kStandardFolders)
-            CreateDirectoryW(folder, nullptr);
-        for (const SeedFile& seed : gSeeds)
-            WriteSeed(seed);
-    }
+    gRoot.made.clear();
+    std::error_code ec;
+    std::filesystem::create_directories(wanted, ec);
+    // Whatever of a new root is missing is made, whether the root is empty or a user has
+    // begun it by hand with a file or two.
+    for (const char16_t* folder : kStandardFolders)
+        NoteIfMissing(TopFolder(folder));
+    for (const SeedFile& seed : gSeeds)
+        NoteIfMissing(TopFolder(seed.path));
+    for (const char16_t* folder : kStandardFolders)
+        CreateDirectoryW(folder, nullptr);
+    for (const SeedFile& seed : gSeeds)
+        WriteSeed(seed);
     SetLastError(savedError);
     return gRoot.path;
 }
@@ -105,8 +127,9 @@ void DeviceSeedFile(const char16_t* devicePath, const void* bytes, size_t size)
         return;
     auto first = static_cast<const unsigned char*>(bytes);
     gSeeds.push_back({devicePath, std::vector<unsigned char>(first, first + (bytes ? size : 0))});
-    if (!gRoot.path.empty() && gRoot.path == WantedRoot() && gRoot.fresh) {
+    if (!gRoot.path.empty() && gRoot.path == WantedRoot()) {
         const DWORD savedError = GetLastError();
+        NoteIfMissing(TopFolder(gSeeds.back().path));
         WriteSeed(gSeeds.back());
         SetLastError(savedError);
     }

@@ -12,9 +12,11 @@
 void DeviceSetModuleFileName(const char16_t* devicePath);
 
 // Registers a file that a newly created device root starts with (a starter puzzle, help
-// pages). Seeding happens once, on the first file operation against a root that is missing
-// or empty; a file registered after that, while the same fresh root is in use, is written at
-// once. An existing file is never overwritten.
+// pages). On the first file operation against a root, the standard folders it lacks are made,
+// and each registered file is written into a top folder ("\My Documents", "\Windows") that
+// the root lacked, so a root a user began by copying in one file is still set up; a file
+// registered later, while the same root is in use, is written at once by the same rule. An
+// existing file is never overwritten.
 void DeviceSeedFile(const char16_t* devicePath, const void* bytes, size_t size);
 
 // The blocking hook of this thread, in the manner of Winsock 1.1's WSASetBlockingHook: while

@@ -73,16 +73,39 @@ TEST_F(FreshRoot, SeedFilesReachANewRootAndNeverOverwrite)
     DeviceSeedFile(u"\\Windows\\Help\\page.htm", "<p>", 3);
     EXPECT_EQ(ReadDeviceFile(u"\\Windows\\Help\\page.htm"), "<p>");
 
-    // A root that already holds files is not seeded, and a user's copy is kept.
+    // A user's copy is kept, and a folder the user has gets nothing: a seed deleted there
+    // stays deleted. The folders the root lacks are made and seeded.
     fs::create_directories(base_ / "used" / "My Documents");
     {
         std::FILE* f = std::fopen((base_ / "used" / "My Documents" / "Starter.puz").c_str(), "w");
         std::fputs("mine", f);
         std::fclose(f);
     }
+    DeviceSeedFile(u"\\My Documents\\Other.puz", bytes, 3);
     setenv("CROSSWORD_DEVICE_ROOT", (base_ / "used").c_str(), 1);
     EXPECT_EQ(ReadDeviceFile(u"\\My Documents\\Starter.puz"), "mine");
-    EXPECT_EQ(GetFileAttributesW(u"\\Temp"), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesW(u"\\My Documents\\Other.puz"), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(ReadDeviceFile(u"\\Windows\\Help\\page.htm"), "<p>");
+    EXPECT_EQ(GetFileAttributesW(u"\\Temp"), DWORD(FILE_ATTRIBUTE_DIRECTORY));
+}
+
+// A root that a user began by copying in the game's own files (its address list, its last
+// puzzle record) still gets everything else a new root has.
+TEST_F(FreshRoot, ARootBegunWithTheProgramsFolderIsSetUp)
+{
+    DeviceSeedFile(u"\\My Documents\\Starter.puz", "PUZ", 3);
+    fs::create_directories(base_ / "begun" / "Program Files" / "Crossword");
+    {
+        std::FILE* f = std::fopen(
+            (base_ / "begun" / "Program Files" / "Crossword" / "crosswordhttplist.dat").c_str(),
+            "w");
+        std::fputs("http://example.com/\r\n", f);
+        std::fclose(f);
+    }
+    setenv("CROSSWORD_DEVICE_ROOT", (base_ / "begun").c_str(), 1);
+    EXPECT_EQ(ReadDeviceFile(u"\\My Documents\\Starter.puz"), "PUZ");
+    for (const char* folder : {"Temp", "Windows"})
+        EXPECT_TRUE(fs::is_directory(base_ / "begun" / folder)) << folder;
 }
 
 TEST(ModulePath, DefaultSetAndTruncated)
