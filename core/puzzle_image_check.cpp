@@ -36,6 +36,12 @@ PuzzleRefusal CheckPuzzleImage(const char* bytes, int size, PuzzleLayout* layout
     if (header + kGridOffset > size)
         return kPuzzleTruncated;
     const char* h = bytes + header;
+    // Every real file gets this checksum right; one that does not has a damaged header, whose
+    // sizes would read as another grid altogether. The file's other checksums are often
+    // wrong in real files and stay unchecked.
+    if (puz::ChecksumRegion(h + puz::kHeaderSumStart, puz::kHeaderSumSize, 0) !=
+        puz::ReadShort(h + puz::kHeaderChecksumOffset))
+        return kPuzzleDamaged;
     layout->headerOffset = header;
     layout->width = static_cast<signed char>(h[kWidthOffset]);
     layout->height = static_cast<signed char>(h[kHeightOffset]);

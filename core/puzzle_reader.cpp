@@ -195,6 +195,7 @@ const char* PuzzleRefusalText(PuzzleRefusal reason)
     case kPuzzleTooManyWords: return "more than 300 across or 300 down words";
     case kPuzzleTooManyClues: return "more than 400 clues";
     case kPuzzleTruncated: return "the file ends before its grids and clues do";
+    case kPuzzleDamaged: return "the file is damaged";
     }
     return "unknown";
 }

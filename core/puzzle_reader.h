@@ -15,6 +15,7 @@ enum PuzzleRefusal {
     kPuzzleTooManyWords,    // more than 300 across or 300 down words
     kPuzzleTooManyClues,    // more than 400 words, so more than 400 clue strings
     kPuzzleTruncated,       // the file ends inside the header, the grids or the clues
+    kPuzzleDamaged,         // the header's sizes do not match its checksum
 };
 
 // Reads the puzzle file at the device path `path` into gGame.fileBuffer. The file is read

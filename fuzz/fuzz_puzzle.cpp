@@ -1,23 +1,22 @@
 // Any bytes as a puzzle file: the reader accepts or refuses them, and an accepted file
-// parses into a grid that keeps every invariant, with fresh and with restored entries.
+// parses into a grid that keeps every invariant, with fresh and with restored entries. Each
+// input is tried once more with its header's checksum made right, so that mutations of the
+// sizes reach the grid instead of stopping at the checksum.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #include "automation.h"
 #include "grid_invariants.h"
+#include "puz_layout.h"
 #include "puzzle_reader.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    setenv("CROSSWORD_BACKEND", "headless", 1);
-    ResetGameState();
-    return 0;
-}
+namespace {
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void TryImage(const uint8_t* data, int length)
 {
-    const int length = size > size_t(kMaxPuzzleFile) + 64 ? kMaxPuzzleFile + 64 : int(size);
     if (LoadPuzzleImage(data, length)) {
         gGame.entriesFromPuzzle = 1;
         ParsePuzzle();
@@ -30,6 +29,40 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         CheckGridInvariants();
     } else {
         Require(LastPuzzleRefusal() != kPuzzleAccepted);
+    }
+}
+
+// Where the header starts (the magic's offset less its own), or -1.
+int FindHeader(const uint8_t* data, int length)
+{
+    for (int i = puz::kMagicOffset; i + int(sizeof puz::kMagic) <= length; ++i) {
+        if (std::memcmp(data + i, puz::kMagic, sizeof puz::kMagic) == 0)
+            return i - puz::kMagicOffset;
+    }
+    return -1;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    setenv("CROSSWORD_BACKEND", "headless", 1);
+    ResetGameState();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const int length = size > size_t(kMaxPuzzleFile) + 64 ? kMaxPuzzleFile + 64 : int(size);
+    TryImage(data, length);
+    const int header = FindHeader(data, length);
+    if (header >= 0 && header + puz::kGridOffset <= length) {
+        std::vector<uint8_t> mended(data, data + length);
+        const uint16_t sum = puz::ChecksumRegion(&mended[size_t(header + puz::kHeaderSumStart)],
+                                                 puz::kHeaderSumSize, 0);
+        mended[size_t(header + puz::kHeaderChecksumOffset)] = uint8_t(sum & 0xFF);
+        mended[size_t(header + puz::kHeaderChecksumOffset + 1)] = uint8_t(sum >> 8);
+        TryImage(mended.data(), length);
     }
     AutomationReset();  // the recorded message boxes would otherwise pile up
     return 0;

@@ -9,6 +9,7 @@ namespace puz {
 
 // Header offsets, counted from the header's first byte (a few bytes of junk may precede it).
 constexpr int kMagicOffset = 0x02;              // "ACROSS&DOWN" and its NUL
+constexpr int kHeaderChecksumOffset = 0x0E;     // two bytes: checksum of the header's sizes
 constexpr int kVersionOffset = 0x18;            // "1.3", "2.0", ...
 constexpr int kScrambledChecksumOffset = 0x1E;  // two bytes: sum of the real solution's letters
 constexpr int kWidthOffset = 0x2C;
@@ -16,6 +17,11 @@ constexpr int kHeightOffset = 0x2D;
 constexpr int kClueCountOffset = 0x2E;      // two bytes
 constexpr int kSolutionStateOffset = 0x32;  // two bytes: kSolutionScrambled, kSolutionAbsent
 constexpr int kGridOffset = 0x34;           // the solution grid, then the fill grid
+// The header's own checksum covers its last eight bytes: width, height, clue count, the
+// puzzle type and the solution state.
+constexpr int kHeaderSumStart = kWidthOffset;
+constexpr int kHeaderSumSize = kGridOffset - kWidthOffset;
+static_assert(kHeaderSumSize == 8);
 
 constexpr char kMagic[] = "ACROSS&DOWN";  // sizeof includes the NUL the file carries
 

@@ -59,6 +59,7 @@ if "locked" in features:
 header[0x2C], header[0x2D] = w, h
 header[0x2E:0x30] = struct.pack("<H", len(clues))
 header[0x30] = 1
+header[0x0E:0x10] = struct.pack("<H", cksum(header[0x2C:0x34]))
 body = shown.encode() + "".join("." if ch == "." else "-" for ch in sol).encode()
 strings = ["Beyond letters", "Crossword", "(c) 2026"] + clues
 strings.append("NOTE: The circled squares, read in order, spell a word the theme needs. "

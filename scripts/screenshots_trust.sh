@@ -21,8 +21,12 @@ write_open_puzzle() { # file width height [version state title clue]
         -v title="${6:-Open $2x$3}" -v first="${7:-clue 0}" 'BEGIN {
         n = w * h
         clues = (w > 1 ? h : 0) + (h > 1 ? w : 0)
+        split(w " " h " " clues % 256 " " int(clues / 256) " 1 0 " state " 0", sizes, " ")
+        sum = 0  # the header checksum: rotate right by one bit, add the next byte
+        for (i = 1; i <= 8; i++) sum = (int(sum / 2) + (sum % 2) * 32768 + sizes[i]) % 65536
         printf "%c%cACROSS&DOWN%c", 0, 0, 0
-        for (i = 14; i < 24; i++) printf "%c", 0
+        printf "%c%c", sum % 256, int(sum / 256)
+        for (i = 16; i < 24; i++) printf "%c", 0
         printf "%s%c", version, 0
         for (i = 28; i < 44; i++) printf "%c", 0
         printf "%c%c%c%c%c%c%c%c", w, h, clues % 256, int(clues / 256), 1, 0, state, 0

@@ -319,6 +319,13 @@ std::string Truncated()
     return b.substr(0, b.size() - 20);
 }
 
+// `bytes` with one bit of the byte at `offset` changed, after the header's checksum was summed.
+std::string Flipped(std::string bytes, int offset)
+{
+    bytes[size_t(offset)] ^= 0x10;
+    return bytes;
+}
+
 std::string WithSize(int width, int height)
 {
     PuzzleImage p = MakePuzzle({});
@@ -372,6 +379,9 @@ TEST_F(PuzzleReader, FilesThatDoNotFitAreRefusedWithTheirReason)
         {"grid cut off", Bytes(Corners()).substr(0, 0x34 + 30), kPuzzleTruncated},
         {"header cut off", Bytes(Corners()).substr(0, 0x30), kPuzzleTruncated},
         {"too large", Bytes(Corners()) + std::string(16000, '\0'), kPuzzleFileTooLarge},
+        {"width changed", Flipped(Bytes(Corners()), 0x2C), kPuzzleDamaged},
+        {"clue count changed", Flipped(Bytes(Corners()), 0x2E), kPuzzleDamaged},
+        {"header checksum changed", Flipped(Bytes(Corners()), 0x0E), kPuzzleDamaged},
     };
     for (const Refusal& r : refusals) {
         EXPECT_FALSE(LoadPuzzleImage(r.bytes.data(), int(r.bytes.size()))) << r.name;

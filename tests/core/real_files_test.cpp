@@ -105,6 +105,33 @@ void CheckAgainstOracle(const std::string& name, const Json& oracle)
     EXPECT_EQ(gGame.downClues[down].clueIndex, -1);
 }
 
+// A damaged size byte would read as another grid altogether; every real file sums its sizes
+// right, so one byte changed among them is always told apart.
+TEST(RealFiles, AnyChangeToTheHeadersSizesIsRefusedAsDamage)
+{
+    const fs::path folder = RealPuzzleFolder();
+    END_TEST_WITHOUT_REAL_PUZZLES(folder);
+    int files = 0;
+    for (const auto& item : fs::directory_iterator(folder)) {
+        const std::string name = item.path().filename().string();
+        if (item.path().extension() != ".puz" || kExpectedRefusals.count(name))
+            continue;
+        const std::string bytes = Slurp(item.path());
+        int header = 0;
+        ASSERT_EQ(CheckPuzzleBytes(bytes.data(), int(bytes.size()), &header), kPuzzleAccepted)
+            << name;
+        for (int at = 0x2C; at < 0x34; ++at) {
+            std::string damaged = bytes;
+            damaged[size_t(header + at)] ^= 0x04;
+            EXPECT_EQ(CheckPuzzleBytes(damaged.data(), int(damaged.size()), &header),
+                      kPuzzleDamaged)
+                << name << " at " << at;
+        }
+        ++files;
+    }
+    EXPECT_GE(files, 40);
+}
+
 TEST(RealFiles, EveryCorpusFileMatchesItsOracleOrIsRefusedForItsReason)
 {
     const fs::path folder = RealPuzzleFolder();

@@ -36,6 +36,8 @@ std::string Bytes(const PuzzleImage& image)
     header[0x30] = 1;  // the bitmask word every ordinary file has
     PutShort(&header, puz::kSolutionStateOffset, image.solutionFlags);
     PutShort(&header, puz::kScrambledChecksumOffset, image.scrambledChecksum);
+    PutShort(&header, puz::kHeaderChecksumOffset,
+             puz::ChecksumRegion(header.data() + puz::kHeaderSumStart, puz::kHeaderSumSize, 0));
     std::string fill = image.fill;
     if (fill.empty()) {
         for (char c : image.solution)

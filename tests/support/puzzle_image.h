@@ -1,7 +1,7 @@
 // The tests' one .puz writer: builds files in memory for tests, benchmarks and fuzz targets
 // (a header with the magic, sizes, version and flags, the solution and fill grids, the
 // strings, extra sections). It knows the file format only: no game code, no device.
-// No checksums except the sections' own: nothing that reads these files checks them.
+// Checksums: the header's own (the game refuses a file without it) and the sections'.
 #pragma once
 
 #include <string>
