@@ -46,10 +46,10 @@ function(add_corpus_checks program filter)
     endforeach()
     set_tests_properties(${program}_skips_without_corpus PROPERTIES
         ENVIRONMENT_MODIFICATION CROSSWORD_REQUIRE_TESTDATA=unset:
-        PASS_REGULAR_EXPRESSION "${missing}.*\\[  SKIPPED \\] 1 test"
+        PASS_REGULAR_EXPRESSION "${missing}.*\\[  SKIPPED \\] [0-9]+ tests?,"
         FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
     set_tests_properties(${program}_fails_without_corpus PROPERTIES
         ENVIRONMENT_MODIFICATION CROSSWORD_REQUIRE_TESTDATA=set:1
-        PASS_REGULAR_EXPRESSION "${missing}.*\\[  FAILED  \\] 1 test"
+        PASS_REGULAR_EXPRESSION "${missing}.*\\[  FAILED  \\] [0-9]+ tests?,"
         FAIL_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
 endfunction()

@@ -2,6 +2,7 @@
 #include "play_cursor.h"
 
 #include "square_marks.h"
+#include "square_text.h"
 
 namespace {
 
@@ -95,7 +96,7 @@ const ClueEntry* CurrentClueRow()
 bool StoreLetter(int key)
 {
     const int square = CurrentSquare();
-    if (!InGrid(square) || gGame.entries[square] == '.' || key < 'A' || key > 'Z')
+    if (!InGrid(square) || gGame.entries[square] == '.' || !IsEntryByte(key))
         return false;
     gGame.entries[square] = char(key);
     gGame.playerRebus[square][0] = 0;  // a letter typed over a rebus replaces it

@@ -5,7 +5,7 @@
 
 #include "game_state.h"
 
-constexpr int kKeyBackspace = 8;  // the virtual key of Backspace; letters are 'A'..'Z'
+constexpr int kKeyBackspace = 8;  // the virtual key of Backspace; every entry byte is above it
 
 enum WordJump { kPreviousWord = 0, kNextWord = 1 };
 
@@ -27,8 +27,8 @@ bool CurrentWordSquares(int* first, int* last, int* step);
 // the current square has no word in the current direction. Never reads past the tables.
 const ClueEntry* CurrentClueRow();
 
-// Stores the upper-case letter `key` ('A'..'Z') at the current square. False (nothing
-// stored) when the square is black or `key` is not a letter.
+// Stores `key`, an upper-case letter or any other byte a square may hold (IsEntryByte), at
+// the current square. False (nothing stored) when the square is black or `key` is no entry.
 bool StoreLetter(int key);
 
 // The cursor step after a letter: inside the current word only, to the next square, or with

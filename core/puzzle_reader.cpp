@@ -10,6 +10,7 @@
 #include "puzzle_image_check.h"
 #include "puzzle_sections.h"
 #include "solution_lock.h"
+#include "square_text.h"
 #include "undo_history.h"
 
 namespace {
@@ -61,14 +62,15 @@ bool RestoredEntriesFit()
     return true;
 }
 
-// What an open square may hold: empty, a letter, or its own solution byte, which Fill puts
-// there even when it is a digit or a symbol. Anything else is emptied, square by square, so
+// What an open square may hold: empty, anything the player can type, or its own solution
+// byte, which Fill puts there whatever it is. Anything else is emptied, square by square, so
 // one odd byte never costs the player the rest of the grid.
 void EmptyUnplayableEntries()
 {
     for (int i = 0; i < gGame.width * gGame.height; ++i) {
         const char e = gGame.entries[i];
-        if (e != '.' && e != '-' && (e < 'A' || e > 'Z') && e != gGame.solution[i])
+        if (e != '.' && e != '-' && !IsEntryByte(static_cast<unsigned char>(e)) &&
+            e != gGame.solution[i])
             gGame.entries[i] = '-';
     }
 }

@@ -25,6 +25,39 @@ int WidenPuzzleTextAs(int encoding, const char* text, WCHAR* out, int outChars)
     return length;
 }
 
+namespace {
+
+// The capital of a Latin letter; anything else as it is.
+WCHAR CapitalOf(WCHAR ch)
+{
+    if ((ch >= u'a' && ch <= u'z') || (ch >= 0xE0 && ch <= 0xFE && ch != 0xF7))
+        return WCHAR(ch - 0x20);
+    switch (ch) {
+    case 0xFF: return 0x178;   // y with diaeresis
+    case 0x153: return 0x152;  // oe
+    case 0x161: return 0x160;  // s with caron
+    case 0x17E: return 0x17D;  // z with caron
+    }
+    return ch;
+}
+
+}  // namespace
+
+int NarrowTypedCharacter(WCHAR ch, char* out, int room)
+{
+    const WCHAR capital = CapitalOf(ch);
+    char bytes[4];
+    BOOL lossy = FALSE;
+    const int count =
+        gGame.textEncoding == kEncodingUtf8
+            ? WideCharToMultiByte(CP_UTF8, 0, &capital, 1, bytes, sizeof bytes, nullptr, nullptr)
+            : WideCharToMultiByte(CP_ACP, 0, &capital, 1, bytes, sizeof bytes, nullptr, &lossy);
+    if (count <= 0 || count > room || lossy)
+        return 0;
+    std::memcpy(out, bytes, size_t(count));
+    return count;
+}
+
 int WidenPuzzleText(const char* text, WCHAR* out, int outChars)
 {
     return WidenPuzzleTextAs(gGame.textEncoding, text, out, outChars);

@@ -11,3 +11,8 @@ int WidenPuzzleText(const char* text, WCHAR* out, int outChars);
 
 // The same for an explicit PuzzleEncoding (puzzles that are not the open one).
 int WidenPuzzleTextAs(int encoding, const char* text, WCHAR* out, int outChars);
+
+// The typed character `ch` as bytes of the open puzzle's encoding in `out` (room for `room`
+// bytes), letters made upper case as solutions hold them. Returns the bytes written, 0 when
+// the encoding cannot hold the character (or it does not fit).
+int NarrowTypedCharacter(WCHAR ch, char* out, int room);

@@ -21,6 +21,17 @@ bool SameIgnoringCase(const char* a, const char* b)
 
 }  // namespace
 
+bool IsEntryByte(int b)
+{
+    if (b == '.' || b == '-' || (b >= 'a' && b <= 'z'))
+        return false;
+    if (b > 0x20 && b < 0x7F)
+        return true;
+    // One byte is one character only in the code page; in UTF-8 it is a piece of one. The
+    // no-break space and the soft hyphen are spaces in all but name.
+    return gGame.textEncoding == kEncodingAnsi && b >= 0x80 && b <= 0xFF && b != 0xA0 && b != 0xAD;
+}
+
 void SquareSolutionText(int i, char* text)
 {
     const int key = gGame.rebusKeys[i];

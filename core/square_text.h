@@ -8,6 +8,12 @@
 
 constexpr int kRebusEntryChars = 8;  // letters the player may put in one square
 
+// Whether the byte `b`, in the open puzzle's encoding, may stand in an open square of the
+// entries grid: a letter 'A'..'Z', a digit, a symbol of the keyboard, or (Windows-1252 files)
+// a character of the code page, but never the grid's own marks "." (black) and "-" (empty),
+// a lower-case letter, a space or a control code. Real solutions hold digits and symbols.
+bool IsEntryByte(int b);
+
 // The solution of square `i`: its rebus when the file gives one, else its letter (in
 // `text`, kRebusTextSize bytes).
 void SquareSolutionText(int i, char* text);

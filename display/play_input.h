@@ -11,6 +11,12 @@
 // scrolls.
 void EnterKey(HWND window, int key);
 
+// A character typed as text (WM_CHAR): digits, symbols and letters beyond A-Z, in the puzzle's
+// encoding. Into the open rebus entry when there is one; otherwise stored as EnterKey stores
+// a letter when the encoding holds it in one byte a square may take. Letters A-Z arrive as
+// keys instead, so they are not taken twice.
+void EnterCharacter(HWND window, WCHAR ch);
+
 // The cursor step after a letter, between a full paint of the grid and the repaint of the
 // highlight and the clue bar.
 void AdvanceCursor(HWND window);

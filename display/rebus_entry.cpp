@@ -44,13 +44,32 @@ void OpenRebusEntry(HWND window)
 
 void RebusEntryKey(HWND window, int key)
 {
+    if (key != kKeyBackspace) {
+        const char byte = char(key);
+        RebusEntryType(window, &byte, 1);
+        return;
+    }
+    char* text = gDisplay.rebusText;
+    int length = int(std::strlen(text));
+    // A character of a UTF-8 puzzle goes whole: its continuation bytes with it.
+    while (length > 1 && gGame.textEncoding == kEncodingUtf8 &&
+           (static_cast<unsigned char>(text[length - 1]) & 0xC0) == 0x80)
+        --length;
+    if (length > 0)
+        text[length - 1] = 0;
+    Repaint(window);
+}
+
+void RebusEntryType(HWND window, const char* bytes, int count)
+{
     char* text = gDisplay.rebusText;
     const int length = int(std::strlen(text));
-    if (key == kKeyBackspace && length > 0) {
-        text[length - 1] = 0;
-    } else if (key >= 'A' && key <= 'Z' && length < kRebusEntryChars) {
-        text[length] = char(key);
-        text[length + 1] = 0;
+    // A single byte must be one a square may hold; a longer character is text of a UTF-8
+    // puzzle, its bytes above every mark.
+    const bool typeable = count > 1 || IsEntryByte(static_cast<unsigned char>(bytes[0]));
+    if (count > 0 && typeable && length + count <= kRebusEntryChars) {
+        std::memcpy(text + length, bytes, size_t(count));
+        text[length + count] = 0;
     }
     Repaint(window);
 }

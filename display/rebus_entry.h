@@ -11,9 +11,11 @@ bool RebusEntryOpen();
 // black square. Repaints the grid, the clue bar and the view.
 void OpenRebusEntry(HWND window);
 
-// A letter 'A'..'Z' (kept while fewer than eight are typed) or Backspace while the entry is
-// open; repaints.
+// Backspace, which takes back the last character, or the bytes of one typed character in the
+// puzzle's encoding (a letter, a digit, a symbol), kept while they fit the eight bytes of an
+// entry, while the entry is open; repaints.
 void RebusEntryKey(HWND window, int key);
+void RebusEntryType(HWND window, const char* bytes, int count);
 
 // Ends the entry. Kept (`keep`): the letters become the square's entry, several as a rebus,
 // one as an ordinary letter, none as an empty square, and the cursor moves on as after a

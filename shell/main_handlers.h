@@ -16,6 +16,9 @@ void OnPaint(HWND window);
 
 // WM_KEYDOWN with virtual key `key`.
 void OnKeyDown(HWND window, int key);
+// WM_CHAR: a typed digit, symbol or letter beyond A-Z goes into the square (or the open
+// rebus entry), then the player's action is recorded as for a key.
+void OnChar(HWND window, WCHAR ch);
 
 // The stylus, lParam holding the client point. A stylus that moves more than a few pixels
 // over a grid larger than the view drags it, and its lift then selects nothing.

@@ -11,6 +11,7 @@
 #include "main_handlers.h"
 #include "play_cursor.h"
 #include "play_input.h"
+#include "puzzle_clock.h"
 #include "rebus_entry.h"
 #include "refresh.h"
 #include "resource_ids.h"
@@ -126,6 +127,12 @@ void OnKeyDown(HWND window, int key)
     default: break;  // nothing changes, but the view is repainted all the same
     }
     Refresh(window, kGrid | kWord | kScroll | kClueBar | kPresent);
+}
+
+void OnChar(HWND window, WCHAR ch)
+{
+    EnterCharacter(window, ch);  // repaints by itself
+    AfterPlayerAction(window);
 }
 
 void OnStylusDown(HWND window, LPARAM lParam)

@@ -102,6 +102,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         OnKeyDown(hwnd, int(wParam));
         AfterPlayerAction(hwnd);
         return 1;
+    case WM_CHAR: OnChar(hwnd, WCHAR(wParam)); return 0;
     case WM_COMMAND: return OnCommand(hwnd, LOWORD(wParam), wParam, lParam);
     case WM_COPYDATA: return OnCopyData(hwnd, reinterpret_cast<COPYDATASTRUCT*>(lParam));
     case WM_LBUTTONDOWN:

@@ -117,14 +117,14 @@ TEST_F(PlayCursor, AutoSkipStaysOnTheWordsLastSquareWhenNoEmptySquareFollows)
     EXPECT_CURSOR(4, 2);
 }
 
-TEST_F(PlayCursor, LettersOnBlackSquaresOrNonLettersChangeNothing)
+TEST_F(PlayCursor, LettersOnBlackSquaresOrBytesNoSquareHoldsChangeNothing)
 {
     At(0, 3, kAcross);
     const std::string before(gGame.entries, 25);
     EXPECT_FALSE(StoreLetter('Q'));
     At(2, 2, kAcross);
-    EXPECT_FALSE(StoreLetter('a'));
-    EXPECT_FALSE(StoreLetter('0'));
+    for (int notAnEntry : {int('a'), int('.'), int('-'), int(' '), 0x07})
+        EXPECT_FALSE(StoreLetter(notAnEntry)) << notAnEntry;
     EXPECT_EQ(std::string(gGame.entries, 25), before);
 }
 

@@ -187,13 +187,14 @@ TEST_F(ProgressFile, RestoredEntriesSurviveTheParseOfTheirPuzzle)
     PuzzleImage p = MakePuzzle({"A1.", "@ E"});
     AddClues(&p);
     ASSERT_TRUE(LoadAndParse(Bytes(p)));
-    std::memcpy(gGame.entries, "X1.@ ?", 6);
+    // A typed symbol stays although it is wrong; a control code nobody can type goes.
+    std::memcpy(gGame.entries, "X#.@ \x07", 6);
     WriteProgressFile(u"\\p.dat");
     ResetGameState();
     ASSERT_TRUE(ReadProgressFile(u"\\p.dat"));
     gGame.entriesFromPuzzle = 0;
     ASSERT_TRUE(LoadAndParse(Bytes(p)));
-    EXPECT_EQ(std::string(gGame.entries, 6), "X1.@ -");
+    EXPECT_EQ(std::string(gGame.entries, 6), "X#.@ -");
 }
 
 // A path outside the ANSI code page travels in the record's tail as UTF-8; the field keeps

@@ -33,19 +33,19 @@ TEST_F(CommandsTest, ViewShowsTheSolutionInRedUntilTheNextRepaint)
     Command(IDM_VIEW_LETTER);
     EXPECT_GT(Reddish(0, 0), 5);
     EXPECT_EQ(Reddish(0, 1), 0);
-    Key('5');  // any repaint
+    Key(VK_HOME);  // any repaint
     EXPECT_EQ(Reddish(0, 0), 0);
 
     Command(IDM_VIEW_WORD);
     EXPECT_GT(Reddish(0, 14), 5);
     EXPECT_EQ(Reddish(1, 0), 0);
-    Key('5');
+    Key(VK_HOME);
     EXPECT_EQ(Reddish(0, 14), 0);
 
     Command(IDM_VIEW_PUZZLE);
     EXPECT_GT(Reddish(14, 14), 5);
     EXPECT_GT(Reddish(7, 2), 5);
-    Key('5');
+    Key(VK_HOME);
     EXPECT_EQ(Reddish(14, 14), 0);
     // Only the screen changed.
     EXPECT_EQ(gGame.entries[0], '-');

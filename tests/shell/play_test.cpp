@@ -97,12 +97,47 @@ TEST_F(PlayTest, OtherKeysChangeNothingButRepaintTheHighlight)
     PatBlt(dc, 0, 0, 240, 268, WHITENESS);
     ReleaseDC(window, dc);
     ASSERT_EQ(CountPixels(CellOnScreen(0, 0), kOrange), 0);
-    Key('5');
+    Key(VK_HOME);
     Key(VK_SPACE);
     EXPECT_GT(CountPixels(CellOnScreen(0, 0), kOrange), 100);
     EXPECT_EQ(gGame.entries[0], '-');
     EXPECT_EQ(gGame.cursorCol, 0);
     EXPECT_EQ(gGame.direction, kAcross);
+}
+
+// Real solutions hold digits, symbols and letters of the code page: each can be typed, into a
+// square or a rebus, and is checked like a letter.
+TEST_F(PlayTest, DigitsSymbolsAndCodePageLettersAreTypedAndChecked)
+{
+    WritePuzzle("\\My Documents\\a.puz", {"A5@", "B#C",
+                                          "\xC9"
+                                          "DE"});
+    Start();
+    Key('A');
+    Key('5');  // a digit key: its character follows it
+    AutomationChar(u'@');
+    Idle();
+    EXPECT_EQ(std::string(gGame.entries, 3), "A5@");
+    TapCell(1, 0);
+    Key('B');
+    Key(VK_INSERT);  // a rebus of a digit and a symbol
+    AutomationChar(u'1');
+    AutomationChar(u'#');
+    Key(VK_RETURN);
+    EXPECT_STREQ(gGame.playerRebus[4], "1#");
+    Key('C');
+    TapCell(2, 0);
+    AutomationChar(u'\u00E9');  // typed small, held as the capital of the code page
+    Idle();
+    Key('D');
+    Key('E');
+    EXPECT_EQ(std::string(gGame.entries + 6, 3), "\xC9"
+                                                 "DE");
+    EXPECT_EQ(gGame.solved, 0);  // "1#" is not "#"
+    TapCell(1, 1);
+    AutomationChar(u'#');
+    Idle();
+    EXPECT_EQ(gGame.solved, 1);
 }
 
 TEST_F(PlayTest, TapsToggleSelectAndIgnoreBlackSquares)
