@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "entry_check.h"
 #include "game_state.h"
 #include "puz_layout.h"
 
@@ -75,4 +76,33 @@ bool UnlockSolution(int key)
     gGame.solutionState = kSolutionOpen;
     gGame.unlockKey = key;
     return true;
+}
+
+bool LockSolution()
+{
+    if (gGame.unlockKey < 0 || gGame.solutionState != kSolutionOpen)
+        return false;
+    // The file's image still holds the locked solution: fileBuffer is never written.
+    const char* grid = gGame.fileBuffer + gGame.headerOffset + puz::kGridOffset;
+    for (int i = 0; i < gGame.width * gGame.height; ++i) {
+        if (gGame.solution[i] != '.')
+            gGame.solution[i] = grid[i];
+    }
+    gGame.solutionState = kSolutionLocked;
+    gGame.unlockKey = -1;
+    gGame.solved = 0;
+    return true;
+}
+
+bool LettersMostlyDisagree()
+{
+    constexpr int kFewestLetters = 3;  // fewer tell nothing about the key
+    int letters = 0;
+    int wrong = 0;
+    for (int i = 0; i < gGame.width * gGame.height; ++i) {
+        const CheckMark mark = CheckSquare(i);
+        letters += mark == kCheckRight || mark == kCheckWrong;
+        wrong += mark == kCheckWrong;
+    }
+    return letters >= kFewestLetters && 2 * wrong > letters;
 }

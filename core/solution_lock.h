@@ -7,3 +7,13 @@
 // unlockKey the key, which the progress keeps. A wrong
 // key, or a puzzle that is not locked, changes nothing and gives false.
 bool UnlockSolution(int key);
+
+// Takes an unlock back: the solution is the file's locked one again and the key is forgotten;
+// the player's letters stay as they are. The checksum cannot tell every wrong key from the
+// right one (a real file has two keys that match), so a player who used the wrong one needs
+// this way back. False when no key is in use.
+bool LockSolution();
+
+// Whether the player's letters, where there are a few, mostly disagree with the solution: after
+// an unlock, the sign of a key that matched the checksum but is not the puzzle's.
+bool LettersMostlyDisagree();

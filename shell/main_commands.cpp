@@ -16,6 +16,7 @@
 #include "refresh.h"
 #include "resource_ids.h"
 #include "shell_state.h"
+#include "solution_lock.h"
 #include "square_marks.h"
 #include "undo_history.h"
 
@@ -114,6 +115,20 @@ void AskAndClearPuzzle(HWND window)
     Refresh(window, kRepaintAll);
 }
 
+// A key can match the locked solution's checksum and still be the wrong one; the player's own
+// letters are the only other witness.
+void UnlockAndWarn(HWND window)
+{
+    if (!RunUnlockDialog(window))
+        return;
+    UpdateMenuChecks();
+    if (LettersMostlyDisagree())
+        MessageBoxW(window,
+                    u"This key opens the puzzle, but your letters disagree with its solution: it "
+                    u"may be the wrong key.",
+                    u"Unlock Solution", MB_OK | MB_ICONINFORMATION);
+}
+
 void ToggleKeyboard(HWND window)
 {
     if (gGame.keyboardShown)
@@ -148,6 +163,8 @@ void UpdateMenuChecks()
     EnableMenuItem(MenuOfButton(IDM_MAIN_MENU_BUTTON), IDM_UNLOCK,
                    MF_BYCOMMAND |
                        (gGame.solutionState == kSolutionLocked ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(MenuOfButton(IDM_MAIN_MENU_BUTTON), IDM_LOCK,
+                   MF_BYCOMMAND | (gGame.unlockKey >= 0 ? MF_ENABLED : MF_GRAYED));
 }
 
 void ShowOpenedPuzzle(HWND window)
@@ -246,7 +263,11 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
         break;
     case IDM_REBUS: OpenRebusEntry(window); break;
     case IDM_UNLOCK:
-        if (RunUnlockDialog(window))
+        UnlockAndWarn(window);
+        Refresh(window, kRepaintAll);
+        break;
+    case IDM_LOCK:
+        if (LockSolution())
             UpdateMenuChecks();
         Refresh(window, kRepaintAll);
         break;

@@ -18,6 +18,7 @@ const MenuTemplateItem kMainMenuItems[] = {
     {2, u"Available", IDM_AVAILABLE, 0},
     {2, u"Download", IDM_DOWNLOAD, 0},
     {2, u"Unlock Solution...", IDM_UNLOCK, MF_GRAYED},
+    {2, u"Lock Solution", IDM_LOCK, MF_GRAYED},
     {1, u"Toggle", 0, 0},
     {2, u"Auto Skip", IDM_AUTO_SKIP, 0},
     {2, u"Numbers", IDM_NUMBERS, 0},

@@ -66,3 +66,4 @@
 #define IDM_PENCIL           40100  // toggle: letters typed from now on are pencil letters
 #define IDM_MARKS            40101  // toggle: Check and View / Fill leave marks that stay
 #define IDM_UNDO             40102  // takes back the last change of the entries (also Ctrl+Z)
+#define IDM_LOCK             40103  // an opened solution locked again, its key forgotten

@@ -147,15 +147,13 @@ TEST_F(RealPuzzleTest, CirclesShowInEveryPainterAndMagnification)
     }
 }
 
-// A locked solution: Check says so until the right key opens it; a wrong key changes nothing;
-// the opened solution stays open after a restart.
-TEST_F(RealPuzzleTest, ALockedSolutionOpensWithItsKeyAndStaysOpen)
+const char kLockedRows[] = "HEARTOVERTNORTHEASELSLEDS";
+
+// The five-by-five puzzle locked with the key 4271 (9001 matches its checksum too).
+std::string LockedPuzzle()
 {
-    const std::vector<std::string> rows = {"HEART", "OVERT", "NORTH", "EASEL", "SLEDS"};
-    std::string solution;
-    for (const std::string& row : rows)
-        solution += row;
-    PuzzleImage p = MakePuzzle(rows);
+    const std::string solution = kLockedRows;
+    PuzzleImage p = MakePuzzle({"HEART", "OVERT", "NORTH", "EASEL", "SLEDS"});
     AddClues(&p);
     p.solution = Scrambled(solution, 5, 4271);
     p.solutionFlags = 4;
@@ -164,17 +162,31 @@ TEST_F(RealPuzzleTest, ALockedSolutionOpensWithItsKeyAndStaysOpen)
         for (int r = 0; r < 5; ++r)
             columns += solution[size_t(r * 5 + c)];
     p.scrambledChecksum = puz::ChecksumRegion(columns.data(), 25, 0);
-    WriteDeviceFile("\\My Documents\\a.puz", Bytes(p));
+    return Bytes(p);
+}
+
+// Types the keys into the Unlock dialog, each ended with Enter, when it opens.
+void ScriptKeys(std::initializer_list<const char*> keys)
+{
+    for (const char* key : keys) {
+        for (const char* d = key; *d; ++d)
+            AutomationChar(WCHAR(*d));
+        AutomationKey(VK_RETURN);
+    }
+}
+
+// A locked solution: Check says so until the right key opens it; a wrong key changes nothing;
+// the opened solution stays open after a restart.
+TEST_F(RealPuzzleTest, ALockedSolutionOpensWithItsKeyAndStaysOpen)
+{
+    const std::string solution = kLockedRows;
+    WriteDeviceFile("\\My Documents\\a.puz", LockedPuzzle());
     Restart();
     ASSERT_EQ(gGame.solutionState, kSolutionLocked);
     Key('H');
 
     // A wrong key is refused and the dialog stays; the right one opens the solution.
-    for (const char* key : {"1234", "4271"}) {
-        for (const char* d = key; *d; ++d)
-            AutomationChar(WCHAR(*d));
-        AutomationKey(VK_RETURN);
-    }
+    ScriptKeys({"1234", "4271"});
     AutomationAnswerMessageBox(u"Unlock Solution", IDOK);
     Command(IDM_UNLOCK);
     ASSERT_EQ(AutomationMessageBoxes().back().text, u"This key does not unlock the solution.");
@@ -187,6 +199,42 @@ TEST_F(RealPuzzleTest, ALockedSolutionOpensWithItsKeyAndStaysOpen)
     Restart();
     EXPECT_EQ(gGame.solutionState, kSolutionOpen);
     EXPECT_EQ(std::string(gGame.solution, 25), solution);
+}
+
+// A key that matches the checksum but is not the puzzle's opens nonsense: the player's own
+// letters disagree, and is told so; Lock Solution takes the unlock back, letters untouched,
+// and the right key opens the puzzle without a word.
+TEST_F(RealPuzzleTest, AWrongKeyThatMatchesTheChecksumCanBeTakenBack)
+{
+    WriteDeviceFile("\\My Documents\\a.puz", LockedPuzzle());
+    Restart();
+    EXPECT_FALSE(MenuItemEnabled(IDM_LOCK));
+    Type("HEART");
+    ScriptKeys({"9001"});
+    AutomationAnswerMessageBox(u"Unlock Solution", IDOK);
+    Command(IDM_UNLOCK);
+    ASSERT_EQ(gGame.solutionState, kSolutionOpen);
+    EXPECT_NE(std::string(gGame.solution, 25), kLockedRows);
+    EXPECT_EQ(AutomationMessageBoxes().back().text,
+              u"This key opens the puzzle, but your letters disagree with its solution: it may "
+              u"be the wrong key.");
+    EXPECT_TRUE(MenuItemEnabled(IDM_LOCK));
+    EXPECT_FALSE(MenuItemEnabled(IDM_UNLOCK));
+
+    Command(IDM_LOCK);
+    EXPECT_EQ(gGame.solutionState, kSolutionLocked);
+    EXPECT_EQ(gGame.unlockKey, -1);
+    EXPECT_EQ(std::string(gGame.entries, 5), "HEART");
+    EXPECT_FALSE(MenuItemEnabled(IDM_LOCK));
+    EXPECT_TRUE(MenuItemEnabled(IDM_UNLOCK));
+    Restart();  // the wrong key is not kept
+    EXPECT_EQ(gGame.solutionState, kSolutionLocked);
+
+    const size_t told = AutomationMessageBoxes().size();
+    ScriptKeys({"4271"});
+    Command(IDM_UNLOCK);
+    EXPECT_EQ(std::string(gGame.solution, 25), kLockedRows);
+    EXPECT_EQ(AutomationMessageBoxes().size(), told);
 }
 
 // Notes show in Puzzle Information, wrapped and scrolling; a puzzle opened for the first time

@@ -13,6 +13,7 @@
 #include "layout.h"
 #include "main_window.h"
 #include "puzzle_image.h"
+#include "resource_ids.h"
 #include "shell_state.h"
 
 namespace fs = std::filesystem;
@@ -260,6 +261,16 @@ bool ShellTest::Checked(UINT button, UINT id) const
     const DWORD was = CheckMenuItem(menu, id, MF_BYCOMMAND | MF_CHECKED);
     CheckMenuItem(menu, id, MF_BYCOMMAND | (was & MF_CHECKED));
     return (was & MF_CHECKED) != 0;
+}
+
+bool ShellTest::MenuItemEnabled(UINT id) const
+{
+    HMENU menu = reinterpret_cast<HMENU>(
+        SendMessageW(gShell.menuBar, SHCMBM_GETSUBMENU, 0, IDM_MAIN_MENU_BUTTON));
+    // EnableMenuItem answers the state it replaces; putting the same state back reads it.
+    const UINT was = EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(menu, id, MF_BYCOMMAND | (was & MF_GRAYED));
+    return !(was & MF_GRAYED);
 }
 
 std::string ShellTest::StateFile()

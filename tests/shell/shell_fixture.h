@@ -78,6 +78,8 @@ class ShellTest : public testing::Test {
 
     // Whether menu item `id` in the pop-up of drop-down `button` is checked.
     bool Checked(UINT button, UINT id) const;
+    // Whether item `id` of the main menu is enabled.
+    bool MenuItemEnabled(UINT id) const;
 
     // The state file the game writes at exit, as bytes.
     static std::string StateFile();
