@@ -8,36 +8,45 @@
 
 namespace {
 
-void FillNotes(HWND list)
+// Adds `text` to the list, wrapped to the list's width less its scroll bar (there whenever the
+// lines outgrow the list, and then the lines must not run under it).
+void AddWrapped(HWND list, HDC dc, LPCWSTR text)
 {
-    static WCHAR notes[kMaxPuzzleFile + 1];
-    WidenPuzzleText(gGame.notes, notes, kMaxPuzzleFile + 1);
     RECT client;
     GetClientRect(list, &client);
-    HDC dc = GetDC(list);
-    HGDIOBJ oldFont = SelectObject(dc, HFONT(SendMessageW(list, WM_GETFONT, 0, 0)));
-    WrapText(dc, notes, client.right - client.left - 4, [&](LPCWSTR start, int length) {
-        WCHAR line[kMaxPuzzleFile + 1];
+    const int width = client.right - client.left - GetSystemMetrics(SM_CXVSCROLL) - 4;
+    WrapText(dc, text, width, [&](LPCWSTR start, int length) {
+        static WCHAR line[kMaxPuzzleFile + 1];
         lstrcpynW(line, start, length + 1);
         SendMessageW(list, LB_ADDSTRING, 0, LPARAM(line));
     });
+}
+
+// Title, author and copyright a line each (as long as they need), a blank line, the notes.
+void FillInformation(HWND list)
+{
+    static WCHAR text[kMaxPuzzleFile + 1];
+    HDC dc = GetDC(list);
+    HGDIOBJ oldFont = SelectObject(dc, HFONT(SendMessageW(list, WM_GETFONT, 0, 0)));
+    WidenPuzzleText(gGame.headerLine, text, kMaxPuzzleFile + 1);
+    AddWrapped(list, dc, text);
+    SendMessageW(list, LB_ADDSTRING, 0, LPARAM(u""));
+    WidenPuzzleText(gGame.notes, text, kMaxPuzzleFile + 1);
+    AddWrapped(list, dc, text);
     SelectObject(dc, oldFont);
     ReleaseDC(list, dc);
 }
 
 BOOL InitDialog(HWND dialog)
 {
-    WCHAR header[kHeaderLineSize];
-    WidenPuzzleText(gGame.headerLine, header, kHeaderLineSize);
-    SetDlgItemTextW(dialog, IDC_INFO_HEADER, header);
-    FillNotes(GetDlgItem(dialog, IDC_INFO_NOTES));
+    FillInformation(GetDlgItem(dialog, IDC_INFO_NOTES));
     EnterFullScreenDialog(dialog, kDialogFullScreen);
     return TRUE;
 }
 
 }  // namespace
 
-// Controls: the header 1070, the notes 1071 and OK, which is also the title-bar ok.
+// Controls: the list 1071 of header and notes, and OK, which is also the title-bar ok.
 INT_PTR CALLBACK PuzzleInfoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {

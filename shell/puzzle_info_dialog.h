@@ -1,5 +1,5 @@
 // Puzzle Information for a puzzle with notes: title, author and copyright, and the notes
-// below them in a list that scrolls when they are long. A puzzle without notes keeps its
+// below them, in one list that scrolls when they are long. A puzzle without notes keeps its
 // message box.
 #pragma once
 
@@ -9,7 +9,8 @@ INT_PTR CALLBACK PuzzleInfoDialogProc(HWND dialog, UINT message, WPARAM wParam, 
 
 // Breaks `text` into lines no wider than `width` pixels in the font selected into `dc`, at
 // spaces where it can and inside a word that is wider than a line, and at every line break of
-// the text; calls `line(text, length)` for each.
+// the text (LF, CR LF or a lone CR, as files of every system end their lines); calls
+// `line(text, length)` for each.
 template <typename Line> void WrapText(HDC dc, LPCWSTR text, int width, Line line);
 
 template <typename Line> void WrapText(HDC dc, LPCWSTR text, int width, Line line)
@@ -23,17 +24,18 @@ template <typename Line> void WrapText(HDC dc, LPCWSTR text, int width, Line lin
     while (*start) {
         int length = 0;
         int lastBreak = -1;
-        while (start[length] && start[length] != u'\n' && fits(start, length + 1)) {
+        auto breaks = [&](int at) { return start[at] == u'\n' || start[at] == u'\r'; };
+        while (start[length] && !breaks(length) && fits(start, length + 1)) {
             if (start[length] == u' ')
                 lastBreak = length;
             ++length;
         }
         int next = length;
-        if (start[length] && start[length] != u'\n' && lastBreak > 0) {
+        if (start[length] && !breaks(length) && lastBreak > 0) {
             length = lastBreak;  // the word that does not fit goes to the next line
             next = lastBreak + 1;
-        } else if (start[length] == u'\n') {
-            next = length + 1;
+        } else if (breaks(length)) {
+            next = length + (start[length] == u'\r' && start[length + 1] == u'\n' ? 2 : 1);
         } else if (length == 0) {
             length = next = 1;  // a character wider than the line still takes one
         }

@@ -203,6 +203,7 @@ typedef struct tagWINDOWPOS {
 
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
+#define SM_CXVSCROLL 2  // width of a vertical scroll bar
 
 #define WA_INACTIVE    0
 #define WA_ACTIVE      1

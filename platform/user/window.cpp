@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "controls/controls_internal.h"
 #include "strings/case_fold.h"
 #include "user/user_internal.h"
 #include "user/window_internal.h"
@@ -637,6 +638,7 @@ int WINAPI GetSystemMetrics(int index)
     switch (index) {
     case SM_CXSCREEN: return kScreenWidth;
     case SM_CYSCREEN: return kScreenHeight;
+    case SM_CXVSCROLL: return kScrollBarSize;
     }
     return 0;
 }

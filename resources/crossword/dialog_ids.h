@@ -32,7 +32,6 @@
 #define IDC_CLUE_TABS 1024
 
 // Puzzle Information (dialog 128), for puzzles with notes.
-#define IDC_INFO_HEADER 1070
 #define IDC_INFO_NOTES  1071
 
 // Unlock Solution (dialog 129).

@@ -66,11 +66,10 @@ const DLGITEMTEMPLATEW kClueListItems[] = {
     {WS_TABSTOP, 0, 2, 136, 154, 14, IDC_CLUE_TABS, WC_TABCONTROLW, u""},
 };
 
-// Title, author and copyright above the notes, which scroll when they are long.
+// Title, author and copyright, then the notes, in one list that scrolls when they are long:
+// any of them may run to many lines.
 const DLGITEMTEMPLATEW kPuzzleInfoItems[] = {
-    {kText, 0, 4, 2, 152, 30, IDC_INFO_HEADER, DLG_ATOM_STATIC, u""},
-    {WS_BORDER | WS_VSCROLL | WS_TABSTOP, 0, 2, 34, 156, 104, IDC_INFO_NOTES, DLG_ATOM_LISTBOX,
-     u""},
+    {WS_BORDER | WS_VSCROLL | WS_TABSTOP, 0, 2, 2, 156, 136, IDC_INFO_NOTES, DLG_ATOM_LISTBOX, u""},
     {BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 124, 142, 32, 14, IDOK, DLG_ATOM_BUTTON, u"OK"},
 };
 

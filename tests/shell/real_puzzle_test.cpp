@@ -1,6 +1,7 @@
 // What real puzzles carry beyond letters, played through the window procedure: circled
 // squares in every painter and magnification, several letters in a square, a locked
 // solution opened with its key, and notes.
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -269,11 +270,13 @@ TEST_F(RealPuzzleTest, NotesShowOnTheFirstOpeningAndInPuzzleInformation)
     TapNavigationOk();
     Command(IDM_OPEN);
     EXPECT_EQ(shown, 1);
-    ASSERT_GT(lines.size(), 2u);
-    EXPECT_EQ(lines[0].substr(0, 5), u"NOTE:");
+    ASSERT_GT(lines.size(), 6u);
+    EXPECT_EQ(lines[0], u"Title");  // the header first, a line apart from the notes
+    EXPECT_EQ(lines[3], u"");
+    EXPECT_EQ(lines[4].substr(0, 5), u"NOTE:");
     std::u16string joined;
-    for (const std::u16string& line : lines)
-        joined += (joined.empty() ? u"" : u" ") + line;
+    for (size_t i = 4; i < lines.size(); ++i)
+        joined += (joined.empty() ? u"" : u" ") + lines[i];
     EXPECT_EQ(joined.size(), p.notes.size());
 
     // Not at the next start, which brings the progress back; always from Puzzle Info.
@@ -283,6 +286,61 @@ TEST_F(RealPuzzleTest, NotesShowOnTheFirstOpeningAndInPuzzleInformation)
     TapNavigationOk();
     Command(IDM_PUZZLE_INFO);
     EXPECT_EQ(shown, 2);
+}
+
+// A long note, author and copyright show whole, every line clear of the list's scroll bar, and
+// the line breaks of a file written on another system break lines instead of showing boxes.
+TEST_F(RealPuzzleTest, PuzzleInformationShowsEveryLineWholeBesideTheScrollBar)
+{
+    PuzzleImage p = MakePuzzle({"HEART", "OVERT", "NORTH", "EASEL", "SLEDS"});
+    AddClues(&p);
+    p.title = "Whole";
+    p.author = "Edited by someone with a name long enough to need two lines of the list";
+    p.copyright = "Copyright 2026 by a syndicate whose notice runs on and on past one line, end";
+    for (int k = 1; k <= 30; ++k)
+        p.notes += "Line " + std::to_string(k) + " ends in CR LF.\r\n";
+    p.notes += "And the last line.";
+    WriteDeviceFile("\\My Documents\\Pack\\long.puz", Bytes(p));
+    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(15));
+    Restart();
+    std::vector<std::u16string> lines;
+    int widest = 0;
+    int room = 0;
+    AutomationProbe([&] {
+        HWND list = GetDlgItem(GetForegroundWindow(), 1071);
+        RECT client;
+        GetClientRect(list, &client);
+        room = client.right - client.left - GetSystemMetrics(SM_CXVSCROLL);
+        HDC dc = GetDC(list);
+        HGDIOBJ old = SelectObject(dc, HFONT(SendMessageW(list, WM_GETFONT, 0, 0)));
+        const int count = int(SendMessageW(list, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            WCHAR line[300] = {};
+            SendMessageW(list, LB_GETTEXT, WPARAM(i), LPARAM(line));
+            lines.push_back(line);
+            SIZE size = {};
+            GetTextExtentPoint32W(dc, line, lstrlenW(line), &size);
+            widest = std::max(widest, int(size.cx));
+        }
+        SelectObject(dc, old);
+        ReleaseDC(list, dc);
+    });
+    TapNavigationOk();
+    AutomationAnswerFileDialog(u"\\My Documents\\Pack\\long.puz");
+    AutomationAnswerMessageBox(u"Confirm", IDYES);
+    Command(IDM_OPEN);  // a first opening shows the notes by itself
+    ASSERT_GT(lines.size(), 30u);
+    std::u16string all;
+    for (const std::u16string& line : lines) {
+        EXPECT_EQ(line.find(u'\r'), std::u16string::npos);
+        all += line + u" ";
+    }
+    EXPECT_NE(all.find(u"two lines of the list"), std::u16string::npos);
+    EXPECT_NE(all.find(u"past one line, end"), std::u16string::npos);
+    EXPECT_EQ(lines[lines.size() - 2], u"Line 30 ends in CR LF.");
+    EXPECT_EQ(lines.back(), u"And the last line.");
+    EXPECT_GT(room, 0);
+    EXPECT_LE(widest, room);
 }
 
 }  // namespace
