@@ -44,6 +44,8 @@ struct Transfer {
     Stop stop;              // set when the transfer was cut short on purpose
     MSG held;               // a close or quit request taken during the transfer
     bool holding;           // `held` is to be posted again at the end
+    DWORD refusal;          // the status of an answer that was no success, 0 for none
+    WCHAR refusalText[64];  // its reason phrase as the server gave it
     WCHAR path[MAX_PATH];   // the chosen path
 };
 
@@ -55,6 +57,51 @@ void ShowError(const Transfer& t, LPCWSTR label, DWORD code)
     WCHAR text[96];
     wsprintfW(text, u"%s: %x", label, code);
     MessageBoxW(t.dialog, text, u"Error", MB_OK | MB_ICONINFORMATION);
+}
+
+// The reason phrases of the refusals a puzzle server gives most, for servers that send none.
+LPCWSTR CommonReason(DWORD status)
+{
+    switch (status) {
+    case 400: return u"Bad Request";
+    case 401: return u"Unauthorized";
+    case 403: return u"Forbidden";
+    case 404: return u"Not Found";
+    case 410: return u"Gone";
+    case 429: return u"Too Many Requests";
+    case 500: return u"Internal Server Error";
+    case 502: return u"Bad Gateway";
+    case 503: return u"Service Unavailable";
+    case 504: return u"Gateway Timeout";
+    }
+    return u"";
+}
+
+// "The server answered 404 Not Found.": what the server said instead of sending the puzzle.
+void ShowRefusal(const Transfer& t)
+{
+    LPCWSTR reason = t.refusalText[0] ? t.refusalText : CommonReason(t.refusal);
+    WCHAR text[128];
+    wsprintfW(text, *reason ? u"The server answered %u %s." : u"The server answered %u.",
+              unsigned(t.refusal), reason);
+    MessageBoxW(t.dialog, text, u"Error", MB_OK | MB_ICONINFORMATION);
+}
+
+// The answer's status: anything but a success is the server's refusal, and its body (an error
+// page) is not read. An answer without a status (not HTTP) is judged by its bytes alone.
+bool ServerSucceeded(Transfer* t)
+{
+    DWORD status = 0;
+    DWORD size = sizeof status;
+    if (!HttpQueryInfoW(t->address, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
+                        nullptr) ||
+        (status >= 200 && status < 300))
+        return true;
+    t->refusal = status;
+    DWORD textSize = sizeof t->refusalText;
+    if (!HttpQueryInfoW(t->address, HTTP_QUERY_STATUS_TEXT, t->refusalText, &textSize, nullptr))
+        t->refusalText[0] = 0;
+    return false;
 }
 
 void CloseTransfer(Transfer* t)
@@ -165,7 +212,7 @@ bool Receive(Transfer* t, LPCWSTR address, LPCWSTR* label)
 {
     *label = u"InternetOpenUrl Error";
     t->address = InternetOpenUrlW(t->internet, address, nullptr, 0, INTERNET_FLAG_RAW_DATA, 0);
-    if (!t->address)
+    if (!t->address || !ServerSucceeded(t))
         return false;
     *label = u"InternetReadFile Error";
     while (t->received <= kAnswerLimit) {
@@ -211,7 +258,9 @@ bool Fetch(Transfer* t, LPCWSTR address)
     ShowTransferRunning(*t, false);
     if (received)
         return true;
-    if (t->stop == Stop::kDeadline)
+    if (t->refusal)
+        ShowRefusal(*t);
+    else if (t->stop == Stop::kDeadline)
         ShowError(*t, label, ERROR_INTERNET_TIMEOUT);
     else if (t->stop == Stop::kNone)
         ShowError(*t, label, error);

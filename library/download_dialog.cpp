@@ -122,8 +122,14 @@ void DeleteSelected(HWND dialog)
     UpdateWindow(dialog);
 }
 
+// An address typed but not yet fetched is kept in the list rather than lost to the new one.
 void StartNewAddress(HWND dialog)
 {
+    WCHAR typed[kAddressChars] = {};
+    GetDlgItemTextW(dialog, IDC_ADDRESS, typed, kAddressChars);
+    HWND list = GetDlgItem(dialog, IDC_ADDRESS_LIST);
+    if (typed[0] && lstrcmpiW(typed, u"http://") != 0 && !Listed(list, typed))
+        SendMessageW(list, LB_ADDSTRING, 0, LPARAM(typed));
     SetFocus(GetDlgItem(dialog, IDC_ADDRESS));
     SetDlgItemTextW(dialog, IDC_ADDRESS, u"");
     SetDlgItemTextW(dialog, IDC_ADDRESS, u"http://");

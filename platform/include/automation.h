@@ -92,6 +92,11 @@ COLORREF AutomationScreenPixel(int x, int y);
 bool AutomationSaveScreenPng(const char* path);
 // Frames handed to the backend so far.
 int AutomationPresentCount();
+// What the headless display shows at (x, y): the pixel as the presents so far carried it, which
+// differs from AutomationScreenPixel where the device drew without presenting.
+COLORREF AutomationShownPixel(int x, int y);
+// Presents what the device drew since the last present, as a message loop does before it waits.
+void AutomationPresent();
 // Pens, brushes, fonts, bitmaps and device contexts created and not yet deleted (stock objects
 // excluded): a test compares the count before and after an operation to find a leak.
 int AutomationGdiObjectCount();

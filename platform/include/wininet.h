@@ -40,6 +40,7 @@ typedef WORD INTERNET_PORT;
 
 // HttpQueryInfoW levels and modifiers.
 #define HTTP_QUERY_STATUS_CODE         19
+#define HTTP_QUERY_STATUS_TEXT         20
 #define HTTP_QUERY_FLAG_NUMBER         0x20000000
 #define HTTP_QUERY_MODIFIER_FLAGS_MASK 0xF0000000
 #define HTTP_QUERY_HEADER_MASK         (~HTTP_QUERY_MODIFIER_FLAGS_MASK)
@@ -110,7 +111,8 @@ BOOL WINAPI InternetReadFile(HINTERNET hFile, LPVOID lpBuffer, DWORD dwNumberOfB
 // stops a transfer, from the blocking hook (device.h) or from another thread.
 BOOL WINAPI InternetCloseHandle(HINTERNET hInternet);
 
-// The final status code, as a number (HTTP_QUERY_FLAG_NUMBER, a DWORD) or as text.
+// The final status code, as a number (HTTP_QUERY_FLAG_NUMBER, a DWORD) or as text, or its
+// reason phrase (HTTP_QUERY_STATUS_TEXT: "Not Found", empty when the server sent none).
 // *lpdwBufferLength is in bytes; when too small the call fails with
 // ERROR_INSUFFICIENT_BUFFER and sets the size needed.
 BOOL WINAPI HttpQueryInfoW(HINTERNET hRequest, DWORD dwInfoLevel, LPVOID lpBuffer,

@@ -215,6 +215,13 @@ size_t HttpStream::OnHeader(char* data, size_t size, size_t count, void* self)
         return line.size();
     if (StartsWithNoCase(line, "http/")) {
         stream->locationSeen_ = false;
+        // "HTTP/1.1 404 Not Found\r\n": what follows the code, without the line's end.
+        const size_t code = line.find(' ');
+        const size_t reason = code == std::string_view::npos ? code : line.find(' ', code + 1);
+        std::string_view text = reason == std::string_view::npos ? "" : line.substr(reason + 1);
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+            text.remove_suffix(1);
+        stream->statusText_.assign(text.substr(0, 128));
     } else if (StartsWithNoCase(line, "location:")) {
         stream->locationSeen_ = true;
     } else if (line == "\r\n" || line == "\n") {

@@ -43,6 +43,9 @@ class HttpStream {
     DWORD Read(void* buffer, size_t size, size_t* count);
 
     long StatusCode() const { return statusCode_; }
+    // The reason phrase of the final status line ("Not Found"); empty where the server sent
+    // none (HTTP/2 has none).
+    const std::string& StatusText() const { return statusText_; }
     void SetReceiveTimeout(DWORD ms) { receiveTimeoutMs_ = ms; }
 
     // Ends the transfer for good: a waiting Open or Read returns at once, and it and every
@@ -78,6 +81,7 @@ class HttpStream {
     bool finished_ = false;           // curl has ended the transfer
     DWORD error_ = 0;                 // sticky WinInet code once the transfer failed
     long statusCode_ = 0;             //
+    std::string statusText_;          // reason phrase of the response being received
     DWORD receiveTimeoutMs_ = 30000;  //
     Clock::time_point lastActivity_;  // last byte from the server, or connection made
     std::atomic<bool> cancelled_{false};

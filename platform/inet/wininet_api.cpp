@@ -147,6 +147,26 @@ BOOL WINAPI InternetCloseHandle(HINTERNET hInternet)
     return TRUE;
 }
 
+namespace {
+
+// `text` (ASCII) into the caller's buffer of *length bytes, as the query answers text.
+BOOL AnswerText(const std::string& text, LPVOID buffer, LPDWORD length)
+{
+    const DWORD needed = DWORD((text.size() + 1) * sizeof(WCHAR));
+    if (!buffer || *length < needed) {
+        *length = needed;
+        return Fail(ERROR_INSUFFICIENT_BUFFER, FALSE);
+    }
+    WCHAR* out = static_cast<WCHAR*>(buffer);
+    for (size_t i = 0; i < text.size(); ++i)
+        out[i] = WCHAR(static_cast<unsigned char>(text[i]));
+    out[text.size()] = 0;
+    *length = DWORD(text.size() * sizeof(WCHAR));
+    return TRUE;
+}
+
+}  // namespace
+
 BOOL WINAPI HttpQueryInfoW(HINTERNET hRequest, DWORD dwInfoLevel, LPVOID lpBuffer,
                            LPDWORD lpdwBufferLength, LPDWORD lpdwIndex)
 {
@@ -156,37 +176,34 @@ BOOL WINAPI HttpQueryInfoW(HINTERNET hRequest, DWORD dwInfoLevel, LPVOID lpBuffe
     if (!lpdwBufferLength)
         return Fail(ERROR_INVALID_PARAMETER, FALSE);
     const DWORD modifiers = dwInfoLevel & HTTP_QUERY_MODIFIER_FLAGS_MASK;
+    const DWORD level = dwInfoLevel & HTTP_QUERY_HEADER_MASK;
     if (modifiers & ~DWORD(HTTP_QUERY_FLAG_NUMBER))
         return Fail(ERROR_HTTP_INVALID_QUERY_REQUEST, FALSE);
     // The status line exists once per answer: only index 0 is there.
-    if ((dwInfoLevel & HTTP_QUERY_HEADER_MASK) != HTTP_QUERY_STATUS_CODE ||
+    if ((level != HTTP_QUERY_STATUS_CODE && level != HTTP_QUERY_STATUS_TEXT) ||
         (lpdwIndex && *lpdwIndex != 0))
         return Fail(ERROR_HTTP_HEADER_NOT_FOUND, FALSE);
+    if (level == HTTP_QUERY_STATUS_TEXT && (modifiers & HTTP_QUERY_FLAG_NUMBER))
+        return Fail(ERROR_HTTP_INVALID_QUERY_REQUEST, FALSE);
 
+    BOOL answered = FALSE;
     const DWORD status = DWORD(request->stream->StatusCode());
-    if (modifiers & HTTP_QUERY_FLAG_NUMBER) {
+    if (level == HTTP_QUERY_STATUS_TEXT) {
+        answered = AnswerText(request->stream->StatusText(), lpBuffer, lpdwBufferLength);
+    } else if (modifiers & HTTP_QUERY_FLAG_NUMBER) {
         if (!lpBuffer || *lpdwBufferLength < sizeof(DWORD)) {
             *lpdwBufferLength = sizeof(DWORD);
             return Fail(ERROR_INSUFFICIENT_BUFFER, FALSE);
         }
         std::memcpy(lpBuffer, &status, sizeof status);
         *lpdwBufferLength = sizeof(DWORD);
+        answered = TRUE;
     } else {
-        const std::string digits = std::to_string(status);
-        const DWORD needed = DWORD((digits.size() + 1) * sizeof(WCHAR));
-        if (!lpBuffer || *lpdwBufferLength < needed) {
-            *lpdwBufferLength = needed;
-            return Fail(ERROR_INSUFFICIENT_BUFFER, FALSE);
-        }
-        WCHAR* text = static_cast<WCHAR*>(lpBuffer);
-        for (size_t i = 0; i < digits.size(); ++i)
-            text[i] = WCHAR(digits[i]);
-        text[digits.size()] = 0;
-        *lpdwBufferLength = DWORD(digits.size() * sizeof(WCHAR));
+        answered = AnswerText(std::to_string(status), lpBuffer, lpdwBufferLength);
     }
-    if (lpdwIndex)
+    if (answered && lpdwIndex)
         *lpdwIndex = 1;
-    return TRUE;
+    return answered;
 }
 
 BOOL WINAPI InternetSetOptionW(HINTERNET hInternet, DWORD dwOption, LPVOID lpBuffer,

@@ -16,9 +16,17 @@ enum class StrokeOwner { Window, Navigation, Panel, MenuBar };
 
 StrokeOwner gStroke = StrokeOwner::Window;
 bool gHooksInstalled = false;  // cleared by a device reset, which also drops the paint hook
+HWND gBarsDrawnFor = nullptr;  // the front window the bars were last drawn for
 
 void PaintShell()
 {
+    // The bars belong to the front window: when another one comes to the front (a dialog
+    // ends, another opens) they must reach the screen whole, also where no window beneath was
+    // repainted, or the ended dialog's title and buttons would stay there.
+    if (HWND front = UserFrontWindow(); front != gBarsDrawnFor) {
+        gBarsDrawnFor = front;
+        ShellInvalidateBars();
+    }
     RECT screen = {0, 0, kScreenWidth, kScreenHeight};
     HDC dc = GdiCreateSurfaceDC(UserScreen(), {0, 0}, &screen, 1);
     PaintNavigationBar(dc);
@@ -88,6 +96,7 @@ void ResetShell()
     Shell() = ShellState{};
     InputPanelReset();
     gStroke = StrokeOwner::Window;
+    gBarsDrawnFor = nullptr;
     gHooksInstalled = false;
 }
 

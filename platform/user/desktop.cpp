@@ -88,6 +88,11 @@ COLORREF AutomationScreenPixel(int x, int y)
         fb->pixels[size_t(y * fb->scale) * size_t(fb->stride) + size_t(x * fb->scale)] & 0xFFFFFF);
 }
 
+void AutomationPresent()
+{
+    UserPresent();
+}
+
 bool AutomationSaveScreenPng(const char* path)
 {
     UserPresent();

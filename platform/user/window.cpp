@@ -295,8 +295,11 @@ BOOL WINAPI DestroyWindow(HWND hwnd)
     w->style &= ~WS_VISIBLE;
     SendDestroyMessages(w);
     FreeWindow(w);
-    if (wasVisible)
+    if (wasVisible) {
+        // What the window covered reaches the screen again, also where nothing lies beneath.
         InvalidateScreenArea(area, nullptr);
+        UserMarkScreenDirty(area);
+    }
     return TRUE;
 }
 
@@ -321,6 +324,7 @@ BOOL WINAPI ShowWindow(HWND hwnd, int command)
             else if (UserGlobals().focus && IsDescendant(w, UserGlobals().focus))
                 SetFocusTo(nullptr);
             InvalidateScreenArea(WindowRectOnScreen(w), nullptr);
+            UserMarkScreenDirty(WindowRectOnScreen(w));
         }
         break;
     case SW_MINIMIZE:

@@ -91,6 +91,18 @@ class DownloadDialogTest : public ShellTest {
 
 using Texts = std::vector<std::u16string>;
 
+// Pixels the display shows that differ from what the device drew: left over from a window
+// that is gone, since nothing presented its area again.
+int StaleScreenPixels()
+{
+    AutomationPresent();
+    int stale = 0;
+    for (int y = 0; y < 320; ++y)
+        for (int x = 0; x < 240; ++x)
+            stale += AutomationShownPixel(x, y) != AutomationScreenPixel(x, y);
+    return stale;
+}
+
 TEST_F(DownloadDialogTest, FirstOpeningShowsTheDefaultAndOkWritesIt)
 {
     Open();
@@ -357,6 +369,46 @@ TEST_F(DownloadDialogTest, GetAddsANewAddressOnceWhateverTheCase)
     ASSERT_EQ(AutomationMessageBoxes().size(), 5u);
     EXPECT_EQ(AutomationMessageBoxes().back().text.substr(0, 21), u"InternetOpenUrl Error");
     EXPECT_FALSE(gCancelShownWithError);
+}
+
+// After the save dialog ends, the screen shows the download dialog whole: its own title in
+// the navigation bar and nothing of the save dialog's buttons below it, through the success
+// message and after it.
+TEST_F(DownloadDialogTest, TheScreenShowsTheDialogAgainAfterTheSave)
+{
+    PuzzleImage image = MakePuzzle(LatticeGrid(15));
+    AddClues(&image);
+    server.Handle("/Today.puz", RespondWith(200, Bytes(image)));
+    const std::string url = server.Url("/Today.puz");
+    Open();
+    ShowWindow(dialog, SW_SHOW);
+    SetDlgItemTextW(dialog, IDC_ADDRESS, std::u16string(url.begin(), url.end()).c_str());
+    AutomationAnswerFileDialog(u"\\My Documents\\Fennimoor\\Today.puz");
+    AutomationAnswerMessageBox(u"Confirm", IDYES);
+    static int stale = -1;
+    AutomationSetMessageBoxProbe([](const MessageBoxRecord& box) {
+        if (box.caption == u"Download")
+            stale = StaleScreenPixels();
+    });
+    Press(IDC_GET);
+    Idle();
+    EXPECT_EQ(stale, 0) << "while the success message shows";
+    EXPECT_EQ(StaleScreenPixels(), 0);
+    EXPECT_EQ(Entries().size(), 2u);
+}
+
+// Get New starts a new address without losing the one typed but not yet fetched: that one
+// joins the list (once), and an untouched "http://" does not.
+TEST_F(DownloadDialogTest, GetNewKeepsAnAddressTypedButNotFetched)
+{
+    Open();
+    SetDlgItemTextW(dialog, IDC_ADDRESS, u"http://example.org/today.puz");
+    Press(IDC_GET_NEW);
+    EXPECT_EQ(Address(), u"http://");
+    Press(IDC_GET_NEW);
+    SetDlgItemTextW(dialog, IDC_ADDRESS, u"HTTP://EXAMPLE.ORG/today.puz");
+    Press(IDC_GET_NEW);
+    EXPECT_EQ(Entries(), (Texts{kDefaultAddress, u"http://example.org/today.puz"}));
 }
 
 // A kept address with date fields fetches today's file, stays in the list as written, and the

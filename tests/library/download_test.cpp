@@ -140,19 +140,39 @@ TEST_F(DownloadTest, AnswersThatAreNoPuzzleAreRefused)
         "</body></html>";
     ASSERT_NE(page[0x2C], 0);  // the old test of the size bytes let such a page through
     ASSERT_NE(page[0x2D], 0);
-    server.Handle("/notfound.puz", RespondWith(404, page, "text/html"));
     server.Handle("/page.html", RespondWith(200, page, "text/html"));
     const std::string puzzle = ServedPuzzle(LatticeGrid(15), "T");
     server.Handle("/cut.puz", RespondWith(200, puzzle.substr(0, puzzle.size() - 20)));
     server.Handle("/empty.puz", RespondWith(200, ""));
     server.Handle("/short.puz", RespondWith(200, std::string(0x2D, 'A')));
     WriteDeviceFile(kSavedHost, "earlier puzzle");
-    for (const char* path :
-         {"/notfound.puz", "/page.html", "/cut.puz", "/empty.puz", "/short.puz"}) {
+    for (const char* path : {"/page.html", "/cut.puz", "/empty.puz", "/short.puz"}) {
         AutomationReset();
         EXPECT_EQ(Download(path, kSaved), 0) << path;
         EXPECT_EQ(Boxes(), (Texts{u"Error|Not a valid puzzle file, please check the URL."}))
             << path;
+        EXPECT_TRUE(AutomationFileDialogs().empty()) << path;
+    }
+    EXPECT_EQ(ReadDeviceFile(kSavedHost), "earlier puzzle");
+}
+
+// A server that refuses says so with its status: that is what the player hears, whatever its
+// page holds (even a puzzle), with the usual reason where the server gave none.
+TEST_F(DownloadTest, AnErrorStatusIsToldAsTheServerGaveIt)
+{
+    server.Handle("/gone.puz", RespondWith(404, ServedPuzzle(LatticeGrid(15), "T")));
+    server.Handle("/busy.puz", [](const HttpTestRequest&, HttpTestConnection& connection) {
+        connection.SendHead(503, "", {"Content-Length: 0"});
+    });
+    WriteDeviceFile(kSavedHost, "earlier puzzle");
+    const std::pair<const char*, const char16_t*> cases[] = {
+        {"/gone.puz", u"Error|The server answered 404 Not Found."},
+        {"/busy.puz", u"Error|The server answered 503 Service Unavailable."},
+    };
+    for (const auto& [path, told] : cases) {
+        AutomationReset();
+        EXPECT_EQ(Download(path, kSaved), 0) << path;
+        EXPECT_EQ(Boxes(), (Texts{told})) << path;
         EXPECT_TRUE(AutomationFileDialogs().empty()) << path;
     }
     EXPECT_EQ(ReadDeviceFile(kSavedHost), "earlier puzzle");

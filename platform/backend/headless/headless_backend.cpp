@@ -3,9 +3,11 @@
 // clock, stopping at each deadline on the way so every timer that falls due in the
 // interval fires in turn. With the script used up, waiting reports ScriptEmpty and the
 // message loop decides whether that means idle or a test that would hang.
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "automation.h"
 #include "backend/backend.h"
@@ -24,6 +26,11 @@ struct ScriptItem {
 std::deque<ScriptItem> gScript;
 uint32_t gNow = 0;
 int gPresents = 0;
+// What a display would show: the pixels each present carried, one per device pixel. A pixel
+// the device drew but never presented keeps its older value here, as it would on a screen.
+std::vector<uint32_t> gShown;
+int gShownWidth = 0;
+int gShownHeight = 0;
 
 void Push(const InputEvent& e)
 {
@@ -44,9 +51,24 @@ bool HeadlessInit(int, int, int)
     return true;
 }
 
-void HeadlessPresent(const Framebuffer*, const RECT*, int)
+void HeadlessPresent(const Framebuffer* fb, const RECT* dirty, int dirtyCount)
 {
     ++gPresents;
+    if (!fb || fb->scale < 1)
+        return;
+    gShownWidth = fb->width / fb->scale;
+    gShownHeight = fb->height / fb->scale;
+    gShown.resize(size_t(gShownWidth) * size_t(gShownHeight));
+    for (int i = 0; i < dirtyCount; ++i) {
+        const int left = std::max(0, int(dirty[i].left));
+        const int right = std::min(gShownWidth, int(dirty[i].right));
+        const int bottom = std::min(gShownHeight, int(dirty[i].bottom));
+        for (int y = std::max(0, int(dirty[i].top)); y < bottom; ++y) {
+            const uint32_t* row = fb->pixels + size_t(y * fb->scale) * size_t(fb->stride);
+            for (int x = left; x < right; ++x)
+                gShown[size_t(y) * size_t(gShownWidth) + size_t(x)] = row[x * fb->scale];
+        }
+    }
 }
 
 bool HeadlessWaitInput(InputEvent* out, uint32_t deadline)
@@ -111,6 +133,14 @@ void HeadlessReset()
     gScript.clear();
     gNow = 0;
     gPresents = 0;
+    gShown.clear();
+}
+
+COLORREF AutomationShownPixel(int x, int y)
+{
+    if (x < 0 || y < 0 || x >= gShownWidth || y >= gShownHeight)
+        return CLR_INVALID_PIXEL;
+    return ColorrefFromPixel(gShown[size_t(y) * size_t(gShownWidth) + size_t(x)] & 0xFFFFFF);
 }
 
 int AutomationPresentCount()
