@@ -165,19 +165,37 @@ PuzzleRefusal CheckPuzzleBytes(const void* bytes, int size, int* headerOffset)
     return reason;
 }
 
-bool ReadPuzzleFile(LPCWSTR path)
+namespace {
+
+// Reads the file at `path` into gScratch: its size, or -1 when it cannot be read. One byte
+// more than the limit tells an oversized file from one that fits exactly.
+int ReadScratch(LPCWSTR path)
 {
     HANDLE file =
         CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        return Refuse(kPuzzleCannotOpen);
-    // One byte more than the limit tells an oversized file from one that fits exactly.
+        return -1;
     DWORD size = 0;
     const BOOL read = ReadFile(file, gScratch, sizeof gScratch, &size, nullptr);
     CloseHandle(file);
-    if (!read)
-        return Refuse(kPuzzleCannotOpen);
-    return Accept(gScratch, int(size));
+    return read ? int(size) : -1;
+}
+
+}  // namespace
+
+bool ReadPuzzleFile(LPCWSTR path)
+{
+    const int size = ReadScratch(path);
+    return size < 0 ? Refuse(kPuzzleCannotOpen) : Accept(gScratch, size);
+}
+
+PuzzleRefusal JudgePuzzleFile(LPCWSTR path)
+{
+    const int size = ReadScratch(path);
+    if (size < 0)
+        return kPuzzleCannotOpen;
+    int headerOffset = 0;
+    return CheckPuzzleBytes(gScratch, size, &headerOffset);
 }
 
 PuzzleRefusal LastPuzzleRefusal()
@@ -191,11 +209,11 @@ const char* PuzzleRefusalText(PuzzleRefusal reason)
     case kPuzzleAccepted: return "accepted";
     case kPuzzleCannotOpen: return "the file cannot be opened";
     case kPuzzleFileTooLarge: return "the file is larger than 16000 bytes";
-    case kPuzzleNoMagic: return "no ACROSS&DOWN header: not a puzzle file";
-    case kPuzzleBadSize: return "width or height is negative or above 99, or no rows";
-    case kPuzzleTooManySquares: return "more than 1600 squares";
-    case kPuzzleTooManyWords: return "more than 300 across or 300 down words";
-    case kPuzzleTooManyClues: return "more than 400 clues";
+    case kPuzzleNoMagic: return "it is not a puzzle file (no ACROSS&DOWN header)";
+    case kPuzzleBadSize: return "its width or height is negative or above 99, or it has no rows";
+    case kPuzzleTooManySquares: return "it has more than 1600 squares";
+    case kPuzzleTooManyWords: return "it has more than 300 across or 300 down words";
+    case kPuzzleTooManyClues: return "it has more than 400 clues";
     case kPuzzleTruncated: return "the file ends before its grids and clues do";
     case kPuzzleDamaged: return "the file is damaged";
     }

@@ -32,6 +32,9 @@ bool LoadPuzzleImage(const void* bytes, int size);
 // before it).
 PuzzleRefusal CheckPuzzleBytes(const void* bytes, int size, int* headerOffset);
 
+// What ReadPuzzleFile would say of the file at `path`, without reading it into gGame.
+PuzzleRefusal JudgePuzzleFile(LPCWSTR path);
+
 // The reason of the last ReadPuzzleFile / LoadPuzzleImage, and a short English text for it.
 PuzzleRefusal LastPuzzleRefusal();
 const char* PuzzleRefusalText(PuzzleRefusal reason);

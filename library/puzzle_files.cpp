@@ -86,8 +86,9 @@ int OpenPuzzleAt(HWND owner, LPCWSTR file)
     // replaces only fileBuffer; the grid, entries and settings written below are the old
     // puzzle's until ParsePuzzle runs.
     if (!ReadPuzzleFile(file)) {
-        MessageBoxW(owner, u"This file could not be opened as a puzzle.", u"Open File",
-                    MB_OK | MB_ICONINFORMATION);
+        WCHAR text[160];
+        PuzzleRefusalMessage(LastPuzzleRefusal(), text, 160);
+        MessageBoxW(owner, text, u"Open File", MB_OK | MB_ICONINFORMATION);
         return 0;
     }
     SaveCurrentProgress();
@@ -95,6 +96,16 @@ int OpenPuzzleAt(HWND owner, LPCWSTR file)
     lstrcpynW(gGame.puzzlePath, file, MAX_PATH);
     ParsePuzzle();
     return 1;
+}
+
+void PuzzleRefusalMessage(PuzzleRefusal reason, WCHAR* text, int chars)
+{
+    WCHAR why[96];
+    MultiByteToWideChar(CP_ACP, 0, PuzzleRefusalText(reason), -1, why, 96);
+    why[95] = 0;
+    WCHAR whole[160];
+    wsprintfW(whole, u"This file could not be opened as a puzzle: %s.", why);
+    lstrcpynW(text, whole, chars);
 }
 
 int ChooseSaveLocation(HWND caller, WCHAR* name, WCHAR* path)

@@ -3,6 +3,7 @@
 // downloaded puzzle is stored.
 #pragma once
 
+#include "puzzle_reader.h"
 #include "windows.h"
 
 // Lets the user pick a puzzle file and makes it the current puzzle. 1 when another puzzle
@@ -15,6 +16,10 @@ int OpenPuzzleFile(HWND owner);
 // file that is not a puzzle is refused with Open File's message, owned by `owner`, and
 // changes nothing. 1 when the puzzle was opened, else 0.
 int OpenPuzzleAt(HWND owner, LPCWSTR file);
+
+// Open File's message for a refused file, with the reason: "This file could not be opened as
+// a puzzle: the file is damaged." `text` holds `chars` WCHARs.
+void PuzzleRefusalMessage(PuzzleRefusal reason, WCHAR* text, int chars);
 
 // Lets the user pick the path a download is stored at. `name` (MAX_PATH characters) holds
 // the proposed file name and receives the name part of the chosen path; `path` (MAX_PATH)

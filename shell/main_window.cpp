@@ -18,8 +18,12 @@ constexpr int kNameChars = 100;
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int showCommand)
 {
-    if (HandFilesToRunningCopy(instance, commandLine))
-        return 0;
+    switch (HandFilesToRunningCopy(instance, commandLine)) {
+    case kHandedOver: return 0;
+    case kRefusedByRunningCopy:
+    case kRunningCopySilent: return 1;
+    case kNoRunningCopy: break;
+    }
     if (!CreateMainWindow(instance, showCommand))
         return 0;
     OpenFilesOfCommandLine(gShell.mainWindow, commandLine);

@@ -60,8 +60,10 @@ void FindProgramFolder()
     lstrcpynW(gGame.programFolder, path, MAX_PATH);
 }
 
-// No puzzle from the last run: the first puzzle file directly in "\My Documents", which then
-// starts from its own fill grid. False when there is none that can be read.
+// No puzzle from the last run: the first puzzle file directly in "\My Documents" that can be
+// read, which then starts from its own fill grid. One that cannot be read (a file copied in by
+// hand, a damaged one) is passed over, so it never keeps the others from opening. False when
+// there is none.
 bool OpenFirstDocumentsPuzzle()
 {
     WCHAR pattern[MAX_PATH];
@@ -74,13 +76,17 @@ bool OpenFirstDocumentsPuzzle()
                     u"Choose File", MB_OK);
         return false;
     }
-    FindClose(search);
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        return false;
     WCHAR candidate[MAX_PATH];
-    lstrcpynW(candidate, kDocuments, MAX_PATH);
-    lstrcatW(candidate, found.cFileName);
-    if (!ReadPuzzleFile(candidate))
+    bool read = false;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            continue;
+        lstrcpynW(candidate, kDocuments, MAX_PATH);
+        lstrcatW(candidate, found.cFileName);
+        read = ReadPuzzleFile(candidate);
+    } while (!read && FindNextFileW(search, &found));
+    FindClose(search);
+    if (!read)
         return false;
     // Entries restored from the state file belong to the puzzle that could not be read; the
     // candidate brings its own progress, as when it is opened with Open File, so the next

@@ -28,6 +28,8 @@ struct DeviceProgram {
 // For a program that opens files, each argument is a host file, brought into "\My Documents"
 // as a file dropped on the window is (the same bytes already there are taken as they are,
 // nothing is overwritten); WinMain's command line holds their device paths, each in double
-// quotes, separated by spaces. An argument that cannot be brought in is named on stderr and
-// left out. Other programs get an empty command line whatever the arguments.
+// quotes, separated by spaces, with a "+" before the quotes of a file this start copied in
+// (so that a program that refuses the file can remove the copy it caused, and never a file
+// that was there before). An argument that cannot be brought in is named on stderr and left
+// out. Other programs get an empty command line whatever the arguments.
 int DeviceMain(int argc, char** argv, const DeviceProgram& program);

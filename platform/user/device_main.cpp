@@ -27,13 +27,15 @@ std::string TitleFromModule(const char16_t* modulePath)
 }
 
 // The command line of a program that opens files: the device path of each host file named,
-// in double quotes (a device name cannot hold one), separated by spaces.
+// in double quotes (a device name cannot hold one), separated by spaces; a "+" before the
+// quotes marks a copy this start made, which the program may remove again if it refuses it.
 std::u16string FilesCommandLine(int argc, char** argv, const char* self)
 {
     std::u16string line;
     for (int i = 1; i < argc; ++i) {
         std::u16string devicePath;
-        if (!UserBringFileIntoDevice(argv[i], &devicePath)) {
+        bool copied = false;
+        if (!UserBringFileIntoDevice(argv[i], &devicePath, &copied)) {
             std::error_code error;
             const char* why = !std::filesystem::exists(argv[i], error) ? "no such file"
                               : !std::filesystem::is_regular_file(argv[i], error)
@@ -42,7 +44,8 @@ std::u16string FilesCommandLine(int argc, char** argv, const char* self)
             std::fprintf(stderr, "%s: %s left out: %s\n", self, argv[i], why);
             continue;
         }
-        line += (line.empty() ? u"\"" : u" \"") + devicePath + u"\"";
+        line += (line.empty() ? u"" : u" ") + std::u16string(copied ? u"+\"" : u"\"") + devicePath +
+                u"\"";
     }
     return line;
 }

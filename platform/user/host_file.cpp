@@ -73,7 +73,7 @@ bool CopyWithoutReplacing(const fs::path& from, const fs::path& to)
 
 }  // namespace
 
-bool UserBringFileIntoDevice(const char* hostPath, std::u16string* devicePath)
+bool UserBringFileIntoDevice(const char* hostPath, std::u16string* devicePath, bool* copied)
 {
     std::error_code error;
     if (!hostPath || !fs::is_regular_file(hostPath, error))
@@ -91,15 +91,19 @@ bool UserBringFileIntoDevice(const char* hostPath, std::u16string* devicePath)
         HostPath there;
         if (!ResolveDevicePath(path.c_str(), &there))
             return false;
-        if (!there.exists && !CopyWithoutReplacing(hostPath, there.host)) {
+        bool made = false;
+        if (!there.exists) {
+            made = CopyWithoutReplacing(hostPath, there.host);
             // Another program may have taken the name first; anything else is a failure.
-            if (!ResolveDevicePath(path.c_str(), &there) || !there.exists)
+            if (!made && (!ResolveDevicePath(path.c_str(), &there) || !there.exists))
                 return false;
         }
-        if (there.exists && (there.isFolder || !SameBytes(hostPath, there.host)))
+        if (!made && (there.isFolder || !SameBytes(hostPath, there.host)))
             continue;
         if (devicePath)
             *devicePath = path;
+        if (copied)
+            *copied = made;
         return true;
     }
     return false;

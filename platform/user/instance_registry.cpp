@@ -95,7 +95,9 @@ std::u16string Utf16(const std::string& s)
 }
 
 // Field 22 of /proc/<pid>/stat: when the process started, so a reused pid is not mistaken
-// for the copy that registered the window. 0 when the process does not exist.
+// for the copy that registered the window. 0 when the process does not exist or has ended
+// (a zombie, whose parent has not collected it yet, still has a stat line: it answers no
+// message and must not be taken for a running copy).
 unsigned long long ProcessStart(int pid)
 {
     std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
@@ -110,6 +112,8 @@ unsigned long long ProcessStart(int pid)
     // Fields after the command: state is field 3; the start time is field 22.
     for (int i = 3; i <= 22; ++i) {
         if (!(fields >> field))
+            return 0;
+        if (i == 3 && (field == "Z" || field == "X"))
             return 0;
     }
     return std::stoull(field);

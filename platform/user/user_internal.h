@@ -91,9 +91,11 @@ void UserInstallRaiseHandler();
 // Brings a host file (dropped on the desktop window, or named on the command line) into
 // "\My Documents": the same bytes already there under its name or a numbered variant of it
 // are taken as they are, otherwise the first free variant receives a copy; nothing is ever
-// overwritten. `devicePath` (may be null) receives the file's device path. False when the
-// host file cannot be read or no copy could be made.
-bool UserBringFileIntoDevice(const char* hostPath, std::u16string* devicePath);
+// overwritten. `devicePath` (may be null) receives the file's device path, and `copied` (may
+// be null) whether this call made the copy (false when the same bytes were there). False when
+// the host file cannot be read or no copy could be made.
+bool UserBringFileIntoDevice(const char* hostPath, std::u16string* devicePath,
+                             bool* copied = nullptr);
 
 // The visible part of a window's client area: screen rectangles, device pixels, the clip
 // every DC of the window gets. Empty for hidden windows.

@@ -92,7 +92,7 @@ TEST_F(OpenFileTest, ARefusedFileChangesNothingAndSaysSo)
     EXPECT_FALSE(DeviceFileExists("\\My Documents\\First.dat"));
     ASSERT_EQ(AutomationMessageBoxes().size(), 2u);
     EXPECT_EQ(AutomationMessageBoxes()[1].caption, u"Open File");
-    EXPECT_EQ(AutomationMessageBoxes()[1].text, u"This file could not be opened as a puzzle.");
+    EXPECT_EQ(AutomationMessageBoxes()[1].text, u"This file could not be opened as a puzzle: it is not a puzzle file (no ACROSS&DOWN header).");
     EXPECT_EQ(AutomationMessageBoxes()[1].type, UINT(MB_OK | MB_ICONINFORMATION));
 }
 

@@ -1,18 +1,23 @@
 // Puzzle files named when the game starts, and handed to the running game by a second start:
 // the first that is a puzzle opens as with Open File (the puzzle left keeps its letters), one
 // that is not is refused with Open File's message, and a hand-over waits for open dialogs.
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "automation.h"
 #include "crossword_resources.h"
+#include "device_seed.h"
 #include "game_state.h"
 #include "main_window.h"
 #include "open_with.h"
+#include "puzzle_image.h"
 #include "resource_ids.h"
 #include "shell_fixture.h"
 #include "shell_state.h"
@@ -51,6 +56,39 @@ class OpenWithTest : public ShellTest {
         AutomationAdvance(ms);
         Idle();
     }
+
+    // Runs the real program with `file` on the same device root, this game taking its messages
+    // meanwhile; its exit status, or -1. Its standard error goes to `errors` when given.
+    int RunSecondStart(const std::string& file, const std::string& errors = "/dev/null")
+    {
+        setenv("CROSSWORD_BACKEND", "headless", 1);
+        const char* argv[] = {CROSSWORD_PROGRAM, file.c_str(), nullptr};
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+        pid_t pid = 0;
+        const int spawned = posix_spawn(&pid, CROSSWORD_PROGRAM, &actions, nullptr,
+                                        const_cast<char**>(argv), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        if (spawned != 0)
+            return -1;
+        int status = 0;
+        pid_t ended = 0;
+        for (int i = 0; i < 1000 && !ended; ++i) {
+            LetTimePass(20);
+            usleep(5000);
+            ended = waitpid(pid, &status, WNOHANG);
+        }
+        if (!ended) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            ADD_FAILURE() << "the second start is still running";
+            return -1;
+        }
+        LetTimePass(20);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
 };
 
 TEST_F(OpenWithTest, TheFirstPuzzleOfTheCommandLineOpensAndThePuzzleLeftKeepsItsLetters)
@@ -65,12 +103,48 @@ TEST_F(OpenWithTest, TheFirstPuzzleOfTheCommandLineOpensAndThePuzzleLeftKeepsIts
     window = nullptr;
 
     ASSERT_EQ(AutomationMessageBoxes().size(), 1u);
-    EXPECT_EQ(AutomationMessageBoxes()[0].text, u"This file could not be opened as a puzzle.");
+    EXPECT_EQ(AutomationMessageBoxes()[0].text, u"This file could not be opened as a puzzle: it is "
+                                                u"not a puzzle file (no ACROSS&DOWN header).");
     EXPECT_EQ(std::string(StateFile().c_str()), "\\My Documents\\b.puz");
     // a.puz's letters went to its own progress file, as Open File leaves them.
     const std::string progress = ReadDeviceFile("\\My Documents\\a.dat");
     ASSERT_EQ(progress.size(), 4096u);
     EXPECT_EQ(RecordEntries(progress, 15 * 15).substr(0, 2), "K-");
+}
+
+// A file the game refuses changes nothing: a copy the start made for it ("+") is removed
+// again, a file that was there before stays, and the game goes on with its last puzzle.
+TEST_F(OpenWithTest, ARefusedFileChangesNothing)
+{
+    PlayFirstPuzzle();
+    const std::string record = StateFile();
+    WriteDeviceFile("\\My Documents\\copied.puz", "not a puzzle, copied in by this start");
+    WriteDeviceFile("\\My Documents\\kept.puz", "not a puzzle, there before");
+    AutomationCloseRequest();
+    WCHAR line[] = u"+\"\\My Documents\\copied.puz\" \"\\My Documents\\kept.puz\"";
+    EXPECT_EQ(WinMain(instance, nullptr, line, SW_SHOW), 0);
+    window = nullptr;
+    EXPECT_EQ(AutomationMessageBoxes().size(), 2u);
+    EXPECT_FALSE(DeviceFileExists("\\My Documents\\copied.puz"));
+    EXPECT_TRUE(DeviceFileExists("\\My Documents\\kept.puz"));
+    EXPECT_EQ(StateFile().substr(0, 30), record.substr(0, 30));
+    EXPECT_EQ(std::string(StateFile().c_str()), "\\My Documents\\a.puz");
+}
+
+// On a new device, a refused file named at the first start never keeps the starter puzzle
+// from opening, nor becomes the last puzzle.
+TEST_F(OpenWithTest, ARefusedFileOnANewDeviceLeavesTheStarterPuzzle)
+{
+    RegisterDeviceSeedFiles();
+    PuzzleImage noRows = MakePuzzle({"ABC"});
+    noRows.height = 0;
+    WriteDeviceFile("\\My Documents\\h0.puz", Bytes(noRows));  // sorts before Welcome.puz
+    AutomationCloseRequest();
+    WCHAR line[] = u"+\"\\My Documents\\h0.puz\"";
+    EXPECT_EQ(WinMain(instance, nullptr, line, SW_SHOW), 0);
+    window = nullptr;
+    EXPECT_EQ(std::string(StateFile().c_str()), "\\My Documents\\Welcome.puz");
+    EXPECT_FALSE(DeviceFileExists("\\My Documents\\h0.puz"));
 }
 
 TEST_F(OpenWithTest, AHandOverOpensThePuzzleOnceNoDialogIsOpen)
@@ -109,34 +183,42 @@ TEST_F(OpenWithTest, ASecondStartHandsItsFileToTheRunningGameAndEndsWithZero)
     std::filesystem::copy_file(HostPathOf("\\Temp\\c.puz"), outside,
                                std::filesystem::copy_options::overwrite_existing);
 
-    // The real program on the same device root, while this game keeps taking its messages.
-    setenv("CROSSWORD_BACKEND", "headless", 1);
-    const char* argv[] = {CROSSWORD_PROGRAM, outside.c_str(), nullptr};
-    pid_t pid = 0;
-    ASSERT_EQ(
-        posix_spawn(&pid, CROSSWORD_PROGRAM, nullptr, nullptr, const_cast<char**>(argv), environ),
-        0);
-    int status = 0;
-    pid_t ended = 0;
-    for (int i = 0; i < 1000 && !ended; ++i) {
-        LetTimePass(20);
-        usleep(5000);
-        ended = waitpid(pid, &status, WNOHANG);
-    }
-    if (!ended) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-    }
-    ASSERT_TRUE(ended) << "the second start is still running";
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    LetTimePass(20);
+    EXPECT_EQ(RunSecondStart(outside), 0);
     std::filesystem::remove(outside);
 
     EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\open-with-c.puz");
     EXPECT_EQ(gGame.width, 7);
     EXPECT_EQ(ReadDeviceFile("\\My Documents\\open-with-c.puz"), ReadDeviceFile("\\Temp\\c.puz"));
     EXPECT_EQ(AutomationRaiseRequests(), 1);
+}
+
+// A second start whose file the running game refuses ends with 1 and says why; the running
+// game says so too, and the copy the second start made is gone again.
+TEST_F(OpenWithTest, ASecondStartWhoseFileIsRefusedEndsWithOneAndSaysWhy)
+{
+    PlayFirstPuzzle();
+    Start();
+    const std::string outside = testing::TempDir() + "open-with-damaged.puz";
+    const std::string errors = testing::TempDir() + "open-with-damaged.err";
+    {
+        std::FILE* f = std::fopen(outside.c_str(), "wb");
+        std::fputs("a text file named like a puzzle", f);
+        std::fclose(f);
+    }
+    AutomationAnswerMessageBox(u"Open File", IDOK);
+    EXPECT_EQ(RunSecondStart(outside, errors), 1);
+    LetTimePass(300);
+    std::ifstream told(errors);
+    const std::string said((std::istreambuf_iterator<char>(told)), {});
+    EXPECT_NE(said.find("This file could not be opened as a puzzle: it is not a puzzle file"),
+              std::string::npos)
+        << said;
+    EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\a.puz");
+    ASSERT_EQ(AutomationMessageBoxes().size(), 1u);
+    EXPECT_EQ(AutomationMessageBoxes()[0].caption, u"Open File");
+    EXPECT_FALSE(DeviceFileExists("\\My Documents\\open-with-damaged.puz"));
+    std::filesystem::remove(outside);
+    std::filesystem::remove(errors);
 }
 
 }  // namespace

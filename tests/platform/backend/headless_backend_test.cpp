@@ -261,7 +261,8 @@ TEST_F(HeadlessTest, DeviceMainBringsTheFilesNamedIntoTheDeviceForAProgramThatOp
     EXPECT_EQ(DeviceMain(4, argv, program), 0);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "crossword: " + missing + " left out: no such file\n");
-    EXPECT_EQ(gCommandLine, u"\"\\My Documents\\x y.puz\" \"\\My Documents\\x y (2).puz\"");
+    // "+": copies this start made.
+    EXPECT_EQ(gCommandLine, u"+\"\\My Documents\\x y.puz\" +\"\\My Documents\\x y (2).puz\"");
     HANDLE copy = CreateFileW(u"\\My Documents\\x y (2).puz", GENERIC_READ, 0, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(copy, INVALID_HANDLE_VALUE);
@@ -270,6 +271,12 @@ TEST_F(HeadlessTest, DeviceMainBringsTheFilesNamedIntoTheDeviceForAProgramThatOp
     ReadFile(copy, bytes, sizeof bytes, &read, nullptr);
     CloseHandle(copy);
     EXPECT_EQ(std::string(bytes, read), "other/x y.puz");
+
+    // Named again, the same bytes are found there: nothing is copied, nothing is marked.
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(DeviceMain(4, argv, program), 0);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(gCommandLine, u"\"\\My Documents\\x y.puz\" \"\\My Documents\\x y (2).puz\"");
 
     // A program that opens no files hears nothing of its arguments.
     program.opensFiles = false;

@@ -1,6 +1,7 @@
 // Other programs: the single-instance window registry shared between processes, and
 // CreateProcessW with the device's help viewer and browser.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -94,6 +95,21 @@ TEST_F(ProgramsTest, FindWindowFindsTheWindowOfAnotherCopyAndSetForegroundWindow
     EXPECT_FALSE(IsWindow(other));
     EXPECT_FALSE(SetForegroundWindow(other));
     EXPECT_EQ(FindWindowW(u"InstanceTest", u"First Copy"), nullptr);
+}
+
+// A copy that died and whose parent has not collected it yet (a zombie) is no running copy: a
+// second start that took it for one would hand it a file that nobody opens.
+TEST_F(ProgramsTest, ACopyThatDiedIsForgottenBeforeItsParentCollectsIt)
+{
+    Helper helper;
+    ASSERT_TRUE(helper.Start({"Dying Copy"}));
+    ASSERT_EQ(helper.ReadLine(), "ready");
+    ASSERT_NE(FindWindowW(u"InstanceTest", u"Dying Copy"), nullptr);
+    kill(helper.pid, SIGKILL);
+    siginfo_t info = {};
+    ASSERT_EQ(waitid(P_PID, id_t(helper.pid), &info, WEXITED | WNOWAIT), 0);  // a zombie now
+    EXPECT_EQ(FindWindowW(u"InstanceTest", u"Dying Copy"), nullptr);
+    helper.Wait();
 }
 
 // The registry file is written when a window comes or goes, never for a new title (a clock in
