@@ -450,28 +450,47 @@ const Backend kSdl2Backend = {
     .Quit = Sdl2Quit,
 };
 
-bool Sdl2Available(char* why, int whySize)
+namespace {
+
+// An X server resets when its last client leaves, and refuses connections while it does: a
+// start right after another program (often our own previous copy) has ended would find no
+// display, or only the drivers that show nothing. The server is back within a moment, so the
+// display is tried again for a while before the start gives up.
+constexpr int kDisplayTries = 20;
+constexpr Uint32 kDisplayPauseMs = 100;
+
+// When the display cannot be opened SDL quietly falls back to drivers that show nothing; a
+// program the user cannot see is worse than a clear message. They count only when the user
+// asked for them by name.
+bool InvisibleDriver()
 {
-    if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_Init(SDL_INIT_VIDEO) != 0) {
-        std::snprintf(why, size_t(whySize), "no display available (%s)", SDL_GetError());
-        return false;
-    }
-    // When the display cannot be opened SDL quietly falls back to drivers that show nothing;
-    // a program the user cannot see is worse than a clear message. They count only when the
-    // user asked for them by name.
     const char* driver = SDL_GetCurrentVideoDriver();
     const char* asked = std::getenv("SDL_VIDEODRIVER");
     const bool invisible =
         driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0 ||
                    std::strcmp(driver, "evdev") == 0);
-    if (invisible && !(asked && std::strcmp(asked, driver) == 0)) {
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        std::snprintf(why, size_t(whySize),
-                      "no display available (the display named by DISPLAY or WAYLAND_DISPLAY "
-                      "cannot be opened)");
-        return false;
+    return invisible && !(asked && std::strcmp(asked, driver) == 0);
+}
+
+}  // namespace
+
+bool Sdl2Available(char* why, int whySize)
+{
+    for (int attempt = 1;; ++attempt) {
+        if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_Init(SDL_INIT_VIDEO) != 0) {
+            std::snprintf(why, size_t(whySize), "no display available (%s)", SDL_GetError());
+        } else if (InvisibleDriver()) {
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+            std::snprintf(why, size_t(whySize),
+                          "no display available (the display named by DISPLAY or "
+                          "WAYLAND_DISPLAY cannot be opened)");
+        } else {
+            return true;
+        }
+        if (attempt == kDisplayTries)
+            return false;
+        SDL_Delay(kDisplayPauseMs);
     }
-    return true;
 }
 
 int Sdl2ProbeScale(int width, int height)

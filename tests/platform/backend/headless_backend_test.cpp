@@ -1,9 +1,13 @@
 // The headless backend's script and virtual clock, the choice of backend and scale, and a
 // program started through DeviceMain on the headless backend.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -182,6 +186,40 @@ TEST(BackendChoice, ADisplayThatCannotBeOpenedIsNoDisplay)
     char why[200] = "";
     EXPECT_FALSE(BackendChoose(&backend, &scale, why, sizeof why));
     EXPECT_EQ(std::string(why).rfind("no display available (", 0), 0u) << why;
+}
+
+// An X server resets when its last client leaves and refuses connections meanwhile, so a
+// start right after another program ended can meet a display that is not there for a moment:
+// the start waits for it. Here the server comes up half a second after the start, with and
+// without a driver asked for by name.
+TEST(BackendChoice, AStartWaitsForADisplayThatIsBackInAMoment)
+{
+    for (const char* driver : {"x11", ""}) {
+        const std::string display = UnusedDisplay();
+        ScopedEnv env;
+        env.Set("DISPLAY", display.c_str());
+        env.Set("WAYLAND_DISPLAY", nullptr);
+        env.Set("SDL_VIDEODRIVER", *driver ? driver : nullptr);
+        env.Set("CROSSWORD_BACKEND", "sdl2");
+        FILE* start = popen("'" DISPLAY_START_HELPER "' 2>&1; echo \"exit $?\"", "r");
+        ASSERT_NE(start, nullptr);
+        usleep(500000);
+        const std::string server =
+            "Xvfb " + display + " -screen 0 640x640x24 -nolisten tcp " + "2>/dev/null & echo $!";
+        FILE* started = popen(server.c_str(), "r");
+        ASSERT_NE(started, nullptr);
+        int xvfb = 0;
+        ASSERT_EQ(std::fscanf(started, "%d", &xvfb), 1);
+        pclose(started);
+        std::string said;
+        char line[256];
+        while (std::fgets(line, sizeof line, start))
+            said += line;
+        pclose(start);
+        kill(xvfb, SIGTERM);  // not our child: the shell that started it has ended
+        // (SDL's other drivers may say what they miss on the way.)
+        EXPECT_EQ(said.substr(said.rfind("exit ")), "exit 0\n") << "driver '" << driver << "'";
+    }
 }
 
 LRESULT CALLBACK QuitOnDestroy(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
