@@ -1,11 +1,15 @@
 #!/usr/bin/env python3
 # Writes a 7 x 7 .puz file for the screenshot scripts: puzzle_file.py FILE [feature ...], with
 # circles ("circles"), a rebus "STAR" at row 1, column 1 ("rebus"), notes ("notes"), a
-# solution locked with the key 4271 ("locked"), a first clue that names other entries
-# ("crossref") or a timer of 7:05 already spent ("timer").
+# solution locked with the key 4271 ("locked"; 3950 matches its checksum too), a first clue
+# that names other entries ("crossref"), a timer of 7:05 already spent ("timer"), digits and
+# symbols in the first row's solution ("symbols"), an author and copyright that run over
+# several lines ("longheader") or thirty lines of notes ended with CR LF ("crlfnotes").
 import struct, sys
 path, features = sys.argv[1], set(sys.argv[2:])
 rows = ["HEARTHS", "ASTERNA", "ROT.RIP", "BREADTH", "ORB.OAR", "REALTOR", "SEETHES"]
+if "symbols" in features:
+    rows[0] = "H3@RT#S"
 w, h = 7, 7
 sol = "".join(rows)
 
@@ -61,10 +65,18 @@ header[0x2E:0x30] = struct.pack("<H", len(clues))
 header[0x30] = 1
 header[0x0E:0x10] = struct.pack("<H", cksum(header[0x2C:0x34]))
 body = shown.encode() + "".join("." if ch == "." else "-" for ch in sol).encode()
-strings = ["Beyond letters", "Crossword", "(c) 2026"] + clues
-strings.append("NOTE: The circled squares, read in order, spell a word the theme needs. "
-               "Enter several letters in one square with Insert or the hold menu's Rebus..."
-               if "notes" in features else "")
+author, notice = "Crossword", "(c) 2026"
+if "longheader" in features:
+    author = "Edited by a constructor whose byline runs on past the end of one line"
+    notice = "Copyright 2026 by a syndicate whose notice goes on and on, down to its end"
+strings = ["Beyond letters", author, notice] + clues
+notes = ""
+if "notes" in features:
+    notes = ("NOTE: The circled squares, read in order, spell a word the theme needs. "
+             "Enter several letters in one square with Insert or the hold menu's Rebus...")
+if "crlfnotes" in features:
+    notes = "".join("Line %d of the notes, ended CR LF.\r\n" % k for k in range(1, 31)) + "The end."
+strings.append(notes)
 body += b"".join(t.encode("latin-1") + b"\0" for t in strings)
 
 def section(name, data):

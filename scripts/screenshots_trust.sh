@@ -9,7 +9,8 @@ set -eu
 
 scenarios="keyboard_leaves_no_picture input_panel_leaves_no_picture tall_grid_drags \
 highlight_after_start_and_dialogs drag_out_of_window_is_no_hold tiny_squares_keep_small_letters \
-utf8_text_in_list_and_information locked_solution_is_not_checked download_shows_and_cancels"
+utf8_text_in_list_and_information locked_solution_is_not_checked download_shows_and_cancels \
+digits_and_symbols_typed wrong_key_taken_back information_shown_whole header_without_notes"
 
 . "$(dirname "$0")/real_window.sh"
 
@@ -194,6 +195,79 @@ for _ in range(30):
     tap 222 13
     stop_game
     kill "$dripping" 2>/dev/null || true
+}
+
+# A puzzle written by puzzle_file.py with the features named, started on a fresh device root.
+start_puzzle() { # feature ...
+    python3 "$(dirname "$0")/puzzle_file.py" "$scratch/features.puz" "$@"
+    start_game_with "$scratch/features.puz"
+}
+# Main menu > Puzzles > the item at height $1: 144 Unlock Solution..., 162 Lock Solution.
+puzzles_item() {
+    tap $menu 307
+    tap 40 108
+    tap 130 "$1"
+}
+
+# Digits and symbols of a real solution come from the keyboard, and Check finds them right.
+digits_and_symbols_typed() {
+    start_puzzle symbols
+    x type --delay 100 'H3@RT#S'
+    shot typed
+    tap $check 307
+    shot checked
+    press Return
+    stop_game
+}
+
+# A key that matches the locked solution's checksum but is not the puzzle's: the player's
+# letters disagree and are told so; Lock Solution takes it back, and the right key opens it.
+wrong_key_taken_back() {
+    start_puzzle locked
+    x type --delay 80 'HEARTHS'
+    puzzles_item 144
+    x type --delay 80 '3950'
+    press Return
+    shot warned
+    press Return
+    shot opened-wrong
+    tap $check 307
+    shot checked-with-wrong-key
+    tap $menu 307
+    tap 40 108
+    shot lock-offered
+    tap 130 162
+    shot locked-again
+    puzzles_item 144
+    x type --delay 80 '4271'
+    press Return
+    shot opened-right
+    tap $check 307
+    shot checked-with-right-key
+    press Return
+    stop_game
+}
+
+# A long author and copyright and thirty lines of notes ended with CR LF: everything shows in
+# Puzzle Information, no line under the scroll bar and no box for a CR.
+information_shown_whole() {
+    start_puzzle longheader crlfnotes
+    shot top
+    tap 120 60      # a line of the list, then to its end
+    press End
+    shot end
+    tap 210 268     # its OK
+    stop_game
+}
+
+# Without notes the header is a message box, which shows it whole.
+header_without_notes() {
+    start_puzzle longheader
+    tap $menu 307
+    tap 40 216      # Puzzle Info
+    shot message-box
+    press Return
+    stop_game
 }
 
 # shellcheck disable=SC2086 # the list splits into its names
