@@ -79,15 +79,23 @@ void DrawSquareText(cairo_t* cr, const PrintSquare& square, double x, double y, 
         }
     }
     // Measured once at the letter size; drawn scaled, which is exact with unhinted metrics.
-    SetTextLayout(layout.get(), {letterSize * scale, false, false, face.grey}, -1, kAlignCentre,
-                  pango_layout_get_text(layout.get()));
+    const TextFace drawn = {letterSize * scale, false, false, face.grey};
+    SetTextLayout(layout.get(), drawn, -1, kAlignCentre, pango_layout_get_text(layout.get()));
     pango_layout_get_extents(layout.get(), &ink, nullptr);
     const double inkX = double(ink.x) / PANGO_SCALE;
-    const double inkY = double(ink.y) / PANGO_SCALE;
-    width = double(ink.width) / PANGO_SCALE;
-    const double height = double(ink.height) / PANGO_SCALE;
+    double top = y + 0.6 * s - double(ink.y + ink.height / 2) / PANGO_SCALE;
+    if (pango_layout_get_line_count(layout.get()) == 1) {
+        // One line sits on its baseline with capitals centred, so a Q's tail or a J does not
+        // lift the letter out of line with its neighbours.
+        LayoutPtr capital = NewTextLayout(drawn, -1, kAlignLeft, "H");
+        PangoRectangle cap;
+        pango_layout_get_extents(capital.get(), &cap, nullptr);
+        const double capHeight = double(cap.height) / PANGO_SCALE;
+        top = y + 0.6 * s + capHeight / 2 -
+              double(pango_layout_get_baseline(layout.get())) / PANGO_SCALE;
+    }
     SetGrey(cr, face.grey);
-    cairo_move_to(cr, x + (s - width) / 2 - inkX, y + 0.6 * s - height / 2 - inkY);
+    cairo_move_to(cr, x + (s - double(ink.width) / PANGO_SCALE) / 2 - inkX, top);
     pango_cairo_show_layout(cr, layout.get());
 }
 
