@@ -4,7 +4,6 @@
 #include "puzzle_pdf.h"
 
 #include <cairo-pdf.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,7 +11,10 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "page_layout_internal.h"
 
