@@ -62,6 +62,8 @@ TARGETS = [
            "BM_StartUpStarterPuzzle", "real_time", 50, "ms"),
     Target("Start-up to first present, headless, saved puzzle in Large", "bench_shell",
            "BM_StartUpRestoringLarge", "real_time", 50, "ms"),
+    Target("Print a 21 × 21 puzzle (134 clues) with its solution to a PDF in memory, from the "
+           "game's state", "bench_print", "PrintSunday/2", "real_time", 200, "ms"),
     Target("50 MB download: resident set growth", "bench_inet", "BM_Download50MB/real_time",
            "peak_rss_growth_KiB", 512, "KiB", ceiling_on_max=True),
     Target("50 MB download: heap growth", "bench_inet", "BM_Download50MB/real_time",
