@@ -10,14 +10,11 @@ void ResetGameState()
     std::memset(&gGame, 0, sizeof gGame);
     GameState& p = gGame;
     p.width = p.height = 15;
-    p.entriesWidth = p.entriesHeight = 15;
     std::memset(p.cells, 0xFF, sizeof p.cells);  // all -1
     std::memset(p.acrossClues, 0xFF, sizeof p.acrossClues);
     std::memset(p.downClues, 0xFF, sizeof p.downClues);
     p.notes = p.fileBuffer + kMaxPuzzleFile;  // the always-zero guard byte
-    gGame.entriesFromPuzzle = 1;
     gGame.unlockKey = -1;
-    gGame.savedTimerSeconds = -1;
     gGame.direction = kAcross;
     SetMagnification(&gGame.settings, kSmall);
     gGame.settings.squareColour = RGB(0, 0, 0);

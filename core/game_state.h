@@ -87,15 +87,10 @@ struct GameState {
     int32_t timerPaused;  // 1 while the player has paused the timer
     int32_t solved;       // 1: every square filled and right
     uint8_t playerMarks[kMaxCells];  // kMark* flags per square
-    int32_t savedTimerSeconds;       // the progress's time for the next parse; -1 none
 
-    int32_t cursorRow;          // row of the current square
-    int32_t cursorCol;          // column of the current square
-    int32_t direction;          // kAcross or kDown: which word of the square is current
-    int32_t entriesFromPuzzle;  // 1: the next parse takes entries from the puzzle file
-    int32_t holdSelect;         // 1 while a tap-and-hold selects a square
-    int32_t entriesWidth;       // grid size `entries` was filled for, so a parse can tell
-    int32_t entriesHeight;      // whether restored entries belong to the puzzle
+    int32_t cursorRow;  // row of the current square
+    int32_t cursorCol;  // column of the current square
+    int32_t direction;  // kAcross or kDown: which word of the square is current
 
     WCHAR puzzlePath[MAX_PATH];     // device path of the current puzzle
     WCHAR programFolder[MAX_PATH];  // folder of the program, with a trailing backslash
@@ -112,17 +107,12 @@ struct GameState {
     int32_t keyboardShown;      // the on-screen keyboard is visible
     int32_t bufferWidth;        // size of the off-screen grid image
     int32_t bufferHeight;       //
-    int32_t penX;               // latest stylus point
-    int32_t penY;               //
-    int32_t penPrevX;           // previous stylus point, for dragging the view
-    int32_t penPrevY;           //
-    int32_t showSolution;       // one-shot: the next grid paint shows the solution
 };
 
 extern GameState gGame;
 
 // Gives every field its start-up value (the defaults of a first run): 15 x 15, Across,
-// Small, auto skip and numbers off, black squares on white, entries from the puzzle, every
+// Small, auto skip and numbers off, black squares on white, every
 // word table free.
 void ResetGameState();
 

@@ -220,12 +220,12 @@ void SelectClue(int direction, int row)
         SetCursorToCell(square);
 }
 
-bool ApplyCellTap(int row, int col)
+bool ApplyCellTap(int row, int col, bool held)
 {
     if (row < 0 || row >= gGame.height || col < 0 || col >= gGame.width)
         return false;
     const int square = row * gGame.width + col;
-    if (square == CurrentSquare() && !gGame.holdSelect)
+    if (square == CurrentSquare() && !held)
         ToggleDirection();
     const CellInfo& cell = gGame.cells[square];
     if (cell.acrossClue == -1 || cell.downClue == -1)

@@ -64,7 +64,7 @@ void SetCursorToFirstSquare();
 void SelectClue(int direction, int row);
 
 // The play-state side of a tap on square (row, col): the current square toggles the
-// direction (unless holdSelect is set); a square with both an across and a down word becomes
-// current. True when the tapped square became (or stayed) the current square, so the caller
-// draws its highlight; false when the cursor stayed elsewhere.
-bool ApplyCellTap(int row, int col);
+// direction (unless the stylus is `held`, which only selects); a square with both an across
+// and a down word becomes current. True when the tapped square became (or stayed) the current
+// square; false when the cursor stayed elsewhere.
+bool ApplyCellTap(int row, int col, bool held);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "game_state.h"
+#include "progress_file.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ void PutRebus(ProgressTailWriter* tail)
     // Room left in the record: its end, less this item's head and the closing kind.
     const int start = tail->at ? tail->at : kProgressTailOffset + 4;
     const int room = kProgressRecordSize - start - 3 - 1;
-    const int n = gGame.entriesWidth * gGame.entriesHeight;
+    const int n = gGame.width * gGame.height;
     for (int i = 0; i < n && i < kMaxCells; ++i) {
         const int length = int(strnlen(gGame.playerRebus[i], kRebusTextSize - 1));
         if (length == 0)
@@ -38,7 +39,7 @@ void PutRebus(ProgressTailWriter* tail)
 // nothing when no square has it.
 void PutMarks(ProgressTailWriter* tail, int kind, uint8_t mark)
 {
-    const int n = gGame.entriesWidth * gGame.entriesHeight;
+    const int n = gGame.width * gGame.height;
     unsigned char bits[(kMaxCells + 7) / 8] = {};
     bool any = false;
     for (int i = 0; i < n && i < kMaxCells; ++i) {
@@ -51,13 +52,13 @@ void PutMarks(ProgressTailWriter* tail, int kind, uint8_t mark)
         PutProgressTailItem(tail, kind, bits, (n + 7) / 8);
 }
 
-void GetMarks(const unsigned char* record, int kind, uint8_t mark)
+void GetMarks(const unsigned char* record, int kind, uint8_t mark, uint8_t* marks)
 {
     int size = 0;
     const unsigned char* bits = FindProgressTailItem(record, kind, &size);
     for (int i = 0; bits && i < size * 8 && i < kMaxCells; ++i) {
         if (bits[i / 8] & (1 << (i % 8)))
-            gGame.playerMarks[i] |= mark;
+            marks[i] |= mark;
     }
 }
 
@@ -87,19 +88,19 @@ void PutProgressExtras(ProgressTailWriter* tail)
     PutRebus(tail);  // last: the largest, and the one that may be cut
 }
 
-void GetProgressExtras(const unsigned char* record)
+void GetProgressExtras(const unsigned char* record, RestoredPlay* play)
 {
-    std::memset(gGame.playerRebus, 0, sizeof gGame.playerRebus);
-    std::memset(gGame.playerMarks, 0, sizeof gGame.playerMarks);
-    GetMarks(record, kTailPencil, kMarkPencil);
-    GetMarks(record, kTailWasWrong, kMarkWasWrong);
-    GetMarks(record, kTailGiven, kMarkGiven);
+    std::memset(play->playerRebus, 0, sizeof play->playerRebus);
+    std::memset(play->playerMarks, 0, sizeof play->playerMarks);
+    GetMarks(record, kTailPencil, kMarkPencil, play->playerMarks);
+    GetMarks(record, kTailWasWrong, kMarkWasWrong, play->playerMarks);
+    GetMarks(record, kTailGiven, kMarkGiven, play->playerMarks);
     int size = 0;
     const unsigned char* toggles = FindProgressTailItem(record, kTailToggles, &size);
     gGame.settings.pencil = toggles && size == 1 && (toggles[0] & 1);
     gGame.settings.marks = toggles && size == 1 && (toggles[0] & 2);
     const unsigned char* time = FindProgressTailItem(record, kTailTimer, &size);
-    gGame.savedTimerSeconds =
+    play->timerSeconds =
         time && size == 4
             ? int32_t((time[0] | (time[1] << 8) | (time[2] << 16) | (uint32_t(time[3]) << 24)) &
                       0x7FFFFFFF)
@@ -111,9 +112,9 @@ void GetProgressExtras(const unsigned char* record)
         if (at + kRebusHead + length > size)
             break;
         if (square < kMaxCells && length < kRebusTextSize)
-            std::memcpy(gGame.playerRebus[square], rebus + at + kRebusHead, size_t(length));
+            std::memcpy(play->playerRebus[square], rebus + at + kRebusHead, size_t(length));
         at += kRebusHead + length;
     }
     const unsigned char* key = FindProgressTailItem(record, kTailUnlockKey, &size);
-    gGame.unlockKey = key && size == 2 ? (key[0] | (key[1] << 8)) : -1;
+    play->unlockKey = key && size == 2 ? (key[0] | (key[1] << 8)) : -1;
 }

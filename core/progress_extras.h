@@ -9,6 +9,8 @@
 // square left out keeps its first letter in the entries, so no letter is ever lost.
 void PutProgressExtras(ProgressTailWriter* tail);
 
-// Takes the extras of a whole record into gGame (none when the record has no tail): the
-// rebus squares, and the key that the next parse uses to open a locked solution.
-void GetProgressExtras(const unsigned char* record);
+struct RestoredPlay;
+
+// Takes the extras of a whole record (none when the record has no tail): the Pencil and Marks
+// toggles into gGame's settings, the rebus squares, marks, time and key into `play`.
+void GetProgressExtras(const unsigned char* record, RestoredPlay* play);

@@ -123,12 +123,10 @@ void BuildProgressRecord(unsigned char* record)
     PutUnicodePath(&tail, chars, lossy);
     PutProgressExtras(&tail);
     unsigned char* at = record + length + 1;
-    // The size the entries were filled for: the open puzzle's, or, when none could be
-    // opened, that of the record they were restored from, so such a record survives whole.
-    const int width =
-        gGame.entriesWidth > 0 && gGame.entriesWidth <= kMaxSide ? gGame.entriesWidth : 0;
-    const int height =
-        gGame.entriesHeight > 0 && gGame.entriesHeight <= kMaxSide ? gGame.entriesHeight : 0;
+    // The size of the open puzzle, or, when none could be opened, that of the record whose
+    // play is held, so such a record survives whole.
+    const int width = gGame.width > 0 && gGame.width <= kMaxSide ? gGame.width : 0;
+    const int height = gGame.height > 0 && gGame.height <= kMaxSide ? gGame.height : 0;
     const int n = width * height <= kMaxCells ? width * height : 0;
     PutNumber(at, height);
     PutNumber(at + kSizeField, width);
@@ -143,7 +141,7 @@ void BuildProgressRecord(unsigned char* record)
     PutColour(at + 3 * kColourField, gGame.settings.squareColour);
 }
 
-bool ApplyProgressRecord(const unsigned char* bytes, int size)
+bool ApplyProgressRecord(const unsigned char* bytes, int size, RestoredPlay* play)
 {
     unsigned char record[kProgressRecordSize] = {};
     std::memcpy(record, bytes,
@@ -159,12 +157,12 @@ bool ApplyProgressRecord(const unsigned char* bytes, int size)
         return false;
 
     GetRecordPath(record, length, gGame.puzzlePath);
-    GetProgressExtras(record);
+    GetProgressExtras(record, play);
     at += 2 * kSizeField;
     const int n = width * height;
-    std::memcpy(gGame.entries, at, size_t(n));
-    gGame.entriesWidth = width;
-    gGame.entriesHeight = height;
+    std::memcpy(play->entries, at, size_t(n));
+    play->width = width;
+    play->height = height;
     at += n + 1;
 
     const int magnification = GetNumber(at, kFlagField);
@@ -180,6 +178,18 @@ bool ApplyProgressRecord(const unsigned char* bytes, int size)
     gGame.settings.backgroundColour = GetColour(at);
     gGame.settings.squareColour = GetColour(at + 3 * kColourField);
     return true;
+}
+
+void HoldUnopenedPlay(const RestoredPlay& play)
+{
+    const int n = play.width * play.height;
+    gGame.width = play.width;
+    gGame.height = play.height;
+    std::memcpy(gGame.entries, play.entries, size_t(n));
+    std::memcpy(gGame.playerRebus, play.playerRebus, sizeof gGame.playerRebus);
+    std::memcpy(gGame.playerMarks, play.playerMarks, sizeof gGame.playerMarks);
+    gGame.timerSeconds = play.timerSeconds > 0 ? play.timerSeconds : 0;
+    gGame.unlockKey = play.unlockKey;
 }
 
 bool ProgressRecordPath(const unsigned char* record, WCHAR* path)
@@ -201,9 +211,9 @@ void WriteProgressFile(LPCWSTR path)
     WriteFileWhole(path, record, kProgressRecordSize);
 }
 
-bool ReadProgressFile(LPCWSTR path)
+bool ReadProgressFile(LPCWSTR path, RestoredPlay* play)
 {
     unsigned char record[kProgressRecordSize];
     const int read = ReadFileStart(path, record, kProgressRecordSize);
-    return read >= 0 && ApplyProgressRecord(record, read);
+    return read >= 0 && ApplyProgressRecord(record, read, play);
 }

@@ -9,11 +9,28 @@
 // colours, each as NUL-terminated decimal text in its fixed field; every other byte zero.
 void BuildProgressRecord(unsigned char* record);
 
-// Applies a record of `size` bytes (missing bytes read as zero) to gGame: puzzlePath, the
-// entries and their grid size, the settings. A record that cannot be trusted (sizes not
+// What a record brings back of the play on one puzzle, for ParsePuzzle to keep when it fits
+// the puzzle read: the entries and the grid they were saved for, the rebus squares, the marks,
+// the time spent and the key that opened a locked solution.
+struct RestoredPlay {
+    int32_t width;                                // the grid the entries were saved for
+    int32_t height;                               //
+    char entries[kMaxCells];                      // as gGame.entries
+    char playerRebus[kMaxCells][kRebusTextSize];  // as gGame.playerRebus
+    uint8_t playerMarks[kMaxCells];               // as gGame.playerMarks
+    int32_t timerSeconds;                         // seconds spent; -1 when the record kept none
+    int32_t unlockKey;                            // -1 when no key was in use
+};
+
+// Applies a record of `size` bytes (missing bytes read as zero): puzzlePath and the settings
+// go to gGame, the play on the puzzle to `play`. A record that cannot be trusted (sizes not
 // decimal 1-99, more than 1600 squares, a path without its NUL in 260 bytes) changes
 // nothing and gives false.
-bool ApplyProgressRecord(const unsigned char* record, int size);
+bool ApplyProgressRecord(const unsigned char* record, int size, RestoredPlay* play);
+
+// A start that could open no puzzle holds the play of the record it read in gGame (the
+// puzzle still closed, PuzzleOpen false), so that the exit writes that record back as it came.
+void HoldUnopenedPlay(const RestoredPlay& play);
 
 // The puzzle path a whole record (kProgressRecordSize bytes) names, into `path` (MAX_PATH
 // characters); false when the record has no path field.
@@ -25,4 +42,4 @@ void WriteProgressFile(LPCWSTR path);
 
 // Reads and applies the record at `path`; false (nothing changed) when the file cannot be
 // opened or its record cannot be trusted.
-bool ReadProgressFile(LPCWSTR path);
+bool ReadProgressFile(LPCWSTR path, RestoredPlay* play);

@@ -6,6 +6,7 @@
 
 #include "entry_check.h"
 #include "play_cursor.h"
+#include "progress_file.h"
 #include "puz_layout.h"
 #include "puzzle_image_check.h"
 #include "puzzle_sections.h"
@@ -46,19 +47,6 @@ bool Accept(const char* bytes, int size)
     gGame.headerOffset = layout.headerOffset;
     gGame.textEncoding = layout.encoding;
     gLastRefusal = kPuzzleAccepted;
-    return true;
-}
-
-// Restored entries belong to this puzzle when they were saved for a grid of its size and
-// agree with it on every black square; anything else would break the grid's invariants.
-bool RestoredEntriesFit()
-{
-    if (gGame.entriesWidth != gGame.width || gGame.entriesHeight != gGame.height)
-        return false;
-    for (int i = 0; i < gGame.width * gGame.height; ++i) {
-        if ((gGame.solution[i] == '.') != (gGame.entries[i] == '.'))
-            return false;
-    }
     return true;
 }
 
@@ -220,10 +208,12 @@ const char* PuzzleRefusalText(PuzzleRefusal reason)
     return "unknown";
 }
 
-void ParsePuzzle()
+namespace {
+
+// Every square and word row back to -1 ("none"), only as far as the last puzzle used them.
+void ClearGridTables()
 {
     gGame.cursorRow = gGame.cursorCol = 0;
-    // Every square and word row goes back to -1 ("none").
     std::memset(gGame.cells, 0xFF, sizeof(CellInfo) * size_t(gCellsUsed));
     std::memset(gGame.acrossClues, 0xFF, sizeof(ClueEntry) * size_t(gWordRowsUsed));
     std::memset(gGame.downClues, 0xFF, sizeof(ClueEntry) * size_t(gWordRowsUsed));
@@ -231,56 +221,76 @@ void ParsePuzzle()
     gWordRowsUsed = 0;
     gGame.clueCount = 0;
     gGame.notes = gGame.fileBuffer + kMaxPuzzleFile;
+}
 
-    const char* header = gGame.fileBuffer + gGame.headerOffset;
+void ReadSolutionState(const char* header)
+{
     const int flags = puz::ReadShort(header + puz::kSolutionStateOffset);
     gGame.solutionState = (flags & puz::kSolutionScrambled) ? kSolutionLocked
                           : (flags & puz::kSolutionAbsent)  ? kSolutionMissing
                                                             : kSolutionOpen;
     gGame.scrambledChecksum = puz::ReadShort(header + puz::kScrambledChecksumOffset);
-    const int width = static_cast<signed char>(header[puz::kWidthOffset]);
-    if (width <= 0) {
-        // A side of 0 gives an empty 15 x 15 grid that keeps the previous letters; black
-        // squares are re-marked so entries and solution still agree.
-        gGame.width = gGame.height = 15;
-        for (int i = 0; i < 15 * 15; ++i) {
-            const bool black = gGame.solution[i] == '.';
-            const char e = gGame.entries[i];
-            if (black || e == '.' || !(e == '-' || (e >= 'A' && e <= 'Z')))
-                gGame.entries[i] = black ? '.' : '-';
-        }
-        gGame.entriesWidth = gGame.entriesHeight = 15;
-        ReadPuzzleSections(nullptr, nullptr);
-        gGame.solved = 0;
-        return;
+}
+
+// A side of 0 gives an empty 15 x 15 grid that keeps the previous letters; black squares are
+// re-marked so entries and solution still agree.
+void ParseSizelessGrid()
+{
+    gGame.width = gGame.height = 15;
+    for (int i = 0; i < 15 * 15; ++i) {
+        const bool black = gGame.solution[i] == '.';
+        const char e = gGame.entries[i];
+        if (black || e == '.' || !(e == '-' || (e >= 'A' && e <= 'Z')))
+            gGame.entries[i] = black ? '.' : '-';
     }
-    gGame.width = width;
-    gGame.height = static_cast<signed char>(header[puz::kHeightOffset]);
+    ReadPuzzleSections(nullptr, nullptr);
+    gGame.solved = 0;
+}
+
+// Diagramless files mark black squares with ":"; the game plays them as ".".
+void ReadSolution(const char* grid)
+{
     const int n = gGame.width * gGame.height;
     gCellsUsed = n;
-
-    // Diagramless files mark black squares with ":"; the game plays them as ".".
-    const char* grid = header + puz::kGridOffset;
     for (int i = 0; i < n; ++i)
         gGame.solution[i] = grid[i] == ':' ? '.' : grid[i];
-    // Letters already in the file's fill grid are dropped: every open square starts empty.
-    const bool restored = gGame.entriesFromPuzzle != 1 && RestoredEntriesFit();
-    if (!restored) {
-        for (int i = 0; i < n; ++i)
-            gGame.entries[i] = gGame.solution[i] == '.' ? '.' : '-';
-        std::memset(gGame.playerRebus, 0, sizeof gGame.playerRebus);
-        std::memset(gGame.playerMarks, 0, sizeof gGame.playerMarks);
-    }
-    // A solution the player opened earlier opens again with the key kept in the progress.
-    const int savedKey = restored ? gGame.unlockKey : -1;
-    gGame.unlockKey = -1;
-    if (savedKey >= 0)
-        UnlockSolution(savedKey);
-    EmptyUnplayableEntries();
-    gGame.entriesWidth = gGame.width;
-    gGame.entriesHeight = gGame.height;
+}
 
-    const char* s = grid + 2 * n;
+// Restored entries belong to this puzzle when they were saved for a grid of its size and
+// agree with it on every black square; anything else would break the grid's invariants.
+bool RestoredPlayFits(const RestoredPlay& play)
+{
+    if (play.width != gGame.width || play.height != gGame.height)
+        return false;
+    for (int i = 0; i < gGame.width * gGame.height; ++i) {
+        if ((gGame.solution[i] == '.') != (play.entries[i] == '.'))
+            return false;
+    }
+    return true;
+}
+
+// The entries the puzzle starts with: the restored play when it fits, otherwise an empty
+// grid (the letters in the file's fill grid are dropped). True when the play was restored.
+bool TakeEntries(const RestoredPlay* play)
+{
+    const int n = gGame.width * gGame.height;
+    if (play && RestoredPlayFits(*play)) {
+        std::memcpy(gGame.entries, play->entries, size_t(n));
+        std::memcpy(gGame.playerRebus, play->playerRebus, sizeof gGame.playerRebus);
+        std::memcpy(gGame.playerMarks, play->playerMarks, sizeof gGame.playerMarks);
+        return true;
+    }
+    for (int i = 0; i < n; ++i)
+        gGame.entries[i] = gGame.solution[i] == '.' ? '.' : '-';
+    std::memset(gGame.playerRebus, 0, sizeof gGame.playerRebus);
+    std::memset(gGame.playerMarks, 0, sizeof gGame.playerMarks);
+    return false;
+}
+
+// Title, author and copyright, the three strings after the grids, joined by line breaks.
+// Returns the string after them: the first clue.
+const char* ReadHeaderLine(const char* s)
+{
     int length = 0;
     gGame.headerLine[0] = 0;
     for (int part = 0; part < 3; ++part) {
@@ -289,9 +299,13 @@ void ParsePuzzle()
         AppendHeader(&length, s);
         s = NextString(s);
     }
+    return s;
+}
 
-    // The grid decides how many strings are clues, empty ones included; the string after
-    // the last clue is the notes, kept as one more entry when it is not empty.
+// The grid decides how many strings are clues, empty ones included; the string after the last
+// clue is the notes, kept as one more entry when it is not empty. Then the extra sections.
+void ReadCluesNotesAndSections(const char* s)
+{
     const int words = NumberGrid();
     gWordRowsUsed = words < kMaxWords ? words : kMaxWords;
     for (int k = 0; k < words; ++k) {
@@ -303,18 +317,41 @@ void ParsePuzzle()
     if (s < end)
         gGame.notes = s;
     ReadPuzzleSections(s < end ? NextString(s) : end, end);
-    // The time spent comes from the progress when the letters do; a first opening starts
-    // from the file's own timer.
-    if (restored && gGame.savedTimerSeconds >= 0)
-        gGame.timerSeconds = gGame.savedTimerSeconds;
-    gGame.savedTimerSeconds = -1;
+    if (*gGame.notes && words < kMaxClues)
+        gGame.clueTexts[words] = gGame.notes;
+}
+
+}  // namespace
+
+void ParsePuzzle(const RestoredPlay* play)
+{
+    ClearGridTables();
+    const char* header = gGame.fileBuffer + gGame.headerOffset;
+    ReadSolutionState(header);
+    const int width = static_cast<signed char>(header[puz::kWidthOffset]);
+    if (width <= 0) {
+        ParseSizelessGrid();
+        return;
+    }
+    gGame.width = width;
+    gGame.height = static_cast<signed char>(header[puz::kHeightOffset]);
+    const char* grid = header + puz::kGridOffset;
+    ReadSolution(grid);
+    const bool restored = TakeEntries(play);
+    // A solution the player opened earlier opens again with the key kept in the progress.
+    gGame.unlockKey = -1;
+    if (restored && play->unlockKey >= 0)
+        UnlockSolution(play->unlockKey);
+    EmptyUnplayableEntries();
+    ReadCluesNotesAndSections(ReadHeaderLine(grid + 2 * width * gGame.height));
+    // The time spent comes from the progress when the letters do; a first opening starts from
+    // the file's own timer (LTIM, read with the sections).
+    if (restored && play->timerSeconds >= 0)
+        gGame.timerSeconds = play->timerSeconds;
     gGame.timerPaused = 0;
     gGame.solved = PuzzleSolved();
     ResetUndoHistory();
-    if (*gGame.notes && words < kMaxClues)
-        gGame.clueTexts[words] = gGame.notes;
     SetCursorToFirstSquare();
-
     if (!MeasureWords())
         MessageBoxW(nullptr, u"Wow Bummer", u"Bummer", MB_OK);
 }

@@ -39,11 +39,13 @@ PuzzleRefusal JudgePuzzleFile(LPCWSTR path);
 PuzzleRefusal LastPuzzleRefusal();
 const char* PuzzleRefusalText(PuzzleRefusal reason);
 
-// Rebuilds the grid from fileBuffer: size, solution, entries (from the file's fill grid when
-// entriesFromPuzzle is 1 or the restored entries do not fit this puzzle), headerLine, clues,
-// numbering and word lengths; the cursor goes to the first square (SetCursorToFirstSquare).
-// A grid without rows or columns shows the "Wow Bummer" message box.
-void ParsePuzzle();
+struct RestoredPlay;
+
+// Rebuilds the grid from fileBuffer: size, solution, entries (those of `play`, the progress
+// restored for this puzzle, when there is one and it fits the grid; otherwise empty),
+// headerLine, clues, numbering and word lengths; the cursor goes to the first square
+// (SetCursorToFirstSquare). A grid without rows or columns shows the "Wow Bummer" message box.
+void ParsePuzzle(const RestoredPlay* play = nullptr);
 
 // Measures every word into acrossClues / downClues. False when the grid has no row or no
 // column.

@@ -1,12 +1,8 @@
 // Showing and hiding the on-screen keyboard, and the band under the grid view.
 #include "bottom_band.h"
 
-#include "clue_bar.h"
 #include "game_state.h"
-#include "grid_paint.h"
-#include "keyboard.h"
 #include "layout.h"
-#include "play_input.h"
 
 namespace {
 
@@ -17,16 +13,9 @@ int ClientHeight(HWND window)
     return client.bottom - client.top;
 }
 
-void RepaintSmallLayout(HWND window)
-{
-    ComputeLayout(window);
-    PaintGrid(window);
-    PaintWordHighlight(window);
-}
-
 }  // namespace
 
-void ShowKeyboard(HWND window)
+bool ShowKeyboardBand(HWND window)
 {
     if (InputPanelUp()) {
         // The game's keyboard and the device's input panel are never up together.
@@ -38,33 +27,24 @@ void ShowKeyboard(HWND window)
         SHSipPreference(window, SIP_DOWN);
     }
     gGame.keyboardShown = 1;
-    if (!Magnified()) {
-        RepaintSmallLayout(window);
-    } else {
-        gGame.bottomPanelHeight = kKeyboardBand;
-        gGame.viewHeight = ClientHeight(window) - kKeyboardBand;
-        ClampScroll();
-        ScrollWordIntoView(window);
-    }
-    PaintClueBar(window);
-    PaintKeyboardImage(window);
-    PresentView(window, gGame.viewWidth, gGame.viewHeight, gGame.scrollX, gGame.scrollY);
+    if (!Magnified())
+        return true;
+    gGame.bottomPanelHeight = kKeyboardBand;
+    gGame.viewHeight = ClientHeight(window) - kKeyboardBand;
+    ClampScroll();
+    return false;
 }
 
-void HideKeyboard(HWND window)
+bool HideKeyboardBand(HWND window)
 {
     gGame.keyboardShown = 0;
-    RestoreClueBarBand(window);
-    PaintClueBar(window);
-    PresentView(window, gGame.viewWidth, gGame.viewHeight, gGame.scrollX, gGame.scrollY);
+    return RestoreClueBarBand(window);
 }
 
-void RestoreClueBarBand(HWND window)
+bool RestoreClueBarBand(HWND window)
 {
-    if (!Magnified()) {
-        RepaintSmallLayout(window);
-        return;
-    }
+    if (!Magnified())
+        return true;
     gGame.bottomPanelHeight = kClueBarBand;
     const int newHeight = ClientHeight(window) - kClueBarBand;
     const int scrolled = gGame.scrollY + gGame.viewHeight - newHeight;
@@ -73,4 +53,5 @@ void RestoreClueBarBand(HWND window)
     gGame.viewHeight = newHeight;
     // The taller view may now reach past the grid's bottom from the old offset.
     ClampScroll();
+    return false;
 }

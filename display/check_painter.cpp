@@ -1,4 +1,4 @@
-// CheckPuzzle: paints the verdict of each square, then reports.
+// PaintCheckMarks and ReportCheck.
 #include "check_painter.h"
 
 #include "display_state.h"
@@ -8,7 +8,7 @@
 #include "layout.h"
 #include "square_text.h"
 
-void CheckPuzzle(HWND window)
+void PaintCheckMarks(HWND window)
 {
     HDC dc = gDisplay.backBuffer;
     if (dc) {
@@ -49,8 +49,10 @@ void CheckPuzzle(HWND window)
         DeleteObject(blackBrush);
         EndPaint(window, &paint);
     }
-    PresentView(window, gGame.viewWidth, gGame.viewHeight, gGame.scrollX, gGame.scrollY);
+}
 
+void ReportCheck(HWND window)
+{
     switch (CheckEntries()) {
     case kCheckNotStarted:
         MessageBoxW(window,

@@ -12,7 +12,7 @@
 #include "play_cursor.h"
 #include "square_text.h"
 
-void PaintGrid(HWND window)
+void PaintGrid(HWND window, GridContents contents)
 {
     HDC dc = gDisplay.backBuffer;
     if (!dc)
@@ -38,7 +38,7 @@ void PaintGrid(HWND window)
     SetBkColor(dc, g.settings.backgroundColour);
     SetBkMode(dc, TRANSPARENT);
 
-    const bool solution = g.showSolution != 0;
+    const bool solution = contents == kGridSolution;
     const COLORREF oldColour = solution ? SetTextColor(dc, kRevealRed) : GetTextColor(dc);
 
     for (int r = 0; r < g.height; ++r) {
@@ -67,10 +67,8 @@ void PaintGrid(HWND window)
         }
     }
 
-    if (solution) {
+    if (solution)
         SetTextColor(dc, oldColour);
-        g.showSolution = 0;
-    }
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldFont);
@@ -93,78 +91,40 @@ void PaintWordHighlight(HWND window)
     EndPaint(window, &paint);
 }
 
-void SelectCellAt(HWND window, int x, int y)
+void PaintViewedLetter(HWND window)
 {
-    int row = 0;
-    int col = 0;
-    if (!HitTestCell(x, y, &row, &col))
-        return;
-    PaintGrid(window);
-    // A square without both words leaves the cursor where it was; its word is drawn again
-    // all the same, since the clue bar still names it.
-    ApplyCellTap(row, col);
-    PaintWordHighlight(window);
-    PaintClueBar(window);
-}
-
-namespace {
-
-// What every View command does after drawing: the clue bar, the keyboard, the screen.
-void FinishView(HWND window)
-{
-    PaintClueBar(window);
-    if (gGame.keyboardShown)
-        PaintKeyboardImage(window);
-    PresentView(window, gGame.viewWidth, gGame.viewHeight, gGame.scrollX, gGame.scrollY);
-}
-
-}  // namespace
-
-void ViewLetter(HWND window)
-{
-    PaintGrid(window);
     HDC dc = gDisplay.backBuffer;
     const int square = CurrentSquare();
-    if (dc && square >= 0 && square < gGame.width * gGame.height) {
-        PAINTSTRUCT paint;
-        BeginPaint(window, &paint);
-        HPEN pen = CreatePen(PS_SOLID, 1, kLineBlack);
-        HBRUSH orange = CreateSolidBrush(kCursorOrange);
-        HGDIOBJ oldPen = SelectObject(dc, pen);
-        HGDIOBJ oldBrush = SelectObject(dc, orange);
-        DrawSquare(dc, gGame.cursorRow, gGame.cursorCol);
-        const COLORREF oldColour = SetTextColor(dc, kRevealRed);
-        char text[kRebusTextSize];
-        SquareSolutionText(square, text);
-        if (gGame.solution[square] != '.')
-            DrawSquareText(dc, gGame.cursorRow, gGame.cursorCol, text);
-        SetTextColor(dc, kLineBlack);
-        DrawNumber(dc, gGame.cursorRow, gGame.cursorCol, kNumberInSquare);
-        SetTextColor(dc, oldColour);
-        SelectObject(dc, oldPen);
-        SelectObject(dc, oldBrush);
-        DeleteObject(pen);
-        DeleteObject(orange);
-        EndPaint(window, &paint);
-    }
-    FinishView(window);
+    if (!dc || square < 0 || square >= gGame.width * gGame.height)
+        return;
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    HPEN pen = CreatePen(PS_SOLID, 1, kLineBlack);
+    HBRUSH orange = CreateSolidBrush(kCursorOrange);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, orange);
+    DrawSquare(dc, gGame.cursorRow, gGame.cursorCol);
+    const COLORREF oldColour = SetTextColor(dc, kRevealRed);
+    char text[kRebusTextSize];
+    SquareSolutionText(square, text);
+    if (gGame.solution[square] != '.')
+        DrawSquareText(dc, gGame.cursorRow, gGame.cursorCol, text);
+    SetTextColor(dc, kLineBlack);
+    DrawNumber(dc, gGame.cursorRow, gGame.cursorCol, kNumberInSquare);
+    SetTextColor(dc, oldColour);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(pen);
+    DeleteObject(orange);
+    EndPaint(window, &paint);
 }
 
-void ViewWord(HWND window)
+void PaintViewedWord(HWND window)
 {
-    PaintGrid(window);
-    if (gDisplay.backBuffer) {
-        PAINTSTRUCT paint;
-        BeginPaint(window, &paint);
-        DrawCurrentWord(gDisplay.backBuffer, true);
-        EndPaint(window, &paint);
-    }
-    FinishView(window);
-}
-
-void ViewPuzzle(HWND window)
-{
-    gGame.showSolution = 1;
-    PaintGrid(window);
-    FinishView(window);
+    if (!gDisplay.backBuffer)
+        return;
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    DrawCurrentWord(gDisplay.backBuffer, true);
+    EndPaint(window, &paint);
 }

@@ -1,26 +1,23 @@
-// The grid painters: the full paint, the highlight of the current word, the tap on a square
-// and the View commands that show the solution once. They draw into the grid image; only the
-// View commands present it themselves.
+// The grid painters: the full paint, the highlight of the current word and what the View
+// commands show of the solution once. They draw into the grid image and never present it: the
+// shell's repaint steps do.
 #pragma once
 
 #include "windows.h"
 
-// Full paint of every square, letter and number; the solution in red instead of the entries
-// when showSolution is set (which it then clears). Makes the grid fonts for the cell size.
-void PaintGrid(HWND window);
+// What a full paint shows in the open squares: the player's entries, or the whole solution in
+// red (View Puzzle) until the next full paint.
+enum GridContents { kGridEntries = 0, kGridSolution };
+
+// Full paint of every square, letter and number into the grid image. Makes the grid fonts for
+// the cell size.
+void PaintGrid(HWND window, GridContents contents);
 
 // The current word yellow and the current square orange, with their letters and numbers, on
 // top of the last full paint.
 void PaintWordHighlight(HWND window);
 
-// A tap at client point (x, y) of the grid view: repaints the grid, toggles the direction on
-// the current square (unless holdSelect), moves to a square that has both words, highlights
-// the current word (the old one when the cursor stayed) and repaints the clue bar. A point
-// off the grid does nothing.
-void SelectCellAt(HWND window, int x, int y);
-
-// The solution of the current square, the current word or the whole puzzle in red until the
-// next full paint; each repaints the clue bar and the keyboard and presents the view.
-void ViewLetter(HWND window);
-void ViewWord(HWND window);
-void ViewPuzzle(HWND window);
+// View Letter and View Word on top of a full paint: the solution of the current square (on
+// orange) or of the current word (on its highlight) in red, until the next full paint.
+void PaintViewedLetter(HWND window);
+void PaintViewedWord(HWND window);

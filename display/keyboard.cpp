@@ -2,12 +2,6 @@
 #include "keyboard.h"
 
 #include "display_state.h"
-#include "game_state.h"
-#include "grid_paint.h"
-#include "layout.h"
-#include "play_cursor.h"
-#include "play_input.h"
-#include "rebus_entry.h"
 
 namespace {
 
@@ -104,25 +98,11 @@ void FlashKey(HWND window, const KeyboardKey& key)
     ReleaseDC(window, dc);
 }
 
-void HandleKeyboardTap(HWND window, int x, int y)
+KeyboardKey PressKeyboardKey(HWND window, int x, int y)
 {
     const KeyboardKey key = KeyAt(x, y);
     FlashKey(window, key);
     Sleep(kFlashMilliseconds);
     PaintKeyboardImage(window);  // wipes the flash
-
-    // Letters and the erase key go where the keyboard's keys go; OK ends an open rebus entry
-    // (the keyboard stays) or closes the keyboard.
-    switch (key.kind) {
-    case kLetterKey: EnterKey(window, key.letter); return;
-    case kEraseKey: EnterKey(window, kKeyBackspace); return;
-    case kOkKey:
-        if (RebusEntryOpen())
-            CloseRebusEntry(window, true);
-        else
-            gGame.keyboardShown = 0;
-        break;
-    default: break;
-    }
-    PresentView(window, gGame.viewWidth, gGame.viewHeight, gGame.scrollX, gGame.scrollY);
+    return key;
 }

@@ -26,7 +26,6 @@ void PaintKeyboardImage(HWND window);
 // Draws `key` pressed (yellow) on the window; nothing for kNoKey.
 void FlashKey(HWND window, const KeyboardKey& key);
 
-// A stylus release at (x, y) on the keyboard: flashes the key for 50 ms, then enters the
-// letter, erases the current square or hides the keyboard (keyboardShown 0; the caller lays
-// out the bottom band again), and presents the view.
-void HandleKeyboardTap(HWND window, int x, int y);
+// A stylus release at (x, y) on the keyboard: flashes the key for 50 ms and wipes the flash;
+// the key, for the caller to act on.
+KeyboardKey PressKeyboardKey(HWND window, int x, int y);

@@ -5,6 +5,7 @@
 
 #include "display_state.h"
 #include "game_state.h"
+#include "play_scroll.h"
 
 DisplayState gDisplay;
 
@@ -146,16 +147,20 @@ void ClampScroll()
     gGame.scrollY = std::clamp(gGame.scrollY, 0, MaxScrollY());
 }
 
-void DragScroll(HWND window)
+void DragScroll(HWND window, int dx, int dy)
 {
     GameState& g = gGame;
     if (!Magnified())
         return;
-    g.scrollX = DragAxis(g.scrollX, g.penX - g.penPrevX, MaxScrollX());
-    g.scrollY = DragAxis(g.scrollY, g.penY - g.penPrevY, MaxScrollY());
-    g.penPrevX = g.penX;
-    g.penPrevY = g.penY;
+    g.scrollX = DragAxis(g.scrollX, dx, MaxScrollX());
+    g.scrollY = DragAxis(g.scrollY, dy, MaxScrollY());
     PresentView(window, g.viewWidth, g.viewHeight, g.scrollX, g.scrollY);
+}
+
+void ScrollWordIntoView(HWND window)
+{
+    if (ScrollOffsetsToCurrentWord())
+        PresentView(window, gGame.viewWidth, gGame.viewHeight, gGame.scrollX, gGame.scrollY);
 }
 
 bool HitTestCell(int x, int y, int* row, int* col)

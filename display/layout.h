@@ -28,10 +28,14 @@ void ComputeLayout(HWND window);
 // bottomPanelHeight already set; no drawing objects. ComputeLayout's arithmetic.
 void LayoutView(int clientWidth, int clientHeight);
 
-// Moves the view by the stylus movement since penPrevX / penPrevY (the picture follows the
-// pen) along each direction in which the grid is larger than the view, and presents it. A
-// step that would pass the grid's edge is dropped whole for that direction.
-void DragScroll(HWND window);
+// Moves the view by a stylus movement of (dx, dy) (the picture follows the pen) along each
+// direction in which the grid is larger than the view, and presents it. A step that would
+// pass the grid's edge is dropped whole for that direction.
+void DragScroll(HWND window, int dx, int dy);
+
+// Moves the scroll offsets so the current word can be seen and presents the view when they
+// changed.
+void ScrollWordIntoView(HWND window);
 
 // The square under window point (x, y) of the grid view; false when it names none.
 bool HitTestCell(int x, int y, int* row, int* col);

@@ -4,33 +4,18 @@
 
 #include <cstring>
 
-#include "clue_bar.h"
 #include "display_state.h"
 #include "game_state.h"
-#include "grid_paint.h"
-#include "layout.h"
 #include "play_cursor.h"
 #include "square_marks.h"
 #include "square_text.h"
-
-namespace {
-
-void Repaint(HWND window)
-{
-    PaintGrid(window);
-    PaintWordHighlight(window);
-    PaintClueBar(window);
-    PresentView(window, gGame.viewWidth, gGame.viewHeight, gGame.scrollX, gGame.scrollY);
-}
-
-}  // namespace
 
 bool RebusEntryOpen()
 {
     return gDisplay.rebusOpen != 0;
 }
 
-void OpenRebusEntry(HWND window)
+void OpenRebusEntry()
 {
     const int square = CurrentSquare();
     if (square < 0 || square >= gGame.width * gGame.height || gGame.entries[square] == '.')
@@ -39,14 +24,13 @@ void OpenRebusEntry(HWND window)
     gDisplay.rebusSquare = square;
     SquareEntryText(square, gDisplay.rebusText);
     gDisplay.rebusText[kRebusEntryChars] = 0;
-    Repaint(window);
 }
 
-void RebusEntryKey(HWND window, int key)
+void RebusEntryKey(int key)
 {
     if (key != kKeyBackspace) {
         const char byte = char(key);
-        RebusEntryType(window, &byte, 1);
+        RebusEntryType(&byte, 1);
         return;
     }
     char* text = gDisplay.rebusText;
@@ -57,10 +41,9 @@ void RebusEntryKey(HWND window, int key)
         --length;
     if (length > 0)
         text[length - 1] = 0;
-    Repaint(window);
 }
 
-void RebusEntryType(HWND window, const char* bytes, int count)
+void RebusEntryType(const char* bytes, int count)
 {
     char* text = gDisplay.rebusText;
     const int length = int(std::strlen(text));
@@ -71,13 +54,12 @@ void RebusEntryType(HWND window, const char* bytes, int count)
         std::memcpy(text + length, bytes, size_t(count));
         text[length + count] = 0;
     }
-    Repaint(window);
 }
 
-void CloseRebusEntry(HWND window, bool keep)
+bool CloseRebusEntry(bool keep)
 {
     if (!gDisplay.rebusOpen)
-        return;
+        return false;
     gDisplay.rebusOpen = 0;
     if (keep) {
         PutSquareEntry(gDisplay.rebusSquare, gDisplay.rebusText);
@@ -88,7 +70,7 @@ void CloseRebusEntry(HWND window, bool keep)
         if (gDisplay.rebusSquare == CurrentSquare() && gDisplay.rebusText[0])
             StepCursorAfterLetter();
     }
-    Repaint(window);
+    return true;
 }
 
 void SquareTextShown(int i, char* text)

@@ -1,6 +1,7 @@
 // Typing several letters into one square (a rebus): the entry opens on the current square,
 // takes letters and Backspace from the keyboard, the input panel or the on-screen keyboard,
 // shows them in the square and in the clue bar, and ends with Enter or the keyboard's OK.
+// These change the entry only; the caller repaints the grid, the word and the clue bar.
 #pragma once
 
 #include "windows.h"
@@ -8,19 +9,19 @@
 bool RebusEntryOpen();
 
 // Opens the entry on the current square, starting from what it holds. Nothing happens on a
-// black square. Repaints the grid, the clue bar and the view.
-void OpenRebusEntry(HWND window);
+// black square.
+void OpenRebusEntry();
 
 // Backspace, which takes back the last character, or the bytes of one typed character in the
 // puzzle's encoding (a letter, a digit, a symbol), kept while they fit the eight bytes of an
-// entry, while the entry is open; repaints.
-void RebusEntryKey(HWND window, int key);
-void RebusEntryType(HWND window, const char* bytes, int count);
+// entry, while the entry is open.
+void RebusEntryKey(int key);
+void RebusEntryType(const char* bytes, int count);
 
 // Ends the entry. Kept (`keep`): the letters become the square's entry, several as a rebus,
 // one as an ordinary letter, none as an empty square, and the cursor moves on as after a
-// letter. Not kept: the square stays as it was. Repaints.
-void CloseRebusEntry(HWND window, bool keep);
+// letter. Not kept: the square stays as it was. False when no entry was open.
+bool CloseRebusEntry(bool keep);
 
 // What square `i` shows (kRebusTextSize bytes): the letters being typed into it while the
 // entry is open there, else its entry.

@@ -47,11 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CloseHandle(file);
 
     ResetGameState();
-    const bool trusted = ReadProgressFile(u"\\Temp\\fuzz.dat");
+    static RestoredPlay play;
+    const bool trusted = ReadProgressFile(u"\\Temp\\fuzz.dat", &play);
     Require(lstrlenW(gGame.puzzlePath) < MAX_PATH);
     Require(LoadPuzzleImage(gPuzzle.data(), int(gPuzzle.size())));
-    gGame.entriesFromPuzzle = trusted ? 0 : 1;
-    ParsePuzzle();
+    ParsePuzzle(trusted ? &play : nullptr);
     CheckGridInvariants();
     if (trusted) {
         // What was read builds a record that reads back to the same settings (in memory:
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const Settings before = gGame.settings;
         unsigned char record[kProgressRecordSize];
         BuildProgressRecord(record);
-        Require(ApplyProgressRecord(record, kProgressRecordSize));
+        Require(ApplyProgressRecord(record, kProgressRecordSize, &play));
         Require(MagnificationIndex(gGame.settings) == MagnificationIndex(before) &&
                 gGame.settings.autoSkip == before.autoSkip &&
                 gGame.settings.showNumbers == before.showNumbers &&

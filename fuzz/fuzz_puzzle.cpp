@@ -10,6 +10,7 @@
 
 #include "automation.h"
 #include "grid_invariants.h"
+#include "progress_file.h"
 #include "puz_layout.h"
 #include "puzzle_reader.h"
 
@@ -18,14 +19,18 @@ namespace {
 void TryImage(const uint8_t* data, int length)
 {
     if (LoadPuzzleImage(data, length)) {
-        gGame.entriesFromPuzzle = 1;
-        ParsePuzzle();
+        ParsePuzzle(nullptr);
         CheckGridInvariants();
-        // The same puzzle again with the entries kept, as after a progress record.
+        // The same puzzle again with its entries restored, as after a progress record.
+        static RestoredPlay play;
+        play.width = gGame.width;
+        play.height = gGame.height;
+        std::memcpy(play.entries, gGame.entries, sizeof play.entries);
         if (gGame.width > 0 && gGame.height > 0)
-            gGame.entries[0] = gGame.entries[0] == '-' ? 'Q' : gGame.entries[0];
-        gGame.entriesFromPuzzle = 0;
-        ParsePuzzle();
+            play.entries[0] = play.entries[0] == '-' ? 'Q' : play.entries[0];
+        play.timerSeconds = 7;
+        play.unlockKey = 1234;
+        ParsePuzzle(&play);
         CheckGridInvariants();
     } else {
         Require(LastPuzzleRefusal() != kPuzzleAccepted);

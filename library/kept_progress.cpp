@@ -104,15 +104,15 @@ void KeepUnopenedProgress(LPCWSTR stateFile, LPCWSTR lastPuzzle)
     WriteKept();
 }
 
-bool ReadPuzzleProgress(LPCWSTR puzzle)
+bool ReadPuzzleProgress(LPCWSTR puzzle, RestoredPlay* play)
 {
     WCHAR progressPath[MAX_PATH];
     ProgressPathOf(puzzle, progressPath);
-    if (ReadProgressFile(progressPath))
+    if (ReadProgressFile(progressPath, play))
         return true;
     ReadKept();
     const int kept = FindKept(puzzle);
-    if (kept < 0 || !ApplyProgressRecord(gKept.bytes[kept], kProgressRecordSize))
+    if (kept < 0 || !ApplyProgressRecord(gKept.bytes[kept], kProgressRecordSize, play))
         return false;
     DropKept(kept);
     WriteKept();

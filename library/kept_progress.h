@@ -10,7 +10,9 @@
 // in the kept-records file of the program folder. Silent, like every progress write.
 void KeepUnopenedProgress(LPCWSTR stateFile, LPCWSTR lastPuzzle);
 
+struct RestoredPlay;
+
 // Brings back the progress of `puzzle` before it is parsed: from its own progress file, or
 // else from a record kept for it, which then leaves the kept-records file. True when a
-// record was applied, so the caller keeps the restored entries.
-bool ReadPuzzleProgress(LPCWSTR puzzle);
+// record was applied: its settings to gGame, its play to `play` for the parse.
+bool ReadPuzzleProgress(LPCWSTR puzzle, RestoredPlay* play);

@@ -63,23 +63,23 @@ void ProgressPathOf(LPCWSTR puzzlePath, WCHAR* progressPath)
     lstrcatW(progressPath, u".dat");
 }
 
-int OpenPuzzleFile(HWND owner)
+PuzzleOpening OpenPuzzleFile(HWND owner)
 {
     WCHAR file[MAX_PATH] = {};
     WCHAR title[MAX_PATH] = {};
     OPENFILENAMEW request;
     PrepareRequest(&request, owner, file, title, u"Open File");
     if (!GetOpenFileNameW(&request))
-        return 0;
+        return kNotOpened;
 
     WCHAR question[MAX_PATH + 64];
     wsprintfW(question, u"Do you want to load the puzzle %s ?", title);
     if (!Confirmed(owner, question))
-        return 0;
+        return kNotOpened;
     return OpenPuzzleAt(owner, file);
 }
 
-int OpenPuzzleAt(HWND owner, LPCWSTR file)
+PuzzleOpening OpenPuzzleAt(HWND owner, LPCWSTR file)
 {
     // The chosen file is read and checked before any progress moves: a refused file leaves
     // the current puzzle, its entries, settings and path exactly as they were. Reading it
@@ -89,13 +89,14 @@ int OpenPuzzleAt(HWND owner, LPCWSTR file)
         WCHAR text[160];
         PuzzleRefusalMessage(LastPuzzleRefusal(), text, 160);
         MessageBoxW(owner, text, u"Open File", MB_OK | MB_ICONINFORMATION);
-        return 0;
+        return kNotOpened;
     }
     SaveCurrentProgress();
-    gGame.entriesFromPuzzle = ReadPuzzleProgress(file) ? 0 : 1;
+    static RestoredPlay play;  // too large for the stack
+    const bool again = ReadPuzzleProgress(file, &play);
     lstrcpynW(gGame.puzzlePath, file, MAX_PATH);
-    ParsePuzzle();
-    return 1;
+    ParsePuzzle(again ? &play : nullptr);
+    return again ? kOpenedAgain : kOpenedFirst;
 }
 
 void PuzzleRefusalMessage(PuzzleRefusal reason, WCHAR* text, int chars)

@@ -6,16 +6,20 @@
 #include "puzzle_reader.h"
 #include "windows.h"
 
-// Lets the user pick a puzzle file and makes it the current puzzle. 1 when another puzzle
-// (or the current one again) was opened; 0 when the user cancelled or answered No, or when
-// the chosen file was refused, which the user is told and which changes nothing.
-int OpenPuzzleFile(HWND owner);
+// How an opening went: whether a puzzle was opened, and whether with progress of its own (a
+// first opening shows the notes, which the puzzle may not be solvable without).
+enum PuzzleOpening { kNotOpened = 0, kOpenedAgain, kOpenedFirst };
+
+// Lets the user pick a puzzle file and makes it the current puzzle (or the current one again);
+// kNotOpened when the user cancelled or answered No, or when the chosen file was refused,
+// which the user is told and which changes nothing.
+PuzzleOpening OpenPuzzleFile(HWND owner);
 
 // Makes the puzzle file `file` the current puzzle as Open File does once the user has chosen
 // and confirmed it: the progress of the puzzle left is saved, the file's own comes back. A
 // file that is not a puzzle is refused with Open File's message, owned by `owner`, and
-// changes nothing. 1 when the puzzle was opened, else 0.
-int OpenPuzzleAt(HWND owner, LPCWSTR file);
+// changes nothing.
+PuzzleOpening OpenPuzzleAt(HWND owner, LPCWSTR file);
 
 // Open File's message for a refused file, with the reason: "This file could not be opened as
 // a puzzle: the file is damaged." `text` holds `chars` WCHARs.

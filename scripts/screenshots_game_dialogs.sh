@@ -63,7 +63,7 @@ tap 196 251         # its OK
 tap $menu 307
 tap 40 $info
 shot puzzle-information
-tap 120 205         # its OK
+x key --window "$window" Return    # its OK, wherever the box puts it
 
 # Ctrl+Q ends the game, which saves its state; the window may be gone before the key-up.
 x key --window "$window" ctrl+q 2>/dev/null || true

@@ -17,11 +17,15 @@ FIELD = r"(?:\.|->)([A-Za-z_]\w*)"
 
 
 def writes(text, record):
-    """(field, line) for every write to a field of `record` in `text`."""
+    """(field, line) for every write to a field of `record` in `text`, also through a reference
+    the file names for it (`GameState& g = gGame;`)."""
     found = []
+    for alias in set(re.findall(r"&\s*(\w+)\s*=\s*%s\s*;" % record, text)):
+        text = re.sub(r"\b%s\." % alias, record + ".", text)
     patterns = [
         # gGame.a.b[i] = ..., +=, -=, |=, &=  (not ==)
-        re.compile(r"\b%s%s(?:[\.\w\[\]\-> +*/%%()]*?)\s*(?:[-+*/|&^]?=)(?!=)" % (record, FIELD)),
+        re.compile(r"\b%s%s(?:\[[^\]]*\]|\.\w+|->\w+)*\s*(?:[-+*/|&^%%]|<<|>>)?=(?!=)"
+                   % (record, FIELD)),
         re.compile(r"(?:\+\+|--)\s*%s%s" % (record, FIELD)),
         re.compile(r"\b%s%s(?:\[[^\]]*\])*\s*(?:\+\+|--)" % (record, FIELD)),
         re.compile(r"\b(?:memset|memcpy|memmove|lstrcpynW|lstrcpyW|lstrcatW|strcpy)\s*\(\s*&?%s%s"

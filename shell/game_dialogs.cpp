@@ -56,7 +56,7 @@ bool RunUnlockDialog(HWND owner)
     return RunModalDialog(owner, IDD_UNLOCK, UnlockDialogProc) == 1;
 }
 
-int ChoosePuzzleFile(HWND owner)
+PuzzleOpening ChoosePuzzleFile(HWND owner)
 {
     return OpenPuzzleFile(owner);
 }

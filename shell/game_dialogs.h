@@ -2,6 +2,7 @@
 // dialog procedure, owned by the main window.
 #pragma once
 
+#include "puzzle_files.h"
 #include "windows.h"
 
 // Runs dialog template `templateId` with `proc`, owned by `owner`; EndDialog's result, or -1
@@ -19,6 +20,5 @@ void RunPuzzleInfoDialog(HWND owner);
 // Unlock Solution; true when the key opened the solution.
 bool RunUnlockDialog(HWND owner);
 
-// Open File: lets the user choose a puzzle and opens it. Non-zero when another puzzle was
-// opened.
-int ChoosePuzzleFile(HWND owner);
+// Open File: lets the user choose a puzzle and opens it.
+PuzzleOpening ChoosePuzzleFile(HWND owner);

@@ -50,8 +50,9 @@ void ChooseMagnification(HWND window, int magnification)
 
 void OpenAnotherPuzzle(HWND window)
 {
-    if (ChoosePuzzleFile(window))
-        ShowOpenedPuzzle(window);
+    const PuzzleOpening opening = ChoosePuzzleFile(window);
+    if (opening != kNotOpened)
+        ShowOpenedPuzzle(window, opening);
 }
 
 void ShowPuzzleInfo(HWND window)
@@ -129,12 +130,27 @@ void UnlockAndWarn(HWND window)
                     u"Unlock Solution", MB_OK | MB_ICONINFORMATION);
 }
 
+// The keyboard shown or hidden; in Small the grid is laid out again for the other band, in
+// Medium and Large the shorter view follows the current word.
 void ToggleKeyboard(HWND window)
 {
-    if (gGame.keyboardShown)
-        HideKeyboard(window);
-    else
-        ShowKeyboard(window);
+    if (gGame.keyboardShown) {
+        const bool layout = HideKeyboardBand(window);
+        Refresh(window, (layout ? kLayout | kGrid | kWord : 0u) | kClueBar | kPresent);
+    } else {
+        const bool layout = ShowKeyboardBand(window);
+        Refresh(window,
+                (layout ? kLayout | kGrid | kWord : kScroll) | kClueBar | kKeyboard | kPresent);
+    }
+}
+
+// Check Puzzle: the verdict painted and shown, then told when there is nothing red to see.
+void CheckAndReport(HWND window)
+{
+    MarkWrongSquares();
+    Refresh(window, kCheckMarks | kPresent);
+    ReportCheck(window);
+    Present(window);
 }
 
 void StartAbout(HWND window)
@@ -167,27 +183,26 @@ void UpdateMenuChecks()
                    MF_BYCOMMAND | (gGame.unlockKey >= 0 ? MF_ENABLED : MF_GRAYED));
 }
 
-void ShowOpenedPuzzle(HWND window)
+void ShowOpenedPuzzle(HWND window, PuzzleOpening opening)
 {
-    ShowNotesOfANewPuzzle(window);
+    ShowNotesOfANewPuzzle(window, opening);
     UpdateMenuChecks();
     ShowClock(window);
     Refresh(window, kLayout | kGrid | kWord | kClueBar | kKeyboard | kPresent);
 }
 
-void ShowNotesOfANewPuzzle(HWND window)
+void ShowNotesOfANewPuzzle(HWND window, PuzzleOpening opening)
 {
     // The first opening is the one without progress of its own: the notes may be what the
     // puzzle cannot be solved without. Posted, so they show once the window is up.
-    if (gGame.entriesFromPuzzle == 1 && *gGame.notes)
+    if (opening == kOpenedFirst && *gGame.notes)
         PostMessageW(window, WM_COMMAND, IDM_SHOW_NOTES, 0);
 }
 
 LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
 {
     // An open rebus entry ends before any command acts on the grid.
-    if (RebusEntryOpen())
-        CloseRebusEntry(window, true);
+    EndRebusEntry(window, true);
     if (NeedsSolution(command) && SolutionRefused(window))
         return 0;
     switch (command) {
@@ -204,11 +219,11 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
     case IDM_ABOUT: StartAbout(window); break;
     case IDM_VIEW_WORD:
         MarkGiven(kMarkWord);
-        ViewWord(window);
+        Refresh(window, kGrid | kViewWord | kClueBar | kKeyboard | kPresent);
         break;
     case IDM_VIEW_LETTER:
         MarkGiven(kMarkLetter);
-        ViewLetter(window);
+        Refresh(window, kGrid | kViewLetter | kClueBar | kKeyboard | kPresent);
         break;
     case IDM_TOGGLE_DIRECTION:
         ToggleDirection();
@@ -216,17 +231,13 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
         break;
     case IDM_VIEW_PUZZLE:
         MarkGiven(kMarkPuzzle);
-        ViewPuzzle(window);
+        Refresh(window, kSolutionGrid | kClueBar | kKeyboard | kPresent);
         break;
     case IDM_OPEN: OpenAnotherPuzzle(window); break;
     case IDM_ZOOM_MENU: UpdateMenuChecks(); break;
     case IDM_CLUE_LIST: RunClueListDialog(window); break;  // the next activation repaints
     case IDM_MAIN_MENU_BUTTON: UpdateMenuChecks(); break;
-    case IDM_CHECK:
-        MarkWrongSquares();
-        CheckPuzzle(window);
-        Present(window);
-        break;
+    case IDM_CHECK: CheckAndReport(window); break;
     case IDM_SMALL: ChooseMagnification(window, kSmall); break;
     case IDM_MEDIUM: ChooseMagnification(window, kMedium); break;
     case IDM_LARGE: ChooseMagnification(window, kLarge); break;
@@ -261,7 +272,7 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
         FillPuzzle();
         Refresh(window, kRepaintAll);
         break;
-    case IDM_REBUS: OpenRebusEntry(window); break;
+    case IDM_REBUS: StartRebusEntry(window); break;
     case IDM_UNLOCK:
         UnlockAndWarn(window);
         Refresh(window, kRepaintAll);
@@ -316,9 +327,8 @@ void OnSettingChange(HWND window, WPARAM what)
     gShell.activateInfo = {};
     SHHandleWMSettingChange(window, WPARAM(-1), 0, &gShell.activateInfo);
     // The game's keyboard never stays up beside the device's input panel.
-    gGame.keyboardShown = 0;
-    RestoreClueBarBand(window);
-    Refresh(window, kClueBar | kPresent);
+    const bool layout = HideKeyboardBand(window);
+    Refresh(window, (layout ? kLayout | kGrid | kWord : 0u) | kClueBar | kPresent);
 }
 
 void OnPaint(HWND window)

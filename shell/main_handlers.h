@@ -14,17 +14,25 @@ void OnActivate(HWND window, WPARAM state);
 void OnSettingChange(HWND window, WPARAM what);
 void OnPaint(HWND window);
 
-// WM_KEYDOWN with virtual key `key`.
+// WM_KEYDOWN with virtual key `key`: letters and Backspace type, the others move; then the
+// player's action is recorded (undo, the solved sign).
 void OnKeyDown(HWND window, int key);
 // WM_CHAR: a typed digit, symbol or letter beyond A-Z goes into the square (or the open
 // rebus entry), then the player's action is recorded as for a key.
 void OnChar(HWND window, WCHAR ch);
 
 // The stylus, lParam holding the client point. A stylus that moves more than a few pixels
-// over a grid larger than the view drags it, and its lift then selects nothing.
+// over a grid larger than the view drags it, and its lift then selects nothing. A stylus going
+// down (which may end a rebus entry) and one lifted (the on-screen keyboard types on the lift)
+// record the player's action.
 void OnStylusDown(HWND window, LPARAM point);
 void OnStylusMove(HWND window, LPARAM point);
 void OnStylusUp(HWND window, LPARAM point);
+
+// The rebus entry on the current square, opened and ended (kept or dropped) with the repaint
+// they need; ending one that is not open does nothing.
+void StartRebusEntry(HWND window);
+void EndRebusEntry(HWND window, bool keep);
 
 // WM_COMMAND; commands the game does not know go to default processing.
 LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam);

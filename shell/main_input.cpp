@@ -10,12 +10,13 @@
 #include "layout.h"
 #include "main_handlers.h"
 #include "play_cursor.h"
-#include "play_input.h"
 #include "puzzle_clock.h"
+#include "puzzle_text.h"
 #include "rebus_entry.h"
 #include "refresh.h"
 #include "resource_ids.h"
 #include "shell_state.h"
+#include "square_text.h"
 
 namespace {
 
@@ -27,16 +28,19 @@ constexpr RECT kKeyboardArea = {0, kKeyboardTop, 240, 298};
 // drag: the same few pixels a tap-and-hold allows.
 constexpr int kTapSlop = 5;
 
+// The repaint of every change a key makes to the squares or the open rebus entry.
+constexpr unsigned kTypedRepaint = kGrid | kWord | kClueBar | kPresent;
+
 POINT PointOf(LPARAM lParam)
 {
     return {LOWORD(lParam), HIWORD(lParam)};
 }
 
-// The pen fields keep the coordinates as the signed 16-bit values the message carries.
-void StorePen(POINT p)
+// A drag is measured in the signed 16-bit coordinates the message carries, so a stylus that
+// leaves the window on the left or at the top still moves the view the right way.
+POINT DragPointOf(POINT p)
 {
-    gGame.penX = int16_t(p.x);
-    gGame.penY = int16_t(p.y);
+    return {int16_t(p.x), int16_t(p.y)};
 }
 
 // Medium and Large drag the grid along each direction in which it is larger than the view.
@@ -70,52 +74,96 @@ bool OnSmallGrid(HWND window, POINT p)
            client.top < p.y && p.y <= gGame.height * gGame.cellSize;
 }
 
-// A tap on the grid view: the square under the point becomes current, scrolled to in the
-// magnified views. False when the point named no square the tap may select.
-bool SelectTappedCell(HWND window, POINT p)
+// A tap on the grid view: the square under the point becomes current (a `held` stylus only
+// selects, it never turns the direction), scrolled to in the magnified views; the view is not
+// presented. False when the point named no square the tap may select.
+bool SelectTappedCell(HWND window, POINT p, bool held)
 {
-    if (!Magnified()) {
-        if (!OnSmallGrid(window, p))
-            return false;
-        SelectCellAt(window, p.x, p.y);
-        return true;
+    if (!Magnified() && !OnSmallGrid(window, p))
+        return false;
+    int row = 0;
+    int col = 0;
+    if (HitTestCell(p.x, p.y, &row, &col)) {
+        // A square without both words leaves the cursor where it was; its word is drawn again
+        // all the same, since the clue bar still names it.
+        ApplyCellTap(row, col, held);
+        Refresh(window, kGrid | kWord | kClueBar);
     }
-    SelectCellAt(window, p.x, p.y);
-    ScrollWordIntoView(window);
+    Refresh(window, kScrollZoomed);
     return true;
 }
 
 void OpenHoldMenu(HWND window, POINT p)
 {
     HMENU menu = LoadMenuW(gShell.instance, MAKEINTRESOURCEW(IDM_HOLD_MENU));
-    gGame.holdSelect = 1;
     if (InGridArea(window, p))
-        SelectTappedCell(window, p);
-    gGame.holdSelect = 0;
+        SelectTappedCell(window, p, true);
     Present(window);
     // The menu opens at the tap's client coordinates, taken as they are.
     TrackPopupMenuEx(GetSubMenu(menu, 0), 0, p.x, p.y, window, nullptr);
     DestroyMenu(menu);
 }
 
-}  // namespace
-
-void OnKeyDown(HWND window, int key)
+// A letter or Backspace at the current square, or into the open rebus entry. A letter steps
+// the cursor on in its word; Backspace steps back. On a black square only the view is shown
+// again.
+void TypeKey(HWND window, int key)
 {
-    if (key == kKeyBackspace || (key >= 'A' && key <= 'Z')) {
-        EnterKey(window, key);  // repaints by itself
+    if (RebusEntryOpen()) {
+        RebusEntryKey(key);
+        Refresh(window, kTypedRepaint);
         return;
     }
+    if (key == kKeyBackspace) {
+        if (!EraseLetter()) {
+            Refresh(window, kPresent);
+            return;
+        }
+        StepBackInWord();
+        Refresh(window, kGrid | kWord | kPresent);
+        return;
+    }
+    if (!StoreLetter(key)) {
+        Refresh(window, kPresent);
+        return;
+    }
+    StepCursorAfterLetter();
+    Refresh(window, kTypedRepaint);
+}
+
+// A character typed as text: digits, symbols and letters beyond A-Z, in the puzzle's encoding.
+// Letters A-Z arrive as keys instead, so they are not taken twice.
+void TypeCharacter(HWND window, WCHAR ch)
+{
+    if ((ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z') || ch <= u' ')
+        return;  // keys of their own, control codes and the space
+    char bytes[4];
+    const int count = NarrowTypedCharacter(ch, bytes, sizeof bytes);
+    if (count == 0)
+        return;
     if (RebusEntryOpen()) {
-        // Enter and Insert end the entry and Escape drops it; an arrow ends it and then moves
-        // as always. Other keys (Shift, held for capitals, among them) leave it open.
+        RebusEntryType(bytes, count);
+        Refresh(window, kTypedRepaint);
+        return;
+    }
+    const int byte = static_cast<unsigned char>(bytes[0]);
+    if (count == 1 && IsEntryByte(byte))
+        TypeKey(window, byte);
+}
+
+// The keys other than letters and Backspace: Enter and Insert end the rebus entry (Escape
+// drops it); an arrow ends it and then moves as always. Other keys (Shift, held for capitals,
+// among them) leave it open.
+void PressOtherKey(HWND window, int key)
+{
+    if (RebusEntryOpen()) {
         const bool arrow = key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
         if (key == VK_RETURN || key == VK_INSERT || key == VK_ESCAPE || arrow)
-            CloseRebusEntry(window, key != VK_ESCAPE);
+            EndRebusEntry(window, key != VK_ESCAPE);
         if (!arrow)
             return;
     } else if (key == VK_INSERT) {
-        OpenRebusEntry(window);
+        StartRebusEntry(window);
         return;
     }
     switch (key) {
@@ -129,9 +177,53 @@ void OnKeyDown(HWND window, int key)
     Refresh(window, kGrid | kWord | kScroll | kClueBar | kPresent);
 }
 
+// A tap on the game's keyboard: letters and the erase key type as keys do; OK ends an open
+// rebus entry (the keyboard stays) or closes the keyboard.
+void TapKeyboard(HWND window, POINT p)
+{
+    const KeyboardKey key = PressKeyboardKey(window, p.x, p.y);
+    switch (key.kind) {
+    case kLetterKey: TypeKey(window, key.letter); return;
+    case kEraseKey: TypeKey(window, kKeyBackspace); return;
+    case kOkKey:
+        if (RebusEntryOpen()) {
+            EndRebusEntry(window, true);
+        } else {
+            const bool layout = HideKeyboardBand(window);
+            Refresh(window, (layout ? kLayout | kGrid | kWord : 0u) | kClueBar);
+        }
+        break;
+    default: break;
+    }
+    Refresh(window, kPresent);
+}
+
+}  // namespace
+
+void StartRebusEntry(HWND window)
+{
+    OpenRebusEntry();
+    Refresh(window, kTypedRepaint);
+}
+
+void EndRebusEntry(HWND window, bool keep)
+{
+    if (CloseRebusEntry(keep))
+        Refresh(window, kTypedRepaint);
+}
+
+void OnKeyDown(HWND window, int key)
+{
+    if (key == kKeyBackspace || (key >= 'A' && key <= 'Z'))
+        TypeKey(window, key);
+    else
+        PressOtherKey(window, key);
+    AfterPlayerAction(window);
+}
+
 void OnChar(HWND window, WCHAR ch)
 {
-    EnterCharacter(window, ch);  // repaints by itself
+    TypeCharacter(window, ch);
     AfterPlayerAction(window);
 }
 
@@ -140,27 +232,25 @@ void OnStylusDown(HWND window, LPARAM lParam)
     const POINT p = PointOf(lParam);
     // Only the keyboard types into an open rebus entry; a tap anywhere else ends it.
     if (RebusEntryOpen() && !(gGame.keyboardShown && PtInRect(&kKeyboardArea, p)))
-        CloseRebusEntry(window, true);
+        EndRebusEntry(window, true);
     gShell.stylusDown = p;
     gShell.stylusDragged = 0;
+    // Every drag is measured from where the stylus went down.
+    gShell.dragFrom = DragPointOf(p);
     SHRGINFO gesture = {};
     gesture.cbSize = sizeof gesture;
     gesture.hwndClient = window;
     gesture.ptDown = p;
     gesture.dwFlags = SHRG_RETURNCMD;
-    if (SHRecognizeGesture(&gesture) == GN_CONTEXTMENU) {
-        StorePen(p);
+    if (SHRecognizeGesture(&gesture) == GN_CONTEXTMENU)
         OpenHoldMenu(window, p);
-    }
-    // Every drag is measured from where the stylus went down.
-    gGame.penPrevX = int16_t(p.x);
-    gGame.penPrevY = int16_t(p.y);
+    gShell.dragFrom = DragPointOf(p);
+    AfterPlayerAction(window);
 }
 
 void OnStylusMove(HWND window, LPARAM lParam)
 {
     const POINT p = PointOf(lParam);
-    StorePen(p);
     if (!Draggable() || !InGridArea(window, p))
         return;
     // Until the stylus leaves the slop it may still be a tap, and the view stays; the first
@@ -168,27 +258,21 @@ void OnStylusMove(HWND window, LPARAM lParam)
     if (!gShell.stylusDragged && !BeyondTapSlop(p))
         return;
     gShell.stylusDragged = 1;
-    DragScroll(window);
+    const POINT at = DragPointOf(p);
+    DragScroll(window, at.x - gShell.dragFrom.x, at.y - gShell.dragFrom.y);
+    gShell.dragFrom = at;
 }
 
 void OnStylusUp(HWND window, LPARAM lParam)
 {
     const POINT p = PointOf(lParam);
-    StorePen(p);
     if (gShell.stylusDragged) {
-        gShell.stylusDragged = 0;
-        return;  // the end of a drag selects nothing, wherever the stylus is lifted
-    }
-    if (InGridArea(window, p)) {
-        if (SelectTappedCell(window, p))
+        gShell.stylusDragged = 0;  // the end of a drag selects nothing, wherever it is lifted
+    } else if (InGridArea(window, p)) {
+        if (SelectTappedCell(window, p, false))
             Present(window);
-        return;
+    } else if (gGame.keyboardShown && PtInRect(&kKeyboardArea, p)) {
+        TapKeyboard(window, p);  // the on-screen keyboard types on the lift
     }
-    if (gGame.keyboardShown && PtInRect(&kKeyboardArea, p)) {
-        HandleKeyboardTap(window, p.x, p.y);
-        if (!gGame.keyboardShown) {  // its OK key closed it
-            RestoreClueBarBand(window);
-            Refresh(window, kClueBar | kPresent);
-        }
-    }
+    AfterPlayerAction(window);
 }

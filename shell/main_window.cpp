@@ -102,22 +102,13 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_NCLBUTTONUP: ToggleClockPause(hwnd); return 0;  // a tap on the title
     case WM_SETTINGCHANGE: OnSettingChange(hwnd, wParam); return 0;
     case WM_PAINT: OnPaint(hwnd); return 0;
-    case WM_KEYDOWN:
-        OnKeyDown(hwnd, int(wParam));
-        AfterPlayerAction(hwnd);
-        return 1;
+    case WM_KEYDOWN: OnKeyDown(hwnd, int(wParam)); return 1;
     case WM_CHAR: OnChar(hwnd, WCHAR(wParam)); return 0;
     case WM_COMMAND: return OnCommand(hwnd, LOWORD(wParam), wParam, lParam);
     case WM_COPYDATA: return OnCopyData(hwnd, reinterpret_cast<COPYDATASTRUCT*>(lParam));
-    case WM_LBUTTONDOWN:
-        OnStylusDown(hwnd, lParam);  // may end a rebus entry
-        AfterPlayerAction(hwnd);
-        return 1;
+    case WM_LBUTTONDOWN: OnStylusDown(hwnd, lParam); return 1;
     case WM_MOUSEMOVE: OnStylusMove(hwnd, lParam); return 1;
-    case WM_LBUTTONUP:
-        OnStylusUp(hwnd, lParam);  // the on-screen keyboard types on the lift
-        AfterPlayerAction(hwnd);
-        return 1;
+    case WM_LBUTTONUP: OnStylusUp(hwnd, lParam); return 1;
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }

@@ -2,6 +2,7 @@
 // the dispatch of every message, key, stylus event and command to the other subsystems.
 #pragma once
 
+#include "puzzle_files.h"
 #include "windows.h"
 
 // The program: creates the window (or raises the running copy and returns 0), then runs the
@@ -24,9 +25,9 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 // enables Unlock Solution only while the solution is locked.
 void UpdateMenuChecks();
 
-// Shows the notes of a puzzle just opened without progress of its own, once the window can
-// show a dialog.
-void ShowNotesOfANewPuzzle(HWND window);
+// Shows the notes of a puzzle just opened without progress of its own (kOpenedFirst), once the
+// window can show a dialog.
+void ShowNotesOfANewPuzzle(HWND window, PuzzleOpening opening);
 // Shows a puzzle another puzzle has just been left for: its notes when it is new, the menu
 // checks, its clock, and the grid with the cursor on its first square (ParsePuzzle put it there).
-void ShowOpenedPuzzle(HWND window);
+void ShowOpenedPuzzle(HWND window, PuzzleOpening opening);

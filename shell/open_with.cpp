@@ -144,9 +144,10 @@ void OpenFilesOfCommandLine(HWND window, LPCWSTR commandLine)
                 RemoveRefusedCopy(path, fresh);
             continue;
         }
-        opened = OpenPuzzleAt(window, path) != 0;
+        const PuzzleOpening opening = OpenPuzzleAt(window, path);
+        opened = opening != kNotOpened;
         if (opened)
-            ShowOpenedPuzzle(window);
+            ShowOpenedPuzzle(window, opening);
         else
             RemoveRefusedCopy(path, fresh);
     }

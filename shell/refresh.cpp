@@ -1,11 +1,12 @@
+// Refresh and Present.
 #include "refresh.h"
 
+#include "check_painter.h"
 #include "clue_bar.h"
 #include "game_state.h"
 #include "grid_paint.h"
 #include "keyboard.h"
 #include "layout.h"
-#include "play_input.h"
 
 void Present(HWND window)
 {
@@ -16,10 +17,16 @@ void Refresh(HWND window, unsigned steps)
 {
     if (steps & kLayout)
         ComputeLayout(window);
-    if (steps & kGrid)
-        PaintGrid(window);
+    if (steps & (kGrid | kSolutionGrid))
+        PaintGrid(window, (steps & kSolutionGrid) ? kGridSolution : kGridEntries);
+    if (steps & kCheckMarks)
+        PaintCheckMarks(window);
     if (steps & kWord)
         PaintWordHighlight(window);
+    if (steps & kViewLetter)
+        PaintViewedLetter(window);
+    if (steps & kViewWord)
+        PaintViewedWord(window);
     if ((steps & kScroll) || ((steps & kScrollZoomed) && Magnified()))
         ScrollWordIntoView(window);
     if (steps & kClueBar)

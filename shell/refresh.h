@@ -1,18 +1,23 @@
 // The main window's repaint: after every change a handler names the steps it needs, and they
-// always run in this one order, so a later step sees what an earlier one drew.
+// always run in this one order, so a later step sees what an earlier one drew. Every change of
+// the screen the game makes, a typed letter and a tap as much as a command, goes through here.
 #pragma once
 
 #include "windows.h"
 
 enum RefreshStep : unsigned {
     kLayout = 1u << 0,        // ComputeLayout: cell size, view, a new white grid image
-    kGrid = 1u << 1,          // PaintGrid: every square into the grid image
-    kWord = 1u << 2,          // PaintWordHighlight: the current word and square
-    kScroll = 1u << 3,        // ScrollWordIntoView
-    kScrollZoomed = 1u << 4,  // ScrollWordIntoView, only in Medium and Large
-    kClueBar = 1u << 5,       // PaintClueBar
-    kKeyboard = 1u << 6,      // PaintKeyboardImage, only while the keyboard is shown
-    kPresent = 1u << 7,       // PresentView: the visible part of the grid image to the screen
+    kGrid = 1u << 1,          // PaintGrid: every square with the player's entries
+    kSolutionGrid = 1u << 2,  // PaintGrid: every square with the solution in red (View Puzzle)
+    kCheckMarks = 1u << 3,    // PaintCheckMarks: the check's verdict, wrong letters red
+    kWord = 1u << 4,          // PaintWordHighlight: the current word and square
+    kViewLetter = 1u << 5,    // PaintViewedLetter: the current square's solution (View Letter)
+    kViewWord = 1u << 6,      // PaintViewedWord: the current word's solution (View Word)
+    kScroll = 1u << 7,        // ScrollWordIntoView
+    kScrollZoomed = 1u << 8,  // ScrollWordIntoView, only in Medium and Large
+    kClueBar = 1u << 9,       // PaintClueBar
+    kKeyboard = 1u << 10,     // PaintKeyboardImage, only while the keyboard is shown
+    kPresent = 1u << 11,      // PresentView: the visible part of the grid image to the screen
 };
 
 // Runs the named steps in the fixed order above.

@@ -16,6 +16,7 @@ struct ShellState {
     int32_t refreshOnActivate;     // 1: a clue was chosen; the next activation shows its word
     int32_t clueListTab;           // 0 Across, 1 Down: the clue list's tab
     POINT stylusDown;              // where the stylus last went down on the main window
+    POINT dragFrom;                // where the last drag step ended (signed 16-bit values)
     int32_t stylusDragged;         // 1 once that stylus-down dragged the grid view: no tap
     int32_t active;                // 1 while the main window is the active one
     int32_t clockTicking;          // 1 while the clock's one-second timer is set

@@ -8,6 +8,7 @@
 #include "main_window.h"
 #include "progress_file.h"
 #include "puzzle_clock.h"
+#include "puzzle_files.h"
 #include "puzzle_reader.h"
 #include "resource_ids.h"
 #include "shell_state.h"
@@ -60,11 +61,14 @@ void FindProgramFolder()
     lstrcpynW(gGame.programFolder, path, MAX_PATH);
 }
 
+// The play of the puzzle the start opens, read from the state file or the puzzle's own record.
+RestoredPlay gStartPlay;  // too large for the stack
+
 // No puzzle from the last run: the first puzzle file directly in "\My Documents" that can be
-// read, which then starts from its own fill grid. One that cannot be read (a file copied in by
-// hand, a damaged one) is passed over, so it never keeps the others from opening. False when
-// there is none.
-bool OpenFirstDocumentsPuzzle()
+// read, with its own progress when it has some (into gStartPlay). One that cannot be read (a
+// file copied in by hand, a damaged one) is passed over, so it never keeps the others from
+// opening. kNotOpened when there is none.
+PuzzleOpening ReadFirstDocumentsPuzzle()
 {
     WCHAR pattern[MAX_PATH];
     lstrcpynW(pattern, kDocuments, MAX_PATH);
@@ -74,7 +78,7 @@ bool OpenFirstDocumentsPuzzle()
     if (search == INVALID_HANDLE_VALUE) {
         MessageBoxW(nullptr, u"Please choose a puzzle file from the Available Puzzles option.",
                     u"Choose File", MB_OK);
-        return false;
+        return kNotOpened;
     }
     WCHAR candidate[MAX_PATH];
     bool read = false;
@@ -87,13 +91,32 @@ bool OpenFirstDocumentsPuzzle()
     } while (!read && FindNextFileW(search, &found));
     FindClose(search);
     if (!read)
-        return false;
-    // Entries restored from the state file belong to the puzzle that could not be read; the
+        return kNotOpened;
+    // The play restored from the state file belongs to the puzzle that could not be read; the
     // candidate brings its own progress, as when it is opened with Open File, so the next
     // hand-over cannot save an empty grid over it.
-    gGame.entriesFromPuzzle = ReadPuzzleProgress(candidate) ? 0 : 1;
+    const bool again = ReadPuzzleProgress(candidate, &gStartPlay);
     lstrcpynW(gGame.puzzlePath, candidate, MAX_PATH);
-    return true;
+    return again ? kOpenedAgain : kOpenedFirst;
+}
+
+// The puzzle of the last run with its play, or the first one in "\My Documents".
+PuzzleOpening ReadStartPuzzle()
+{
+    WCHAR stateFile[MAX_PATH];
+    StateFilePath(stateFile);
+    const bool restored = ReadProgressFile(stateFile, &gStartPlay);
+    if (ReadPuzzleFile(gGame.puzzlePath))
+        return restored ? kOpenedAgain : kOpenedFirst;
+    // The exit will rewrite the state file for another puzzle, or none: the letters of the one
+    // that could not be read go where its next opening finds them.
+    if (restored)
+        KeepUnopenedProgress(stateFile, gGame.puzzlePath);
+    const PuzzleOpening opening = ReadFirstDocumentsPuzzle();
+    // Nothing is shown, and the exit writes back the record as it came, its time included.
+    if (opening == kNotOpened && restored)
+        HoldUnopenedPlay(gStartPlay);
+    return opening;
 }
 
 }  // namespace
@@ -125,29 +148,13 @@ LRESULT StartUp(HWND window)
     CreateDirectoryW(kPuzzleFolder, nullptr);  // usually there already
     gGame.puzzlePath[0] = 0;
 
-    WCHAR stateFile[MAX_PATH];
-    StateFilePath(stateFile);
-    const bool restored = ReadProgressFile(stateFile);
-    if (restored)
-        gGame.entriesFromPuzzle = 0;
-    if (!ReadPuzzleFile(gGame.puzzlePath)) {
-        // The exit will rewrite the state file for another puzzle, or none: the letters of
-        // the one that could not be read go where its next opening finds them.
-        if (restored)
-            KeepUnopenedProgress(stateFile, gGame.puzzlePath);
-        if (!OpenFirstDocumentsPuzzle()) {
-            // Nothing is shown, and the exit writes back the record as it came, its time
-            // included; the clock stands still meanwhile.
-            if (gGame.savedTimerSeconds >= 0)
-                gGame.timerSeconds = gGame.savedTimerSeconds;
-            return 0;
-        }
-    }
-
-    ParsePuzzle();
+    const PuzzleOpening opening = ReadStartPuzzle();
+    if (opening == kNotOpened)
+        return 0;
+    ParsePuzzle(opening == kOpenedAgain ? &gStartPlay : nullptr);
     UpdateMenuChecks();
     ComputeLayout(window);
-    ShowNotesOfANewPuzzle(window);
+    ShowNotesOfANewPuzzle(window, opening);
     ShowClock(window);
     return 1;
 }

@@ -29,7 +29,6 @@ TEST_F(GameStateWords, StartUpValues)
 {
     ResetGameState();
     EXPECT_EQ(gGame.width, 15);
-    EXPECT_EQ(gGame.entriesFromPuzzle, 1);
     EXPECT_EQ(MagnificationIndex(gGame.settings), kSmall);
     EXPECT_EQ(gGame.settings.backgroundColour, RGB(255, 255, 255));
     EXPECT_EQ(gGame.settings.squareColour, RGB(0, 0, 0));

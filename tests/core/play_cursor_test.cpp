@@ -227,34 +227,32 @@ TEST_F(PlayCursor, JumpFromASquareOutsideEveryWordCountsFromPastTheLastWord)
 TEST_F(PlayCursor, TappingTheCurrentSquareTogglesAndOtherSquaresKeepTheDirection)
 {
     At(2, 2, kAcross);
-    EXPECT_TRUE(ApplyCellTap(2, 2));
+    EXPECT_TRUE(ApplyCellTap(2, 2, false));
     EXPECT_EQ(gGame.direction, kDown);
-    EXPECT_TRUE(ApplyCellTap(2, 2));
+    EXPECT_TRUE(ApplyCellTap(2, 2, false));
     EXPECT_EQ(gGame.direction, kAcross);
 
-    EXPECT_TRUE(ApplyCellTap(1, 3));  // G has both words
+    EXPECT_TRUE(ApplyCellTap(1, 3, false));  // G has both words
     EXPECT_CURSOR(1, 3);
     EXPECT_EQ(gGame.direction, kAcross);
 
-    gGame.holdSelect = 1;  // a tap-and-hold never toggles
-    EXPECT_TRUE(ApplyCellTap(1, 3));
+    EXPECT_TRUE(ApplyCellTap(1, 3, true));  // a tap-and-hold never toggles
     EXPECT_EQ(gGame.direction, kAcross);
-    gGame.holdSelect = 0;
 }
 
 TEST_F(PlayCursor, TapsOnSquaresWithoutBothWordsLeaveTheCursor)
 {
     At(2, 2, kAcross);
-    EXPECT_FALSE(ApplyCellTap(0, 1));  // B: across only
-    EXPECT_FALSE(ApplyCellTap(3, 0));  // N: down only
-    EXPECT_FALSE(ApplyCellTap(0, 3));  // black
-    EXPECT_FALSE(ApplyCellTap(5, 0));  // outside the grid
-    EXPECT_FALSE(ApplyCellTap(0, -1));
+    EXPECT_FALSE(ApplyCellTap(0, 1, false));  // B: across only
+    EXPECT_FALSE(ApplyCellTap(3, 0, false));  // N: down only
+    EXPECT_FALSE(ApplyCellTap(0, 3, false));  // black
+    EXPECT_FALSE(ApplyCellTap(5, 0, false));  // outside the grid
+    EXPECT_FALSE(ApplyCellTap(0, -1, false));
     EXPECT_CURSOR(2, 2);
     EXPECT_EQ(gGame.direction, kAcross);
 
     At(0, 4, kDown);  // D, reached by a word jump, has no across word
-    EXPECT_FALSE(ApplyCellTap(0, 4));
+    EXPECT_FALSE(ApplyCellTap(0, 4, false));
     EXPECT_EQ(gGame.direction, kAcross);  // it still toggles: it is the current square
     EXPECT_CURSOR(0, 4);
 }

@@ -25,6 +25,7 @@ class ProgressFile : public testing::Test {
         for (int i = 0; i < 225; ++i)
             gGame.entries[i] = i % 7 == 0 ? '.' : char('A' + i % 26);
     }
+    RestoredPlay play = {};  // what the last record read brought back
 };
 
 // A 19-character path, 15 x 15, Small, auto skip off, numbers on, white on black.
@@ -58,7 +59,7 @@ TEST_F(ProgressFile, RecordLayoutByteForByte)
 TEST_F(ProgressFile, SingleDigitSizeLeavesItsThirdByteZero)
 {
     lstrcpyW(gGame.puzzlePath, u"\\p.puz");
-    gGame.width = gGame.height = gGame.entriesWidth = gGame.entriesHeight = 9;
+    gGame.width = gGame.height = 9;
     unsigned char r[kProgressRecordSize];
     std::memset(r, 0xAA, sizeof r);
     BuildProgressRecord(r);
@@ -82,10 +83,11 @@ TEST_F(ProgressFile, WriteThenReadRestoresEverything)
     WriteProgressFile(u"\\My Documents\\x.dat");
 
     ResetGameState();
-    ASSERT_TRUE(ReadProgressFile(u"\\MY DOCUMENTS\\X.DAT"));
+    ASSERT_TRUE(ReadProgressFile(u"\\MY DOCUMENTS\\X.DAT", &play));
     EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\Fennimoor\\caf\u00E9 \u20AC.puz");
-    EXPECT_EQ(std::string(gGame.entries, 225), entries);
-    EXPECT_EQ(gGame.entriesWidth, 15);
+    EXPECT_EQ(std::string(play.entries, 225), entries);
+    EXPECT_EQ(play.width, 15);
+    EXPECT_EQ(play.height, 15);
     EXPECT_EQ(MagnificationIndex(gGame.settings), kLarge);
     EXPECT_EQ(gGame.settings.magnification[kSmall], 0);
     EXPECT_EQ(gGame.settings.autoSkip, 1);
@@ -97,7 +99,7 @@ TEST_F(ProgressFile, WriteThenReadRestoresEverything)
 TEST_F(ProgressFile, OutOfRangeSettingsLeaveTheCurrentOnes)
 {
     unsigned char r[kProgressRecordSize];
-    gGame.width = gGame.height = gGame.entriesWidth = gGame.entriesHeight = 2;
+    gGame.width = gGame.height = 2;
     lstrcpyW(gGame.puzzlePath, u"\\p.puz");
     BuildProgressRecord(r);
     const int settings = 7 + 6 + 4 + 1;       // path, sizes, entries, unused byte
@@ -106,7 +108,7 @@ TEST_F(ProgressFile, OutOfRangeSettingsLeaveTheCurrentOnes)
     std::memcpy(r + settings + 6, "300", 3);  // background red 300
     SetMagnification(&gGame.settings, kMedium);
     gGame.settings.autoSkip = 1;
-    ASSERT_TRUE(ApplyProgressRecord(r, kProgressRecordSize));
+    ASSERT_TRUE(ApplyProgressRecord(r, kProgressRecordSize, &play));
     EXPECT_EQ(MagnificationIndex(gGame.settings), kMedium);
     EXPECT_EQ(gGame.settings.autoSkip, 1);
     EXPECT_EQ(GetRValue(gGame.settings.backgroundColour), 44);
@@ -133,7 +135,7 @@ TEST_F(ProgressFile, UntrustedRecordsChangeNothing)
         std::memcpy(r, good, sizeof r);
         std::memcpy(r + c.offset, c.bytes, size_t(c.count));
         lstrcpyW(gGame.puzzlePath, u"\\keep.puz");
-        EXPECT_FALSE(ApplyProgressRecord(r, kProgressRecordSize)) << c.name;
+        EXPECT_FALSE(ApplyProgressRecord(r, kProgressRecordSize, &play)) << c.name;
         EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\keep.puz") << c.name;
     }
     // 41 x 40 squares, each size valid alone.
@@ -143,16 +145,16 @@ TEST_F(ProgressFile, UntrustedRecordsChangeNothing)
                 "41\0"
                 "40\0",
                 8);
-    EXPECT_FALSE(ApplyProgressRecord(big, kProgressRecordSize));
+    EXPECT_FALSE(ApplyProgressRecord(big, kProgressRecordSize, &play));
     // A path without its NUL in the first 260 bytes.
     unsigned char longPath[kProgressRecordSize];
     std::memset(longPath, 'a', sizeof longPath);
-    EXPECT_FALSE(ApplyProgressRecord(longPath, kProgressRecordSize));
+    EXPECT_FALSE(ApplyProgressRecord(longPath, kProgressRecordSize, &play));
     // Through the file as well.
     ASSERT_TRUE(
         WriteDeviceFile(u"\\bad.dat", std::string(reinterpret_cast<char*>(longPath), 4096)));
-    EXPECT_FALSE(ReadProgressFile(u"\\bad.dat"));
-    EXPECT_FALSE(ReadProgressFile(u"\\missing.dat"));
+    EXPECT_FALSE(ReadProgressFile(u"\\bad.dat", &play));
+    EXPECT_FALSE(ReadProgressFile(u"\\missing.dat", &play));
     EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\keep.puz");
 }
 
@@ -191,9 +193,8 @@ TEST_F(ProgressFile, RestoredEntriesSurviveTheParseOfTheirPuzzle)
     std::memcpy(gGame.entries, "X#.@ \x07", 6);
     WriteProgressFile(u"\\p.dat");
     ResetGameState();
-    ASSERT_TRUE(ReadProgressFile(u"\\p.dat"));
-    gGame.entriesFromPuzzle = 0;
-    ASSERT_TRUE(LoadAndParse(Bytes(p)));
+    ASSERT_TRUE(ReadProgressFile(u"\\p.dat", &play));
+    ASSERT_TRUE(LoadAndParse(Bytes(p), &play));
     EXPECT_EQ(std::string(gGame.entries, 6), "X#.@ -");
 }
 
@@ -207,11 +208,11 @@ TEST_F(ProgressFile, APathOutsideTheCodePageRoundTrips)
     BuildProgressRecord(r);
     EXPECT_STREQ(reinterpret_cast<const char*>(r), "\\My Documents\\Zo\xEB ?uraw.puz");
     ResetGameState();
-    ASSERT_TRUE(ApplyProgressRecord(r, kProgressRecordSize));
+    ASSERT_TRUE(ApplyProgressRecord(r, kProgressRecordSize, &play));
     EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\Zo\u00EB \u017Curaw.puz");
 
     r[14] = 'X';
-    ASSERT_TRUE(ApplyProgressRecord(r, kProgressRecordSize));
+    ASSERT_TRUE(ApplyProgressRecord(r, kProgressRecordSize, &play));
     EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\Xo\u00EB ?uraw.puz");
 }
 
@@ -231,15 +232,15 @@ TEST_F(ProgressFile, ExtrasInTheTailLeaveTheLayoutAsItWas)
     EXPECT_NE(std::memcmp(plain, extras, kProgressRecordSize), 0);
 
     ResetGameState();
-    ASSERT_TRUE(ApplyProgressRecord(extras, kProgressRecordSize));
-    EXPECT_STREQ(gGame.playerRebus[3], "STAR");
-    EXPECT_STREQ(gGame.playerRebus[224], "ABCDEFGH");
-    EXPECT_EQ(gGame.playerRebus[4][0], 0);
-    EXPECT_EQ(gGame.unlockKey, 7844);
+    ASSERT_TRUE(ApplyProgressRecord(extras, kProgressRecordSize, &play));
+    EXPECT_STREQ(play.playerRebus[3], "STAR");
+    EXPECT_STREQ(play.playerRebus[224], "ABCDEFGH");
+    EXPECT_EQ(play.playerRebus[4][0], 0);
+    EXPECT_EQ(play.unlockKey, 7844);
     // A record without extras clears what the last one brought.
-    ASSERT_TRUE(ApplyProgressRecord(plain, kProgressRecordSize));
-    EXPECT_EQ(gGame.playerRebus[3][0], 0);
-    EXPECT_EQ(gGame.unlockKey, -1);
+    ASSERT_TRUE(ApplyProgressRecord(plain, kProgressRecordSize, &play));
+    EXPECT_EQ(play.playerRebus[3][0], 0);
+    EXPECT_EQ(play.unlockKey, -1);
 }
 
 }  // namespace

@@ -111,13 +111,11 @@ TEST_F(PuzzleReader, FillGridLettersAreDroppedUnlessEntriesWereRestored)
     PuzzleImage p = MakePuzzle({"AB", "CD"});
     p.fill = "AB--";
     AddClues(&p);
-    gGame.entriesFromPuzzle = 1;
     ASSERT_TRUE(LoadAndParse(Bytes(p)));
     EXPECT_EQ(std::string(gGame.entries, 4), "----");
 
-    std::memcpy(gGame.entries, "XY-Z", 4);
-    gGame.entriesFromPuzzle = 0;
-    ASSERT_TRUE(LoadAndParse(Bytes(p)));
+    const RestoredPlay play = PlayOf("XY-Z", 2, 2);
+    ASSERT_TRUE(LoadAndParse(Bytes(p), &play));
     EXPECT_EQ(std::string(gGame.entries, 4), "XY-Z");
 }
 
@@ -125,21 +123,16 @@ TEST_F(PuzzleReader, RestoredEntriesThatDoNotFitThePuzzleAreReplaced)
 {
     PuzzleImage p = MakePuzzle({"AB.", "CDE"});
     AddClues(&p);
-    ASSERT_TRUE(LoadAndParse(Bytes(p)));
-    gGame.entriesFromPuzzle = 0;
-
-    std::memcpy(gGame.entries, "XYZXYZ", 6);  // a letter where the puzzle is black
-    ASSERT_TRUE(LoadAndParse(Bytes(p)));
+    RestoredPlay play = PlayOf("XYZXYZ", 3, 2);  // a letter where the puzzle is black
+    ASSERT_TRUE(LoadAndParse(Bytes(p), &play));
     EXPECT_EQ(std::string(gGame.entries, 6), "--.---");
 
-    std::memcpy(gGame.entries, "XY.ZZZ", 6);  // right letters, saved for another size
-    gGame.entriesWidth = 2;
-    gGame.entriesHeight = 3;
-    ASSERT_TRUE(LoadAndParse(Bytes(p)));
+    play = PlayOf("XY.ZZZ", 2, 3);  // right letters, saved for another size
+    ASSERT_TRUE(LoadAndParse(Bytes(p), &play));
     EXPECT_EQ(std::string(gGame.entries, 6), "--.---");
 
-    std::memcpy(gGame.entries, "XY.Z-Z", 6);
-    ASSERT_TRUE(LoadAndParse(Bytes(p)));
+    play = PlayOf("XY.Z-Z", 3, 2);
+    ASSERT_TRUE(LoadAndParse(Bytes(p), &play));
     EXPECT_EQ(std::string(gGame.entries, 6), "XY.Z-Z");
 }
 

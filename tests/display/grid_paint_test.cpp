@@ -8,6 +8,7 @@
 #include "grid_draw.h"
 #include "grid_paint.h"
 #include "layout.h"
+#include "play_cursor.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ TEST_F(GridPaintTest, SquaresTakeTheUsersColoursAndOpenOnesAGreyInnerEdge)
 {
     gGame.settings.squareColour = RGB(0, 0, 128);
     gGame.settings.backgroundColour = RGB(255, 255, 224);
-    PaintGrid(window);
+    PaintGrid(window, kGridEntries);
     ASSERT_EQ(gGame.cellSize, 48);
     EXPECT_EQ(CentreOf(0, 3), Colour{RGB(0, 0, 128)});
     EXPECT_EQ(CentreOf(2, 2), Colour{RGB(255, 255, 224)});
@@ -54,7 +55,7 @@ TEST_F(GridPaintTest, SquaresTakeTheUsersColoursAndOpenOnesAGreyInnerEdge)
 TEST_F(GridPaintTest, LettersAreCentredAndEmptySquaresShowNone)
 {
     Enter(2, 2, 'K');
-    PaintGrid(window);
+    PaintGrid(window, kGridEntries);
     const RECT ink = BufferInkWhere(CellInside(2, 2), IsDark);
     ASSERT_NE(ink.right, 0) << "no letter drawn";
     const int centreX = (ink.left + ink.right) / 2;
@@ -68,11 +69,11 @@ TEST_F(GridPaintTest, LettersAreCentredAndEmptySquaresShowNone)
 TEST_F(GridPaintTest, NumbersSitAtTheTopLeftOnlyInMediumAndLargeWithNumbersOn)
 {
     gGame.settings.showNumbers = 1;
-    PaintGrid(window);  // Small: never numbers
+    PaintGrid(window, kGridEntries);  // Small: never numbers
     EXPECT_EQ(BufferInkWhere(CellInside(0, 0), IsDark), (RECT{0, 0, 0, 0}));
 
     Layout(kMedium);  // cellSize 20, gridLeft 70
-    PaintGrid(window);
+    PaintGrid(window, kGridEntries);
     const RECT ink = BufferInkWhere(CellInside(2, 0), IsDark);  // "6"
     ASSERT_NE(ink.right, 0) << "no number drawn";
     EXPECT_GE(ink.left, CellLeft(0) + 1);
@@ -83,7 +84,7 @@ TEST_F(GridPaintTest, NumbersSitAtTheTopLeftOnlyInMediumAndLargeWithNumbersOn)
     EXPECT_EQ(BufferInkWhere(CellInside(2, 1), IsDark), (RECT{0, 0, 0, 0}));  // J: no number
 
     gGame.settings.showNumbers = 0;
-    PaintGrid(window);
+    PaintGrid(window, kGridEntries);
     EXPECT_EQ(BufferInkWhere(CellInside(2, 0), IsDark), (RECT{0, 0, 0, 0}));
 }
 
@@ -96,7 +97,7 @@ TEST_F(GridPaintTest, LettersNeverOutgrowTinySquares)
         gGame.entries[i] = char('A' + i % 26);
     Layout(kSmall);
     ASSERT_EQ(gGame.cellSize, 2);
-    PaintGrid(window);
+    PaintGrid(window, kGridEntries);
     HGDIOBJ previous = SelectObject(gDisplay.backBuffer, gDisplay.letterFont);
     TEXTMETRICW metrics = {};
     GetTextMetricsW(gDisplay.backBuffer, &metrics);
@@ -117,7 +118,7 @@ TEST_F(GridPaintTest, HighlightPaintsTheWordYellowAndTheCursorOrangeKeepingLette
 {
     Enter(2, 1, 'J');
     At(2, 1, kAcross);
-    PaintGrid(window);
+    PaintGrid(window, kGridEntries);
     PaintWordHighlight(window);
     EXPECT_EQ(Buffer(CellLeft(1) + 3, CellTop(2) + 3), Colour{kCursorOrange});
     for (int c : {0, 2, 3, 4})
@@ -133,14 +134,14 @@ TEST_F(GridPaintTest, NumbersStayVisibleOnTheHighlight)
     gGame.settings.showNumbers = 1;
     Layout(kMedium);
     At(2, 0, kAcross);  // 6A: "6" on the orange square, nothing numbered on the yellow ones
-    PaintGrid(window);
+    PaintGrid(window, kGridEntries);
     PaintWordHighlight(window);
     const RECT six = BufferInkWhere(CellInside(2, 0), IsDark);
     ASSERT_NE(six.right, 0) << "the number was covered";
     EXPECT_LE(six.top, CellTop(2) + 3);
     EXPECT_LE(six.right, CellLeft(0) + 8);
     At(1, 3, kDown);  // 5D: "5" on the orange square, the yellow one below without a number
-    PaintGrid(window);
+    PaintGrid(window, kGridEntries);
     PaintWordHighlight(window);
     EXPECT_NE(BufferInkWhere(CellInside(1, 3), IsDark).right, 0);
     EXPECT_EQ(BufferInkWhere(CellInside(2, 3), IsDark), (RECT{0, 0, 0, 0}));
@@ -150,29 +151,40 @@ TEST_F(GridPaintTest, NumbersStayVisibleOnTheHighlight)
 TEST_F(GridPaintTest, WithoutAWordInTheDirectionOnlyTheCurrentSquareIsHighlighted)
 {
     At(2, 1, kDown);  // J has no down word
-    PaintGrid(window);
+    PaintGrid(window, kGridEntries);
     PaintWordHighlight(window);
     EXPECT_EQ(CentreOf(2, 1), Colour{kCursorOrange});
     EXPECT_EQ(BufferInk({0, 0, 241, 241}, kWordYellow), (RECT{0, 0, 0, 0}));
 }
 
+// A tap as the shell makes it: the square under the point, the play state's answer, the paint.
+void TapAt(HWND window, POINT p)
+{
+    int row = 0;
+    int col = 0;
+    if (HitTestCell(p.x, p.y, &row, &col))
+        ApplyCellTap(row, col, false);
+    PaintGrid(window, kGridEntries);
+    PaintWordHighlight(window);
+}
+
 TEST_F(GridPaintTest, TappingMovesTogglesOrIgnoresByTheSquare)
 {
-    PaintGrid(window);
+    PaintGrid(window, kGridEntries);
     const POINT k = CellCentre(2, 2);
-    SelectCellAt(window, k.x, k.y);
+    TapAt(window, k);
     EXPECT_EQ(gGame.cursorRow, 2);
     EXPECT_EQ(gGame.cursorCol, 2);
     EXPECT_EQ(CentreOf(2, 2), Colour{kCursorOrange});
     EXPECT_EQ(CentreOf(2, 0), Colour{kWordYellow});
 
-    SelectCellAt(window, k.x, k.y);  // the current square again: Down
+    TapAt(window, k);  // the current square again: Down
     EXPECT_EQ(gGame.direction, kDown);
     EXPECT_EQ(CentreOf(1, 2), Colour{kWordYellow});
     EXPECT_EQ(CentreOf(2, 0), Colour{kPaperWhite});  // the old highlight is gone
 
     const POINT black = CellCentre(3, 1);
-    SelectCellAt(window, black.x, black.y);  // the cursor stays, and so does its highlight
+    TapAt(window, black);  // the cursor stays, and so does its highlight
     EXPECT_EQ(gGame.cursorRow, 2);
     EXPECT_EQ(gGame.cursorCol, 2);
     EXPECT_EQ(BufferInk({0, 0, 241, 241}, kCursorOrange), CellInside(2, 2));
@@ -182,24 +194,25 @@ TEST_F(GridPaintTest, TappingMovesTogglesOrIgnoresByTheSquare)
 
 TEST_F(GridPaintTest, ViewPuzzleShowsTheSolutionInRedForOnePaintOnly)
 {
-    PaintGrid(window);
-    ViewPuzzle(window);
-    EXPECT_EQ(gGame.showSolution, 0);
+    PaintGrid(window, kGridEntries);
+    PaintGrid(window, kGridSolution);
     EXPECT_NE(BufferInkWhere(CellInside(2, 2), IsReddish).right, 0);
-    EXPECT_NE(ScreenInkWhere(CellInside(4, 4), IsReddish).right, 0) << "not presented";
-    PaintGrid(window);
+    EXPECT_NE(BufferInkWhere(CellInside(4, 4), IsReddish).right, 0);
+    PaintGrid(window, kGridEntries);
     EXPECT_EQ(BufferInkWhere({0, 0, 241, 241}, IsReddish), (RECT{0, 0, 0, 0}));
 }
 
 TEST_F(GridPaintTest, ViewLetterAndViewWordRevealOnlyTheCurrentSquareOrWord)
 {
     At(2, 2, kDown);
-    ViewLetter(window);
+    PaintGrid(window, kGridEntries);
+    PaintViewedLetter(window);
     EXPECT_NE(BufferInkWhere(CellInside(2, 2), IsReddish).right, 0);
     EXPECT_EQ(BufferInkWhere(CellInside(1, 2), IsReddish), (RECT{0, 0, 0, 0}));
     EXPECT_EQ(Buffer(CellLeft(2) + 2, CellTop(2) + 2), Colour{kCursorOrange});
 
-    ViewWord(window);
+    PaintGrid(window, kGridEntries);
+    PaintViewedWord(window);
     for (int r = 0; r < 5; ++r) {
         if (r == 3)
             continue;
@@ -214,21 +227,21 @@ TEST_F(GridPaintTest, CheckMarksWrongLettersRedUntilTheNextFullPaint)
 {
     Enter(0, 0, 'A');  // right
     Enter(2, 2, 'X');  // wrong
-    PaintGrid(window);
-    CheckPuzzle(window);
+    PaintGrid(window, kGridEntries);
+    PaintCheckMarks(window);
+    ReportCheck(window);
     EXPECT_TRUE(AutomationMessageBoxes().empty());
     EXPECT_NE(BufferInkWhere(CellInside(2, 2), IsReddish).right, 0);
     EXPECT_EQ(BufferInkWhere(CellInside(0, 0), IsReddish), (RECT{0, 0, 0, 0}));
     EXPECT_NE(BufferInkWhere(CellInside(0, 0), IsDark).right, 0);
-    EXPECT_NE(ScreenInkWhere(CellInside(2, 2), IsReddish).right, 0) << "not presented";
-    PaintGrid(window);
+    PaintGrid(window, kGridEntries);
     EXPECT_EQ(BufferInkWhere({0, 0, 241, 241}, IsReddish), (RECT{0, 0, 0, 0}));
 }
 
 TEST_F(GridPaintTest, CheckReportsANewPuzzleAndAllRightLetters)
 {
     AutomationAnswerMessageBox(u"Puzzle Checker", IDOK);
-    CheckPuzzle(window);
+    ReportCheck(window);
     ASSERT_EQ(AutomationMessageBoxes().size(), 1u);
     EXPECT_EQ(AutomationMessageBoxes()[0].text,
               u"This button will check puzzle for errors. You've have not yet started the "
@@ -238,7 +251,7 @@ TEST_F(GridPaintTest, CheckReportsANewPuzzleAndAllRightLetters)
 
     Enter(0, 0, 'A');
     AutomationAnswerMessageBox(u"Nothing Wrong", IDOK);
-    CheckPuzzle(window);
+    ReportCheck(window);
     ASSERT_EQ(AutomationMessageBoxes().size(), 2u);
     EXPECT_EQ(AutomationMessageBoxes()[1].caption, u"Nothing Wrong");
     EXPECT_EQ(AutomationMessageBoxes()[1].text, u"All the letters entered so far are correct.");
@@ -248,24 +261,21 @@ TEST_F(GridPaintTest, NoPainterLeaksADrawingObject)
 {
     gGame.settings.showNumbers = 1;
     Layout(kMedium);
-    PaintGrid(window);  // makes the pair of grid fonts that stays
+    PaintGrid(window, kGridEntries);  // makes the pair of grid fonts that stays
     const int before = AutomationGdiObjectCount();
-    PaintGrid(window);
+    PaintGrid(window, kGridEntries);
     EXPECT_EQ(AutomationGdiObjectCount(), before) << "PaintGrid";
     PaintWordHighlight(window);
     EXPECT_EQ(AutomationGdiObjectCount(), before) << "PaintWordHighlight";
-    const POINT p = CellCentre(2, 2);
-    SelectCellAt(window, p.x, p.y);
-    EXPECT_EQ(AutomationGdiObjectCount(), before) << "SelectCellAt";
-    ViewLetter(window);
-    EXPECT_EQ(AutomationGdiObjectCount(), before) << "ViewLetter";
-    ViewWord(window);
-    EXPECT_EQ(AutomationGdiObjectCount(), before) << "ViewWord";
-    ViewPuzzle(window);
-    EXPECT_EQ(AutomationGdiObjectCount(), before) << "ViewPuzzle";
+    PaintViewedLetter(window);
+    EXPECT_EQ(AutomationGdiObjectCount(), before) << "PaintViewedLetter";
+    PaintViewedWord(window);
+    EXPECT_EQ(AutomationGdiObjectCount(), before) << "PaintViewedWord";
+    PaintGrid(window, kGridSolution);
+    EXPECT_EQ(AutomationGdiObjectCount(), before) << "PaintGrid with the solution";
     Enter(0, 0, 'X');
-    CheckPuzzle(window);
-    EXPECT_EQ(AutomationGdiObjectCount(), before) << "CheckPuzzle";
+    PaintCheckMarks(window);
+    EXPECT_EQ(AutomationGdiObjectCount(), before) << "PaintCheckMarks";
     ComputeLayout(window);
     EXPECT_EQ(AutomationGdiObjectCount(), before) << "ComputeLayout";
 }

@@ -82,31 +82,4 @@ TEST_F(KeyboardTest, APressedKeyFlashesYellowInItsPictureRow)
     EXPECT_EQ(ScreenInk({0, 220, 240, 268}, kWordYellow), (RECT{0, 0, 0, 0}));
 }
 
-TEST_F(KeyboardTest, KeysEnterEraseAndClose)
-{
-    Load(kFiveByFive);
-    gGame.keyboardShown = 1;
-    Layout(kSmall);
-    PaintGrid(window);
-    At(2, 0, kAcross);
-    HandleKeyboardTap(window, 35, 230);  // W
-    EXPECT_EQ(gGame.entries[10], 'W');
-    EXPECT_EQ(gGame.cursorCol, 1);
-    EXPECT_EQ(Screen(100, 230), Colour{kPictureGrey}) << "the flash was not wiped";
-
-    HandleKeyboardTap(window, 175, 258);  // erase: empties J's square and steps back
-    EXPECT_EQ(gGame.entries[11], '-');
-    EXPECT_EQ(gGame.entries[10], 'W');
-    EXPECT_EQ(gGame.cursorCol, 0);
-
-    At(3, 1, kAcross);  // black: a letter changes nothing
-    HandleKeyboardTap(window, 35, 230);
-    EXPECT_EQ(gGame.entries[16], '.');
-
-    const int before = AutomationGdiObjectCount();
-    HandleKeyboardTap(window, 220, 258);  // OK
-    EXPECT_EQ(gGame.keyboardShown, 0);
-    EXPECT_EQ(AutomationGdiObjectCount(), before);
-}
-
 }  // namespace

@@ -126,15 +126,7 @@ TEST_F(LayoutTest, DragStepsPastAnEdgeAreDroppedWholePerDirection)
     Layout(kMedium);  // 301 x 301 image: x up to 61, y up to 53
     ASSERT_EQ(MaxScrollX(), 61);
     ASSERT_EQ(MaxScrollY(), 53);
-    auto drag = [&](int dx, int dy) {
-        gGame.penPrevX = 100;
-        gGame.penPrevY = 100;
-        gGame.penX = 100 + dx;
-        gGame.penY = 100 + dy;
-        DragScroll(window);
-        EXPECT_EQ(gGame.penPrevX, gGame.penX);
-        EXPECT_EQ(gGame.penPrevY, gGame.penY);
-    };
+    auto drag = [&](int dx, int dy) { DragScroll(window, dx, dy); };
     drag(-30, -50);  // the pen moves left and up: the view goes right and down
     EXPECT_EQ(gGame.scrollX, 30);
     EXPECT_EQ(gGame.scrollY, 50);
@@ -153,17 +145,13 @@ TEST_F(LayoutTest, DraggingOnlyScrollsWhereTheGridIsLarger)
 {
     Load(OpenGrid(9, 15));  // fits the width, taller than the view
     Layout(kMedium);
-    gGame.penPrevX = gGame.penPrevY = 100;
-    gGame.penX = gGame.penY = 90;
-    DragScroll(window);
+    DragScroll(window, -10, -10);
     EXPECT_EQ(gGame.scrollX, 0);
     EXPECT_EQ(gGame.scrollY, 10);
 
     Load(OpenGrid(15, 15));
     Layout(kSmall);  // Small never scrolls
-    gGame.penPrevX = gGame.penPrevY = 100;
-    gGame.penX = gGame.penY = 90;
-    DragScroll(window);
+    DragScroll(window, -10, -10);
     EXPECT_EQ(gGame.scrollX, 0);
     EXPECT_EQ(gGame.scrollY, 0);
 }
@@ -181,7 +169,7 @@ TEST_F(LayoutTest, PresentViewCopiesTheImageAtTheOffsetAndWhitePastItsEdges)
 
     // A view reaching 20 pixels past the 301 x 301 image on the right and at the bottom: what
     // the window showed there before gives way to white.
-    PaintGrid(window);
+    PaintGrid(window, kGridEntries);
     FillClient(RGB(0, 0, 255));
     PresentView(window, gGame.viewWidth, gGame.viewHeight, 81, 73);
     EXPECT_EQ(ScreenInk({0, 0, 240, 248}, RGB(0, 0, 255)), (RECT{0, 0, 0, 0}));
@@ -259,9 +247,9 @@ TEST_F(LayoutTest, RealPuzzlesFitOrCanBeScrolledToAtEveryMagnification)
                 EXPECT_LE(MaxScrollX() + gGame.viewWidth, gGame.bufferWidth);
                 EXPECT_LE(MaxScrollY() + gGame.viewHeight, gGame.bufferHeight);
             }
-            PaintGrid(window);
+            PaintGrid(window, kGridEntries);
             const int before = AutomationGdiObjectCount();
-            PaintGrid(window);
+            PaintGrid(window, kGridEntries);
             PaintWordHighlight(window);
             PaintClueBar(window);
             EXPECT_EQ(AutomationGdiObjectCount(), before);
@@ -269,6 +257,22 @@ TEST_F(LayoutTest, RealPuzzlesFitOrCanBeScrolledToAtEveryMagnification)
         ++painted;
     }
     EXPECT_GT(painted, 10);
+}
+
+TEST_F(LayoutTest, ScrollWordIntoViewPresentsOnlyWhenItScrolled)
+{
+    Load(OpenGrid(21, 21));
+    Layout(kLarge);
+    PaintGrid(window, kGridEntries);
+    At(20, 0, kAcross);
+    FillClient(kLineBlack);
+    ScrollWordIntoView(window);  // forward: the last row comes to the bottom of the view
+    EXPECT_EQ(gGame.scrollY, 21 * 24 - 248);
+    EXPECT_EQ(Screen(12, 247), Colour{kPaperWhite});  // the last row's square, presented
+
+    FillClient(kLineBlack);
+    ScrollWordIntoView(window);  // nothing to do: nothing drawn
+    EXPECT_EQ(Screen(12, 247), Colour{kLineBlack});
 }
 
 }  // namespace

@@ -122,14 +122,18 @@ bool StarterPuzzleShown(const Screenshot& s)
            DarkPixels(s, kClueBar) > 50 && ShareOf(s, kClueBar, kPaperWhite) > 0.5;
 }
 
-// The state file the game left, read with its own record reader into gGame.
+// The play of the last state file read.
+RestoredPlay gPlay;
+
+// The state file the game left, read with its own record reader: the path into gGame, the play
+// into gPlay.
 bool ReadStateFile(const std::string& deviceRoot)
 {
     const std::string record = ReadFile(deviceRoot + "/Program Files/Crossword/crossword.dat");
     ResetGameState();
     return record.size() == size_t(kProgressRecordSize) &&
            ApplyProgressRecord(reinterpret_cast<const unsigned char*>(record.data()),
-                               int(record.size()));
+                               int(record.size()), &gPlay);
 }
 
 // A 15 × 15 puzzle whose only black square is (row, col), as a file outside the device.
@@ -298,18 +302,14 @@ TEST_F(GameWindowTest, TypedWordShowsIsSavedOnExitAndComesBack)
     ASSERT_TRUE(Tap(kExitX, kExitY));
     ASSERT_TRUE(WaitForExitWithZero(20000));
 
-    const std::string record = ReadFile(deviceRoot + "/Program Files/Crossword/crossword.dat");
-    ASSERT_EQ(record.size(), size_t(kProgressRecordSize)) << "crossword.dat missing or torn";
-    ResetGameState();
-    ASSERT_TRUE(ApplyProgressRecord(reinterpret_cast<const unsigned char*>(record.data()),
-                                    int(record.size())));
+    ASSERT_TRUE(ReadStateFile(deviceRoot)) << "crossword.dat missing or torn";
     EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\Welcome.puz");
-    ASSERT_EQ(gGame.width, 15);
-    ASSERT_EQ(gGame.height, 15);
+    ASSERT_EQ(gPlay.width, 15);
+    ASSERT_EQ(gPlay.height, 15);
     std::string expected = EmptyEntries(ReadFile(deviceRoot + "/My Documents/Welcome.puz"));
     ASSERT_EQ(expected.size(), size_t(15 * 15));
     expected.replace(size_t(row * 15), 4, "QUIZ");
-    EXPECT_EQ(std::string(gGame.entries, 15 * 15), expected);
+    EXPECT_EQ(std::string(gPlay.entries, 15 * 15), expected);
 
     // The next start reopens the puzzle with the word; Ctrl+Q ends it, again with 0.
     ASSERT_TRUE(StartProgram("crossword"));

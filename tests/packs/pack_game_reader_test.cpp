@@ -48,7 +48,6 @@ TEST(PackGameReader, TheGameReadsEveryPackFileAsTheCheckerDoes)
             const std::u16string path = Widen(std::string("\\") + pack + "\\" + name);
             ASSERT_TRUE(ReadPuzzleFile(reinterpret_cast<LPCWSTR>(path.c_str())))
                 << PuzzleRefusalText(LastPuzzleRefusal());
-            gGame.entriesFromPuzzle = 1;
             ParsePuzzle();
             ++opened;
             ASSERT_EQ(gGame.width, 15);

@@ -172,7 +172,6 @@ TEST_F(PlayTest, HoldSelectsWithoutTogglingAndOpensTheClearFillViewMenuAtThePoin
     AutomationTap(140, 68);  // its "Letter"
     Idle();
     EXPECT_EQ(gGame.direction, kAcross);
-    EXPECT_EQ(gGame.holdSelect, 0);
     EXPECT_EQ(gGame.entries[2 * 15 + 2], LatticeLetter(2, 2));
     EXPECT_EQ(gGame.entries[2 * 15 + 3], '-');
 

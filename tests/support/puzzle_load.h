@@ -5,16 +5,30 @@
 #include <string>
 #include <vector>
 
+#include "progress_file.h"
 #include "puzzle_image.h"
 #include "puzzle_reader.h"
 
-// Loads `bytes` with the game's reader and parses them; false when refused.
-inline bool LoadAndParse(const std::string& bytes)
+// Loads `bytes` with the game's reader and parses them, with `play` as the restored progress
+// when given; false when refused.
+inline bool LoadAndParse(const std::string& bytes, const RestoredPlay* play = nullptr)
 {
     if (!LoadPuzzleImage(bytes.data(), int(bytes.size())))
         return false;
-    ParsePuzzle();
+    ParsePuzzle(play);
     return true;
+}
+
+// A restored play of `entries` (row-major) for a grid of width x height, nothing else kept.
+inline RestoredPlay PlayOf(const std::string& entries, int width, int height)
+{
+    RestoredPlay play = {};
+    play.width = width;
+    play.height = height;
+    entries.copy(play.entries, entries.size());
+    play.timerSeconds = -1;
+    play.unlockKey = -1;
+    return play;
 }
 
 // Loads and parses a puzzle whose solution is `rows`, with a clue per word; false when

@@ -161,10 +161,12 @@ TEST(BackendChoice, WithoutADisplayTheReasonIsOneClearLine)
 }
 
 // A display no X server here serves: neither its lock file nor its socket exists. A fixed
-// number would now and then be taken, on a machine where virtual displays come and go.
+// number would now and then be taken, on a machine where virtual displays come and go; each
+// process starts looking at a number of its own, as tests run side by side and one of them
+// brings a server up on the number it found.
 std::string UnusedDisplay()
 {
-    for (int n = 77;; ++n) {
+    for (int n = 200 + getpid() % 5000;; ++n) {
         const std::string number = std::to_string(n);
         if (!std::filesystem::exists("/tmp/.X" + number + "-lock") &&
             !std::filesystem::exists("/tmp/.X11-unix/X" + number))

@@ -1,16 +1,17 @@
-// Letters and Backspace with their repaints, as the screen shows them, and the view that
-// follows the current word in Large magnification.
+// Letters and Backspace as the main window takes them, with their repaints as the screen shows
+// them, on the display's window (the shell's handlers need no more than the game's display
+// state and a window).
 #include "automation.h"
 #include "display_fixture.h"
 #include "display_state.h"
 #include "grid_draw.h"
 #include "grid_paint.h"
 #include "layout.h"
-#include "play_input.h"
+#include "main_handlers.h"
 
 namespace {
 
-class PlayInputTest : public DisplayTest {
+class TypingTest : public DisplayTest {
   protected:
     Colour ScreenCentre(int row, int col) const
     {
@@ -19,12 +20,12 @@ class PlayInputTest : public DisplayTest {
     }
 };
 
-TEST_F(PlayInputTest, ALetterMovesTheHighlightAndReachesTheScreen)
+TEST_F(TypingTest, ALetterMovesTheHighlightAndReachesTheScreen)
 {
     Load(kFiveByFive);
     Layout(kSmall);
     At(2, 0, kAcross);
-    EnterKey(window, 'I');
+    OnKeyDown(window, 'I');
     EXPECT_EQ(gGame.entries[10], 'I');
     EXPECT_EQ(ScreenCentre(2, 1), Colour{kCursorOrange});
     EXPECT_EQ(Screen(CellLeft(0) + 3, CellTop(2) + 3), Colour{kWordYellow});
@@ -33,53 +34,37 @@ TEST_F(PlayInputTest, ALetterMovesTheHighlightAndReachesTheScreen)
     EXPECT_NE(ScreenInkWhere({0, 248, 240, 268}, IsDark).right, 0);
 }
 
-TEST_F(PlayInputTest, BackspaceShowsTheEmptiedSquareAndTheStepBack)
+TEST_F(TypingTest, BackspaceShowsTheEmptiedSquareAndTheStepBack)
 {
     Load(kFiveByFive);
     Layout(kSmall);
     gGame.entries[11] = 'J';
     gGame.entries[12] = 'K';
     At(2, 2, kAcross);
-    PaintGrid(window);
+    PaintGrid(window, kGridEntries);
     const int before = AutomationGdiObjectCount();
-    EnterKey(window, 8);
+    OnKeyDown(window, 8);
     EXPECT_EQ(gGame.entries[12], '-');
     EXPECT_EQ(gGame.cursorCol, 1);
     EXPECT_EQ(ScreenCentre(2, 2), Colour{kWordYellow});
     EXPECT_EQ(Screen(CellLeft(1) + 3, CellTop(2) + 3), Colour{kCursorOrange});
-    EnterKey(window, 'J');
+    OnKeyDown(window, 'J');
     EXPECT_EQ(AutomationGdiObjectCount(), before);
 }
 
-TEST_F(PlayInputTest, AKeyOnABlackSquareOnlyPresents)
+TEST_F(TypingTest, AKeyOnABlackSquareOnlyPresents)
 {
     Load({".AB", "CDE", "FGH"});
     Layout(kSmall);
-    PaintGrid(window);
+    PaintGrid(window, kGridEntries);
     At(0, 0, kAcross);  // the black square
     const int frames = AutomationPresentCount();
     FillClient(kLineBlack);
-    EnterKey(window, 'Q');
+    OnKeyDown(window, 'Q');
     EXPECT_EQ(gGame.entries[0], '.');
     // The view was copied to the screen again: the grid covers the black fill.
     EXPECT_EQ(ScreenCentre(1, 1), Colour{kPaperWhite});
     EXPECT_GE(AutomationPresentCount(), frames);
-}
-
-TEST_F(PlayInputTest, ScrollWordIntoViewPresentsOnlyWhenItScrolled)
-{
-    Load(OpenGrid(21, 21));
-    Layout(kLarge);
-    PaintGrid(window);
-    At(20, 0, kAcross);
-    FillClient(kLineBlack);
-    ScrollWordIntoView(window);  // forward: the last row comes to the bottom of the view
-    EXPECT_EQ(gGame.scrollY, 21 * 24 - 248);
-    EXPECT_EQ(Screen(12, 247), Colour{kPaperWhite});  // the last row's square, presented
-
-    FillClient(kLineBlack);
-    ScrollWordIntoView(window);  // nothing to do: nothing drawn
-    EXPECT_EQ(Screen(12, 247), Colour{kLineBlack});
 }
 
 }  // namespace
