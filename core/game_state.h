@@ -80,12 +80,9 @@ struct GameState {
     uint8_t rebusKeys[kMaxCells];                 // GRBS: 0, or 1 + the square's rebus key
     char rebusTable[kRebusKeys][kRebusTextSize];  // RTBL: the rebus texts by key
     char playerRebus[kMaxCells][kRebusTextSize];  // several letters the player put in a square
-    int32_t timerSeconds;                         // seconds spent on the puzzle (LTIM at first)
-    int32_t timerStopped;                         // LTIM: 1 when its clock was stopped
     int32_t scrambledChecksum;                    // sum of the locked solution's real letters
-    int32_t unlockKey;    // the key that opened the solution, kept with the progress; -1 none
-    int32_t timerPaused;  // 1 while the player has paused the timer
-    int32_t solved;       // 1: every square filled and right
+    int32_t unlockKey;  // the key that opened the solution, kept with the progress; -1 none
+    int32_t solved;     // 1: every square filled and right
     uint8_t playerMarks[kMaxCells];  // kMark* flags per square
 
     int32_t cursorRow;  // row of the current square

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "game_state.h"
+#include "play_time.h"
 #include "progress_file.h"
 
 namespace {
@@ -75,8 +76,8 @@ void PutProgressExtras(ProgressTailWriter* tail)
                                                              (gGame.settings.marks ? 2 : 0));
     if (toggles)
         PutProgressTailItem(tail, kTailToggles, &toggles, 1);
-    if (gGame.timerSeconds > 0) {
-        const uint32_t seconds = uint32_t(gGame.timerSeconds);
+    if (ClockSeconds() > 0) {
+        const uint32_t seconds = uint32_t(ClockSeconds());
         const unsigned char time[4] = {
             static_cast<unsigned char>(seconds), static_cast<unsigned char>(seconds >> 8),
             static_cast<unsigned char>(seconds >> 16), static_cast<unsigned char>(seconds >> 24)};

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "play_time.h"
 #include "progress_extras.h"
 #include "progress_tail.h"
 #include "whole_file.h"
@@ -188,7 +189,7 @@ void HoldUnopenedPlay(const RestoredPlay& play)
     std::memcpy(gGame.entries, play.entries, size_t(n));
     std::memcpy(gGame.playerRebus, play.playerRebus, sizeof gGame.playerRebus);
     std::memcpy(gGame.playerMarks, play.playerMarks, sizeof gGame.playerMarks);
-    gGame.timerSeconds = play.timerSeconds > 0 ? play.timerSeconds : 0;
+    StartClock(play.timerSeconds, false);
     gGame.unlockKey = play.unlockKey;
 }
 

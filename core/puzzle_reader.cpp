@@ -6,6 +6,7 @@
 
 #include "entry_check.h"
 #include "play_cursor.h"
+#include "play_time.h"
 #include "progress_file.h"
 #include "puz_layout.h"
 #include "puzzle_image_check.h"
@@ -347,8 +348,7 @@ void ParsePuzzle(const RestoredPlay* play)
     // The time spent comes from the progress when the letters do; a first opening starts from
     // the file's own timer (LTIM, read with the sections).
     if (restored && play->timerSeconds >= 0)
-        gGame.timerSeconds = play->timerSeconds;
-    gGame.timerPaused = 0;
+        StartClock(play->timerSeconds, ClockStoppedInFile());
     gGame.solved = PuzzleSolved();
     ResetUndoHistory();
     SetCursorToFirstSquare();

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "play_time.h"
 #include "puz_layout.h"
 
 namespace {
@@ -53,8 +54,7 @@ bool ReadTimer(const unsigned char* data, int size)
     if (at == 0 || at + 2 != size || data[at] != ',' ||
         (data[at + 1] != '0' && data[at + 1] != '1'))
         return false;
-    gGame.timerSeconds = int32_t(seconds);
-    gGame.timerStopped = data[at + 1] - '0';
+    StartClock(int(seconds), data[at + 1] == '1');
     return true;
 }
 
@@ -89,8 +89,7 @@ void ReadPuzzleSections(const char* at, const char* end)
     std::memset(gGame.squareFlags, 0, sizeof gGame.squareFlags);
     std::memset(gGame.rebusKeys, 0, sizeof gGame.rebusKeys);
     std::memset(gGame.rebusTable, 0, sizeof gGame.rebusTable);
-    gGame.timerSeconds = 0;
-    gGame.timerStopped = 0;
+    StartClock(0, false);
     if (!at || at >= end || n <= 0)
         return;
 

@@ -15,7 +15,7 @@ int ComposeClueBarText(WCHAR* out)
     if (gGame.solved) {
         // The puzzle's own sign that it is done, in place of a clue: the clock has stopped.
         WCHAR time[16];
-        FormatPlayTime(gGame.timerSeconds, time);
+        FormatPlayTime(ClockSeconds(), time);
         const int given = MarkedSquares();
         if (given > 0)
             return wsprintfW(out, u"Solved in %s with %d given", time, given);

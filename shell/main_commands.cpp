@@ -10,6 +10,7 @@
 #include "main_handlers.h"
 #include "main_window.h"
 #include "play_cursor.h"
+#include "player_action.h"
 #include "puzzle_clock.h"
 #include "puzzle_text.h"
 #include "rebus_entry.h"
@@ -308,7 +309,7 @@ void OnSize(HWND window, WPARAM kind)
 
 void OnActivate(HWND window, WPARAM state)
 {
-    SetClockActive(window, LOWORD(state) != WA_INACTIVE);
+    SetClockShownActive(window, LOWORD(state) != WA_INACTIVE);
     SHFullScreen(window, SHFS_SHOWTASKBAR | SHFS_SHOWSIPBUTTON | SHFS_SHOWSTARTICON);
     if (gShell.refreshOnActivate) {
         gShell.refreshOnActivate = 0;

@@ -10,6 +10,7 @@
 #include "layout.h"
 #include "main_handlers.h"
 #include "play_cursor.h"
+#include "player_action.h"
 #include "puzzle_clock.h"
 #include "puzzle_text.h"
 #include "rebus_entry.h"

@@ -99,7 +99,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_SIZE: OnSize(hwnd, wParam); return 0;
     case WM_ACTIVATE: OnActivate(hwnd, wParam); return 0;
     case WM_TIMER: OnClockTick(hwnd, wParam); return 0;
-    case WM_NCLBUTTONUP: ToggleClockPause(hwnd); return 0;  // a tap on the title
+    case WM_NCLBUTTONUP: TogglePause(hwnd); return 0;  // a tap on the title
     case WM_SETTINGCHANGE: OnSettingChange(hwnd, wParam); return 0;
     case WM_PAINT: OnPaint(hwnd); return 0;
     case WM_KEYDOWN: OnKeyDown(hwnd, int(wParam)); return 1;

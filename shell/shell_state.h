@@ -18,8 +18,6 @@ struct ShellState {
     POINT stylusDown;              // where the stylus last went down on the main window
     POINT dragFrom;                // where the last drag step ended (signed 16-bit values)
     int32_t stylusDragged;         // 1 once that stylus-down dragged the grid view: no tap
-    int32_t active;                // 1 while the main window is the active one
-    int32_t clockTicking;          // 1 while the clock's one-second timer is set
     int32_t logoLeftX, logoLeftY;  // About animation: the three logo pieces
     int32_t logoMiddleX, logoMiddleY;
     int32_t logoRightX, logoRightY;

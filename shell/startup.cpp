@@ -30,8 +30,7 @@ void SetStartValues(HWND window)
     CreateBackBuffer(window, client.right - client.left, client.bottom - client.top);
     gShell.refreshOnActivate = 0;
     gShell.clueListTab = 0;
-    gShell.active = 0;  // until the first activation
-    gShell.clockTicking = 0;
+    ResetClockTick();
     gShell.activateInfo = {};
     gShell.activateInfo.cbSize = sizeof gShell.activateInfo;
     ResetSipInfo(&gShell.sipInfo);

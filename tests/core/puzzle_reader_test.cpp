@@ -9,6 +9,7 @@
 #include "game_state.h"
 #include "puzzle_image.h"
 #include "puzzle_load.h"
+#include "play_time.h"
 #include "puzzle_reader.h"
 #include "puzzle_text.h"
 
@@ -191,8 +192,8 @@ TEST_F(PuzzleReader, ExtraSectionsAreKeptOneByOne)
     EXPECT_EQ(std::string(reinterpret_cast<char*>(gGame.squareFlags), 4), circles);
     EXPECT_EQ(gGame.rebusKeys[1], 3);
     EXPECT_STREQ(gGame.rebusTable[2], "BEE");
-    EXPECT_EQ(gGame.timerSeconds, 75);
-    EXPECT_EQ(gGame.timerStopped, 1);
+    EXPECT_EQ(ClockSeconds(), 75);
+    EXPECT_TRUE(ClockStoppedInFile());
 
     p.sections = Section("GEXT", circles, false) + Section("GRBS", rebus + "x") +
                  Section("RTBL", " 2:SEVENTEEN LETTERS;") + Section("LTIM", "75") +
@@ -201,7 +202,7 @@ TEST_F(PuzzleReader, ExtraSectionsAreKeptOneByOne)
     EXPECT_EQ(gGame.squareFlags[0], 0x80);  // the second GEXT, whose checksum is right
     EXPECT_EQ(gGame.rebusKeys[1], 0);
     EXPECT_EQ(gGame.rebusTable[2][0], 0);
-    EXPECT_EQ(gGame.timerSeconds, 0);
+    EXPECT_EQ(ClockSeconds(), 0);
     EXPECT_EQ(gGame.width, 2);
 
     // A section cut short by the end of the file is not one.

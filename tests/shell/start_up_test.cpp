@@ -10,6 +10,7 @@
 #include "display_state.h"
 #include "game_state.h"
 #include "main_window.h"
+#include "play_time.h"
 #include "resource_ids.h"
 #include "shell_fixture.h"
 #include "shell_state.h"
@@ -204,7 +205,7 @@ TEST_F(StartUpTest, WithNothingToOpenTheClockStandsStill)
     WriteDeviceFile(puzzle, file);
     Restart();
     Start();
-    EXPECT_EQ(gGame.timerSeconds, 2);
+    EXPECT_EQ(ClockSeconds(), 2);
     EXPECT_EQ(std::string(gGame.entries, 2), "AB");
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game_state.h"
+#include "play_time.h"
 #include "puz_layout.h"
 #include "puzzle_reader.h"
 #include "puzzle_sections.h"
@@ -189,7 +190,7 @@ void PrintDetails(const char* image, int size)
                 }).c_str());
     for (int k = 0; k < count; ++k) {
         if (std::string(sections[k].name) == "LTIM" && sections[k].checksumOk)
-            std::printf(",\"timer\":\"%d,%d\"", gGame.timerSeconds, gGame.timerStopped);
+            std::printf(",\"timer\":\"%d,%d\"", ClockSeconds(), ClockStoppedInFile() ? 1 : 0);
     }
     const std::string user = UserRebus(sections, count);
     if (!user.empty())

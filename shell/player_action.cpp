@@ -1,0 +1,19 @@
+// AfterPlayerAction.
+#include "player_action.h"
+
+#include "clue_bar.h"
+#include "entry_check.h"
+#include "game_state.h"
+#include "puzzle_clock.h"
+#include "undo_history.h"
+
+void AfterPlayerAction(HWND window)
+{
+    RecordUndoStep();
+    const int solved = PuzzleSolved() ? 1 : 0;
+    if (solved == gGame.solved)
+        return;
+    gGame.solved = solved;
+    ShowClock(window);
+    PaintClueBar(window);
+}
