@@ -12,6 +12,15 @@ CheckMark CheckSquare(int i)
     return gGame.entries[i] == '-' ? kCheckEmpty : kCheckWrong;
 }
 
+bool UpdateSolved()
+{
+    const int solved = PuzzleSolved() ? 1 : 0;
+    if (solved == gGame.solved)
+        return false;
+    gGame.solved = solved;
+    return true;
+}
+
 bool PuzzleSolved()
 {
     if (gGame.solutionState != kSolutionOpen)

@@ -26,3 +26,7 @@ CheckVerdict CheckEntries();
 // Every open square filled and right, against a solution the file gives in the open (a
 // locked or missing one can tell nothing).
 bool PuzzleSolved();
+
+// Brings gGame.solved up to date after a change; true when the puzzle became solved or stopped
+// being.
+bool UpdateSolved();

@@ -58,6 +58,30 @@ void WordExtent(int square, int direction, int* first, int* last)
         *last += step;
 }
 
+void SetSettings(const Settings& settings)
+{
+    gGame.settings = settings;
+}
+
+void SetPuzzlePath(LPCWSTR path)
+{
+    lstrcpynW(gGame.puzzlePath, path ? path : u"", MAX_PATH);
+}
+
+void SetProgramFolder(LPCWSTR folder)
+{
+    lstrcpynW(gGame.programFolder, folder ? folder : u"", MAX_PATH);
+}
+
+bool FlipSetting(SettingToggle which)
+{
+    Settings& s = gGame.settings;
+    int32_t* const settings[] = {&s.autoSkip, &s.showNumbers, &s.pencil, &s.marks};
+    int32_t* setting = settings[which];
+    *setting = !*setting;
+    return *setting != 0;
+}
+
 int MagnificationIndex(const Settings& settings)
 {
     if (settings.magnification[kLarge])

@@ -125,6 +125,17 @@ void SetCursorToCell(int index);
 // word that way, black ones included, is its own extent.
 void WordExtent(int square, int direction, int* first, int* last);
 
+// The other layers change gGame through these, so that every write of the record is core's.
+// The settings the player chose (the menus, Preferences).
+void SetSettings(const Settings& settings);
+// The path of the puzzle now open (or none: ""), and the program's folder.
+void SetPuzzlePath(LPCWSTR path);
+void SetProgramFolder(LPCWSTR folder);
+
+// The on/off settings of the Toggle menu; FlipSetting turns one over and gives its new value.
+enum SettingToggle { kToggleAutoSkip, kToggleNumbers, kTogglePencil, kToggleMarks };
+bool FlipSetting(SettingToggle which);
+
 // The magnification index 0-2 of the settings (Small when none is set).
 int MagnificationIndex(const Settings& settings);
 void SetMagnification(Settings* settings, int index);

@@ -26,18 +26,16 @@ bool ShowKeyboardBand(HWND window)
         SHSipInfo(SPI_SETSIPINFO, 0, &sip, 0);
         SHSipPreference(window, SIP_DOWN);
     }
-    gGame.keyboardShown = 1;
+    SetKeyboardShown(true);
     if (!Magnified())
         return true;
-    gGame.bottomPanelHeight = kKeyboardBand;
-    gGame.viewHeight = ClientHeight(window) - kKeyboardBand;
-    ClampScroll();
+    SetKeyboardBand(ClientHeight(window), true);
     return false;
 }
 
 bool HideKeyboardBand(HWND window)
 {
-    gGame.keyboardShown = 0;
+    SetKeyboardShown(false);
     return RestoreClueBarBand(window);
 }
 
@@ -45,13 +43,6 @@ bool RestoreClueBarBand(HWND window)
 {
     if (!Magnified())
         return true;
-    gGame.bottomPanelHeight = kClueBarBand;
-    const int newHeight = ClientHeight(window) - kClueBarBand;
-    const int scrolled = gGame.scrollY + gGame.viewHeight - newHeight;
-    if (scrolled >= 0)
-        gGame.scrollY = scrolled;
-    gGame.viewHeight = newHeight;
-    // The taller view may now reach past the grid's bottom from the old offset.
-    ClampScroll();
+    SetKeyboardBand(ClientHeight(window), gGame.keyboardShown != 0);
     return false;
 }

@@ -94,7 +94,7 @@ PuzzleOpening OpenPuzzleAt(HWND owner, LPCWSTR file)
     SaveCurrentProgress();
     static RestoredPlay play;  // too large for the stack
     const bool again = ReadPuzzleProgress(file, &play);
-    lstrcpynW(gGame.puzzlePath, file, MAX_PATH);
+    SetPuzzlePath(file);
     ParsePuzzle(again ? &play : nullptr);
     return again ? kOpenedAgain : kOpenedFirst;
 }

@@ -41,7 +41,9 @@ void SetCheck(UINT dropDownCommand, UINT item, bool checked)
 // Small, Medium or Large from the menu: the view starts again at the top-left square.
 void ChooseMagnification(HWND window, int magnification)
 {
-    SetMagnification(&gGame.settings, magnification);
+    Settings chosen = gGame.settings;
+    SetMagnification(&chosen, magnification);
+    SetSettings(chosen);
     SetCursorToFirstSquare();
     SetCheck(IDM_ZOOM_MENU, IDM_SMALL, magnification == kSmall);
     SetCheck(IDM_ZOOM_MENU, IDM_MEDIUM, magnification == kMedium);
@@ -68,10 +70,9 @@ void ShowPuzzleInfo(HWND window)
 }
 
 // A check-marked item of the Toggle drop-down and its setting.
-void FlipToggle(int32_t* setting, UINT item)
+void FlipToggle(SettingToggle setting, UINT item)
 {
-    *setting = !*setting;
-    SetCheck(IDM_MAIN_MENU_BUTTON, item, *setting != 0);
+    SetCheck(IDM_MAIN_MENU_BUTTON, item, FlipSetting(setting));
 }
 
 // The commands that show or compare the solution.
@@ -256,9 +257,9 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
     case IDM_QUIT: SendMessageW(window, WM_CLOSE, 0, 0); break;
     case IDM_AVAILABLE: OpenAnotherPuzzle(window); break;
     case IDM_DOWNLOAD: RunDownloadDialog(window); break;
-    case IDM_AUTO_SKIP: FlipToggle(&gGame.settings.autoSkip, IDM_AUTO_SKIP); break;
+    case IDM_AUTO_SKIP: FlipToggle(kToggleAutoSkip, IDM_AUTO_SKIP); break;
     case IDM_NUMBERS:
-        FlipToggle(&gGame.settings.showNumbers, IDM_NUMBERS);
+        FlipToggle(kToggleNumbers, IDM_NUMBERS);
         Refresh(window, kRepaintAll);
         break;
     case IDM_FILL_LETTER:
@@ -284,9 +285,9 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
         Refresh(window, kRepaintAll);
         break;
     case IDM_SHOW_NOTES: RunPuzzleInfoDialog(window); break;
-    case IDM_PENCIL: FlipToggle(&gGame.settings.pencil, IDM_PENCIL); break;
+    case IDM_PENCIL: FlipToggle(kTogglePencil, IDM_PENCIL); break;
     case IDM_MARKS:
-        FlipToggle(&gGame.settings.marks, IDM_MARKS);
+        FlipToggle(kToggleMarks, IDM_MARKS);
         Refresh(window, kRepaintAll);
         break;
     case IDM_UNDO:

@@ -10,10 +10,8 @@
 void AfterPlayerAction(HWND window)
 {
     RecordUndoStep();
-    const int solved = PuzzleSolved() ? 1 : 0;
-    if (solved == gGame.solved)
+    if (!UpdateSolved())
         return;
-    gGame.solved = solved;
     ShowClock(window);
     PaintClueBar(window);
 }

@@ -78,22 +78,27 @@ BOOL InitDialog(HWND dialog)
 // OK: the magnification and the toggles take effect; the cursor stays where it is.
 void Accept(HWND dialog)
 {
+    Settings chosen = gGame.settings;
     const int buttons[] = {IDC_SMALL, IDC_MEDIUM, IDC_LARGE};
     for (int i = 2; i >= 0; --i)
         if (IsDlgButtonChecked(dialog, buttons[i]) == BST_CHECKED)
-            SetMagnification(&gGame.settings, i);
-    gGame.settings.autoSkip = IsDlgButtonChecked(dialog, IDC_AUTO_SKIP) == BST_CHECKED;
-    gGame.settings.showNumbers = IsDlgButtonChecked(dialog, IDC_SHOW_NUMBERS) == BST_CHECKED;
+            SetMagnification(&chosen, i);
+    chosen.autoSkip = IsDlgButtonChecked(dialog, IDC_AUTO_SKIP) == BST_CHECKED;
+    chosen.showNumbers = IsDlgButtonChecked(dialog, IDC_SHOW_NUMBERS) == BST_CHECKED;
+    SetSettings(chosen);
     UpdateMenuChecks();
     LeaveFullScreenDialog(dialog);
 }
 
-void ChooseColour(HWND dialog, CHOOSECOLORW* request, COLORREF* setting)
+// A colour takes effect as soon as it is chosen, whatever ends the dialog.
+void ChooseColour(HWND dialog, CHOOSECOLORW* request, COLORREF Settings::*setting)
 {
     request->hwndOwner = dialog;
-    request->rgbResult = *setting;
+    request->rgbResult = gGame.settings.*setting;
     ChooseColorW(request);
-    *setting = request->rgbResult;
+    Settings chosen = gGame.settings;
+    chosen.*setting = request->rgbResult;
+    SetSettings(chosen);
     InvalidateRect(dialog, nullptr, TRUE);
     UpdateWindow(dialog);
 }
@@ -146,11 +151,9 @@ BOOL OnCommand(HWND dialog, int id)
     switch (id) {
     case IDOK: Accept(dialog); break;
     case IDC_BACKGROUND_SWATCH:
-        ChooseColour(dialog, &gBackgroundChooser, &gGame.settings.backgroundColour);
+        ChooseColour(dialog, &gBackgroundChooser, &Settings::backgroundColour);
         break;
-    case IDC_SQUARE_SWATCH:
-        ChooseColour(dialog, &gSquareChooser, &gGame.settings.squareColour);
-        break;
+    case IDC_SQUARE_SWATCH: ChooseColour(dialog, &gSquareChooser, &Settings::squareColour); break;
     }
     return TRUE;
 }

@@ -57,7 +57,7 @@ void FindProgramFolder()
             cut = i + 1;
     }
     path[cut < 0 ? 0 : cut] = 0;
-    lstrcpynW(gGame.programFolder, path, MAX_PATH);
+    SetProgramFolder(path);
 }
 
 // The play of the puzzle the start opens, read from the state file or the puzzle's own record.
@@ -95,7 +95,7 @@ PuzzleOpening ReadFirstDocumentsPuzzle()
     // candidate brings its own progress, as when it is opened with Open File, so the next
     // hand-over cannot save an empty grid over it.
     const bool again = ReadPuzzleProgress(candidate, &gStartPlay);
-    lstrcpynW(gGame.puzzlePath, candidate, MAX_PATH);
+    SetPuzzlePath(candidate);
     return again ? kOpenedAgain : kOpenedFirst;
 }
 
@@ -145,7 +145,7 @@ LRESULT StartUp(HWND window)
     SetStartValues(window);
     FindProgramFolder();
     CreateDirectoryW(kPuzzleFolder, nullptr);  // usually there already
-    gGame.puzzlePath[0] = 0;
+    SetPuzzlePath(u"");
 
     const PuzzleOpening opening = ReadStartPuzzle();
     if (opening == kNotOpened)
