@@ -12,6 +12,41 @@
 #include "play_cursor.h"
 #include "square_text.h"
 
+namespace {
+
+// Every square of the grid: black ones in `blackBrush`, open ones in `openBrush` with their
+// inner edge, their letters (the entries, or the solution in red) and their numbers.
+void DrawSquares(HDC dc, bool solution, HBRUSH openBrush, HBRUSH blackBrush, HPEN greyPen)
+{
+    const GameState& g = gGame;
+    for (int r = 0; r < g.height; ++r) {
+        for (int c = 0; c < g.width; ++c) {
+            const int i = r * g.width + c;
+            if (g.solution[i] == '.') {
+                SelectObject(dc, blackBrush);
+                DrawSquare(dc, r, c);
+                continue;
+            }
+            SelectObject(dc, openBrush);
+            DrawSquare(dc, r, c);
+            DrawInnerEdge(dc, r, c, greyPen);
+            char text[kRebusTextSize];
+            if (solution) {
+                SquareSolutionText(i, text);
+                SetTextColor(dc, kRevealRed);
+                DrawSquareText(dc, r, c, text);
+                SetTextColor(dc, kLineBlack);  // numbers stay black over the solution
+            } else {
+                SquareEntryText(i, text);
+                DrawEntryText(dc, i, text);
+            }
+            DrawNumber(dc, r, c, kNumberFullPaint);
+        }
+    }
+}
+
+}  // namespace
+
 void PaintGrid(HWND window, GridContents contents)
 {
     HDC dc = gDisplay.backBuffer;
@@ -19,7 +54,7 @@ void PaintGrid(HWND window, GridContents contents)
         return;
     PAINTSTRUCT paint;
     BeginPaint(window, &paint);
-    GameState& g = gGame;
+    const GameState& g = gGame;
 
     HBRUSH openBrush = CreateSolidBrush(g.settings.backgroundColour);
     HBRUSH blackBrush = CreateSolidBrush(g.settings.squareColour);
@@ -37,38 +72,12 @@ void PaintGrid(HWND window, GridContents contents)
     HGDIOBJ oldFont = SelectObject(dc, gDisplay.letterFont);
     SetBkColor(dc, g.settings.backgroundColour);
     SetBkMode(dc, TRANSPARENT);
-
     const bool solution = contents == kGridSolution;
     const COLORREF oldColour = solution ? SetTextColor(dc, kRevealRed) : GetTextColor(dc);
-
-    for (int r = 0; r < g.height; ++r) {
-        for (int c = 0; c < g.width; ++c) {
-            const int i = r * g.width + c;
-            if (g.solution[i] == '.') {
-                SelectObject(dc, blackBrush);
-                DrawSquare(dc, r, c);
-                continue;
-            }
-            SelectObject(dc, openBrush);
-            DrawSquare(dc, r, c);
-            DrawInnerEdge(dc, r, c, greyPen);
-            char text[kRebusTextSize];
-            if (solution) {
-                SquareSolutionText(i, text);
-                SetTextColor(dc, kRevealRed);
-                DrawSquareText(dc, r, c, text);
-            } else {
-                SquareEntryText(i, text);
-                DrawEntryText(dc, i, text);
-            }
-            if (solution)
-                SetTextColor(dc, kLineBlack);  // numbers stay black over the solution
-            DrawNumber(dc, r, c, kNumberFullPaint);
-        }
-    }
-
+    DrawSquares(dc, solution, openBrush, blackBrush, greyPen);
     if (solution)
         SetTextColor(dc, oldColour);
+
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldFont);

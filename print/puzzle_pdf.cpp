@@ -108,21 +108,22 @@ bool IsVoid(const PrintSheet& sheet, int r, int c)
     return sheet.squares[size_t(r) * size_t(sheet.width) + size_t(c)].voidSquare;
 }
 
-void DrawGrid(cairo_t* cr, const PrintSheet& sheet, const PrintLayout& layout)
+const PrintSquare& SquareAt(const PrintSheet& sheet, int r, int c)
+{
+    return sheet.squares[size_t(r) * size_t(sheet.width) + size_t(c)];
+}
+
+// Black and shaded squares filled, then the circles.
+void DrawFillsAndCircles(cairo_t* cr, const PrintSheet& sheet, const PrintLayout& layout)
 {
     const double s = layout.squareSize;
-    const double left = layout.grid.x;
-    const double top = layout.grid.y;
-    auto square = [&](int r, int c) -> const PrintSquare& {
-        return sheet.squares[size_t(r) * size_t(sheet.width) + size_t(c)];
-    };
     for (int r = 0; r < sheet.height; ++r) {
         for (int c = 0; c < sheet.width; ++c) {
-            const PrintSquare& q = square(r, c);
+            const PrintSquare& q = SquareAt(sheet, r, c);
             if (q.voidSquare || !(q.block || q.shaded))
                 continue;
             SetGrey(cr, q.block ? 0 : kShadeGrey);
-            cairo_rectangle(cr, left + c * s, top + r * s, s, s);
+            cairo_rectangle(cr, layout.grid.x + c * s, layout.grid.y + r * s, s, s);
             cairo_fill(cr);
         }
     }
@@ -130,30 +131,36 @@ void DrawGrid(cairo_t* cr, const PrintSheet& sheet, const PrintLayout& layout)
     cairo_set_line_width(cr, std::max(0.5, 0.025 * s));
     for (int r = 0; r < sheet.height; ++r) {
         for (int c = 0; c < sheet.width; ++c) {
-            const PrintSquare& q = square(r, c);
+            const PrintSquare& q = SquareAt(sheet, r, c);
             if (q.voidSquare || q.block || !q.circled)
                 continue;
             cairo_new_sub_path(cr);
-            cairo_arc(cr, left + (c + 0.5) * s, top + (r + 0.5) * s, 0.46 * s, 0, 2 * M_PI);
+            cairo_arc(cr, layout.grid.x + (c + 0.5) * s, layout.grid.y + (r + 0.5) * s, 0.46 * s, 0,
+                      2 * M_PI);
             cairo_stroke(cr);
         }
     }
+}
+
+// The thin lines of every square, and the outline that follows the puzzle's shape: every edge
+// between a square and a void or the outside, with square caps so the corners close.
+void DrawLines(cairo_t* cr, const PrintSheet& sheet, const PrintLayout& layout)
+{
+    const double s = layout.squareSize;
     cairo_set_line_width(cr, std::max(0.4, 0.02 * s));
     for (int r = 0; r < sheet.height; ++r)
         for (int c = 0; c < sheet.width; ++c)
-            if (!square(r, c).voidSquare)
-                cairo_rectangle(cr, left + c * s, top + r * s, s, s);
+            if (!SquareAt(sheet, r, c).voidSquare)
+                cairo_rectangle(cr, layout.grid.x + c * s, layout.grid.y + r * s, s, s);
     cairo_stroke(cr);
-    // The outline follows the puzzle's shape: every edge between a square and a void or the
-    // outside, with square caps so the corners close.
     cairo_set_line_width(cr, kOutline);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
     for (int r = 0; r < sheet.height; ++r) {
         for (int c = 0; c < sheet.width; ++c) {
             if (IsVoid(sheet, r, c))
                 continue;
-            const double x = left + c * s;
-            const double y = top + r * s;
+            const double x = layout.grid.x + c * s;
+            const double y = layout.grid.y + r * s;
             const struct {
                 int dr, dc;
                 double x0, y0, x1, y1;
@@ -170,14 +177,21 @@ void DrawGrid(cairo_t* cr, const PrintSheet& sheet, const PrintLayout& layout)
         }
     }
     cairo_stroke(cr);
+}
+
+void DrawGrid(cairo_t* cr, const PrintSheet& sheet, const PrintLayout& layout)
+{
+    DrawFillsAndCircles(cr, sheet, layout);
+    DrawLines(cr, sheet, layout);
+    const double s = layout.squareSize;
     const TextFace numberFace = {std::min(0.3 * s, 9.0)};
     for (int r = 0; r < sheet.height; ++r) {
         for (int c = 0; c < sheet.width; ++c) {
-            const PrintSquare& q = square(r, c);
+            const PrintSquare& q = SquareAt(sheet, r, c);
             if (q.voidSquare || q.block)
                 continue;
-            const double x = left + c * s;
-            const double y = top + r * s;
+            const double x = layout.grid.x + c * s;
+            const double y = layout.grid.y + r * s;
             if (q.number > 0)
                 DrawText(cr, {1, x + 0.07 * s, y + 0.03 * s, -1, numberFace, kAlignLeft,
                               std::to_string(q.number)});

@@ -201,24 +201,13 @@ void ShowNotesOfANewPuzzle(HWND window, PuzzleOpening opening)
         PostMessageW(window, WM_COMMAND, IDM_SHOW_NOTES, 0);
 }
 
-LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
+namespace {
+
+// The commands that act on the squares: View, Check, Fill, Clear, the rebus entry, the lock,
+// the direction and Undo, in the order of the command table. False for any other command.
+bool RunPlayCommand(HWND window, UINT command)
 {
-    // An open rebus entry ends before any command acts on the grid.
-    EndRebusEntry(window, true);
-    if (NeedsSolution(command) && SolutionRefused(window))
-        return 0;
     switch (command) {
-    case IDM_CTRL_DOWN:
-        SendMessageW(window, WM_ACTIVATE, 0, LPARAM(window));
-        SendMessageW(window, WM_CLOSE, 0, 0);
-        break;
-    case IDM_EXIT: SendMessageW(window, WM_CLOSE, 0, 0); break;
-    case IDM_PREFERENCES:
-        RunPreferencesDialog(window);
-        Refresh(window, kLayout | kGrid | kWord | kClueBar | kPresent);
-        break;
-    case IDM_HELP: RunQuickHelpDialog(window); break;
-    case IDM_ABOUT: StartAbout(window); break;
     case IDM_VIEW_WORD:
         MarkGiven(kMarkWord);
         Refresh(window, kGrid | kViewWord | kClueBar | kKeyboard | kPresent);
@@ -235,16 +224,7 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
         MarkGiven(kMarkPuzzle);
         Refresh(window, kSolutionGrid | kClueBar | kKeyboard | kPresent);
         break;
-    case IDM_OPEN: OpenAnotherPuzzle(window); break;
-    case IDM_ZOOM_MENU: UpdateMenuChecks(); break;
-    case IDM_CLUE_LIST: RunClueListDialog(window); break;  // the next activation repaints
-    case IDM_MAIN_MENU_BUTTON: UpdateMenuChecks(); break;
     case IDM_CHECK: CheckAndReport(window); break;
-    case IDM_SMALL: ChooseMagnification(window, kSmall); break;
-    case IDM_MEDIUM: ChooseMagnification(window, kMedium); break;
-    case IDM_LARGE: ChooseMagnification(window, kLarge); break;
-    case IDM_PUZZLE_INFO: ShowPuzzleInfo(window); break;
-    case IDM_KEYBOARD: ToggleKeyboard(window); break;
     case IDM_CLEAR_PUZZLE: AskAndClearPuzzle(window); break;
     case IDM_CLEAR_WORD:
         ClearWord();
@@ -252,14 +232,6 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
         break;
     case IDM_CLEAR_LETTER:
         ClearLetter();
-        Refresh(window, kRepaintAll);
-        break;
-    case IDM_QUIT: SendMessageW(window, WM_CLOSE, 0, 0); break;
-    case IDM_AVAILABLE: OpenAnotherPuzzle(window); break;
-    case IDM_DOWNLOAD: RunDownloadDialog(window); break;
-    case IDM_AUTO_SKIP: FlipToggle(kToggleAutoSkip, IDM_AUTO_SKIP); break;
-    case IDM_NUMBERS:
-        FlipToggle(kToggleNumbers, IDM_NUMBERS);
         Refresh(window, kRepaintAll);
         break;
     case IDM_FILL_LETTER:
@@ -284,19 +256,69 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
             UpdateMenuChecks();
         Refresh(window, kRepaintAll);
         break;
+    case IDM_UNDO:
+        if (UndoLastStep())
+            Refresh(window, kRepaintAll | kScroll);
+        break;
+    default: return false;
+    }
+    return true;
+}
+
+// The commands of the game itself: leaving, the dialogs, other puzzles, the magnification,
+// the keyboard and the toggles, in the order of the command table. False for any other.
+bool RunGameCommand(HWND window, UINT command)
+{
+    switch (command) {
+    case IDM_CTRL_DOWN:
+        SendMessageW(window, WM_ACTIVATE, 0, LPARAM(window));
+        SendMessageW(window, WM_CLOSE, 0, 0);
+        break;
+    case IDM_EXIT: SendMessageW(window, WM_CLOSE, 0, 0); break;
+    case IDM_PREFERENCES:
+        RunPreferencesDialog(window);
+        Refresh(window, kLayout | kGrid | kWord | kClueBar | kPresent);
+        break;
+    case IDM_HELP: RunQuickHelpDialog(window); break;
+    case IDM_ABOUT: StartAbout(window); break;
+    case IDM_OPEN: OpenAnotherPuzzle(window); break;
+    case IDM_ZOOM_MENU: UpdateMenuChecks(); break;
+    case IDM_CLUE_LIST: RunClueListDialog(window); break;  // the next activation repaints
+    case IDM_MAIN_MENU_BUTTON: UpdateMenuChecks(); break;
+    case IDM_SMALL: ChooseMagnification(window, kSmall); break;
+    case IDM_MEDIUM: ChooseMagnification(window, kMedium); break;
+    case IDM_LARGE: ChooseMagnification(window, kLarge); break;
+    case IDM_PUZZLE_INFO: ShowPuzzleInfo(window); break;
+    case IDM_KEYBOARD: ToggleKeyboard(window); break;
+    case IDM_QUIT: SendMessageW(window, WM_CLOSE, 0, 0); break;
+    case IDM_AVAILABLE: OpenAnotherPuzzle(window); break;
+    case IDM_DOWNLOAD: RunDownloadDialog(window); break;
+    case IDM_AUTO_SKIP: FlipToggle(kToggleAutoSkip, IDM_AUTO_SKIP); break;
+    case IDM_NUMBERS:
+        FlipToggle(kToggleNumbers, IDM_NUMBERS);
+        Refresh(window, kRepaintAll);
+        break;
     case IDM_SHOW_NOTES: RunPuzzleInfoDialog(window); break;
     case IDM_PENCIL: FlipToggle(kTogglePencil, IDM_PENCIL); break;
     case IDM_MARKS:
         FlipToggle(kToggleMarks, IDM_MARKS);
         Refresh(window, kRepaintAll);
         break;
-    case IDM_UNDO:
-        if (UndoLastStep())
-            Refresh(window, kRepaintAll | kScroll);
-        break;
-    default:  // Ctrl+A, the View drop-down and anything unknown
-        return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
+    default: return false;
     }
+    return true;
+}
+
+}  // namespace
+
+LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
+{
+    // An open rebus entry ends before any command acts on the grid.
+    EndRebusEntry(window, true);
+    if (NeedsSolution(command) && SolutionRefused(window))
+        return 0;
+    if (!RunPlayCommand(window, command) && !RunGameCommand(window, command))
+        return DefWindowProcW(window, WM_COMMAND, wParam, lParam);  // Ctrl+A, the View drop-down
     if (IsWindow(window))
         AfterPlayerAction(window);
     return 0;
