@@ -1,8 +1,9 @@
-// puzdump FILE.puz: reads a puzzle file with the game's own reader and prints the grid size,
+// puzdump FILE: reads a puzzle file with the game's own reader and prints the grid size,
 // the title, author, copyright and notes, every numbered word, and under "details" the extra
 // sections (circles, rebus squares, timer, the player's rebus), the lock and the keys that
-// open it, as JSON in the field names of the test corpus's oracle records. A refused file
-// prints its reason and exits with 1.
+// open it, as JSON in the field names of the test corpus's oracle records. A file of another
+// format (.ipuz, .jpz, .xd) is read as the game will read it: into a document, then as the
+// .puz image written from it. A refused file prints its reason and exits with 1.
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -12,10 +13,12 @@
 
 #include "game_state.h"
 #include "play_time.h"
+#include "puz_image.h"
 #include "puz_layout.h"
 #include "puzzle_reader.h"
 #include "puzzle_sections.h"
 #include "puzzle_text.h"
+#include "read_puzzle_document.h"
 #include "solution_lock.h"
 
 namespace {
@@ -205,7 +208,7 @@ void PrintDetails(const char* image, int size)
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: puzdump FILE.puz\n");
+        std::fprintf(stderr, "usage: puzdump FILE\n");
         return 2;
     }
     std::ifstream in(argv[1], std::ios::binary);
@@ -217,8 +220,23 @@ int main(int argc, char** argv)
     // One byte over the limit is enough to tell a file that is too large.
     std::vector<char> bytes;
     std::istreambuf_iterator<char> it(in), end;
-    for (; it != end && bytes.size() <= size_t(kMaxPuzzleFile); ++it)
+    for (; it != end && bytes.size() <= size_t(kDocumentMaxInput); ++it)
         bytes.push_back(*it);
+    int headerOffset = 0;
+    if (bytes.size() > size_t(kMaxPuzzleFile) ||
+        CheckPuzzleBytes(bytes.data(), int(bytes.size()), &headerOffset) == kPuzzleNoMagic) {
+        PuzzleDocument document;
+        std::string reason;
+        std::string image;
+        if (ReadPuzzleDocument(bytes.data(), bytes.size(), &document, &reason) !=
+                kDocumentAccepted ||
+            WritePuzImage(document, &image, &reason) != kDocumentAccepted) {
+            std::printf("{\"file\":%s,\"error\":%s}\n", Quoted(argv[1]).c_str(),
+                        Quoted(reason).c_str());
+            return 1;
+        }
+        bytes.assign(image.begin(), image.end());
+    }
 
     ResetGameState();
     if (!LoadPuzzleImage(bytes.data(), int(bytes.size()))) {
