@@ -30,13 +30,18 @@ function(add_whole_program_test program)
     set_tests_properties(${program}_whole PROPERTIES LABELS whole TIMEOUT 600)
 endfunction()
 
-# add_corpus_checks(<program> <gtest filter>)
+# add_corpus_checks(<program> <gtest filter> [<corpus folder>])
 #
-# The program's tests of the real-file corpus (tests/support/real_puzzles.h) run again against
-# a folder without it, as in a clone of the project alone: they must skip, naming the folder,
-# and fail instead where CROSSWORD_REQUIRE_TESTDATA asks for the corpus, as CI does.
+# The program's tests of the real-file corpus (tests/support/real_puzzles.h; the folder
+# puz-real unless named) run again against a folder without it, as in a clone of the project
+# alone: they must skip, naming the folder, and fail instead where CROSSWORD_REQUIRE_TESTDATA
+# asks for the corpus, as CI does.
 function(add_corpus_checks program filter)
-    set(missing "no real-file corpus at [^\n]*/no-testdata/puz-real: set CROSSWORD_TESTDATA")
+    set(corpus puz-real)
+    if(ARGC GREATER 2)
+        set(corpus ${ARGV2})
+    endif()
+    set(missing "no real-file corpus at [^\n]*/no-testdata/${corpus}: set CROSSWORD_TESTDATA")
     foreach(check skips fails)
         add_test(NAME ${program}_${check}_without_corpus
                  COMMAND ${program} --gtest_filter=${filter})

@@ -115,21 +115,25 @@ bool IsSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
 
-// Runs of white space as one space, the ends trimmed.
+// A run of white space that breaks a line or holds a tab (the layout of the file, not of the
+// text) as one space; runs of spaces alone stay as the file gives them. The ends trimmed.
 std::string Collapsed(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
-    bool space = false;
-    for (char c : text) {
-        if (IsSpace(c)) {
-            space = true;
+    size_t i = 0;
+    while (i < text.size()) {
+        if (!IsSpace(text[i])) {
+            out += text[i++];
             continue;
         }
-        if (space && !out.empty())
-            out += ' ';
-        space = false;
-        out += c;
+        size_t end = i;
+        bool layout = false;
+        for (; end < text.size() && IsSpace(text[end]); ++end)
+            layout = layout || text[end] != ' ';
+        if (!out.empty() && end < text.size())
+            out.append(layout ? 1 : end - i, ' ');
+        i = end;
     }
     return out;
 }

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-// Tags removed (a line break becomes a space), character references decoded, runs of white
-// space made one space, the ends trimmed. A "<" that opens no tag ("<3") stays.
+// Tags removed (a line break becomes a space), character references decoded, white space that
+// breaks a line made one space, the ends trimmed. A "<" that opens no tag ("<3") stays.
 std::string HtmlToText(std::string_view html);
 
 // Character references decoded and nothing else: named ones of HTML, &#NNN; and &#xHH;.

@@ -5,26 +5,36 @@
 
 namespace {
 
-std::filesystem::path Expected()
+std::filesystem::path Expected(const std::string& name)
 {
     const char* root = std::getenv("CROSSWORD_TESTDATA");
-    return std::filesystem::path(root ? root : "") / "puz-real";
+    return std::filesystem::path(root ? root : "") / name;
 }
 
 }  // namespace
 
-std::filesystem::path RealPuzzleFolder()
+std::filesystem::path RealCorpusFolder(const std::string& name)
 {
     std::error_code error;
-    const std::filesystem::path folder = Expected();
+    const std::filesystem::path folder = Expected(name);
     return std::filesystem::is_directory(folder, error) ? folder : std::filesystem::path();
+}
+
+std::string RealCorpusMissing(const std::string& name)
+{
+    return "no real-file corpus at " + Expected(name).string() +
+           ": set CROSSWORD_TESTDATA to the folder that holds " + name +
+           " (by default ../shared/testdata beside the checkout)";
+}
+
+std::filesystem::path RealPuzzleFolder()
+{
+    return RealCorpusFolder("puz-real");
 }
 
 std::string RealPuzzlesMissing()
 {
-    return "no real-file corpus at " + Expected().string() +
-           ": set CROSSWORD_TESTDATA to the folder that holds puz-real (by default "
-           "../shared/testdata beside the checkout)";
+    return RealCorpusMissing("puz-real");
 }
 
 bool RealPuzzlesRequired()

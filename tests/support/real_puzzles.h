@@ -15,16 +15,22 @@ std::filesystem::path RealPuzzleFolder();
 // Where the corpus was looked for and how to name another place.
 std::string RealPuzzlesMissing();
 
+// The same for another corpus folder of CROSSWORD_TESTDATA (formats-real: the other formats).
+std::filesystem::path RealCorpusFolder(const std::string& name);
+std::string RealCorpusMissing(const std::string& name);
+
 // True when CROSSWORD_REQUIRE_TESTDATA is set to anything but empty or 0.
 bool RealPuzzlesRequired();
 
 // Ends the test when `folder` is empty: skipped, or failed where the corpus is required. A
 // macro, because GTEST_SKIP and FAIL return from the function they are written in.
-#define END_TEST_WITHOUT_REAL_PUZZLES(folder)                                                      \
+#define END_TEST_WITHOUT_REAL_PUZZLES(folder) END_TEST_WITHOUT_CORPUS(folder, "puz-real")
+
+#define END_TEST_WITHOUT_CORPUS(folder, name)                                                      \
     do {                                                                                           \
         if ((folder).empty()) {                                                                    \
             if (RealPuzzlesRequired())                                                             \
-                FAIL() << RealPuzzlesMissing();                                                    \
-            GTEST_SKIP() << RealPuzzlesMissing();                                                  \
+                FAIL() << RealCorpusMissing(name);                                                 \
+            GTEST_SKIP() << RealCorpusMissing(name);                                               \
         }                                                                                          \
     } while (0)
