@@ -338,7 +338,7 @@ bool LooksLikeXd(std::string_view bytes)
     bool header = false;
     bool clue = false;
     size_t at = 0;
-    while (at < bytes.size() && !(header && clue)) {
+    while (at < bytes.size() && !header && !clue) {
         size_t end = bytes.find('\n', at);
         if (end == std::string_view::npos)
             end = bytes.size();
