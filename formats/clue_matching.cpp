@@ -128,6 +128,11 @@ ReadResult AttachClues(PuzzleDocument* document, const std::vector<FileClue>& ac
     ReadResult result = CheckCapacity(*document);
     if (result.refusal != kDocumentAccepted)
         return result;
+    // A solution the file gives for some squares only cannot be checked against.
+    for (const DocumentCell& cell : document->cells) {
+        if (!cell.block && cell.solution.empty())
+            document->hasSolution = false;
+    }
     std::vector<GridWord> acrossWords;
     std::vector<GridWord> downWords;
     FindWords(*document, &acrossWords, &downWords);

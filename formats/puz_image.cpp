@@ -56,14 +56,16 @@ std::string Upper(std::string s)
 char GridByte(const std::string& letters)
 {
     const std::string up = Upper(letters);
-    return !up.empty() && uint8_t(up[0]) < 0x80 && up[0] > ' ' && up[0] != '.' && up[0] != '-'
-               ? up[0]
-               : 'X';
+    // "." and ":" mark blocks in the grids, "-" an empty square.
+    const bool plain = !up.empty() && uint8_t(up[0]) < 0x80 && up[0] > ' ' && up[0] != '.' &&
+                       up[0] != ':' && up[0] != '-';
+    return plain ? up[0] : 'X';
 }
 
+// Whether the grid byte alone cannot stand for the square's letters.
 bool NeedsRebus(const std::string& letters)
 {
-    return letters.size() > 1 || (letters.size() == 1 && uint8_t(letters[0]) >= 0x80);
+    return letters.size() > 1 || (letters.size() == 1 && GridByte(letters) != Upper(letters)[0]);
 }
 
 std::string Section(const char* name, const std::string& data)
@@ -144,7 +146,9 @@ ReadResult BuildGrids(const PuzzleDocument& d, Grids* g)
             g->circles[i] = char(puz::kSquareCircled);
             g->anyCircle = true;
         }
-        if (!d.hasSolution || !NeedsRebus(cell.solution))
+        // The table's entries end at ";": a text holding one plays as its grid byte alone.
+        if (!d.hasSolution || !NeedsRebus(cell.solution) ||
+            cell.solution.find(';') != std::string::npos)
             continue;
         const std::string text = Upper(Stored(cell.solution));
         auto key = keys.find(text);

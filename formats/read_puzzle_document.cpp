@@ -69,15 +69,8 @@ DocumentRefusal ReadPuzzleDocument(const void* bytes, size_t size, PuzzleDocumen
         bytes || size == 0
             ? Choose(std::string_view(static_cast<const char*>(bytes), size), false, out)
             : Refuse(kDocumentUnknownFormat, "There is no file.");
-    if (result.refusal == kDocumentAccepted) {
-        // A solution the file gives for some squares only cannot be checked against.
-        for (const DocumentCell& cell : out->cells) {
-            if (!cell.block && cell.solution.empty())
-                out->hasSolution = false;
-        }
-    } else {
+    if (result.refusal != kDocumentAccepted)
         *out = PuzzleDocument{};
-    }
     if (reason)
         *reason = result.reason;
     return result.refusal;

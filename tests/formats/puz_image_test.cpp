@@ -119,6 +119,21 @@ TEST(PuzImage, RebusCirclesAndSquareStylesGoInSectionsTheGameSkipsOrReads)
     EXPECT_EQ(FindSection(plain, kSquareStyleSection, sections), nullptr);
 }
 
+// The grids' own marks ("." and ":" for blocks, "-" for empty) never stand for a letter, and a
+// rebus text with the table's separator never breaks the table: the game sees the grid the
+// document has.
+TEST(PuzImage, SolutionsThatLookLikeTheGridsMarksStayLetters)
+{
+    const PuzzleDocument d = Grid({"A:B", "[X;Y]-.", "[Q:]CD"});
+    Load(d);
+    EXPECT_EQ(gGame.clueCount, 6);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_NE(gGame.solution[i], '.') << i;
+    EXPECT_STREQ(gGame.rebusTable[gGame.rebusKeys[1] - 1], ":");
+    EXPECT_EQ(gGame.rebusKeys[3], 0);  // "X;Y" plays as its first letter
+    EXPECT_STREQ(gGame.rebusTable[gGame.rebusKeys[6] - 1], "Q:");
+}
+
 TEST(PuzImage, AMissingSolutionAndADiagramlessGridAreFlaggedInTheHeader)
 {
     PuzzleDocument d = Grid({"AB", "CD"});
