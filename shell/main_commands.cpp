@@ -155,17 +155,6 @@ void CheckAndReport(HWND window)
     Present(window);
 }
 
-void StartAbout(HWND window)
-{
-    gShell.logoLeftX = 0;
-    gShell.logoLeftY = 102;
-    gShell.logoMiddleX = 102;
-    gShell.logoMiddleY = 0;
-    gShell.logoRightX = 240;
-    gShell.logoRightY = 102;
-    RunAboutDialog(window);
-}
-
 }  // namespace
 
 void UpdateMenuChecks()
@@ -280,7 +269,7 @@ bool RunGameCommand(HWND window, UINT command)
         Refresh(window, kLayout | kGrid | kWord | kClueBar | kPresent);
         break;
     case IDM_HELP: RunQuickHelpDialog(window); break;
-    case IDM_ABOUT: StartAbout(window); break;
+    case IDM_ABOUT: RunAboutDialog(window); break;
     case IDM_OPEN: OpenAnotherPuzzle(window); break;
     case IDM_ZOOM_MENU: UpdateMenuChecks(); break;
     case IDM_CLUE_LIST: RunClueListDialog(window); break;  // the next activation repaints

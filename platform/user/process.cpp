@@ -144,7 +144,7 @@ BOOL WINAPI CreateProcessW(LPCWSTR applicationName, LPWSTR commandLine, LPVOID, 
         SetLastError(ERROR_FILE_NOT_FOUND);
         return FALSE;
     }
-    if (BackendCurrent() != &kHeadlessBackend && !record.target.empty()) {
+    if (BackendCurrent()->opensOnHost && !record.target.empty()) {
         const DWORD pid = OpenOnHost(record.target);
         if (processInformation)
             processInformation->dwProcessId = pid;
