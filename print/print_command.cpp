@@ -54,6 +54,40 @@ void EnterFillGrid(const std::vector<char>& bytes)
     }
 }
 
+struct PrintRequest {
+    const char* input = nullptr;   // the puzzle file
+    const char* output = nullptr;  // the PDF, or null for beside the puzzle
+    PrintContents contents = kPrintBlank;
+    PaperSize paper = PaperFromLocale();
+    int key = -1;  // the key to open a locked solution with, or -1
+};
+
+// The command's arguments after the program's name; false for any it does not understand.
+bool ReadArguments(int argc, char** argv, PrintRequest* request)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--letters")
+            request->contents = kPrintLetters;
+        else if (arg == "--solution")
+            request->contents = kPrintSolution;
+        else if (arg == "--key" && hasValue)
+            request->key = std::atoi(argv[++i]);
+        else if (arg == "--paper" && hasValue && !std::strcmp(argv[i + 1], "a4"))
+            request->paper = kPaperA4, ++i;
+        else if (arg == "--paper" && hasValue && !std::strcmp(argv[i + 1], "letter"))
+            request->paper = kPaperLetter, ++i;
+        else if (arg == "-o" && hasValue)
+            request->output = argv[++i];
+        else if (arg[0] != '-' && !request->input)
+            request->input = argv[i];
+        else
+            return false;
+    }
+    return request->input != nullptr;
+}
+
 }  // namespace
 
 int RunPrintCommand(int argc, char** argv)
@@ -61,34 +95,14 @@ int RunPrintCommand(int argc, char** argv)
     const char* program = argc > 0 ? argv[0] : "print";
     if (const char* slash = std::strrchr(program, '/'))
         program = slash + 1;
-    const char* input = nullptr;
-    const char* output = nullptr;
-    PrintContents contents = kPrintBlank;
-    PaperSize paper = PaperFromLocale();
-    int key = -1;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (arg == "--letters")
-            contents = kPrintLetters;
-        else if (arg == "--solution")
-            contents = kPrintSolution;
-        else if (arg == "--key" && hasValue)
-            key = std::atoi(argv[++i]);
-        else if (arg == "--paper" && hasValue && !std::strcmp(argv[i + 1], "a4"))
-            paper = kPaperA4, ++i;
-        else if (arg == "--paper" && hasValue && !std::strcmp(argv[i + 1], "letter"))
-            paper = kPaperLetter, ++i;
-        else if (arg == "-o" && hasValue)
-            output = argv[++i];
-        else if (arg[0] != '-' && !input)
-            input = argv[i];
-        else
-            return Usage(program);
-    }
-    if (!input)
+    PrintRequest request;
+    if (!ReadArguments(argc, argv, &request))
         return Usage(program);
-    const std::string target = output ? output : PdfBeside(input);
+    const char* input = request.input;
+    const PrintContents contents = request.contents;
+    const PaperSize paper = request.paper;
+    const int key = request.key;
+    const std::string target = request.output ? request.output : PdfBeside(input);
 
     std::ifstream in(input, std::ios::binary);
     std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -11,6 +11,7 @@
 #include "main_window.h"
 #include "play_cursor.h"
 #include "player_action.h"
+#include "print_dialog.h"
 #include "puzzle_clock.h"
 #include "puzzle_text.h"
 #include "rebus_entry.h"
@@ -172,6 +173,8 @@ void UpdateMenuChecks()
                        (gGame.solutionState == kSolutionLocked ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(MenuOfButton(IDM_MAIN_MENU_BUTTON), IDM_LOCK,
                    MF_BYCOMMAND | (gGame.unlockKey >= 0 ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(MenuOfButton(IDM_MAIN_MENU_BUTTON), IDM_PRINT,
+                   MF_BYCOMMAND | (PuzzleOpen() ? MF_ENABLED : MF_GRAYED));
 }
 
 void ShowOpenedPuzzle(HWND window, PuzzleOpening opening)
@@ -282,6 +285,7 @@ bool RunGameCommand(HWND window, UINT command)
     case IDM_QUIT: SendMessageW(window, WM_CLOSE, 0, 0); break;
     case IDM_AVAILABLE: OpenAnotherPuzzle(window); break;
     case IDM_DOWNLOAD: RunDownloadDialog(window); break;
+    case IDM_PRINT: PrintOpenPuzzle(window); break;
     case IDM_AUTO_SKIP: FlipToggle(kToggleAutoSkip, IDM_AUTO_SKIP); break;
     case IDM_NUMBERS:
         FlipToggle(kToggleNumbers, IDM_NUMBERS);
