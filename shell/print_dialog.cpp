@@ -33,6 +33,16 @@ INT_PTR ChosenContents(HWND dialog)
     return 1 + kPrintBlank;
 }
 
+// Print ends the dialog with the contents chosen, Cancel with none; other controls are
+// the radio buttons' own.
+BOOL EndWithChoice(HWND dialog, int control)
+{
+    if (control != IDOK && control != IDCANCEL)
+        return FALSE;
+    LeaveFullScreenDialog(dialog, control == IDOK ? ChosenContents(dialog) : 0);
+    return TRUE;
+}
+
 // The puzzle's device path with its extension (if any) replaced by .pdf.
 std::u16string PdfBesidePuzzle()
 {
@@ -49,27 +59,13 @@ void Tell(HWND owner, const std::u16string& text)
     MessageBoxW(owner, text.c_str(), u"Print", MB_OK | MB_ICONINFORMATION);
 }
 
-std::u16string Widened(const std::string& utf8)
-{
-    std::u16string out(utf8.size() + 1, u'\0');
-    const int n =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), out.data(), int(out.size()));
-    out.resize(size_t(n > 0 ? n : 0));
-    return out;
-}
-
 }  // namespace
 
 INT_PTR CALLBACK PrintDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
     case WM_INITDIALOG: return InitDialog(dialog);
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK: LeaveFullScreenDialog(dialog, ChosenContents(dialog)); return TRUE;
-        case IDCANCEL: LeaveFullScreenDialog(dialog, 0); return TRUE;
-        }
-        return FALSE;
+    case WM_COMMAND: return EndWithChoice(dialog, LOWORD(wParam));
     }
     return FALSE;
 }
@@ -83,7 +79,9 @@ void PrintOpenPuzzle(HWND owner)
     std::string pdf, error;
     if (!SheetFromGame(PrintContents(chosen - 1), &sheet, &error) ||
         !PuzzlePdf(sheet, PaperFromLocale(), &pdf, &error)) {
-        Tell(owner, Widened(error));
+        WCHAR reason[256] = {};
+        MultiByteToWideChar(CP_UTF8, 0, error.c_str(), -1, reason, 255);
+        Tell(owner, reason);
         return;
     }
     const std::u16string path = PdfBesidePuzzle();
