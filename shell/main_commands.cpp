@@ -1,6 +1,7 @@
 // The main window's commands (menus, menu bar buttons, accelerators, the tap-and-hold menu)
 // and the window-level messages: activation, input panel changes, painting, minimising.
 // Each command is its operation followed by the repaint it needs, in the order of the menus.
+#include "auto_save.h"
 #include "bottom_band.h"
 #include "check_painter.h"
 #include "fill_clear_entries.h"
@@ -179,6 +180,8 @@ void UpdateMenuChecks()
 
 void ShowOpenedPuzzle(HWND window, PuzzleOpening opening)
 {
+    // The next start must find this puzzle, not the one left, should the game die now.
+    SaveStartRecordNow();
     ShowNotesOfANewPuzzle(window, opening);
     UpdateMenuChecks();
     ShowClock(window);

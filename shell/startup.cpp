@@ -1,6 +1,7 @@
 // Start-up and shut-down of the main window.
 #include "startup.h"
 
+#include "auto_save.h"
 #include "display_state.h"
 #include "game_state.h"
 #include "kept_progress.h"
@@ -31,6 +32,7 @@ void SetStartValues(HWND window)
     gShell.refreshOnActivate = 0;
     gShell.clueListTab = 0;
     ResetClockTick();
+    ResetAutoSave();
     gShell.activateInfo = {};
     gShell.activateInfo.cbSize = sizeof gShell.activateInfo;
     ResetSipInfo(&gShell.sipInfo);

@@ -1,0 +1,58 @@
+// Auto-save: what was typed is on disk, in the puzzle's own progress file and in the state
+// file the next start reads, a second after the change and before any exit; an opening makes
+// the new puzzle the one the next start finds at once.
+#include <string>
+
+#include "automation.h"
+#include "game_state.h"
+#include "resource_ids.h"
+#include "shell_fixture.h"
+
+namespace {
+
+class AutoSaveTest : public ShellTest {
+  protected:
+    void Wait(int ms)
+    {
+        AutomationAdvance(uint32_t(ms));
+        Idle();
+    }
+};
+
+TEST_F(AutoSaveTest, LettersReachBothRecordsWithinASecondWithoutAnExit)
+{
+    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(5));
+    Start();
+    ASSERT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\a.puz");
+    for (char c : std::string("XYZ"))
+        Key(UINT(c));
+    Wait(1000);
+    EXPECT_EQ(RecordEntries(StateFile(), 25).substr(0, 3), "XYZ");
+    EXPECT_EQ(RecordEntries(ReadDeviceFile("\\My Documents\\a.dat"), 25).substr(0, 3), "XYZ");
+
+    // With the clock paused nothing changes, and nothing is written: a record removed stays
+    // removed.
+    AutomationTap(120, 13);  // the title: pause
+    Idle();
+    Wait(1000);
+    RemoveDeviceFile("\\My Documents\\a.dat");
+    Wait(3000);
+    EXPECT_FALSE(DeviceFileExists("\\My Documents\\a.dat"));
+}
+
+TEST_F(AutoSaveTest, AnOpenedPuzzleIsWhatTheNextStartFindsAtOnce)
+{
+    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(5));
+    WritePuzzle("\\My Documents\\b.puz", LatticeGrid(7));
+    Start();
+    ASSERT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\a.puz");
+    AutomationAnswerFileDialog(u"\\My Documents\\b.puz");
+    AutomationAnswerMessageBox(u"Confirm", IDYES);
+    Command(IDM_OPEN);
+    ASSERT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\b.puz");
+    EXPECT_EQ(StateFile().substr(0, 20), std::string("\\My Documents\\b.puz") + '\0');
+    // The opened puzzle's own progress file waits for its first change.
+    EXPECT_FALSE(DeviceFileExists("\\My Documents\\b.dat"));
+}
+
+}  // namespace
