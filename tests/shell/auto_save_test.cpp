@@ -40,6 +40,34 @@ TEST_F(AutoSaveTest, LettersReachBothRecordsWithinASecondWithoutAnExit)
     EXPECT_FALSE(DeviceFileExists("\\My Documents\\a.dat"));
 }
 
+// A failed save is told once with its reason; the letters stay, and the next change after the
+// device writes again puts them on disk.
+TEST_F(AutoSaveTest, AFailedSaveIsToldOnceAndTriedAgainAtTheNextChange)
+{
+    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(5));
+    Start();
+    AutomationTap(120, 13);  // the clock paused, so only letters change the record
+    Idle();
+    Wait(1000);
+    const size_t before = AutomationMessageBoxes().size();
+    AutomationFailFlushes(true);
+    AutomationAnswerMessageBox(u"Crossword", IDOK);
+    Key('Q');
+    Wait(1000);
+    ASSERT_EQ(AutomationMessageBoxes().size(), before + 1);
+    EXPECT_EQ(AutomationMessageBoxes().back().text.rfind(u"Your letters could not be saved: ", 0),
+              0u);
+    Key('R');
+    Wait(1000);
+    EXPECT_EQ(AutomationMessageBoxes().size(), before + 1);
+    EXPECT_EQ(std::string(gGame.entries, 2), "QR");
+
+    AutomationFailFlushes(false);
+    Key('S');
+    Wait(1000);
+    EXPECT_EQ(RecordEntries(StateFile(), 25).substr(0, 3), "QRS");
+}
+
 TEST_F(AutoSaveTest, AnOpenedPuzzleIsWhatTheNextStartFindsAtOnce)
 {
     WritePuzzle("\\My Documents\\a.puz", LatticeGrid(5));
