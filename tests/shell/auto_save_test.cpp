@@ -1,6 +1,9 @@
 // Auto-save: what was typed is on disk, in the puzzle's own progress file and in the state
 // file the next start reads, a second after the change and before any exit; an opening makes
 // the new puzzle the one the next start finds at once.
+#include <sys/time.h>
+
+#include <ctime>
 #include <string>
 
 #include "automation.h"
@@ -66,6 +69,26 @@ TEST_F(AutoSaveTest, AFailedSaveIsToldOnceAndTriedAgainAtTheNextChange)
     Key('S');
     Wait(1000);
     EXPECT_EQ(RecordEntries(StateFile(), 25).substr(0, 3), "QRS");
+}
+
+// The temporary files of writes a death cut short are gone after the next start; one that a
+// writer may still be at (written to a moment ago, beside the puzzles) is left alone.
+TEST_F(AutoSaveTest, AStartRemovesTheTemporaryFilesOfDeadWriters)
+{
+    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(5));
+    const std::string own = "\\Program Files\\Crossword\\~bs41.tmp";
+    const std::string old = "\\My Documents\\~bs42.tmp";
+    const std::string fresh = "\\My Documents\\~bs43.tmp";
+    for (const std::string& f : {own, old, fresh})
+        WriteDeviceFile(f, "half a record");
+    const timeval aMinuteAgo[2] = {{time(nullptr) - 60, 0}, {time(nullptr) - 60, 0}};
+    ASSERT_EQ(utimes(HostPathOf(old).c_str(), aMinuteAgo), 0);
+    WriteDeviceFile("\\My Documents\\~bs44.txt", "the user's own");
+    Start();
+    EXPECT_FALSE(DeviceFileExists(own));
+    EXPECT_FALSE(DeviceFileExists(old));
+    EXPECT_TRUE(DeviceFileExists(fresh));
+    EXPECT_TRUE(DeviceFileExists("\\My Documents\\~bs44.txt"));
 }
 
 TEST_F(AutoSaveTest, AnOpenedPuzzleIsWhatTheNextStartFindsAtOnce)
