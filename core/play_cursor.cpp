@@ -40,7 +40,8 @@ const ClueEntry* ClueTable(int direction)
     return direction == kAcross ? gGame.acrossClues : gGame.downClues;
 }
 
-// First square, searching from index 0, whose printed number is `number`; -1 when none.
+}  // namespace
+
 int SquareNumbered(int number)
 {
     for (int i = 0; i < SquareCount(); ++i) {
@@ -49,8 +50,6 @@ int SquareNumbered(int number)
     }
     return -1;
 }
-
-}  // namespace
 
 int CurrentSquare()
 {

@@ -9,6 +9,10 @@ constexpr int kKeyBackspace = 8;  // the virtual key of Backspace; every entry b
 
 enum WordJump { kPreviousWord = 0, kNextWord = 1 };
 
+// The square that prints `number` (the first, in reading order, should a file number two
+// alike); -1 when none does.
+int SquareNumbered(int number);
+
 // Index of the current square.
 int CurrentSquare();
 

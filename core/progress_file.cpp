@@ -16,6 +16,12 @@ constexpr int kSizeField = 3;
 constexpr int kFlagField = 2;
 constexpr int kColourField = 4;
 
+// The layout at its longest (the longest path, the largest grid) must end before the tail,
+// which a reader of the layout alone takes for unused bytes.
+constexpr int kLongestLayout =
+    kPathBytes + 2 * kSizeField + kMaxCells + 1 + 3 * kFlagField + 6 * kColourField;
+static_assert(kLongestLayout <= kProgressTailOffset, "the tail would overlap the layout");
+
 // Writes `value` as decimal digits; the field's remaining bytes stay zero, so the digits
 // are NUL-terminated.
 void PutNumber(unsigned char* at, int value)

@@ -2,6 +2,7 @@
 // clueTexts point into fileBuffer, which only an accepted file replaces.
 #include "puzzle_reader.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "entry_check.h"
@@ -194,15 +195,29 @@ PuzzleRefusal LastPuzzleRefusal()
 
 const char* PuzzleRefusalText(PuzzleRefusal reason)
 {
+    // The limits are written from the game's capacities, so a text never names an old one.
+    static char text[80];
     switch (reason) {
     case kPuzzleAccepted: return "accepted";
     case kPuzzleCannotOpen: return "the file cannot be opened";
-    case kPuzzleFileTooLarge: return "the file is larger than 16000 bytes";
+    case kPuzzleFileTooLarge:
+        std::snprintf(text, sizeof text, "the file is larger than %d bytes", kMaxPuzzleFile);
+        return text;
     case kPuzzleNoMagic: return "it is not a puzzle file (no ACROSS&DOWN header)";
-    case kPuzzleBadSize: return "its width or height is negative or above 99, or it has no rows";
-    case kPuzzleTooManySquares: return "it has more than 1600 squares";
-    case kPuzzleTooManyWords: return "it has more than 300 across or 300 down words";
-    case kPuzzleTooManyClues: return "it has more than 400 clues";
+    case kPuzzleBadSize:
+        std::snprintf(text, sizeof text,
+                      "its width or height is negative or above %d, or it has no rows", kMaxSide);
+        return text;
+    case kPuzzleTooManySquares:
+        std::snprintf(text, sizeof text, "it has more than %d squares", kMaxCells);
+        return text;
+    case kPuzzleTooManyWords:
+        std::snprintf(text, sizeof text, "it has more than %d across or %d down words", kMaxWords,
+                      kMaxWords);
+        return text;
+    case kPuzzleTooManyClues:
+        std::snprintf(text, sizeof text, "it has more than %d clues", kMaxClues);
+        return text;
     case kPuzzleTruncated: return "the file ends before its grids and clues do";
     case kPuzzleDamaged: return "the file is damaged";
     }

@@ -7,13 +7,13 @@
 // Why a puzzle file was refused; the game treats every reason like a file it cannot open.
 enum PuzzleRefusal {
     kPuzzleAccepted = 0,
-    kPuzzleCannotOpen,      // missing, a folder, or open elsewhere without sharing
-    kPuzzleFileTooLarge,    // more than 16000 bytes
-    kPuzzleNoMagic,         // no "ACROSS&DOWN" header: not a puzzle file
-    kPuzzleBadSize,         // a width or height byte that is negative or above 99, or rows of 0
-    kPuzzleTooManySquares,  // width x height above 1600
-    kPuzzleTooManyWords,    // more than 300 across or 300 down words
-    kPuzzleTooManyClues,    // more than 400 words, so more than 400 clue strings
+    kPuzzleCannotOpen,    // missing, a folder, or open elsewhere without sharing
+    kPuzzleFileTooLarge,  // more than kMaxPuzzleFile bytes
+    kPuzzleNoMagic,       // no "ACROSS&DOWN" header: not a puzzle file
+    kPuzzleBadSize,       // a width or height byte that is negative or above kMaxSide, or rows of 0
+    kPuzzleTooManySquares,  // width x height above kMaxCells
+    kPuzzleTooManyWords,    // more than kMaxWords across or down words
+    kPuzzleTooManyClues,    // more than kMaxClues words, so as many clue strings
     kPuzzleTruncated,       // the file ends inside the header, the grids or the clues
     kPuzzleDamaged,         // the header's sizes do not match its checksum
 };

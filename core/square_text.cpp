@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "puz_layout.h"
+
 namespace {
 
 char Upper(char c)
@@ -30,6 +32,11 @@ bool IsEntryByte(int b)
     // One byte is one character only in the code page; in UTF-8 it is a piece of one. The
     // no-break space and the soft hyphen are spaces in all but name.
     return gGame.textEncoding == kEncodingAnsi && b >= 0x80 && b <= 0xFF && b != 0xA0 && b != 0xAD;
+}
+
+bool SquareCircled(int i)
+{
+    return (gGame.squareFlags[i] & puz::kSquareCircled) != 0;
 }
 
 void SquareSolutionText(int i, char* text)

@@ -14,6 +14,9 @@ constexpr int kRebusEntryChars = 8;  // letters the player may put in one square
 // a lower-case letter, a space or a control code. Real solutions hold digits and symbols.
 bool IsEntryByte(int b);
 
+// Whether the file draws a circle in square `i`.
+bool SquareCircled(int i);
+
 // The solution of square `i`: its rebus when the file gives one, else its letter (in
 // `text`, kRebusTextSize bytes).
 void SquareSolutionText(int i, char* text);

@@ -9,7 +9,6 @@
 #include "game_state.h"
 #include "layout.h"
 #include "play_cursor.h"
-#include "puz_layout.h"
 #include "rebus_entry.h"
 #include "square_text.h"
 
@@ -99,7 +98,7 @@ void DrawSquare(HDC dc, int row, int col)
     if (gGame.solution[i] == '.')
         return;
     DrawCornerMark(dc, row, col);
-    if (!(gGame.squareFlags[i] & puz::kSquareCircled))
+    if (!SquareCircled(i))
         return;
     if (s < kSmallestCircle) {
         // Too small for a ring: a dot at the centre still tells the square apart.

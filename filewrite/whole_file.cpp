@@ -2,6 +2,8 @@
 // its name is unique, so two writers, or a writer and the user's own file, never meet.
 #include "whole_file.h"
 
+#include <cstdint>
+
 namespace {
 
 constexpr int kNameTries = 1000;
@@ -39,6 +41,32 @@ HANDLE CreateUniqueFile(LPCWSTR folder, WCHAR* path)
     }
     path[0] = 0;
     return INVALID_HANDLE_VALUE;
+}
+
+int RemoveLeftTemporaryFiles(LPCWSTR folder, int minAgeSeconds)
+{
+    WCHAR pattern[MAX_PATH];
+    wsprintfW(pattern, u"%s~bs*.tmp", folder);
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW(pattern, &entry);
+    if (find == INVALID_HANDLE_VALUE)
+        return 0;
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const uint64_t nowTicks = (uint64_t(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    const uint64_t minAge = uint64_t(minAgeSeconds) * 10000000u;
+    int removed = 0;
+    do {
+        const FILETIME& written = entry.ftLastWriteTime;
+        const uint64_t ticks = (uint64_t(written.dwHighDateTime) << 32) | written.dwLowDateTime;
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || ticks + minAge > nowTicks)
+            continue;
+        WCHAR path[MAX_PATH];
+        wsprintfW(path, u"%s%s", folder, entry.cFileName);
+        removed += DeleteFileW(path) ? 1 : 0;
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+    return removed;
 }
 
 WholeFileStep WriteFileWhole(LPCWSTR path, const void* bytes, DWORD size)

@@ -25,6 +25,11 @@ WholeFileStep WriteFileWhole(LPCWSTR path, const void* bytes, DWORD size);
 // user's or another program's, is never taken over. INVALID_HANDLE_VALUE when none can be made.
 HANDLE CreateUniqueFile(LPCWSTR folder, WCHAR* path);
 
+// Removes the temporary files WriteFileWhole leaves in `folder` (with its trailing
+// backslash) when its writer died mid-write, those not written to for `minAgeSeconds` (a
+// younger one may belong to a writer still at work). The count removed.
+int RemoveLeftTemporaryFiles(LPCWSTR folder, int minAgeSeconds);
+
 // Reads up to `capacity` bytes of `path` into `bytes`; the count read, or -1 when the file
 // cannot be opened or read.
 int ReadFileStart(LPCWSTR path, void* bytes, DWORD capacity);

@@ -270,13 +270,23 @@ bool Fetch(Transfer* t, LPCWSTR address)
 // Writes the answer over the chosen path, whole or not at all, and says which step failed;
 // the file at the path then stays as it was, and no temporary file is left, before anything
 // is shown.
+const char16_t* FailedStepLabel(WholeFileStep step)
+{
+    switch (step) {
+    case kWholeFileDone: break;
+    case kWholeFileCreate: return u"CreateFile Error";
+    case kWholeFileWrite: return u"WriteFile Error";
+    case kWholeFileFlush: return u"FlushFileBuffers Error";
+    case kWholeFileMove: return u"MoveFile Error";
+    }
+    return nullptr;
+}
+
 int Store(Transfer* t)
 {
-    static const char16_t* const kFailed[] = {nullptr, u"CreateFile Error", u"WriteFile Error",
-                                              u"FlushFileBuffers Error", u"MoveFile Error"};
     const WholeFileStep step = WriteFileWhole(t->path, t->buffer, t->received);
     if (step != kWholeFileDone) {
-        ShowError(*t, kFailed[step], GetLastError());
+        ShowError(*t, FailedStepLabel(step), GetLastError());
         return Finish(t, 0);
     }
     MessageBoxW(t->dialog, u"Puzzle file  downloaded successfully!", u"Download",

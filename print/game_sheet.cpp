@@ -3,7 +3,6 @@
 #include "game_sheet.h"
 
 #include "game_state.h"
-#include "puz_layout.h"
 #include "puzzle_text.h"
 #include "square_text.h"
 
@@ -60,7 +59,7 @@ PrintSquare ReadSquare(int i, PrintContents contents)
     if (square.block)
         return square;
     square.number = gGame.cells[i].number > 0 ? gGame.cells[i].number : 0;
-    square.circled = (gGame.squareFlags[i] & puz::kSquareCircled) != 0;
+    square.circled = SquareCircled(i);
     char text[kRebusTextSize] = "";
     if (contents == kPrintSolution)
         SquareSolutionText(i, text);

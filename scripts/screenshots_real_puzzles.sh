@@ -81,7 +81,7 @@ locked_solution_opened_with_its_key() {
     press Return
     tap $menu 307
     tap 40 108      # Puzzles
-    tap 130 144     # Unlock Solution...
+    tap 130 162     # Unlock Solution...
     x type --delay 80 "4271"
     shot key
     press Return

@@ -202,7 +202,7 @@ start_puzzle() { # feature ...
     python3 "$(dirname "$0")/puzzle_file.py" "$scratch/features.puz" "$@"
     start_game_with "$scratch/features.puz"
 }
-# Main menu > Puzzles > the item at height $1: 144 Unlock Solution..., 162 Lock Solution.
+# Main menu > Puzzles > the item at height $1: 162 Unlock Solution..., 180 Lock Solution.
 puzzles_item() {
     tap $menu 307
     tap 40 108
@@ -225,7 +225,7 @@ digits_and_symbols_typed() {
 wrong_key_taken_back() {
     start_puzzle locked
     x type --delay 80 'HEARTHS'
-    puzzles_item 144
+    puzzles_item 162
     x type --delay 80 '3950'
     press Return
     shot warned
@@ -236,9 +236,9 @@ wrong_key_taken_back() {
     tap $menu 307
     tap 40 108
     shot lock-offered
-    tap 130 162
+    tap 130 180
     shot locked-again
-    puzzles_item 144
+    puzzles_item 162
     x type --delay 80 '4271'
     press Return
     shot opened-right

@@ -7,10 +7,17 @@
 
 namespace {
 
-// Where the logo pieces come to rest.
+// The logo's pieces enter from the left edge, the top and the right edge and slide, a few
+// pixels a frame, to where they rest.
+constexpr AboutLogo kLogoStart = {{0, 102}, {102, 0}, {240, 102}};
 constexpr int kLeftRestX = 22;
 constexpr int kMiddleRestY = 72;
 constexpr int kRightRestX = 192;
+constexpr int kLeftStep = 2;
+constexpr int kMiddleStep = 4;
+constexpr int kRightStep = 3;
+
+AboutLogo gLogo;  // where the pieces are in this frame
 
 struct AboutLink {
     RECT area;          // dialog client coordinates, left and top inclusive
@@ -62,6 +69,7 @@ void DrawFinalScreen(HWND dialog)
 BOOL InitDialog(HWND dialog)
 {
     LowerInputPanel();
+    gLogo = kLogoStart;
     SetTimer(dialog, kAboutTimer, kAboutFrameMs, nullptr);
     gAboutAnimating = 1;
     EnterFullScreenDialog(dialog, kDialogWithoutMenuBar);
@@ -70,8 +78,8 @@ BOOL InitDialog(HWND dialog)
 
 bool AllAtRest()
 {
-    return gShell.logoLeftX == kLeftRestX && gShell.logoMiddleY == kMiddleRestY &&
-           gShell.logoRightX == kRightRestX;
+    return gLogo.left.x == kLeftRestX && gLogo.middle.y == kMiddleRestY &&
+           gLogo.right.x == kRightRestX;
 }
 
 void OnTimer(HWND dialog)
@@ -126,16 +134,15 @@ void PaintAboutFrame(HWND dialog)
     BeginPaint(dialog, &paint);
     HDC dc = GetDC(dialog);
     ClearPage(dc);
-    if (gShell.logoLeftX + 2 < kLeftRestX + 2)
-        gShell.logoLeftX += 2;
-    DrawPicture(dc, IDB_LOGO_LEFT, gShell.logoLeftX, gShell.logoLeftY);
-    if (gShell.logoMiddleY + 4 < kMiddleRestY + 4)
-        gShell.logoMiddleY += 4;
-    gShell.logoMiddleX = 102;
-    DrawPicture(dc, IDB_LOGO_MIDDLE, gShell.logoMiddleX, gShell.logoMiddleY);
-    if (gShell.logoRightX - 3 > kRightRestX - 3)
-        gShell.logoRightX -= 3;
-    DrawPicture(dc, IDB_LOGO_RIGHT, gShell.logoRightX, gShell.logoRightY);
+    if (gLogo.left.x < kLeftRestX)
+        gLogo.left.x += kLeftStep;
+    DrawPicture(dc, IDB_LOGO_LEFT, gLogo.left.x, gLogo.left.y);
+    if (gLogo.middle.y < kMiddleRestY)
+        gLogo.middle.y += kMiddleStep;
+    DrawPicture(dc, IDB_LOGO_MIDDLE, gLogo.middle.x, gLogo.middle.y);
+    if (gLogo.right.x > kRightRestX)
+        gLogo.right.x -= kRightStep;
+    DrawPicture(dc, IDB_LOGO_RIGHT, gLogo.right.x, gLogo.right.y);
     ReleaseDC(dialog, dc);
     EndPaint(dialog, &paint);
     UpdateWindow(dialog);
@@ -143,6 +150,11 @@ void PaintAboutFrame(HWND dialog)
 
 // Controls: OK 1063 only; the picture, the logo and the links are painted and hit-tested
 // here. The title-bar ok is 1.
+AboutLogo AboutLogoNow()
+{
+    return gLogo;
+}
+
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {

@@ -1,6 +1,7 @@
 // The main window's commands (menus, menu bar buttons, accelerators, the tap-and-hold menu)
 // and the window-level messages: activation, input panel changes, painting, minimising.
 // Each command is its operation followed by the repaint it needs, in the order of the menus.
+#include "auto_save.h"
 #include "bottom_band.h"
 #include "check_painter.h"
 #include "fill_clear_entries.h"
@@ -11,6 +12,7 @@
 #include "main_window.h"
 #include "play_cursor.h"
 #include "player_action.h"
+#include "print_dialog.h"
 #include "puzzle_clock.h"
 #include "puzzle_text.h"
 #include "rebus_entry.h"
@@ -155,17 +157,6 @@ void CheckAndReport(HWND window)
     Present(window);
 }
 
-void StartAbout(HWND window)
-{
-    gShell.logoLeftX = 0;
-    gShell.logoLeftY = 102;
-    gShell.logoMiddleX = 102;
-    gShell.logoMiddleY = 0;
-    gShell.logoRightX = 240;
-    gShell.logoRightY = 102;
-    RunAboutDialog(window);
-}
-
 }  // namespace
 
 void UpdateMenuChecks()
@@ -183,10 +174,14 @@ void UpdateMenuChecks()
                        (gGame.solutionState == kSolutionLocked ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(MenuOfButton(IDM_MAIN_MENU_BUTTON), IDM_LOCK,
                    MF_BYCOMMAND | (gGame.unlockKey >= 0 ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(MenuOfButton(IDM_MAIN_MENU_BUTTON), IDM_PRINT,
+                   MF_BYCOMMAND | (PuzzleOpen() ? MF_ENABLED : MF_GRAYED));
 }
 
 void ShowOpenedPuzzle(HWND window, PuzzleOpening opening)
 {
+    // The next start must find this puzzle, not the one left, should the game die now.
+    SaveStartRecordNow();
     ShowNotesOfANewPuzzle(window, opening);
     UpdateMenuChecks();
     ShowClock(window);
@@ -280,7 +275,7 @@ bool RunGameCommand(HWND window, UINT command)
         Refresh(window, kLayout | kGrid | kWord | kClueBar | kPresent);
         break;
     case IDM_HELP: RunQuickHelpDialog(window); break;
-    case IDM_ABOUT: StartAbout(window); break;
+    case IDM_ABOUT: RunAboutDialog(window); break;
     case IDM_OPEN: OpenAnotherPuzzle(window); break;
     case IDM_ZOOM_MENU: UpdateMenuChecks(); break;
     case IDM_CLUE_LIST: RunClueListDialog(window); break;  // the next activation repaints
@@ -293,6 +288,7 @@ bool RunGameCommand(HWND window, UINT command)
     case IDM_QUIT: SendMessageW(window, WM_CLOSE, 0, 0); break;
     case IDM_AVAILABLE: OpenAnotherPuzzle(window); break;
     case IDM_DOWNLOAD: RunDownloadDialog(window); break;
+    case IDM_PRINT: PrintOpenPuzzle(window); break;
     case IDM_AUTO_SKIP: FlipToggle(kToggleAutoSkip, IDM_AUTO_SKIP); break;
     case IDM_NUMBERS:
         FlipToggle(kToggleNumbers, IDM_NUMBERS);

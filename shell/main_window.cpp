@@ -3,6 +3,7 @@
 // main_commands.cpp and startup.cpp.
 #include "main_window.h"
 
+#include "auto_save.h"
 #include "main_handlers.h"
 #include "open_with.h"
 #include "puzzle_clock.h"
@@ -13,6 +14,15 @@
 namespace {
 
 constexpr int kNameChars = 100;
+
+// The main window's timers: the clock's second and the auto-save.
+void OnTimer(HWND window, WPARAM timer)
+{
+    if (timer == kAutoSaveTimer)
+        OnAutoSaveTimer(window);
+    else
+        OnClockTick(window, timer);
+}
 
 }  // namespace
 
@@ -98,7 +108,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_DESTROY: ShutDown(hwnd); return 0;
     case WM_SIZE: OnSize(hwnd, wParam); return 0;
     case WM_ACTIVATE: OnActivate(hwnd, wParam); return 0;
-    case WM_TIMER: OnClockTick(hwnd, wParam); return 0;
+    case WM_TIMER: OnTimer(hwnd, wParam); return 0;
     case WM_NCLBUTTONUP: TogglePause(hwnd); return 0;  // a tap on the title
     case WM_SETTINGCHANGE: OnSettingChange(hwnd, wParam); return 0;
     case WM_PAINT: OnPaint(hwnd); return 0;

@@ -1,6 +1,7 @@
 // AfterPlayerAction.
 #include "player_action.h"
 
+#include "auto_save.h"
 #include "clue_bar.h"
 #include "entry_check.h"
 #include "game_state.h"
@@ -10,6 +11,7 @@
 void AfterPlayerAction(HWND window)
 {
     RecordUndoStep();
+    ScheduleAutoSave(window);
     if (!UpdateSolved())
         return;
     ShowClock(window);

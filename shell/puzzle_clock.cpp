@@ -2,6 +2,7 @@
 // game in the background, a paused or a solved puzzle wakes nobody.
 #include "puzzle_clock.h"
 
+#include "auto_save.h"
 #include "game_state.h"
 #include "play_time.h"
 
@@ -46,8 +47,10 @@ void ShowClock(HWND window)
 
 void OnClockTick(HWND window, WPARAM timer)
 {
-    if (timer == kClockTimer && TickClock())
+    if (timer == kClockTimer && TickClock()) {
         ShowClock(window);
+        ScheduleAutoSave(window);  // the clock's time is progress too
+    }
 }
 
 void SetClockShownActive(HWND window, bool active)

@@ -1,6 +1,7 @@
 // Start-up and shut-down of the main window.
 #include "startup.h"
 
+#include "auto_save.h"
 #include "display_state.h"
 #include "game_state.h"
 #include "kept_progress.h"
@@ -12,6 +13,7 @@
 #include "puzzle_reader.h"
 #include "resource_ids.h"
 #include "shell_state.h"
+#include "whole_file.h"
 
 namespace {
 
@@ -31,9 +33,20 @@ void SetStartValues(HWND window)
     gShell.refreshOnActivate = 0;
     gShell.clueListTab = 0;
     ResetClockTick();
+    ResetAutoSave();
     gShell.activateInfo = {};
     gShell.activateInfo.cbSize = sizeof gShell.activateInfo;
     ResetSipInfo(&gShell.sipInfo);
+}
+
+// A write cut short by the program's death leaves its temporary file beside the target. Only
+// this game writes in its own folder; in the puzzles' folder the installer may be writing
+// too, so there only a file nobody has written to for a while is taken for left behind.
+void RemoveTemporaryFilesOfDeadWriters()
+{
+    constexpr int kIdleWriterSeconds = 5;
+    RemoveLeftTemporaryFiles(gGame.programFolder, 0);
+    RemoveLeftTemporaryFiles(kDocuments, kIdleWriterSeconds);
 }
 
 // The program's folder with its trailing backslash: the module path up to the program's
@@ -145,6 +158,7 @@ LRESULT StartUp(HWND window)
     SetStartValues(window);
     FindProgramFolder();
     CreateDirectoryW(kPuzzleFolder, nullptr);  // usually there already
+    RemoveTemporaryFilesOfDeadWriters();
     SetPuzzlePath(u"");
 
     const PuzzleOpening opening = ReadStartPuzzle();

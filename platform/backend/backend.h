@@ -45,6 +45,12 @@ struct Backend {
     void (*Raise)(void);                                      // bring the window forward
     void (*SetTitle)(const char* utf8);                       // host window title, may be null
     void (*Quit)(void);
+    // Input comes from a test's script on a virtual clock: a wait never blocks in real time,
+    // and a loop that would wait on an empty script has nothing left to do.
+    bool scriptedInput;
+    // Programs the device starts (the help viewer, the browser) open on the host's desktop;
+    // otherwise they are only recorded.
+    bool opensOnHost;
 };
 
 // Waiting with this deadline waits until input arrives.

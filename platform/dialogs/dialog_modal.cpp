@@ -8,7 +8,7 @@
 
 bool AutomationScriptExhausted()
 {
-    return BackendCurrent() == &kHeadlessBackend && AutomationScriptLength() == 0;
+    return BackendCurrent()->scriptedInput && AutomationScriptLength() == 0;
 }
 
 INT_PTR RunModalDialog(HWND dialog, const std::string& loopName,

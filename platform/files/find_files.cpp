@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,18 @@ FILETIME ToFileTime(const timespec& t)
         uint64_t(t.tv_sec) * 10000000ULL + uint64_t(t.tv_nsec) / 100 + 116444736000000000ULL;
     return {DWORD(ticks & 0xFFFFFFFF), DWORD(ticks >> 32)};
 }
+
+}  // namespace
+
+void WINAPI GetSystemTimeAsFileTime(LPFILETIME time)
+{
+    timespec now = {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    if (time)
+        *time = ToFileTime(now);
+}
+
+namespace {
 
 bool FillEntry(const std::string& folder, const std::string& hostName, WIN32_FIND_DATAW* data)
 {

@@ -36,6 +36,9 @@ typedef struct _FILETIME {
     DWORD dwHighDateTime;  // high half
 } FILETIME, *LPFILETIME;
 
+// Now, on the clock the files' times are given in.
+void WINAPI GetSystemTimeAsFileTime(LPFILETIME time);
+
 typedef struct _SECURITY_ATTRIBUTES {
     DWORD nLength;                // size of the record
     LPVOID lpSecurityDescriptor;  // ignored on the device

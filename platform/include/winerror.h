@@ -8,6 +8,7 @@
 #define NO_ERROR                     0L
 #define ERROR_INVALID_FUNCTION       1L
 #define ERROR_FILE_NOT_FOUND         2L
+#define ERROR_NO_ASSOCIATION         1155L
 #define ERROR_PATH_NOT_FOUND         3L
 #define ERROR_TOO_MANY_OPEN_FILES    4L
 #define ERROR_ACCESS_DENIED          5L

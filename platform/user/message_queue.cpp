@@ -213,11 +213,11 @@ void UserTakeInputWhileWaiting(bool quiet)
 {
     UserPresent();
     const Backend* b = BackendCurrent();
-    const bool headless = b == &kHeadlessBackend;
-    if (headless && (!quiet || AutomationScriptLength() == 0))
+    const bool scripted = b->scriptedInput;
+    if (scripted && (!quiet || AutomationScriptLength() == 0))
         return;
-    // Headless: up to the next timer, so each one fires at its time; otherwise a glance.
-    const uint32_t deadline = headless ? TimerNextDue(nullptr) : b->NowMs() + 1;
+    // Scripted: up to the next timer, so each one fires at its time; otherwise a glance.
+    const uint32_t deadline = scripted ? TimerNextDue(nullptr) : b->NowMs() + 1;
     InputEvent e = {};
     if (b->WaitInput(&e, deadline) && e.kind != InputKind::ScriptEmpty)
         DeliverInput(e);

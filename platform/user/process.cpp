@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -103,7 +104,52 @@ DWORD OpenOnHost(const std::string& target)
     return DWORD(child);
 }
 
+// Whether the desktop's opener is on the PATH, so a document handed to it will be opened.
+bool HostHasOpener()
+{
+    const char* path = std::getenv("PATH");
+    std::string folders = path ? path : "";
+    size_t start = 0;
+    while (start <= folders.size()) {
+        size_t end = folders.find(':', start);
+        if (end == std::string::npos)
+            end = folders.size();
+        const std::string candidate = folders.substr(start, end - start) + "/xdg-open";
+        if (end > start && access(candidate.c_str(), X_OK) == 0)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 }  // namespace
+
+BOOL WINAPI ShellExecuteExW(LPSHELLEXECUTEINFOW info)
+{
+    if (!info || !info->lpFile || (info->lpVerb && Lower(info->lpVerb) != u"open")) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    info->hInstApp = nullptr;
+    std::string host;
+    if (!DevicePathToHostPath(info->lpFile, &host) || access(host.c_str(), R_OK) != 0) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return FALSE;
+    }
+    ProgramStartRecord record = {info->lpFile, u"", "file://" + UrlPath(host), true};
+    if (BackendCurrent()->opensOnHost) {
+        record.started = HostHasOpener();
+        if (record.started)
+            OpenOnHost(record.target);
+    }
+    gStarted.push_back(record);
+    if (!record.started) {
+        SetLastError(ERROR_NO_ASSOCIATION);
+        return FALSE;
+    }
+    info->hInstApp = reinterpret_cast<HINSTANCE>(intptr_t(42));
+    return TRUE;
+}
 
 BOOL WINAPI CreateProcessW(LPCWSTR applicationName, LPWSTR commandLine, LPVOID, LPVOID, BOOL, DWORD,
                            LPVOID, LPCWSTR, LPSTARTUPINFOW,
@@ -144,7 +190,7 @@ BOOL WINAPI CreateProcessW(LPCWSTR applicationName, LPWSTR commandLine, LPVOID, 
         SetLastError(ERROR_FILE_NOT_FOUND);
         return FALSE;
     }
-    if (BackendCurrent() != &kHeadlessBackend && !record.target.empty()) {
+    if (BackendCurrent()->opensOnHost && !record.target.empty()) {
         const DWORD pid = OpenOnHost(record.target);
         if (processInformation)
             processInformation->dwProcessId = pid;

@@ -17,6 +17,7 @@ const MenuTemplateItem kMainMenuItems[] = {
     {1, u"Puzzles", 0, 0},
     {2, u"Available", IDM_AVAILABLE, 0},
     {2, u"Download", IDM_DOWNLOAD, 0},
+    {2, u"Print...", IDM_PRINT, 0},
     {2, u"Unlock Solution...", IDM_UNLOCK, MF_GRAYED},
     {2, u"Lock Solution", IDM_LOCK, MF_GRAYED},
     {1, u"Toggle", 0, 0},

@@ -32,11 +32,17 @@
 #define IDC_CLUE_TABS 1024
 
 // Puzzle Information (dialog 128), for puzzles with notes.
-#define IDC_INFO_NOTES  1071
+#define IDC_INFO_NOTES 1071
 
 // Unlock Solution (dialog 129).
 #define IDC_UNLOCK_PROMPT 1072
 #define IDC_UNLOCK_KEY    1073
+
+// Print (dialog 130): what the page shows.
+#define IDC_PRINT_PROMPT   1074
+#define IDC_PRINT_BLANK    1075
+#define IDC_PRINT_LETTERS  1076
+#define IDC_PRINT_SOLUTION 1077
 
 // Crossword Quick Help (dialog 127).
 #define IDC_HELP_PAGE     1037

@@ -1,4 +1,4 @@
-// The dialogs' entries of the program's resource table: the seven templates, the quick
+// The dialogs' entries of the program's resource table: the eight templates, the quick
 // help's pictures, the About picture and the logo pieces. The table lists them with
 // DIALOG_RESOURCE_ENTRIES; RegisterHelpPages puts the help page on the device.
 #pragma once
@@ -22,6 +22,7 @@
     {RT_DIALOG, IDD_QUICK_HELP, &kQuickHelpDialog, sizeof kQuickHelpDialog},       \
     {RT_DIALOG, IDD_PUZZLE_INFO, &kPuzzleInfoDialog, sizeof kPuzzleInfoDialog},    \
     {RT_DIALOG, IDD_UNLOCK, &kUnlockDialog, sizeof kUnlockDialog},                 \
+    {RT_DIALOG, IDD_PRINT, &kPrintDialog, sizeof kPrintDialog},                    \
     DIALOG_BITMAP_ENTRY(IDB_HELP_MENU, help_menu_123),                             \
     DIALOG_BITMAP_ENTRY(IDB_HELP_CHECK, help_check_124),                           \
     DIALOG_BITMAP_ENTRY(IDB_HELP_HINT, help_hint_125),                             \

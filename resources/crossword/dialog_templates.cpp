@@ -81,6 +81,18 @@ const DLGITEMTEMPLATEW kUnlockItems[] = {
     {kPush, 0, 116, 46, 40, 14, IDCANCEL, DLG_ATOM_BUTTON, u"Cancel"},
 };
 
+const DLGITEMTEMPLATEW kPrintItems[] = {
+    {kText, 0, 4, 4, 152, 20, IDC_PRINT_PROMPT, DLG_ATOM_STATIC,
+     u"Print this puzzle to a PDF page beside its file, showing:"},
+    {BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 0, 12, 28, 130, 10, IDC_PRINT_BLANK,
+     DLG_ATOM_BUTTON, u"The empty grid"},
+    {BS_AUTORADIOBUTTON, 0, 12, 40, 130, 10, IDC_PRINT_LETTERS, DLG_ATOM_BUTTON,
+     u"The grid with my letters"},
+    {BS_AUTORADIOBUTTON, 0, 12, 52, 130, 10, IDC_PRINT_SOLUTION, DLG_ATOM_BUTTON, u"The solution"},
+    {BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 0, 70, 70, 40, 14, IDOK, DLG_ATOM_BUTTON, u"Print"},
+    {kPush, 0, 116, 70, 40, 14, IDCANCEL, DLG_ATOM_BUTTON, u"Cancel"},
+};
+
 // Nine rows of a 19 x 19 picture and its text, then Help and OK.
 constexpr short kRow = 14;
 #define HELP_ROW(n, picture, text)                                                                 \
@@ -148,6 +160,8 @@ const DLGTEMPLATEW kPuzzleInfoDialog = {kDialogStyle,
 const DLGTEMPLATEW kUnlockDialog = {kDialogStyle, 0,   Count(kUnlockItems), 0, 0,
                                     160,          180, u"Unlock Solution",  8, u"MS Sans Serif",
                                     kUnlockItems};
+const DLGTEMPLATEW kPrintDialog = {kDialogStyle, 0, Count(kPrintItems), 0,          0, 160, 180,
+                                   u"Print",     8, u"MS Sans Serif",   kPrintItems};
 const DLGTEMPLATEW kQuickHelpDialog = {kDialogStyle,
                                        0,
                                        Count(kQuickHelpItems),

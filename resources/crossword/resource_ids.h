@@ -26,6 +26,7 @@
 #define IDD_QUICK_HELP  127
 #define IDD_PUZZLE_INFO 128
 #define IDD_UNLOCK      129
+#define IDD_PRINT       130
 
 // Commands. Menu items, menu bar buttons and accelerators send these.
 #define IDM_CTRL_DOWN        1  // Ctrl+Down: the IDOK of the platform's own "ok" key
@@ -67,3 +68,4 @@
 #define IDM_MARKS            40101  // toggle: Check and View / Fill leave marks that stay
 #define IDM_UNDO             40102  // takes back the last change of the entries (also Ctrl+Z)
 #define IDM_LOCK             40103  // an opened solution locked again, its key forgotten
+#define IDM_PRINT            40104  // the open puzzle as a PDF page beside its file

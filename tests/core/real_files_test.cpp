@@ -11,6 +11,7 @@
 
 #include "game_state.h"
 #include "oracle_json.h"
+#include "play_cursor.h"
 #include "puzzle_reader.h"
 #include "puzzle_text.h"
 #include "real_puzzles.h"
@@ -52,15 +53,6 @@ std::u16string Widened(const char* text)
     return out;
 }
 
-int FirstCellOf(int number)
-{
-    for (int i = 0; i < gGame.width * gGame.height; ++i) {
-        if (gGame.cells[i].number == number)
-            return i;
-    }
-    return -1;
-}
-
 const ClueEntry* FindWord(int number, bool down)
 {
     const ClueEntry* table = down ? gGame.downClues : gGame.acrossClues;
@@ -91,7 +83,7 @@ void CheckAgainstOracle(const std::string& name, const Json& oracle)
         (isDown ? down : across)++;
         const ClueEntry* entry = FindWord(number, isDown);
         ASSERT_NE(entry, nullptr);
-        const int cell = FirstCellOf(number);
+        const int cell = SquareNumbered(number);
         EXPECT_EQ(cell, int(word["cell"].number));
         EXPECT_EQ(entry->length, int(word["len"].number));
         std::string answer;

@@ -19,12 +19,6 @@ class AboutDialogTest : public GameDialogTest {
         WritePuzzle("\\My Documents\\a.puz", LatticeGrid(15));
         Start();
         AutomationResetPrograms();
-        gShell.logoLeftX = 0;
-        gShell.logoLeftY = 102;
-        gShell.logoMiddleX = 102;
-        gShell.logoMiddleY = 0;
-        gShell.logoRightX = 240;
-        gShell.logoRightY = 102;
         dialog = OpenModeless(IDD_ABOUT, AboutDialogProc);
         ASSERT_NE(dialog, nullptr);
     }
@@ -67,13 +61,13 @@ class AboutDialogTest : public GameDialogTest {
 TEST_F(AboutDialogTest, NineteenTicksBringTheLogoToRestAndShowTheFinalScreen)
 {
     Ticks(10);
-    EXPECT_EQ(gShell.logoLeftX, 20);
-    EXPECT_EQ(gShell.logoMiddleY, 40);
-    EXPECT_EQ(gShell.logoRightX, 210);
+    EXPECT_EQ(AboutLogoNow().left.x, 20);
+    EXPECT_EQ(AboutLogoNow().middle.y, 40);
+    EXPECT_EQ(AboutLogoNow().right.x, 210);
     Ticks(8);
-    EXPECT_EQ(gShell.logoLeftX, 22);
-    EXPECT_EQ(gShell.logoMiddleY, 72);
-    EXPECT_EQ(gShell.logoRightX, 192);
+    EXPECT_EQ(AboutLogoNow().left.x, 22);
+    EXPECT_EQ(AboutLogoNow().middle.y, 72);
+    EXPECT_EQ(AboutLogoNow().right.x, 192);
     EXPECT_EQ(LinkInk(), 0);  // still the animation's last frame
     TapClient(120, 196);      // on the contact line, but a tap now only ends the animation
     EXPECT_GT(LinkInk(), 20);
@@ -97,7 +91,7 @@ TEST_F(AboutDialogTest, ATapSkipsTheAnimationAndEachLinkStartsItsProgram)
     Ticks(3);
     TapClient(10, 10);
     EXPECT_GT(LinkInk(), 20);
-    EXPECT_EQ(gShell.logoLeftX, 6);  // skipped, not finished
+    EXPECT_EQ(AboutLogoNow().left.x, 6);  // skipped, not finished
     EXPECT_TRUE(AutomationStartedPrograms().empty());
 
     TapClient(120, 207);
@@ -122,15 +116,15 @@ TEST_F(AboutDialogTest, OkDuringTheAnimationStopsTheTimerAndReopeningReplays)
     AutomationAdvance(4 * kAboutFrameMs);
     TapOnScreen(ok);
     Command(IDM_ABOUT);  // sets the start values, then runs the dialog
-    EXPECT_LT(gShell.logoLeftX, 22);
-    const int stoppedAt = gShell.logoLeftX;
+    EXPECT_LT(AboutLogoNow().left.x, 22);
+    const int stoppedAt = AboutLogoNow().left.x;
     Ticks(30);
-    EXPECT_EQ(gShell.logoLeftX, stoppedAt);
+    EXPECT_EQ(AboutLogoNow().left.x, stoppedAt);
 
     AutomationAdvance(19 * kAboutFrameMs);
     TapNavigationOk();
     Command(IDM_ABOUT);
-    EXPECT_EQ(gShell.logoMiddleY, 72);
+    EXPECT_EQ(AboutLogoNow().middle.y, 72);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game_state.h"
+#include "play_cursor.h"
 #include "play_time.h"
 #include "puz_image.h"
 #include "puz_layout.h"
@@ -69,18 +70,9 @@ std::vector<std::string> HeaderParts()
     return parts;
 }
 
-int FirstCellOf(int number)
-{
-    for (int i = 0; i < gGame.width * gGame.height; ++i) {
-        if (gGame.cells[i].number == number)
-            return i;
-    }
-    return -1;
-}
-
 void PrintWord(const ClueEntry& word, bool down, bool first)
 {
-    const int cell = FirstCellOf(word.number);
+    const int cell = SquareNumbered(word.number);
     const int step = down ? gGame.width : 1;
     std::string answer;
     for (int i = 0; i < word.length; ++i)

@@ -126,6 +126,8 @@ const Backend kHeadlessBackend = {
     .Raise = nullptr,     // nothing to bring forward
     .SetTitle = nullptr,  // no host window
     .Quit = HeadlessQuit,
+    .scriptedInput = true,
+    .opensOnHost = false,
 };
 
 void HeadlessReset()

@@ -448,6 +448,8 @@ const Backend kSdl2Backend = {
     .Raise = Sdl2Raise,
     .SetTitle = Sdl2SetTitle,
     .Quit = Sdl2Quit,
+    .scriptedInput = false,
+    .opensOnHost = true,
 };
 
 namespace {

@@ -1,0 +1,27 @@
+// Auto-save: the current puzzle's progress reaches the disk within a second of any change, so
+// a game that dies (killed, crashed, its power gone) loses at most that second.
+#pragma once
+
+#include "windows.h"
+
+constexpr UINT_PTR kAutoSaveTimer = 103;  // 101 is the About animation's, 102 the clock's
+
+// A new main window: no timer is set and nothing is known to be written.
+void ResetAutoSave();
+
+// After anything that may have changed the progress: sets the one-second timer unless it is
+// set already. Cheap enough for every key; it never writes.
+void ScheduleAutoSave(HWND window);
+
+// The timer: writes the progress when it differs from what was last written, and sets no new
+// timer, so a game with nothing unsaved wakes nobody.
+void OnAutoSaveTimer(HWND window);
+
+// Writes the progress now, when it differs from what was last written: to the puzzle's own
+// progress file, then to the state file the next start reads, so that the record the next
+// start finds is never older than the puzzle's own. False when a write failed.
+bool SaveProgressNow();
+
+// Writes the state file alone, now: after an opening, so that the next start finds the puzzle
+// now shown, while the puzzle's own progress file waits for its first change.
+bool SaveStartRecordNow();

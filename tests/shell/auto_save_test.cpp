@@ -1,0 +1,109 @@
+// Auto-save: what was typed is on disk, in the puzzle's own progress file and in the state
+// file the next start reads, a second after the change and before any exit; an opening makes
+// the new puzzle the one the next start finds at once.
+#include <sys/time.h>
+
+#include <ctime>
+#include <string>
+
+#include "automation.h"
+#include "game_state.h"
+#include "resource_ids.h"
+#include "shell_fixture.h"
+
+namespace {
+
+class AutoSaveTest : public ShellTest {
+  protected:
+    void Wait(int ms)
+    {
+        AutomationAdvance(uint32_t(ms));
+        Idle();
+    }
+};
+
+TEST_F(AutoSaveTest, LettersReachBothRecordsWithinASecondWithoutAnExit)
+{
+    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(5));
+    Start();
+    ASSERT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\a.puz");
+    for (char c : std::string("XYZ"))
+        Key(UINT(c));
+    Wait(1000);
+    EXPECT_EQ(RecordEntries(StateFile(), 25).substr(0, 3), "XYZ");
+    EXPECT_EQ(RecordEntries(ReadDeviceFile("\\My Documents\\a.dat"), 25).substr(0, 3), "XYZ");
+
+    // With the clock paused nothing changes, and nothing is written: a record removed stays
+    // removed.
+    AutomationTap(120, 13);  // the title: pause
+    Idle();
+    Wait(1000);
+    RemoveDeviceFile("\\My Documents\\a.dat");
+    Wait(3000);
+    EXPECT_FALSE(DeviceFileExists("\\My Documents\\a.dat"));
+}
+
+// A failed save is told once with its reason; the letters stay, and the next change after the
+// device writes again puts them on disk.
+TEST_F(AutoSaveTest, AFailedSaveIsToldOnceAndTriedAgainAtTheNextChange)
+{
+    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(5));
+    Start();
+    AutomationTap(120, 13);  // the clock paused, so only letters change the record
+    Idle();
+    Wait(1000);
+    const size_t before = AutomationMessageBoxes().size();
+    AutomationFailFlushes(true);
+    AutomationAnswerMessageBox(u"Crossword", IDOK);
+    Key('Q');
+    Wait(1000);
+    ASSERT_EQ(AutomationMessageBoxes().size(), before + 1);
+    EXPECT_EQ(AutomationMessageBoxes().back().text.rfind(u"Your letters could not be saved: ", 0),
+              0u);
+    Key('R');
+    Wait(1000);
+    EXPECT_EQ(AutomationMessageBoxes().size(), before + 1);
+    EXPECT_EQ(std::string(gGame.entries, 2), "QR");
+
+    AutomationFailFlushes(false);
+    Key('S');
+    Wait(1000);
+    EXPECT_EQ(RecordEntries(StateFile(), 25).substr(0, 3), "QRS");
+}
+
+// The temporary files of writes a death cut short are gone after the next start; one that a
+// writer may still be at (written to a moment ago, beside the puzzles) is left alone.
+TEST_F(AutoSaveTest, AStartRemovesTheTemporaryFilesOfDeadWriters)
+{
+    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(5));
+    const std::string own = "\\Program Files\\Crossword\\~bs41.tmp";
+    const std::string old = "\\My Documents\\~bs42.tmp";
+    const std::string fresh = "\\My Documents\\~bs43.tmp";
+    for (const std::string& f : {own, old, fresh})
+        WriteDeviceFile(f, "half a record");
+    const timeval aMinuteAgo[2] = {{time(nullptr) - 60, 0}, {time(nullptr) - 60, 0}};
+    ASSERT_EQ(utimes(HostPathOf(old).c_str(), aMinuteAgo), 0);
+    WriteDeviceFile("\\My Documents\\~bs44.txt", "the user's own");
+    Start();
+    EXPECT_FALSE(DeviceFileExists(own));
+    EXPECT_FALSE(DeviceFileExists(old));
+    EXPECT_TRUE(DeviceFileExists(fresh));
+    EXPECT_TRUE(DeviceFileExists("\\My Documents\\~bs44.txt"));
+}
+
+TEST_F(AutoSaveTest, AnOpenedPuzzleIsWhatTheNextStartFindsAtOnce)
+{
+    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(5));
+    WritePuzzle("\\My Documents\\b.puz", LatticeGrid(7));
+    Start();
+    ASSERT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\a.puz");
+    AutomationAnswerFileDialog(u"\\My Documents\\b.puz");
+    AutomationAnswerMessageBox(u"Confirm", IDYES);
+    Command(IDM_OPEN);
+    ASSERT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\b.puz");
+    EXPECT_EQ(StateFile().substr(0, 20), std::string("\\My Documents\\b.puz") + '\0');
+    // The opened puzzle's own progress file waits for its first change.
+    EXPECT_FALSE(DeviceFileExists("\\My Documents\\b.dat"));
+}
+
+}  // namespace
