@@ -1,7 +1,7 @@
 // Reading the other formats: each reader on a 15 x 15 and a 21 x 21 crossword made here in
-// .ipuz, .jpz and .xd (its older layout, which every .xd reader knows), and the .puz image written from the document. With
-// CROSSWORD_FORMAT_SAMPLES naming a folder, every sample is also written there, so that
-// bench/peer_formats.sh can time another parser on the same bytes.
+// .ipuz, .jpz and .xd (its older layout, which every .xd reader knows), and the .puz image written
+// from the document. With CROSSWORD_FORMAT_SAMPLES naming a folder, every sample is also written
+// there, so that bench/peer_formats.sh can time another parser on the same bytes.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>

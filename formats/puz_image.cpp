@@ -17,12 +17,6 @@ constexpr int kNormalType = 0x0001;
 constexpr int kDiagramlessType = 0x0401;
 constexpr int kMaxRebusKeys = 255;
 
-void PutShort(std::string* bytes, size_t at, int value)
-{
-    (*bytes)[at] = char(value & 0xFF);
-    (*bytes)[at + 1] = char((value >> 8) & 0xFF);
-}
-
 bool IsAscii(const std::string& s)
 {
     for (char c : s) {
@@ -192,17 +186,17 @@ std::string Header(const PuzzleDocument& d, const Grids& g, const std::vector<st
     std::memcpy(&h[size_t(puz::kVersionOffset)], utf8 ? "2.0" : "1.3", 4);
     h[size_t(puz::kWidthOffset)] = char(d.width);
     h[size_t(puz::kHeightOffset)] = char(d.height);
-    PutShort(&h, size_t(puz::kClueCountOffset), int(clues.size()));
-    PutShort(&h, kPuzzleTypeOffset, d.diagramless ? kDiagramlessType : kNormalType);
-    PutShort(&h, size_t(puz::kSolutionStateOffset), d.hasSolution ? 0 : puz::kSolutionAbsent);
+    puz::WriteShort(&h[puz::kClueCountOffset], int(clues.size()));
+    puz::WriteShort(&h[kPuzzleTypeOffset], d.diagramless ? kDiagramlessType : kNormalType);
+    puz::WriteShort(&h[puz::kSolutionStateOffset], d.hasSolution ? 0 : puz::kSolutionAbsent);
     const uint16_t cib =
         puz::ChecksumRegion(h.data() + puz::kHeaderSumStart, puz::kHeaderSumSize, 0);
-    PutShort(&h, size_t(puz::kHeaderChecksumOffset), cib);
+    puz::WriteShort(&h[puz::kHeaderChecksumOffset], cib);
     const int n = int(g.solution.size());
     uint16_t file = puz::ChecksumRegion(g.solution.data(), n, cib);
     file = puz::ChecksumRegion(g.fill.data(), n, file);
     file = StringsChecksum(strings, clues, d.notes.empty() ? "" : Stored(d.notes), file);
-    PutShort(&h, 0, file);
+    puz::WriteShort(&h[0], file);
     const uint16_t sums[4] = {cib, puz::ChecksumRegion(g.solution.data(), n, 0),
                               puz::ChecksumRegion(g.fill.data(), n, 0),
                               StringsChecksum(strings, clues, Stored(d.notes), 0)};

@@ -99,9 +99,6 @@ int RunPrintCommand(int argc, char** argv)
     if (!ReadArguments(argc, argv, &request))
         return Usage(program);
     const char* input = request.input;
-    const PrintContents contents = request.contents;
-    const PaperSize paper = request.paper;
-    const int key = request.key;
     const std::string target = request.output ? request.output : PdfBeside(input);
 
     std::ifstream in(input, std::ios::binary);
@@ -117,21 +114,21 @@ int RunPrintCommand(int argc, char** argv)
         return 1;
     }
     ParsePuzzle();
-    if (key >= 0 && !UnlockSolution(key)) {
-        std::fprintf(stderr, "%s: the key %d does not open the solution\n", program, key);
+    if (request.key >= 0 && !UnlockSolution(request.key)) {
+        std::fprintf(stderr, "%s: the key %d does not open the solution\n", program, request.key);
         return 1;
     }
-    if (contents == kPrintLetters)
+    if (request.contents == kPrintLetters)
         EnterFillGrid(bytes);
 
     PrintSheet sheet;
     std::string error;
-    if (!SheetFromGame(contents, &sheet, &error) ||
-        !WritePuzzlePdf(sheet, paper, target.c_str(), &error)) {
+    if (!SheetFromGame(request.contents, &sheet, &error) ||
+        !WritePuzzlePdf(sheet, request.paper, target.c_str(), &error)) {
         std::fprintf(stderr, "%s: %s\n", program, error.c_str());
         return 1;
     }
-    const PrintLayout layout = LayOutPuzzlePdf(sheet, paper);
+    const PrintLayout layout = LayOutPuzzlePdf(sheet, request.paper);
     std::printf("%s: %d page(s), %d x %d squares of %.1f mm, clues %.1f pt in %d columns%s\n",
                 target.c_str(), layout.pages, sheet.width, sheet.height,
                 layout.squareSize * 25.4 / 72, layout.clueSize, layout.columns,

@@ -43,6 +43,13 @@ inline int ReadShort(const void* at)
     return b[0] | (b[1] << 8);
 }
 
+inline void WriteShort(void* at, int value)
+{
+    auto* b = static_cast<unsigned char*>(at);
+    b[0] = static_cast<unsigned char>(value & 0xFF);
+    b[1] = static_cast<unsigned char>((value >> 8) & 0xFF);
+}
+
 // The format's running checksum: rotate right by one bit, then add the next byte.
 inline uint16_t ChecksumRegion(const void* bytes, int size, uint16_t sum)
 {

@@ -45,7 +45,8 @@ TEST_F(PrintMenuTest, ThePageIsWrittenBesideThePuzzleAndHandedToTheViewer)
         Count(pdf, "/Type /Page\n") + Count(pdf, "/Type /Page\r") + Count(pdf, "/Type /Page "), 1u);
     ASSERT_EQ(AutomationStartedPrograms().size(), 1u);
     EXPECT_EQ(AutomationStartedPrograms()[0].program, u"\\My Documents\\a.pdf");
-    EXPECT_NE(AutomationStartedPrograms()[0].target.find("/My%20Documents/a.pdf"), std::string::npos);
+    EXPECT_NE(AutomationStartedPrograms()[0].target.find("/My%20Documents/a.pdf"),
+              std::string::npos);
 
     // Cancel writes nothing and starts nothing.
     WriteDeviceFile("\\My Documents\\a.pdf", "old");

@@ -3,16 +3,6 @@
 
 #include "puz_layout.h"
 
-namespace {
-
-void PutShort(std::string* bytes, int at, int value)
-{
-    (*bytes)[size_t(at)] = char(value & 0xFF);
-    (*bytes)[size_t(at) + 1] = char((value >> 8) & 0xFF);
-}
-
-}  // namespace
-
 const std::vector<std::string> kFiveByFive = {"ABC.D", "E.FGH", "IJKLM", "N.O.P", "QRS.T"};
 
 PuzzleImage MakePuzzle(const std::vector<std::string>& rows)
@@ -32,12 +22,13 @@ std::string Bytes(const PuzzleImage& image)
     header.replace(puz::kVersionOffset, image.version.size(), image.version);
     header[puz::kWidthOffset] = char(image.width);
     header[puz::kHeightOffset] = char(image.height);
-    PutShort(&header, puz::kClueCountOffset, int(image.clues.size()));
+    puz::WriteShort(&header[puz::kClueCountOffset], int(image.clues.size()));
     header[0x30] = 1;  // the bitmask word every ordinary file has
-    PutShort(&header, puz::kSolutionStateOffset, image.solutionFlags);
-    PutShort(&header, puz::kScrambledChecksumOffset, image.scrambledChecksum);
-    PutShort(&header, puz::kHeaderChecksumOffset,
-             puz::ChecksumRegion(header.data() + puz::kHeaderSumStart, puz::kHeaderSumSize, 0));
+    puz::WriteShort(&header[puz::kSolutionStateOffset], image.solutionFlags);
+    puz::WriteShort(&header[puz::kScrambledChecksumOffset], image.scrambledChecksum);
+    puz::WriteShort(
+        &header[puz::kHeaderChecksumOffset],
+        puz::ChecksumRegion(header.data() + puz::kHeaderSumStart, puz::kHeaderSumSize, 0));
     std::string fill = image.fill;
     if (fill.empty()) {
         for (char c : image.solution)
