@@ -7,12 +7,13 @@
 
 #include "windows.h"
 
-constexpr int kMaxCells = 1600;        // squares per puzzle (width x height)
-constexpr int kMaxSide = 99;           // a side above this does not fit a progress record
-constexpr int kMaxWords = 300;         // across words, and again down words
-constexpr int kMaxClues = 400;         // clue strings, across and down together
-constexpr int kMaxPuzzleFile = 16000;  // bytes of a puzzle file
-constexpr int kHeaderLineSize = 264;   // title "\n" author "\n" copyright, NUL included
+constexpr int kMaxCells = 1600;             // squares per puzzle (width x height)
+constexpr int kMaxSide = 99;                // a side above this does not fit a progress record
+constexpr int kMaxWords = 300;              // across words, and again down words
+constexpr int kMaxClues = 400;              // clue strings, across and down together
+constexpr int kMaxPuzzleFile = 16000;       // bytes of a .puz file, and of the image played
+constexpr int kMaxCrosswordFile = 4 << 20;  // bytes of a file of another format
+constexpr int kHeaderLineSize = 264;        // title "\n" author "\n" copyright, NUL included
 constexpr int kProgressRecordSize = 4096;
 constexpr int kRebusKeys = 255;     // keys 0-254: a square's GRBS byte is 1 + its key
 constexpr int kRebusTextSize = 17;  // a rebus text: 16 characters and the NUL

@@ -1,27 +1,42 @@
-// Reading a .puz file into gGame and numbering its grid. Clue strings are never copied:
-// clueTexts point into fileBuffer, which only an accepted file replaces.
+// Reading a crossword file into gGame and numbering its grid. A file of another format is
+// read by the formats' readers and played as the .puz image they write, so everything after
+// the reading (numbering, progress, check, print) knows one layout. Clue strings are never
+// copied: clueTexts point into fileBuffer, which only an accepted file replaces.
 #include "puzzle_reader.h"
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "entry_check.h"
 #include "play_cursor.h"
 #include "play_time.h"
 #include "progress_file.h"
+#include "puz_image.h"
 #include "puz_layout.h"
 #include "puzzle_image_check.h"
 #include "puzzle_sections.h"
+#include "read_puzzle_document.h"
 #include "solution_lock.h"
 #include "square_text.h"
 #include "undo_history.h"
 
 namespace {
 
-PuzzleRefusal gLastRefusal = kPuzzleAccepted;
+static_assert(kMaxCrosswordFile == kDocumentMaxInput, "the readers' bound is the game's");
+static_assert(kMaxPuzzleFile == kDocumentMaxImage && kMaxCells == kDocumentMaxCells &&
+                  kMaxSide == kDocumentMaxSide && kMaxWords == kDocumentMaxWords &&
+                  kMaxClues == kDocumentMaxClues,
+              "the images the readers write must fit the game");
 
-// Scratch image of the file being read, so a refused file leaves fileBuffer alone.
-char gScratch[kMaxPuzzleFile + 1];
+PuzzleRefusal gLastRefusal = kPuzzleAccepted;
+// The reader's own sentence for the last file of another format it refused.
+std::string gOtherFormatReason;
+
+// The file being read, and the image of one of another format, so a refused file leaves
+// fileBuffer alone.
+std::string gScratch;
+std::string gConverted;
 
 // How far the last puzzle may have written into fileBuffer, cells and the word tables:
 // only that much needs resetting for the next one (the first reset covers everything).
@@ -35,12 +50,48 @@ bool Refuse(PuzzleRefusal reason)
     return false;
 }
 
-bool Accept(const char* bytes, int size)
+bool HasPuzMagic(const char* bytes, int size)
+{
+    return std::string_view(bytes, size_t(size))
+               .find(std::string_view(puz::kMagic, sizeof puz::kMagic)) != std::string_view::npos;
+}
+
+// The .puz image of a crossword file of any format: a .puz is its own image (judged by the
+// .puz checks alone, so such a file opens exactly as it always did); another format is read
+// and written as one into gConverted. *image and *size then say where it is.
+PuzzleRefusal ImageOf(const char* bytes, int size, const char** image, int* imageSize)
 {
     PuzzleLayout layout;
-    const PuzzleRefusal reason = CheckPuzzleImage(bytes, size, &layout);
+    if (HasPuzMagic(bytes, size)) {
+        *image = bytes;
+        *imageSize = size;
+        return CheckPuzzleImage(bytes, size, &layout);
+    }
+    PuzzleDocument document;
+    DocumentRefusal refusal =
+        ReadPuzzleDocument(bytes, size_t(size), &document, &gOtherFormatReason);
+    if (refusal == kDocumentUnknownFormat)
+        return kPuzzleNoMagic;
+    if (refusal == kDocumentAccepted)
+        refusal = WritePuzImage(document, &gConverted, &gOtherFormatReason);
+    if (refusal == kDocumentDamaged || refusal == kDocumentTooLarge)
+        return kPuzzleBrokenDocument;
+    if (refusal != kDocumentAccepted)
+        return kPuzzleUnplayable;
+    *image = gConverted.data();
+    *imageSize = int(gConverted.size());
+    return CheckPuzzleImage(*image, *imageSize, &layout);
+}
+
+bool Accept(const char* file, int fileSize)
+{
+    const char* bytes = nullptr;
+    int size = 0;
+    const PuzzleRefusal reason = ImageOf(file, fileSize, &bytes, &size);
     if (reason != kPuzzleAccepted)
         return Refuse(reason);
+    PuzzleLayout layout;
+    CheckPuzzleImage(bytes, size, &layout);
     std::memmove(gGame.fileBuffer, bytes, size_t(size));
     if (gBufferUsed > size)
         std::memset(gGame.fileBuffer + size, 0, size_t(gBufferUsed - size));
@@ -155,18 +206,43 @@ PuzzleRefusal CheckPuzzleBytes(const void* bytes, int size, int* headerOffset)
     return reason;
 }
 
+PuzzleRefusal PuzzleImageOfFile(const void* bytes, int size, std::string* image)
+{
+    if (!bytes || size < 0)
+        return kPuzzleCannotOpen;
+    const char* at = nullptr;
+    int length = 0;
+    const PuzzleRefusal reason = ImageOf(static_cast<const char*>(bytes), size, &at, &length);
+    if (reason == kPuzzleAccepted)
+        image->assign(at, size_t(length));
+    return reason;
+}
+
+const char* PuzzleFileExtension(const void* bytes, int size)
+{
+    const char* at = static_cast<const char*>(bytes);
+    if (!bytes || size <= 0 || HasPuzMagic(at, size))
+        return ".puz";
+    return DocumentExtension(at, size_t(size));
+}
+
 namespace {
 
 // Reads the file at `path` into gScratch: its size, or -1 when it cannot be read. One byte
-// more than the limit tells an oversized file from one that fits exactly.
+// more than the limit tells an oversized file from one that fits exactly; the scratch is sized
+// by the file, so a .puz never costs the megabytes a large .ipuz may need.
 int ReadScratch(LPCWSTR path)
 {
     HANDLE file =
         CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return -1;
+    DWORD high = 0;
+    const DWORD low = GetFileSize(file, &high);
+    const DWORD fits = high != 0 || low > DWORD(kMaxCrosswordFile) ? DWORD(kMaxCrosswordFile) : low;
+    gScratch.resize(size_t(fits) + 1);
     DWORD size = 0;
-    const BOOL read = ReadFile(file, gScratch, sizeof gScratch, &size, nullptr);
+    const BOOL read = ReadFile(file, gScratch.data(), DWORD(gScratch.size()), &size, nullptr);
     CloseHandle(file);
     return read ? int(size) : -1;
 }
@@ -176,7 +252,7 @@ int ReadScratch(LPCWSTR path)
 bool ReadPuzzleFile(LPCWSTR path)
 {
     const int size = ReadScratch(path);
-    return size < 0 ? Refuse(kPuzzleCannotOpen) : Accept(gScratch, size);
+    return size < 0 ? Refuse(kPuzzleCannotOpen) : Accept(gScratch.data(), size);
 }
 
 PuzzleRefusal JudgePuzzleFile(LPCWSTR path)
@@ -184,8 +260,9 @@ PuzzleRefusal JudgePuzzleFile(LPCWSTR path)
     const int size = ReadScratch(path);
     if (size < 0)
         return kPuzzleCannotOpen;
-    int headerOffset = 0;
-    return CheckPuzzleBytes(gScratch, size, &headerOffset);
+    const char* image = nullptr;
+    int imageSize = 0;
+    return ImageOf(gScratch.data(), size, &image, &imageSize);
 }
 
 PuzzleRefusal LastPuzzleRefusal()
@@ -203,7 +280,7 @@ const char* PuzzleRefusalText(PuzzleRefusal reason)
     case kPuzzleFileTooLarge:
         std::snprintf(text, sizeof text, "the file is larger than %d bytes", kMaxPuzzleFile);
         return text;
-    case kPuzzleNoMagic: return "it is not a puzzle file (no ACROSS&DOWN header)";
+    case kPuzzleNoMagic: return "it is not a crossword the game reads (.puz, .ipuz, .jpz or .xd)";
     case kPuzzleBadSize:
         std::snprintf(text, sizeof text,
                       "its width or height is negative or above %d, or it has no rows", kMaxSide);
@@ -220,6 +297,8 @@ const char* PuzzleRefusalText(PuzzleRefusal reason)
         return text;
     case kPuzzleTruncated: return "the file ends before its grids and clues do";
     case kPuzzleDamaged: return "the file is damaged";
+    case kPuzzleUnplayable:
+    case kPuzzleBrokenDocument: return gOtherFormatReason.c_str();
     }
     return "unknown";
 }

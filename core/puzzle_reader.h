@@ -1,6 +1,10 @@
-// The .puz reader: ReadPuzzleFile brings a puzzle file into gGame.fileBuffer (refusing files
-// the game cannot hold), ParsePuzzle turns it into the grid, the words and the clues.
+// The puzzle reader: ReadPuzzleFile brings a crossword file into gGame.fileBuffer as a .puz
+// image (a .puz as it is, an .ipuz, .jpz or .xd as the formats' readers write it), refusing
+// files the game cannot hold or play; ParsePuzzle turns it into the grid, the words and the
+// clues.
 #pragma once
+
+#include <string>
 
 #include "game_state.h"
 
@@ -9,13 +13,16 @@ enum PuzzleRefusal {
     kPuzzleAccepted = 0,
     kPuzzleCannotOpen,    // missing, a folder, or open elsewhere without sharing
     kPuzzleFileTooLarge,  // more than kMaxPuzzleFile bytes
-    kPuzzleNoMagic,       // no "ACROSS&DOWN" header: not a puzzle file
+    kPuzzleNoMagic,       // no "ACROSS&DOWN" header and no other format the game reads
     kPuzzleBadSize,       // a width or height byte that is negative or above kMaxSide, or rows of 0
     kPuzzleTooManySquares,  // width x height above kMaxCells
     kPuzzleTooManyWords,    // more than kMaxWords across or down words
     kPuzzleTooManyClues,    // more than kMaxClues words, so as many clue strings
     kPuzzleTruncated,       // the file ends inside the header, the grids or the clues
     kPuzzleDamaged,         // the header's sizes do not match its checksum
+    // An .ipuz, .jpz or .xd; PuzzleRefusalText gives its reader's sentence.
+    kPuzzleUnplayable,      // a crossword the game cannot play: an acrostic, a barred grid ...
+    kPuzzleBrokenDocument,  // a broken file, or one beyond the readers' bounds
 };
 
 // Reads the puzzle file at the device path `path` into gGame.fileBuffer. The file is read
@@ -23,14 +30,21 @@ enum PuzzleRefusal {
 // puzzle's clues stay valid. The caller stores the path and calls ParsePuzzle.
 bool ReadPuzzleFile(LPCWSTR path);
 
-// The same checks and copy for a puzzle image already in memory (tests, fuzzing).
+// The same reading and copy for a file already in memory (the print command, tests, fuzzing).
 bool LoadPuzzleImage(const void* bytes, int size);
 
-// The same checks without the copy: whether ReadPuzzleFile would accept a file of these
-// bytes (a download is judged by it before it is stored). gGame is untouched. On
-// acceptance *headerOffset says where the header starts (a real file may carry a few bytes
-// before it).
+// The .puz checks alone, without the copy, for bytes that are a .puz image. gGame is
+// untouched. On acceptance *headerOffset says where the header starts (a real file may carry
+// a few bytes before it).
 PuzzleRefusal CheckPuzzleBytes(const void* bytes, int size, int* headerOffset);
+
+// Whether ReadPuzzleFile would accept a file of these bytes, and the .puz image it would play
+// (into *image on acceptance): a download is judged by it before it is stored. gGame is
+// untouched.
+PuzzleRefusal PuzzleImageOfFile(const void* bytes, int size, std::string* image);
+
+// The extension a file of these bytes is stored under: ".puz", ".ipuz", ".jpz" or ".xd".
+const char* PuzzleFileExtension(const void* bytes, int size);
 
 // What ReadPuzzleFile would say of the file at `path`, without reading it into gGame.
 PuzzleRefusal JudgePuzzleFile(LPCWSTR path);

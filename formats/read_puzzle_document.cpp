@@ -35,31 +35,71 @@ std::string_view Start(std::string_view bytes)
     return first == std::string_view::npos ? std::string_view() : bytes.substr(first);
 }
 
+// The reader the bytes call for, by their first bytes and marks alone.
+enum class Kind { kArchive, kPuz, kIpuz, kJpz, kXd, kUnknown };
+
+Kind KindOf(std::string_view bytes)
+{
+    if (IsArchive(bytes))
+        return Kind::kArchive;
+    if (HasPuzMagic(bytes))
+        return Kind::kPuz;
+    const std::string_view start = Start(bytes);
+    if (!start.empty() && (start[0] == '{' || start.compare(0, 5, "ipuz(") == 0))
+        return Kind::kIpuz;
+    if (!start.empty() && start[0] == '<')
+        return Kind::kJpz;
+    return LooksLikeXd(bytes) ? Kind::kXd : Kind::kUnknown;
+}
+
 ReadResult Choose(std::string_view bytes, bool inArchive, PuzzleDocument* out)
 {
     if (bytes.size() > size_t(kDocumentMaxInput))
         return Refuse(kDocumentTooLarge, "The file is larger than 4 MB.");
-    if (IsArchive(bytes)) {
+    switch (KindOf(bytes)) {
+    case Kind::kArchive: {
         if (inArchive)
             return Refuse(kDocumentUnknownFormat, "The archive holds another archive.");
         std::string inner;
         const ReadResult result = ExtractArchivePuzzle(bytes, &inner);
         return result.refusal != kDocumentAccepted ? result : Choose(inner, true, out);
     }
-    if (HasPuzMagic(bytes))
-        return ReadPuz(bytes, out);
-    const std::string_view start = Start(bytes);
-    if (!start.empty() && (start[0] == '{' || start.compare(0, 5, "ipuz(") == 0))
-        return ReadIpuz(start, out);
-    if (!start.empty() && start[0] == '<')
-        return ReadJpz(bytes, out);
-    if (LooksLikeXd(bytes))
-        return ReadXd(bytes, out);
+    case Kind::kPuz: return ReadPuz(bytes, out);
+    case Kind::kIpuz: return ReadIpuz(Start(bytes), out);
+    case Kind::kJpz: return ReadJpz(bytes, out);
+    case Kind::kXd: return ReadXd(bytes, out);
+    case Kind::kUnknown: break;
+    }
     return Refuse(kDocumentUnknownFormat,
                   "The file is not a crossword the game reads (.puz, .ipuz, .jpz or .xd).");
 }
 
+// The extension of the reader Choose would take; an archive is named by the file inside it.
+const char* ExtensionOf(std::string_view bytes, bool inArchive)
+{
+    switch (KindOf(bytes)) {
+    case Kind::kArchive: {
+        std::string inner;
+        if (inArchive || ExtractArchivePuzzle(bytes, &inner).refusal != kDocumentAccepted)
+            return ".jpz";
+        return ExtensionOf(inner, true);
+    }
+    case Kind::kIpuz: return ".ipuz";
+    case Kind::kJpz: return ".jpz";
+    case Kind::kXd: return ".xd";
+    case Kind::kPuz:
+    case Kind::kUnknown: break;
+    }
+    return ".puz";
+}
+
 }  // namespace
+
+const char* DocumentExtension(const void* bytes, size_t size)
+{
+    return bytes ? ExtensionOf(std::string_view(static_cast<const char*>(bytes), size), false)
+                 : ".puz";
+}
 
 DocumentRefusal ReadPuzzleDocument(const void* bytes, size_t size, PuzzleDocument* out,
                                    std::string* reason)

@@ -12,3 +12,8 @@
 // refuses rather than crashes or hangs on any bytes.
 DocumentRefusal ReadPuzzleDocument(const void* bytes, size_t size, PuzzleDocument* out,
                                    std::string* reason);
+
+// The extension a file of these bytes is named with: ".puz", ".ipuz", ".jpz" (a ZIP archive
+// holding one is named so too) or ".xd"; ".puz" for anything else, the game's own format.
+// Looks at the bytes as the reader chooses by them, without reading the puzzle.
+const char* DocumentExtension(const void* bytes, size_t size);

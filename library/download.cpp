@@ -12,6 +12,7 @@
 #include "download.h"
 
 #include <cstdlib>
+#include <string>
 
 #include "address_dates.h"
 #include "device.h"
@@ -23,9 +24,9 @@
 
 namespace {
 
-constexpr DWORD kAnswerLimit = kMaxPuzzleFile;  // the largest answer that can be a puzzle
-constexpr DWORD kReadBlock = 4000;              // asked of each read; progress shows between
-constexpr DWORD kDeadlineMs = 60000;            // the longest a transfer may take in all
+constexpr DWORD kAnswerLimit = kMaxCrosswordFile;  // the largest answer that can be a puzzle
+constexpr DWORD kReadBlock = 4000;                 // asked of each read; progress shows between
+constexpr DWORD kDeadlineMs = 60000;               // the longest a transfer may take in all
 constexpr int kTitleBytes = 256;
 constexpr int kMaxAddressChars = 260;  // 259 characters and the terminating zero
 
@@ -314,18 +315,34 @@ int DownloadPuzzle(HWND dialog, LPCWSTR written)
     if (!Fetch(&t, address))
         return Finish(&t, 0);
 
-    int header = 0;
-    if (t.received > kAnswerLimit ||
-        CheckPuzzleBytes(t.buffer, int(t.received), &header) != kPuzzleAccepted) {
-        MessageBoxW(t.dialog, u"Not a valid puzzle file, please check the URL.", u"Error",
-                    MB_OK | MB_ICONINFORMATION);
+    // Judged as the game would open it; the title is read from the image it would play, and
+    // the answer is stored as it came, under its own format's extension. A crossword the game
+    // cannot play says so; anything else (an error page) is no puzzle at all.
+    std::string image;
+    const PuzzleRefusal refusal = t.received > kAnswerLimit
+                                      ? kPuzzleFileTooLarge
+                                      : PuzzleImageOfFile(t.buffer, int(t.received), &image);
+    if (refusal != kPuzzleAccepted) {
+        WCHAR why[kRefusalMessageChars] = {};
+        if (refusal == kPuzzleUnplayable)
+            PuzzleRefusalMessage(refusal, why, kRefusalMessageChars);
+        MessageBoxW(
+            t.dialog,
+            refusal == kPuzzleUnplayable ? why : u"Not a valid puzzle file, please check the URL.",
+            u"Error", MB_OK | MB_ICONINFORMATION);
         return Finish(&t, 0);
     }
+    int header = 0;
+    CheckPuzzleBytes(image.data(), int(image.size()), &header);
     char title[kTitleBytes];
-    ScanPuzzleTitle(t.buffer + header, int(t.received) - header, title, kTitleBytes);
+    ScanPuzzleTitle(reinterpret_cast<const unsigned char*>(image.data()) + header,
+                    int(image.size()) - header, title, kTitleBytes);
     WCHAR name[MAX_PATH];
     ProposedNameOf(title, name);
-    if (!ChooseSaveLocation(t.dialog, name, t.path))
+    WCHAR extension[8];
+    MultiByteToWideChar(CP_UTF8, 0, PuzzleFileExtension(t.buffer, int(t.received)) + 1, -1,
+                        extension, 8);
+    if (!ChooseSaveLocation(t.dialog, name, extension, t.path))
         return Finish(&t, 0);
     return Store(&t);
 }

@@ -8,11 +8,13 @@
 
 namespace {
 
-constexpr const char16_t kPuzzleFilter[] = u"Puzzle files\0*.puz\0";
+// One type for every format the game reads, so a list never hides a puzzle.
+constexpr const char16_t kPuzzleFilter[] = u"Puzzle files\0*.puz;*.ipuz;*.jpz;*.xd\0";
+constexpr const char16_t* kPuzzleExtensions[] = {u".puz", u".ipuz", u".jpz", u".xd"};
 constexpr const char16_t* kDownloadFolder = u"\\My Documents\\Fennimoor\\";
 
 void PrepareRequest(OPENFILENAMEW* request, HWND owner, WCHAR* file, WCHAR* title,
-                    LPCWSTR dialogTitle)
+                    LPCWSTR dialogTitle, LPCWSTR extension = nullptr)
 {
     *request = {};
     request->lStructSize = sizeof *request;
@@ -23,6 +25,7 @@ void PrepareRequest(OPENFILENAMEW* request, HWND owner, WCHAR* file, WCHAR* titl
     request->lpstrFileTitle = title;
     request->nMaxFileTitle = MAX_PATH;
     request->lpstrTitle = dialogTitle;
+    request->lpstrDefExt = extension;
     request->Flags = OFN_EXPLORER;
 }
 
@@ -54,13 +57,31 @@ HWND MainWindowOf(HWND window)
 
 }  // namespace
 
+bool HasPuzzleExtension(LPCWSTR name)
+{
+    const int length = lstrlenW(name);
+    for (const char16_t* extension : kPuzzleExtensions) {
+        const int size = lstrlenW(extension);
+        if (length > size && lstrcmpiW(name + length - size, extension) == 0)
+            return true;
+    }
+    return false;
+}
+
 void ProgressPathOf(LPCWSTR puzzlePath, WCHAR* progressPath)
 {
     lstrcpynW(progressPath, puzzlePath, MAX_PATH);
     int length = lstrlenW(progressPath);
-    length = length < 4 ? 0 : length - 4;
+    // A .puz record's path is the one every earlier version wrote; another format's must not
+    // end in ".dat", or "x.jpz" would share one with a "x.jpz.puz".
+    const bool puz = length >= 4 && lstrcmpiW(progressPath + length - 4, u".puz") == 0;
+    const char16_t* suffix = puz ? u".dat" : u".progress";
+    if (puz)
+        length -= 4;
+    const int room = MAX_PATH - 1 - lstrlenW(suffix);
+    length = length < room ? length : room;
     progressPath[length] = 0;
-    lstrcatW(progressPath, u".dat");
+    lstrcatW(progressPath, suffix);
 }
 
 PuzzleOpening OpenPuzzleFile(HWND owner)
@@ -86,8 +107,8 @@ PuzzleOpening OpenPuzzleAt(HWND owner, LPCWSTR file)
     // replaces only fileBuffer; the grid, entries and settings written below are the old
     // puzzle's until ParsePuzzle runs.
     if (!ReadPuzzleFile(file)) {
-        WCHAR text[160];
-        PuzzleRefusalMessage(LastPuzzleRefusal(), text, 160);
+        WCHAR text[kRefusalMessageChars];
+        PuzzleRefusalMessage(LastPuzzleRefusal(), text, kRefusalMessageChars);
         MessageBoxW(owner, text, u"Open File", MB_OK | MB_ICONINFORMATION);
         return kNotOpened;
     }
@@ -101,21 +122,27 @@ PuzzleOpening OpenPuzzleAt(HWND owner, LPCWSTR file)
 
 void PuzzleRefusalMessage(PuzzleRefusal reason, WCHAR* text, int chars)
 {
-    WCHAR why[96];
-    MultiByteToWideChar(CP_ACP, 0, PuzzleRefusalText(reason), -1, why, 96);
-    why[95] = 0;
-    WCHAR whole[160];
+    WCHAR why[kRefusalMessageChars];
+    if (!MultiByteToWideChar(CP_UTF8, 0, PuzzleRefusalText(reason), -1, why, kRefusalMessageChars))
+        why[kRefusalMessageChars - 1] = 0;
+    // The readers of the other formats say in a whole sentence what the file is and why the
+    // game cannot play it ("This is an acrostic, which the game cannot play.").
+    if (reason == kPuzzleUnplayable || reason == kPuzzleBrokenDocument) {
+        lstrcpynW(text, why, chars);
+        return;
+    }
+    WCHAR whole[kRefusalMessageChars + 64];
     wsprintfW(whole, u"This file could not be opened as a puzzle: %s.", why);
     lstrcpynW(text, whole, chars);
 }
 
-int ChooseSaveLocation(HWND caller, WCHAR* name, WCHAR* path)
+int ChooseSaveLocation(HWND caller, WCHAR* name, LPCWSTR extension, WCHAR* path)
 {
     WCHAR file[MAX_PATH];
     lstrcpynW(file, kDownloadFolder, MAX_PATH);
     lstrcpynW(file + lstrlenW(file), name, MAX_PATH - lstrlenW(file));
     OPENFILENAMEW request;
-    PrepareRequest(&request, MainWindowOf(caller), file, name, u"Save File");
+    PrepareRequest(&request, MainWindowOf(caller), file, name, u"Save File", extension);
     if (!GetSaveFileNameW(&request))
         return 0;
 

@@ -10,6 +10,10 @@
 // first opening shows the notes, which the puzzle may not be solvable without).
 enum PuzzleOpening { kNotOpened = 0, kOpenedAgain, kOpenedFirst };
 
+// Whether `name` ends in the extension of a format the game reads (.puz, .ipuz, .jpz, .xd; any
+// case): the files Open File lists and the start looks at.
+bool HasPuzzleExtension(LPCWSTR name);
+
 // Lets the user pick a puzzle file and makes it the current puzzle (or the current one again);
 // kNotOpened when the user cancelled or answered No, or when the chosen file was refused,
 // which the user is told and which changes nothing.
@@ -22,15 +26,19 @@ PuzzleOpening OpenPuzzleFile(HWND owner);
 PuzzleOpening OpenPuzzleAt(HWND owner, LPCWSTR file);
 
 // Open File's message for a refused file, with the reason: "This file could not be opened as
-// a puzzle: the file is damaged." `text` holds `chars` WCHARs.
+// a puzzle: the file is damaged.", or the sentence of another format's reader ("Barred grids
+// are not supported."). `text` holds `chars` WCHARs; kRefusalMessageChars hold any message.
+constexpr int kRefusalMessageChars = 320;
 void PuzzleRefusalMessage(PuzzleRefusal reason, WCHAR* text, int chars);
 
 // Lets the user pick the path a download is stored at. `name` (MAX_PATH characters) holds
 // the proposed file name and receives the name part of the chosen path; `path` (MAX_PATH)
-// receives the full path. 1 when a path was chosen and confirmed; 0 otherwise, `path`
-// untouched. The dialog is owned by the main window, the confirmation by `caller`.
-int ChooseSaveLocation(HWND caller, WCHAR* name, WCHAR* path);
+// receives the full path; a name typed without an extension gets `extension` ("ipuz"). 1 when
+// a path was chosen and confirmed; 0 otherwise, `path` untouched. The dialog is owned by the
+// main window, the confirmation by `caller`.
+int ChooseSaveLocation(HWND caller, WCHAR* name, LPCWSTR extension, WCHAR* path);
 
-// The progress-file path of a puzzle: its path with the last four characters (the ".puz")
-// replaced by ".dat", without looking at them.
+// The progress-file path of a puzzle: for a name ending in ".puz" (any case) those four
+// characters replaced by ".dat"; any other name (an .ipuz, .jpz or .xd) keeps its whole name
+// and adds ".progress", so "today.puz" and "today.jpz" in one folder never share a record.
 void ProgressPathOf(LPCWSTR puzzlePath, WCHAR* progressPath);

@@ -38,12 +38,11 @@ std::string PdfBeside(const std::string& puzzle)
     return (hasExtension ? puzzle.substr(0, dot) : puzzle) + ".pdf";
 }
 
-// The file's fill grid as the player's letters: "-" is an empty square, "." a black one.
-void EnterFillGrid(const std::vector<char>& bytes)
+// The file's fill grid as the player's letters: "-" is an empty square, "." a black one. Read
+// from the image the game plays, which a file of any format becomes.
+void EnterFillGrid()
 {
-    int offset = 0;
-    CheckPuzzleBytes(bytes.data(), int(bytes.size()), &offset);
-    const char* header = bytes.data() + offset;
+    const char* header = gGame.fileBuffer + gGame.headerOffset;
     const int width = static_cast<unsigned char>(header[puz::kWidthOffset]);
     const int height = static_cast<unsigned char>(header[puz::kHeightOffset]);
     const char* fill = header + puz::kGridOffset + width * height;
@@ -119,7 +118,7 @@ int RunPrintCommand(int argc, char** argv)
         return 1;
     }
     if (request.contents == kPrintLetters)
-        EnterFillGrid(bytes);
+        EnterFillGrid();
 
     PrintSheet sheet;
     std::string error;

@@ -10,7 +10,7 @@ import os
 import re
 import sys
 
-SOURCE_DIRS = ["core", "display", "library", "shell", "print", "platform", "packinstaller",
+SOURCE_DIRS = ["core", "formats", "display", "library", "shell", "print", "platform", "packinstaller",
                "puzformat", "filewrite", "resources", "tools", "tests", "bench", "fuzz", "scripts"]
 SOURCE_EXT = (".cpp", ".h", ".py", ".sh", ".txt")
 PATH = re.compile(r"^[\w.\-/]+(\.(cpp|h|py|sh|md|txt|json)|/)$")

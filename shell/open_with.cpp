@@ -82,10 +82,14 @@ void TellRefusal(LPCWSTR commandLine, PuzzleRefusal reason)
     bool fresh = false;
     int at = 0;
     NextPath(commandLine, &at, path, &fresh);
-    WCHAR message[160];
-    PuzzleRefusalMessage(reason, message, 160);
+    // The running copy sends the reason's number only; another format's sentence is read
+    // here again.
+    if (reason == kPuzzleUnplayable || reason == kPuzzleBrokenDocument)
+        reason = JudgePuzzleFile(path);
+    WCHAR message[kRefusalMessageChars];
+    PuzzleRefusalMessage(reason, message, kRefusalMessageChars);
     char pathText[3 * MAX_PATH];
-    char messageText[3 * 160];
+    char messageText[3 * kRefusalMessageChars];
     WideCharToMultiByte(CP_UTF8, 0, path, -1, pathText, sizeof pathText, nullptr, nullptr);
     WideCharToMultiByte(CP_UTF8, 0, message, -1, messageText, sizeof messageText, nullptr, nullptr);
     std::fprintf(stderr, "crossword: %s: %s\n", pathText, messageText);

@@ -76,7 +76,8 @@ void FindProgramFolder()
 // The play of the puzzle the start opens, read from the state file or the puzzle's own record.
 RestoredPlay gStartPlay;  // too large for the stack
 
-// No puzzle from the last run: the first puzzle file directly in "\My Documents" that can be
+// No puzzle from the last run: the first puzzle file (of any format the game reads, by its
+// name, as Open File lists them) directly in "\My Documents" that can be
 // read, with its own progress when it has some (into gStartPlay). One that cannot be read (a
 // file copied in by hand, a damaged one) is passed over, so it never keeps the others from
 // opening. kNotOpened when there is none.
@@ -84,24 +85,29 @@ PuzzleOpening ReadFirstDocumentsPuzzle()
 {
     WCHAR pattern[MAX_PATH];
     lstrcpynW(pattern, kDocuments, MAX_PATH);
-    lstrcatW(pattern, u"*.puz");
+    lstrcatW(pattern, u"*");
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW(pattern, &found);
-    if (search == INVALID_HANDLE_VALUE) {
+    WCHAR candidate[MAX_PATH];
+    bool named = false;  // a file with a puzzle's name was there, readable or not
+    bool read = false;
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+                !HasPuzzleExtension(found.cFileName))
+                continue;
+            named = true;
+            lstrcpynW(candidate, kDocuments, MAX_PATH);
+            lstrcatW(candidate, found.cFileName);
+            read = ReadPuzzleFile(candidate);
+        } while (!read && FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    if (!named) {
         MessageBoxW(nullptr, u"Please choose a puzzle file from the Available Puzzles option.",
                     u"Choose File", MB_OK);
         return kNotOpened;
     }
-    WCHAR candidate[MAX_PATH];
-    bool read = false;
-    do {
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            continue;
-        lstrcpynW(candidate, kDocuments, MAX_PATH);
-        lstrcatW(candidate, found.cFileName);
-        read = ReadPuzzleFile(candidate);
-    } while (!read && FindNextFileW(search, &found));
-    FindClose(search);
     if (!read)
         return kNotOpened;
     // The play restored from the state file belongs to the puzzle that could not be read; the

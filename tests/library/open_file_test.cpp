@@ -92,7 +92,9 @@ TEST_F(OpenFileTest, ARefusedFileChangesNothingAndSaysSo)
     EXPECT_FALSE(DeviceFileExists("\\My Documents\\First.dat"));
     ASSERT_EQ(AutomationMessageBoxes().size(), 2u);
     EXPECT_EQ(AutomationMessageBoxes()[1].caption, u"Open File");
-    EXPECT_EQ(AutomationMessageBoxes()[1].text, u"This file could not be opened as a puzzle: it is not a puzzle file (no ACROSS&DOWN header).");
+    EXPECT_EQ(AutomationMessageBoxes()[1].text,
+              u"This file could not be opened as a puzzle: it is not a crossword the game reads "
+              u"(.puz, .ipuz, .jpz or .xd).");
     EXPECT_EQ(AutomationMessageBoxes()[1].type, UINT(MB_OK | MB_ICONINFORMATION));
 }
 
@@ -108,13 +110,25 @@ TEST_F(OpenFileTest, CancelOrNoChangesNothing)
     EXPECT_FALSE(DeviceFileExists("\\My Documents\\First.dat"));
 }
 
-TEST(ProgressPath, LastFourCharactersBecomeDat)
+TEST(ProgressPath, APuzKeepsItsDatAndEveryOtherNameItsOwnRecord)
 {
     WCHAR path[MAX_PATH];
     ProgressPathOf(u"\\My Documents\\Fennimoor\\today.puz", path);
     EXPECT_EQ(std::u16string(path), u"\\My Documents\\Fennimoor\\today.dat");
+    ProgressPathOf(u"\\My Documents\\TODAY.PUZ", path);
+    EXPECT_EQ(std::u16string(path), u"\\My Documents\\TODAY.dat");
+    // Cutting four characters off any name made "today.jpz" share "today.dat" with today.puz.
+    ProgressPathOf(u"\\My Documents\\today.jpz", path);
+    EXPECT_EQ(std::u16string(path), u"\\My Documents\\today.jpz.progress");
+    ProgressPathOf(u"\\My Documents\\today.ipuz", path);
+    EXPECT_EQ(std::u16string(path), u"\\My Documents\\today.ipuz.progress");
     ProgressPathOf(u"\\My Documents\\crossword", path);
-    EXPECT_EQ(std::u16string(path), u"\\My Documents\\cross.dat");
+    EXPECT_EQ(std::u16string(path), u"\\My Documents\\crossword.progress");
+    // A name as long as a path may be still leaves room for the suffix.
+    const std::u16string longest = u"\\" + std::u16string(MAX_PATH - 6, u'x') + u".xd";
+    ProgressPathOf(longest.c_str(), path);
+    EXPECT_EQ(lstrlenW(path), MAX_PATH - 1);
+    EXPECT_EQ(std::u16string(path).substr(MAX_PATH - 10), u".progress");
 }
 
 }  // namespace

@@ -104,7 +104,8 @@ TEST_F(OpenWithTest, TheFirstPuzzleOfTheCommandLineOpensAndThePuzzleLeftKeepsIts
 
     ASSERT_EQ(AutomationMessageBoxes().size(), 1u);
     EXPECT_EQ(AutomationMessageBoxes()[0].text, u"This file could not be opened as a puzzle: it is "
-                                                u"not a puzzle file (no ACROSS&DOWN header).");
+                                                u"not a crossword the game reads (.puz, .ipuz, "
+                                                u".jpz or .xd).");
     EXPECT_EQ(std::string(StateFile().c_str()), "\\My Documents\\b.puz");
     // a.puz's letters went to its own progress file, as Open File leaves them.
     const std::string progress = ReadDeviceFile("\\My Documents\\a.dat");
@@ -210,8 +211,10 @@ TEST_F(OpenWithTest, ASecondStartWhoseFileIsRefusedEndsWithOneAndSaysWhy)
     LetTimePass(300);
     std::ifstream told(errors);
     const std::string said((std::istreambuf_iterator<char>(told)), {});
-    EXPECT_NE(said.find("This file could not be opened as a puzzle: it is not a puzzle file"),
-              std::string::npos)
+    EXPECT_NE(
+        said.find(
+            "This file could not be opened as a puzzle: it is not a crossword the game reads"),
+        std::string::npos)
         << said;
     EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\a.puz");
     ASSERT_EQ(AutomationMessageBoxes().size(), 1u);
