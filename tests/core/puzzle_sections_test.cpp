@@ -6,6 +6,7 @@
 
 #include "game_state.h"
 #include "play_time.h"
+#include "puz_layout.h"
 #include "puzzle_image.h"
 #include "puzzle_sections.h"
 
@@ -27,15 +28,17 @@ class PuzzleSections : public testing::Test {
     static std::string Rebuses()
     {
         std::string out;
-        for (int i = 0; i < 4; ++i)
-            out +=
-                std::string(gGame.rebusKeys[i] ? gGame.rebusTable[gGame.rebusKeys[i] - 1] : "-") +
-                " ";
+        for (int i = 0; i < 4; ++i) {
+            const int key = gGame.rebusKeys[i];
+            out += key ? gGame.rebusTable[key - 1] : "-";
+            out += ' ';
+        }
         return out;
     }
 };
 
-const std::string kKeys("\x01\xFF\x02\0", 4);  // keys 0, 254 and 1; the last square none
+const std::string kKeys("\x01\xFF\x02\0", 4);   // keys 0, 254 and 1; the last square none
+const std::string kCircles("\x80\0\0\x80", 4);  // the first and the last square
 
 TEST_F(PuzzleSections, TheWalkStopsAtBytesThatAreNoSection)
 {
@@ -46,7 +49,7 @@ TEST_F(PuzzleSections, TheWalkStopsAtBytesThatAreNoSection)
     ASSERT_EQ(ScanPuzzleSections(begin, begin + bytes.size(), found, 4), 3);
     EXPECT_STREQ(found[1].name, "ZZZZ");
     EXPECT_EQ(found[0].size, 4);
-    EXPECT_EQ(found[0].data, begin + 8);
+    EXPECT_EQ(found[0].data, begin + puz::kSectionHeadSize);
     EXPECT_EQ(found[1].size, 0);
     EXPECT_TRUE(found[0].checksumOk);
     EXPECT_FALSE(found[1].checksumOk);
@@ -94,8 +97,8 @@ TEST_F(PuzzleSections, TheTimerReadsSecondsAndAStateOrNothing)
 // that does not suit this grid, leaves nothing behind.
 TEST_F(PuzzleSections, NothingOfTheLastFileStays)
 {
-    Read(Section("GEXT", std::string("\x80\0\0\x80", 4)) + Section("GRBS", kKeys) +
-         Section("RTBL", " 0:EAR;") + Section("LTIM", "75,0"));
+    Read(Section("GEXT", kCircles) + Section("GRBS", kKeys) + Section("RTBL", " 0:EAR;") +
+         Section("LTIM", "75,0"));
     ASSERT_EQ(gGame.squareFlags[0], 0x80);
     ASSERT_EQ(ClockSeconds(), 75);
     ReadPuzzleSections(nullptr, nullptr);
@@ -107,8 +110,7 @@ TEST_F(PuzzleSections, NothingOfTheLastFileStays)
 
     for (int width : {1, 3}) {  // the same sections, not one byte per square of this grid
         gGame.width = width;
-        Read(Section("GEXT", std::string("\x80\0\0\x80", 4)) + Section("GRBS", kKeys) +
-             Section("RTBL", " 0:EAR;"));
+        Read(Section("GEXT", kCircles) + Section("GRBS", kKeys) + Section("RTBL", " 0:EAR;"));
         EXPECT_EQ(gGame.squareFlags[0], 0) << width;
         EXPECT_EQ(gGame.rebusKeys[0], 0) << width;
     }

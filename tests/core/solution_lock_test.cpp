@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "entry_check.h"
 #include "five_by_five_fixture.h"
 #include "solution_lock.h"
 
@@ -65,7 +64,7 @@ TEST_F(SolutionLock, OnlyTheKeyOpensTheSolutionAndLockingTakesItBack)
 
 // Nothing but letters is ever locked: a locked grid holding another character opens with no
 // key, and an open puzzle takes none.
-TEST_F(SolutionLock, AGridThatIsNotLockedLettersTakesNoKey)
+TEST_F(SolutionLock, OnlyALockedGridOfLettersTakesAKey)
 {
     EXPECT_FALSE(UnlockSolution(0));
     EXPECT_EQ(gGame.solutionState, kSolutionOpen);
