@@ -5,30 +5,13 @@
 
 #include "entry_check.h"
 #include "fill_clear_entries.h"
-#include "game_state.h"
-#include "puzzle_load.h"
+#include "five_by_five_fixture.h"
 
 namespace {
 
 const std::string kSolution = "ABC.DE.FGHIJKLMN.O.PQRS.T";
 
-class FillClear : public testing::Test {
-  protected:
-    void SetUp() override
-    {
-        ResetGameState();
-        ASSERT_TRUE(LoadGrid(kFiveByFive));
-    }
-
-    static std::string Entries() { return std::string(gGame.entries, 25); }
-
-    static void At(int row, int col, int direction)
-    {
-        gGame.cursorRow = row;
-        gGame.cursorCol = col;
-        gGame.direction = direction;
-    }
-};
+using FillClear = FiveByFiveTest;
 
 TEST_F(FillClear, FillWordDownLeavesTheAcrossWordExceptTheSharedSquare)
 {

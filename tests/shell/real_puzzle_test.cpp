@@ -9,7 +9,6 @@
 #include "clue_bar.h"
 #include "game_dialog_fixture.h"
 #include "game_state.h"
-#include "puz_layout.h"
 #include "puzzle_image.h"
 #include "resource_ids.h"
 #include "shell_state.h"
@@ -47,39 +46,6 @@ class RealPuzzleTest : public GameDialogTest {
     int Reddish(int row, int col) const { return CountReddish(CellOnScreen(row, col)); }
     int Ring(int row, int col) const { return CountPixels(CellOnScreen(row, col), kCircleGrey); }
 };
-
-// The letters of `solution` (black squares left out) read column by column, locked with
-// `key` the way files lock them: per key digit, shift each letter by the digit of its place,
-// rotate left by the digit, and interleave the second half with the first.
-std::string Scrambled(const std::string& solution, int width, int key)
-{
-    const int height = int(solution.size()) / width;
-    std::string s;
-    for (int c = 0; c < width; ++c)
-        for (int r = 0; r < height; ++r)
-            if (solution[size_t(r * width + c)] != '.')
-                s += solution[size_t(r * width + c)];
-    const int digits[4] = {key / 1000, key / 100 % 10, key / 10 % 10, key % 10};
-    for (int k : digits) {
-        for (size_t i = 0; i < s.size(); ++i)
-            s[i] = char('A' + (s[i] - 'A' + digits[i % 4]) % 26);
-        s = s.substr(size_t(k)) + s.substr(0, size_t(k));
-        const size_t mid = s.size() / 2;
-        std::string mixed;
-        for (size_t i = 0; i < mid; ++i)
-            mixed += std::string(1, s[mid + i]) + s[i];
-        if (s.size() % 2)
-            mixed += s.back();
-        s = mixed;
-    }
-    std::string locked = solution;
-    size_t at = 0;
-    for (int c = 0; c < width; ++c)
-        for (int r = 0; r < height; ++r)
-            if (locked[size_t(r * width + c)] != '.')
-                locked[size_t(r * width + c)] = s[at++];
-    return locked;
-}
 
 // Insert opens the entry on the current square; letters gather there and in the clue bar;
 // Enter ends it and the cursor moves on. Check takes the whole text (any case) or the first
@@ -153,16 +119,9 @@ const char kLockedRows[] = "HEARTOVERTNORTHEASELSLEDS";
 // The five-by-five puzzle locked with the key 4271 (9001 matches its checksum too).
 std::string LockedPuzzle()
 {
-    const std::string solution = kLockedRows;
     PuzzleImage p = MakePuzzle({"HEART", "OVERT", "NORTH", "EASEL", "SLEDS"});
     AddClues(&p);
-    p.solution = Scrambled(solution, 5, 4271);
-    p.solutionFlags = 4;
-    std::string columns;  // the real letters, column by column, as the file sums them
-    for (int c = 0; c < 5; ++c)
-        for (int r = 0; r < 5; ++r)
-            columns += solution[size_t(r * 5 + c)];
-    p.scrambledChecksum = puz::ChecksumRegion(columns.data(), 25, 0);
+    ScrambleSolution(&p, 4271);
     return Bytes(p);
 }
 

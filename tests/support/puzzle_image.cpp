@@ -68,3 +68,36 @@ void AddClues(PuzzleImage* image)
             image->clues.push_back("c" + std::to_string(image->clues.size()));
     }
 }
+
+void ScrambleSolution(PuzzleImage* image, int key)
+{
+    std::string& solution = image->solution;
+    const int w = image->width;
+    const int h = image->height;
+    std::string s;
+    for (int c = 0; c < w; ++c)
+        for (int r = 0; r < h; ++r)
+            if (solution[size_t(r * w + c)] != '.')
+                s += solution[size_t(r * w + c)];
+    image->scrambledChecksum = puz::ChecksumRegion(s.data(), int(s.size()), 0);
+    image->solutionFlags = puz::kSolutionScrambled;
+    const int digits[4] = {key / 1000, key / 100 % 10, key / 10 % 10, key % 10};
+    for (int k : digits) {
+        for (size_t i = 0; i < s.size(); ++i)
+            s[i] = char('A' + (s[i] - 'A' + digits[i % 4]) % 26);
+        const size_t turn = s.empty() ? 0 : size_t(k) % s.size();  // a grid shorter than a digit
+        s = s.substr(turn) + s.substr(0, turn);
+        const size_t mid = s.size() / 2;
+        std::string mixed;
+        for (size_t i = 0; i < mid; ++i)
+            mixed += std::string(1, s[mid + i]) + s[i];
+        if (s.size() % 2)
+            mixed += s.back();
+        s = mixed;
+    }
+    size_t at = 0;
+    for (int c = 0; c < w; ++c)
+        for (int r = 0; r < h; ++r)
+            if (solution[size_t(r * w + c)] != '.')
+                solution[size_t(r * w + c)] = s[at++];
+}

@@ -39,3 +39,9 @@ std::string Bytes(const PuzzleImage& image);
 
 // A clue per word of `image`'s grid ("c0", "c1", ...), counted with the standard rule.
 void AddClues(PuzzleImage* image);
+
+// Locks `image`'s solution with `key` (0 to 9999) the way files lock them: its letters read
+// column by column, black squares left out, and per key digit each letter shifted by the
+// digit of its place, the string rotated left by the digit and its second half interleaved
+// with the first. Sets the flag and the checksum of the real letters the game tries keys on.
+void ScrambleSolution(PuzzleImage* image, int key);
