@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the perf preset (a release build), runs every benchmark program of bench/ with
-# repetitions, measures the game in a real window (scripts/real_window_perf.sh) as many times
-# and writes docs/performance.md from their JSON output: the medians against their targets
+# repetitions, measures the game in a real window (scripts/real_window_perf.sh) as many times,
+# times a peer parser on the format readers' samples (bench/peer_formats.sh) and writes docs/performance.md from their JSON output: the medians against their targets
 # and the machine they ran on.
 #   scripts/performance.sh [page]      (default docs/performance.md)
 # REPETITIONS (default 10) sets the repetitions, BUILD_DIR another build folder for the
@@ -39,10 +39,15 @@ if ! RUNS="$repetitions" scripts/real_window_perf.sh "$build/bin" "$results/real
     echo "the real-window measurement failed" >&2
     failed=1
 fi
+echo "== the peer parser on the format samples"
+if ! bench/peer_formats.sh "$build" >"$results/peer_formats.tsv"; then
+    echo "the peer parser could not be run" >&2
+fi
 load_end=$(cat /proc/loadavg)
 
 mkdir -p "$(dirname "$page")"
 python3 scripts/performance_report.py --json-dir "$results" --build-dir "$build" \
     --load-start "$load_start" --load-bench "$load_bench" --load-end "$load_end" \
-    --repetitions "$repetitions" --command "make perf" --out "$page"
+    --repetitions "$repetitions" --peer "$results/peer_formats.tsv" --command "make perf" \
+    --out "$page"
 exit "$failed"

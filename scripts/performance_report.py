@@ -329,6 +329,41 @@ def load_numbers(text):
         return []
 
 
+PEER_SAMPLES = [("`.ipuz`", "ipuz", "ReadIpuzFile"), ("`.jpz`", "jpz", "ReadJpzFile"),
+                ("`.xd`", "xd", "ReadXdFile")]
+
+
+def peer_section(path, runs):
+    """The format readers beside the peer parser's times (bench/peer_formats.sh's lines:
+    "sample15.ipuz<TAB>19.5 us ..."), or a line saying why there is no comparison."""
+    peer = {}
+    try:
+        with open(path, encoding="utf-8") as f:
+            for line in f:
+                name, _, rest = line.partition("\t")
+                if rest.split()[:2] and rest.split()[1] == "us":
+                    peer[name] = float(rest.split()[0])
+    except (OSError, ValueError, IndexError):
+        peer = {}
+    if not peer:
+        return ("The peer parser could not be run (`bench/peer_formats.sh` needs Node.js and the "
+                "npm registry), so there is no comparison on this page.")
+    rows = []
+    for label, ext, bench in PEER_SAMPLES:
+        for side in (15, 21):
+            run = runs.get(("bench_formats", f"{bench}/{side}"))
+            ours = values_of(run, "cpu_time", "us") if run else []
+            theirs = peer.get(f"sample{side}.{ext}")
+            if not ours or theirs is None:
+                rows.append([f"{label} {side} × {side}", "missing", "missing", "—"])
+                continue
+            mine = statistics.median(ours)
+            rows.append([f"{label} {side} × {side}", f"{number(mine)} µs",
+                         f"{number(theirs)} µs", f"{mine / theirs:.2f}"])
+    return table(["Figure", "Ours (CPU, median)", "Peer (median of 10 runs of 500)",
+                  "Ours / peer"], rows)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--json-dir", required=True, help="folder of <program>.json files")
@@ -338,6 +373,7 @@ def main():
     parser.add_argument("--load-end", default="", help="/proc/loadavg after the last run")
     parser.add_argument("--repetitions", default="", help="repetitions of each benchmark")
     parser.add_argument("--command", default="make perf", help="the command that made the page")
+    parser.add_argument("--peer", default="", help="bench/peer_formats.sh's output")
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
 
@@ -436,6 +472,18 @@ thread) over three idle seconds with the puzzle's clock running, and three more 
 on the title has paused it, when nothing is due; then ten keystrokes sent through XTest, each
 timed until the window's pixels on the server change. The idle figures are a share of one
 core.
+
+## Format readers against a peer parser
+
+`bench_formats` times our readers of `.ipuz`, `.jpz` and `.xd` on crosswords of 15 × 15 and
+21 × 21 it makes itself (a block where every fourth row and column cross, one clue a word with
+a little markup); `bench/peer_formats.sh` times @xwordly/xword-parser 1.0.5 (Node.js, installed
+under the build folder) on the same files in the same run. Ours is the whole road to a
+`PuzzleDocument`: content check, parse, markup removal, clue matching, capacity checks; the
+peer's is its own parse to its puzzle record. Writing the `.puz` image the game plays is
+`WriteImage` in the table below.
+
+{peer_section(args.peer, runs)}
 
 ## Every benchmark
 
