@@ -77,6 +77,27 @@ void PutSquareEntry(int i, const char* text)
     }
 }
 
+void PutForeignEntry(int i, const char* text)
+{
+    const bool utf8 = gGame.textEncoding == kEncodingUtf8;
+    int length = 0;
+    for (; text[length]; ++length) {
+        const int b = static_cast<unsigned char>(Upper(text[length]));
+        if (!IsEntryByte(b) && !(utf8 && b >= 0x80))
+            return;
+    }
+    int kept = length < kRebusTextSize - 1 ? length : kRebusTextSize - 1;
+    while (utf8 && kept > 0 && kept < length &&
+           (static_cast<unsigned char>(text[kept]) & 0xC0) == 0x80)
+        --kept;
+    if (kept == 0)
+        return;  // nothing but pieces of characters
+    char cut[kRebusTextSize];
+    std::memcpy(cut, text, size_t(kept));
+    cut[kept] = 0;
+    PutSquareEntry(i, cut);
+}
+
 void RevealSquare(int i)
 {
     char text[kRebusTextSize];

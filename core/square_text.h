@@ -30,6 +30,12 @@ void SquareEntryText(int i, char* text);
 // entries grid. Letters are kept upper case.
 void PutSquareEntry(int i, const char* text);
 
+// Makes `text`, what another program left in open square `i`, its entry when it could have
+// been typed: every byte one a square may hold, case aside (in a UTF-8 puzzle the bytes of a
+// character beyond ASCII too). A longer text than a square holds is cut, never inside a
+// character; a text with any other byte changes nothing.
+void PutForeignEntry(int i, const char* text);
+
 // Gives square `i` its whole solution, rebus included.
 void RevealSquare(int i);
 
