@@ -39,6 +39,16 @@ bool SquareCircled(int i)
     return (gGame.squareFlags[i] & puz::kSquareCircled) != 0;
 }
 
+bool SquareVoid(int i)
+{
+    return (gGame.squareStyles[i] & puz::kSquareStyleVoid) != 0;
+}
+
+bool SquareShaded(int i)
+{
+    return (gGame.squareStyles[i] & puz::kSquareStyleShaded) != 0;
+}
+
 void SquareSolutionText(int i, char* text)
 {
     const int key = gGame.rebusKeys[i];

@@ -16,6 +16,10 @@ bool IsEntryByte(int b);
 
 // Whether the file draws a circle in square `i`.
 bool SquareCircled(int i);
+// Whether square `i` is no part of the puzzle (a block of a shaped grid, drawn as the
+// background), or an open square the file shades.
+bool SquareVoid(int i);
+bool SquareShaded(int i);
 
 // The solution of square `i`: its rebus when the file gives one, else its letter (in
 // `text`, kRebusTextSize bytes).

@@ -127,8 +127,8 @@ ReadResult BuildGrids(const PuzzleDocument& d, Grids* g)
     std::map<std::string, int> keys;
     for (size_t i = 0; i < n; ++i) {
         const DocumentCell& cell = d.cells[i];
-        const uint8_t style = (cell.isVoid ? kSquareStyleVoid : 0) |
-                              (cell.shaded && !cell.block ? kSquareStyleShaded : 0);
+        const uint8_t style = (cell.isVoid ? puz::kSquareStyleVoid : 0) |
+                              (cell.shaded && !cell.block ? puz::kSquareStyleShaded : 0);
         g->styles[i] = char(style);
         g->anyStyle = g->anyStyle || style;
         if (cell.block)
@@ -247,7 +247,7 @@ DocumentRefusal WritePuzImage(const PuzzleDocument& document, std::string* image
     if (g.anyCircle)
         out += Section("GEXT", g.circles);
     if (g.anyStyle)
-        out += Section(kSquareStyleSection, g.styles);
+        out += Section(puz::kSquareStyleSection, g.styles);
     if (out.size() > size_t(kDocumentMaxImage)) {
         if (reason)
             *reason = "The puzzle is too large for the game: it needs " +

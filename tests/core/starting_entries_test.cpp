@@ -1,6 +1,7 @@
 // What a puzzle starts with when the game has no progress of its own: the letters of the
 // file's fill grid and the rebus entries of its RUSR section, each taken square by square and
-// the section whole or not at all; a restored progress wins over both.
+// the section whole or not at all; a restored progress wins over both. And the void and shaded
+// squares of the XSQF section, read only when they fit the grid.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -9,6 +10,7 @@
 
 #include "game_state.h"
 #include "play_time.h"
+#include "puz_layout.h"
 #include "puzzle_image.h"
 #include "puzzle_load.h"
 #include "square_text.h"
@@ -133,6 +135,36 @@ TEST_F(StartingEntries, OddBytesAndABrokenRebusSectionCostNothingElse)
     ASSERT_TRUE(LoadAndParse(Bytes(p)));
     EXPECT_EQ(EntryText(4), e);
     EXPECT_EQ(EntryText(7), "A" + e + e + e + e + e + e + e);
+}
+
+TEST_F(StartingEntries, VoidAndShadedSquaresAreReadOnlyWhenTheyFitTheGrid)
+{
+    PuzzleImage p = Small();
+    const uint8_t v = puz::kSquareStyleVoid;
+    const uint8_t s = puz::kSquareStyleShaded;
+    // Void only where the solution is black, shaded only where it is open.
+    const std::string styles = {char(s), 0, char(v), char(v), char(s), 0, char(v | s), 0, 0};
+    p.sections = Section("XSQF", styles);
+    ASSERT_TRUE(LoadAndParse(Bytes(p)));
+    EXPECT_TRUE(SquareShaded(0));
+    EXPECT_TRUE(SquareVoid(2));
+    EXPECT_FALSE(SquareVoid(3));
+    EXPECT_TRUE(SquareShaded(4));
+    EXPECT_TRUE(SquareVoid(6));
+    EXPECT_FALSE(SquareShaded(6));
+    EXPECT_FALSE(SquareShaded(1) || SquareVoid(1) || SquareShaded(8));
+
+    std::string unknown = styles;
+    unknown[8] = 0x04;
+    for (const std::string& section : {Section("XSQF", styles + '\0'), Section("XSQF", unknown),
+                                       Section("XSQF", styles, false), std::string()}) {
+        p.sections = Section("XSQF", styles);
+        ASSERT_TRUE(LoadAndParse(Bytes(p)));
+        p.sections = section;
+        ASSERT_TRUE(LoadAndParse(Bytes(p)));
+        for (int i = 0; i < 9; ++i)
+            EXPECT_FALSE(SquareVoid(i) || SquareShaded(i)) << i;
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "puz_layout.h"
 #include "puzzle_reader.h"
 #include "puzzle_sections.h"
+#include "square_text.h"
 
 static_assert(kDocumentMaxSide == kMaxSide && kDocumentMaxCells == kMaxCells &&
                   kDocumentMaxWords == kMaxWords && kDocumentMaxClues == kMaxClues &&
@@ -106,17 +107,20 @@ TEST(PuzImage, RebusCirclesAndSquareStylesGoInSectionsTheGameSkipsOrReads)
     EXPECT_EQ(gGame.rebusKeys[4], 0);
     EXPECT_EQ(gGame.textEncoding, kEncodingUtf8);
     PuzzleSection sections[8];
-    const PuzzleSection* styles = FindSection(image, kSquareStyleSection, sections);
+    const PuzzleSection* styles = FindSection(image, puz::kSquareStyleSection, sections);
     ASSERT_NE(styles, nullptr);
     ASSERT_EQ(styles->size, 9);
     EXPECT_TRUE(styles->checksumOk);
-    EXPECT_EQ(styles->data[5], kSquareStyleShaded);
-    EXPECT_EQ(styles->data[6], kSquareStyleVoid);
+    EXPECT_EQ(styles->data[5], puz::kSquareStyleShaded);
+    EXPECT_EQ(styles->data[6], puz::kSquareStyleVoid);
     EXPECT_EQ(styles->data[0] | styles->data[1] | styles->data[2], 0);
+    EXPECT_TRUE(SquareShaded(5));
+    EXPECT_TRUE(SquareVoid(6));
+    EXPECT_FALSE(SquareShaded(4) || SquareVoid(4));
     // Without any of them, no section at all.
     const std::string plain = Load(Grid({"AB", "CD"}));
     EXPECT_EQ(FindSection(plain, "GEXT", sections), nullptr);
-    EXPECT_EQ(FindSection(plain, kSquareStyleSection, sections), nullptr);
+    EXPECT_EQ(FindSection(plain, puz::kSquareStyleSection, sections), nullptr);
 }
 
 // The grids' own marks ("." and ":" for blocks, "-" for empty) never stand for a letter, and a
