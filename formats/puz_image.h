@@ -1,6 +1,7 @@
 // Writing a PuzzleDocument as the .puz image the game's reader accepts: header and checksums,
 // solution and fill grids, the strings in the game's clue order, and the extra sections for
-// circles, rebus squares and the squares that are void or shaded (puz::kSquareStyleSection).
+// circles, rebus squares, the squares that are void or shaded (puz::kSquareStyleSection) and
+// the letters a player left, rebus ones included.
 #pragma once
 
 #include <string>

@@ -138,6 +138,36 @@ TEST(PuzImage, SolutionsThatLookLikeTheGridsMarksStayLetters)
     EXPECT_STREQ(gGame.rebusTable[gGame.rebusKeys[6] - 1], "Q:");
 }
 
+// The letters a document starts with are the game's starting entries: one in the fill grid,
+// several (or one beyond ASCII) whole through the player's section, the fill grid keeping no
+// stand-in for them.
+TEST(PuzImage, GivenAndSavedLettersComeInWholeAsTheStartingEntries)
+{
+    PuzzleDocument d = Grid({"A[XYZ]#", "CDE", "#FG"});
+    d.cells[0].given = "a";
+    d.cells[1].saved = "xyz";
+    d.cells[3].saved = "\xC3\xA9";
+    d.cells[4].given = "D";
+    d.cells[4].saved = "dee";  // what the puzzle gives wins
+    const std::string image = Load(d);
+    EXPECT_EQ(image.substr(0x34 + 9, 9), "AX.-D-.--");
+    EXPECT_EQ(gGame.textEncoding, kEncodingUtf8);
+    char text[kRebusTextSize];
+    SquareEntryText(1, text);
+    EXPECT_STREQ(text, "XYZ");
+    SquareEntryText(3, text);
+    EXPECT_STREQ(text, "\xC3\xA9");
+    SquareEntryText(4, text);
+    EXPECT_STREQ(text, "D");
+    EXPECT_EQ(std::string(gGame.entries, 2), "AX");
+    EXPECT_TRUE(SquareEntryRight(1));
+
+    PuzzleSection sections[8];
+    EXPECT_NE(FindSection(image, "RUSR", sections), nullptr);
+    const std::string plain = Load(Grid({"AB", "CD"}));
+    EXPECT_EQ(FindSection(plain, "RUSR", sections), nullptr);
+}
+
 TEST(PuzImage, AMissingSolutionAndADiagramlessGridAreFlaggedInTheHeader)
 {
     PuzzleDocument d = Grid({"AB", "CD"});
