@@ -78,6 +78,7 @@ struct GameState {
     // What the file's extra sections add; a section with a wrong checksum or size is left out
     // on its own, as if the file had none.
     uint8_t squareFlags[kMaxCells];               // GEXT: circled, given, ... per square
+    uint8_t squareStyles[kMaxCells];              // XSQF: void, shaded per square
     uint8_t rebusKeys[kMaxCells];                 // GRBS: 0, or 1 + the square's rebus key
     char rebusTable[kRebusKeys][kRebusTextSize];  // RTBL: the rebus texts by key
     char playerRebus[kMaxCells][kRebusTextSize];  // several letters the player put in a square

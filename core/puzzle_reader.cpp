@@ -338,7 +338,7 @@ void ParseSizelessGrid()
         if (black || e == '.' || !(e == '-' || (e >= 'A' && e <= 'Z')))
             gGame.entries[i] = black ? '.' : '-';
     }
-    ReadPuzzleSections(nullptr, nullptr);
+    ReadPuzzleSections(nullptr, nullptr, false);
     gGame.solved = 0;
 }
 
@@ -364,9 +364,10 @@ bool RestoredPlayFits(const RestoredPlay& play)
     return true;
 }
 
-// The entries the puzzle starts with: the restored play when it fits, otherwise an empty
-// grid (the letters in the file's fill grid are dropped). True when the play was restored.
-bool TakeEntries(const RestoredPlay* play)
+// The entries the puzzle starts with: the restored play when it fits, otherwise the letters
+// of the file's `fill` grid (another program's play, or letters the puzzle gives), its rebus
+// entries following with the sections. True when the play was restored.
+bool TakeEntries(const RestoredPlay* play, const char* fill)
 {
     const int n = gGame.width * gGame.height;
     if (play && RestoredPlayFits(*play)) {
@@ -375,8 +376,10 @@ bool TakeEntries(const RestoredPlay* play)
         std::memcpy(gGame.playerMarks, play->playerMarks, sizeof gGame.playerMarks);
         return true;
     }
+    // Black squares are the solution's, whatever the fill grid says; a "." the fill grid puts
+    // in an open square would make it black.
     for (int i = 0; i < n; ++i)
-        gGame.entries[i] = gGame.solution[i] == '.' ? '.' : '-';
+        gGame.entries[i] = gGame.solution[i] == '.' ? '.' : fill[i] == '.' ? '-' : fill[i];
     std::memset(gGame.playerRebus, 0, sizeof gGame.playerRebus);
     std::memset(gGame.playerMarks, 0, sizeof gGame.playerMarks);
     return false;
@@ -398,8 +401,9 @@ const char* ReadHeaderLine(const char* s)
 }
 
 // The grid decides how many strings are clues, empty ones included; the string after the last
-// clue is the notes, kept as one more entry when it is not empty. Then the extra sections.
-void ReadCluesNotesAndSections(const char* s)
+// clue is the notes, kept as one more entry when it is not empty. Then the extra sections, for
+// entries `restored` from the progress or not.
+void ReadCluesNotesAndSections(const char* s, bool restored)
 {
     const int words = NumberGrid();
     gWordRowsUsed = words < kMaxWords ? words : kMaxWords;
@@ -411,7 +415,7 @@ void ReadCluesNotesAndSections(const char* s)
     const char* end = gGame.fileBuffer + gGame.fileSize;
     if (s < end)
         gGame.notes = s;
-    ReadPuzzleSections(s < end ? NextString(s) : end, end);
+    ReadPuzzleSections(s < end ? NextString(s) : end, end, restored);
     if (*gGame.notes && words < kMaxClues)
         gGame.clueTexts[words] = gGame.notes;
 }
@@ -431,14 +435,15 @@ void ParsePuzzle(const RestoredPlay* play)
     gGame.width = width;
     gGame.height = static_cast<signed char>(header[puz::kHeightOffset]);
     const char* grid = header + puz::kGridOffset;
+    const int n = width * gGame.height;
     ReadSolution(grid);
-    const bool restored = TakeEntries(play);
+    const bool restored = TakeEntries(play, grid + n);
     // A solution the player opened earlier opens again with the key kept in the progress.
     gGame.unlockKey = -1;
     if (restored && play->unlockKey >= 0)
         UnlockSolution(play->unlockKey);
     EmptyUnplayableEntries();
-    ReadCluesNotesAndSections(ReadHeaderLine(grid + 2 * width * gGame.height));
+    ReadCluesNotesAndSections(ReadHeaderLine(grid + 2 * n), restored);
     // The time spent comes from the progress when the letters do; a first opening starts from
     // the file's own timer (LTIM, read with the sections).
     if (restored && play->timerSeconds >= 0)

@@ -56,9 +56,11 @@ const char* PuzzleRefusalText(PuzzleRefusal reason);
 struct RestoredPlay;
 
 // Rebuilds the grid from fileBuffer: size, solution, entries (those of `play`, the progress
-// restored for this puzzle, when there is one and it fits the grid; otherwise empty),
-// headerLine, clues, numbering and word lengths; the cursor goes to the first square
-// (SetCursorToFirstSquare). A grid without rows or columns shows the "Wow Bummer" message box.
+// restored for this puzzle, when there is one and it fits the grid; otherwise the file's own:
+// the letters of its fill grid and the rebus entries of its RUSR section, each byte an open
+// square may not hold left empty), headerLine, clues, numbering and word lengths; the cursor
+// goes to the first square (SetCursorToFirstSquare). A grid without rows or columns shows the
+// "Wow Bummer" message box.
 void ParsePuzzle(const RestoredPlay* play = nullptr);
 
 // Measures every word into acrossClues / downClues. False when the grid has no row or no

@@ -6,6 +6,7 @@
 
 #include "play_time.h"
 #include "puz_layout.h"
+#include "square_text.h"
 
 namespace {
 
@@ -58,6 +59,50 @@ bool ReadTimer(const unsigned char* data, int size)
     return true;
 }
 
+// XSQF: a byte of style flags per square. A byte with a flag the game does not know drops
+// the section; a void open square or a shaded black one is drawn as what it is.
+void ReadSquareStyles(const unsigned char* data, int n)
+{
+    constexpr uint8_t known = puz::kSquareStyleVoid | puz::kSquareStyleShaded;
+    for (int i = 0; i < n; ++i) {
+        if (data[i] & ~known)
+            return;
+    }
+    for (int i = 0; i < n; ++i) {
+        const bool black = gGame.solution[i] == '.';
+        gGame.squareStyles[i] = data[i] & (black ? puz::kSquareStyleVoid : puz::kSquareStyleShaded);
+    }
+}
+
+// RUSR: a NUL-terminated text per square, "" for none: the entries another program kept,
+// rebus ones whole. It fits the grid when it holds exactly one text per square and none on a
+// black square.
+bool PlayerRebusFits(const unsigned char* data, int size, int n)
+{
+    int at = 0;
+    for (int i = 0; i < n; ++i) {
+        const int start = at;
+        while (at < size && data[at])
+            ++at;
+        if (at >= size || (at > start && gGame.solution[i] == '.'))
+            return false;
+        ++at;
+    }
+    return at == size;
+}
+
+void ReadPlayerRebus(const unsigned char* data, int size, int n)
+{
+    if (!PlayerRebusFits(data, size, n))
+        return;
+    const char* text = reinterpret_cast<const char*>(data);
+    for (int i = 0; i < n; ++i) {
+        if (*text)
+            PutForeignEntry(i, text);
+        text += std::strlen(text) + 1;
+    }
+}
+
 }  // namespace
 
 int ScanPuzzleSections(const unsigned char* at, const unsigned char* end, PuzzleSection* sections,
@@ -83,10 +128,11 @@ int ScanPuzzleSections(const unsigned char* at, const unsigned char* end, Puzzle
     return found;
 }
 
-void ReadPuzzleSections(const char* at, const char* end)
+void ReadPuzzleSections(const char* at, const char* end, bool restored)
 {
     const int n = gGame.width * gGame.height;
     std::memset(gGame.squareFlags, 0, sizeof gGame.squareFlags);
+    std::memset(gGame.squareStyles, 0, sizeof gGame.squareStyles);
     std::memset(gGame.rebusKeys, 0, sizeof gGame.rebusKeys);
     std::memset(gGame.rebusTable, 0, sizeof gGame.rebusTable);
     StartClock(0, false);
@@ -113,6 +159,10 @@ void ReadPuzzleSections(const char* at, const char* end)
                 std::memset(gGame.rebusTable, 0, sizeof gGame.rebusTable);
         } else if (Named(s, "LTIM")) {
             ReadTimer(s.data, s.size);
+        } else if (Named(s, puz::kSquareStyleSection) && s.size == n) {
+            ReadSquareStyles(s.data, n);
+        } else if (Named(s, "RUSR") && !restored) {
+            ReadPlayerRebus(s.data, s.size, n);
         }
     }
     // A rebus square whose key the table does not have plays as its letter alone.

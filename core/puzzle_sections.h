@@ -1,6 +1,7 @@
 // The extra sections a .puz file may carry after its strings: circles and other square flags
-// (GEXT), rebus squares (GRBS with its table RTBL), the player's rebus entries (RUSR) and the
-// timer (LTIM). Each is checked on its own; a broken one is dropped, never the puzzle.
+// (GEXT), rebus squares (GRBS with its table RTBL), the player's rebus entries (RUSR), the
+// timer (LTIM) and the game's own void and shaded squares (XSQF). Each is checked on its own;
+// a broken one is dropped, never the puzzle.
 #pragma once
 
 #include "game_state.h"
@@ -20,8 +21,10 @@ int ScanPuzzleSections(const unsigned char* at, const unsigned char* end, Puzzle
                        int capacity);
 
 // Clears what sections add to gGame, then takes it from the sections between `at` and `end`
-// of the image in fileBuffer, for the grid of gGame.width x gGame.height: GEXT and GRBS must
-// hold one byte per square, RTBL entries must be well formed and fit kRebusTextSize, LTIM
-// must read "seconds,state". RUSR is the player state of another program; like the file's
-// fill grid it is not played.
-void ReadPuzzleSections(const char* at, const char* end);
+// of the image in fileBuffer, for the grid of gGame.width x gGame.height and its solution:
+// GEXT, GRBS and XSQF must hold one byte per square (XSQF only flags it knows), RTBL entries
+// must be well formed and fit kRebusTextSize, LTIM must read "seconds,state". RUSR, the
+// entries another program kept, joins the fill grid's letters already in entries as the
+// letters the puzzle starts with, unless the entries were `restored` from the game's own
+// progress, which wins whole.
+void ReadPuzzleSections(const char* at, const char* end, bool restored);

@@ -39,6 +39,16 @@ bool SquareCircled(int i)
     return (gGame.squareFlags[i] & puz::kSquareCircled) != 0;
 }
 
+bool SquareVoid(int i)
+{
+    return (gGame.squareStyles[i] & puz::kSquareStyleVoid) != 0;
+}
+
+bool SquareShaded(int i)
+{
+    return (gGame.squareStyles[i] & puz::kSquareStyleShaded) != 0;
+}
+
 void SquareSolutionText(int i, char* text)
 {
     const int key = gGame.rebusKeys[i];
@@ -75,6 +85,27 @@ void PutSquareEntry(int i, const char* text)
             gGame.playerRebus[i][k] = Upper(text[k]);
         gGame.playerRebus[i][length] = 0;
     }
+}
+
+void PutForeignEntry(int i, const char* text)
+{
+    const bool utf8 = gGame.textEncoding == kEncodingUtf8;
+    int length = 0;
+    for (; text[length]; ++length) {
+        const int b = static_cast<unsigned char>(Upper(text[length]));
+        if (!IsEntryByte(b) && !(utf8 && b >= 0x80))
+            return;
+    }
+    int kept = length < kRebusTextSize - 1 ? length : kRebusTextSize - 1;
+    while (utf8 && kept > 0 && kept < length &&
+           (static_cast<unsigned char>(text[kept]) & 0xC0) == 0x80)
+        --kept;
+    if (kept == 0)
+        return;  // nothing but pieces of characters
+    char cut[kRebusTextSize];
+    std::memcpy(cut, text, size_t(kept));
+    cut[kept] = 0;
+    PutSquareEntry(i, cut);
 }
 
 void RevealSquare(int i)

@@ -16,6 +16,10 @@ bool IsEntryByte(int b);
 
 // Whether the file draws a circle in square `i`.
 bool SquareCircled(int i);
+// Whether square `i` is no part of the puzzle (a block of a shaped grid, drawn as the
+// background), or an open square the file shades.
+bool SquareVoid(int i);
+bool SquareShaded(int i);
 
 // The solution of square `i`: its rebus when the file gives one, else its letter (in
 // `text`, kRebusTextSize bytes).
@@ -29,6 +33,12 @@ void SquareEntryText(int i, char* text);
 // entry, more letters (up to kRebusTextSize - 1) a rebus whose first letter stands in the
 // entries grid. Letters are kept upper case.
 void PutSquareEntry(int i, const char* text);
+
+// Makes `text`, what another program left in open square `i`, its entry when it could have
+// been typed: every byte one a square may hold, case aside (in a UTF-8 puzzle the bytes of a
+// character beyond ASCII too). A longer text than a square holds is cut, never inside a
+// character; a text with any other byte changes nothing.
+void PutForeignEntry(int i, const char* text);
 
 // Gives square `i` its whole solution, rebus included.
 void RevealSquare(int i);

@@ -17,10 +17,9 @@ void PaintCheckMarks(HWND window)
         EnsureGridFonts(window);
         GameState& g = gGame;
         HPEN blackPen = CreatePen(PS_SOLID, 1, kLineBlack);
-        HBRUSH openBrush = CreateSolidBrush(g.settings.backgroundColour);
-        HBRUSH blackBrush = CreateSolidBrush(g.settings.squareColour);
+        const SquareBrushes brushes = CreateSquareBrushes();
         HGDIOBJ oldPen = SelectObject(dc, blackPen);
-        HGDIOBJ oldBrush = SelectObject(dc, openBrush);
+        HGDIOBJ oldBrush = SelectObject(dc, brushes.open);
         SetBkMode(dc, TRANSPARENT);
         const COLORREF oldColour = GetTextColor(dc);
         // No highlight and no inner edge: the check shows the entries and nothing else.
@@ -28,7 +27,7 @@ void PaintCheckMarks(HWND window)
             for (int c = 0; c < g.width; ++c) {
                 const int i = r * g.width + c;
                 const CheckMark mark = CheckSquare(i);
-                SelectObject(dc, mark == kCheckBlack ? blackBrush : openBrush);
+                SelectPlainBrush(dc, brushes, i);
                 DrawSquare(dc, r, c);
                 if (mark == kCheckBlack)
                     continue;
@@ -45,8 +44,7 @@ void PaintCheckMarks(HWND window)
         SelectObject(dc, oldPen);
         SelectObject(dc, oldBrush);
         DeleteObject(blackPen);
-        DeleteObject(openBrush);
-        DeleteObject(blackBrush);
+        DeleteSquareBrushes(brushes);
         EndPaint(window, &paint);
     }
 }

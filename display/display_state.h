@@ -30,6 +30,7 @@ constexpr COLORREF kPencilGrey = 0x00808080;     // letters typed while Pencil w
 constexpr COLORREF kWrongMarkRed = 0x000000E0;   // the corner of a square Check found wrong
 constexpr COLORREF kGivenMarkBlue = 0x00E06000;  // the corner of a square View or Fill gave
 constexpr COLORREF kReferenceTint = 0x00F5DCC8;  // squares of the entries the clue names
+constexpr COLORREF kShadedGrey = 0x00DCDCDC;     // open squares the puzzle shades
 
 // Releases the grid fonts (window destruction; the back buffer has DestroyBackBuffer).
 void DestroyGridFonts();

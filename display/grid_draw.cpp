@@ -76,6 +76,19 @@ void DrawCrossReferences(HDC dc)
     DeleteObject(tint);
 }
 
+// The background colour over cell (row, col) from `inset` pixels inside its border lines
+// (0: the lines too).
+void FillBackground(HDC dc, int row, int col, int inset)
+{
+    const int x0 = CellLeft(col);
+    const int y0 = CellTop(row);
+    const int s = gGame.cellSize;
+    const RECT box = {x0 + inset, y0 + inset, x0 + s + 1 - inset, y0 + s + 1 - inset};
+    HBRUSH brush = CreateSolidBrush(gGame.settings.backgroundColour);
+    FillRect(dc, &box, brush);
+    DeleteObject(brush);
+}
+
 }  // namespace
 
 int CellLeft(int col)
@@ -90,11 +103,16 @@ int CellTop(int row)
 
 void DrawSquare(HDC dc, int row, int col)
 {
+    const int i = row * gGame.width + col;
+    if (SquareVoid(i)) {
+        // Its lines belong to the squares around it, or to nobody (ClearVoidSquares).
+        FillBackground(dc, row, col, 1);
+        return;
+    }
     const int x0 = CellLeft(col);
     const int y0 = CellTop(row);
     const int s = gGame.cellSize;
     Rectangle(dc, x0, y0, x0 + s + 1, y0 + s + 1);
-    const int i = row * gGame.width + col;
     if (gGame.solution[i] == '.')
         return;
     DrawCornerMark(dc, row, col);
@@ -112,6 +130,34 @@ void DrawSquare(HDC dc, int row, int col)
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
     DeleteObject(pen);
+}
+
+SquareBrushes CreateSquareBrushes()
+{
+    return {CreateSolidBrush(gGame.settings.backgroundColour), CreateSolidBrush(kShadedGrey),
+            CreateSolidBrush(gGame.settings.squareColour)};
+}
+
+void DeleteSquareBrushes(const SquareBrushes& brushes)
+{
+    DeleteObject(brushes.open);
+    DeleteObject(brushes.shaded);
+    DeleteObject(brushes.black);
+}
+
+void SelectPlainBrush(HDC dc, const SquareBrushes& brushes, int i)
+{
+    SelectObject(dc, gGame.solution[i] == '.' ? brushes.black
+                     : SquareShaded(i)        ? brushes.shaded
+                                              : brushes.open);
+}
+
+void ClearVoidSquares(HDC dc)
+{
+    for (int i = 0; i < gGame.width * gGame.height; ++i) {
+        if (SquareVoid(i))
+            FillBackground(dc, i / gGame.width, i % gGame.width, 0);
+    }
 }
 
 void DrawInnerEdge(HDC dc, int row, int col, HPEN grey)

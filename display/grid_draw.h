@@ -10,8 +10,25 @@ int CellLeft(int col);
 int CellTop(int row);
 
 // The square as a Rectangle with the DC's current pen and brush; an open circled square gets
-// its circle on top, so every painter shows it under the letter it draws next.
+// its circle on top, so every painter shows it under the letter it draws next. A void square
+// is no square: its inside takes the background colour whatever the brush, and no line.
 void DrawSquare(HDC dc, int row, int col);
+
+// The fills of squares nothing highlights, made from the settings for one paint.
+struct SquareBrushes {
+    HBRUSH open;    // settings.backgroundColour
+    HBRUSH shaded;  // kShadedGrey, for the open squares the puzzle shades
+    HBRUSH black;   // settings.squareColour
+};
+SquareBrushes CreateSquareBrushes();
+void DeleteSquareBrushes(const SquareBrushes& brushes);
+// Selects the brush of square `i` when nothing highlights it: black, shaded or open.
+void SelectPlainBrush(HDC dc, const SquareBrushes& brushes, int i);
+
+// Every void square in the background colour, its border lines included. A full paint does
+// this before drawing the other squares, whose own borders then close the puzzle's shape:
+// between two void squares no line is left.
+void ClearVoidSquares(HDC dc);
 // The grey inner edge along the top and the left of an open square.
 void DrawInnerEdge(HDC dc, int row, int col, HPEN grey);
 // One grid byte centred in the square, in the letter font, in the DC's text colour.

@@ -14,21 +14,22 @@
 
 namespace {
 
-// Every square of the grid: black ones in `blackBrush`, open ones in `openBrush` with their
-// inner edge, their letters (the entries, or the solution in red) and their numbers.
-void DrawSquares(HDC dc, bool solution, HBRUSH openBrush, HBRUSH blackBrush, HPEN greyPen)
+// Every square of the grid: void ones as background first, black ones in their brush, open
+// ones (shaded or not) with their inner edge, their letters (the entries, or the solution in
+// red) and their numbers.
+void DrawSquares(HDC dc, bool solution, const SquareBrushes& brushes, HPEN greyPen)
 {
     const GameState& g = gGame;
+    ClearVoidSquares(dc);
     for (int r = 0; r < g.height; ++r) {
         for (int c = 0; c < g.width; ++c) {
             const int i = r * g.width + c;
-            if (g.solution[i] == '.') {
-                SelectObject(dc, blackBrush);
-                DrawSquare(dc, r, c);
+            if (SquareVoid(i))
                 continue;
-            }
-            SelectObject(dc, openBrush);
+            SelectPlainBrush(dc, brushes, i);
             DrawSquare(dc, r, c);
+            if (g.solution[i] == '.')
+                continue;
             DrawInnerEdge(dc, r, c, greyPen);
             char text[kRebusTextSize];
             if (solution) {
@@ -56,8 +57,7 @@ void PaintGrid(HWND window, GridContents contents)
     BeginPaint(window, &paint);
     const GameState& g = gGame;
 
-    HBRUSH openBrush = CreateSolidBrush(g.settings.backgroundColour);
-    HBRUSH blackBrush = CreateSolidBrush(g.settings.squareColour);
+    const SquareBrushes brushes = CreateSquareBrushes();
     HPEN whitePen = CreatePen(PS_SOLID, 1, kPaperWhite);
     HPEN greyPen = CreatePen(PS_SOLID, 1, kInnerEdgeGrey);
     HPEN blackPen = CreatePen(PS_SOLID, 1, kLineBlack);
@@ -74,7 +74,7 @@ void PaintGrid(HWND window, GridContents contents)
     SetBkMode(dc, TRANSPARENT);
     const bool solution = contents == kGridSolution;
     const COLORREF oldColour = solution ? SetTextColor(dc, kRevealRed) : GetTextColor(dc);
-    DrawSquares(dc, solution, openBrush, blackBrush, greyPen);
+    DrawSquares(dc, solution, brushes, greyPen);
     if (solution)
         SetTextColor(dc, oldColour);
 
@@ -83,8 +83,7 @@ void PaintGrid(HWND window, GridContents contents)
     SelectObject(dc, oldFont);
     DeleteObject(greyPen);
     DeleteObject(blackPen);
-    DeleteObject(openBrush);
-    DeleteObject(blackBrush);
+    DeleteSquareBrushes(brushes);
     EndPaint(window, &paint);
 }
 

@@ -44,22 +44,41 @@ std::string Upper(std::string s)
     return s;
 }
 
-// The byte a square shows in the grids: its single ASCII letter; for anything longer or
-// outside ASCII the first letter when it is ASCII, else a stand-in (the rebus table holds the
-// whole text).
+// Whether the first letter of `up` may stand for itself in the grids: ASCII and none of their
+// marks ("." and ":" for blocks, "-" for an empty square).
+bool PlainFirst(const std::string& up)
+{
+    return !up.empty() && uint8_t(up[0]) < 0x80 && up[0] > ' ' && up[0] != '.' && up[0] != ':' &&
+           up[0] != '-';
+}
+
+// The byte a square shows in the solution grid: its single ASCII letter; for anything longer
+// or outside ASCII the first letter when it is ASCII, else a stand-in (the rebus table holds
+// the whole text).
 char GridByte(const std::string& letters)
 {
     const std::string up = Upper(letters);
-    // "." and ":" mark blocks in the grids, "-" an empty square.
-    const bool plain = !up.empty() && uint8_t(up[0]) < 0x80 && up[0] > ' ' && up[0] != '.' &&
-                       up[0] != ':' && up[0] != '-';
-    return plain ? up[0] : 'X';
+    return PlainFirst(up) ? up[0] : 'X';
+}
+
+// The byte of the fill grid, which the game plays as the square's letter: empty rather than a
+// stand-in, the player's section (RUSR) carrying a text the grid cannot.
+char FillByte(const std::string& letters)
+{
+    const std::string up = Upper(letters);
+    return PlainFirst(up) ? up[0] : '-';
 }
 
 // Whether the grid byte alone cannot stand for the square's letters.
 bool NeedsRebus(const std::string& letters)
 {
     return letters.size() > 1 || (letters.size() == 1 && GridByte(letters) != Upper(letters)[0]);
+}
+
+// The letters a square starts with: those the puzzle gives, else those a player left.
+const std::string& StartText(const DocumentCell& cell)
+{
+    return !cell.given.empty() ? cell.given : cell.saved;
 }
 
 std::string Section(const char* name, const std::string& data)
@@ -111,9 +130,11 @@ struct Grids {
     std::string rebusTable;  // RTBL
     std::string circles;     // GEXT
     std::string styles;      // the private square styles
+    std::string entries;     // RUSR: the letters left in each square, "" none, each with a NUL
     bool anyRebus = false;
     bool anyCircle = false;
     bool anyStyle = false;
+    bool anyEntryRebus = false;
 };
 
 ReadResult BuildGrids(const PuzzleDocument& d, Grids* g)
@@ -127,15 +148,23 @@ ReadResult BuildGrids(const PuzzleDocument& d, Grids* g)
     std::map<std::string, int> keys;
     for (size_t i = 0; i < n; ++i) {
         const DocumentCell& cell = d.cells[i];
-        const uint8_t style = (cell.isVoid ? kSquareStyleVoid : 0) |
-                              (cell.shaded && !cell.block ? kSquareStyleShaded : 0);
+        const uint8_t style = (cell.isVoid ? puz::kSquareStyleVoid : 0) |
+                              (cell.shaded && !cell.block ? puz::kSquareStyleShaded : 0);
         g->styles[i] = char(style);
         g->anyStyle = g->anyStyle || style;
-        if (cell.block)
+        if (cell.block) {
+            g->entries += '\0';
             continue;
+        }
         g->solution[i] = d.hasSolution ? GridByte(cell.solution) : 'X';
-        const std::string& start = !cell.given.empty() ? cell.given : cell.saved;
-        g->fill[i] = start.empty() ? '-' : GridByte(start);
+        const std::string& start = StartText(cell);
+        g->fill[i] = start.empty() ? '-' : FillByte(start);
+        // Several letters, or one the grid cannot hold, come in whole from the player's section.
+        if (NeedsRebus(start)) {
+            g->entries += Upper(Stored(start));
+            g->anyEntryRebus = true;
+        }
+        g->entries += '\0';
         if (cell.circled) {
             g->circles[i] = char(puz::kSquareCircled);
             g->anyCircle = true;
@@ -172,7 +201,7 @@ bool AnyNonAscii(const PuzzleDocument& d, const std::vector<std::string>& clues)
             return true;
     }
     for (const DocumentCell& cell : d.cells) {
-        if (!IsAscii(cell.solution))
+        if (!IsAscii(cell.solution) || !IsAscii(StartText(cell)))
             return true;
     }
     return false;
@@ -247,7 +276,9 @@ DocumentRefusal WritePuzImage(const PuzzleDocument& document, std::string* image
     if (g.anyCircle)
         out += Section("GEXT", g.circles);
     if (g.anyStyle)
-        out += Section(kSquareStyleSection, g.styles);
+        out += Section(puz::kSquareStyleSection, g.styles);
+    if (g.anyEntryRebus)
+        out += Section("RUSR", g.entries);
     if (out.size() > size_t(kDocumentMaxImage)) {
         if (reason)
             *reason = "The puzzle is too large for the game: it needs " +

@@ -1,17 +1,12 @@
 // Writing a PuzzleDocument as the .puz image the game's reader accepts: header and checksums,
 // solution and fill grids, the strings in the game's clue order, and the extra sections for
-// circles, rebus squares and the squares that are void or shaded.
+// circles, rebus squares, the squares that are void or shaded (puz::kSquareStyleSection) and
+// the letters a player left, rebus ones included.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "puzzle_document.h"
-
-// The image's own section for what a .puz cannot say: one byte per square, row-major.
-constexpr char kSquareStyleSection[] = "XSQF";
-constexpr uint8_t kSquareStyleVoid = 0x01;    // not part of the puzzle: drawn as background
-constexpr uint8_t kSquareStyleShaded = 0x02;  // drawn light grey
 
 // Writes the image of `document` into *image. Refuses (with a sentence in *reason) a
 // document beyond the game's capacities or whose image would pass 16000 bytes.

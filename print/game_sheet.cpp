@@ -56,10 +56,12 @@ PrintSquare ReadSquare(int i, PrintContents contents)
 {
     PrintSquare square;
     square.block = gGame.solution[i] == '.';
+    square.voidSquare = SquareVoid(i);
     if (square.block)
         return square;
     square.number = gGame.cells[i].number > 0 ? gGame.cells[i].number : 0;
     square.circled = SquareCircled(i);
+    square.shaded = SquareShaded(i);
     char text[kRebusTextSize] = "";
     if (contents == kPrintSolution)
         SquareSolutionText(i, text);

@@ -11,11 +11,9 @@
 #include <vector>
 
 #include "game_sheet.h"
-#include "puz_layout.h"
 #include "puzzle_pdf.h"
 #include "puzzle_reader.h"
 #include "solution_lock.h"
-#include "square_text.h"
 
 namespace {
 
@@ -36,21 +34,6 @@ std::string PdfBeside(const std::string& puzzle)
     const bool hasExtension =
         dot != std::string::npos && (slash == std::string::npos || dot > slash);
     return (hasExtension ? puzzle.substr(0, dot) : puzzle) + ".pdf";
-}
-
-// The file's fill grid as the player's letters: "-" is an empty square, "." a black one. Read
-// from the image the game plays, which a file of any format becomes.
-void EnterFillGrid()
-{
-    const char* header = gGame.fileBuffer + gGame.headerOffset;
-    const int width = static_cast<unsigned char>(header[puz::kWidthOffset]);
-    const int height = static_cast<unsigned char>(header[puz::kHeightOffset]);
-    const char* fill = header + puz::kGridOffset + width * height;
-    for (int i = 0; i < width * height; ++i) {
-        const char letter[2] = {fill[i], 0};
-        if (fill[i] != '-' && fill[i] != '.')
-            PutSquareEntry(i, letter);
-    }
 }
 
 struct PrintRequest {
@@ -117,8 +100,6 @@ int RunPrintCommand(int argc, char** argv)
         std::fprintf(stderr, "%s: the key %d does not open the solution\n", program, request.key);
         return 1;
     }
-    if (request.contents == kPrintLetters)
-        EnterFillGrid();
 
     PrintSheet sheet;
     std::string error;

@@ -37,6 +37,12 @@ constexpr uint8_t kSquareWrong = 0x20;
 constexpr uint8_t kSquareGiven = 0x40;
 constexpr uint8_t kSquareCircled = 0x80;
 
+// The game's own section for what a .puz cannot say of a square, written by the formats'
+// image writer: one byte per square, row-major, of these flags.
+constexpr char kSquareStyleSection[] = "XSQF";
+constexpr uint8_t kSquareStyleVoid = 0x01;    // not part of the puzzle, a block in the solution
+constexpr uint8_t kSquareStyleShaded = 0x02;  // an open square drawn light grey
+
 inline int ReadShort(const void* at)
 {
     const auto* b = static_cast<const unsigned char*>(at);

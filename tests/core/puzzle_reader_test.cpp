@@ -1,4 +1,4 @@
-// The .puz reader: numbering, clue assignment, the fill grid, the strings, and the files the
+// The .puz reader: numbering, clue assignment, restored entries, the strings, and the files the
 // game refuses.
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 
 #include "automation.h"
 #include "game_state.h"
+#include "play_time.h"
 #include "puzzle_image.h"
 #include "puzzle_load.h"
-#include "play_time.h"
 #include "puzzle_reader.h"
 #include "puzzle_text.h"
 
@@ -105,19 +105,6 @@ TEST_F(PuzzleReader, SmallerPuzzleAfterLargerLeavesNoStaleCells)
         ASSERT_EQ(gGame.cells[i].acrossClue, -1) << i;
     EXPECT_EQ(gGame.acrossClues[5].clueIndex, -1);
     EXPECT_EQ(gGame.downClues[5].clueIndex, -1);
-}
-
-TEST_F(PuzzleReader, FillGridLettersAreDroppedUnlessEntriesWereRestored)
-{
-    PuzzleImage p = MakePuzzle({"AB", "CD"});
-    p.fill = "AB--";
-    AddClues(&p);
-    ASSERT_TRUE(LoadAndParse(Bytes(p)));
-    EXPECT_EQ(std::string(gGame.entries, 4), "----");
-
-    const RestoredPlay play = PlayOf("XY-Z", 2, 2);
-    ASSERT_TRUE(LoadAndParse(Bytes(p), &play));
-    EXPECT_EQ(std::string(gGame.entries, 4), "XY-Z");
 }
 
 TEST_F(PuzzleReader, RestoredEntriesThatDoNotFitThePuzzleAreReplaced)

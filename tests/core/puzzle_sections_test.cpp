@@ -22,7 +22,7 @@ class PuzzleSections : public testing::Test {
     }
     static void Read(const std::string& bytes)
     {
-        ReadPuzzleSections(bytes.data(), bytes.data() + bytes.size());
+        ReadPuzzleSections(bytes.data(), bytes.data() + bytes.size(), false);
     }
     // The rebus texts of squares 0 to 3 as they play, "-" for a square without one.
     static std::string Rebuses()
@@ -101,7 +101,7 @@ TEST_F(PuzzleSections, NothingOfTheLastFileStays)
          Section("LTIM", "75,0"));
     ASSERT_EQ(gGame.squareFlags[0], 0x80);
     ASSERT_EQ(ClockSeconds(), 75);
-    ReadPuzzleSections(nullptr, nullptr);
+    ReadPuzzleSections(nullptr, nullptr, false);
     EXPECT_EQ(gGame.squareFlags[0], 0);
     EXPECT_EQ(gGame.squareFlags[3], 0);
     EXPECT_EQ(Rebuses(), "- - - - ");

@@ -1,6 +1,6 @@
-// The grid painters as pixel probes on the grid image: square fills, inner edges, letters,
-// numbers, the highlight, taps, the View commands and the check, and that no painter leaks
-// a drawing object.
+// The grid painters as pixel probes on the grid image: square fills, void and shaded squares,
+// inner edges, letters, numbers, the highlight, taps, the View commands and the check, and that
+// no painter leaks a drawing object.
 #include "automation.h"
 #include "check_painter.h"
 #include "display_fixture.h"
@@ -9,6 +9,8 @@
 #include "grid_paint.h"
 #include "layout.h"
 #include "play_cursor.h"
+#include "puz_layout.h"
+#include "puzzle_load.h"
 
 namespace {
 
@@ -50,6 +52,67 @@ TEST_F(GridPaintTest, SquaresTakeTheUsersColoursAndOpenOnesAGreyInnerEdge)
     EXPECT_EQ(Buffer(x0 + 47, y0 + 20), Colour{RGB(255, 255, 224)});  // no edge on the right
     EXPECT_EQ(Buffer(CellLeft(3) + 1, CellTop(0) + 20), Colour{RGB(0, 0, 128)});  // black: none
     EXPECT_EQ(Buffer(100, 245), Colour{kPaperWhite});  // under the grid the image stays white
+}
+
+// kFiveByFive with its black squares (0, 3), (3, 3) and (4, 3) void, K shaded and holding a K.
+void LoadShapedGrid()
+{
+    PuzzleImage image = MakePuzzle(kFiveByFive);
+    AddClues(&image);
+    std::string styles(25, '\0');
+    styles[3] = styles[18] = styles[23] = char(puz::kSquareStyleVoid);
+    styles[12] = char(puz::kSquareStyleShaded);
+    image.sections = Section("XSQF", styles);
+    ASSERT_TRUE(LoadAndParse(Bytes(image)));
+    gGame.entries[12] = 'K';
+}
+
+// A void square is the background with no line of its own: the squares beside it keep theirs,
+// two void squares show none between them, nor does one at the grid's edge. A shaded square is
+// light grey under its letter; the highlight wins over it, and the check keeps both.
+TEST_F(GridPaintTest, VoidSquaresAreBackgroundAndShadedOnesGreyUnderTheirLetter)
+{
+    LoadShapedGrid();
+    Layout(kSmall);
+    const COLORREF background = RGB(255, 255, 224);
+    gGame.settings.backgroundColour = background;
+    PaintGrid(window, kGridEntries);  // makes the pair of grid fonts that stays
+    const int before = AutomationGdiObjectCount();
+    PaintGrid(window, kGridEntries);
+    const int s = gGame.cellSize;
+    auto voidAndShade = [&](const char* painter) {
+        SCOPED_TRACE(painter);
+        EXPECT_EQ(CentreOf(0, 3), Colour{background});
+        EXPECT_EQ(Buffer(CellLeft(3) + s / 2, CellTop(0)), Colour{background});  // the edge
+        EXPECT_EQ(Buffer(CellLeft(3), CellTop(0) + s / 2), Colour{kLineBlack});  // C's line
+        EXPECT_EQ(Buffer(CellLeft(4), CellTop(0) + s / 2), Colour{kLineBlack});  // D's line
+        EXPECT_EQ(Buffer(CellLeft(3) + s / 2, CellTop(1)), Colour{kLineBlack});  // G's line
+        EXPECT_EQ(Buffer(CellLeft(3) + s / 2, CellTop(4)), Colour{background});  // void to void
+        EXPECT_EQ(Buffer(CellLeft(3) + s / 2, CellTop(4) + s), Colour{background});
+        EXPECT_EQ(BufferInk(CellInside(3, 3), background), CellInside(3, 3));
+        EXPECT_EQ(CentreOf(1, 1), Colour{kLineBlack});  // a black square stays black
+        EXPECT_EQ(Buffer(CellLeft(2) + 4, CellTop(2) + s - 4), Colour{kShadedGrey});
+        EXPECT_EQ(Buffer(CellLeft(2), CellTop(2) + s / 2), Colour{kLineBlack});
+    };
+    voidAndShade("PaintGrid");
+    EXPECT_NE(BufferInkWhere(CellInside(2, 2), IsDark).right, 0) << "the letter is lost";
+    EXPECT_EQ(Buffer(CellLeft(2) + 1, CellTop(2) + s / 2), Colour{kInnerEdgeGrey});
+
+    At(2, 0, kAcross);
+    PaintWordHighlight(window);
+    EXPECT_EQ(Buffer(CellLeft(2) + 4, CellTop(2) + s - 4), Colour{kWordYellow});
+    At(2, 2, kAcross);
+    PaintGrid(window, kGridEntries);
+    PaintWordHighlight(window);
+    EXPECT_EQ(Buffer(CellLeft(2) + 4, CellTop(2) + s - 4), Colour{kCursorOrange});
+    EXPECT_NE(BufferInkWhere(CellInside(2, 2), IsDark).right, 0);
+
+    gGame.entries[12] = 'X';
+    PaintGrid(window, kGridEntries);
+    PaintCheckMarks(window);
+    voidAndShade("PaintCheckMarks");
+    EXPECT_NE(BufferInkWhere(CellInside(2, 2), IsReddish).right, 0);
+    EXPECT_EQ(AutomationGdiObjectCount(), before) << "a painter leaks a drawing object";
 }
 
 TEST_F(GridPaintTest, LettersAreCentredAndEmptySquaresShowNone)

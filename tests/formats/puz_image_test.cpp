@@ -9,6 +9,7 @@
 #include "puz_layout.h"
 #include "puzzle_reader.h"
 #include "puzzle_sections.h"
+#include "square_text.h"
 
 static_assert(kDocumentMaxSide == kMaxSide && kDocumentMaxCells == kMaxCells &&
                   kDocumentMaxWords == kMaxWords && kDocumentMaxClues == kMaxClues &&
@@ -106,17 +107,20 @@ TEST(PuzImage, RebusCirclesAndSquareStylesGoInSectionsTheGameSkipsOrReads)
     EXPECT_EQ(gGame.rebusKeys[4], 0);
     EXPECT_EQ(gGame.textEncoding, kEncodingUtf8);
     PuzzleSection sections[8];
-    const PuzzleSection* styles = FindSection(image, kSquareStyleSection, sections);
+    const PuzzleSection* styles = FindSection(image, puz::kSquareStyleSection, sections);
     ASSERT_NE(styles, nullptr);
     ASSERT_EQ(styles->size, 9);
     EXPECT_TRUE(styles->checksumOk);
-    EXPECT_EQ(styles->data[5], kSquareStyleShaded);
-    EXPECT_EQ(styles->data[6], kSquareStyleVoid);
+    EXPECT_EQ(styles->data[5], puz::kSquareStyleShaded);
+    EXPECT_EQ(styles->data[6], puz::kSquareStyleVoid);
     EXPECT_EQ(styles->data[0] | styles->data[1] | styles->data[2], 0);
+    EXPECT_TRUE(SquareShaded(5));
+    EXPECT_TRUE(SquareVoid(6));
+    EXPECT_FALSE(SquareShaded(4) || SquareVoid(4));
     // Without any of them, no section at all.
     const std::string plain = Load(Grid({"AB", "CD"}));
     EXPECT_EQ(FindSection(plain, "GEXT", sections), nullptr);
-    EXPECT_EQ(FindSection(plain, kSquareStyleSection, sections), nullptr);
+    EXPECT_EQ(FindSection(plain, puz::kSquareStyleSection, sections), nullptr);
 }
 
 // The grids' own marks ("." and ":" for blocks, "-" for empty) never stand for a letter, and a
@@ -132,6 +136,36 @@ TEST(PuzImage, SolutionsThatLookLikeTheGridsMarksStayLetters)
     EXPECT_STREQ(gGame.rebusTable[gGame.rebusKeys[1] - 1], ":");
     EXPECT_EQ(gGame.rebusKeys[3], 0);  // "X;Y" plays as its first letter
     EXPECT_STREQ(gGame.rebusTable[gGame.rebusKeys[6] - 1], "Q:");
+}
+
+// The letters a document starts with are the game's starting entries: one in the fill grid,
+// several (or one beyond ASCII) whole through the player's section, the fill grid keeping no
+// stand-in for them.
+TEST(PuzImage, GivenAndSavedLettersComeInWholeAsTheStartingEntries)
+{
+    PuzzleDocument d = Grid({"A[XYZ]#", "CDE", "#FG"});
+    d.cells[0].given = "a";
+    d.cells[1].saved = "xyz";
+    d.cells[3].saved = "\xC3\xA9";
+    d.cells[4].given = "D";
+    d.cells[4].saved = "dee";  // what the puzzle gives wins
+    const std::string image = Load(d);
+    EXPECT_EQ(image.substr(0x34 + 9, 9), "AX.-D-.--");
+    EXPECT_EQ(gGame.textEncoding, kEncodingUtf8);
+    char text[kRebusTextSize];
+    SquareEntryText(1, text);
+    EXPECT_STREQ(text, "XYZ");
+    SquareEntryText(3, text);
+    EXPECT_STREQ(text, "\xC3\xA9");
+    SquareEntryText(4, text);
+    EXPECT_STREQ(text, "D");
+    EXPECT_EQ(std::string(gGame.entries, 2), "AX");
+    EXPECT_TRUE(SquareEntryRight(1));
+
+    PuzzleSection sections[8];
+    EXPECT_NE(FindSection(image, "RUSR", sections), nullptr);
+    const std::string plain = Load(Grid({"AB", "CD"}));
+    EXPECT_EQ(FindSection(plain, "RUSR", sections), nullptr);
 }
 
 TEST(PuzImage, AMissingSolutionAndADiagramlessGridAreFlaggedInTheHeader)

@@ -1,6 +1,7 @@
 // SheetFromGame against the oracle records of the real-file corpus (header, notes, clues,
 // black squares, numbers, circles, the solution with its rebus squares and the refusals), and
-// on puzzles made here: the player's letters with pencil and rebus, Windows-1252 text.
+// on puzzles made here: the player's letters with pencil and rebus, void and shaded squares,
+// Windows-1252 text.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -136,6 +137,25 @@ TEST(GameSheet, LettersAreThePlayersInkPencilAndRebus)
     ASSERT_TRUE(SheetFromGame(kPrintBlank, &sheet, &error));
     EXPECT_EQ(sheet.squares[0].text, "");
     EXPECT_FALSE(sheet.squares[1].pencil) << "a blank grid has no pencil letters";
+}
+
+TEST(GameSheet, VoidAndShadedSquaresArePrintedAsTheGameDrawsThem)
+{
+    PuzzleImage image = MakePuzzle(kFiveByFive);
+    AddClues(&image);
+    std::string styles(25, '\0');
+    styles[3] = char(puz::kSquareStyleVoid);
+    styles[12] = char(puz::kSquareStyleShaded);
+    image.sections = Section("XSQF", styles);
+    ASSERT_TRUE(LoadAndParse(Bytes(image)));
+    PrintSheet sheet;
+    std::string error;
+    ASSERT_TRUE(SheetFromGame(kPrintBlank, &sheet, &error)) << error;
+    EXPECT_TRUE(sheet.squares[3].voidSquare);
+    EXPECT_FALSE(sheet.squares[6].voidSquare);  // black, not void
+    EXPECT_TRUE(sheet.squares[6].block);
+    EXPECT_TRUE(sheet.squares[12].shaded);
+    EXPECT_FALSE(sheet.squares[11].shaded);
 }
 
 TEST(GameSheet, WindowsTextBecomesUtf8AndALockedOrMissingSolutionIsRefused)

@@ -50,6 +50,14 @@ TEST(PrintCommand, WritesTheContentsAskedForBesideThePuzzleOrWhereTold)
     ASSERT_EQ(RunPrint({path, "--solution", "--paper", "letter", "-o", solution}), 0);
     EXPECT_EQ(QSquares(solution), 5u);
 
+    puzzle.fill = "Q-Q------";  // another program's letters
+    const std::string played = WriteHostFile("played.puz", Bytes(puzzle));
+    const std::string letters = ScratchPath("letters.pdf");
+    ASSERT_EQ(RunPrint({played, "--letters", "-o", letters}), 0);
+    EXPECT_EQ(QSquares(letters), 2u);
+    ASSERT_EQ(RunPrint({played, "-o", letters}), 0);
+    EXPECT_EQ(QSquares(letters), 0u);
+
     EXPECT_EQ(RunPrint({path, "--paper", "a5"}), 2);
     EXPECT_EQ(RunPrint({}), 2);
 }
