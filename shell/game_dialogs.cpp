@@ -22,38 +22,32 @@ INT_PTR RunModalDialog(HWND owner, int templateId, DLGPROC proc)
     return DialogBoxIndirectParamW(gShell.instance, dialog, owner, proc, 0);
 }
 
-void RunPreferencesDialog(HWND owner)
-{
-    RunModalDialog(owner, IDD_PREFERENCES, PreferencesDialogProc);
-}
+namespace {
 
-void RunQuickHelpDialog(HWND owner)
-{
-    RunModalDialog(owner, IDD_QUICK_HELP, QuickHelpDialogProc);
-}
+struct GameDialog {
+    int templateId;
+    DLGPROC proc;
+};
 
-void RunAboutDialog(HWND owner)
-{
-    RunModalDialog(owner, IDD_ABOUT, AboutDialogProc);
-}
+constexpr GameDialog kGameDialogs[] = {
+    {IDD_PREFERENCES, PreferencesDialogProc},
+    {IDD_QUICK_HELP, QuickHelpDialogProc},
+    {IDD_ABOUT, AboutDialogProc},
+    {IDD_CLUE_LIST, ClueListDialogProc},
+    {IDD_DOWNLOAD, DownloadDialogProc},
+    {IDD_PUZZLE_INFO, PuzzleInfoDialogProc},
+    {IDD_UNLOCK, UnlockDialogProc},
+};
 
-void RunClueListDialog(HWND owner)
-{
-    RunModalDialog(owner, IDD_CLUE_LIST, ClueListDialogProc);
-}
-void RunDownloadDialog(HWND owner)
-{
-    RunModalDialog(owner, IDD_DOWNLOAD, DownloadDialogProc);
-}
+}  // namespace
 
-void RunPuzzleInfoDialog(HWND owner)
+INT_PTR RunGameDialog(HWND owner, int templateId)
 {
-    RunModalDialog(owner, IDD_PUZZLE_INFO, PuzzleInfoDialogProc);
-}
-
-bool RunUnlockDialog(HWND owner)
-{
-    return RunModalDialog(owner, IDD_UNLOCK, UnlockDialogProc) == 1;
+    for (const GameDialog& dialog : kGameDialogs) {
+        if (dialog.templateId == templateId)
+            return RunModalDialog(owner, templateId, dialog.proc);
+    }
+    return -1;
 }
 
 PuzzleOpening ChoosePuzzleFile(HWND owner)

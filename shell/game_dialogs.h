@@ -9,16 +9,11 @@
 // when the template is missing.
 INT_PTR RunModalDialog(HWND owner, int templateId, DLGPROC proc);
 
-// Preferences, quick help, About, the clue list and the download dialog.
-void RunPreferencesDialog(HWND owner);
-void RunQuickHelpDialog(HWND owner);
-void RunAboutDialog(HWND owner);
-void RunClueListDialog(HWND owner);
-void RunDownloadDialog(HWND owner);
-// Puzzle Information with the notes.
-void RunPuzzleInfoDialog(HWND owner);
-// Unlock Solution; true when the key opened the solution.
-bool RunUnlockDialog(HWND owner);
+// One of the main window's own dialogs by its template id (IDD_PREFERENCES, IDD_QUICK_HELP,
+// IDD_ABOUT, IDD_CLUE_LIST, IDD_DOWNLOAD, IDD_PUZZLE_INFO with the notes, IDD_UNLOCK), run with
+// its procedure; EndDialog's result (Unlock Solution: 1 when the key opened the solution), or
+// -1 for an id that is none of them.
+INT_PTR RunGameDialog(HWND owner, int templateId);
 
 // Open File: lets the user choose a puzzle and opens it.
 PuzzleOpening ChoosePuzzleFile(HWND owner);

@@ -63,7 +63,7 @@ void OpenAnotherPuzzle(HWND window)
 void ShowPuzzleInfo(HWND window)
 {
     if (*gGame.notes) {
-        RunPuzzleInfoDialog(window);
+        RunGameDialog(window, IDD_PUZZLE_INFO);
         return;
     }
     WCHAR text[kHeaderLineSize];
@@ -124,7 +124,7 @@ void AskAndClearPuzzle(HWND window)
 // letters are the only other witness.
 void UnlockAndWarn(HWND window)
 {
-    if (!RunUnlockDialog(window))
+    if (RunGameDialog(window, IDD_UNLOCK) != 1)
         return;
     UpdateMenuChecks();
     if (LettersMostlyDisagree())
@@ -271,14 +271,16 @@ bool RunGameCommand(HWND window, UINT command)
         break;
     case IDM_EXIT: SendMessageW(window, WM_CLOSE, 0, 0); break;
     case IDM_PREFERENCES:
-        RunPreferencesDialog(window);
+        RunGameDialog(window, IDD_PREFERENCES);
         Refresh(window, kLayout | kGrid | kWord | kClueBar | kPresent);
         break;
-    case IDM_HELP: RunQuickHelpDialog(window); break;
-    case IDM_ABOUT: RunAboutDialog(window); break;
+    case IDM_HELP: RunGameDialog(window, IDD_QUICK_HELP); break;
+    case IDM_ABOUT: RunGameDialog(window, IDD_ABOUT); break;
     case IDM_OPEN: OpenAnotherPuzzle(window); break;
     case IDM_ZOOM_MENU: UpdateMenuChecks(); break;
-    case IDM_CLUE_LIST: RunClueListDialog(window); break;  // the next activation repaints
+    case IDM_CLUE_LIST:
+        RunGameDialog(window, IDD_CLUE_LIST);
+        break;  // the next activation repaints
     case IDM_MAIN_MENU_BUTTON: UpdateMenuChecks(); break;
     case IDM_SMALL: ChooseMagnification(window, kSmall); break;
     case IDM_MEDIUM: ChooseMagnification(window, kMedium); break;
@@ -287,14 +289,14 @@ bool RunGameCommand(HWND window, UINT command)
     case IDM_KEYBOARD: ToggleKeyboard(window); break;
     case IDM_QUIT: SendMessageW(window, WM_CLOSE, 0, 0); break;
     case IDM_AVAILABLE: OpenAnotherPuzzle(window); break;
-    case IDM_DOWNLOAD: RunDownloadDialog(window); break;
+    case IDM_DOWNLOAD: RunGameDialog(window, IDD_DOWNLOAD); break;
     case IDM_PRINT: PrintOpenPuzzle(window); break;
     case IDM_AUTO_SKIP: FlipToggle(kToggleAutoSkip, IDM_AUTO_SKIP); break;
     case IDM_NUMBERS:
         FlipToggle(kToggleNumbers, IDM_NUMBERS);
         Refresh(window, kRepaintAll);
         break;
-    case IDM_SHOW_NOTES: RunPuzzleInfoDialog(window); break;
+    case IDM_SHOW_NOTES: RunGameDialog(window, IDD_PUZZLE_INFO); break;
     case IDM_PENCIL: FlipToggle(kTogglePencil, IDM_PENCIL); break;
     case IDM_MARKS:
         FlipToggle(kToggleMarks, IDM_MARKS);

@@ -16,6 +16,23 @@ constexpr int kButtonHeight = 21;
 constexpr int kButtonMinWidth = 52;
 constexpr int kButtonGap = 6;
 
+struct ButtonText {
+    int id;
+    const char16_t* text;  // null past the last button
+};
+struct ButtonSet {
+    UINT type;  // MB_OK, MB_OKCANCEL ...
+    ButtonText buttons[3];
+};
+constexpr ButtonSet kButtonSets[] = {
+    {MB_OK, {{IDOK, u"OK"}}},
+    {MB_OKCANCEL, {{IDOK, u"OK"}, {IDCANCEL, u"Cancel"}}},
+    {MB_ABORTRETRYIGNORE, {{IDABORT, u"Abort"}, {IDRETRY, u"Retry"}, {IDIGNORE, u"Ignore"}}},
+    {MB_YESNOCANCEL, {{IDYES, u"Yes"}, {IDNO, u"No"}, {IDCANCEL, u"Cancel"}}},
+    {MB_YESNO, {{IDYES, u"Yes"}, {IDNO, u"No"}}},
+    {MB_RETRYCANCEL, {{IDRETRY, u"Retry"}, {IDCANCEL, u"Cancel"}}},
+};
+
 int Width(const RECT& r)
 {
     return r.right - r.left;
@@ -30,31 +47,14 @@ int Height(const RECT& r)
 std::vector<MessageBoxButton> MessageBoxButtonsFor(UINT type, int* defaultIndex)
 {
     std::vector<MessageBoxButton> buttons;
-    auto add = [&](int id, const char16_t* text) { buttons.push_back({id, text, {}}); };
-    switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL:
-        add(IDOK, u"OK");
-        add(IDCANCEL, u"Cancel");
-        break;
-    case MB_ABORTRETRYIGNORE:
-        add(IDABORT, u"Abort");
-        add(IDRETRY, u"Retry");
-        add(IDIGNORE, u"Ignore");
-        break;
-    case MB_YESNOCANCEL:
-        add(IDYES, u"Yes");
-        add(IDNO, u"No");
-        add(IDCANCEL, u"Cancel");
-        break;
-    case MB_YESNO:
-        add(IDYES, u"Yes");
-        add(IDNO, u"No");
-        break;
-    case MB_RETRYCANCEL:
-        add(IDRETRY, u"Retry");
-        add(IDCANCEL, u"Cancel");
-        break;
-    default: add(IDOK, u"OK"); break;
+    const ButtonSet* set = &kButtonSets[0];  // MB_OK, and any type it does not know
+    for (const ButtonSet& candidate : kButtonSets) {
+        if (candidate.type == (type & MB_TYPEMASK))
+            set = &candidate;
+    }
+    for (const ButtonText& button : set->buttons) {
+        if (button.text)
+            buttons.push_back({button.id, button.text, {}});
     }
     int index = static_cast<int>((type & MB_DEFMASK) >> 8);
     *defaultIndex = index < static_cast<int>(buttons.size()) ? index : 0;

@@ -469,32 +469,42 @@ HFONT WINAPI CreateFontW(int height, int width, int escapement, int orientation,
     return CreateFontIndirectW(&lf);
 }
 
-COLORREF WINAPI SetTextColor(HDC handle, COLORREF color)
+namespace {
+
+// The text and background colours: the old one for the new (kept to 24 bits), CLR_INVALID
+// without a DC.
+COLORREF SwapColour(HDC handle, COLORREF DeviceContext::*field, COLORREF color)
 {
     DeviceContext* dc = GdiDcFromHandle(handle);
-    if (!dc)
-        return CLR_INVALID;
-    return std::exchange(dc->textColor, color & 0xFFFFFF);
+    return dc ? std::exchange(dc->*field, color & 0xFFFFFF) : CLR_INVALID;
+}
+
+COLORREF ReadColour(HDC handle, COLORREF DeviceContext::*field)
+{
+    DeviceContext* dc = GdiDcFromHandle(handle);
+    return dc ? dc->*field : CLR_INVALID;
+}
+
+}  // namespace
+
+COLORREF WINAPI SetTextColor(HDC handle, COLORREF color)
+{
+    return SwapColour(handle, &DeviceContext::textColor, color);
 }
 
 COLORREF WINAPI GetTextColor(HDC handle)
 {
-    DeviceContext* dc = GdiDcFromHandle(handle);
-    return dc ? dc->textColor : CLR_INVALID;
+    return ReadColour(handle, &DeviceContext::textColor);
 }
 
 COLORREF WINAPI SetBkColor(HDC handle, COLORREF color)
 {
-    DeviceContext* dc = GdiDcFromHandle(handle);
-    if (!dc)
-        return CLR_INVALID;
-    return std::exchange(dc->bkColor, color & 0xFFFFFF);
+    return SwapColour(handle, &DeviceContext::bkColor, color);
 }
 
 COLORREF WINAPI GetBkColor(HDC handle)
 {
-    DeviceContext* dc = GdiDcFromHandle(handle);
-    return dc ? dc->bkColor : CLR_INVALID;
+    return ReadColour(handle, &DeviceContext::bkColor);
 }
 
 int WINAPI SetBkMode(HDC handle, int mode)

@@ -23,15 +23,20 @@ bool ShowsOkButton(HWND active)
     return info && info->doneButton;
 }
 
+// The white disc both buttons of the bar stand on.
+void PaintWhiteDisc(HDC dc, const RECT& r)
+{
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(WHITE_PEN));
+    Ellipse(dc, r.left, r.top, r.right, r.bottom);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+}
+
 // A white disc with a blue arrow pointing right: where programs would be started.
 void PaintStartSymbol(HDC dc)
 {
-    HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    HGDIOBJ oldBrush = SelectObject(dc, white);
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(WHITE_PEN));
-    Ellipse(dc, kStartRect.left, kStartRect.top, kStartRect.right, kStartRect.bottom);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
+    PaintWhiteDisc(dc, kStartRect);
     // The arrow: vertical lines shrinking to a point.
     for (int i = 0; i < 5; ++i) {
         ShellLine(dc, 10 + i, 9 + i, 10 + i, 17 - i, kNavigationBlue);
@@ -40,12 +45,7 @@ void PaintStartSymbol(HDC dc)
 
 void PaintOkButton(HDC dc)
 {
-    HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    HGDIOBJ oldBrush = SelectObject(dc, white);
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(WHITE_PEN));
-    Ellipse(dc, kOkButtonRect.left, kOkButtonRect.top, kOkButtonRect.right, kOkButtonRect.bottom);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
+    PaintWhiteDisc(dc, kOkButtonRect);
     HFONT font = CreateShellFont(11, true);
     ShellLabel(dc, u"ok", kOkButtonRect, kNavigationBlue, font,
                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

@@ -46,6 +46,13 @@ InputEvent Event(InputKind kind, int x = 0, int y = 0)
     return e;
 }
 
+void PushKey(InputKind kind, UINT virtualKey)
+{
+    InputEvent e = Event(kind);
+    e.key = virtualKey;
+    Push(e);
+}
+
 bool HeadlessInit(int, int, int)
 {
     return true;
@@ -189,16 +196,12 @@ void AutomationDrag(int x0, int y0, int x1, int y1, int steps)
 
 void AutomationKeyDown(UINT virtualKey)
 {
-    InputEvent e = Event(InputKind::KeyDown);
-    e.key = virtualKey;
-    Push(e);
+    PushKey(InputKind::KeyDown, virtualKey);
 }
 
 void AutomationKeyUp(UINT virtualKey)
 {
-    InputEvent e = Event(InputKind::KeyUp);
-    e.key = virtualKey;
-    Push(e);
+    PushKey(InputKind::KeyUp, virtualKey);
 }
 
 void AutomationKey(UINT virtualKey)
