@@ -1,5 +1,6 @@
-// The real-file corpus for the print tests: every puzzle the game's reader accepts, read
-// into gGame as the game would open it (the refused ones are the core tests' concern).
+// The real-file corpus for the print tests: every puzzle the game's reader accepts, of any
+// format it reads, read into gGame as the game would open it (the refused ones are the core
+// and format tests' concern).
 #pragma once
 
 #include <filesystem>
@@ -16,7 +17,8 @@ inline int ForEachRealPuzzle(const std::filesystem::path& folder,
 {
     int visited = 0;
     for (const auto& item : std::filesystem::directory_iterator(folder)) {
-        if (item.path().extension() != ".puz")
+        const std::filesystem::path ext = item.path().extension();
+        if (ext != ".puz" && ext != ".ipuz" && ext != ".jpz" && ext != ".xd")
             continue;
         std::ifstream in(item.path(), std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(in)),
