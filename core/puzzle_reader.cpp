@@ -110,8 +110,11 @@ void EmptyUnplayableEntries()
 {
     for (int i = 0; i < gGame.width * gGame.height; ++i) {
         const char e = gGame.entries[i];
+        // A rebus stands in the grid by its first byte, in a UTF-8 puzzle maybe a piece of
+        // its first character ("É" another program saved).
+        const bool rebusLead = gGame.playerRebus[i][0] != 0 && e == gGame.playerRebus[i][0];
         if (e != '.' && e != '-' && !IsEntryByte(static_cast<unsigned char>(e)) &&
-            e != gGame.solution[i])
+            e != gGame.solution[i] && !rebusLead)
             gGame.entries[i] = '-';
     }
 }

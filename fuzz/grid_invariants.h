@@ -6,6 +6,7 @@
 #include "game_state.h"
 #include "puzzle_text.h"
 #include "require.h"
+#include "square_text.h"
 
 inline void CheckGridInvariants()
 {
@@ -18,8 +19,11 @@ inline void CheckGridInvariants()
         const char e = gGame.entries[i];
         const bool black = gGame.solution[i] == '.';
         Require(black == (e == '.'));
-        // Fill copies solution bytes that are not letters; nothing else may stand there.
-        Require(black || e == '-' || (e >= 'A' && e <= 'Z') || e == gGame.solution[i]);
+        // What a player may type (the file's own letters start as such entries), a solution
+        // byte Fill copied there, or the first byte of the square's rebus; nothing else.
+        Require(black || e == '-' || IsEntryByte(static_cast<unsigned char>(e)) ||
+                e == gGame.solution[i] ||
+                (gGame.playerRebus[i][0] && e == gGame.playerRebus[i][0]));
         const CellInfo& cell = gGame.cells[i];
         Require(cell.acrossClue < gGame.clueCount && cell.downClue < gGame.clueCount);
         if (cell.number != -1)

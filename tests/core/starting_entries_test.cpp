@@ -135,6 +135,14 @@ TEST_F(StartingEntries, OddBytesAndABrokenRebusSectionCostNothingElse)
     ASSERT_TRUE(LoadAndParse(Bytes(p)));
     EXPECT_EQ(EntryText(4), e);
     EXPECT_EQ(EntryText(7), "A" + e + e + e + e + e + e + e);
+    // Such an entry stands in the grid by a piece of its character and comes back whole from
+    // the progress it is saved in.
+    RestoredPlay play = PlayOf(Entries(), 3, 3);
+    std::memcpy(play.playerRebus, gGame.playerRebus, sizeof play.playerRebus);
+    p.sections.clear();
+    ASSERT_TRUE(LoadAndParse(Bytes(p), &play));
+    EXPECT_EQ(EntryText(4), e);
+    EXPECT_EQ(gGame.entries[4], e[0]);
 }
 
 TEST_F(StartingEntries, VoidAndShadedSquaresAreReadOnlyWhenTheyFitTheGrid)
