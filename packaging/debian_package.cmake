@@ -5,13 +5,14 @@ set(CPACK_PACKAGE_NAME crossword)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Crossword developers")
 set(CPACK_PACKAGE_CONTACT "Crossword developers <crossword@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "crossword game for .puz files, with six puzzle packs")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "crossword game for .puz, .ipuz, .jpz and .xd files, with six puzzle packs")
 # CPack puts the summary first and indents this text below it, a blank line as " .".
 set(CPACK_PACKAGE_DESCRIPTION
-    "Crossword plays .puz crossword files in a window the size of a 240 x 320
-handheld touch screen: three magnifications, the current word and its clue,
-an on-screen keyboard, fill, clear, reveal and check, a clue list, progress
-kept per puzzle, and downloads of new puzzles over HTTP.
+    "Crossword plays .puz, .ipuz, .jpz (bare or zipped) and .xd crossword files
+in a window the size of a 240 x 320 handheld touch screen: three
+magnifications, the current word and its clue, an on-screen keyboard, fill,
+clear, reveal and check, a clue list, progress kept per puzzle, and downloads
+of new puzzles over HTTP.
 
 The Brambleset programs each carry a pack of 31 puzzles and install them
 for the game. Every file the programs write stays in the user's data folder.")

@@ -46,8 +46,13 @@ start_game_with() { # puzzle-file
     root=$scratch/root-$$-$(date +%s%N)
     mkdir -p "$root/My Documents"
     cp "$1" "$root/My Documents/open.puz"
+    run_game_on_root
+}
+# Starts the game on the device root $root with the command line's files, and waits for its
+# window.
+run_game_on_root() { # [file...]
     DISPLAY=$display CROSSWORD_BACKEND=sdl2 CROSSWORD_SCALE=2 CROSSWORD_DEVICE_ROOT="$root" \
-        "$bin/crossword" &
+        "$bin/crossword" "$@" &
     game=$!
     window=$(DISPLAY=$display timeout 10 xdotool search --sync --onlyvisible --pid "$game" |
         head -n 1)

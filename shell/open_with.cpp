@@ -55,6 +55,18 @@ void RemoveRefusedCopy(LPCWSTR path, bool fresh)
         DeleteFileW(path);
 }
 
+// The files of `line` from `*at` on are left for Open File when they are puzzles; a copy a
+// start made only for a file the game refuses goes again.
+void LeaveForOpenFile(LPCWSTR line, int* at)
+{
+    WCHAR path[MAX_PATH];
+    bool fresh = false;
+    while (NextPath(line, at, path, &fresh)) {
+        if (JudgePuzzleFile(path) != kPuzzleAccepted)
+            RemoveRefusedCopy(path, fresh);
+    }
+}
+
 // How the running copy judges the line: kHandOverOpens when a file of it is a puzzle, else
 // the refusal of the first file.
 LRESULT JudgeLine(LPCWSTR line)
@@ -141,13 +153,8 @@ void OpenFilesOfCommandLine(HWND window, LPCWSTR commandLine)
     WCHAR path[MAX_PATH];
     bool fresh = false;
     bool opened = false;
-    for (int at = 0; commandLine && NextPath(commandLine, &at, path, &fresh);) {
-        if (opened) {
-            // Files after the one that opened are left for Open File, if they are puzzles.
-            if (JudgePuzzleFile(path) != kPuzzleAccepted)
-                RemoveRefusedCopy(path, fresh);
-            continue;
-        }
+    int at = 0;
+    while (commandLine && !opened && NextPath(commandLine, &at, path, &fresh)) {
         const PuzzleOpening opening = OpenPuzzleAt(window, path);
         opened = opening != kNotOpened;
         if (opened)
@@ -155,6 +162,9 @@ void OpenFilesOfCommandLine(HWND window, LPCWSTR commandLine)
         else
             RemoveRefusedCopy(path, fresh);
     }
+    // Files after the one that opened wait for Open File.
+    if (commandLine)
+        LeaveForOpenFile(commandLine, &at);
 }
 
 LRESULT OnCopyData(HWND window, const COPYDATASTRUCT* data)
@@ -166,7 +176,10 @@ LRESULT OnCopyData(HWND window, const COPYDATASTRUCT* data)
     if (line[chars - 1] != 0)
         return FALSE;
     // Judged now, so the sender can tell its user; opened (or refused on the screen) later,
-    // once no dialog is open.
+    // once no dialog is open. A later start's line takes the place of one still waiting,
+    // whose files are then left as if another file of the line had opened.
+    int at = 0;
+    LeaveForOpenFile(gWaiting, &at);
     lstrcpynW(gWaiting, line, 4 * MAX_PATH);
     SetTimer(window, kHandOverTimer, kFirstTryMs, OpenWaitingFiles);
     return JudgeLine(line);

@@ -3,15 +3,17 @@
 
 Makes the package of a built tree with cpack, unpacks it with dpkg -x and checks every
 program: its binary, desktop entry (desktop-file-validate when installed), hicolor icons of
-the right pixel sizes, gzip'd manual page, and the help pages; and for the game the .puz file
-type (the desktop entry's MimeType and %F, the shared-mime-info description with its glob
-and magic, compiled by update-mime-database) and the AppStream metainfo (appstreamcli
-validate). Then it breaks copies of the unpacked tree one way at a time and requires the
+the right pixel sizes, gzip'd manual page, and the help pages; and for the game every file
+type it opens (the desktop entry's MimeType and %F, and the type defined: by the package's
+shared-mime-info description with its glob and magic, compiled by update-mime-database and
+asked of gio with a sample of each format, or by the system's own database) and the
+AppStream metainfo (appstreamcli validate). Then it breaks copies of the unpacked tree one way at a time and requires the
 check to notice each, so a check that has stopped looking cannot pass unseen.
 """
 
 import argparse
 import gzip
+import io
 import os
 import re
 import shutil
@@ -20,12 +22,49 @@ import subprocess
 import sys
 import tempfile
 import xml.etree.ElementTree as ET
+import zipfile
 from pathlib import Path
 
 ICON_SIZES = (16, 32, 48, 64, 128, 256)
 DOC_DIR = Path("share/doc/crossword")
-MIME_TYPE = "application/x-crossword"
 MIME_NS = "{http://www.freedesktop.org/standards/shared-mime-info}"
+SYSTEM_GLOBS = Path("/usr/share/mime/globs2")
+
+
+def zipped(name, data):
+    buffer = io.BytesIO()
+    with zipfile.ZipFile(buffer, "w", zipfile.ZIP_DEFLATED) as archive:
+        archive.writestr(name, data)
+    return buffer.getvalue()
+
+
+JPZ_XML = (b'<?xml version="1.0" encoding="UTF-8"?>\n<rectangular-puzzle>'
+           b'<crossword><grid width="1" height="1"/></crossword></rectangular-puzzle>\n')
+# What our description of each glob's type must hold: its magic matches (type, offset,
+# value as the XML writes it); and samples of the format, which the compiled database must
+# type by the glob when named with it and, where the type has magic, by the bytes alone.
+DESCRIBED = {
+    "*.puz": ([("string", "2", "ACROSS&DOWN")],
+              [b"\x12\x34ACROSS&DOWN\0" + bytes(40)]),
+    "*.ipuz": ([("string", "0:4096", "http://ipuz.org/")],
+               [b'{"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"]}\n',
+                b'ipuz({"kind": ["http://ipuz.org/crossword#1"]})\n']),
+    "*.jpz": ([("string", "0:4096", "rectangular-puzzle"), ("string", "0", "PK\\003\\004"),
+               ("string", "30:256", ".jpz")],
+              [JPZ_XML, zipped("puzzle.jpz", JPZ_XML)]),
+    "*.xd": ([], [b"Title: A\n\n\nAB\nCD\n\n\nA1. One ~ AB\nA3. Two ~ CD\n"]),
+}
+
+
+class FileType:
+    """A type the game's entry names: its glob, our description of it and whether the
+    package installs that description (0: the system's database defines the type)."""
+
+    def __init__(self, text):
+        self.name, self.glob, self.description, installed = text.split(":")
+        self.installed = installed == "1"
+
+
 MAN_SECTIONS = ("NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "ENVIRONMENT", "FILES",
                 "SEE ALSO")
 
@@ -154,51 +193,112 @@ def check_no_tree_paths(usr, tree_paths, skip_programs):
     return problems
 
 
-def check_mime_description(usr, installed):
-    """The .puz type for the system's database: the glob, the magic after the checksum, and
-    the database compiler's consent. Not installed where the system already knows the type."""
-    path = usr / "share/mime/packages/crossword.xml"
-    if not installed:
-        return [f"{path.name} installed though the system knows the type"] if path.exists() else []
+def check_description(usr, file_type):
+    """Our description of one type: the type, its glob and the magic for files saved under
+    another name."""
+    path = usr / "share/mime/packages" / file_type.description
     if not path.is_file():
-        return ["mime description crossword.xml missing"]
+        return [f"mime description {path.name} missing"]
     try:
         root = ET.parse(path).getroot()
     except ET.ParseError as error:
-        return [f"mime description crossword.xml is no XML: {error}"]
-    types = [t for t in root.iter(f"{MIME_NS}mime-type") if t.get("type") == MIME_TYPE]
+        return [f"mime description {path.name} is no XML: {error}"]
+    types = [t for t in root.iter(f"{MIME_NS}mime-type") if t.get("type") == file_type.name]
     if not types:
-        return [f"mime description crossword.xml has no {MIME_TYPE}"]
+        return [f"mime description {path.name} has no {file_type.name}"]
     problems = []
-    if "*.puz" not in [g.get("pattern") for g in types[0].iter(f"{MIME_NS}glob")]:
-        problems.append("mime description crossword.xml has no *.puz glob")
+    if file_type.glob not in [g.get("pattern") for g in types[0].iter(f"{MIME_NS}glob")]:
+        problems.append(f"mime description {path.name} has no {file_type.glob} glob")
     magic = [(m.get("type"), m.get("offset"), m.get("value"))
              for m in types[0].iter(f"{MIME_NS}match")]
-    if ("string", "2", "ACROSS&DOWN") not in magic:
-        problems.append(f"mime description crossword.xml lacks the magic at offset 2: {magic}")
-    if shutil.which("update-mime-database"):
-        with tempfile.TemporaryDirectory() as temp:
-            database = Path(temp) / "mime"
-            (database / "packages").mkdir(parents=True)
-            shutil.copy(path, database / "packages")
-            result = run(["update-mime-database", str(database)])
-            globs, magic = database / "globs2", database / "magic"
-            # It reports a rejected element and goes on, so what it compiled is what counts:
-            # the glob, and the eleven bytes at offset 2 under the type.
-            compiled = (globs.is_file() and f"{MIME_TYPE}:*.puz" in globs.read_text()
-                        and magic.is_file()
-                        and f"{MIME_TYPE}]\n>2=\0\x0bACROSS&DOWN".encode() in magic.read_bytes())
-            if result.returncode != 0 or not compiled:
-                said = [line for line in (result.stdout + result.stderr).splitlines()
-                        if "rror" in line]
-                problems.append("update-mime-database does not take crossword.xml: "
-                                + ("; ".join(said) or "the type was not compiled"))
+    for match in DESCRIBED[file_type.glob][0]:
+        if match not in magic:
+            problems.append(f"mime description {path.name} lacks the magic {match}: {magic}")
     return problems
 
 
-def check_metainfo(usr, appstream_id):
+def sample_types(database, samples):
+    """The type gio finds for each (file name, bytes), with the compiled database beside the
+    system's: {file name: type}."""
+    with tempfile.TemporaryDirectory() as temp:
+        folder = Path(temp)
+        (folder / "home").mkdir()
+        for name, data in samples:
+            (folder / name).write_bytes(data)
+        env = dict(os.environ, XDG_DATA_HOME=str(folder / "home"),
+                   XDG_DATA_DIRS=f"{database.parent}:/usr/share")
+        found = {}
+        for name, _ in samples:
+            result = run(["gio", "info", "-a", "standard::content-type", str(folder / name)],
+                         env=env)
+            said = re.search(r"standard::content-type: (\S+)", result.stdout)
+            found[name] = said.group(1) if said else result.stderr.strip()
+        return found
+
+
+def check_compiled(usr, installed):
+    """Our descriptions as the system's database compiler builds them, and what gio then
+    says of a file of each format, by its name and by its bytes alone."""
+    with tempfile.TemporaryDirectory() as temp:
+        database = Path(temp) / "mime"
+        (database / "packages").mkdir(parents=True)
+        for file_type in installed:
+            shutil.copy(usr / "share/mime/packages" / file_type.description,
+                        database / "packages")
+        result = run(["update-mime-database", str(database)])
+        globs = (database / "globs2").read_text() if (database / "globs2").is_file() else ""
+        magic = (database / "magic").read_bytes() if (database / "magic").is_file() else b""
+        problems = []
+        # It reports a rejected element and goes on, so what it compiled is what counts: the
+        # glob, and a magic section for every type that has magic.
+        for file_type in installed:
+            compiled = f"{file_type.name}:{file_type.glob}" in globs and (
+                not DESCRIBED[file_type.glob][0]
+                or f":{file_type.name}]\n".encode() in magic)
+            if result.returncode != 0 or not compiled:
+                said = [line for line in (result.stdout + result.stderr).splitlines()
+                        if "rror" in line]
+                problems.append(f"update-mime-database does not take {file_type.description}: "
+                                + ("; ".join(said) or "the type was not compiled"))
+        if problems or not shutil.which("gio"):
+            return problems
+        expected, samples = {}, []
+        for file_type in installed:
+            matches, format_samples = DESCRIBED[file_type.glob]
+            names = ["sample" + file_type.glob[1:]]
+            if matches:
+                names += [f"{file_type.glob[2:]}-sample-{n}" for n in range(len(format_samples))]
+            for name, data in zip(names, [format_samples[0]] + format_samples):
+                samples.append((name, data))
+                expected[name] = file_type.name
+        for name, found in sample_types(database, samples).items():
+            if found != expected[name]:
+                problems.append(f"gio types {name} as {found}, not {expected[name]}")
+        return problems
+
+
+def check_mime_descriptions(usr, file_types):
+    """Every type the entry names is defined: by our description, or, where the system's
+    database already knows it, by that database alone."""
+    problems = []
+    system_globs = SYSTEM_GLOBS.read_text() if SYSTEM_GLOBS.is_file() else ""
+    for file_type in file_types:
+        path = usr / "share/mime/packages" / file_type.description
+        if file_type.installed:
+            problems += check_description(usr, file_type)
+        elif path.exists():
+            problems.append(f"{path.name} installed though the system knows {file_type.name}")
+        elif f":{file_type.name}:{file_type.glob}" not in system_globs:
+            problems.append(f"neither the package nor the system defines {file_type.name}")
+    installed = [t for t in file_types if t.installed]
+    if not problems and installed and shutil.which("update-mime-database"):
+        problems += check_compiled(usr, installed)
+    return problems
+
+
+def check_metainfo(usr, appstream_id, file_types):
     """The game's AppStream description: valid, naming the desktop entry it starts from, the
-    type it opens and a screenshot."""
+    types it opens and a screenshot."""
     path = usr / "share/metainfo" / f"{appstream_id}.metainfo.xml"
     if not path.is_file():
         return [f"metainfo {path.name} missing"]
@@ -212,8 +312,10 @@ def check_metainfo(usr, appstream_id):
     launchable = root.findtext("launchable") or ""
     if not (usr / "share/applications" / launchable).is_file():
         problems.append(f"metainfo launches {launchable!r}, which is not installed")
-    if MIME_TYPE not in [m.text for m in root.iter("mediatype")]:
-        problems.append(f"metainfo does not say it opens {MIME_TYPE}")
+    mediatypes = [m.text for m in root.iter("mediatype")]
+    for file_type in file_types:
+        if file_type.name not in mediatypes:
+            problems.append(f"metainfo does not say it opens {file_type.name}")
     if not any((i.text or "").startswith("https://") for i in root.iter("image")):
         problems.append("metainfo has no screenshot")
     if shutil.which("appstreamcli"):
@@ -223,17 +325,18 @@ def check_metainfo(usr, appstream_id):
     return problems
 
 
-def check_file_type(usr, appstream_id, mime_installed):
-    """The game opens .puz files from a file manager: its entry names the type and takes
-    the files, the system learns the type, and software centres learn the game."""
+def check_file_types(usr, appstream_id, file_types):
+    """The game opens its files from a file manager: its entry names every type and takes
+    the files, the system learns the types, and software centres learn the game."""
     entry = desktop_entry(usr / "share/applications/crossword.desktop") or {}
     problems = []
-    if MIME_TYPE not in entry.get("MimeType", "").split(";"):
-        problems.append(f"crossword.desktop: MimeType lacks {MIME_TYPE}")
+    for file_type in file_types:
+        if file_type.name not in entry.get("MimeType", "").split(";"):
+            problems.append(f"crossword.desktop: MimeType lacks {file_type.name}")
     if entry.get("Exec") != "crossword %F":
         problems.append(f"crossword.desktop: Exec is {entry.get('Exec')!r}, not 'crossword %F'")
-    return (problems + check_mime_description(usr, mime_installed)
-            + check_metainfo(usr, appstream_id))
+    return (problems + check_mime_descriptions(usr, file_types)
+            + check_metainfo(usr, appstream_id, file_types))
 
 
 def check_tree(usr, programs, help_pages, tree_paths, options):
@@ -242,7 +345,7 @@ def check_tree(usr, programs, help_pages, tree_paths, options):
         problems += check_binary(usr, program)
         problems += check_desktop_entry(usr, program)
         problems += check_man_page(usr, program)
-    problems += check_file_type(usr, options.appstream_id, options.mime_type_installed)
+    problems += check_file_types(usr, options.appstream_id, options.file_types)
     problems += check_documents(usr, help_pages)
     problems += check_no_tree_paths(usr, tree_paths, options.sanitized)
     return problems
@@ -301,28 +404,45 @@ def faults(programs, help_pages, tree_paths, options):
          "mentions"),
     ]
     metainfo = Path("share/metainfo") / f"{options.appstream_id}.metainfo.xml"
-    mime = Path("share/mime/packages/crossword.xml")
+    last_type = options.file_types[-1].name
     planted += [
         ("a desktop entry without its MimeType",
-         lambda u: rewrite(u / apps / "crossword.desktop", f"MimeType={MIME_TYPE};", ""),
-         "MimeType"),
+         lambda u: drop_line(u / apps / "crossword.desktop", "MimeType="), "MimeType"),
+        ("a desktop entry without one type",
+         lambda u: rewrite(u / apps / "crossword.desktop", f"{last_type};", ""),
+         f"MimeType lacks {last_type}"),
         ("a desktop entry that takes no files",
          lambda u: rewrite(u / apps / "crossword.desktop", "crossword %F", "crossword"), "Exec"),
         ("a metainfo removed", lambda u: (u / metainfo).unlink(), "metainfo"),
         ("a metainfo launching another entry",
          lambda u: rewrite(u / metainfo, "crossword.desktop", "cross.desktop"), "launches"),
+        ("a metainfo without one type",
+         lambda u: rewrite(u / metainfo, f"<mediatype>{last_type}</mediatype>", ""),
+         f"opens {last_type}"),
     ]
-    if options.mime_type_installed:
-        planted += [
-            ("a mime description with the magic elsewhere",
-             lambda u: rewrite(u / mime, 'offset="2"', 'offset="3"'), "offset 2"),
-            ("a mime description without the glob",
-             lambda u: rewrite(u / mime, 'pattern="*.puz"', 'pattern="*.pz"'), "*.puz glob"),
-        ]
-        if shutil.which("update-mime-database"):  # a fault only the compiler knows
-            planted.append(("a mime description the database compiler refuses",
-                            lambda u: rewrite(u / mime, 'priority="50"', 'priority="500"'),
-                            "update-mime-database"))
+    described = {t.glob: Path("share/mime/packages") / t.description
+                 for t in options.file_types if t.installed}
+    for name, glob, old, new, word in [
+            ("a mime description with the magic elsewhere", "*.puz", 'offset="2"',
+             'offset="3"', "lacks the magic"),
+            ("a mime description without the glob", "*.xd", 'pattern="*.xd"',
+             'pattern="*.x"', "no *.xd glob"),
+            ("a mime description without its zipped magic", "*.jpz", 'value=".jpz"',
+             'value=".jpx"', "lacks the magic")]:
+        if glob in described:
+            planted.append((name, rewriting(described[glob], old, new), word))
+    if "*.ipuz" in described:
+        planted.append(("a mime description removed",
+                        lambda u: (u / described["*.ipuz"]).unlink(), "missing"))
+    if shutil.which("update-mime-database") and "*.puz" in described:
+        # faults only the compiler and gio know
+        planted.append(("a mime description the database compiler refuses",
+                        rewriting(described["*.puz"], 'priority="50"', 'priority="500"'),
+                        "update-mime-database"))
+        if shutil.which("gio") and "*.jpz" in described:
+            planted.append(("a zipped .jpz's magic under the plain ZIP type's priority",
+                            rewriting(described["*.jpz"], 'priority="70"', 'priority="40"'),
+                            "gio types"))
     if shutil.which("appstreamcli"):  # a fault only the validator knows
         planted.append(("a metainfo without its summary",
                         lambda u: drop_element(u / metainfo, "summary"), "appstreamcli"))
@@ -340,6 +460,15 @@ def rewrite(path, old, new):
     path.write_text(path.read_text().replace(old, new))
 
 
+def rewriting(relative, old, new):
+    return lambda usr: rewrite(usr / relative, old, new)
+
+
+def drop_line(path, start):
+    path.write_text("".join(line for line in path.read_text().splitlines(keepends=True)
+                            if not line.startswith(start)))
+
+
 def drop_element(path, tag):
     path.write_text(re.sub(rf"<{tag}>.*?</{tag}>", "", path.read_text(), flags=re.S))
 
@@ -355,9 +484,11 @@ def main():
     parser.add_argument("--sanitized", action="store_true",
                         help="programs built with sanitizers, which name their source files")
     parser.add_argument("--appstream-id", required=True, help="the game's AppStream id")
-    parser.add_argument("--mime-type-installed", type=int, choices=(0, 1), required=True,
-                        help="1 when the build installs the .puz type (the system lacks it)")
+    parser.add_argument("--file-types", required=True,
+                        help="comma-separated type:glob:description:installed, installed 1 "
+                        "where the package defines the type (the system lacks it)")
     args = parser.parse_args()
+    args.file_types = [FileType(text) for text in args.file_types.split(",")]
     programs = args.programs.split(",")
     help_pages = args.help_pages.split(",")
     tree_paths = [os.path.realpath(args.source_dir), os.path.realpath(args.build_dir)]
@@ -382,7 +513,7 @@ def main():
             usr, programs, help_pages, tree_paths, args)
         for problem in problems:
             print(f"FAIL: {problem}")
-        for tool in ("desktop-file-validate", "update-mime-database", "appstreamcli"):
+        for tool in ("desktop-file-validate", "update-mime-database", "gio", "appstreamcli"):
             if not shutil.which(tool):
                 print(f"note: {tool} not installed, its check is left out")
         if problems:

@@ -172,6 +172,27 @@ TEST_F(OpenWithTest, AHandOverOpensThePuzzleOnceNoDialogIsOpen)
     EXPECT_EQ(std::u16string(title), u"Crossword 0:00");
 }
 
+// Two hand-overs while a dialog is up: the later start's puzzle opens, and the earlier one's
+// refused copy goes as if it had been opened and refused, instead of staying for Open File.
+TEST_F(OpenWithTest, AHandOverReplacedWhileADialogIsUpLeavesNoRefusedCopy)
+{
+    PlayFirstPuzzle();
+    Start();
+    WriteDeviceFile("\\My Documents\\acrostic.ipuz",
+                    R"({"version":"http://ipuz.org/v2","kind":["http://ipuz.org/acrostic#1"]})");
+    EnableWindow(window, FALSE);  // as while a dialog of the game is up
+    const LRESULT refused = HandOver(u"+\"\\My Documents\\acrostic.ipuz\"");
+    EXPECT_NE(refused, 0);
+    EXPECT_NE(refused, TRUE);
+    LetTimePass(500);
+    EXPECT_EQ(HandOver(u"\"\\My Documents\\b.puz\""), TRUE);
+    EnableWindow(window, TRUE);
+    LetTimePass(300);
+    EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\b.puz");
+    EXPECT_FALSE(DeviceFileExists("\\My Documents\\acrostic.ipuz"));
+    EXPECT_TRUE(AutomationMessageBoxes().empty());
+}
+
 TEST_F(OpenWithTest, ASecondStartHandsItsFileToTheRunningGameAndEndsWithZero)
 {
     PlayFirstPuzzle();
