@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "bottom_band.h"
+#include "clue_bar.h"
 #include "game_state.h"
 #include "grid_paint.h"
 #include "keyboard.h"
@@ -199,6 +200,16 @@ void TapKeyboard(HWND window, POINT p)
     Refresh(window, kPresent);
 }
 
+// A tap on the clue bar: a clue the bar had to cut short is shown whole in a box of its own.
+void ShowWholeClue(HWND window)
+{
+    WCHAR whole[kWholeClueChars];
+    WCHAR shown[kClueBarChars];
+    if (ComposeWholeClueText(whole) > 0 && ClueBarShownText(window, shown) > 0 &&
+        lstrcmpW(whole, shown) != 0)
+        MessageBoxW(window, whole, u"Clue", MB_OK);
+}
+
 }  // namespace
 
 void StartRebusEntry(HWND window)
@@ -274,6 +285,8 @@ void OnStylusUp(HWND window, LPARAM lParam)
             Present(window);
     } else if (gGame.keyboardShown && PtInRect(&kKeyboardArea, p)) {
         TapKeyboard(window, p);  // the on-screen keyboard types on the lift
+    } else if (OnClueBar(window, p)) {
+        ShowWholeClue(window);
     }
     AfterPlayerAction(window);
 }
