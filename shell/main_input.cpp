@@ -179,14 +179,22 @@ void PressOtherKey(HWND window, int key)
     Refresh(window, kGrid | kWord | kScroll | kClueBar | kPresent);
 }
 
-// A tap on the game's keyboard: letters and the erase key type as keys do; OK ends an open
-// rebus entry (the keyboard stays) or closes the keyboard.
+// A tap on the game's keyboard: letters and the erase key type as keys do; the rebus key
+// opens or ends the rebus entry; OK ends an open rebus entry (the keyboard stays) or closes
+// the keyboard.
 void TapKeyboard(HWND window, POINT p)
 {
     const KeyboardKey key = PressKeyboardKey(window, p.x, p.y);
     switch (key.kind) {
     case kLetterKey: TypeKey(window, key.letter); return;
     case kEraseKey: TypeKey(window, kKeyBackspace); return;
+    case kRebusKey:
+        // As the Rebus command and Insert: opens the entry, or ends it keeping its letters.
+        if (RebusEntryOpen())
+            EndRebusEntry(window, true);
+        else
+            StartRebusEntry(window);
+        break;
     case kOkKey:
         if (RebusEntryOpen()) {
             EndRebusEntry(window, true);
