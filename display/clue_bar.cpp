@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "display_state.h"
 #include "game_state.h"
 #include "layout.h"
 #include "play_cursor.h"
@@ -15,6 +16,9 @@
 namespace {
 
 constexpr UINT kClueBarFormat = DT_WORDBREAK | DT_NOPREFIX;
+// While Pencil is on the bar keeps a column at its right end for the pencil sign, so the sign
+// never lies over the clue's text; the grid is above the bar and the keyboard below it.
+constexpr int kPencilSignWidth = 11;
 
 // The bar's text in three pieces, so that a long clue can be cut while its number and length
 // stay: "12 a: " + clue + " (5)" and the spelled-out word. A solved puzzle and an open rebus
@@ -96,11 +100,43 @@ int BandHeight()
     return !InputPanelUp() && gGame.keyboardShown ? kKeyboardBand : kClueBarBand;
 }
 
+// The bar's height the screen shows before it grows: with the keyboard hidden the bar runs
+// two pixels past the client area's bottom edge.
+int ShownBarHeight()
+{
+    return BandHeight() == kKeyboardBand ? kClueBarHeight : kClueBarBand;
+}
+
+// How far a bar of `lines` lines of `line` pixels reaches above its band's top: two lines
+// keep the bar as it always was.
+int GrowthFor(int lines, int line)
+{
+    return lines <= 2 ? 0 : std::max(0, lines * line - ShownBarHeight());
+}
+
 int TextWidth(HWND window)
 {
     RECT client = {};
     GetClientRect(window, &client);
-    return client.right - client.left - 2;
+    return client.right - client.left - 2 - (gGame.settings.pencil ? kPencilSignWidth : 0);
+}
+
+// The pencil sign in the column at the bar's top right corner from (left, top): a grey
+// pencil leaning left, its point dark.
+void DrawPencilSign(HDC dc, int left, int top)
+{
+    HPEN body = CreatePen(PS_SOLID, 3, kPencilGrey);
+    HGDIOBJ oldPen = SelectObject(dc, body);
+    MoveToEx(dc, left + 8, top + 2, nullptr);
+    LineTo(dc, left + 3, top + 7);
+    SelectObject(dc, oldPen);
+    DeleteObject(body);
+    HPEN point = CreatePen(PS_SOLID, 1, kLineBlack);
+    oldPen = SelectObject(dc, point);
+    MoveToEx(dc, left + 2, top + 8, nullptr);
+    LineTo(dc, left, top + 10);
+    SelectObject(dc, oldPen);
+    DeleteObject(point);
 }
 
 // Height of `text` wrapped at `width` in the DC's font.
@@ -188,7 +224,7 @@ int LinesAllowed(HDC dc, HWND window, const ClueBarParts& parts)
     const int wanted = (TextHeight(dc, whole, TextWidth(window)) + line - 1) / line;
     const int room = RoomAboveWord();
     int lines = 2;
-    while (lines < std::min(wanted, kClueBarMaxLines) && (lines - 1) * line <= room)
+    while (lines < std::min(wanted, kClueBarMaxLines) && GrowthFor(lines + 1, line) <= room)
         ++lines;
     return lines;
 }
@@ -241,7 +277,7 @@ int ClueBarShownText(HWND window, WCHAR* out)
     HDC dc = GetDC(window);
     HFONT font = CreateClueBarFont(dc);
     HGDIOBJ oldFont = SelectObject(dc, font);
-    const int lines = 2 + gGame.clueBarGrowth / LineHeight(dc);
+    const int lines = std::max(2, (gGame.clueBarGrowth + ShownBarHeight()) / LineHeight(dc));
     FitText(dc, parts, TextWidth(window), lines, out);
     SelectObject(dc, oldFont);
     DeleteObject(font);
@@ -264,7 +300,7 @@ void PaintClueBar(HWND window)
     const bool any = ComposeParts(&parts);
     const int line = LineHeight(dc);
     const int lines = any ? LinesAllowed(dc, window, parts) : 2;
-    const int growth = (lines - 2) * line;
+    const int growth = GrowthFor(lines, line);
     if (growth != gGame.clueBarGrowth) {
         // The view ends at the bar's new top: the word is brought into what is left of it,
         // and the rows the bar gives back are shown again.
@@ -280,11 +316,13 @@ void PaintClueBar(HWND window)
     const int height = kClueBarHeight + growth;
     Rectangle(dc, client.left, top, client.right, top + height);
     RECT textBox;
-    SetRect(&textBox, client.left + 1, top, client.right - 1, top + height);
+    SetRect(&textBox, client.left + 1, top, client.left + 1 + TextWidth(window), top + height);
     SetBkColor(dc, 0x00FFFFFF);
     WCHAR text[kClueBarChars];
     if (any && FitText(dc, parts, TextWidth(window), lines, text) > 0)
         DrawTextW(dc, text, -1, &textBox, kClueBarFormat);
+    if (gGame.settings.pencil)
+        DrawPencilSign(dc, client.right - kPencilSignWidth, top);
 
     SelectObject(dc, oldFont);
     SelectObject(dc, oldPen);

@@ -31,7 +31,8 @@ bool OnClueBar(HWND window, POINT p);
 // with an ellipsis before its length when the lines the bar may take cannot hold it.
 int ClueBarShownText(HWND window, WCHAR* out);
 
-// Draws the bar for the current square and direction. When the clue needs another number of
+// Draws the bar for the current square and direction, with the pencil sign in its top right
+// corner while Pencil is on. When the clue needs another number of
 // lines than the bar had, the bar grows or shrinks first (the view follows, and the current
 // word is scrolled into what stays of it).
 void PaintClueBar(HWND window);

@@ -297,7 +297,10 @@ bool RunGameCommand(HWND window, UINT command)
         Refresh(window, kRepaintAll);
         break;
     case IDM_SHOW_NOTES: RunGameDialog(window, IDD_PUZZLE_INFO); break;
-    case IDM_PENCIL: FlipToggle(kTogglePencil, IDM_PENCIL); break;
+    case IDM_PENCIL:
+        FlipToggle(kTogglePencil, IDM_PENCIL);
+        Refresh(window, kClueBar);  // the pencil sign at the bar's corner
+        break;
     case IDM_MARKS:
         FlipToggle(kToggleMarks, IDM_MARKS);
         Refresh(window, kRepaintAll);
