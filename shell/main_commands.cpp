@@ -112,7 +112,7 @@ bool SolutionRefused(HWND window)
 void AskAndClearPuzzle(HWND window)
 {
     const int answer =
-        MessageBoxW(window, u"Do you want to clear the puzzle ? This cannot be undone.",
+        MessageBoxW(window, u"Do you want to clear the puzzle ? Undo brings your letters back.",
                     u"Are You Sure?", MB_YESNO | MB_ICONQUESTION);
     if (answer != IDYES)
         return;
