@@ -102,7 +102,9 @@ struct GameState {
     int32_t viewHeight;         //
     int32_t scrollX;            // offset of the visible area within the grid image
     int32_t scrollY;            //
-    int32_t bottomPanelHeight;  // 20 for the clue bar, 65 with the on-screen keyboard
+    int32_t bottomPanelHeight;  // 20 for the clue bar, 65 with the on-screen keyboard, plus
+                                // clueBarGrowth
+    int32_t clueBarGrowth;      // pixels a long clue's bar reaches above its band's top
     int32_t keyboardShown;      // the on-screen keyboard is visible
     int32_t bufferWidth;        // size of the off-screen grid image
     int32_t bufferHeight;       //

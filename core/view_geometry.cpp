@@ -29,6 +29,7 @@ void LayOutView(int clientWidth, int clientHeight, int bandHeight)
     GameState& g = gGame;
     g.scrollX = 0;
     g.scrollY = 0;
+    g.clueBarGrowth = 0;
     g.bottomPanelHeight = bandHeight;
     g.viewWidth = clientWidth;
     g.viewHeight = clientHeight - bandHeight;
@@ -99,6 +100,7 @@ void SetKeyboardBand(int clientHeight, bool shown)
     gGame.keyboardShown = shown ? 1 : 0;
     const int band = shown ? kKeyboardBand : kClueBarBand;
     const int newHeight = clientHeight - band;
+    gGame.clueBarGrowth = 0;  // the bar fits itself to the new band at its next paint
     if (!shown) {
         const int scrolled = gGame.scrollY + gGame.viewHeight - newHeight;
         if (scrolled >= 0)
@@ -107,6 +109,15 @@ void SetKeyboardBand(int clientHeight, bool shown)
     gGame.bottomPanelHeight = band;
     gGame.viewHeight = newHeight;
     // A view of another height may now reach past the grid's bottom from the old offset.
+    ClampScroll();
+}
+
+void SetClueBarGrowth(int pixels)
+{
+    const int change = pixels - gGame.clueBarGrowth;
+    gGame.clueBarGrowth = pixels;
+    gGame.bottomPanelHeight += change;
+    gGame.viewHeight -= change;
     ClampScroll();
 }
 

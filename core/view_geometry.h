@@ -41,5 +41,10 @@ void SetKeyboardBand(int clientHeight, bool shown);
 // view out again, which reads it).
 void SetKeyboardShown(bool shown);
 
+// The clue bar grown `pixels` above its band's usual top for a clue of more lines: the view
+// loses that much at its bottom (the band gains it) and the scroll offsets stay within the
+// smaller view's limits. 0 gives the band back; a new layout or keyboard band starts at 0.
+void SetClueBarGrowth(int pixels);
+
 // The square under window point (x, y) of the grid view; false when it names none.
 bool HitTestCell(int x, int y, int* row, int* col);

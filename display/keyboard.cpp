@@ -26,6 +26,8 @@ KeyboardKey KeyAt(int x, int y)
         return key;
     if (column < kRowKeys[row]) {
         key = {kLetterKey, row, column, kKeyboardLetters[kRowStart[row] + column]};
+    } else if (row == 1) {
+        key.kind = kRebusKey;  // the rest of the middle row, right of L
     } else if (row == 2 && column <= 8) {
         key.kind = kEraseKey;
     } else if (row == 2 && column <= 10) {
@@ -72,7 +74,7 @@ void FlashKey(HWND window, const KeyboardKey& key)
     SetBkColor(dc, kWordYellow);
 
     RECT face = {};
-    WCHAR label[4] = u" ";
+    WCHAR label[8] = u" ";
     if (key.kind == kLetterKey) {
         // Picture rows are 13 pixels apart and shifted 10 pixels right per row.
         const int left = 10 + 10 * key.row + 20 * key.column;
@@ -80,9 +82,12 @@ void FlashKey(HWND window, const KeyboardKey& key)
         wsprintfW(label, u"%C", key.letter);
     } else if (key.kind == kEraseKey) {
         SetRect(&face, 170, 254, 190, 266);
+    } else if (key.kind == kRebusKey) {
+        SetRect(&face, 204, 241, 236, 253);
+        lstrcpynW(label, u"Rebus", 8);
     } else {
         SetRect(&face, 210, 254, 235, 266);
-        lstrcpynW(label, u"OK", 4);
+        lstrcpynW(label, u"OK", 8);
     }
     RoundRect(dc, face.left, face.top, face.right, face.bottom, 2, 2);
     RECT text = face;

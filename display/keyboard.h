@@ -1,5 +1,6 @@
 // The game's own on-screen keyboard: a 240 x 44 picture (bitmap 138) at the bottom of the
-// client area with three rows of letters, an erase key and an OK key that hides it.
+// client area with three rows of letters, an erase key, a rebus key that opens the entry of
+// several letters in one square, and an OK key that hides it.
 #pragma once
 
 #include "windows.h"
@@ -7,7 +8,7 @@
 constexpr int kKeyboardBitmapId = 138;
 constexpr int kKeyboardTop = 225;  // client y of the picture's top edge
 
-enum KeyboardKeyKind { kNoKey = 0, kLetterKey, kEraseKey, kOkKey };
+enum KeyboardKeyKind { kNoKey = 0, kLetterKey, kEraseKey, kOkKey, kRebusKey };
 
 struct KeyboardKey {
     int kind;     // KeyboardKeyKind

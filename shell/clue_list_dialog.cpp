@@ -5,14 +5,16 @@
 #include "full_screen_dialog.h"
 #include "game_state.h"
 #include "play_cursor.h"
+#include "puzzle_info_dialog.h"
 #include "puzzle_text.h"
 #include "shell_state.h"
 
 namespace {
 
-constexpr int kLineChars = 260;
-constexpr int kClueChars = 220;  // a longer clue is cut, so its line fits the buffer
-constexpr int kHorizontalExtent = 300;
+constexpr int kLineChars = 1040;
+constexpr int kClueChars = 1000;  // a longer clue is cut, so its line fits the buffer
+// The lines a long clue wraps to after its first start under its text, past the number.
+constexpr WCHAR kContinuation[] = u"      ";
 
 // One line: "5.  clue (4)" on the Across tab, "12. clue  (6)" on the Down tab.
 void FormatLine(const ClueEntry& entry, int tab, WCHAR* line)
@@ -62,8 +64,10 @@ void ChooseClue(HWND dialog)
     SendMessageW(list, LB_SETCURSEL, WPARAM(selected), 0);
     UpdateWindow(list);
     gShell.refreshOnActivate = 1;
-    if (selected >= 0 && selected < kMaxWords)
-        SelectClue(gShell.clueListTab == 1 ? kDown : kAcross, selected);
+    // Every line of a wrapped clue names its word's row.
+    const int row = int(SendMessageW(list, LB_GETITEMDATA, WPARAM(selected), 0));
+    if (selected >= 0 && row >= 0 && row < kMaxWords)
+        SelectClue(gShell.clueListTab == 1 ? kDown : kAcross, row);
     HWND owner = GetWindow(dialog, GW_OWNER);
     LeaveFullScreenDialog(dialog);
     // Ending the dialog activates the main window, whose activation repaints all of it with
@@ -95,15 +99,35 @@ void FillClueList(HWND dialog, int tab)
 {
     HWND list = GetDlgItem(dialog, IDC_CLUE_LIST);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
-    SendMessageW(list, LB_SETHORIZONTALEXTENT, kHorizontalExtent, 0);
+    SendMessageW(list, LB_SETHORIZONTALEXTENT, 0, 0);
+    HDC dc = GetDC(list);
+    HGDIOBJ oldFont = SelectObject(dc, HFONT(SendMessageW(list, WM_GETFONT, 0, 0)));
+    // A clue wider than the list wraps to lines of its own, beside the scroll bar that its
+    // lines may bring, rather than running off to the right.
+    RECT client;
+    GetClientRect(list, &client);
+    SIZE indent = {};
+    GetTextExtentPoint32W(dc, kContinuation, lstrlenW(kContinuation), &indent);
+    const int width = client.right - client.left - GetSystemMetrics(SM_CXVSCROLL) - 4 - indent.cx;
     const ClueEntry* words = tab == kDown ? gGame.downClues : gGame.acrossClues;
     for (int row = 0; row < kMaxWords; ++row) {
         if (words[row].clueIndex == -1)
             continue;
-        WCHAR line[kLineChars];
+        static WCHAR line[kLineChars];  // too large for the stack
         FormatLine(words[row], tab, line);
-        SendMessageW(list, LB_ADDSTRING, 0, LPARAM(line));
+        bool first = true;
+        WrapText(dc, line, width, [&](LPCWSTR start, int length) {
+            static WCHAR piece[kLineChars + 8];
+            lstrcpynW(piece, first ? u"" : kContinuation, 8);
+            const int at = lstrlenW(piece);
+            lstrcpynW(piece + at, start, length + 1);
+            const LRESULT index = SendMessageW(list, LB_ADDSTRING, 0, LPARAM(piece));
+            SendMessageW(list, LB_SETITEMDATA, WPARAM(index), LPARAM(row));
+            first = false;
+        });
     }
+    SelectObject(dc, oldFont);
+    ReleaseDC(list, dc);
 }
 
 // Controls: OK 1, the heading "Across / Down Clues", list box 1025 and the Across / Down

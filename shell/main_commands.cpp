@@ -112,7 +112,7 @@ bool SolutionRefused(HWND window)
 void AskAndClearPuzzle(HWND window)
 {
     const int answer =
-        MessageBoxW(window, u"Do you want to clear the puzzle ? This cannot be undone.",
+        MessageBoxW(window, u"Do you want to clear the puzzle ? Undo brings your letters back.",
                     u"Are You Sure?", MB_YESNO | MB_ICONQUESTION);
     if (answer != IDYES)
         return;
@@ -297,7 +297,10 @@ bool RunGameCommand(HWND window, UINT command)
         Refresh(window, kRepaintAll);
         break;
     case IDM_SHOW_NOTES: RunGameDialog(window, IDD_PUZZLE_INFO); break;
-    case IDM_PENCIL: FlipToggle(kTogglePencil, IDM_PENCIL); break;
+    case IDM_PENCIL:
+        FlipToggle(kTogglePencil, IDM_PENCIL);
+        Refresh(window, kClueBar);  // the pencil sign at the bar's corner
+        break;
     case IDM_MARKS:
         FlipToggle(kToggleMarks, IDM_MARKS);
         Refresh(window, kRepaintAll);

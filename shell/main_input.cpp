@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "bottom_band.h"
+#include "clue_bar.h"
 #include "game_state.h"
 #include "grid_paint.h"
 #include "keyboard.h"
@@ -178,14 +179,22 @@ void PressOtherKey(HWND window, int key)
     Refresh(window, kGrid | kWord | kScroll | kClueBar | kPresent);
 }
 
-// A tap on the game's keyboard: letters and the erase key type as keys do; OK ends an open
-// rebus entry (the keyboard stays) or closes the keyboard.
+// A tap on the game's keyboard: letters and the erase key type as keys do; the rebus key
+// opens or ends the rebus entry; OK ends an open rebus entry (the keyboard stays) or closes
+// the keyboard.
 void TapKeyboard(HWND window, POINT p)
 {
     const KeyboardKey key = PressKeyboardKey(window, p.x, p.y);
     switch (key.kind) {
     case kLetterKey: TypeKey(window, key.letter); return;
     case kEraseKey: TypeKey(window, kKeyBackspace); return;
+    case kRebusKey:
+        // As the Rebus command and Insert: opens the entry, or ends it keeping its letters.
+        if (RebusEntryOpen())
+            EndRebusEntry(window, true);
+        else
+            StartRebusEntry(window);
+        break;
     case kOkKey:
         if (RebusEntryOpen()) {
             EndRebusEntry(window, true);
@@ -197,6 +206,16 @@ void TapKeyboard(HWND window, POINT p)
     default: break;
     }
     Refresh(window, kPresent);
+}
+
+// A tap on the clue bar: a clue the bar had to cut short is shown whole in a box of its own.
+void ShowWholeClue(HWND window)
+{
+    WCHAR whole[kWholeClueChars];
+    WCHAR shown[kClueBarChars];
+    if (ComposeWholeClueText(whole) > 0 && ClueBarShownText(window, shown) > 0 &&
+        lstrcmpW(whole, shown) != 0)
+        MessageBoxW(window, whole, u"Clue", MB_OK);
 }
 
 }  // namespace
@@ -274,6 +293,8 @@ void OnStylusUp(HWND window, LPARAM lParam)
             Present(window);
     } else if (gGame.keyboardShown && PtInRect(&kKeyboardArea, p)) {
         TapKeyboard(window, p);  // the on-screen keyboard types on the lift
+    } else if (OnClueBar(window, p)) {
+        ShowWholeClue(window);
     }
     AfterPlayerAction(window);
 }

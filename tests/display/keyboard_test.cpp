@@ -42,7 +42,8 @@ TEST_F(KeyboardTest, ColumnsTruncateAndEndAtEachRowsLastKey)
     ExpectLetter(209, 230, 'P');
     ExpectKind(210, 230, kNoKey);  // right of P
     ExpectLetter(199, 245, 'L');
-    ExpectKind(200, 245, kNoKey);  // right of L
+    ExpectKind(200, 245, kRebusKey);  // right of L, to the edge
+    ExpectKind(239, 245, kRebusKey);
     ExpectLetter(169, 258, 'M');
     ExpectKind(170, 258, kEraseKey);
     ExpectKind(209, 258, kEraseKey);  // the gap before OK erases too

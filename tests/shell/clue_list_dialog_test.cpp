@@ -160,4 +160,55 @@ TEST_F(ClueListDialogTest, OkClosesWithoutMovingTheCursor)
     EXPECT_EQ(gGame.direction, int(kAcross));
 }
 
+// A clue wider than the list wraps to lines that fit beside the scroll bar, its later lines
+// indented under its text; a tap on any of its lines chooses its word.
+TEST_F(ClueListDialogTest, ALongClueWrapsAndEachOfItsLinesChoosesItsWord)
+{
+    const std::string longClue =
+        "(The seemingly inevitable answer in a crossword like this that just defies a coherent "
+        "clue) Here goes: how an umlaut is typed when the two dots are not available";
+    PuzzleImage p = MakePuzzle(kSmallGrid);
+    p.clues = {longClue, "c1", "c2", "c3"};
+    WriteDeviceFile("\\My Documents\\a.puz", Bytes(p));
+    Start();
+    Key(VK_DOWN);  // on to 3-Across
+    ASSERT_EQ(gGame.cursorRow, 2);
+
+    HWND probe = OpenModeless(IDD_CLUE_LIST, ClueListDialogProc);
+    ASSERT_NE(probe, nullptr);
+    const Texts lines = Lines(probe);
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines.back(), u"3.  c3 (3)");
+    std::u16string joined = lines[0];
+    for (size_t i = 1; i + 1 < lines.size(); ++i) {
+        ASSERT_TRUE(lines[i].starts_with(u"      ")) << "line " << i;
+        joined += u" " + lines[i].substr(6);
+    }
+    const std::string expected = "1.  " + longClue + " (3)";
+    EXPECT_EQ(joined, std::u16string(expected.begin(), expected.end()));
+    HWND list = GetDlgItem(probe, IDC_CLUE_LIST);
+    RECT client;
+    GetClientRect(list, &client);
+    HDC dc = GetDC(list);
+    HGDIOBJ old = SelectObject(dc, HFONT(SendMessageW(list, WM_GETFONT, 0, 0)));
+    for (const std::u16string& line : lines) {
+        SIZE size = {};
+        GetTextExtentPoint32W(dc, line.c_str(), int(line.size()), &size);
+        EXPECT_LE(size.cx, client.right - GetSystemMetrics(SM_CXVSCROLL));
+    }
+    SelectObject(dc, old);
+    ReleaseDC(list, dc);
+    RECT onScreen;
+    GetWindowRect(list, &onScreen);
+    const int itemHeight = int(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    DestroyWindow(probe);
+    Idle();
+
+    // The second line of 1-Across, tapped, makes 1-Across current.
+    AutomationTap(onScreen.left + 30, onScreen.top + 2 + itemHeight + itemHeight / 2);
+    Command(IDM_CLUE_LIST);
+    EXPECT_EQ(gGame.cursorRow, 0);
+    EXPECT_EQ(gGame.direction, int(kAcross));
+}
+
 }  // namespace

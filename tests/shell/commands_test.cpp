@@ -111,7 +111,7 @@ TEST_F(CommandsTest, FillAndClearWorkOnTheLetterTheWordAndThePuzzle)
     EXPECT_TRUE(EntriesAre(expected));
     ASSERT_EQ(Boxes(), 1u);
     EXPECT_EQ(AutomationMessageBoxes()[0].text,
-              u"Do you want to clear the puzzle ? This cannot be undone.");
+              u"Do you want to clear the puzzle ? Undo brings your letters back.");
     EXPECT_EQ(AutomationMessageBoxes()[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
 
     Command(IDM_FILL_PUZZLE);
@@ -122,6 +122,9 @@ TEST_F(CommandsTest, FillAndClearWorkOnTheLetterTheWordAndThePuzzle)
         expected[i] = solution[i] == '.' ? '.' : '-';
     EXPECT_TRUE(EntriesAre(expected));
     EXPECT_EQ(CountDark(9, 2), 0);
+    // As the question says: Undo brings the letters back.
+    Command(IDM_UNDO);
+    EXPECT_TRUE(EntriesAre(solution));
 }
 
 TEST_F(CommandsTest, TheKeyboardShowsTypesErasesAndClosesWithItsOkKey)

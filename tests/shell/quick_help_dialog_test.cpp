@@ -74,4 +74,27 @@ TEST_F(QuickHelpDialogTest, TheHelpPageIsOnTheDeviceWithItsAnchors)
         EXPECT_NE(page.find(topic), std::string::npos) << topic;
 }
 
+// The page tells of every command of the menus, the menu bar and the keys, of each format Open
+// File lists, and of Undo as it is: a cleared puzzle comes back.
+TEST_F(QuickHelpDialogTest, TheHelpPageDescribesEveryCommandAsItIs)
+{
+    const std::string page = ReadDeviceFile("\\Windows\\Quorvale.htm");
+    for (const char* command :
+         {"Available",     "Download",       "Print...",     "Unlock Solution...",
+          "Lock Solution", "Auto Skip",      "Numbers",      "Pencil",
+          "Marks",         "Fill",           "Clear",        "Undo",
+          "Preferences",   "Puzzle Info",    "Help",         "About",
+          "Exit",          "Current Letter", "Current Word", "Entire Puzzle",
+          "Small",         "Medium",         "Large",        "Rebus...",
+          "Clue list",     "Across / Down",  "Keyboard",     "Open"})
+        EXPECT_TRUE(page.find("<b>" + std::string(command)) != std::string::npos ||
+                    page.find("&gt; " + std::string(command)) != std::string::npos)
+            << command;  // in bold, alone or after the menu it is in
+    for (const char* detail :
+         {".puz", ".ipuz", ".jpz", ".xd", "Insert", "Escape", "Ctrl+Z", "Ctrl+Q", "paused",
+          "<b>Rebus</b> key", "pencil", "PDF", "Undo</b> brings the\nletters back", "&hellip;"})
+        EXPECT_NE(page.find(detail), std::string::npos) << detail;
+    EXPECT_EQ(page.find("cannot be undone"), std::string::npos);
+}
+
 }  // namespace

@@ -10,6 +10,7 @@
 #include "game_dialog_fixture.h"
 #include "game_state.h"
 #include "puzzle_image.h"
+#include "rebus_entry.h"
 #include "resource_ids.h"
 #include "shell_state.h"
 
@@ -90,6 +91,41 @@ TEST_F(RealPuzzleTest, ARebusIsEnteredCheckedSavedAndRestored)
     Restart();
     EXPECT_STREQ(gGame.playerRebus[1], "EAR");
     EXPECT_EQ(gGame.entries[1], 'E');
+}
+
+// The keyboard's rebus key, right of L, opens the entry as Insert does and ends it keeping
+// its letters; in every magnification it lies inside the keyboard, under the clue bar.
+TEST_F(RealPuzzleTest, TheKeyboardsRebusKeyOpensAndEndsTheEntry)
+{
+    WriteDeviceFile("\\My Documents\\a.puz", RebusPuzzle());
+    Restart();
+    Command(IDM_KEYBOARD);
+    ASSERT_EQ(gGame.keyboardShown, 1);
+    const char* typed[] = {"EAR", "EAT", "EAR"};
+    int round = 0;
+    for (const UINT magnification : {IDM_SMALL, IDM_MEDIUM, IDM_LARGE}) {
+        SCOPED_TRACE(testing::Message() << "magnification " << magnification);
+        Command(magnification);
+        ASSERT_EQ(gGame.keyboardShown, 1);
+        EXPECT_LE(ClueBarTop(window) + kClueBarHeight + gGame.clueBarGrowth, 225);
+        const RECT face = {205, 242, 235, 252};
+        EXPECT_GT(CountPixels(face, kWhitePaper), 100) << "the key's face";
+        EXPECT_GT(CountDarkIn(face), 20) << "its label";
+        TapCell(0, 1 + round);
+        Tap(220, 247);  // the rebus key
+        ASSERT_TRUE(RebusEntryOpen());
+        EXPECT_EQ(ClueBar().substr(0, 11), u"Rebus 1 a: ");
+        EXPECT_EQ(gGame.cursorCol, 1 + round);
+        // E, A and the third letter from the keyboard's own keys.
+        Tap(60, 233);
+        Tap(30, 246);
+        Tap(typed[round][2] == 'R' ? 80 : 100, 233);
+        Tap(220, 247);
+        EXPECT_FALSE(RebusEntryOpen());
+        EXPECT_STREQ(gGame.playerRebus[1 + round], typed[round]);
+        EXPECT_EQ(gGame.cursorCol, 2 + round);
+        ++round;
+    }
 }
 
 // Every painter draws the ring of a circled square, in every magnification: the full paint,

@@ -53,5 +53,11 @@ Picture DrawKeyboard()
     FillTriangle(c.dc, {173, mid}, {178, mid - 4}, {178, mid + 4}, kInk);
 
     Key(c.dc, 210, bottomRow, 235, u"OK");
+
+    // The rebus key, right of L: several letters into the current square.
+    const int middleRow = kRowTop + kRowStep;
+    RoundBox(c.dc, 204, middleRow, 236, middleRow + kKeyHeight, kCorner, kInk, kKeyFace);
+    const RECT inside = {205, middleRow + 1, 235, middleRow + kKeyHeight - 1};
+    CentredText(c.dc, inside, u"Rebus", u"Arial", -9, FW_BOLD, kInk);
     return CloseCanvas(&c);
 }
