@@ -47,6 +47,9 @@ struct Settings {
     COLORREF backgroundColour;  // fill of open squares
     int32_t pencil;             // 1: letters typed now are pencil letters, drawn grey
     int32_t marks;              // 1: Check and View / Fill leave marks that stay
+    int32_t arrowSquares;       // 1: an arrow moves one square (turning first), not a word
+    int32_t nextWordAfterLast;  // 1: after a word's last letter, on to the next word
+    int32_t skipAcrossWords;    // 1: Auto Skip goes on over filled squares into later words
 };
 
 // What the player's actions leave on a square, beside its letters. The values are the GEXT

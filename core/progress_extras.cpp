@@ -76,6 +76,11 @@ void PutProgressExtras(ProgressTailWriter* tail)
                                                              (gGame.settings.marks ? 2 : 0));
     if (toggles)
         PutProgressTailItem(tail, kTailToggles, &toggles, 1);
+    const unsigned char navigation = static_cast<unsigned char>(
+        (gGame.settings.arrowSquares ? 1 : 0) | (gGame.settings.nextWordAfterLast ? 2 : 0) |
+        (gGame.settings.skipAcrossWords ? 4 : 0));
+    if (navigation)
+        PutProgressTailItem(tail, kTailNavigation, &navigation, 1);
     if (ClockSeconds() > 0) {
         const uint32_t seconds = uint32_t(ClockSeconds());
         const unsigned char time[4] = {
@@ -100,6 +105,12 @@ void GetProgressExtras(const unsigned char* record, RestoredPlay* play)
     const unsigned char* toggles = FindProgressTailItem(record, kTailToggles, &size);
     gGame.settings.pencil = toggles && size == 1 && (toggles[0] & 1);
     gGame.settings.marks = toggles && size == 1 && (toggles[0] & 2);
+    // A record older than the navigation preferences has none: today's moves.
+    const unsigned char* navigation = FindProgressTailItem(record, kTailNavigation, &size);
+    const int ways = navigation && size == 1 ? navigation[0] : 0;
+    gGame.settings.arrowSquares = (ways & 1) != 0;
+    gGame.settings.nextWordAfterLast = (ways & 2) != 0;
+    gGame.settings.skipAcrossWords = (ways & 4) != 0;
     const unsigned char* time = FindProgressTailItem(record, kTailTimer, &size);
     play->timerSeconds =
         time && size == 4
