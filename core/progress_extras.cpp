@@ -53,6 +53,31 @@ void PutMarks(ProgressTailWriter* tail, int kind, uint8_t mark)
         PutProgressTailItem(tail, kind, bits, (n + 7) / 8);
 }
 
+// The cursor of an open puzzle, or of a held record that kept one: a record of no play at
+// all stays as bare as the layout.
+void PutCursor(ProgressTailWriter* tail)
+{
+    const bool moved = gGame.cursorRow != 0 || gGame.cursorCol != 0 || gGame.direction != kAcross;
+    if (!PuzzleOpen() && !moved)
+        return;
+    const unsigned char cursor[3] = {static_cast<unsigned char>(gGame.cursorRow),
+                                     static_cast<unsigned char>(gGame.cursorCol),
+                                     static_cast<unsigned char>(gGame.direction)};
+    PutProgressTailItem(tail, kTailCursor, cursor, sizeof cursor);
+}
+
+// The kept cursor, or -1 in every field when the record has none (or one no grid can hold).
+void GetCursor(const unsigned char* record, RestoredPlay* play)
+{
+    int size = 0;
+    const unsigned char* cursor = FindProgressTailItem(record, kTailCursor, &size);
+    const bool kept = cursor && size == 3 && cursor[0] < kMaxSide && cursor[1] < kMaxSide &&
+                      (cursor[2] == kAcross || cursor[2] == kDown);
+    play->cursorRow = kept ? cursor[0] : -1;
+    play->cursorCol = kept ? cursor[1] : -1;
+    play->cursorDirection = kept ? cursor[2] : -1;
+}
+
 void GetMarks(const unsigned char* record, int kind, uint8_t mark, uint8_t* marks)
 {
     int size = 0;
@@ -88,6 +113,7 @@ void PutProgressExtras(ProgressTailWriter* tail)
             static_cast<unsigned char>(seconds >> 16), static_cast<unsigned char>(seconds >> 24)};
         PutProgressTailItem(tail, kTailTimer, time, sizeof time);
     }
+    PutCursor(tail);
     PutMarks(tail, kTailPencil, kMarkPencil);
     PutMarks(tail, kTailWasWrong, kMarkWasWrong);
     PutMarks(tail, kTailGiven, kMarkGiven);
@@ -127,6 +153,7 @@ void GetProgressExtras(const unsigned char* record, RestoredPlay* play)
             std::memcpy(play->playerRebus[square], rebus + at + kRebusHead, size_t(length));
         at += kRebusHead + length;
     }
+    GetCursor(record, play);
     const unsigned char* key = FindProgressTailItem(record, kTailUnlockKey, &size);
     play->unlockKey = key && size == 2 ? (key[0] | (key[1] << 8)) : -1;
 }

@@ -40,17 +40,17 @@ void SetCheck(UINT dropDownCommand, UINT item, bool checked)
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-// Small, Medium or Large from the menu: the view starts again at the top-left square.
+// Small, Medium or Large from the menu: the cursor stays where it is, and the new view
+// scrolls to its word.
 void ChooseMagnification(HWND window, int magnification)
 {
     Settings chosen = gGame.settings;
     SetMagnification(&chosen, magnification);
     SetSettings(chosen);
-    SetCursorToFirstSquare();
     SetCheck(IDM_ZOOM_MENU, IDM_SMALL, magnification == kSmall);
     SetCheck(IDM_ZOOM_MENU, IDM_MEDIUM, magnification == kMedium);
     SetCheck(IDM_ZOOM_MENU, IDM_LARGE, magnification == kLarge);
-    Refresh(window, kLayout | kGrid | kWord | kClueBar | kKeyboard | kPresent);
+    Refresh(window, kLayout | kGrid | kWord | kScrollZoomed | kClueBar | kKeyboard | kPresent);
 }
 
 void OpenAnotherPuzzle(HWND window)
@@ -185,7 +185,8 @@ void ShowOpenedPuzzle(HWND window, PuzzleOpening opening)
     ShowNotesOfANewPuzzle(window, opening);
     UpdateMenuChecks();
     ShowClock(window);
-    Refresh(window, kLayout | kGrid | kWord | kClueBar | kKeyboard | kPresent);
+    // A puzzle opened again has its cursor back, perhaps far from the top-left corner.
+    Refresh(window, kLayout | kGrid | kWord | kScrollZoomed | kClueBar | kKeyboard | kPresent);
 }
 
 void ShowNotesOfANewPuzzle(HWND window, PuzzleOpening opening)
@@ -272,7 +273,7 @@ bool RunGameCommand(HWND window, UINT command)
     case IDM_EXIT: SendMessageW(window, WM_CLOSE, 0, 0); break;
     case IDM_PREFERENCES:
         RunGameDialog(window, IDD_PREFERENCES);
-        Refresh(window, kLayout | kGrid | kWord | kClueBar | kPresent);
+        Refresh(window, kLayout | kGrid | kWord | kScrollZoomed | kClueBar | kPresent);
         break;
     case IDM_HELP: RunGameDialog(window, IDD_QUICK_HELP); break;
     case IDM_ABOUT: RunGameDialog(window, IDD_ABOUT); break;
