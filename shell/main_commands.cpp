@@ -82,6 +82,8 @@ bool NeedsSolution(UINT command)
 {
     switch (command) {
     case IDM_CHECK:
+    case IDM_CHECK_LETTER:
+    case IDM_CHECK_WORD:
     case IDM_VIEW_LETTER:
     case IDM_VIEW_WORD:
     case IDM_VIEW_PUZZLE:
@@ -151,7 +153,7 @@ void ToggleKeyboard(HWND window)
 // Check Puzzle: the verdict painted and shown, then told when there is nothing red to see.
 void CheckAndReport(HWND window)
 {
-    MarkWrongSquares();
+    MarkWrongSquares(kMarkPuzzle);
     Refresh(window, kCheckMarks | kPresent);
     ReportCheck(window);
     Present(window);
@@ -199,8 +201,9 @@ void ShowNotesOfANewPuzzle(HWND window, PuzzleOpening opening)
 
 namespace {
 
-// The commands that act on the squares: View, Check, Fill, Clear, the rebus entry, the lock,
-// the direction and Undo, in the order of the command table. False for any other command.
+// The commands that act on the squares: View, Check (letter, word, puzzle), Fill, Clear, the rebus
+// entry, the lock, the direction and Undo, in the order of the command table. False for any other
+// command.
 bool RunPlayCommand(HWND window, UINT command)
 {
     switch (command) {
@@ -221,6 +224,15 @@ bool RunPlayCommand(HWND window, UINT command)
         Refresh(window, kSolutionGrid | kClueBar | kKeyboard | kPresent);
         break;
     case IDM_CHECK: CheckAndReport(window); break;
+    // The red letters are the report of a letter or a word: a right one stays as it is.
+    case IDM_CHECK_LETTER:
+        MarkWrongSquares(kMarkLetter);
+        Refresh(window, kGrid | kWord | kCheckLetter | kClueBar | kKeyboard | kPresent);
+        break;
+    case IDM_CHECK_WORD:
+        MarkWrongSquares(kMarkWord);
+        Refresh(window, kGrid | kWord | kCheckWord | kClueBar | kKeyboard | kPresent);
+        break;
     case IDM_CLEAR_PUZZLE: AskAndClearPuzzle(window); break;
     case IDM_CLEAR_WORD:
         ClearWord();

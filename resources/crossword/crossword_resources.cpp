@@ -25,6 +25,10 @@ const MenuTemplateItem kMainMenuItems[] = {
     {2, u"Numbers", IDM_NUMBERS, 0},
     {2, u"Pencil", IDM_PENCIL, 0},
     {2, u"Marks", IDM_MARKS, 0},
+    {1, u"Check", 0, 0},
+    {2, u"Letter", IDM_CHECK_LETTER, 0},
+    {2, u"Word", IDM_CHECK_WORD, 0},
+    {2, u"Puzzle", IDM_CHECK, 0},
     {1, u"Fill", 0, 0},
     {2, u"Letter", IDM_FILL_LETTER, 0},
     {2, u"Word", IDM_FILL_WORD, 0},
@@ -68,6 +72,10 @@ const MenuTemplateItem kHoldMenuItems[] = {
     {2, u"Letter", IDM_VIEW_LETTER, 0},
     {2, u"Word", IDM_VIEW_WORD, 0},
     {2, u"Puzzle", IDM_VIEW_PUZZLE, 0},
+    {1, u"Check", 0, 0},
+    {2, u"Letter", IDM_CHECK_LETTER, 0},
+    {2, u"Word", IDM_CHECK_WORD, 0},
+    {2, u"Puzzle", IDM_CHECK, 0},
     {1, u"Rebus...", IDM_REBUS, 0},
 };
 const MenuTemplate kHoldMenu = {kHoldMenuItems, sizeof kHoldMenuItems / sizeof kHoldMenuItems[0]};
