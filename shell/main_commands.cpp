@@ -201,10 +201,9 @@ void ShowNotesOfANewPuzzle(HWND window, PuzzleOpening opening)
 
 namespace {
 
-// The commands that act on the squares: View, Check (letter, word, puzzle), Fill, Clear, the rebus
-// entry, the lock, the direction and Undo, in the order of the command table. False for any other
-// command.
-bool RunPlayCommand(HWND window, UINT command)
+// The commands that show the solution or compare the entries with it, leaving the entries:
+// View and Check, each of the letter, the word and the puzzle. False for any other command.
+bool RunViewOrCheckCommand(HWND window, UINT command)
 {
     switch (command) {
     case IDM_VIEW_WORD:
@@ -214,10 +213,6 @@ bool RunPlayCommand(HWND window, UINT command)
     case IDM_VIEW_LETTER:
         MarkGiven(kMarkLetter);
         Refresh(window, kGrid | kViewLetter | kClueBar | kKeyboard | kPresent);
-        break;
-    case IDM_TOGGLE_DIRECTION:
-        ToggleDirection();
-        Refresh(window, kGrid | kWord | kClueBar | kPresent);
         break;
     case IDM_VIEW_PUZZLE:
         MarkGiven(kMarkPuzzle);
@@ -232,6 +227,20 @@ bool RunPlayCommand(HWND window, UINT command)
     case IDM_CHECK_WORD:
         MarkWrongSquares(kMarkWord);
         Refresh(window, kGrid | kWord | kCheckWord | kClueBar | kKeyboard | kPresent);
+        break;
+    default: return false;
+    }
+    return true;
+}
+
+// The commands that act on the squares: Fill, Clear, the rebus entry, the lock, the direction
+// and Undo, in the order of the command table. False for any other command.
+bool RunPlayCommand(HWND window, UINT command)
+{
+    switch (command) {
+    case IDM_TOGGLE_DIRECTION:
+        ToggleDirection();
+        Refresh(window, kGrid | kWord | kClueBar | kPresent);
         break;
     case IDM_CLEAR_PUZZLE: AskAndClearPuzzle(window); break;
     case IDM_CLEAR_WORD:
@@ -328,7 +337,8 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
     EndRebusEntry(window, true);
     if (NeedsSolution(command) && SolutionRefused(window))
         return 0;
-    if (!RunPlayCommand(window, command) && !RunGameCommand(window, command))
+    if (!RunViewOrCheckCommand(window, command) && !RunPlayCommand(window, command) &&
+        !RunGameCommand(window, command))
         return DefWindowProcW(window, WM_COMMAND, wParam, lParam);  // Ctrl+A, the View drop-down
     if (IsWindow(window))
         AfterPlayerAction(window);
