@@ -46,14 +46,17 @@ struct Settings {
     COLORREF squareColour;      // fill of black squares
     COLORREF backgroundColour;  // fill of open squares
     int32_t pencil;             // 1: letters typed now are pencil letters, drawn grey
-    int32_t marks;              // 1: Check and View / Fill leave marks that stay
+    int32_t marks;              // 1: show the marks Check and View / Fill leave
+    int32_t arrowSquares;       // 1: an arrow moves one square (turning first), not a word
+    int32_t nextWordAfterLast;  // 1: after a word's last letter, on to the next word
+    int32_t skipAcrossWords;    // 1: Auto Skip goes on over filled squares into later words
 };
 
 // What the player's actions leave on a square, beside its letters. The values are the GEXT
 // section's where the meanings match.
 constexpr uint8_t kMarkPencil = 0x08;    // typed while Pencil was on
-constexpr uint8_t kMarkWasWrong = 0x10;  // Check found it wrong (while Marks was on)
-constexpr uint8_t kMarkGiven = 0x40;     // shown by View or Fill (while Marks was on)
+constexpr uint8_t kMarkWasWrong = 0x10;  // Check found it wrong
+constexpr uint8_t kMarkGiven = 0x40;     // shown by View or Fill
 
 struct GameState {
     // The open puzzle.

@@ -40,6 +40,81 @@ const ClueEntry* ClueTable(int direction)
     return direction == kAcross ? gGame.acrossClues : gGame.downClues;
 }
 
+// Rows of `direction`'s word table in use.
+int WordsUsed(int direction)
+{
+    const ClueEntry* table = ClueTable(direction);
+    int used = 0;
+    while (used < kMaxWords && table[used].clueIndex != -1)
+        ++used;
+    return used;
+}
+
+// Row of the word through `square` in `direction`; a square outside every word counts as one
+// past the last row.
+int WordRow(int square, int direction)
+{
+    const int used = WordsUsed(direction);
+    if (WordOfSquare(square, direction) == -1)
+        return used;
+    int first = 0;
+    int last = 0;
+    WordExtent(square, direction, &first, &last);
+    const ClueEntry* table = ClueTable(direction);
+    for (int i = 0; i < used; ++i) {
+        if (table[i].number == gGame.cells[first].number)
+            return i;
+    }
+    return used;
+}
+
+// The first empty square of word `row` in `direction`, or -1 when every square holds a letter
+// (or the row names no square).
+int FirstEmptyOfWord(int row, int direction)
+{
+    const int first = SquareNumbered(ClueTable(direction)[row].number);
+    if (first == -1)
+        return -1;
+    const int clue = WordOfSquare(first, direction);
+    for (int at = first; Carries(at, direction, clue); at = Neighbour(at, direction, 1)) {
+        if (gGame.entries[at] == '-')
+            return at;
+    }
+    return -1;
+}
+
+// The first empty square of the words after `row`, going round past the last word to the
+// first and back to `row` itself; -1 when no word of `direction` has one.
+int EmptyInLaterWords(int row, int direction)
+{
+    const int used = WordsUsed(direction);
+    for (int k = 1; k <= used; ++k) {
+        const int empty = FirstEmptyOfWord((row + k) % used, direction);
+        if (empty != -1)
+            return empty;
+    }
+    return -1;
+}
+
+// Past a word's last letter: with Auto Skip across words, on to the first empty square of a
+// later word; otherwise, when asked for, to the next word's first empty square. True when the
+// cursor moved.
+bool LeaveWord(int square)
+{
+    const int direction = gGame.direction;
+    if (gGame.settings.autoSkip && gGame.settings.skipAcrossWords) {
+        const int empty = EmptyInLaterWords(WordRow(square, direction), direction);
+        if (empty != -1) {
+            SetCursorToCell(empty);
+            return true;
+        }
+    }
+    if (!gGame.settings.nextWordAfterLast)
+        return false;
+    JumpToWordEmptySquare(kNextWord);
+    return true;
+}
+
 }  // namespace
 
 int SquareNumbered(int number)
@@ -109,8 +184,12 @@ void StepCursorAfterLetter()
     const int square = CurrentSquare();
     const int clue = WordOfSquare(square, direction);
     const int next = Neighbour(square, direction, 1);
-    if (!Carries(next, direction, clue))
-        return;  // the word ends here
+    if (clue == -1)
+        return;  // a square in no word this way: nowhere to go on to
+    if (!Carries(next, direction, clue)) {
+        LeaveWord(square);  // the word ends here
+        return;
+    }
     int target = next;
     if (gGame.settings.autoSkip) {
         // Walk over squares that already hold letters, starting at the typed one; stop on the
@@ -121,6 +200,8 @@ void StepCursorAfterLetter()
             previous = at;
             at = Neighbour(at, direction, 1);
         }
+        if (!Carries(at, direction, clue) && LeaveWord(square))
+            return;
         target = Carries(at, direction, clue) ? at : previous;
     }
     SetCursorToCell(target);
@@ -164,35 +245,53 @@ void ToggleDirection()
 void JumpToWord(int towards)
 {
     const int direction = gGame.direction;
-    const ClueEntry* table = ClueTable(direction);
-    int used = 0;
-    while (used < kMaxWords && table[used].clueIndex != -1)
-        ++used;
-
-    // Row of the current word; a square outside every word counts as one past the last row.
-    int row = used;
-    const int clue = WordOfSquare(CurrentSquare(), direction);
-    if (clue != -1) {
-        int first = 0;
-        int last = 0;
-        CurrentWord(&first, &last);
-        const int number = gGame.cells[first].number;
-        for (int i = 0; i < used; ++i) {
-            if (table[i].number == number) {
-                row = i;
-                break;
-            }
-        }
-    }
-
+    const int used = WordsUsed(direction);
+    const int row = WordRow(CurrentSquare(), direction);
     const int target = towards == kPreviousWord ? row - 1 : row + 1;
     if (target < 0 || target >= used) {
         SetCursorToFirstSquare();
         return;
     }
-    const int square = SquareNumbered(table[target].number);
+    const int square = SquareNumbered(ClueTable(direction)[target].number);
     if (square != -1)
         SetCursorToCell(square);
+}
+
+void JumpToWordEmptySquare(int towards)
+{
+    JumpToWord(towards);
+    const int row = WordRow(CurrentSquare(), gGame.direction);
+    if (row < WordsUsed(gGame.direction)) {
+        const int empty = FirstEmptyOfWord(row, gGame.direction);
+        if (empty != -1)
+            SetCursorToCell(empty);
+    }
+}
+
+void MoveOneSquare(int direction, int step)
+{
+    if (gGame.direction != direction) {
+        gGame.direction = direction;  // the first press only turns, as on a desktop
+        return;
+    }
+    const int square = CurrentSquare();
+    if (!InGrid(square))
+        return;
+    for (int at = Neighbour(square, direction, step); at != -1;
+         at = Neighbour(at, direction, step)) {
+        if (gGame.entries[at] != '.') {
+            SetCursorToCell(at);
+            return;
+        }
+    }
+}
+
+void PressArrow(int direction, int step)
+{
+    if (gGame.settings.arrowSquares)
+        MoveOneSquare(direction, step);
+    else
+        JumpToWord(step < 0 ? kPreviousWord : kNextWord);
 }
 
 void SetCursorToFirstSquare()

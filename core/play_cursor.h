@@ -35,8 +35,12 @@ const ClueEntry* CurrentClueRow();
 // the current square. False (nothing stored) when the square is black or `key` is no entry.
 bool StoreLetter(int key);
 
-// The cursor step after a letter: inside the current word only, to the next square, or with
-// autoSkip to the first empty square after it (the word's last square when none follows).
+// The cursor step after a letter: to the next square of the current word, or with autoSkip
+// to the first empty square after it. Past the word's last letter (or, with autoSkip, its
+// last empty square) it stays on the last square; with skipAcrossWords (and autoSkip) it goes
+// on to the first empty square of a later word in the same direction, round past the last
+// (this word's own last);
+// with nextWordAfterLast to the next word's first empty square (JumpToWordEmptySquare).
 void StepCursorAfterLetter();
 
 // Empties the current square. False (nothing changed) on a black square.
@@ -57,6 +61,19 @@ void ToggleDirection();
 // Past either end of the word list it goes to the grid's first square (SetCursorToFirstSquare);
 // it never wraps to the other end. The direction does not change.
 void JumpToWord(int towards);
+
+// JumpToWord, then on to the first empty square of the word reached, if it has one (Tab and
+// Shift+Tab).
+void JumpToWordEmptySquare(int towards);
+
+// One square along `direction` (step +1 right or down, -1 left or up), over black squares,
+// staying put at the grid's edge. When the current direction differs it only turns to
+// `direction`, as desktop solvers do with an arrow across the word.
+void MoveOneSquare(int direction, int step);
+
+// An arrow key: MoveOneSquare with the arrowSquares preference, otherwise a word jump (back
+// for a negative step).
+void PressArrow(int direction, int step);
 
 // Puts the cursor where a puzzle starts: row 0, column 0, or when that square is black (or in
 // no word the current way) the first square in reading order that has a word the current way,

@@ -53,6 +53,31 @@ void PutMarks(ProgressTailWriter* tail, int kind, uint8_t mark)
         PutProgressTailItem(tail, kind, bits, (n + 7) / 8);
 }
 
+// The cursor of an open puzzle, or of a held record that kept one: a record of no play at
+// all stays as bare as the layout.
+void PutCursor(ProgressTailWriter* tail)
+{
+    const bool moved = gGame.cursorRow != 0 || gGame.cursorCol != 0 || gGame.direction != kAcross;
+    if (!PuzzleOpen() && !moved)
+        return;
+    const unsigned char cursor[3] = {static_cast<unsigned char>(gGame.cursorRow),
+                                     static_cast<unsigned char>(gGame.cursorCol),
+                                     static_cast<unsigned char>(gGame.direction)};
+    PutProgressTailItem(tail, kTailCursor, cursor, sizeof cursor);
+}
+
+// The kept cursor, or -1 in every field when the record has none (or one no grid can hold).
+void GetCursor(const unsigned char* record, RestoredPlay* play)
+{
+    int size = 0;
+    const unsigned char* cursor = FindProgressTailItem(record, kTailCursor, &size);
+    const bool kept = cursor && size == 3 && cursor[0] < kMaxSide && cursor[1] < kMaxSide &&
+                      (cursor[2] == kAcross || cursor[2] == kDown);
+    play->cursorRow = kept ? cursor[0] : -1;
+    play->cursorCol = kept ? cursor[1] : -1;
+    play->cursorDirection = kept ? cursor[2] : -1;
+}
+
 void GetMarks(const unsigned char* record, int kind, uint8_t mark, uint8_t* marks)
 {
     int size = 0;
@@ -76,6 +101,11 @@ void PutProgressExtras(ProgressTailWriter* tail)
                                                              (gGame.settings.marks ? 2 : 0));
     if (toggles)
         PutProgressTailItem(tail, kTailToggles, &toggles, 1);
+    const unsigned char navigation = static_cast<unsigned char>(
+        (gGame.settings.arrowSquares ? 1 : 0) | (gGame.settings.nextWordAfterLast ? 2 : 0) |
+        (gGame.settings.skipAcrossWords ? 4 : 0));
+    if (navigation)
+        PutProgressTailItem(tail, kTailNavigation, &navigation, 1);
     if (ClockSeconds() > 0) {
         const uint32_t seconds = uint32_t(ClockSeconds());
         const unsigned char time[4] = {
@@ -83,6 +113,7 @@ void PutProgressExtras(ProgressTailWriter* tail)
             static_cast<unsigned char>(seconds >> 16), static_cast<unsigned char>(seconds >> 24)};
         PutProgressTailItem(tail, kTailTimer, time, sizeof time);
     }
+    PutCursor(tail);
     PutMarks(tail, kTailPencil, kMarkPencil);
     PutMarks(tail, kTailWasWrong, kMarkWasWrong);
     PutMarks(tail, kTailGiven, kMarkGiven);
@@ -100,6 +131,12 @@ void GetProgressExtras(const unsigned char* record, RestoredPlay* play)
     const unsigned char* toggles = FindProgressTailItem(record, kTailToggles, &size);
     gGame.settings.pencil = toggles && size == 1 && (toggles[0] & 1);
     gGame.settings.marks = toggles && size == 1 && (toggles[0] & 2);
+    // A record older than the navigation preferences has none: today's moves.
+    const unsigned char* navigation = FindProgressTailItem(record, kTailNavigation, &size);
+    const int ways = navigation && size == 1 ? navigation[0] : 0;
+    gGame.settings.arrowSquares = (ways & 1) != 0;
+    gGame.settings.nextWordAfterLast = (ways & 2) != 0;
+    gGame.settings.skipAcrossWords = (ways & 4) != 0;
     const unsigned char* time = FindProgressTailItem(record, kTailTimer, &size);
     play->timerSeconds =
         time && size == 4
@@ -116,6 +153,7 @@ void GetProgressExtras(const unsigned char* record, RestoredPlay* play)
             std::memcpy(play->playerRebus[square], rebus + at + kRebusHead, size_t(length));
         at += kRebusHead + length;
     }
+    GetCursor(record, play);
     const unsigned char* key = FindProgressTailItem(record, kTailUnlockKey, &size);
     play->unlockKey = key && size == 2 ? (key[0] | (key[1] << 8)) : -1;
 }

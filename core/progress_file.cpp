@@ -197,6 +197,11 @@ void HoldUnopenedPlay(const RestoredPlay& play)
     std::memcpy(gGame.playerMarks, play.playerMarks, sizeof gGame.playerMarks);
     StartClock(play.timerSeconds, false);
     gGame.unlockKey = play.unlockKey;
+    if (play.cursorRow >= 0) {
+        gGame.cursorRow = play.cursorRow;
+        gGame.cursorCol = play.cursorCol;
+        gGame.direction = play.cursorDirection;
+    }
 }
 
 bool ProgressRecordPath(const unsigned char* record, WCHAR* path)

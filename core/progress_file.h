@@ -11,7 +11,7 @@ void BuildProgressRecord(unsigned char* record);
 
 // What a record brings back of the play on one puzzle, for ParsePuzzle to keep when it fits
 // the puzzle read: the entries and the grid they were saved for, the rebus squares, the marks,
-// the time spent and the key that opened a locked solution.
+// the time spent, the key that opened a locked solution and where the cursor was.
 struct RestoredPlay {
     int32_t width;                                // the grid the entries were saved for
     int32_t height;                               //
@@ -20,6 +20,9 @@ struct RestoredPlay {
     uint8_t playerMarks[kMaxCells];               // as gGame.playerMarks
     int32_t timerSeconds;                         // seconds spent; -1 when the record kept none
     int32_t unlockKey;                            // -1 when no key was in use
+    int32_t cursorRow;        // where the cursor was; -1 when the record kept no cursor
+    int32_t cursorCol;        //
+    int32_t cursorDirection;  // kAcross or kDown
 };
 
 // Applies a record of `size` bytes (missing bytes read as zero): puzzlePath and the settings

@@ -18,6 +18,8 @@ enum ProgressTailKind {
     kTailPencil = 6,       // a bit per square, row-major, low bit first: a pencil letter
     kTailWasWrong = 7,     // likewise: Check found it wrong once
     kTailGiven = 8,        // likewise: View or Fill gave it
+    kTailNavigation = 9,   // bit 0 arrows by square, bit 1 next word, bit 2 skip across (1 byte)
+    kTailCursor = 10,      // the cursor's row, column and direction (1 byte each)
 };
 
 // Builds the tail of one record: the tag on the first item, then each item as its kind (one

@@ -367,6 +367,21 @@ bool RestoredPlayFits(const RestoredPlay& play)
     return true;
 }
 
+// The cursor where the restored play left it, when that square is open; false otherwise (an
+// older record kept no cursor).
+bool RestoreCursor(const RestoredPlay& play)
+{
+    if (play.cursorRow < 0 || play.cursorRow >= gGame.height || play.cursorCol < 0 ||
+        play.cursorCol >= gGame.width)
+        return false;
+    const int square = play.cursorRow * gGame.width + play.cursorCol;
+    if (gGame.entries[square] == '.')
+        return false;
+    gGame.direction = play.cursorDirection == kDown ? kDown : kAcross;
+    SetCursorToCell(square);
+    return true;
+}
+
 // The entries the puzzle starts with: the restored play when it fits, otherwise the letters
 // of the file's `fill` grid (another program's play, or letters the puzzle gives), its rebus
 // entries following with the sections. True when the play was restored.
@@ -453,7 +468,8 @@ void ParsePuzzle(const RestoredPlay* play)
         StartClock(play->timerSeconds, ClockStoppedInFile());
     gGame.solved = PuzzleSolved();
     ResetUndoHistory();
-    SetCursorToFirstSquare();
+    if (!(restored && RestoreCursor(*play)))
+        SetCursorToFirstSquare();
     if (!MeasureWords())
         MessageBoxW(nullptr, u"Wow Bummer", u"Bummer", MB_OK);
 }

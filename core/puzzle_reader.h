@@ -59,7 +59,8 @@ struct RestoredPlay;
 // restored for this puzzle, when there is one and it fits the grid; otherwise the file's own:
 // the letters of its fill grid and the rebus entries of its RUSR section, each byte an open
 // square may not hold left empty), headerLine, clues, numbering and word lengths; the cursor
-// goes to the first square (SetCursorToFirstSquare). A grid without rows or columns shows the
+// goes where the restored play left it when that square is open, else to the first square
+// (SetCursorToFirstSquare). A grid without rows or columns shows the
 // "Wow Bummer" message box.
 void ParsePuzzle(const RestoredPlay* play = nullptr);
 

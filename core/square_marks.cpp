@@ -1,5 +1,5 @@
-// Marks are made only while their toggle is on, so the game plays as it always has unless the
-// player asks for them.
+// The honest marks are made whatever the Marks toggle says, so that the solved sign can tell a
+// checked or revealed solve from a clean one; the toggle only shows or hides them.
 #include "square_marks.h"
 
 #include "entry_check.h"
@@ -30,34 +30,36 @@ void MarkErased(int i)
     gGame.playerMarks[i] &= uint8_t(~kMarkPencil);
 }
 
-void MarkGiven(MarkScope scope)
+bool SquareInScope(int i, MarkScope scope)
 {
-    if (!gGame.settings.marks)
-        return;
     const int n = gGame.width * gGame.height;
+    if (i < 0 || i >= n || i >= kMaxCells)
+        return false;
+    if (scope == kMarkPuzzle)
+        return true;
+    if (scope == kMarkLetter)
+        return i == CurrentSquare();
     int first = 0;
     int last = 0;
     int step = 1;
-    if (scope == kMarkPuzzle) {
-        for (int i = 0; i < n && i < kMaxCells; ++i)
-            Given(i);
-    } else if (scope == kMarkLetter) {
-        const int i = CurrentSquare();
-        if (i >= 0 && i < n)
-            Given(i);
-    } else if (CurrentWordSquares(&first, &last, &step)) {
-        for (int i = first; i <= last; i += step)
+    return CurrentWordSquares(&first, &last, &step) && i >= first && i <= last &&
+           (i - first) % step == 0;
+}
+
+void MarkGiven(MarkScope scope)
+{
+    const int n = gGame.width * gGame.height;
+    for (int i = 0; i < n && i < kMaxCells; ++i) {
+        if (SquareInScope(i, scope))
             Given(i);
     }
 }
 
-void MarkWrongSquares()
+void MarkWrongSquares(MarkScope scope)
 {
-    if (!gGame.settings.marks)
-        return;
     const int n = gGame.width * gGame.height;
     for (int i = 0; i < n && i < kMaxCells; ++i) {
-        if (CheckSquare(i) == kCheckWrong)
+        if (SquareInScope(i, scope) && CheckSquare(i) == kCheckWrong)
             gGame.playerMarks[i] |= kMarkWasWrong;
     }
 }

@@ -1,6 +1,7 @@
 // What the player's actions leave on a square beside its letters: pencil letters (typed while
-// Pencil is on) and, while Marks is on, the honest marks of squares Check found wrong and of
-// squares given by View or Fill. A mark once made stays when the square is corrected.
+// Pencil is on) and the honest marks of squares Check found wrong and of squares given by View
+// or Fill, made whether Marks shows them or not. A mark once made stays when the square is
+// corrected.
 #pragma once
 
 #include "game_state.h"
@@ -13,12 +14,16 @@ void MarkTyped(int i);
 // Square `i` was emptied: its pencil mark goes, the honest marks stay.
 void MarkErased(int i);
 
-// With Marks on, the open squares of `scope` (the current square, the current word, the whole
-// grid) count as given from now on: View showed them or Fill put them there.
+// Whether square `i` lies in `scope`: the current square, the current word (the square alone
+// when it has no word the current way), or the whole grid.
+bool SquareInScope(int i, MarkScope scope);
+
+// The open squares of `scope` count as given from now on: View showed them or Fill put them
+// there.
 void MarkGiven(MarkScope scope);
 
-// With Marks on, every square whose letter is wrong now keeps a mark that it was.
-void MarkWrongSquares();
+// Every square of `scope` whose letter is wrong now keeps a mark that it was.
+void MarkWrongSquares(MarkScope scope);
 
 // Squares that hold an honest mark: given, or found wrong once.
 int MarkedSquares();

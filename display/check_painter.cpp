@@ -6,47 +6,60 @@
 #include "game_state.h"
 #include "grid_draw.h"
 #include "layout.h"
+#include "play_cursor.h"
+#include "square_marks.h"
 #include "square_text.h"
 
-void PaintCheckMarks(HWND window)
+void PaintCheckMarks(HWND window, int scope)
 {
     HDC dc = gDisplay.backBuffer;
-    if (dc) {
-        PAINTSTRUCT paint;
-        BeginPaint(window, &paint);
-        EnsureGridFonts(window);
-        GameState& g = gGame;
-        HPEN blackPen = CreatePen(PS_SOLID, 1, kLineBlack);
-        const SquareBrushes brushes = CreateSquareBrushes();
-        HGDIOBJ oldPen = SelectObject(dc, blackPen);
-        HGDIOBJ oldBrush = SelectObject(dc, brushes.open);
-        SetBkMode(dc, TRANSPARENT);
-        const COLORREF oldColour = GetTextColor(dc);
-        // No highlight and no inner edge: the check shows the entries and nothing else.
-        for (int r = 0; r < g.height; ++r) {
-            for (int c = 0; c < g.width; ++c) {
-                const int i = r * g.width + c;
-                const CheckMark mark = CheckSquare(i);
+    if (!dc)
+        return;
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    EnsureGridFonts(window);
+    const GameState& g = gGame;
+    HPEN blackPen = CreatePen(PS_SOLID, 1, kLineBlack);
+    const SquareBrushes brushes = CreateSquareBrushes();
+    HBRUSH yellow = CreateSolidBrush(kWordYellow);
+    HBRUSH orange = CreateSolidBrush(kCursorOrange);
+    HGDIOBJ oldPen = SelectObject(dc, blackPen);
+    HGDIOBJ oldBrush = SelectObject(dc, brushes.open);
+    SetBkMode(dc, TRANSPARENT);
+    const COLORREF oldColour = GetTextColor(dc);
+    const bool whole = scope == kMarkPuzzle;
+    for (int r = 0; r < g.height; ++r) {
+        for (int c = 0; c < g.width; ++c) {
+            const int i = r * g.width + c;
+            const CheckMark mark = CheckSquare(i);
+            if (!whole && (mark != kCheckWrong || !SquareInScope(i, MarkScope(scope))))
+                continue;
+            // The whole grid shows no highlight and no inner edge, only the entries; a letter
+            // or a word is drawn again in its highlight, so no black of its letter shows.
+            if (whole)
                 SelectPlainBrush(dc, brushes, i);
-                DrawSquare(dc, r, c);
-                if (mark == kCheckBlack)
-                    continue;
-                if (mark != kCheckEmpty) {
-                    SetTextColor(dc, mark == kCheckWrong ? kRevealRed : oldColour);
-                    char text[kRebusTextSize];
-                    SquareEntryText(i, text);
-                    DrawSquareText(dc, r, c, text);
-                    SetTextColor(dc, oldColour);
-                }
-                DrawNumber(dc, r, c, kNumberSingleLine);
+            else
+                SelectObject(dc, i == CurrentSquare() ? orange : yellow);
+            DrawSquare(dc, r, c);
+            if (mark == kCheckBlack)
+                continue;
+            if (mark != kCheckEmpty) {
+                SetTextColor(dc, mark == kCheckWrong ? kRevealRed : oldColour);
+                char text[kRebusTextSize];
+                SquareEntryText(i, text);
+                DrawSquareText(dc, r, c, text);
+                SetTextColor(dc, oldColour);
             }
+            DrawNumber(dc, r, c, kNumberSingleLine);
         }
-        SelectObject(dc, oldPen);
-        SelectObject(dc, oldBrush);
-        DeleteObject(blackPen);
-        DeleteSquareBrushes(brushes);
-        EndPaint(window, &paint);
     }
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(blackPen);
+    DeleteObject(yellow);
+    DeleteObject(orange);
+    DeleteSquareBrushes(brushes);
+    EndPaint(window, &paint);
 }
 
 void ReportCheck(HWND window)

@@ -40,17 +40,17 @@ void SetCheck(UINT dropDownCommand, UINT item, bool checked)
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-// Small, Medium or Large from the menu: the view starts again at the top-left square.
+// Small, Medium or Large from the menu: the cursor stays where it is, and the new view
+// scrolls to its word.
 void ChooseMagnification(HWND window, int magnification)
 {
     Settings chosen = gGame.settings;
     SetMagnification(&chosen, magnification);
     SetSettings(chosen);
-    SetCursorToFirstSquare();
     SetCheck(IDM_ZOOM_MENU, IDM_SMALL, magnification == kSmall);
     SetCheck(IDM_ZOOM_MENU, IDM_MEDIUM, magnification == kMedium);
     SetCheck(IDM_ZOOM_MENU, IDM_LARGE, magnification == kLarge);
-    Refresh(window, kLayout | kGrid | kWord | kClueBar | kKeyboard | kPresent);
+    Refresh(window, kLayout | kGrid | kWord | kScrollZoomed | kClueBar | kKeyboard | kPresent);
 }
 
 void OpenAnotherPuzzle(HWND window)
@@ -82,6 +82,8 @@ bool NeedsSolution(UINT command)
 {
     switch (command) {
     case IDM_CHECK:
+    case IDM_CHECK_LETTER:
+    case IDM_CHECK_WORD:
     case IDM_VIEW_LETTER:
     case IDM_VIEW_WORD:
     case IDM_VIEW_PUZZLE:
@@ -151,7 +153,7 @@ void ToggleKeyboard(HWND window)
 // Check Puzzle: the verdict painted and shown, then told when there is nothing red to see.
 void CheckAndReport(HWND window)
 {
-    MarkWrongSquares();
+    MarkWrongSquares(kMarkPuzzle);
     Refresh(window, kCheckMarks | kPresent);
     ReportCheck(window);
     Present(window);
@@ -185,7 +187,8 @@ void ShowOpenedPuzzle(HWND window, PuzzleOpening opening)
     ShowNotesOfANewPuzzle(window, opening);
     UpdateMenuChecks();
     ShowClock(window);
-    Refresh(window, kLayout | kGrid | kWord | kClueBar | kKeyboard | kPresent);
+    // A puzzle opened again has its cursor back, perhaps far from the top-left corner.
+    Refresh(window, kLayout | kGrid | kWord | kScrollZoomed | kClueBar | kKeyboard | kPresent);
 }
 
 void ShowNotesOfANewPuzzle(HWND window, PuzzleOpening opening)
@@ -198,9 +201,9 @@ void ShowNotesOfANewPuzzle(HWND window, PuzzleOpening opening)
 
 namespace {
 
-// The commands that act on the squares: View, Check, Fill, Clear, the rebus entry, the lock,
-// the direction and Undo, in the order of the command table. False for any other command.
-bool RunPlayCommand(HWND window, UINT command)
+// The commands that show the solution or compare the entries with it, leaving the entries:
+// View and Check, each of the letter, the word and the puzzle. False for any other command.
+bool RunViewOrCheckCommand(HWND window, UINT command)
 {
     switch (command) {
     case IDM_VIEW_WORD:
@@ -211,15 +214,34 @@ bool RunPlayCommand(HWND window, UINT command)
         MarkGiven(kMarkLetter);
         Refresh(window, kGrid | kViewLetter | kClueBar | kKeyboard | kPresent);
         break;
-    case IDM_TOGGLE_DIRECTION:
-        ToggleDirection();
-        Refresh(window, kGrid | kWord | kClueBar | kPresent);
-        break;
     case IDM_VIEW_PUZZLE:
         MarkGiven(kMarkPuzzle);
         Refresh(window, kSolutionGrid | kClueBar | kKeyboard | kPresent);
         break;
     case IDM_CHECK: CheckAndReport(window); break;
+    // The red letters are the report of a letter or a word: a right one stays as it is.
+    case IDM_CHECK_LETTER:
+        MarkWrongSquares(kMarkLetter);
+        Refresh(window, kGrid | kWord | kCheckLetter | kClueBar | kKeyboard | kPresent);
+        break;
+    case IDM_CHECK_WORD:
+        MarkWrongSquares(kMarkWord);
+        Refresh(window, kGrid | kWord | kCheckWord | kClueBar | kKeyboard | kPresent);
+        break;
+    default: return false;
+    }
+    return true;
+}
+
+// The commands that act on the squares: Fill, Clear, the rebus entry, the lock, the direction
+// and Undo, in the order of the command table. False for any other command.
+bool RunPlayCommand(HWND window, UINT command)
+{
+    switch (command) {
+    case IDM_TOGGLE_DIRECTION:
+        ToggleDirection();
+        Refresh(window, kGrid | kWord | kClueBar | kPresent);
+        break;
     case IDM_CLEAR_PUZZLE: AskAndClearPuzzle(window); break;
     case IDM_CLEAR_WORD:
         ClearWord();
@@ -272,7 +294,7 @@ bool RunGameCommand(HWND window, UINT command)
     case IDM_EXIT: SendMessageW(window, WM_CLOSE, 0, 0); break;
     case IDM_PREFERENCES:
         RunGameDialog(window, IDD_PREFERENCES);
-        Refresh(window, kLayout | kGrid | kWord | kClueBar | kPresent);
+        Refresh(window, kLayout | kGrid | kWord | kScrollZoomed | kClueBar | kPresent);
         break;
     case IDM_HELP: RunGameDialog(window, IDD_QUICK_HELP); break;
     case IDM_ABOUT: RunGameDialog(window, IDD_ABOUT); break;
@@ -318,7 +340,8 @@ LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
     EndRebusEntry(window, true);
     if (NeedsSolution(command) && SolutionRefused(window))
         return 0;
-    if (!RunPlayCommand(window, command) && !RunGameCommand(window, command))
+    if (!RunViewOrCheckCommand(window, command) && !RunPlayCommand(window, command) &&
+        !RunGameCommand(window, command))
         return DefWindowProcW(window, WM_COMMAND, wParam, lParam);  // Ctrl+A, the View drop-down
     if (IsWindow(window))
         AfterPlayerAction(window);

@@ -1,6 +1,6 @@
-// Keys and the stylus on the main window: letters to the play engine, Enter and the arrows to
-// the word moves, taps to the grid or the on-screen keyboard, drags to the scrolled view, and
-// a tap-and-hold to the Clear / Fill / View menu.
+// Keys and the stylus on the main window: letters to the play engine, Enter, Space, Tab and
+// the arrows to the cursor moves, taps to the grid or the on-screen keyboard, drags to the scrolled
+// view, and a tap-and-hold to the Clear / Fill / View menu.
 #include <cstdlib>
 
 #include "bottom_band.h"
@@ -154,26 +154,32 @@ void TypeCharacter(HWND window, WCHAR ch)
 }
 
 // The keys other than letters and Backspace: Enter and Insert end the rebus entry (Escape
-// drops it); an arrow ends it and then moves as always. Other keys (Shift, held for capitals,
-// among them) leave it open.
+// drops it); an arrow or Tab ends it and then moves as always. Other keys (Shift, held for
+// capitals, and Space among them) leave it open.
 void PressOtherKey(HWND window, int key)
 {
     if (RebusEntryOpen()) {
-        const bool arrow = key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
-        if (key == VK_RETURN || key == VK_INSERT || key == VK_ESCAPE || arrow)
+        const bool move =
+            key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN || key == VK_TAB;
+        if (key == VK_RETURN || key == VK_INSERT || key == VK_ESCAPE || move)
             EndRebusEntry(window, key != VK_ESCAPE);
-        if (!arrow)
+        if (!move)
             return;
     } else if (key == VK_INSERT) {
         StartRebusEntry(window);
         return;
     }
     switch (key) {
-    case VK_RETURN: ToggleDirection(); break;
-    case VK_LEFT:
-    case VK_UP: JumpToWord(kPreviousWord); break;
-    case VK_RIGHT:
-    case VK_DOWN: JumpToWord(kNextWord); break;
+    case VK_RETURN:
+    case VK_SPACE: ToggleDirection(); break;
+    case VK_TAB:
+        JumpToWordEmptySquare(GetKeyState(VK_SHIFT) < 0 ? kPreviousWord : kNextWord);
+        break;
+    case VK_DELETE: EraseLetter(); break;
+    case VK_LEFT: PressArrow(kAcross, -1); break;
+    case VK_UP: PressArrow(kDown, -1); break;
+    case VK_RIGHT: PressArrow(kAcross, 1); break;
+    case VK_DOWN: PressArrow(kDown, 1); break;
     default: break;  // nothing changes, but the view is repainted all the same
     }
     Refresh(window, kGrid | kWord | kScroll | kClueBar | kPresent);

@@ -29,5 +29,5 @@ void UpdateMenuChecks();
 // window can show a dialog.
 void ShowNotesOfANewPuzzle(HWND window, PuzzleOpening opening);
 // Shows a puzzle another puzzle has just been left for: its notes when it is new, the menu
-// checks, its clock, and the grid with the cursor on its first square (ParsePuzzle put it there).
+// checks, its clock, and the grid scrolled to the cursor (ParsePuzzle put it there).
 void ShowOpenedPuzzle(HWND window, PuzzleOpening opening);

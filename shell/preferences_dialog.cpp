@@ -65,6 +65,9 @@ void ShowSettings(HWND dialog)
     CheckDlgButton(dialog, IDC_LARGE, magnification == kLarge);
     CheckDlgButton(dialog, IDC_AUTO_SKIP, gGame.settings.autoSkip != 0);
     CheckDlgButton(dialog, IDC_SHOW_NUMBERS, gGame.settings.showNumbers != 0);
+    CheckDlgButton(dialog, IDC_SKIP_ACROSS_WORDS, gGame.settings.skipAcrossWords != 0);
+    CheckDlgButton(dialog, IDC_NEXT_WORD_AFTER, gGame.settings.nextWordAfterLast != 0);
+    CheckDlgButton(dialog, IDC_ARROW_SQUARES, gGame.settings.arrowSquares != 0);
 }
 
 BOOL InitDialog(HWND dialog)
@@ -85,6 +88,9 @@ void Accept(HWND dialog)
             SetMagnification(&chosen, i);
     chosen.autoSkip = IsDlgButtonChecked(dialog, IDC_AUTO_SKIP) == BST_CHECKED;
     chosen.showNumbers = IsDlgButtonChecked(dialog, IDC_SHOW_NUMBERS) == BST_CHECKED;
+    chosen.skipAcrossWords = IsDlgButtonChecked(dialog, IDC_SKIP_ACROSS_WORDS) == BST_CHECKED;
+    chosen.nextWordAfterLast = IsDlgButtonChecked(dialog, IDC_NEXT_WORD_AFTER) == BST_CHECKED;
+    chosen.arrowSquares = IsDlgButtonChecked(dialog, IDC_ARROW_SQUARES) == BST_CHECKED;
     SetSettings(chosen);
     UpdateMenuChecks();
     LeaveFullScreenDialog(dialog);
@@ -161,7 +167,8 @@ BOOL OnCommand(HWND dialog, int id)
 }  // namespace
 
 // Controls: group boxes 1017 (Small 1002, Medium 1003, Large 1004), 1019 (Auto Skip 1043,
-// Show Numbers 1057) and 1018 (square swatch 1024, background swatch 1023), OK 1.
+// Show Numbers 1057, Auto Skip across words 1081, Next word after the last letter 1080, Arrow
+// keys move one square 1079) and 1018 (square swatch 1024, background swatch 1023), OK 1.
 INT_PTR CALLBACK PreferencesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {

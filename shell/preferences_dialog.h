@@ -1,5 +1,5 @@
-// The Preferences dialog (104): magnification, Auto Skip, Show Numbers and the two grid
-// colours, the colours picked with the platform's colour chooser.
+// The Preferences dialog (104): magnification, Auto Skip, Show Numbers, the ways the cursor
+// moves and the two grid colours, the colours picked with the platform's colour chooser.
 #pragma once
 
 #include "windows.h"

@@ -7,6 +7,7 @@
 #include "grid_paint.h"
 #include "keyboard.h"
 #include "layout.h"
+#include "square_marks.h"
 
 void Present(HWND window)
 {
@@ -20,13 +21,17 @@ void Refresh(HWND window, unsigned steps)
     if (steps & (kGrid | kSolutionGrid))
         PaintGrid(window, (steps & kSolutionGrid) ? kGridSolution : kGridEntries);
     if (steps & kCheckMarks)
-        PaintCheckMarks(window);
+        PaintCheckMarks(window, kMarkPuzzle);
     if (steps & kWord)
         PaintWordHighlight(window);
     if (steps & kViewLetter)
         PaintViewedLetter(window);
     if (steps & kViewWord)
         PaintViewedWord(window);
+    if (steps & kCheckLetter)
+        PaintCheckMarks(window, kMarkLetter);
+    if (steps & kCheckWord)
+        PaintCheckMarks(window, kMarkWord);
     if ((steps & kScroll) || ((steps & kScrollZoomed) && Magnified()))
         ScrollWordIntoView(window);
     if (steps & kClueBar)

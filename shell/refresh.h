@@ -6,18 +6,20 @@
 #include "windows.h"
 
 enum RefreshStep : unsigned {
-    kLayout = 1u << 0,        // ComputeLayout: cell size, view, a new white grid image
-    kGrid = 1u << 1,          // PaintGrid: every square with the player's entries
-    kSolutionGrid = 1u << 2,  // PaintGrid: every square with the solution in red (View Puzzle)
-    kCheckMarks = 1u << 3,    // PaintCheckMarks: the check's verdict, wrong letters red
-    kWord = 1u << 4,          // PaintWordHighlight: the current word and square
-    kViewLetter = 1u << 5,    // PaintViewedLetter: the current square's solution (View Letter)
-    kViewWord = 1u << 6,      // PaintViewedWord: the current word's solution (View Word)
-    kScroll = 1u << 7,        // ScrollWordIntoView
-    kScrollZoomed = 1u << 8,  // ScrollWordIntoView, only in Medium and Large
-    kClueBar = 1u << 9,       // PaintClueBar
-    kKeyboard = 1u << 10,     // PaintKeyboardImage, only while the keyboard is shown
-    kPresent = 1u << 11,      // PresentView: the visible part of the grid image to the screen
+    kLayout = 1u << 0,         // ComputeLayout: cell size, view, a new white grid image
+    kGrid = 1u << 1,           // PaintGrid: every square with the player's entries
+    kSolutionGrid = 1u << 2,   // PaintGrid: every square with the solution in red (View Puzzle)
+    kCheckMarks = 1u << 3,     // PaintCheckMarks: the check's verdict, wrong letters red
+    kWord = 1u << 4,           // PaintWordHighlight: the current word and square
+    kViewLetter = 1u << 5,     // PaintViewedLetter: the current square's solution (View Letter)
+    kViewWord = 1u << 6,       // PaintViewedWord: the current word's solution (View Word)
+    kCheckLetter = 1u << 7,    // PaintCheckMarks: the current square red when wrong
+    kCheckWord = 1u << 8,      // PaintCheckMarks: the current word's wrong letters red
+    kScroll = 1u << 9,         // ScrollWordIntoView
+    kScrollZoomed = 1u << 10,  // ScrollWordIntoView, only in Medium and Large
+    kClueBar = 1u << 11,       // PaintClueBar
+    kKeyboard = 1u << 12,      // PaintKeyboardImage, only while the keyboard is shown
+    kPresent = 1u << 13,       // PresentView: the visible part of the grid image to the screen
 };
 
 // Runs the named steps in the fixed order above.

@@ -7,6 +7,7 @@
 #include "kept_progress.h"
 #include "layout.h"
 #include "main_window.h"
+#include "play_scroll.h"
 #include "progress_file.h"
 #include "puzzle_clock.h"
 #include "puzzle_files.h"
@@ -173,6 +174,9 @@ LRESULT StartUp(HWND window)
     ParsePuzzle(opening == kOpenedAgain ? &gStartPlay : nullptr);
     UpdateMenuChecks();
     ComputeLayout(window);
+    // The cursor a restart brings back may lie outside the magnified view's first corner.
+    if (Magnified())
+        ScrollOffsetsToCurrentWord();
     ShowNotesOfANewPuzzle(window, opening);
     ShowClock(window);
     return 1;

@@ -12,8 +12,13 @@ namespace {
 constexpr const char16_t* kModulePath = u"\\Program Files\\Crossword\\Crossword.exe";
 
 const MenuTemplateItem kMainMenuItems[] = {
-    // Pop-up 0, the main menu (menu bar button 1).
+    // Pop-up 0, the main menu (menu bar button 1). It opens upwards from the menu bar, so Check,
+    // added last, went on top, where it moves no item the hand has learnt.
     {0, u"Menu", 0, 0},
+    {1, u"Check", 0, 0},
+    {2, u"Letter", IDM_CHECK_LETTER, 0},
+    {2, u"Word", IDM_CHECK_WORD, 0},
+    {2, u"Puzzle", IDM_CHECK, 0},
     {1, u"Puzzles", 0, 0},
     {2, u"Available", IDM_AVAILABLE, 0},
     {2, u"Download", IDM_DOWNLOAD, 0},
@@ -68,6 +73,10 @@ const MenuTemplateItem kHoldMenuItems[] = {
     {2, u"Letter", IDM_VIEW_LETTER, 0},
     {2, u"Word", IDM_VIEW_WORD, 0},
     {2, u"Puzzle", IDM_VIEW_PUZZLE, 0},
+    {1, u"Check", 0, 0},
+    {2, u"Letter", IDM_CHECK_LETTER, 0},
+    {2, u"Word", IDM_CHECK_WORD, 0},
+    {2, u"Puzzle", IDM_CHECK, 0},
     {1, u"Rebus...", IDM_REBUS, 0},
 };
 const MenuTemplate kHoldMenu = {kHoldMenuItems, sizeof kHoldMenuItems / sizeof kHoldMenuItems[0]};

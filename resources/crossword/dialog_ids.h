@@ -26,6 +26,10 @@
 #define IDC_SQUARE_SWATCH       1024
 #define IDC_AUTO_SKIP           1043
 #define IDC_SHOW_NUMBERS        1057
+#define IDC_NAVIGATION_GROUP    1078
+#define IDC_ARROW_SQUARES       1079  // Arrow keys move one square
+#define IDC_NEXT_WORD_AFTER     1080  // Next word after the last letter
+#define IDC_SKIP_ACROSS_WORDS   1081  // Auto Skip across words
 
 // Crossword Clues (dialog 126).
 #define IDC_CLUE_LIST 1025

@@ -14,7 +14,7 @@
 
 // Menus, menu bar, accelerators.
 #define IDM_MAIN_MENU 102  // the three drop-downs of the menu bar
-#define IDM_HOLD_MENU 150  // the tap-and-hold menu: Clear / Fill / View
+#define IDM_HOLD_MENU 150  // the tap-and-hold menu: Clear / Fill / View / Check
 #define IDT_MENU_BAR  102  // toolbar record of the menu bar
 #define IDA_MAIN      3    // accelerators: Ctrl+A, Ctrl+Q, Ctrl+Down, Ctrl+Z
 
@@ -65,7 +65,9 @@
 #define IDM_UNLOCK           40098  // a locked solution opened with its key
 #define IDM_SHOW_NOTES       40099  // posted: the notes of a puzzle opened for the first time
 #define IDM_PENCIL           40100  // toggle: letters typed from now on are pencil letters
-#define IDM_MARKS            40101  // toggle: Check and View / Fill leave marks that stay
+#define IDM_MARKS            40101  // toggle: shows the marks Check and View / Fill leave
 #define IDM_UNDO             40102  // takes back the last change of the entries (also Ctrl+Z)
 #define IDM_LOCK             40103  // an opened solution locked again, its key forgotten
 #define IDM_PRINT            40104  // the open puzzle as a PDF page beside its file
+#define IDM_CHECK_LETTER     40105  // the current square against the solution
+#define IDM_CHECK_WORD       40106  // the current word against the solution

@@ -291,3 +291,29 @@ TEST_F(PlayCursor, CurrentClueRowFollowsTheDirectionAndIsNoneOutsideEveryWord)
 }
 
 }  // namespace
+
+// Auto Skip across words goes round past the last across word to the first, and at last back
+// into the word typed in, to its first empty square.
+TEST_F(PlayCursor, SkippingAcrossWordsGoesRoundTheWordList)
+{
+    gGame.settings.autoSkip = 1;
+    gGame.settings.skipAcrossWords = 1;
+    Put(0, 0, kAcross, "A C");
+    Put(1, 2, kAcross, "FGH");
+    Put(2, 0, kAcross, "IJKLM");
+    Put(4, 0, kAcross, "Q S");
+    At(4, 0, kAcross);
+    Type('Q');
+    EXPECT_CURSOR(4, 1);
+    Type('R');  // QRS is full, the last word: round to ABC's empty square
+    EXPECT_CURSOR(0, 1);
+    Put(0, 1, kAcross, "B");
+    Put(2, 0, kAcross, " ");
+    At(2, 3, kAcross);
+    Type('L');  // every other word is full: back to this word's first empty square
+    EXPECT_CURSOR(2, 0);
+    Put(2, 0, kAcross, "I");
+    At(2, 4, kAcross);
+    Type('M');  // nothing empty anywhere: the word's last square, as Auto Skip alone
+    EXPECT_CURSOR(2, 4);
+}

@@ -244,3 +244,45 @@ TEST_F(ProgressFile, ExtrasInTheTailLeaveTheLayoutAsItWas)
 }
 
 }  // namespace
+
+// The cursor travels in the tail: it comes back on its open square with its direction; a
+// record from before it was kept, or one naming a square that is black, opens at the first
+// square.
+TEST_F(ProgressFile, TheCursorComesBackOnAnOpenSquareOnly)
+{
+    PuzzleImage p = MakePuzzle({"AB.", "CDE", ".FG"});
+    AddClues(&p);
+    ASSERT_TRUE(LoadAndParse(Bytes(p)));
+    gGame.cursorRow = 2;
+    gGame.cursorCol = 1;
+    gGame.direction = kDown;
+    unsigned char r[kProgressRecordSize];
+    BuildProgressRecord(r);
+    ResetGameState();
+    ASSERT_TRUE(ApplyProgressRecord(r, kProgressRecordSize, &play));
+    ASSERT_TRUE(LoadAndParse(Bytes(p), &play));
+    EXPECT_EQ(gGame.cursorRow, 2);
+    EXPECT_EQ(gGame.cursorCol, 1);
+    EXPECT_EQ(gGame.direction, kDown);
+
+    int size = 0;
+    auto* cursor = const_cast<unsigned char*>(FindProgressTailItem(r, kTailCursor, &size));
+    ASSERT_NE(cursor, nullptr);
+    ASSERT_EQ(size, 3);
+    cursor[1] = 0;  // (2, 0) is black
+    ResetGameState();
+    ASSERT_TRUE(ApplyProgressRecord(r, kProgressRecordSize, &play));
+    ASSERT_TRUE(LoadAndParse(Bytes(p), &play));
+    EXPECT_EQ(gGame.cursorRow, 0);
+    EXPECT_EQ(gGame.cursorCol, 0);
+
+    cursor[-3] = 99;  // an item of another kind: the record kept no cursor
+    ResetGameState();
+    ASSERT_TRUE(ApplyProgressRecord(r, kProgressRecordSize, &play));
+    EXPECT_EQ(play.cursorRow, -1);
+    gGame.direction = kDown;  // as the puzzle left before had it
+    ASSERT_TRUE(LoadAndParse(Bytes(p), &play));
+    EXPECT_EQ(gGame.cursorRow, 0);
+    EXPECT_EQ(gGame.cursorCol, 0);
+    EXPECT_EQ(gGame.direction, kDown);
+}

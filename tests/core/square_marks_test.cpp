@@ -1,5 +1,5 @@
 // The marks beside the letters, made square by square: pencil letters by the toggle, the
-// honest marks only while Marks is on, and which squares count as given or found wrong.
+// honest marks whatever Marks says, and which squares count as given or found wrong.
 #include <string>
 
 #include <gtest/gtest.h>
@@ -45,11 +45,7 @@ TEST_F(SquareMarks, GivenMarksTheScopesSquaresThePlayerHadNotRight)
     gGame.entries[0] = 'A';  // right
     gGame.entries[1] = 'X';  // wrong
     At(0, 1, kAcross);
-    MarkGiven(kMarkWord);
-    EXPECT_EQ(MarkedSquares(), 0);  // Marks is off
-
-    gGame.settings.marks = 1;
-    MarkGiven(kMarkWord);
+    MarkGiven(kMarkWord);  // Marks off: made all the same
     EXPECT_EQ(Carrying(kMarkGiven), "-xx.-"
                                     "-.---"
                                     "-----"
@@ -79,14 +75,15 @@ TEST_F(SquareMarks, WrongSquaresKeepTheirMarkOnceCorrected)
     gGame.entries[0] = 'Q';
     gGame.entries[5] = 'E';
     gGame.entries[24] = 'Q';
-    MarkWrongSquares();
-    EXPECT_EQ(MarkedSquares(), 0);  // Marks is off
-
-    gGame.settings.marks = 1;
-    MarkWrongSquares();
+    At(0, 1, kAcross);
+    MarkWrongSquares(kMarkLetter);  // (0, 1) is empty
+    EXPECT_EQ(MarkedSquares(), 0);
+    MarkWrongSquares(kMarkWord);  // (0, 0) only
+    EXPECT_EQ(MarkedSquares(), 1);
+    MarkWrongSquares(kMarkPuzzle);
     gGame.entries[0] = 'A';
     gGame.entries[24] = 'T';
-    MarkWrongSquares();
+    MarkWrongSquares(kMarkPuzzle);
     EXPECT_EQ(Carrying(kMarkWasWrong), "x--.-"
                                        "-.---"
                                        "-----"

@@ -11,6 +11,7 @@
 #include "play_cursor.h"
 #include "puz_layout.h"
 #include "puzzle_load.h"
+#include "square_marks.h"
 
 namespace {
 
@@ -109,7 +110,7 @@ TEST_F(GridPaintTest, VoidSquaresAreBackgroundAndShadedOnesGreyUnderTheirLetter)
 
     gGame.entries[12] = 'X';
     PaintGrid(window, kGridEntries);
-    PaintCheckMarks(window);
+    PaintCheckMarks(window, kMarkPuzzle);
     voidAndShade("PaintCheckMarks");
     EXPECT_NE(BufferInkWhere(CellInside(2, 2), IsReddish).right, 0);
     EXPECT_EQ(AutomationGdiObjectCount(), before) << "a painter leaks a drawing object";
@@ -291,7 +292,7 @@ TEST_F(GridPaintTest, CheckMarksWrongLettersRedUntilTheNextFullPaint)
     Enter(0, 0, 'A');  // right
     Enter(2, 2, 'X');  // wrong
     PaintGrid(window, kGridEntries);
-    PaintCheckMarks(window);
+    PaintCheckMarks(window, kMarkPuzzle);
     ReportCheck(window);
     EXPECT_TRUE(AutomationMessageBoxes().empty());
     EXPECT_NE(BufferInkWhere(CellInside(2, 2), IsReddish).right, 0);
@@ -337,7 +338,7 @@ TEST_F(GridPaintTest, NoPainterLeaksADrawingObject)
     PaintGrid(window, kGridSolution);
     EXPECT_EQ(AutomationGdiObjectCount(), before) << "PaintGrid with the solution";
     Enter(0, 0, 'X');
-    PaintCheckMarks(window);
+    PaintCheckMarks(window, kMarkPuzzle);
     EXPECT_EQ(AutomationGdiObjectCount(), before) << "PaintCheckMarks";
     ComputeLayout(window);
     EXPECT_EQ(AutomationGdiObjectCount(), before) << "ComputeLayout";

@@ -53,13 +53,14 @@ TEST_F(OpenFileTest, ProgressTravelsThroughTheDatFiles)
     SetMagnification(&gGame.settings, kMedium);
     const std::string firstEntries(gGame.entries, size_t(gGame.width * gGame.height));
 
-    // Reopening the current puzzle keeps its letters and settings; the cursor goes home.
+    // Reopening the current puzzle keeps its letters, settings and cursor.
     Open(u"\\My Documents\\First.puz");
     EXPECT_EQ(std::string(gGame.entries, firstEntries.size()), firstEntries);
     EXPECT_EQ(gGame.settings.backgroundColour, 0x00112233u);
     EXPECT_EQ(MagnificationIndex(gGame.settings), kMedium);
-    EXPECT_EQ(gGame.cursorRow, 0);
+    EXPECT_EQ(gGame.cursorRow, 1);  // the tap on the current square turned it down
     EXPECT_EQ(gGame.cursorCol, 0);
+    EXPECT_EQ(gGame.direction, kDown);
     EXPECT_TRUE(DeviceFileExists("\\My Documents\\First.dat"));
 
     // Another puzzle without progress starts empty; its own settings are whatever the

@@ -213,10 +213,10 @@ TEST_F(CommandsTest, CheckViewAndFillRefuseALockedOrMissingSolution)
         Key(LatticeLetter(0, 1) == 'Q' ? 'R' : 'Q');
         const std::string typed(gGame.entries, 15 * 15);
         const size_t before = Boxes();
-        for (UINT id : {IDM_CHECK, IDM_VIEW_LETTER, IDM_VIEW_WORD, IDM_VIEW_PUZZLE, IDM_FILL_LETTER,
-                        IDM_FILL_WORD, IDM_FILL_PUZZLE})
+        for (UINT id : {IDM_CHECK, IDM_CHECK_LETTER, IDM_CHECK_WORD, IDM_VIEW_LETTER, IDM_VIEW_WORD,
+                        IDM_VIEW_PUZZLE, IDM_FILL_LETTER, IDM_FILL_WORD, IDM_FILL_PUZZLE})
             Command(id);
-        ASSERT_EQ(Boxes(), before + 7);
+        ASSERT_EQ(Boxes(), before + 9);
         for (size_t i = before; i < Boxes(); ++i)
             EXPECT_EQ(AutomationMessageBoxes()[i].text, message);
         EXPECT_TRUE(EntriesAre(typed));

@@ -98,7 +98,7 @@ TEST_F(PlayTest, OtherKeysChangeNothingButRepaintTheHighlight)
     ReleaseDC(window, dc);
     ASSERT_EQ(CountPixels(CellOnScreen(0, 0), kOrange), 0);
     Key(VK_HOME);
-    Key(VK_SPACE);
+    Key(VK_END);
     EXPECT_GT(CountPixels(CellOnScreen(0, 0), kOrange), 100);
     EXPECT_EQ(gGame.entries[0], '-');
     EXPECT_EQ(gGame.cursorCol, 0);
@@ -284,17 +284,17 @@ struct Magnified {
 
 class MagnificationTest : public PlayTest, public testing::WithParamInterface<Magnified> {};
 
-TEST_P(MagnificationTest, SetsTheCellSizeTheChecksAndTheTopLeftCursor)
+TEST_P(MagnificationTest, SetsTheCellSizeTheChecksAndKeepsTheCursor)
 {
     const Magnified m = GetParam();
     StartWith(m.side);
     Command(IDM_LARGE);  // start away from the magnification under test
-    TapCell(1, 1);
+    TapCell(0, 2);
     Command(m.command);
     EXPECT_EQ(gGame.cellSize, m.cellSize);
     EXPECT_EQ(gGame.gridLeft, m.gridLeft);
     EXPECT_EQ(gGame.cursorRow, 0);
-    EXPECT_EQ(gGame.cursorCol, 0);
+    EXPECT_EQ(gGame.cursorCol, 2);
     EXPECT_EQ(gGame.scrollX, 0);
     EXPECT_EQ(gGame.scrollY, 0);
     EXPECT_EQ(Checked(IDM_ZOOM_MENU, IDM_SMALL), m.command == IDM_SMALL);

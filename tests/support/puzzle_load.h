@@ -28,6 +28,7 @@ inline RestoredPlay PlayOf(const std::string& entries, int width, int height)
     entries.copy(play.entries, entries.size());
     play.timerSeconds = -1;
     play.unlockKey = -1;
+    play.cursorRow = play.cursorCol = play.cursorDirection = -1;
     return play;
 }
 
