@@ -21,6 +21,29 @@ bool SameIgnoringCase(const char* a, const char* b)
     return *a == *b;
 }
 
+// Whether `text` is well-formed UTF-8: each lead byte followed by as many continuation bytes
+// as it announces.
+bool WholeUtf8Characters(const char* text, int length)
+{
+    for (int k = 0; k < length;) {
+        const unsigned char lead = static_cast<unsigned char>(text[k]);
+        const int size = lead < 0x80   ? 1
+                         : lead < 0xC2 ? 0  // a continuation byte, or an overlong lead
+                         : lead < 0xE0 ? 2
+                         : lead < 0xF0 ? 3
+                         : lead < 0xF5 ? 4
+                                       : 0;
+        if (size == 0 || k + size > length)
+            return false;
+        for (int c = 1; c < size; ++c) {
+            if ((static_cast<unsigned char>(text[k + c]) & 0xC0) != 0x80)
+                return false;
+        }
+        k += size;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool IsEntryByte(int b)
@@ -96,6 +119,10 @@ void PutForeignEntry(int i, const char* text)
         if (!IsEntryByte(b) && !(utf8 && b >= 0x80))
             return;
     }
+    // Bytes beyond ASCII must make whole characters: a stray one would stand alone in the
+    // grid, where no rebus text explains it.
+    if (utf8 && !WholeUtf8Characters(text, length))
+        return;
     int kept = length < kRebusTextSize - 1 ? length : kRebusTextSize - 1;
     while (utf8 && kept > 0 && kept < length &&
            (static_cast<unsigned char>(text[kept]) & 0xC0) == 0x80)

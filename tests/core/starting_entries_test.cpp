@@ -135,6 +135,13 @@ TEST_F(StartingEntries, OddBytesAndABrokenRebusSectionCostNothingElse)
     ASSERT_TRUE(LoadAndParse(Bytes(p)));
     EXPECT_EQ(EntryText(4), e);
     EXPECT_EQ(EntryText(7), "A" + e + e + e + e + e + e + e);
+    // A byte that makes no whole character is no entry: the fill letter stays.
+    p.sections = Section("RUSR", Texts({"", "", "", "\xCB", "", "", "", "", ""}));
+    ASSERT_TRUE(LoadAndParse(Bytes(p)));
+    EXPECT_EQ(EntryText(3), "C");
+    p.sections = Section(
+        "RUSR", Texts({"", "", "", "", e, "", "", "A" + e + e + e + e + e + e + e + e, ""}));
+    ASSERT_TRUE(LoadAndParse(Bytes(p)));
     // Such an entry stands in the grid by a piece of its character and comes back whole from
     // the progress it is saved in.
     RestoredPlay play = PlayOf(Entries(), 3, 3);
