@@ -18,6 +18,22 @@ void FolderOf(LPCWSTR path, WCHAR* folder)
     lstrcpynW(folder, path, cut + 1);
 }
 
+// Puts the folder's entries on storage, so that the rename itself survives a power loss: a
+// flushed file under a name the folder has not yet recorded is lost with the old name.
+bool FlushFolder(LPCWSTR folder)
+{
+    HANDLE handle = CreateFileW(folder[0] ? folder : u"\\", GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    const bool flushed = FlushFileBuffers(handle);
+    const DWORD error = GetLastError();
+    CloseHandle(handle);
+    SetLastError(error);
+    return flushed;
+}
+
 WholeFileStep Fail(WholeFileStep step, DWORD error)
 {
     SetLastError(error);
@@ -93,6 +109,9 @@ WholeFileStep WriteFileWhole(LPCWSTR path, const void* bytes, DWORD size)
     if (!step && !MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING)) {
         step = kWholeFileMove;
         error = GetLastError();
+    } else if (!step && !FlushFolder(folder)) {
+        // The new file stands, but storage would not say it keeps it: told as a failed flush.
+        return Fail(kWholeFileFlush, GetLastError());
     }
     if (step) {
         DeleteFileW(temporary);

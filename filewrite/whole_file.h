@@ -15,9 +15,12 @@ enum WholeFileStep {
     kWholeFileMove,  // the rename over the target
 };
 
-// Replaces `path` with `size` bytes. A read-only file at `path` is refused (ERROR_ACCESS_DENIED):
-// creating it anew would be refused too, and a rename would slip past that. On failure the
-// old file is untouched, no temporary file is left, and GetLastError tells why.
+// Replaces `path` with `size` bytes; after the rename the folder is flushed too, so the new
+// name is on storage when this returns. A read-only file at `path` is refused
+// (ERROR_ACCESS_DENIED): creating it anew would be refused too, and a rename would slip past
+// that. On failure no temporary file is left and GetLastError tells why; the old file is
+// untouched, except after a failed flush of the folder (kWholeFileFlush), where the new one
+// stands but is not known to be kept.
 WholeFileStep WriteFileWhole(LPCWSTR path, const void* bytes, DWORD size);
 
 // Creates a new, empty file of a name no other file in `folder` (with its trailing backslash)
