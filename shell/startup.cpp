@@ -113,7 +113,7 @@ PuzzleOpening ReadFirstDocumentsPuzzle()
     // The play restored from the state file belongs to the puzzle that could not be read; the
     // candidate brings its own progress, as when it is opened with Open File, so the next
     // hand-over cannot save an empty grid over it.
-    const bool again = ReadPuzzleProgress(candidate, &gStartPlay);
+    const bool again = ReadPuzzleProgress(nullptr, candidate, &gStartPlay);
     SetPuzzlePath(candidate);
     return again ? kOpenedAgain : kOpenedFirst;
 }
@@ -129,7 +129,7 @@ PuzzleOpening ReadStartPuzzle()
     // The exit will rewrite the state file for another puzzle, or none: the letters of the one
     // that could not be read go where its next opening finds them.
     if (restored)
-        KeepUnopenedProgress(stateFile, gGame.puzzlePath);
+        KeepUnopenedProgress(nullptr, stateFile, gGame.puzzlePath);
     const PuzzleOpening opening = ReadFirstDocumentsPuzzle();
     // Nothing is shown, and the exit writes back the record as it came, its time included.
     if (opening == kNotOpened && restored)

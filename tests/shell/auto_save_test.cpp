@@ -43,32 +43,42 @@ TEST_F(AutoSaveTest, LettersReachBothRecordsWithinASecondWithoutAnExit)
     EXPECT_FALSE(DeviceFileExists("\\My Documents\\a.dat"));
 }
 
-// A failed save is told once with its reason; the letters stay, and the next change after the
-// device writes again puts them on disk.
+// A failed save is told once with its reason, whichever step of the write storage refused;
+// the letters stay, and the next change after the device writes again puts them on disk.
 TEST_F(AutoSaveTest, AFailedSaveIsToldOnceAndTriedAgainAtTheNextChange)
 {
-    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(5));
+    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(15));
     Start();
     AutomationTap(120, 13);  // the clock paused, so only letters change the record
     Idle();
     Wait(1000);
-    const size_t before = AutomationMessageBoxes().size();
-    AutomationFailFlushes(true);
-    AutomationAnswerMessageBox(u"Crossword", IDOK);
-    Key('Q');
-    Wait(1000);
-    ASSERT_EQ(AutomationMessageBoxes().size(), before + 1);
-    EXPECT_EQ(AutomationMessageBoxes().back().text.rfind(u"Your letters could not be saved: ", 0),
-              0u);
-    Key('R');
-    Wait(1000);
-    EXPECT_EQ(AutomationMessageBoxes().size(), before + 1);
-    EXPECT_EQ(std::string(gGame.entries, 2), "QR");
+    const char* letters = "ABCDEFGHIJKL";
+    int typed = 0;
+    for (AutomationFileStep step :
+         {kFileStepCreate, kFileStepWrite, kFileStepFlush, kFileStepMove}) {
+        SCOPED_TRACE(int(step));
+        const size_t before = AutomationMessageBoxes().size();
+        AutomationFailFileStep(step);
+        AutomationAnswerMessageBox(u"Crossword", IDOK);
+        Key(UINT(letters[typed++]));
+        Wait(1000);
+        ASSERT_EQ(AutomationMessageBoxes().size(), before + 1);
+        EXPECT_EQ(
+            AutomationMessageBoxes().back().text.rfind(u"Your letters could not be saved: ", 0),
+            0u);
+        Key(UINT(letters[typed++]));
+        Wait(1000);
+        EXPECT_EQ(AutomationMessageBoxes().size(), before + 1);
 
-    AutomationFailFlushes(false);
-    Key('S');
-    Wait(1000);
-    EXPECT_EQ(RecordEntries(StateFile(), 25).substr(0, 3), "QRS");
+        AutomationFailFileStep(kFileStepNone);
+        Key(UINT(letters[typed++]));
+        Wait(1000);
+        EXPECT_EQ(RecordEntries(StateFile(), 225).substr(0, size_t(typed)),
+                  std::string(letters, size_t(typed)));
+        EXPECT_EQ(
+            RecordEntries(ReadDeviceFile("\\My Documents\\a.dat"), 225).substr(0, size_t(typed)),
+            std::string(letters, size_t(typed)));
+    }
 }
 
 // The temporary files of writes a death cut short are gone after the next start; one that a
