@@ -42,11 +42,26 @@ void SetStartValues(HWND window)
 // A write cut short by the program's death leaves its temporary file beside the target. Only
 // this game writes in its own folder; in the puzzles' folder the installer may be writing
 // too, so there only a file nobody has written to for a while is taken for left behind.
+// The last puzzle's folder is swept too: the game died there while writing its progress
+// file, wherever the puzzle is (a pack's folder, the downloads').
+constexpr int kIdleWriterSeconds = 5;
+
 void RemoveTemporaryFilesOfDeadWriters()
 {
-    constexpr int kIdleWriterSeconds = 5;
     RemoveLeftTemporaryFiles(gGame.programFolder, 0);
     RemoveLeftTemporaryFiles(kDocuments, kIdleWriterSeconds);
+}
+
+void RemoveTemporaryFilesBeside(LPCWSTR puzzle)
+{
+    WCHAR folder[MAX_PATH];
+    lstrcpynW(folder, puzzle, MAX_PATH);
+    int cut = lstrlenW(folder);
+    while (cut > 0 && folder[cut - 1] != u'\\')
+        --cut;
+    folder[cut] = 0;
+    if (cut > 0 && lstrcmpiW(folder, kDocuments) != 0)
+        RemoveLeftTemporaryFiles(folder, kIdleWriterSeconds);
 }
 
 // The program's folder with its trailing backslash: the module path up to the program's
@@ -124,6 +139,8 @@ PuzzleOpening ReadStartPuzzle()
     WCHAR stateFile[MAX_PATH];
     StateFilePath(stateFile);
     const bool restored = ReadProgressFile(stateFile, &gStartPlay);
+    if (restored)
+        RemoveTemporaryFilesBeside(gGame.puzzlePath);
     if (ReadPuzzleFile(gGame.puzzlePath))
         return restored ? kOpenedAgain : kOpenedFirst;
     // The exit will rewrite the state file for another puzzle, or none: the letters of the one

@@ -101,6 +101,28 @@ TEST_F(AutoSaveTest, AStartRemovesTheTemporaryFilesOfDeadWriters)
     EXPECT_TRUE(DeviceFileExists("\\My Documents\\~bs44.txt"));
 }
 
+// A puzzle in a folder of its own keeps its progress file there: a death while writing it
+// leaves the temporary file there, which the next start removes.
+TEST_F(AutoSaveTest, AStartRemovesTheTemporaryFileBesideTheLastPuzzle)
+{
+    WritePuzzle("\\My Documents\\Pack\\a.puz", LatticeGrid(5));
+    AutomationAnswerFileDialog(u"\\My Documents\\Pack\\a.puz");
+    AutomationAnswerMessageBox(u"Confirm", IDYES);
+    Start();
+    Command(IDM_OPEN);
+    ASSERT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\Pack\\a.puz");
+    DestroyWindow(window);
+    window = nullptr;
+    const std::string left = "\\My Documents\\Pack\\~bs45.tmp";
+    WriteDeviceFile(left, "half a record");
+    const timeval aMinuteAgo[2] = {{time(nullptr) - 60, 0}, {time(nullptr) - 60, 0}};
+    ASSERT_EQ(utimes(HostPathOf(left).c_str(), aMinuteAgo), 0);
+    AutomationResetDevice();
+    Start();
+    EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\Pack\\a.puz");
+    EXPECT_FALSE(DeviceFileExists(left));
+}
+
 TEST_F(AutoSaveTest, AnOpenedPuzzleIsWhatTheNextStartFindsAtOnce)
 {
     WritePuzzle("\\My Documents\\a.puz", LatticeGrid(5));
