@@ -8,16 +8,6 @@ namespace {
 
 constexpr int kNameTries = 1000;
 
-// The folder part of `path`, with its backslash; empty when there is none.
-void FolderOf(LPCWSTR path, WCHAR* folder)
-{
-    int cut = 0;
-    for (int i = 0; path[i]; ++i)
-        if (path[i] == u'\\')
-            cut = i + 1;
-    lstrcpynW(folder, path, cut + 1);
-}
-
 // Puts the folder's entries on storage, so that the rename itself survives a power loss: a
 // flushed file under a name the folder has not yet recorded is lost with the old name.
 bool FlushFolder(LPCWSTR folder)
@@ -41,6 +31,15 @@ WholeFileStep Fail(WholeFileStep step, DWORD error)
 }
 
 }  // namespace
+
+void FolderOf(LPCWSTR path, WCHAR* folder)
+{
+    int cut = 0;
+    for (int i = 0; path[i]; ++i)
+        if (path[i] == u'\\')
+            cut = i + 1;
+    lstrcpynW(folder, path, cut + 1);
+}
 
 HANDLE CreateUniqueFile(LPCWSTR folder, WCHAR* path)
 {

@@ -23,6 +23,10 @@ enum WholeFileStep {
 // stands but is not known to be kept.
 WholeFileStep WriteFileWhole(LPCWSTR path, const void* bytes, DWORD size);
 
+// The folder part of `path` with its trailing backslash into `folder` (MAX_PATH): where
+// WriteFileWhole puts its temporary file. Empty when the path has no backslash.
+void FolderOf(LPCWSTR path, WCHAR* folder);
+
 // Creates a new, empty file of a name no other file in `folder` (with its trailing backslash)
 // has, for writing; its path goes to `path` (MAX_PATH). CREATE_NEW: an existing file, the
 // user's or another program's, is never taken over. INVALID_HANDLE_VALUE when none can be made.

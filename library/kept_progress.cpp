@@ -80,13 +80,9 @@ void DropKept(int index)
 bool FolderOfExists(LPCWSTR file)
 {
     WCHAR folder[MAX_PATH];
-    lstrcpynW(folder, file, MAX_PATH);
-    int cut = lstrlenW(folder);
-    while (cut > 0 && folder[cut - 1] != u'\\')
-        --cut;
-    if (cut <= 1)
+    FolderOf(file, folder);
+    if (lstrlenW(folder) <= 1)
         return true;  // the root
-    folder[cut - 1] = 0;
     const DWORD attributes = GetFileAttributesW(folder);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

@@ -55,12 +55,8 @@ void RemoveTemporaryFilesOfDeadWriters()
 void RemoveTemporaryFilesBeside(LPCWSTR puzzle)
 {
     WCHAR folder[MAX_PATH];
-    lstrcpynW(folder, puzzle, MAX_PATH);
-    int cut = lstrlenW(folder);
-    while (cut > 0 && folder[cut - 1] != u'\\')
-        --cut;
-    folder[cut] = 0;
-    if (cut > 0 && lstrcmpiW(folder, kDocuments) != 0)
+    FolderOf(puzzle, folder);
+    if (folder[0] && lstrcmpiW(folder, kDocuments) != 0)
         RemoveLeftTemporaryFiles(folder, kIdleWriterSeconds);
 }
 
