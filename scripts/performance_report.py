@@ -58,6 +58,11 @@ TARGETS = [
            "BM_KeystrokeLarge21Comforts", "real_time", 2, "ms"),
     Target("Magnification change with its repaint", "bench_display", "BM_MagnificationChange",
            "real_time", 5, "ms"),
+    # The auto-save runs a second after a change, between keys: it must stay well inside the
+    # time a player leaves between two keys (100 ms at the fastest), so a key pressed while it
+    # writes is never felt late. Two records, each with two fsyncs (file and folder).
+    Target("One auto-save: the record written whole to the puzzle's progress file and the "
+           "state file, with their flushes", "bench_shell", "BM_AutoSave", "real_time", 5, "ms"),
     Target("Start-up to first present, headless, starter puzzle", "bench_shell",
            "BM_StartUpStarterPuzzle", "real_time", 50, "ms"),
     Target("Start-up to first present, headless, saved puzzle in Large", "bench_shell",
