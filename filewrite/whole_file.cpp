@@ -8,6 +8,8 @@ namespace {
 
 constexpr int kNameTries = 1000;
 
+WCHAR gStem[8] = u"~bs";  // the first characters of this program's temporary files
+
 // Puts the folder's entries on storage, so that the rename itself survives a power loss: a
 // flushed file under a name the folder has not yet recorded is lost with the old name.
 bool FlushFolder(LPCWSTR folder)
@@ -46,7 +48,7 @@ HANDLE CreateUniqueFile(LPCWSTR folder, WCHAR* path)
     // The tick count spreads the first try so two programs rarely meet.
     const DWORD start = GetTickCount();
     for (int i = 0; i < kNameTries; ++i) {
-        wsprintfW(path, u"%s~bs%u.tmp", folder, unsigned((start + DWORD(i)) % 100000u));
+        wsprintfW(path, u"%s%s%u.tmp", folder, gStem, unsigned((start + DWORD(i)) % 100000u));
         HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE)
@@ -58,10 +60,15 @@ HANDLE CreateUniqueFile(LPCWSTR folder, WCHAR* path)
     return INVALID_HANDLE_VALUE;
 }
 
-int RemoveLeftTemporaryFiles(LPCWSTR folder, int minAgeSeconds)
+void SetTemporaryStem(LPCWSTR stem)
+{
+    lstrcpynW(gStem, stem, int(sizeof gStem / sizeof gStem[0]));
+}
+
+int RemoveLeftTemporaryFiles(LPCWSTR folder, int minAgeSeconds, LPCWSTR stem)
 {
     WCHAR pattern[MAX_PATH];
-    wsprintfW(pattern, u"%s~bs*.tmp", folder);
+    wsprintfW(pattern, u"%s%s*.tmp", folder, stem);
     WIN32_FIND_DATAW entry;
     HANDLE find = FindFirstFileW(pattern, &entry);
     if (find == INVALID_HANDLE_VALUE)

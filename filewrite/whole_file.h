@@ -32,10 +32,15 @@ void FolderOf(LPCWSTR path, WCHAR* folder);
 // user's or another program's, is never taken over. INVALID_HANDLE_VALUE when none can be made.
 HANDLE CreateUniqueFile(LPCWSTR folder, WCHAR* path);
 
-// Removes the temporary files WriteFileWhole leaves in `folder` (with its trailing
-// backslash) when its writer died mid-write, those not written to for `minAgeSeconds` (a
-// younger one may belong to a writer still at work). The count removed.
-int RemoveLeftTemporaryFiles(LPCWSTR folder, int minAgeSeconds);
+// The first characters of the temporary files this program makes from now on ("~bs" unless
+// told, at most 7). A program that alone writes under a stem of its own may take every file
+// of that stem for one a death left, however young, where a shared stem must wait for age.
+void SetTemporaryStem(LPCWSTR stem);
+
+// Removes the temporary files of stem `stem` WriteFileWhole leaves in `folder` (with its
+// trailing backslash) when its writer died mid-write, those not written to for
+// `minAgeSeconds` (a younger one may belong to a writer still at work). The count removed.
+int RemoveLeftTemporaryFiles(LPCWSTR folder, int minAgeSeconds, LPCWSTR stem = u"~bs");
 
 // Reads up to `capacity` bytes of `path` into `bytes`; the count read, or -1 when the file
 // cannot be opened or read.

@@ -39,25 +39,35 @@ void SetStartValues(HWND window)
     ResetSipInfo(&gShell.sipInfo);
 }
 
-// A write cut short by the program's death leaves its temporary file beside the target. Only
-// this game writes in its own folder; in the puzzles' folder the installer may be writing
-// too, so there only a file nobody has written to for a while is taken for left behind.
-// The last puzzle's folder is swept too: the game died there while writing its progress
-// file, wherever the puzzle is (a pack's folder, the downloads').
+// A write cut short by the program's death leaves its temporary file beside the target.
+// The game names its own after itself, and only the one running game writes under that
+// name, so they go however young; a file of the shared name in the puzzles' folders may be
+// the installer's at work, and is taken for left behind only when nobody has written to it
+// for a while. The game's own folder only it writes in.
+constexpr const char16_t* kGameStem = u"~cw";
 constexpr int kIdleWriterSeconds = 5;
+
+void RemoveTemporaryFilesIn(LPCWSTR folder, int sharedAgeSeconds)
+{
+    RemoveLeftTemporaryFiles(folder, 0, kGameStem);
+    RemoveLeftTemporaryFiles(folder, sharedAgeSeconds);
+}
 
 void RemoveTemporaryFilesOfDeadWriters()
 {
-    RemoveLeftTemporaryFiles(gGame.programFolder, 0);
-    RemoveLeftTemporaryFiles(kDocuments, kIdleWriterSeconds);
+    SetTemporaryStem(kGameStem);
+    RemoveTemporaryFilesIn(gGame.programFolder, 0);
+    RemoveTemporaryFilesIn(kDocuments, kIdleWriterSeconds);
 }
 
+// The last puzzle's folder too: the game died there while writing its progress file,
+// wherever the puzzle is (a pack's folder, the downloads').
 void RemoveTemporaryFilesBeside(LPCWSTR puzzle)
 {
     WCHAR folder[MAX_PATH];
     FolderOf(puzzle, folder);
     if (folder[0] && lstrcmpiW(folder, kDocuments) != 0)
-        RemoveLeftTemporaryFiles(folder, kIdleWriterSeconds);
+        RemoveTemporaryFilesIn(folder, kIdleWriterSeconds);
 }
 
 // The program's folder with its trailing backslash: the module path up to the program's

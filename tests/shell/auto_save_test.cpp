@@ -81,15 +81,17 @@ TEST_F(AutoSaveTest, AFailedSaveIsToldOnceAndTriedAgainAtTheNextChange)
     }
 }
 
-// The temporary files of writes a death cut short are gone after the next start; one that a
-// writer may still be at (written to a moment ago, beside the puzzles) is left alone.
+// The temporary files of writes a death cut short are gone after the next start: the game's
+// own at once, however young; one of the shared name that a writer may still be at (written
+// to a moment ago, beside the puzzles) is left alone.
 TEST_F(AutoSaveTest, AStartRemovesTheTemporaryFilesOfDeadWriters)
 {
     WritePuzzle("\\My Documents\\a.puz", LatticeGrid(5));
     const std::string own = "\\Program Files\\Crossword\\~bs41.tmp";
     const std::string old = "\\My Documents\\~bs42.tmp";
     const std::string fresh = "\\My Documents\\~bs43.tmp";
-    for (const std::string& f : {own, old, fresh})
+    const std::string game = "\\My Documents\\~cw46.tmp";
+    for (const std::string& f : {own, old, fresh, game})
         WriteDeviceFile(f, "half a record");
     const timeval aMinuteAgo[2] = {{time(nullptr) - 60, 0}, {time(nullptr) - 60, 0}};
     ASSERT_EQ(utimes(HostPathOf(old).c_str(), aMinuteAgo), 0);
@@ -97,6 +99,7 @@ TEST_F(AutoSaveTest, AStartRemovesTheTemporaryFilesOfDeadWriters)
     Start();
     EXPECT_FALSE(DeviceFileExists(own));
     EXPECT_FALSE(DeviceFileExists(old));
+    EXPECT_FALSE(DeviceFileExists(game));
     EXPECT_TRUE(DeviceFileExists(fresh));
     EXPECT_TRUE(DeviceFileExists("\\My Documents\\~bs44.txt"));
 }
