@@ -246,6 +246,11 @@ bool RealWindowTest::WaitForStill(Screenshot* shot, int timeoutMs)
         shot, timeoutMs);
 }
 
+void RealWindowTest::KillProgram()
+{
+    KillChild(&program_);
+}
+
 void RealWindowTest::EndDisplay()
 {
     KillChild(&xvfb_);
