@@ -214,13 +214,13 @@ bool ProgressRecordPath(const unsigned char* record, WCHAR* path)
     return true;
 }
 
-void WriteProgressFile(LPCWSTR path)
+WholeFileStep WriteProgressFile(LPCWSTR path)
 {
     if (!path || !*path)
-        return;
+        return kWholeFileDone;
     unsigned char record[kProgressRecordSize];
     BuildProgressRecord(record);
-    WriteFileWhole(path, record, kProgressRecordSize);
+    return WriteFileWhole(path, record, kProgressRecordSize);
 }
 
 bool ReadProgressFile(LPCWSTR path, RestoredPlay* play)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game_state.h"
+#include "whole_file.h"
 
 // Lays out the record of the current gGame into `record` (kProgressRecordSize bytes):
 // path, height, width, entries, magnification, auto skip, numbers, background and square
@@ -40,8 +41,8 @@ void HoldUnopenedPlay(const RestoredPlay& play);
 bool ProgressRecordPath(const unsigned char* record, WCHAR* path);
 
 // Writes the record to `path`, replacing the old file in one step: a failed write leaves
-// the old record. Failures are silent.
-void WriteProgressFile(LPCWSTR path);
+// the old record, and its step comes back (GetLastError tells why) for the caller to tell.
+WholeFileStep WriteProgressFile(LPCWSTR path);
 
 // Reads and applies the record at `path`; false (nothing changed) when the file cannot be
 // opened or its record cannot be trusted.

@@ -8,14 +8,22 @@ namespace {
 
 constexpr int kNameTries = 1000;
 
-// The folder part of `path`, with its backslash; empty when there is none.
-void FolderOf(LPCWSTR path, WCHAR* folder)
+WCHAR gStem[8] = u"~bs";  // the first characters of this program's temporary files
+
+// Puts the folder's entries on storage, so that the rename itself survives a power loss: a
+// flushed file under a name the folder has not yet recorded is lost with the old name.
+bool FlushFolder(LPCWSTR folder)
 {
-    int cut = 0;
-    for (int i = 0; path[i]; ++i)
-        if (path[i] == u'\\')
-            cut = i + 1;
-    lstrcpynW(folder, path, cut + 1);
+    HANDLE handle = CreateFileW(folder[0] ? folder : u"\\", GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    const bool flushed = FlushFileBuffers(handle);
+    const DWORD error = GetLastError();
+    CloseHandle(handle);
+    SetLastError(error);
+    return flushed;
 }
 
 WholeFileStep Fail(WholeFileStep step, DWORD error)
@@ -26,12 +34,21 @@ WholeFileStep Fail(WholeFileStep step, DWORD error)
 
 }  // namespace
 
+void FolderOf(LPCWSTR path, WCHAR* folder)
+{
+    int cut = 0;
+    for (int i = 0; path[i]; ++i)
+        if (path[i] == u'\\')
+            cut = i + 1;
+    lstrcpynW(folder, path, cut + 1);
+}
+
 HANDLE CreateUniqueFile(LPCWSTR folder, WCHAR* path)
 {
     // The tick count spreads the first try so two programs rarely meet.
     const DWORD start = GetTickCount();
     for (int i = 0; i < kNameTries; ++i) {
-        wsprintfW(path, u"%s~bs%u.tmp", folder, unsigned((start + DWORD(i)) % 100000u));
+        wsprintfW(path, u"%s%s%u.tmp", folder, gStem, unsigned((start + DWORD(i)) % 100000u));
         HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE)
@@ -43,10 +60,15 @@ HANDLE CreateUniqueFile(LPCWSTR folder, WCHAR* path)
     return INVALID_HANDLE_VALUE;
 }
 
-int RemoveLeftTemporaryFiles(LPCWSTR folder, int minAgeSeconds)
+void SetTemporaryStem(LPCWSTR stem)
+{
+    lstrcpynW(gStem, stem, int(sizeof gStem / sizeof gStem[0]));
+}
+
+int RemoveLeftTemporaryFiles(LPCWSTR folder, int minAgeSeconds, LPCWSTR stem)
 {
     WCHAR pattern[MAX_PATH];
-    wsprintfW(pattern, u"%s~bs*.tmp", folder);
+    wsprintfW(pattern, u"%s%s*.tmp", folder, stem);
     WIN32_FIND_DATAW entry;
     HANDLE find = FindFirstFileW(pattern, &entry);
     if (find == INVALID_HANDLE_VALUE)
@@ -93,6 +115,9 @@ WholeFileStep WriteFileWhole(LPCWSTR path, const void* bytes, DWORD size)
     if (!step && !MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING)) {
         step = kWholeFileMove;
         error = GetLastError();
+    } else if (!step && !FlushFolder(folder)) {
+        // The new file stands, but storage would not say it keeps it: told as a failed flush.
+        return Fail(kWholeFileFlush, GetLastError());
     }
     if (step) {
         DeleteFileW(temporary);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "dialog_ids.h"
+#include "failed_write.h"
 #include "game_state.h"
 #include "whole_file.h"
 
@@ -112,5 +113,7 @@ void SaveAddressList(HWND dialog)
         std::memcpy(list + size, ansi, size_t(length) + 1);
         size += DWORD(length) + 1;
     }
-    WriteFileWhole(path, list, size);
+    const WholeFileStep step = WriteFileWhole(path, list, size);
+    if (step != kWholeFileDone)
+        TellFailedWrite(dialog, u"The address list", step, GetLastError());
 }

@@ -15,5 +15,5 @@ extern const char16_t kDefaultAddress[];
 bool LoadAddressList(HWND dialog);
 
 // Writes the list box's addresses to the file, replacing it in one step; an empty list
-// deletes the file. Failures are silent.
+// deletes the file. A failed write is told in a box owned by the dialog.
 void SaveAddressList(HWND dialog);

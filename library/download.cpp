@@ -17,6 +17,7 @@
 #include "address_dates.h"
 #include "device.h"
 #include "dialog_ids.h"
+#include "failed_write.h"
 #include "puzzle_files.h"
 #include "puzzle_reader.h"
 #include "puzzle_title.h"
@@ -271,18 +272,6 @@ bool Fetch(Transfer* t, LPCWSTR address)
 // Writes the answer over the chosen path, whole or not at all, and says which step failed;
 // the file at the path then stays as it was, and no temporary file is left, before anything
 // is shown.
-const char16_t* FailedStepLabel(WholeFileStep step)
-{
-    switch (step) {
-    case kWholeFileDone: break;
-    case kWholeFileCreate: return u"CreateFile Error";
-    case kWholeFileWrite: return u"WriteFile Error";
-    case kWholeFileFlush: return u"FlushFileBuffers Error";
-    case kWholeFileMove: return u"MoveFile Error";
-    }
-    return nullptr;
-}
-
 int Store(Transfer* t)
 {
     const WholeFileStep step = WriteFileWhole(t->path, t->buffer, t->received);

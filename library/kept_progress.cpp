@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "failed_write.h"
 #include "game_state.h"
 #include "progress_file.h"
 #include "puzzle_files.h"
@@ -35,14 +36,27 @@ void ReadKept()
     gKept.count = read > 0 ? read / kProgressRecordSize : 0;
 }
 
-void WriteKept()
+// Tells `owner` that the letters of `puzzle` could not be written, at `step`.
+void TellNotKept(HWND owner, LPCWSTR puzzle, WholeFileStep step)
+{
+    const DWORD error = GetLastError();
+    WCHAR what[MAX_PATH + 32];
+    wsprintfW(what, u"The letters of %s", puzzle);
+    TellFailedWrite(owner, what, step, error);
+}
+
+void WriteKept(HWND owner, LPCWSTR puzzle)
 {
     WCHAR path[MAX_PATH];
     KeptFilePath(path);
-    if (gKept.count == 0)
+    if (gKept.count == 0) {
         DeleteFileW(path);
-    else
+        return;
+    }
+    const WholeFileStep step =
         WriteFileWhole(path, gKept.bytes, DWORD(gKept.count) * kProgressRecordSize);
+    if (step != kWholeFileDone)
+        TellNotKept(owner, puzzle, step);
 }
 
 // The kept record for `puzzle`, or -1.
@@ -66,20 +80,16 @@ void DropKept(int index)
 bool FolderOfExists(LPCWSTR file)
 {
     WCHAR folder[MAX_PATH];
-    lstrcpynW(folder, file, MAX_PATH);
-    int cut = lstrlenW(folder);
-    while (cut > 0 && folder[cut - 1] != u'\\')
-        --cut;
-    if (cut <= 1)
+    FolderOf(file, folder);
+    if (lstrlenW(folder) <= 1)
         return true;  // the root
-    folder[cut - 1] = 0;
     const DWORD attributes = GetFileAttributesW(folder);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace
 
-void KeepUnopenedProgress(LPCWSTR stateFile, LPCWSTR lastPuzzle)
+void KeepUnopenedProgress(HWND owner, LPCWSTR stateFile, LPCWSTR lastPuzzle)
 {
     if (!lastPuzzle || !*lastPuzzle)
         return;
@@ -89,7 +99,9 @@ void KeepUnopenedProgress(LPCWSTR stateFile, LPCWSTR lastPuzzle)
     if (FolderOfExists(lastPuzzle)) {
         WCHAR progressPath[MAX_PATH];
         ProgressPathOf(lastPuzzle, progressPath);
-        WriteFileWhole(progressPath, record, kProgressRecordSize);
+        const WholeFileStep step = WriteFileWhole(progressPath, record, kProgressRecordSize);
+        if (step != kWholeFileDone)
+            TellNotKept(owner, lastPuzzle, step);
         return;
     }
     ReadKept();
@@ -101,10 +113,10 @@ void KeepUnopenedProgress(LPCWSTR stateFile, LPCWSTR lastPuzzle)
     std::memmove(gKept.bytes[1], gKept.bytes[0], size_t(gKept.count) * kProgressRecordSize);
     std::memcpy(gKept.bytes[0], record, kProgressRecordSize);
     ++gKept.count;
-    WriteKept();
+    WriteKept(owner, lastPuzzle);
 }
 
-bool ReadPuzzleProgress(LPCWSTR puzzle, RestoredPlay* play)
+bool ReadPuzzleProgress(HWND owner, LPCWSTR puzzle, RestoredPlay* play)
 {
     WCHAR progressPath[MAX_PATH];
     ProgressPathOf(puzzle, progressPath);
@@ -115,6 +127,6 @@ bool ReadPuzzleProgress(LPCWSTR puzzle, RestoredPlay* play)
     if (kept < 0 || !ApplyProgressRecord(gKept.bytes[kept], kProgressRecordSize, play))
         return false;
     DropKept(kept);
-    WriteKept();
+    WriteKept(owner, puzzle);
     return true;
 }

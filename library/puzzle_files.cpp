@@ -1,6 +1,7 @@
 // Open File and the save location of downloads, over the platform's file dialogs.
 #include "puzzle_files.h"
 
+#include "failed_write.h"
 #include "game_state.h"
 #include "kept_progress.h"
 #include "progress_file.h"
@@ -35,15 +36,34 @@ bool Confirmed(HWND owner, LPCWSTR question)
     return MessageBoxW(owner, question, u"Confirm", MB_YESNO) == IDYES;
 }
 
+// The name part of a path: "b.puz" of "\\My Documents\\b.puz".
+LPCWSTR NameOf(LPCWSTR path)
+{
+    LPCWSTR name = path;
+    for (LPCWSTR p = path; *p; ++p)
+        if (*p == u'\\')
+            name = p + 1;
+    return name;
+}
+
 // The save progress of the puzzle being left goes to its own progress file; a first use
-// (no current puzzle) has nothing to save.
-void SaveCurrentProgress()
+// (no current puzzle) has nothing to save. When storage refuses it the player chooses: stay
+// with the letters, or open `file` and lose them. True when the opening may go on.
+bool HandOverProgress(HWND owner, LPCWSTR file)
 {
     if (!gGame.puzzlePath[0])
-        return;
+        return true;
     WCHAR progressPath[MAX_PATH];
     ProgressPathOf(gGame.puzzlePath, progressPath);
-    WriteProgressFile(progressPath);
+    if (WriteProgressFile(progressPath) == kWholeFileDone)
+        return true;
+    const DWORD error = GetLastError();
+    WCHAR question[2 * MAX_PATH + 160];
+    wsprintfW(question,
+              u"The letters of %s could not be saved: %s (error %u). They will be lost. Open %s "
+              u"anyway?",
+              NameOf(gGame.puzzlePath), FailedWriteReason(error), unsigned(error), NameOf(file));
+    return MessageBoxW(owner, question, u"Confirm", MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
 // The main window a dialog belongs to: the top of its owner chain.
@@ -112,9 +132,10 @@ PuzzleOpening OpenPuzzleAt(HWND owner, LPCWSTR file)
         MessageBoxW(owner, text, u"Open File", MB_OK | MB_ICONINFORMATION);
         return kNotOpened;
     }
-    SaveCurrentProgress();
+    if (!HandOverProgress(owner, file))
+        return kNotOpened;
     static RestoredPlay play;  // too large for the stack
-    const bool again = ReadPuzzleProgress(file, &play);
+    const bool again = ReadPuzzleProgress(owner, file, &play);
     SetPuzzlePath(file);
     ParsePuzzle(again ? &play : nullptr);
     return again ? kOpenedAgain : kOpenedFirst;

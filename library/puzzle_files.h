@@ -22,7 +22,8 @@ PuzzleOpening OpenPuzzleFile(HWND owner);
 // Makes the puzzle file `file` the current puzzle as Open File does once the user has chosen
 // and confirmed it: the progress of the puzzle left is saved, the file's own comes back. A
 // file that is not a puzzle is refused with Open File's message, owned by `owner`, and
-// changes nothing.
+// changes nothing; so does a No to the question asked when the progress left cannot be
+// written (its letters would be lost).
 PuzzleOpening OpenPuzzleAt(HWND owner, LPCWSTR file);
 
 // Open File's message for a refused file, with the reason: "This file could not be opened as

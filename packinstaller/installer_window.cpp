@@ -5,6 +5,7 @@
 #include "installer_ids.h"
 #include "installer_state.h"
 #include "intro_dialog.h"
+#include "whole_file.h"
 
 namespace {
 
@@ -67,6 +68,10 @@ int InitInstance(HINSTANCE instance, int)
         return 0;
     }
     RegisterInstallerClass(instance, className);
+    // A preview cut short by a death left its files in "\\Temp"; one written to in the last
+    // seconds may belong to another build's preview still at work.
+    constexpr int kIdleWriterSeconds = 5;
+    RemoveLeftTemporaryFiles(u"\\Temp\\", kIdleWriterSeconds);
 
     ResetSipInfo();
     SHSipInfo(SPI_GETSIPINFO, 0, &gInstaller.sipInfo, 0);

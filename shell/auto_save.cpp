@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "failed_write.h"
 #include "game_state.h"
 #include "progress_file.h"
 #include "puzzle_files.h"
@@ -16,16 +17,6 @@ bool gScheduled = false;
 bool gFailureTold = false;  // the player knows the letters are not on disk
 bool gWrittenValid = false;
 unsigned char gWritten[kProgressRecordSize];
-
-LPCWSTR FailureReason(DWORD error)
-{
-    switch (error) {
-    case ERROR_DISK_FULL: return u"the device is full";
-    case ERROR_ACCESS_DENIED: return u"the file or its folder cannot be written";
-    case ERROR_PATH_NOT_FOUND: return u"its folder is gone";
-    }
-    return u"the device refused the write";
-}
 
 // A failed save is told once, with its reason, until a save succeeds again; the letters stay
 // in the game and the next change tries again.
@@ -42,7 +33,7 @@ void TellFailure(HWND window, bool saved, DWORD error)
     wsprintfW(text,
               u"Your letters could not be saved: %s (error %u). The game keeps them and tries "
               u"again at your next change.",
-              FailureReason(error), unsigned(error));
+              FailedWriteReason(error), unsigned(error));
     MessageBoxW(window, text, u"Crossword", MB_OK | MB_ICONEXCLAMATION);
 }
 
@@ -110,4 +101,19 @@ bool SaveStartRecordNow()
 {
     DWORD error = 0;
     return SaveProgress(false, &error);
+}
+
+void CloseAfterSaving(HWND window)
+{
+    DWORD error = 0;
+    if (!SaveProgress(true, &error)) {
+        WCHAR text[256];
+        wsprintfW(text,
+                  u"Your letters could not be saved: %s (error %u). They will be lost if you "
+                  u"quit now. Quit anyway?",
+                  FailedWriteReason(error), unsigned(error));
+        if (MessageBoxW(window, text, u"Crossword", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+            return;
+    }
+    DestroyWindow(window);
 }

@@ -22,6 +22,10 @@ void OnAutoSaveTimer(HWND window);
 // start finds is never older than the puzzle's own. False when a write failed.
 bool SaveProgressNow();
 
+// The close of the main window: the progress is written first, and when storage refuses it
+// the player is asked whether to quit without those letters; No keeps the game running.
+void CloseAfterSaving(HWND window);
+
 // Writes the state file alone, now: after an opening, so that the next start finds the puzzle
 // now shown, while the puzzle's own progress file waits for its first change.
 bool SaveStartRecordNow();

@@ -105,6 +105,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 {
     switch (msg) {
     case WM_CREATE: return StartUp(hwnd);
+    case WM_CLOSE: CloseAfterSaving(hwnd); return 0;
     case WM_DESTROY: ShutDown(hwnd); return 0;
     case WM_SIZE: OnSize(hwnd, wParam); return 0;
     case WM_ACTIVATE: OnActivate(hwnd, wParam); return 0;

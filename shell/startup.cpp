@@ -40,14 +40,35 @@ void SetStartValues(HWND window)
     ResetSipInfo(&gShell.sipInfo);
 }
 
-// A write cut short by the program's death leaves its temporary file beside the target. Only
-// this game writes in its own folder; in the puzzles' folder the installer may be writing
-// too, so there only a file nobody has written to for a while is taken for left behind.
+// A write cut short by the program's death leaves its temporary file beside the target.
+// The game names its own after itself, and only the one running game writes under that
+// name, so they go however young; a file of the shared name in the puzzles' folders may be
+// the installer's at work, and is taken for left behind only when nobody has written to it
+// for a while. The game's own folder only it writes in.
+constexpr const char16_t* kGameStem = u"~cw";
+constexpr int kIdleWriterSeconds = 5;
+
+void RemoveTemporaryFilesIn(LPCWSTR folder, int sharedAgeSeconds)
+{
+    RemoveLeftTemporaryFiles(folder, 0, kGameStem);
+    RemoveLeftTemporaryFiles(folder, sharedAgeSeconds);
+}
+
 void RemoveTemporaryFilesOfDeadWriters()
 {
-    constexpr int kIdleWriterSeconds = 5;
-    RemoveLeftTemporaryFiles(gGame.programFolder, 0);
-    RemoveLeftTemporaryFiles(kDocuments, kIdleWriterSeconds);
+    SetTemporaryStem(kGameStem);
+    RemoveTemporaryFilesIn(gGame.programFolder, 0);
+    RemoveTemporaryFilesIn(kDocuments, kIdleWriterSeconds);
+}
+
+// The last puzzle's folder too: the game died there while writing its progress file,
+// wherever the puzzle is (a pack's folder, the downloads').
+void RemoveTemporaryFilesBeside(LPCWSTR puzzle)
+{
+    WCHAR folder[MAX_PATH];
+    FolderOf(puzzle, folder);
+    if (folder[0] && lstrcmpiW(folder, kDocuments) != 0)
+        RemoveTemporaryFilesIn(folder, kIdleWriterSeconds);
 }
 
 // The program's folder with its trailing backslash: the module path up to the program's
@@ -114,7 +135,7 @@ PuzzleOpening ReadFirstDocumentsPuzzle()
     // The play restored from the state file belongs to the puzzle that could not be read; the
     // candidate brings its own progress, as when it is opened with Open File, so the next
     // hand-over cannot save an empty grid over it.
-    const bool again = ReadPuzzleProgress(candidate, &gStartPlay);
+    const bool again = ReadPuzzleProgress(nullptr, candidate, &gStartPlay);
     SetPuzzlePath(candidate);
     return again ? kOpenedAgain : kOpenedFirst;
 }
@@ -125,12 +146,14 @@ PuzzleOpening ReadStartPuzzle()
     WCHAR stateFile[MAX_PATH];
     StateFilePath(stateFile);
     const bool restored = ReadProgressFile(stateFile, &gStartPlay);
+    if (restored)
+        RemoveTemporaryFilesBeside(gGame.puzzlePath);
     if (ReadPuzzleFile(gGame.puzzlePath))
         return restored ? kOpenedAgain : kOpenedFirst;
     // The exit will rewrite the state file for another puzzle, or none: the letters of the one
     // that could not be read go where its next opening finds them.
     if (restored)
-        KeepUnopenedProgress(stateFile, gGame.puzzlePath);
+        KeepUnopenedProgress(nullptr, stateFile, gGame.puzzlePath);
     const PuzzleOpening opening = ReadFirstDocumentsPuzzle();
     // Nothing is shown, and the exit writes back the record as it came, its time included.
     if (opening == kNotOpened && restored)

@@ -19,7 +19,7 @@
 
 namespace {
 
-bool gFailFlushes = false;  // a test's stand-in for storage that answers fsync with EIO
+AutomationFileStep gFailedStep = kFileStepNone;  // a test's stand-in for failing storage
 
 struct FileObject : KernelObject {
     FileObject() : KernelObject(HandleKind::kFile) {}
@@ -45,15 +45,49 @@ HANDLE Fail(DWORD error)
     return INVALID_HANDLE_VALUE;
 }
 
+// The record of an open host file or folder, known to the sharing checks from now on.
+std::unique_ptr<FileObject> FileOn(int fd, DWORD access, DWORD shareMode)
+{
+    auto file = std::make_unique<FileObject>();
+    file->fd = fd;
+    struct stat st;
+    fstat(fd, &st);
+    file->identity = {st.st_dev, st.st_ino, access, shareMode};
+    file->regular = S_ISREG(st.st_mode);
+    RememberOpenFile(&file->identity);
+    return file;
+}
+
+// A folder's handle, for FlushFileBuffers: the host opens folders read-only whatever the
+// access asked, and a write on it fails as the device's would.
+HANDLE OpenFolder(const HostPath& target, DWORD access, DWORD shareMode)
+{
+    const int fd = open(target.host.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return Fail(DeviceErrorFromErrno(errno, ERROR_PATH_NOT_FOUND));
+    SetLastError(ERROR_SUCCESS);
+    return HandleTableAdd(FileOn(fd, access, shareMode));
+}
+
 }  // namespace
+
+void AutomationFailFileStep(AutomationFileStep step)
+{
+    gFailedStep = step;
+}
 
 void AutomationFailFlushes(bool fail)
 {
-    gFailFlushes = fail;
+    gFailedStep = fail ? kFileStepFlush : kFileStepNone;
+}
+
+bool FileStepFails(AutomationFileStep step)
+{
+    return gFailedStep == step;
 }
 
 HANDLE WINAPI CreateFileW(LPCWSTR path, DWORD access, DWORD shareMode,
-                          LPSECURITY_ATTRIBUTES /*security*/, DWORD disposition, DWORD /*flags*/,
+                          LPSECURITY_ATTRIBUTES /*security*/, DWORD disposition, DWORD flags,
                           HANDLE /*templateFile*/)
 {
     if (disposition < CREATE_NEW || disposition > TRUNCATE_EXISTING ||
@@ -62,6 +96,8 @@ HANDLE WINAPI CreateFileW(LPCWSTR path, DWORD access, DWORD shareMode,
     HostPath target;
     if (!ResolveDevicePath(path, &target))
         return INVALID_HANDLE_VALUE;
+    if (target.isFolder && (flags & FILE_FLAG_BACKUP_SEMANTICS) && disposition == OPEN_EXISTING)
+        return OpenFolder(target, access, shareMode);
     if (target.isFolder)
         return Fail(ERROR_ACCESS_DENIED);
     if (target.exists && disposition == CREATE_NEW)
@@ -70,6 +106,8 @@ HANDLE WINAPI CreateFileW(LPCWSTR path, DWORD access, DWORD shareMode,
         return Fail(ERROR_FILE_NOT_FOUND);
 
     const bool truncate = disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING;
+    if ((access & GENERIC_WRITE) && FileStepFails(kFileStepCreate))
+        return Fail(ERROR_ACCESS_DENIED);
     if (target.exists && AnyOpenFiles()) {
         // The sharing check comes before anything is truncated.
         struct stat st;
@@ -102,15 +140,8 @@ HANDLE WINAPI CreateFileW(LPCWSTR path, DWORD access, DWORD shareMode,
     if (fd < 0)
         return Fail(DeviceErrorFromErrno(errno, ERROR_PATH_NOT_FOUND));
 
-    auto file = std::make_unique<FileObject>();
-    file->fd = fd;
-    struct stat st;
-    fstat(fd, &st);
-    file->identity = {st.st_dev, st.st_ino, access, shareMode};
-    file->regular = S_ISREG(st.st_mode);
-    RememberOpenFile(&file->identity);
     const bool existed = target.exists;
-    HANDLE handle = HandleTableAdd(std::move(file));
+    HANDLE handle = HandleTableAdd(FileOn(fd, access, shareMode));
     SetLastError((existed && (disposition == CREATE_ALWAYS || disposition == OPEN_ALWAYS))
                      ? ERROR_ALREADY_EXISTS
                      : ERROR_SUCCESS);
@@ -162,6 +193,10 @@ BOOL WINAPI WriteFile(HANDLE handle, LPCVOID buffer, DWORD toWrite, LPDWORD writ
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }
+    if (FileStepFails(kFileStepWrite)) {
+        SetLastError(ERROR_DISK_FULL);
+        return FALSE;
+    }
     DWORD total = 0;
     while (total < toWrite) {
         const ssize_t n =
@@ -186,7 +221,7 @@ BOOL WINAPI FlushFileBuffers(HANDLE handle)
     FileObject* file = GetFile(handle);
     if (!file)
         return FALSE;
-    if (gFailFlushes || fsync(file->fd) != 0) {
+    if (FileStepFails(kFileStepFlush) || fsync(file->fd) != 0) {
         SetLastError(ERROR_WRITE_FAULT);
         return FALSE;
     }

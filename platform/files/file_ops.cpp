@@ -63,6 +63,8 @@ BOOL WINAPI MoveFileExW(LPCWSTR from, LPCWSTR to, DWORD flags)
         return FALSE;
     if (OpenWithoutDeleteSharing(source.host))
         return Fail(ERROR_SHARING_VIOLATION);
+    if (FileStepFails(kFileStepMove))
+        return Fail(ERROR_ACCESS_DENIED);
 
     struct stat a;
     struct stat b;

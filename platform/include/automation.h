@@ -81,6 +81,18 @@ void AutomationSetLocalTime(const SYSTEMTIME* time);
 // fsync with an I/O error (EIO). AutomationResetDevice clears it.
 void AutomationFailFlushes(bool fail);
 
+// The step of writing a file that AutomationFailFileStep makes fail for every file.
+enum AutomationFileStep {
+    kFileStepNone,
+    kFileStepCreate,  // CreateFileW for writing: ERROR_ACCESS_DENIED (reads still open)
+    kFileStepWrite,   // WriteFile: ERROR_DISK_FULL
+    kFileStepFlush,   // FlushFileBuffers: ERROR_WRITE_FAULT, as AutomationFailFlushes(true)
+    kFileStepMove,    // MoveFileExW and MoveFileW: ERROR_ACCESS_DENIED
+};
+// Until set to kFileStepNone (or AutomationResetDevice), `step` fails for every file, so a
+// test sees what each writer does when storage refuses it at that step.
+void AutomationFailFileStep(AutomationFileStep step);
+
 // ---- The screen ------------------------------------------------------------------------------
 
 #define CLR_INVALID_PIXEL 0xFFFFFFFFu

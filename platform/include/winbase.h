@@ -89,11 +89,15 @@ typedef struct _WIN32_FIND_DATAW {
 
 #define MOVEFILE_REPLACE_EXISTING 0x00000001
 
+// Opens a folder (OPEN_EXISTING only) instead of refusing it, so that FlushFileBuffers on the
+// handle puts the folder's entries -- a rename into it -- on storage. Reads and writes fail.
+#define FILE_FLAG_BACKUP_SEMANTICS 0x02000000
+
 // Opens or creates a file. Returns INVALID_HANDLE_VALUE on failure with GetLastError set:
 // ERROR_FILE_NOT_FOUND / ERROR_PATH_NOT_FOUND, ERROR_FILE_EXISTS (CREATE_NEW),
 // ERROR_SHARING_VIOLATION (another open handle does not share the access asked for),
-// ERROR_ACCESS_DENIED (a folder, or the host refuses). CREATE_ALWAYS and OPEN_ALWAYS set
-// ERROR_ALREADY_EXISTS when the file was there, 0 otherwise.
+// ERROR_ACCESS_DENIED (a folder without FILE_FLAG_BACKUP_SEMANTICS, or the host refuses).
+// CREATE_ALWAYS and OPEN_ALWAYS set ERROR_ALREADY_EXISTS when the file was there, 0 otherwise.
 HANDLE WINAPI CreateFileW(LPCWSTR path, DWORD access, DWORD shareMode,
                           LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags,
                           HANDLE templateFile);

@@ -330,4 +330,25 @@ TEST_F(GameWindowTest, TypedWordShowsIsSavedOnExitAndComesBack)
     ASSERT_TRUE(WaitForExitWithZero(20000));
 }
 
+// The X server going away under the game is a close: the game saves what was typed and ends
+// with 0, where Xlib's own handling ended it at once, aborting, with nothing saved.
+TEST_F(GameWindowTest, AServerThatGoesAwayEndsTheGameAsACloseDoes)
+{
+    ASSERT_TRUE(StartProgram("crossword"));
+    ASSERT_TRUE(StarterLayoutKnown()) << "no usable starter puzzle at " CROSSWORD_STARTER_PUZZLE;
+    const int row = Starter().wordRow;
+    Screenshot shot;
+    ASSERT_TRUE(WaitForScreen("the starter puzzle and its first clue", StarterPuzzleShown, &shot));
+    ASSERT_TRUE(Tap(CentreX(0), CentreY(row)));
+    ASSERT_TRUE(Type("JINX"));
+    ASSERT_TRUE(WaitForScreen(
+        "the cursor on the fifth square after four letters",
+        [&](const Screenshot& s) { return ShareOf(s, Inside(row, 4), kCursorOrange) > 0.5; },
+        &shot));
+    EndDisplay();
+    ASSERT_TRUE(WaitForExitWithZero(20000));
+    ASSERT_TRUE(ReadStateFile(deviceRoot)) << "crossword.dat missing or torn";
+    EXPECT_EQ(std::string(gPlay.entries + row * 15, 4), "JINX");
+}
+
 }  // namespace

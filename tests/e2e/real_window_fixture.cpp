@@ -246,6 +246,16 @@ bool RealWindowTest::WaitForStill(Screenshot* shot, int timeoutMs)
         shot, timeoutMs);
 }
 
+void RealWindowTest::KillProgram()
+{
+    KillChild(&program_);
+}
+
+void RealWindowTest::EndDisplay()
+{
+    KillChild(&xvfb_);
+}
+
 bool RealWindowTest::WaitForExitWithZero(int timeoutMs)
 {
     if (!WaitChild(&program_, timeoutMs)) {

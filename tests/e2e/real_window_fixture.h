@@ -41,6 +41,12 @@ class RealWindowTest : public testing::Test {
     // Waits until two pictures in a row are the same: the program has drawn what it had to.
     bool WaitForStill(Screenshot* shot, int timeoutMs = 15000);
 
+    // Kills the running program with SIGKILL, at once, and reaps it.
+    void KillProgram();
+
+    // Ends the X server under the running program, as a session that ends or a killed server.
+    void EndDisplay();
+
     // Waits for the program to end by itself; true when it did, with exit status 0.
     bool WaitForExitWithZero(int timeoutMs);
 

@@ -450,4 +450,30 @@ TEST_F(DownloadDialogTest, ADatedAddressFetchesTodaysFileAndIsKeptAsWritten)
     EXPECT_FALSE(FillDateFields(u"x{yyyy}", today, filled, 5));
 }
 
+// A list that cannot be written is told as the download's own failed writes are.
+TEST_F(DownloadDialogTest, AListThatCannotBeWrittenIsTold)
+{
+    const std::pair<AutomationFileStep, const char16_t*> steps[] = {
+        {kFileStepCreate, u"CreateFile Error: 5"},
+        {kFileStepWrite, u"WriteFile Error: 70"},
+        {kFileStepFlush, u"FlushFileBuffers Error: 1d"},
+        {kFileStepMove, u"MoveFile Error: 5"},
+    };
+    for (const auto& [step, shown] : steps) {
+        SCOPED_TRACE(int(step));
+        Open();
+        AutomationReset();
+        AutomationFailFileStep(step);
+        Press(IDC_DOWNLOAD_OK);
+        AutomationFailFileStep(kFileStepNone);
+        EXPECT_FALSE(DeviceFileExists(kListFile));
+        ASSERT_EQ(AutomationMessageBoxes().size(), 1u);
+        EXPECT_EQ(AutomationMessageBoxes()[0].caption, u"Error");
+        EXPECT_EQ(AutomationMessageBoxes()[0].text,
+                  std::u16string(u"The address list could not be saved. ") + shown);
+        if (IsWindow(dialog))
+            DestroyWindow(dialog);
+    }
+}
+
 }  // namespace

@@ -111,6 +111,41 @@ TEST_F(OpenFileTest, CancelOrNoChangesNothing)
     EXPECT_FALSE(DeviceFileExists("\\My Documents\\First.dat"));
 }
 
+// Leaving a puzzle whose letters cannot be written asks first: No keeps it with its letters,
+// Yes opens the other one without them.
+TEST_F(OpenFileTest, LeavingLettersThatCannotBeSavedAsksFirst)
+{
+    WritePuzzle(kFirst, LatticeGrid(7));
+    WritePuzzle(kSecond, LatticeGrid(11));
+    Start();
+    for (AutomationFileStep step :
+         {kFileStepCreate, kFileStepWrite, kFileStepFlush, kFileStepMove}) {
+        SCOPED_TRACE(int(step));
+        ASSERT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\First.puz");
+        TapCell(0, 0);
+        Key('Q');
+        AutomationFailFileStep(step);
+        AutomationReset();
+        AutomationAnswerFileDialog(u"\\My Documents\\Second.puz");
+        AutomationAnswerMessageBox(u"Confirm", IDYES);  // load it?
+        AutomationAnswerMessageBox(u"Confirm", IDNO);   // and lose the letters?
+        Command(IDM_AVAILABLE);
+        EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\First.puz");
+        EXPECT_EQ(gGame.entries[0], 'Q');
+        ASSERT_EQ(AutomationMessageBoxes().size(), 2u);
+        const MessageBoxRecord& asked = AutomationMessageBoxes()[1];
+        EXPECT_EQ(asked.text.rfind(u"The letters of First.puz could not be saved: ", 0), 0u);
+        EXPECT_TRUE(asked.text.ends_with(u"They will be lost. Open Second.puz anyway?"));
+        EXPECT_EQ(asked.type, UINT(MB_YESNO | MB_ICONEXCLAMATION));
+
+        AutomationAnswerMessageBox(u"Confirm", IDYES);
+        Open(u"\\My Documents\\Second.puz");
+        AutomationFailFileStep(kFileStepNone);
+        EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\Second.puz");
+        Open(u"\\My Documents\\First.puz");
+    }
+}
+
 TEST(ProgressPath, APuzKeepsItsDatAndEveryOtherNameItsOwnRecord)
 {
     WCHAR path[MAX_PATH];

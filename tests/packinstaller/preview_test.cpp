@@ -1,6 +1,9 @@
 // The preview list: titles in table order read back from temporary files that never clash
 // with the user's files and never stay behind; the title scan on its own.
+#include <sys/time.h>
+
 #include <cstring>
+#include <ctime>
 
 #include "automation.h"
 #include "installer_fixture.h"
@@ -76,6 +79,20 @@ TEST_F(PreviewTest, ThePreviewButtonOpensTheListAndOkClosesIt)
     TapOk();
     RunProgram();
     EXPECT_TRUE(List("\\Temp").empty());
+}
+
+// A preview cut short by a death leaves its temporary files in "\\Temp"; the next start
+// removes them, but not one a running preview may still be at, nor a user's own file.
+TEST_F(PreviewTest, AStartRemovesWhatADeadPreviewLeft)
+{
+    Write("\\Temp\\~bs41.tmp", "a puzzle half written");
+    Write("\\Temp\\~bs42.tmp", "a puzzle being written");
+    Write("\\Temp\\~bs43.txt", "the user's own");
+    const timeval aMinuteAgo[2] = {{time(nullptr) - 60, 0}, {time(nullptr) - 60, 0}};
+    ASSERT_EQ(utimes(HostPath("\\Temp\\~bs41.tmp").c_str(), aMinuteAgo), 0);
+    TapOk();
+    RunProgram();
+    EXPECT_EQ(List("\\Temp"), (std::vector<std::string>{"~bs42.tmp", "~bs43.txt"}));
 }
 
 }  // namespace

@@ -43,43 +43,55 @@ TEST_F(AutoSaveTest, LettersReachBothRecordsWithinASecondWithoutAnExit)
     EXPECT_FALSE(DeviceFileExists("\\My Documents\\a.dat"));
 }
 
-// A failed save is told once with its reason; the letters stay, and the next change after the
-// device writes again puts them on disk.
+// A failed save is told once with its reason, whichever step of the write storage refused;
+// the letters stay, and the next change after the device writes again puts them on disk.
 TEST_F(AutoSaveTest, AFailedSaveIsToldOnceAndTriedAgainAtTheNextChange)
 {
-    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(5));
+    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(15));
     Start();
     AutomationTap(120, 13);  // the clock paused, so only letters change the record
     Idle();
     Wait(1000);
-    const size_t before = AutomationMessageBoxes().size();
-    AutomationFailFlushes(true);
-    AutomationAnswerMessageBox(u"Crossword", IDOK);
-    Key('Q');
-    Wait(1000);
-    ASSERT_EQ(AutomationMessageBoxes().size(), before + 1);
-    EXPECT_EQ(AutomationMessageBoxes().back().text.rfind(u"Your letters could not be saved: ", 0),
-              0u);
-    Key('R');
-    Wait(1000);
-    EXPECT_EQ(AutomationMessageBoxes().size(), before + 1);
-    EXPECT_EQ(std::string(gGame.entries, 2), "QR");
+    const char* letters = "ABCDEFGHIJKL";
+    int typed = 0;
+    for (AutomationFileStep step :
+         {kFileStepCreate, kFileStepWrite, kFileStepFlush, kFileStepMove}) {
+        SCOPED_TRACE(int(step));
+        const size_t before = AutomationMessageBoxes().size();
+        AutomationFailFileStep(step);
+        AutomationAnswerMessageBox(u"Crossword", IDOK);
+        Key(UINT(letters[typed++]));
+        Wait(1000);
+        ASSERT_EQ(AutomationMessageBoxes().size(), before + 1);
+        EXPECT_EQ(
+            AutomationMessageBoxes().back().text.rfind(u"Your letters could not be saved: ", 0),
+            0u);
+        Key(UINT(letters[typed++]));
+        Wait(1000);
+        EXPECT_EQ(AutomationMessageBoxes().size(), before + 1);
 
-    AutomationFailFlushes(false);
-    Key('S');
-    Wait(1000);
-    EXPECT_EQ(RecordEntries(StateFile(), 25).substr(0, 3), "QRS");
+        AutomationFailFileStep(kFileStepNone);
+        Key(UINT(letters[typed++]));
+        Wait(1000);
+        EXPECT_EQ(RecordEntries(StateFile(), 225).substr(0, size_t(typed)),
+                  std::string(letters, size_t(typed)));
+        EXPECT_EQ(
+            RecordEntries(ReadDeviceFile("\\My Documents\\a.dat"), 225).substr(0, size_t(typed)),
+            std::string(letters, size_t(typed)));
+    }
 }
 
-// The temporary files of writes a death cut short are gone after the next start; one that a
-// writer may still be at (written to a moment ago, beside the puzzles) is left alone.
+// The temporary files of writes a death cut short are gone after the next start: the game's
+// own at once, however young; one of the shared name that a writer may still be at (written
+// to a moment ago, beside the puzzles) is left alone.
 TEST_F(AutoSaveTest, AStartRemovesTheTemporaryFilesOfDeadWriters)
 {
     WritePuzzle("\\My Documents\\a.puz", LatticeGrid(5));
     const std::string own = "\\Program Files\\Crossword\\~bs41.tmp";
     const std::string old = "\\My Documents\\~bs42.tmp";
     const std::string fresh = "\\My Documents\\~bs43.tmp";
-    for (const std::string& f : {own, old, fresh})
+    const std::string game = "\\My Documents\\~cw46.tmp";
+    for (const std::string& f : {own, old, fresh, game})
         WriteDeviceFile(f, "half a record");
     const timeval aMinuteAgo[2] = {{time(nullptr) - 60, 0}, {time(nullptr) - 60, 0}};
     ASSERT_EQ(utimes(HostPathOf(old).c_str(), aMinuteAgo), 0);
@@ -87,8 +99,31 @@ TEST_F(AutoSaveTest, AStartRemovesTheTemporaryFilesOfDeadWriters)
     Start();
     EXPECT_FALSE(DeviceFileExists(own));
     EXPECT_FALSE(DeviceFileExists(old));
+    EXPECT_FALSE(DeviceFileExists(game));
     EXPECT_TRUE(DeviceFileExists(fresh));
     EXPECT_TRUE(DeviceFileExists("\\My Documents\\~bs44.txt"));
+}
+
+// A puzzle in a folder of its own keeps its progress file there: a death while writing it
+// leaves the temporary file there, which the next start removes.
+TEST_F(AutoSaveTest, AStartRemovesTheTemporaryFileBesideTheLastPuzzle)
+{
+    WritePuzzle("\\My Documents\\Pack\\a.puz", LatticeGrid(5));
+    AutomationAnswerFileDialog(u"\\My Documents\\Pack\\a.puz");
+    AutomationAnswerMessageBox(u"Confirm", IDYES);
+    Start();
+    Command(IDM_OPEN);
+    ASSERT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\Pack\\a.puz");
+    DestroyWindow(window);
+    window = nullptr;
+    const std::string left = "\\My Documents\\Pack\\~bs45.tmp";
+    WriteDeviceFile(left, "half a record");
+    const timeval aMinuteAgo[2] = {{time(nullptr) - 60, 0}, {time(nullptr) - 60, 0}};
+    ASSERT_EQ(utimes(HostPathOf(left).c_str(), aMinuteAgo), 0);
+    AutomationResetDevice();
+    Start();
+    EXPECT_EQ(std::u16string(gGame.puzzlePath), u"\\My Documents\\Pack\\a.puz");
+    EXPECT_FALSE(DeviceFileExists(left));
 }
 
 TEST_F(AutoSaveTest, AnOpenedPuzzleIsWhatTheNextStartFindsAtOnce)

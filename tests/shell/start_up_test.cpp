@@ -19,6 +19,18 @@ namespace {
 
 constexpr int kSquares = 15 * 15;
 
+// Each step of a write storage may refuse, with the label and the code a failed write shows.
+struct FailedStep {
+    AutomationFileStep step;
+    const char16_t* shown;
+};
+constexpr FailedStep kFailedSteps[] = {
+    {kFileStepCreate, u"CreateFile Error: 5"},
+    {kFileStepWrite, u"WriteFile Error: 70"},
+    {kFileStepFlush, u"FlushFileBuffers Error: 1d"},
+    {kFileStepMove, u"MoveFile Error: 5"},
+};
+
 class StartUpTest : public ShellTest {
   protected:
     // A second run of the program on the same device: the process's memory starts afresh,
@@ -147,7 +159,9 @@ TEST_F(StartUpTest, APuzzleAwayForOneRunGetsItsLettersBack)
         OpenWithDialog(puzzle16);
         TypeAndExit("HELP");
 
+        // The exit wrote the puzzle's own record too; the state file's is the one kept.
         RemoveDeviceFile(puzzle);
+        RemoveDeviceFile(folder + "\\a.dat");
         RemoveDeviceFile("\\My Documents\\Pack");
         Restart();
         Start();
@@ -169,6 +183,69 @@ TEST_F(StartUpTest, APuzzleAwayForOneRunGetsItsLettersBack)
              {puzzle, folder + "\\a.dat", std::string("\\My Documents\\c.dat"),
               std::string("\\Program Files\\Crossword\\crossword.dat")})
             RemoveDeviceFile(file);
+    }
+}
+
+// An exit whose letters cannot be written asks first: No keeps the game running with them,
+// Yes leaves without them.
+TEST_F(StartUpTest, AnExitThatCannotSaveAsksFirst)
+{
+    WritePuzzle("\\My Documents\\a.puz", LatticeGrid(15));
+    for (const FailedStep& failed : kFailedSteps) {
+        SCOPED_TRACE(int(failed.step));
+        Restart();
+        Start();
+        Key('Q');
+        AutomationFailFileStep(failed.step);
+        AutomationReset();
+        AutomationAnswerMessageBox(u"Crossword", IDNO);
+        SendMessageW(window, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(IsWindow(window));
+        ASSERT_EQ(AutomationMessageBoxes().size(), 1u);
+        EXPECT_EQ(AutomationMessageBoxes()[0].text.rfind(u"Your letters could not be saved: ", 0),
+                  0u);
+        EXPECT_TRUE(AutomationMessageBoxes()[0].text.ends_with(u"Quit anyway?"));
+        EXPECT_EQ(AutomationMessageBoxes()[0].type, UINT(MB_YESNO | MB_ICONEXCLAMATION));
+        EXPECT_EQ(gGame.entries[0], 'Q');
+        AutomationAnswerMessageBox(u"Crossword", IDYES);
+        ExitNow();
+        EXPECT_EQ(AutomationMessageBoxes().size(), 2u);
+        RemoveDeviceFile("\\Program Files\\Crossword\\crossword.dat");
+        RemoveDeviceFile("\\My Documents\\a.dat");
+    }
+}
+
+// The letters of a puzzle away at the start, which the start keeps for its return, are told
+// when they cannot be written.
+TEST_F(StartUpTest, KeptLettersThatCannotBeWrittenAreTold)
+{
+    for (const FailedStep& failed : kFailedSteps) {
+        SCOPED_TRACE(int(failed.step));
+        WritePuzzle("\\My Documents\\Pack\\a.puz", LatticeGrid(15));
+        WritePuzzle("\\My Documents\\c.puz", LatticeGrid(15));
+        Restart();
+        Start();
+        OpenWithDialog(u"\\My Documents\\Pack\\a.puz");
+        TypeAndExit("HELP");
+        RemoveDeviceFile("\\My Documents\\Pack\\a.puz");
+        RemoveDeviceFile("\\My Documents\\Pack\\a.dat");
+        RemoveDeviceFile("\\My Documents\\Pack");
+
+        Restart();
+        AutomationFailFileStep(failed.step);
+        AutomationAnswerMessageBox(u"Error", IDOK);
+        Start();
+        AutomationFailFileStep(kFileStepNone);
+        std::u16string told;
+        for (const MessageBoxRecord& box : AutomationMessageBoxes())
+            if (box.caption == u"Error")
+                told = box.text;
+        EXPECT_EQ(told, std::u16string(u"The letters of \\My Documents\\Pack\\a.puz could not be "
+                                       u"saved. ") +
+                            failed.shown);
+        EXPECT_FALSE(DeviceFileExists("\\Program Files\\Crossword\\crosswordkept.dat"));
+        ExitNow();
+        RemoveDeviceFile("\\Program Files\\Crossword\\crossword.dat");
     }
 }
 

@@ -18,6 +18,7 @@
 
 #include "automation.h"
 #include "backend/backend.h"
+#include "sdl2_display_loss.h"
 #include "sdl2_wake.h"
 #include "winuser.h"
 
@@ -220,6 +221,7 @@ bool Sdl2Init(int width, int height, int scale)
     }
     SDL_StartTextInput();
     Sdl2StartWake();
+    Sdl2WatchDisplayLoss(gWindow);
     return true;
 }
 
@@ -377,10 +379,25 @@ bool Sdl2WaitInput(InputEvent* out, uint32_t deadline)
         const uint32_t now = SDL_GetTicks();
         if (deadline != kNoDeadline && now >= deadline)
             return false;
-        const int timeout = deadline == kNoDeadline ? -1 : int(deadline - now);
+        switch (Sdl2DisplayLoss()) {
+        case kDisplayThere: break;
+        case kDisplayJustLost: out->kind = InputKind::Close; return true;
+        case kDisplayGone:
+            // No input comes any more; the program is ending. Wait without SDL, which would
+            // only find the dead connection readable again and again.
+            SDL_Delay(deadline == kNoDeadline ? 100 : std::min<uint32_t>(deadline - now, 100));
+            return false;
+        }
+        // A wait without a deadline still ends each second: a display lost during it leaves
+        // SDL waiting on the dead connection (sdl2_display_loss.cpp), and only then is the
+        // loss seen.
+        constexpr int kLongestWaitMs = 1000;
+        const int timeout = deadline == kNoDeadline ? kLongestWaitMs
+                                                    : std::min(int(deadline - now), kLongestWaitMs);
         SDL_Event e;
-        const int got = timeout < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, timeout);
-        if (!got || Sdl2IsWake(e))
+        if (!SDL_WaitEventTimeout(&e, timeout))
+            continue;  // the deadline, or a second without input: looked at above
+        if (Sdl2IsWake(e))
             return false;
         if (Translate(e, out))
             return true;
@@ -413,6 +430,13 @@ void Sdl2Raise()
 void Sdl2Quit()
 {
     Sdl2StopWake();
+    if (Sdl2DisplayGone()) {
+        // Closing SDL's connections would make Xlib exit on the dead one; the program is
+        // ending, and the system takes back what SDL held.
+        gWindow = nullptr;
+        gFrame = nullptr;
+        return;
+    }
     SDL_FreeSurface(gFrameSurface);
     if (gTexture)
         SDL_DestroyTexture(gTexture);

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "backend/backend.h"
+#include "sdl2_display_loss.h"
 
 namespace {
 
@@ -35,6 +36,8 @@ void PassWakes(int readFd)
             continue;
         if (got <= 0)
             return;  // the write end is closed: the window is going
+        if (Sdl2DisplayGone())
+            continue;  // a push would touch the dead display (sdl2_display_loss.cpp)
         SDL_Event e = {};
         e.type = gWakeEvent;
         SDL_PushEvent(&e);

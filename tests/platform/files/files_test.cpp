@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "automation.h"
 #include "device_files.h"
 #include "windows.h"
 
@@ -207,6 +208,59 @@ TEST(DeviceFiles, FoldersAndAttributes)
     EXPECT_TRUE(RemoveDirectoryW(u"\\my documents\\FENNIMOOR"));
     EXPECT_FALSE(RemoveDirectoryW(u"\\My Documents\\Fennimoor"));
     EXPECT_EQ(GetLastError(), DWORD(ERROR_FILE_NOT_FOUND));
+}
+
+// A folder opens only with FILE_FLAG_BACKUP_SEMANTICS, and then only to be flushed: the
+// handle puts a rename into the folder on storage and takes no bytes.
+TEST(DeviceFiles, AFolderOpensForAFlushOnly)
+{
+    HANDLE folder = CreateFileW(u"\\Temp\\", GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(folder, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(FlushFileBuffers(folder));
+    DWORD written = 1;
+    EXPECT_FALSE(WriteFile(folder, "x", 1, &written, nullptr));
+    EXPECT_EQ(written, 0u);
+    // Files in an open folder are still renamed and deleted.
+    ASSERT_TRUE(WriteDeviceFile(u"\\Temp\\a.txt", "a"));
+    EXPECT_TRUE(MoveFileExW(u"\\Temp\\a.txt", u"\\Temp\\b.txt", MOVEFILE_REPLACE_EXISTING));
+    EXPECT_TRUE(DeleteFileW(u"\\Temp\\b.txt"));
+    CloseHandle(folder);
+    EXPECT_EQ(CreateFileW(u"\\Temp", GENERIC_READ, 0, nullptr, CREATE_ALWAYS,
+                          FILE_FLAG_BACKUP_SEMANTICS, nullptr),
+              INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED));
+}
+
+// Each step of a write a test can make fail fails with the error storage would give, and only
+// that step: a file still opens for reading while creates fail.
+TEST(DeviceFiles, InjectedFailuresOfEachStepOfAWrite)
+{
+    ASSERT_TRUE(WriteDeviceFile(u"\\Temp\\old.txt", "old"));
+    AutomationFailFileStep(kFileStepCreate);
+    EXPECT_EQ(Open(u"\\Temp\\n.txt", GENERIC_WRITE, 0, CREATE_NEW), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED));
+    HANDLE h = Open(u"\\Temp\\old.txt", GENERIC_READ, 0, OPEN_EXISTING);
+    EXPECT_NE(h, INVALID_HANDLE_VALUE);
+    CloseHandle(h);
+
+    AutomationFailFileStep(kFileStepWrite);
+    h = Open(u"\\Temp\\n.txt", GENERIC_WRITE, 0, CREATE_NEW);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    EXPECT_FALSE(WriteFile(h, "abc", 3, &written, nullptr));
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_DISK_FULL));
+    AutomationFailFileStep(kFileStepFlush);
+    EXPECT_TRUE(WriteFile(h, "abc", 3, &written, nullptr));
+    EXPECT_FALSE(FlushFileBuffers(h));
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_WRITE_FAULT));
+    CloseHandle(h);
+
+    AutomationFailFileStep(kFileStepMove);
+    EXPECT_FALSE(MoveFileExW(u"\\Temp\\n.txt", u"\\Temp\\old.txt", MOVEFILE_REPLACE_EXISTING));
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED));
+    AutomationFailFileStep(kFileStepNone);
+    EXPECT_TRUE(MoveFileExW(u"\\Temp\\n.txt", u"\\Temp\\old.txt", MOVEFILE_REPLACE_EXISTING));
 }
 
 }  // namespace
