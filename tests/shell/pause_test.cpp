@@ -84,6 +84,14 @@ TEST_F(PauseTest, APauseHidesTheGridAndTheClueBarUntilATapOnThePanel)
     TapTitle();
     EXPECT_FALSE(Paused());
     EXPECT_FALSE(Hidden());
+
+    // A rebus entry being typed keeps its letters when the pause hides it.
+    TapCell(2, 0);
+    Key(VK_INSERT);
+    Type("NO");
+    TapTitle();
+    EXPECT_FALSE(RebusEntryOpen());
+    EXPECT_EQ(std::string(gGame.playerRebus[10]), "NO");
 }
 
 // Keys, the keyboard, the hold menu and the commands that change letters are refused silently
@@ -144,7 +152,6 @@ TEST_F(PauseTest, WhilePausedNothingChangesTheGrid)
 
 TEST_F(PauseTest, ThePauseIsKeptWithTheProgress)
 {
-    WritePuzzle("\\My Documents\\b.puz", OpenGrid(5, 5), "Puzzle B");
     Open();
     Type("H");
     TapTitle();
@@ -155,6 +162,18 @@ TEST_F(PauseTest, ThePauseIsKeptWithTheProgress)
     Wait(2000);
     EXPECT_EQ(Title(), u"Crossword 0:00 paused");
 
+    // With the puzzle gone nothing is shown, and the record keeps the pause for its return.
+    const std::string file = ReadDeviceFile("\\My Documents\\a.puz");
+    RemoveDeviceFile("\\My Documents\\a.puz");
+    Restart();
+    EXPECT_EQ(Title(), u"Crossword");
+    Restart();
+    EXPECT_TRUE(PauseKept());
+    WriteDeviceFile("\\My Documents\\a.puz", file);
+    Restart();
+    EXPECT_TRUE(Paused());
+    EXPECT_TRUE(Hidden());
+
     // Going on writes a record without the pause, as older records are: it opens running.
     TapTitle();
     Restart();
@@ -163,6 +182,7 @@ TEST_F(PauseTest, ThePauseIsKeptWithTheProgress)
     EXPECT_FALSE(Hidden());
 
     // Another puzzle opens running; the paused one is paused again when it comes back.
+    WritePuzzle("\\My Documents\\b.puz", OpenGrid(5, 5), "Puzzle B");
     TapTitle();
     AutomationAnswerFileDialog(u"\\My Documents\\b.puz");
     AutomationAnswerMessageBox(u"Confirm", IDYES);
