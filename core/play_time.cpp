@@ -45,6 +45,16 @@ void ToggleClockPause()
     gClock.paused = !gClock.paused;
 }
 
+void RestoreClockPause(bool paused)
+{
+    gClock.paused = paused;
+}
+
+bool PauseHidesGrid()
+{
+    return gClock.paused && PuzzleOpen() && gGame.puzzlePath[0] && gGame.width > 0 && !gGame.solved;
+}
+
 void SetClockActive(bool active)
 {
     gClock.active = active;

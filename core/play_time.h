@@ -19,6 +19,13 @@ bool ClockStoppedInFile();
 // none, cannot be paused.
 bool ClockPaused();
 void ToggleClockPause();
+// The pause a progress record kept: taken as it is, so that a record held without its puzzle
+// is written back as it came; a puzzle that opens solved is never paused.
+void RestoreClockPause(bool paused);
+
+// Whether the pause hides the open puzzle: the player paused an open, unsolved grid. Only the
+// player's pause does; the clock standing still behind a dialog or another program does not.
+bool PauseHidesGrid();
 
 // The game's window is the active one, or not.
 void SetClockActive(bool active);

@@ -113,6 +113,11 @@ void PutProgressExtras(ProgressTailWriter* tail)
             static_cast<unsigned char>(seconds >> 16), static_cast<unsigned char>(seconds >> 24)};
         PutProgressTailItem(tail, kTailTimer, time, sizeof time);
     }
+    // Only a pause adds the item: a running clock leaves the record as older games wrote it.
+    if (ClockPaused()) {
+        const unsigned char paused = 1;
+        PutProgressTailItem(tail, kTailPaused, &paused, 1);
+    }
     PutCursor(tail);
     PutMarks(tail, kTailPencil, kMarkPencil);
     PutMarks(tail, kTailWasWrong, kMarkWasWrong);
@@ -153,6 +158,9 @@ void GetProgressExtras(const unsigned char* record, RestoredPlay* play)
             std::memcpy(play->playerRebus[square], rebus + at + kRebusHead, size_t(length));
         at += kRebusHead + length;
     }
+    // A record from before the pause was kept has no such item: its clock runs.
+    const unsigned char* paused = FindProgressTailItem(record, kTailPaused, &size);
+    play->paused = paused && size == 1 && paused[0] == 1;
     GetCursor(record, play);
     const unsigned char* key = FindProgressTailItem(record, kTailUnlockKey, &size);
     play->unlockKey = key && size == 2 ? (key[0] | (key[1] << 8)) : -1;

@@ -196,6 +196,7 @@ void HoldUnopenedPlay(const RestoredPlay& play)
     std::memcpy(gGame.playerRebus, play.playerRebus, sizeof gGame.playerRebus);
     std::memcpy(gGame.playerMarks, play.playerMarks, sizeof gGame.playerMarks);
     StartClock(play.timerSeconds, false);
+    RestoreClockPause(play.paused != 0);
     gGame.unlockKey = play.unlockKey;
     if (play.cursorRow >= 0) {
         gGame.cursorRow = play.cursorRow;

@@ -12,7 +12,8 @@ void BuildProgressRecord(unsigned char* record);
 
 // What a record brings back of the play on one puzzle, for ParsePuzzle to keep when it fits
 // the puzzle read: the entries and the grid they were saved for, the rebus squares, the marks,
-// the time spent, the key that opened a locked solution and where the cursor was.
+// the time spent and whether the player had paused it, the key that opened a locked solution
+// and where the cursor was.
 struct RestoredPlay {
     int32_t width;                                // the grid the entries were saved for
     int32_t height;                               //
@@ -24,6 +25,7 @@ struct RestoredPlay {
     int32_t cursorRow;        // where the cursor was; -1 when the record kept no cursor
     int32_t cursorCol;        //
     int32_t cursorDirection;  // kAcross or kDown
+    int32_t paused;           // 1 when the player had paused the clock
 };
 
 // Applies a record of `size` bytes (missing bytes read as zero): puzzlePath and the settings

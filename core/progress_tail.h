@@ -20,6 +20,7 @@ enum ProgressTailKind {
     kTailGiven = 8,        // likewise: View or Fill gave it
     kTailNavigation = 9,   // bit 0 arrows by square, bit 1 next word, bit 2 skip across (1 byte)
     kTailCursor = 10,      // the cursor's row, column and direction (1 byte each)
+    kTailPaused = 11,      // the player paused the clock (1 byte, 1)
 };
 
 // Builds the tail of one record: the tag on the first item, then each item as its kind (one

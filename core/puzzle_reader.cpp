@@ -467,6 +467,9 @@ void ParsePuzzle(const RestoredPlay* play)
     if (restored && play->timerSeconds >= 0)
         StartClock(play->timerSeconds, ClockStoppedInFile());
     gGame.solved = PuzzleSolved();
+    // A puzzle paused when it was left comes back hidden behind the pause, as it went.
+    if (restored && play->paused && !gGame.solved)
+        RestoreClockPause(true);
     ResetUndoHistory();
     if (!(restored && RestoreCursor(*play)))
         SetCursorToFirstSquare();

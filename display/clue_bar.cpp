@@ -6,6 +6,7 @@
 #include "display_state.h"
 #include "game_state.h"
 #include "layout.h"
+#include "pause_panel.h"
 #include "play_cursor.h"
 #include "play_scroll.h"
 #include "play_time.h"
@@ -289,6 +290,12 @@ void PaintClueBar(HWND window)
 {
     PAINTSTRUCT paint;
     BeginPaint(window, &paint);
+    if (PauseHidesGrid()) {
+        // The bar would give the clue away: the panel covers it as it covers the grid.
+        PaintPausePanel(window);
+        EndPaint(window, &paint);
+        return;
+    }
     HDC dc = GetDC(window);
     HFONT font = CreateClueBarFont(dc);
     HPEN pen = CreatePen(PS_SOLID, 1, 0x00FFFFFF);

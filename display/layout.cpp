@@ -5,7 +5,9 @@
 
 #include "display_state.h"
 #include "game_state.h"
+#include "pause_panel.h"
 #include "play_scroll.h"
+#include "play_time.h"
 #include "view_geometry.h"
 
 DisplayState gDisplay;
@@ -35,6 +37,11 @@ void PresentView(HWND window, int width, int height, int srcX, int srcY)
 {
     if (!gDisplay.backBuffer)
         return;
+    if (PauseHidesGrid()) {
+        // Every way the grid reaches the screen comes through here, so none can show it.
+        PaintPausePanel(window);
+        return;
+    }
     BITMAP image = {};
     GetObjectW(gDisplay.backBitmap, sizeof image, &image);
     // Only the part of the view that lies on the image is copied. The rest is painted white,

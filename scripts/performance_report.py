@@ -475,9 +475,9 @@ the X server shows the window with its first frame, polled every 2 ms with a sha
 grab of the window (its CPU column is the game's own CPU time up to then). A second later
 come the resident set (VmRSS) and PSS (`smaps_rollup`), then the CPU time (`schedstat`, every
 thread) over three idle seconds with the puzzle's clock running, and three more after a click
-on the title has paused it, when nothing is due; then ten keystrokes sent through XTest, each
-timed until the window's pixels on the server change. The idle figures are a share of one
-core.
+on the title has paused it, when nothing is due; then, resumed by another click, ten
+keystrokes sent through XTest, each timed until the window's pixels on the server change. The
+idle figures are a share of one core.
 
 ## Format readers against a peer parser
 

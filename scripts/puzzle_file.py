@@ -4,7 +4,8 @@
 # solution locked with the key 4271 ("locked"; 3950 matches its checksum too), a first clue
 # that names other entries ("crossref"), a timer of 7:05 already spent ("timer"), digits and
 # symbols in the first row's solution ("symbols"), an author and copyright that run over
-# several lines ("longheader") or thirty lines of notes ended with CR LF ("crlfnotes").
+# several lines ("longheader"), thirty lines of notes ended with CR LF ("crlfnotes") or a
+# first clue far longer than the clue bar can show ("longclue").
 import struct, sys
 path, features = sys.argv[1], set(sys.argv[2:])
 rows = ["HEARTHS", "ASTERNA", "ROT.RIP", "BREADTH", "ORB.OAR", "REALTOR", "SEETHES"]
@@ -53,6 +54,12 @@ for i in range(w * h):
         clues.append("Down clue %d" % len(clues))
 if "crossref" in features:
     clues[0] = "With 12-Across and 4-Down, a cosy fire"
+if "longclue" in features:
+    clues[0] = ("Warm places by the fire where the family gathers on a winter evening, the kettle "
+                "singing, the cat asleep on the rug, the grandfather telling once again the long "
+                "story of the year the river froze so hard that the whole village walked across "
+                "it to the market on the far bank, carrying baskets of apples, cheeses and bread, "
+                "and came home at dusk by the light of lanterns, singing all the way")
 shown = lock(sol, 4271) if "locked" in features else sol
 header = bytearray(0x34)
 header[2:14] = b"ACROSS&DOWN\0"

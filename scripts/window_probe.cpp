@@ -1,10 +1,10 @@
 // Measures the game in a real window as a user meets it, on the X display named by DISPLAY:
 // how long after exec its window is mapped and shows its first frame, how much memory it
 // holds, how much CPU it takes while nobody touches it (its clock running, then paused by a
-// click on the title), and how long a keystroke takes to reach the pixels on the X server. Every
-// wait is a poll of the X server every couple of milliseconds; nothing relies on the window manager
-// or on xdotool's half-second steps. Writes Google Benchmark's JSON shape, so the performance page
-// reads it like the rest.
+// click on the title), and, resumed by another click, how long a keystroke takes to reach the
+// pixels on the X server. Every wait is a poll of the X server every couple of milliseconds;
+// nothing relies on the window manager or on xdotool's half-second steps. Writes Google
+// Benchmark's JSON shape, so the performance page reads it like the rest.
 //   window_probe PROGRAM RUNS OUT.json
 // Built by scripts/real_window_perf.sh against libX11 and libXext; XTest, which sends the
 // keys and the click, is loaded at run time from libXtst.so.6 (xdotool's own dependency).
@@ -48,7 +48,8 @@ using FakeKeyEvent = int (*)(Display*, unsigned, int, unsigned long);
 using FakeButtonEvent = int (*)(Display*, unsigned, int, unsigned long);
 using FakeMotionEvent = int (*)(Display*, int, int, int, unsigned long);
 
-// The title in the navigation bar, right of the start button: a click there pauses the clock.
+// The title in the navigation bar, right of the start button: a click there pauses the clock,
+// and another resumes it.
 constexpr int kTitleX = 60 * kScale, kTitleY = 12 * kScale;
 
 // A shared-memory image the X server copies window pixels into.
@@ -292,8 +293,9 @@ double IdleCpuPercent(pid_t pid)
     return (CpuNs(pid) - before) / 1e6 / Ms(Clock::now() - start) * 100;
 }
 
-// A click on the window's title, which pauses the puzzle's clock: then nothing is due.
-bool PauseClock(Probe* p, Window window)
+// A click on the window's title, which pauses the puzzle's clock (then nothing is due) or
+// resumes it.
+bool ClickTitle(Probe* p, Window window)
 {
     int x = 0, y = 0;
     Window child = 0;
@@ -334,13 +336,16 @@ bool MeasureOnce(Probe* p, const std::string& program, const std::string& pristi
     run->rssMb = MegabytesOf(proc + "/status", "VmRSS");
     run->pssMb = MegabytesOf(proc + "/smaps_rollup", "Pss");
     run->clockIdlePercent = IdleCpuPercent(pid);
-    if (!PauseClock(p, window)) {
+    if (!ClickTitle(p, window)) {
         Stop(pid);
         *why = "the title cannot be clicked";
         return false;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     run->idlePercent = IdleCpuPercent(pid);
+    // The pause hides the grid and takes no letters: the keystrokes come after it ends.
+    ClickTitle(p, window);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
 
     XSetInputFocus(p->display, window, RevertToParent, CurrentTime);
     XSync(p->display, False);

@@ -11,6 +11,7 @@
 #include "main_handlers.h"
 #include "main_window.h"
 #include "play_cursor.h"
+#include "play_time.h"
 #include "player_action.h"
 #include "print_dialog.h"
 #include "puzzle_clock.h"
@@ -92,6 +93,21 @@ bool NeedsSolution(UINT command)
     case IDM_FILL_PUZZLE: return true;
     }
     return false;
+}
+
+// The commands that change the squares or move the cursor: the ones a pause refuses, since
+// the player would not see what they did.
+bool ChangesGrid(UINT command)
+{
+    switch (command) {
+    case IDM_CLEAR_LETTER:
+    case IDM_CLEAR_WORD:
+    case IDM_CLEAR_PUZZLE:
+    case IDM_UNDO:
+    case IDM_REBUS:
+    case IDM_TOGGLE_DIRECTION: return true;
+    }
+    return NeedsSolution(command);
 }
 
 // A locked or missing solution cannot be shown or compared; the player is told so and
@@ -336,6 +352,9 @@ bool RunGameCommand(HWND window, UINT command)
 
 LRESULT OnCommand(HWND window, UINT command, WPARAM wParam, LPARAM lParam)
 {
+    // Refused silently while the pause hides the grid; the panel says how to go on.
+    if (PauseHidesGrid() && ChangesGrid(command))
+        return 0;
     // An open rebus entry ends before any command acts on the grid.
     EndRebusEntry(window, true);
     if (NeedsSolution(command) && SolutionRefused(window))

@@ -1,6 +1,7 @@
 // Keys and the stylus on the main window: letters to the play engine, Enter, Space, Tab and
 // the arrows to the cursor moves, taps to the grid or the on-screen keyboard, drags to the scrolled
-// view, and a tap-and-hold to the Clear / Fill / View menu.
+// view, and a tap-and-hold to the Clear / Fill / View menu. While the pause hides the grid they
+// are refused, but for the tap that resumes.
 #include <cstdlib>
 
 #include "bottom_band.h"
@@ -10,7 +11,9 @@
 #include "keyboard.h"
 #include "layout.h"
 #include "main_handlers.h"
+#include "pause_panel.h"
 #include "play_cursor.h"
+#include "play_time.h"
 #include "player_action.h"
 #include "puzzle_clock.h"
 #include "puzzle_text.h"
@@ -224,6 +227,17 @@ void ShowWholeClue(HWND window)
         MessageBoxW(window, whole, u"Clue", MB_OK);
 }
 
+// A lift while the pause hides the grid: on the panel it resumes, and that tap selects no
+// square, since the player could not see the one under it; the keyboard's OK key still hides
+// the keyboard. Nothing else answers, so no letter changes unseen.
+void LiftWhilePaused(HWND window, POINT p)
+{
+    if (OnPausePanel(window, p))
+        TogglePause(window);
+    else if (gGame.keyboardShown && PtInRect(&kKeyboardArea, p) && KeyAt(p.x, p.y).kind == kOkKey)
+        TapKeyboard(window, p);
+}
+
 }  // namespace
 
 void StartRebusEntry(HWND window)
@@ -240,6 +254,9 @@ void EndRebusEntry(HWND window, bool keep)
 
 void OnKeyDown(HWND window, int key)
 {
+    // The paused grid is not typed into blind: keys wait for the player to resume.
+    if (PauseHidesGrid())
+        return;
     if (key == kKeyBackspace || (key >= 'A' && key <= 'Z'))
         TypeKey(window, key);
     else
@@ -249,6 +266,8 @@ void OnKeyDown(HWND window, int key)
 
 void OnChar(HWND window, WCHAR ch)
 {
+    if (PauseHidesGrid())
+        return;
     TypeCharacter(window, ch);
     AfterPlayerAction(window);
 }
@@ -256,11 +275,14 @@ void OnChar(HWND window, WCHAR ch)
 void OnStylusDown(HWND window, LPARAM lParam)
 {
     const POINT p = PointOf(lParam);
+    gShell.stylusDragged = 0;
+    // Under the pause panel nothing is held or dragged; the lift decides.
+    if (PauseHidesGrid())
+        return;
     // Only the keyboard types into an open rebus entry; a tap anywhere else ends it.
     if (RebusEntryOpen() && !(gGame.keyboardShown && PtInRect(&kKeyboardArea, p)))
         EndRebusEntry(window, true);
     gShell.stylusDown = p;
-    gShell.stylusDragged = 0;
     // Every drag is measured from where the stylus went down.
     gShell.dragFrom = DragPointOf(p);
     SHRGINFO gesture = {};
@@ -277,7 +299,7 @@ void OnStylusDown(HWND window, LPARAM lParam)
 void OnStylusMove(HWND window, LPARAM lParam)
 {
     const POINT p = PointOf(lParam);
-    if (!Draggable() || !InGridArea(window, p))
+    if (PauseHidesGrid() || !Draggable() || !InGridArea(window, p))
         return;
     // Until the stylus leaves the slop it may still be a tap, and the view stays; the first
     // drag step then covers the whole way from where it went down.
@@ -292,6 +314,10 @@ void OnStylusMove(HWND window, LPARAM lParam)
 void OnStylusUp(HWND window, LPARAM lParam)
 {
     const POINT p = PointOf(lParam);
+    if (PauseHidesGrid()) {
+        LiftWhilePaused(window, p);
+        return;
+    }
     if (gShell.stylusDragged) {
         gShell.stylusDragged = 0;  // the end of a drag selects nothing, wherever it is lifted
     } else if (InGridArea(window, p)) {

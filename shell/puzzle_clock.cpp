@@ -1,10 +1,14 @@
 // The tick is a one-second timer of the main window, set only while the clock runs: an idle
-// game in the background, a paused or a solved puzzle wakes nobody.
+// game in the background, a paused or a solved puzzle wakes nobody. The player's pause hides
+// the grid behind the display's pause panel.
 #include "puzzle_clock.h"
 
 #include "auto_save.h"
 #include "game_state.h"
+#include "main_handlers.h"
 #include "play_time.h"
+#include "player_action.h"
+#include "refresh.h"
 
 namespace {
 
@@ -61,6 +65,10 @@ void SetClockShownActive(HWND window, bool active)
 
 void TogglePause(HWND window)
 {
+    // The letters of an open rebus entry go in before the grid is hidden.
+    EndRebusEntry(window, true);
     ToggleClockPause();
     ShowClock(window);
+    Refresh(window, kGrid | kWord | kClueBar | kPresent);  // the panel, or the grid back
+    AfterPlayerAction(window);                             // the pause is kept with the progress
 }

@@ -16,7 +16,8 @@ void OnClockTick(HWND window, WPARAM timer);
 // WM_ACTIVATE: the clock runs only while the main window is the active one.
 void SetClockShownActive(HWND window, bool active);
 
-// A tap on the title in the navigation bar: pause, or go on.
+// A tap on the title in the navigation bar, or on the pause panel: pause, hiding the grid and
+// the clue bar behind the panel, or go on and show them again.
 void TogglePause(HWND window);
 
 // "Crossword 12:34" (and "paused" when paused) as the main window's title, and the tick

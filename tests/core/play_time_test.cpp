@@ -49,6 +49,25 @@ TEST_F(PlayTime, ASecondCountsOnlyWhileTheOpenPuzzleIsActiveUnpausedAndUnsolved)
     EXPECT_EQ(ClockSeconds(), 2);
 }
 
+// Only the player's pause of an open, unsolved grid hides it; a kept pause is taken as it
+// came, even with no puzzle open, so that a held record is written back whole.
+TEST_F(PlayTime, OnlyThePlayersPauseOfAnOpenUnsolvedGridHidesIt)
+{
+    SetClockActive(false);
+    EXPECT_FALSE(PauseHidesGrid());
+    ToggleClockPause();
+    EXPECT_TRUE(PauseHidesGrid());
+    gGame.solved = 1;
+    EXPECT_FALSE(PauseHidesGrid());
+    gGame.solved = 0;
+    gGame.fileSize = 0;
+    RestoreClockPause(true);
+    EXPECT_TRUE(ClockPaused());
+    EXPECT_FALSE(PauseHidesGrid());
+    StartClock(0, false);
+    EXPECT_FALSE(ClockPaused());
+}
+
 // A file's stopped clock is only reported: the time runs on from it, and a new puzzle's
 // time is never paused nor below zero.
 TEST_F(PlayTime, ANewPuzzlesTimeStartsRunning)
