@@ -59,13 +59,13 @@ bool HasPuzMagic(const char* bytes, int size)
 // The .puz image of a crossword file of any format: a .puz is its own image (judged by the
 // .puz checks alone, so such a file opens exactly as it always did); another format is read
 // and written as one into gConverted. *image and *size then say where it is.
-PuzzleRefusal ImageOf(const char* bytes, int size, const char** image, int* imageSize)
+PuzzleRefusal ImageOf(const char* bytes, int size, const char** image, int* imageSize,
+                      PuzzleLayout* layout)
 {
-    PuzzleLayout layout;
     if (HasPuzMagic(bytes, size)) {
         *image = bytes;
         *imageSize = size;
-        return CheckPuzzleImage(bytes, size, &layout);
+        return CheckPuzzleImage(bytes, size, layout);
     }
     PuzzleDocument document;
     DocumentRefusal refusal =
@@ -80,18 +80,17 @@ PuzzleRefusal ImageOf(const char* bytes, int size, const char** image, int* imag
         return kPuzzleUnplayable;
     *image = gConverted.data();
     *imageSize = int(gConverted.size());
-    return CheckPuzzleImage(*image, *imageSize, &layout);
+    return CheckPuzzleImage(*image, *imageSize, layout);
 }
 
 bool Accept(const char* file, int fileSize)
 {
     const char* bytes = nullptr;
     int size = 0;
-    const PuzzleRefusal reason = ImageOf(file, fileSize, &bytes, &size);
+    PuzzleLayout layout;
+    const PuzzleRefusal reason = ImageOf(file, fileSize, &bytes, &size, &layout);
     if (reason != kPuzzleAccepted)
         return Refuse(reason);
-    PuzzleLayout layout;
-    CheckPuzzleImage(bytes, size, &layout);
     std::memmove(gGame.fileBuffer, bytes, size_t(size));
     if (gBufferUsed > size)
         std::memset(gGame.fileBuffer + size, 0, size_t(gBufferUsed - size));
@@ -215,7 +214,9 @@ PuzzleRefusal PuzzleImageOfFile(const void* bytes, int size, std::string* image)
         return kPuzzleCannotOpen;
     const char* at = nullptr;
     int length = 0;
-    const PuzzleRefusal reason = ImageOf(static_cast<const char*>(bytes), size, &at, &length);
+    PuzzleLayout layout;
+    const PuzzleRefusal reason =
+        ImageOf(static_cast<const char*>(bytes), size, &at, &length, &layout);
     if (reason == kPuzzleAccepted)
         image->assign(at, size_t(length));
     return reason;
@@ -232,20 +233,25 @@ const char* PuzzleFileExtension(const void* bytes, int size)
 namespace {
 
 // Reads the file at `path` into gScratch: its size, or -1 when it cannot be read. One byte
-// more than the limit tells an oversized file from one that fits exactly; the scratch is sized
-// by the file, so a .puz never costs the megabytes a large .ipuz may need.
+// more than the limit tells an oversized file from one that fits exactly. A .puz fits the
+// first read; only a larger file (an .ipuz with a picture) grows the scratch for the rest.
 int ReadScratch(LPCWSTR path)
 {
     HANDLE file =
         CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return -1;
-    DWORD high = 0;
-    const DWORD low = GetFileSize(file, &high);
-    const DWORD fits = high != 0 || low > DWORD(kMaxCrosswordFile) ? DWORD(kMaxCrosswordFile) : low;
-    gScratch.resize(size_t(fits) + 1);
+    if (gScratch.size() < size_t(kMaxPuzzleFile) + 1)
+        gScratch.resize(size_t(kMaxPuzzleFile) + 1);
     DWORD size = 0;
-    const BOOL read = ReadFile(file, gScratch.data(), DWORD(gScratch.size()), &size, nullptr);
+    BOOL read = ReadFile(file, gScratch.data(), DWORD(kMaxPuzzleFile) + 1, &size, nullptr);
+    if (read && size == DWORD(kMaxPuzzleFile) + 1) {
+        gScratch.resize(size_t(kMaxCrosswordFile) + 1);
+        DWORD more = 0;
+        read =
+            ReadFile(file, gScratch.data() + size, DWORD(gScratch.size()) - size, &more, nullptr);
+        size += more;
+    }
     CloseHandle(file);
     return read ? int(size) : -1;
 }
@@ -265,7 +271,8 @@ PuzzleRefusal JudgePuzzleFile(LPCWSTR path)
         return kPuzzleCannotOpen;
     const char* image = nullptr;
     int imageSize = 0;
-    return ImageOf(gScratch.data(), size, &image, &imageSize);
+    PuzzleLayout layout;
+    return ImageOf(gScratch.data(), size, &image, &imageSize, &layout);
 }
 
 PuzzleRefusal LastPuzzleRefusal()

@@ -341,7 +341,9 @@ bool MeasureOnce(Probe* p, const std::string& program, const std::string& pristi
         *why = "the title cannot be clicked";
         return false;
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // The pause is a change of the progress, which the auto-save writes a second later; the
+    // idle time is measured once nothing is left unsaved.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     run->idlePercent = IdleCpuPercent(pid);
     // The pause hides the grid and takes no letters: the keystrokes come after it ends.
     ClickTitle(p, window);

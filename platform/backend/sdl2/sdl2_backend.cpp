@@ -388,15 +388,16 @@ bool Sdl2WaitInput(InputEvent* out, uint32_t deadline)
             SDL_Delay(deadline == kNoDeadline ? 100 : std::min<uint32_t>(deadline - now, 100));
             return false;
         }
-        // A wait without a deadline still ends each second: a display lost during it leaves
-        // SDL waiting on the dead connection (sdl2_display_loss.cpp), and only then is the
-        // loss seen.
-        constexpr int kLongestWaitMs = 1000;
+        // A wait without a deadline still ends every ten seconds: a display lost during it
+        // leaves SDL waiting on the dead connection (sdl2_display_loss.cpp), and only then is
+        // the loss seen. An idle game has saved everything a second after its last change, so
+        // a late close loses nothing, and ten seconds keep its idle cost out of measure.
+        constexpr int kLongestWaitMs = 10000;
         const int timeout = deadline == kNoDeadline ? kLongestWaitMs
                                                     : std::min(int(deadline - now), kLongestWaitMs);
         SDL_Event e;
         if (!SDL_WaitEventTimeout(&e, timeout))
-            continue;  // the deadline, or a second without input: looked at above
+            continue;  // the deadline, or a long wait without input: looked at above
         if (Sdl2IsWake(e))
             return false;
         if (Translate(e, out))
