@@ -52,6 +52,12 @@ PuzzleRefusal JudgePuzzleFile(LPCWSTR path);
 // The reason of the last ReadPuzzleFile / LoadPuzzleImage, and a short English text for it.
 PuzzleRefusal LastPuzzleRefusal();
 const char* PuzzleRefusalText(PuzzleRefusal reason);
+// Whether the text of `reason` is another format's reader's own sentence, valid only in the
+// process that read the file.
+inline bool RefusedByFormatReader(PuzzleRefusal reason)
+{
+    return reason == kPuzzleUnplayable || reason == kPuzzleBrokenDocument;
+}
 
 struct RestoredPlay;
 

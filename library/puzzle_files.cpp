@@ -148,7 +148,7 @@ void PuzzleRefusalMessage(PuzzleRefusal reason, WCHAR* text, int chars)
         why[kRefusalMessageChars - 1] = 0;
     // The readers of the other formats say in a whole sentence what the file is and why the
     // game cannot play it ("This is an acrostic, which the game cannot play.").
-    if (reason == kPuzzleUnplayable || reason == kPuzzleBrokenDocument) {
+    if (RefusedByFormatReader(reason)) {
         lstrcpynW(text, why, chars);
         return;
     }

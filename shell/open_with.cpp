@@ -96,7 +96,7 @@ void TellRefusal(LPCWSTR commandLine, PuzzleRefusal reason)
     NextPath(commandLine, &at, path, &fresh);
     // The running copy sends the reason's number only; another format's sentence is read
     // here again.
-    if (reason == kPuzzleUnplayable || reason == kPuzzleBrokenDocument)
+    if (RefusedByFormatReader(reason))
         reason = JudgePuzzleFile(path);
     WCHAR message[kRefusalMessageChars];
     PuzzleRefusalMessage(reason, message, kRefusalMessageChars);
