@@ -21,8 +21,9 @@ WORD RegisterMainClass(HINSTANCE instance, LPCWSTR className);
 
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-// Sets the check marks of Numbers, Auto Skip and the magnification from the settings, and
-// enables Unlock Solution only while the solution is locked.
+// Sets the check marks of Numbers, Auto Skip and the magnification from the settings, enables
+// Unlock Solution only while the solution is locked, and greys the commands a pause refuses
+// while it hides the grid.
 void UpdateMenuChecks();
 
 // Shows the notes of a puzzle just opened without progress of its own (kOpenedFirst), once the
