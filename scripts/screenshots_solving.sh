@@ -2,14 +2,17 @@
 # Solving in a real window at scale 2, as a user meets it: a long clue growing the clue bar and
 # a tap on the bar showing the whole clue, Check Letter and Check Word from the main menu's
 # Check and from the hold menu, the pause hiding the grid and the tap that resumes, the
-# keyboard's rebus key with several letters typed into one square, and the pencil sign while
-# Pencil is on. Saves <scenario>-<moment>.png in the out folder.
+# keyboard's rebus key with several letters typed into one square, the pencil sign while
+# Pencil is on, the commands the pause refuses greyed while it lasts, and Preferences' "Auto
+# Skip across words" greyed while Auto Skip is off. Saves <scenario>-<moment>.png in the out
+# folder.
 # Usage: scripts/screenshots_solving.sh [bin-folder] [out-folder] [scenario ...]
 # Needs Xvfb, xdotool, ImageMagick's import and python3 (scripts/packages.txt).
 set -eu
 
 scenarios="long_clue_shown_whole check_letter_and_word check_from_the_hold_menu \
-pause_hides_the_grid rebus_from_the_keyboard pencil_sign"
+pause_hides_the_grid rebus_from_the_keyboard pencil_sign greyed_while_paused \
+preferences_auto_skip_off"
 
 . "$(dirname "$0")/real_window.sh"
 
@@ -17,7 +20,9 @@ pause_hides_the_grid rebus_from_the_keyboard pencil_sign"
 # and Toggle with its Pencil.
 check_item=90
 toggle_item=126
+fill_item=144
 pencil_item=162
+preferences_item=198
 # The hold menu opens at the held point's client coordinates taken as the screen's, so 26
 # points above it; its Check is the fourth item, and Check's pop-up opens level with it.
 hold_check=$((3 * 18 + 9 - 26))
@@ -167,6 +172,45 @@ pencil_sign() {
     shot pencil-on
     tap $keyboard 307
     shot pencil-on-keyboard
+    stop_game
+}
+
+# Paused, the main menu greys Undo, and Check's, Fill's and Clear's items; the View pop-up
+# greys its three; the menu bar's Check and direction buttons are washed out. Resuming brings
+# them all back.
+greyed_while_paused() {
+    start_puzzle
+    x type --delay 80 "hea"
+    tap 120 13
+    tap $menu 307
+    shot main-menu
+    tap 40 $fill_item
+    shot fill-submenu
+    tap 200 40
+    tap $view 307
+    shot view-menu
+    tap 200 40
+    tap 120 150
+    tap $menu 307
+    tap 40 $fill_item
+    shot fill-submenu-resumed
+    tap 200 40
+    stop_game
+}
+
+# Preferences with Auto Skip off: "Auto Skip across words" is greyed; ticking Auto Skip makes
+# it available at once, and Auto Skip off again greys it with its tick kept.
+preferences_auto_skip_off() {
+    start_puzzle
+    tap $menu 307
+    tap 40 $preferences_item
+    shot auto-skip-off
+    tap 24 106
+    shot auto-skip-on
+    tap 24 125
+    tap 24 106
+    shot across-words-kept-greyed
+    tap 222 13
     stop_game
 }
 
