@@ -189,7 +189,7 @@ bool LoadFeatured(const std::string& path, std::vector<Featured>* out, std::stri
         std::vector<std::string> f = SplitTabs(line);
         Featured row;
         if (f.size() == 5) {
-            row = {f[0], f[1], f[2], "", f[4]};
+            row = {f[0], f[1], f[2], "", f[4], f[3]};
             for (char ch : f[3])
                 if (ch != ' ')
                     row.answer += ch;
@@ -242,7 +242,8 @@ void AddFeatured(Generator& gen)
             LexEntry e;
             e.answer = f.answer;
             e.level = 10;
-            e.stems = f.answer;
+            e.stems = f.words;
+            std::replace(e.stems.begin(), e.stems.end(), ' ', '_');
             row[f.answer] = gen.lexicon.size();
             gen.lexicon.push_back(e);
             it = row.find(f.answer);
@@ -252,8 +253,12 @@ void AddFeatured(Generator& gen)
         e.clues = {f.clue};
         e.hand = 1;
     }
-    for (size_t i = 0; i < gen.lexicon.size(); ++i)
+    std::vector<RootRow> roots;
+    for (size_t i = 0; i < gen.lexicon.size(); ++i) {
         gen.idOf[gen.lexicon[i].answer] = static_cast<int>(i);
+        roots.push_back({gen.lexicon[i].answer, gen.lexicon[i].stems});
+    }
+    gen.rules.roots = MakeRootBook(roots);
 }
 
 namespace {
@@ -393,7 +398,7 @@ void Diagnose(const Generator& gen, const std::map<std::string, int>& used,
             FillResult r =
                 FillGrid(slots, lists, f.fixedIds, (relax & kDeep) ? f.budget * 10 : f.budget,
                          (relax & kFreeRare) ? 1000 : RareAllowed(rareSoFar, done),
-                         (relax & kFreeStem) ? &noStems : &gen.idOf);
+                         (relax & kFreeStem) ? &noStems : &gen.idOf, &gen.rules.roots);
             filled += r.filled;
             nodes += r.nodes;
         }
@@ -403,10 +408,12 @@ void Diagnose(const Generator& gen, const std::map<std::string, int>& used,
 }
 
 // Chooses the clues of the filled grid `solution` ('.' on blocks) and writes its file into
-// *out; false when the grid's clues cannot be chosen. The chosen clues join *cluesInPack.
+// *out; false when the grid's clues cannot be chosen. The chosen clues join *cluesInPack and
+// are counted in *printed, the pairs printed in all packs.
 bool CluePuzzle(const Generator& gen, const PackSpec& spec, const Featured& feature,
                 const std::string& solution,
-                std::map<std::string, std::set<std::string>>* cluesInPack, PackPuzzle* out)
+                std::map<std::string, std::set<std::string>>* cluesInPack, PairPrints* printed,
+                PackPuzzle* out)
 {
     std::string cells = solution;
     std::replace(cells.begin(), cells.end(), '.', '#');
@@ -420,7 +427,7 @@ bool CluePuzzle(const Generator& gen, const PackSpec& spec, const Featured& feat
         answers.push_back(answer);
     }
     std::vector<std::string> clues;
-    if (!ChooseClues(answers, candidates, *cluesInPack, &clues, kMinLively))
+    if (!ChooseClues(answers, candidates, *cluesInPack, &clues, kMinLively, &gen.rules, printed))
         return false;
     bool usesWordNet = false;
     for (size_t s = 0; s < entries.size(); ++s) {
@@ -428,6 +435,7 @@ bool CluePuzzle(const Generator& gen, const PackSpec& spec, const Featured& feat
         usesWordNet |=
             std::find(all.begin(), all.end(), clues[s]) - all.begin() >= entries[s]->hand;
         (*cluesInPack)[answers[s]].insert(clues[s]);
+        ++(*printed)[{answers[s], clues[s]}];
     }
     PuzContent content;
     content.solution = solution;
@@ -468,6 +476,7 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
     std::map<std::string, int> shapes;
     int rareSoFar = 0;
     std::map<std::string, std::set<std::string>> cluesInPack;
+    PairPrints printed = gen.printed;  // the packs before this one, and this one so far
     uint64_t packSeed = Mix(gen.seed * 1000003 + static_cast<uint64_t>(index));
     if (packTry > 0)
         packSeed = Mix(packSeed ^ (static_cast<uint64_t>(packTry) * 0xD1B54A32D192ED03ull));
@@ -499,7 +508,7 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
                     ch = '.';
             if (gen.grids.count(solution))
                 return false;
-            if (!CluePuzzle(gen, spec, feature, solution, &cluesInPack, &(*out)[row])) {
+            if (!CluePuzzle(gen, spec, feature, solution, &cluesInPack, &printed, &(*out)[row])) {
                 ++gen.unclued;
                 return false;
             }
@@ -580,8 +589,8 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
             // The last puzzles of a pack have the fewest easy words left: give a puzzle that
             // keeps failing a deeper search rather than only more restarts.
             const long budget = gen.nodeBudget * (1 + attempt / 25);
-            FillResult fill =
-                FillGrid(slots, lists, fixedIds, budget, RareAllowed(rareSoFar, done), &gen.idOf);
+            FillResult fill = FillGrid(slots, lists, fixedIds, budget, RareAllowed(rareSoFar, done),
+                                       &gen.idOf, &gen.rules.roots);
             if (!fill.filled && gen.diagnose)
                 failures.push_back({&pattern, fixedIds, seed, budget, fill.deadEnds});
             if (!fill.filled) {
@@ -601,11 +610,16 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
     // The clues once more, in the pack's file order: the same grids then always get the same
     // clues, whatever order they were made in (a kept puzzle comes before a new one).
     std::map<std::string, std::set<std::string>> cluesInFileOrder;
+    PairPrints printedInFileOrder = gen.printed;
     for (int row = 0; row < kPuzzlesPerPack; ++row) {
         PackPuzzle again;
-        if (CluePuzzle(gen, spec, *rows[row], (*out)[row].solution, &cluesInFileOrder, &again))
+        if (CluePuzzle(gen, spec, *rows[row], (*out)[row].solution, &cluesInFileOrder,
+                       &printedInFileOrder, &again))
             (*out)[row] = again;
     }
+    // A puzzle whose clues could not be chosen again keeps its first ones, which this count
+    // then misses; the packs' checker still counts every print.
+    gen.printed = printedInFileOrder;
     std::fprintf(stderr,
                  "\rpack %-5s done: %d puzzles; so far %ld fills gave up, %ld had no clue "
                  "choice%10s\n",
@@ -638,7 +652,8 @@ int PatternFills(const Generator& gen, const Pattern& pattern,
         std::vector<int> fixedIds(slots.size(), -1);
         fixedIds[longSlots[t % longSlots.size()]] = gen.idOf.at(f.answer);
         const std::vector<WordList> lists = AttemptLists(gen, used, {}, f.answer, seed, done, 0);
-        filled += FillGrid(slots, lists, fixedIds, gen.nodeBudget, RareAllowed(0, done), &gen.idOf)
+        filled += FillGrid(slots, lists, fixedIds, gen.nodeBudget, RareAllowed(0, done), &gen.idOf,
+                           &gen.rules.roots)
                       .filled;
     }
     return filled;
