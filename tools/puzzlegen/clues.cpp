@@ -31,6 +31,21 @@ bool ChooseClues(const std::vector<std::string>& answers,
                 return false;
         return true;
     };
+    // An answer printed twice or more with fewer than three clues takes a clue not printed
+    // with it yet, so that one used five times has three.
+    auto fresh = [&](const std::string& clue) {
+        return !printed || !printed->count({answers[entry], clue});
+    };
+    auto wantsFresh = [&] {
+        int uses = 0, distinct = 0;
+        for (auto it = printed ? printed->lower_bound({answers[entry], ""})
+                               : PairPrints::const_iterator{};
+             printed && it != printed->end() && it->first.first == answers[entry]; ++it) {
+            uses += it->second;
+            ++distinct;
+        }
+        return uses >= 2 && distinct < kVariedClues;
+    };
     clues->clear();
     for (size_t i = 0; i < answers.size(); ++i) {
         entry = i;
@@ -40,6 +55,10 @@ bool ChooseClues(const std::vector<std::string>& answers,
         auto used = usedInPack.find(answers[i]);
         std::string chosen;
         const std::vector<std::string>& cands = *candidates[i];
+        if (wantsFresh())
+            for (size_t k = 0; k < cands.size() && chosen.empty(); ++k)
+                if (fresh(cands[k]) && fits(cands[k]))
+                    chosen = cands[k];
         for (size_t k = 0; k < cands.size() && chosen.empty(); ++k) {
             if (!fits(cands[k]))
                 continue;
@@ -66,7 +85,7 @@ bool ChooseClues(const std::vector<std::string>& answers,
             entry = i;
             const std::vector<std::string>& cands = *candidates[i];
             if (IsLively((*clues)[i]) || k >= cands.size() || !IsLively(cands[k]) ||
-                !fits(cands[k]))
+                !fits(cands[k]) || (wantsFresh() && !fresh(cands[k])))
                 continue;
             taken.erase(LowerCase((*clues)[i]));
             (*clues)[i] = cands[k];

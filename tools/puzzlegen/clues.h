@@ -17,13 +17,14 @@ using PairPrints = std::map<std::pair<std::string, std::string>, int>;
 // Picks one clue per entry from its candidates (best first), never one that spells an answer
 // of the grid or one the grid already has; with `rules`, never one that holds a form of an
 // answer of the grid (by its roots) or fails the breakfast test; with `printed`, never a pair
-// printed the most times the packs allow. When the best candidate was given to the same
-// answer earlier in the pack (`usedInPack`) and the second fits and was not, the second is
-// taken, so a pack varies between the two best clues of an answer it repeats. Then, while
-// the grid has fewer than `minLively` lively clues, an entry trades its clue for a lively
-// candidate of its own, the best-ranked such candidates of the grid first (hand-written
-// clues lead every list). False when some entry has no candidate left or the grid cannot
-// reach `minLively`.
+// printed the most times the packs allow, and an answer printed twice or more with under
+// three clues takes a clue new to it when one fits (so five uses have three clues). When the best
+// candidate was given to the same answer earlier in the pack (`usedInPack`) and the second fits and
+// was not, the second is taken, so a pack varies between the two best clues of an answer it
+// repeats. Then, while the grid has fewer than `minLively` lively clues, an entry trades its clue
+// for a lively candidate of its own, the best-ranked such candidates of the grid first
+// (hand-written clues lead every list). False when some entry has no candidate left or the grid
+// cannot reach `minLively`.
 bool ChooseClues(const std::vector<std::string>& answers,
                  const std::vector<const std::vector<std::string>*>& candidates,
                  const std::map<std::string, std::set<std::string>>& usedInPack,

@@ -214,7 +214,11 @@ int main(int argc, char** argv)
         return CheckFeatured(gen, checkFeatured);
 
     namespace fs = std::filesystem;
+    bool before = true;  // a pack made on its own counts the pairs of the packs before it
     for (size_t p = 0; p < AllPacks().size(); ++p) {
+        before = before && !onlyPack.empty() && AllPacks()[p].key != onlyPack;
+        if (before)
+            CountPrintedPairs(outDir, AllPacks()[p].key, &gen);
         if (!onlyPack.empty() && AllPacks()[p].key != onlyPack)
             continue;
         if (!keepDir.empty())

@@ -16,6 +16,7 @@
 
 #include "clues.h"
 #include "filler.h"
+#include "grid_rules.h"
 #include "puz_layout.h"
 #include "puz_writer.h"
 
@@ -407,13 +408,24 @@ void Diagnose(const Generator& gen, const std::map<std::string, int>& used,
     }
 }
 
+// The editor's limit that a fill alone does not keep: crosswordese a grid. (The pack's share
+// of repeated answers is the pack limits' to keep: PackLimit, PacedLimit.)
+bool KeepsEditorsLimits(const Generator& gen, const std::vector<std::string>& answers)
+{
+    int crosswordese = 0;
+    for (const std::string& answer : answers)
+        crosswordese += IsCrosswordese(answer, gen.rules);
+    return crosswordese <= kMaxCrosswordese;
+}
+
 // Chooses the clues of the filled grid `solution` ('.' on blocks) and writes its file into
 // *out; false when the grid's clues cannot be chosen. The chosen clues join *cluesInPack and
-// are counted in *printed, the pairs printed in all packs.
+// are counted in *printed, the pairs printed in all packs, which limit the choice unless
+// `limitPrints` is false.
 bool CluePuzzle(const Generator& gen, const PackSpec& spec, const Featured& feature,
                 const std::string& solution,
                 std::map<std::string, std::set<std::string>>* cluesInPack, PairPrints* printed,
-                PackPuzzle* out)
+                PackPuzzle* out, bool limitPrints = true)
 {
     std::string cells = solution;
     std::replace(cells.begin(), cells.end(), '.', '#');
@@ -427,7 +439,8 @@ bool CluePuzzle(const Generator& gen, const PackSpec& spec, const Featured& feat
         answers.push_back(answer);
     }
     std::vector<std::string> clues;
-    if (!ChooseClues(answers, candidates, *cluesInPack, &clues, kMinLively, &gen.rules, printed))
+    if (!ChooseClues(answers, candidates, *cluesInPack, &clues, kMinLively, &gen.rules,
+                     limitPrints ? printed : nullptr))
         return false;
     bool usesWordNet = false;
     for (size_t s = 0; s < entries.size(); ++s) {
@@ -506,9 +519,12 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
             for (char& ch : solution)
                 if (ch == '#')
                     ch = '.';
-            if (gen.grids.count(solution))
+            if (gen.grids.count(solution) || !KeepsEditorsLimits(gen, answers))
                 return false;
-            if (!CluePuzzle(gen, spec, feature, solution, &cluesInPack, &printed, &(*out)[row])) {
+            // The pairs' limits are the file-order pass's below: here they would make the
+            // clues, and so which grids are kept, depend on the order the rows are made in.
+            if (!CluePuzzle(gen, spec, feature, solution, &cluesInPack, &printed, &(*out)[row],
+                            false)) {
                 ++gen.unclued;
                 return false;
             }
@@ -613,12 +629,17 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
     PairPrints printedInFileOrder = gen.printed;
     for (int row = 0; row < kPuzzlesPerPack; ++row) {
         PackPuzzle again;
+        // Where the pairs printed so far leave no choice, the grid is clued without their
+        // limit rather than keep the clues of the first pass, which depend on the order the
+        // grids were made in; the packs' checker then reports the pair.
         if (CluePuzzle(gen, spec, *rows[row], (*out)[row].solution, &cluesInFileOrder,
-                       &printedInFileOrder, &again))
+                       &printedInFileOrder, &again) ||
+            CluePuzzle(gen, spec, *rows[row], (*out)[row].solution, &cluesInFileOrder,
+                       &printedInFileOrder, &again, false))
             (*out)[row] = again;
     }
-    // A puzzle whose clues could not be chosen again keeps its first ones, which this count
-    // then misses; the packs' checker still counts every print.
+    // A puzzle whose clues cannot be chosen again at all keeps its first ones, which this
+    // count then misses; the packs' checker still counts every print.
     gen.printed = printedInFileOrder;
     std::fprintf(stderr,
                  "\rpack %-5s done: %d puzzles; so far %ld fills gave up, %ld had no clue "
@@ -680,6 +701,32 @@ void KeepPuzzles(const std::string& dir, const std::string& key, Generator* gen)
             GridOfPuzzleFile((std::filesystem::path(dir) / key / (f.name + ".puz")).string());
         if (!cells.empty())
             gen->kept[key + "/" + f.name] = std::move(cells);
+    }
+}
+
+void CountPrintedPairs(const std::string& dir, const std::string& key, Generator* gen)
+{
+    for (const Featured& f : gen->featured) {
+        if (f.pack != key)
+            continue;
+        const std::string path = (std::filesystem::path(dir) / key / (f.name + ".puz")).string();
+        const std::string cells = GridOfPuzzleFile(path);
+        if (cells.empty())
+            continue;
+        std::ifstream in(path, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        // After the two grids: title, author, copyright, then one clue per slot in order.
+        std::vector<std::string> strings;
+        for (size_t at = puz::kGridOffset + 2 * kCells; at < bytes.size();) {
+            const size_t end = bytes.find('\0', at);
+            if (end == std::string::npos)
+                break;
+            strings.push_back(bytes.substr(at, end - at));
+            at = end + 1;
+        }
+        const std::vector<Slot> slots = FindSlots(cells);
+        for (size_t s = 0; s < slots.size() && 3 + s < strings.size(); ++s)
+            ++gen->printed[{SlotWord(cells, slots[s]), strings[3 + s]}];
     }
 }
 

@@ -79,6 +79,10 @@ std::string GridOfPuzzleFile(const std::string& path);
 // GeneratePack keeps each that still fits.
 void KeepPuzzles(const std::string& dir, const std::string& key, Generator* gen);
 
+// Counts the answer-and-clue pairs of pack `key`'s files under `dir` in gen->printed, so a
+// pack made on its own (--pack) prints no pair more often than the packs before it allow.
+void CountPrintedPairs(const std::string& dir, const std::string& key, Generator* gen);
+
 // Generates the 31 puzzles of pack `index` (0 = One). Writes a progress line to stderr.
 // False when a puzzle could not be made within its attempts.
 bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out);

@@ -268,6 +268,38 @@ TEST(Clues, ChoiceSkipsCluesThatNameAnAnswerOrRepeatAndVariesTheBestTwoInAPack)
     EXPECT_FALSE(ChooseClues({"TEA", "CUP"}, {&tea, &onlyNaming}, {}, &clues));
 }
 
+TEST(Clues, ChoiceKeepsTheEditorsRules)
+{
+    // The editor's lists, with a book of roots for the answers below.
+    EditorLists rules;
+    std::string error;
+    ASSERT_TRUE(LoadEditorLists(SourceDir() / "tools/lexicon",
+                                SourceDir() / "tools/puzzlegen/standbys.txt", &rules, &error))
+        << error;
+    rules.roots = MakeRootBook({{"HAUL", "haul"}, {"DRAGS", "drag"}, {"SCAB", "scab"}});
+    const std::vector<std::string> haul = {"Drag", "Tote"};
+    const std::vector<std::string> drags = {"Hauls", "Tows"};
+    const std::vector<std::string> scab = {"Crust on a healing cut", "Strikebreaker"};
+    std::vector<std::string> clues;
+    // "Drag" holds a form of DRAGS and "Hauls" one of HAUL; SCAB stands as a strikebreaker.
+    ASSERT_TRUE(
+        ChooseClues({"HAUL", "DRAGS", "SCAB"}, {&haul, &drags, &scab}, {}, &clues, 0, &rules));
+    EXPECT_EQ(clues, (std::vector<std::string>{"Tote", "Tows", "Strikebreaker"}));
+
+    // A pair printed three times is not printed again; an answer printed twice with one
+    // clue takes another.
+    const std::vector<std::string> tea = {"Brew", "Cup contents", "Afternoon drink"};
+    PairPrints printed = {{{"TEA", "Brew"}, 3}};
+    ASSERT_TRUE(ChooseClues({"TEA"}, {&tea}, {}, &clues, 0, &rules, &printed));
+    EXPECT_EQ(clues, std::vector<std::string>{"Cup contents"});
+    printed = {{{"TEA", "Brew"}, 2}};
+    ASSERT_TRUE(ChooseClues({"TEA"}, {&tea}, {}, &clues, 0, &rules, &printed));
+    EXPECT_EQ(clues, std::vector<std::string>{"Cup contents"});
+    printed = {{{"TEA", "Brew"}, 1}};
+    ASSERT_TRUE(ChooseClues({"TEA"}, {&tea}, {}, &clues, 0, &rules, &printed));
+    EXPECT_EQ(clues, std::vector<std::string>{"Brew"});
+}
+
 TEST(Clues, AGridTradesPlainCluesForLivelyOnesUntilItHasEnough)
 {
     const std::vector<std::string> tea = {"Brew", "Afternoon drink", "High ___"};
