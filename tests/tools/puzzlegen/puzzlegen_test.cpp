@@ -240,6 +240,31 @@ TEST(Lexicon, EveryHandCluedShortAnswerIsFillUnlessUnfitOrBlocked)
     EXPECT_GT(checked, 1000);
 }
 
+TEST(Lexicon, TheEditorsFillDropsWordNetExamplesAndBreakfastWords)
+{
+    EditorLists rules;
+    std::string error;
+    ASSERT_TRUE(LoadEditorLists(SourceDir() / "tools/lexicon",
+                                SourceDir() / "tools/puzzlegen/standbys.txt", &rules, &error))
+        << error;
+    std::vector<LexEntry> lexicon = {
+        {"ABACK", 1, 35, "aback", 0, {"Taken ___ by the caustic remarks", "Unawares, with taken"}},
+        {"EGO", 1, 20, "ego", 1, {"Alter ___", "Taken ___ by pride"}},
+        {"NOOSE", 1, 35, "noose", 1, {"Lasso loop"}},
+        {"SCAB", 1, 35, "scab", 2, {"Crust on a healing cut", "Strikebreaker"}},
+        {"HAUL", 1, 35, "haul", 2, {"Tote", "Louse's load"}}};
+    KeepEditorsFill(&lexicon, rules);
+    ASSERT_EQ(lexicon.size(), 4u) << "NOOSE is gone";
+    EXPECT_EQ(lexicon[0].clues, std::vector<std::string>{"Unawares, with taken"});
+    EXPECT_EQ(lexicon[0].hand, 0);
+    // A blank a person wrote stays; WordNet's is dropped.
+    EXPECT_EQ(lexicon[1].clues, std::vector<std::string>{"Alter ___"});
+    EXPECT_EQ(lexicon[1].hand, 1);
+    EXPECT_EQ(lexicon[2].clues, std::vector<std::string>{"Strikebreaker"});
+    EXPECT_EQ(lexicon[2].hand, 1);
+    EXPECT_EQ(lexicon[3].clues, std::vector<std::string>{"Tote"});
+}
+
 TEST(Clues, ChoiceSkipsCluesThatNameAnAnswerOrRepeatAndVariesTheBestTwoInAPack)
 {
     const std::vector<std::string> answers = {"TEA", "CUP", "SAUCER"};
