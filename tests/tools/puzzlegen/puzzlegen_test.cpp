@@ -44,6 +44,20 @@ const std::vector<LexEntry>& Lexicon()
     return lexicon;
 }
 
+// The editor's lists of the tree (their roots are each test's own).
+const EditorLists& Rules()
+{
+    static const EditorLists rules = [] {
+        EditorLists out;
+        std::string error;
+        EXPECT_TRUE(LoadEditorLists(SourceDir() / "tools/lexicon",
+                                    SourceDir() / "tools/puzzlegen/standbys.txt", &out, &error))
+            << error;
+        return out;
+    }();
+    return rules;
+}
+
 const std::vector<Pattern>& Patterns()
 {
     static const std::vector<Pattern> patterns = [] {
@@ -242,18 +256,13 @@ TEST(Lexicon, EveryHandCluedShortAnswerIsFillUnlessUnfitOrBlocked)
 
 TEST(Lexicon, TheEditorsFillDropsWordNetExamplesAndBreakfastWords)
 {
-    EditorLists rules;
-    std::string error;
-    ASSERT_TRUE(LoadEditorLists(SourceDir() / "tools/lexicon",
-                                SourceDir() / "tools/puzzlegen/standbys.txt", &rules, &error))
-        << error;
     std::vector<LexEntry> lexicon = {
         {"ABACK", 1, 35, "aback", 0, {"Taken ___ by the caustic remarks", "Unawares, with taken"}},
         {"EGO", 1, 20, "ego", 1, {"Alter ___", "Taken ___ by pride"}},
         {"NOOSE", 1, 35, "noose", 1, {"Lasso loop"}},
         {"SCAB", 1, 35, "scab", 2, {"Crust on a healing cut", "Strikebreaker"}},
         {"HAUL", 1, 35, "haul", 2, {"Tote", "Louse's load"}}};
-    KeepEditorsFill(&lexicon, rules);
+    KeepEditorsFill(&lexicon, Rules());
     ASSERT_EQ(lexicon.size(), 4u) << "NOOSE is gone";
     EXPECT_EQ(lexicon[0].clues, std::vector<std::string>{"Unawares, with taken"});
     EXPECT_EQ(lexicon[0].hand, 0);
@@ -296,11 +305,7 @@ TEST(Clues, ChoiceSkipsCluesThatNameAnAnswerOrRepeatAndVariesTheBestTwoInAPack)
 TEST(Clues, ChoiceKeepsTheEditorsRules)
 {
     // The editor's lists, with a book of roots for the answers below.
-    EditorLists rules;
-    std::string error;
-    ASSERT_TRUE(LoadEditorLists(SourceDir() / "tools/lexicon",
-                                SourceDir() / "tools/puzzlegen/standbys.txt", &rules, &error))
-        << error;
+    EditorLists rules = Rules();
     rules.roots = MakeRootBook({{"HAUL", "haul"}, {"DRAGS", "drag"}, {"SCAB", "scab"}});
     const std::vector<std::string> haul = {"Drag", "Tote"};
     const std::vector<std::string> drags = {"Hauls", "Tows"};
@@ -394,9 +399,7 @@ TEST(Packs, KeptPuzzlesComeOutAsTheyWentInAndOneThatLostAnAnswerIsMadeAnew)
         << error;
     ASSERT_TRUE(LoadWordSet(SourceDir() / "tools/puzzlegen/standbys.txt", &gen.standbys, &error))
         << error;
-    ASSERT_TRUE(LoadEditorLists(SourceDir() / "tools/lexicon",
-                                SourceDir() / "tools/puzzlegen/standbys.txt", &gen.rules, &error))
-        << error;
+    gen.rules = Rules();
     KeepEditorsFill(&gen.lexicon, gen.rules);
     AddFeatured(gen);
     const Generator fresh = gen;
