@@ -2,11 +2,12 @@
 // format: a 0x34-byte header, solution, fill grid, NUL-terminated strings.
 #include "puz_check.h"
 
+#include "grid_rules.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <fstream>
-#include <initializer_list>
 #include <sstream>
 
 namespace {
@@ -14,20 +15,6 @@ namespace {
 uint16_t Get16(const std::vector<uint8_t>& f, size_t at)
 {
     return static_cast<uint16_t>(f[at] | (f[at + 1] << 8));
-}
-
-std::vector<std::string> UpperWords(const std::string& text)
-{
-    std::vector<std::string> words(1);
-    for (char ch : text) {
-        if (std::isalpha(static_cast<unsigned char>(ch)))
-            words.back() += static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-        else if (!words.back().empty())
-            words.emplace_back();
-    }
-    if (words.back().empty())
-        words.pop_back();
-    return words;
 }
 
 void Numbering(CheckedPuzzle& p)
@@ -44,13 +31,13 @@ void Numbering(CheckedPuzzle& p)
             bool across = !open(r, c - 1) && open(r, c + 1);
             bool down = !open(r - 1, c) && open(r + 1, c);
             if (across) {
-                CheckedWord word{number, false, "", ""};
+                CheckedWord word{number, false, "", "", r, c};
                 for (int k = c; open(r, k); ++k)
                     word.answer += p.solution[r * w + k];
                 p.words.push_back(word);
             }
             if (down) {
-                CheckedWord word{number, true, "", ""};
+                CheckedWord word{number, true, "", "", r, c};
                 for (int k = r; open(k, c); ++k)
                     word.answer += p.solution[k * w + c];
                 p.words.push_back(word);
@@ -69,18 +56,6 @@ uint16_t Cksum(const uint8_t* data, size_t size, uint16_t sum)
         sum = static_cast<uint16_t>(sum + data[i]);
     }
     return sum;
-}
-
-bool MentionsAnswer(const std::string& clue, const std::string& answer)
-{
-    std::vector<std::string> words = UpperWords(clue);
-    for (size_t i = 0; i < words.size(); ++i) {
-        std::string run;
-        for (size_t j = i; j < words.size() && run.size() < answer.size(); ++j)
-            if ((run += words[j]) == answer)
-                return true;
-    }
-    return false;
 }
 
 CheckedPuzzle ReadChecked(const std::vector<uint8_t>& f, std::vector<std::string>* problems)
@@ -186,10 +161,6 @@ void CheckGrid(const CheckedPuzzle& p, std::vector<std::string>* problems)
         if ((p.solution[i] == '.') != (p.solution[n - 1 - i] == '.'))
             problems->push_back("not symmetric at " + std::to_string(i));
     }
-    if (blocks < 38 || blocks > 42)
-        problems->push_back(std::to_string(blocks) + " blocks");
-    if (p.words.size() < 76 || p.words.size() > 82)
-        problems->push_back(std::to_string(p.words.size()) + " words");
     // Every white square must lie in an across and a down word of 3 or more.
     for (int r = 0; r < 15; ++r) {
         for (int c = 0; c < 15; ++c) {
@@ -256,7 +227,7 @@ void CheckPuzzleWords(const CheckedPuzzle& p, std::vector<std::string>* problems
     }
     for (const CheckedWord& w : p.words)
         for (const CheckedWord& other : p.words)
-            if (MentionsAnswer(w.clue, other.answer))
+            if (ClueSpellsAnswer(w.clue, other.answer))
                 problems->push_back("clue \"" + w.clue + "\" names " + other.answer);
 }
 
@@ -275,44 +246,9 @@ void CheckPackRepeats(const std::vector<CheckedPuzzle>& pack, std::vector<std::s
 
 namespace {
 
-std::string Lower(const std::string& s)
-{
-    std::string out = s;
-    for (char& ch : out)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return out;
-}
-
 bool EndsWith(const std::string& s, const std::string& tail)
 {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-bool Vowel(char ch)
-{
-    return std::strchr("aeiou", ch) != nullptr;
-}
-
-// The words of a clue, lower case, a possessive "'s" left out.
-std::vector<std::string> LowerWords(const std::string& clue)
-{
-    std::vector<std::string> words;
-    std::string w;
-    for (size_t i = 0; i <= clue.size(); ++i) {
-        const char ch = i < clue.size() ? clue[i] : ' ';
-        if (std::isalpha(static_cast<unsigned char>(ch))) {
-            w += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-            continue;
-        }
-        if (ch == '\'' && i + 1 < clue.size() && (clue[i + 1] == 's' || clue[i + 1] == 'S') &&
-            (i + 2 == clue.size() || !std::isalpha(static_cast<unsigned char>(clue[i + 2])))) {
-            ++i;  // "dog's" is "dog"
-        }
-        if (!w.empty())
-            words.push_back(w);
-        w.clear();
-    }
-    return words;
 }
 
 // Reduces a word to its stem: suffixes off, longest first, while three letters remain, then
@@ -346,56 +282,15 @@ std::string Core(std::string word)
 
 }  // namespace
 
-std::set<std::string> ReadWordList(const std::string& path)
-{
-    std::set<std::string> out;
-    std::ifstream in(path);
-    for (std::string line; std::getline(in, line);) {
-        std::istringstream words(line.substr(0, line.find('#')));
-        for (std::string w; words >> w;)
-            out.insert(Lower(w));
-    }
-    return out;
-}
-
-std::set<std::string> BlockedForms(const std::set<std::string>& bases,
-                                   const std::set<std::string>& irregular)
-{
-    std::set<std::string> out = irregular;
-    for (const std::string& b : bases) {
-        if (b.size() < 2)
-            continue;
-        const char last = b.back();
-        for (const char* tail : {"", "s", "es", "ed", "ing", "er", "est"})
-            out.insert(b + tail);
-        // The spelling changes take a suffix: a cut stem alone is another word (RAP is no
-        // form of rape, PEST none of pee, BRAD none of bra).
-        std::vector<std::string> stems = {b + last};  // stopped, hotter
-        if (last == 'e') {
-            stems.push_back(b.substr(0, b.size() - 1));  // raping
-            for (const char* tail : {"d", "r", "st"})    // raped, nicer, nicest
-                out.insert(b + tail);
-        }
-        if (last == 'y' && !Vowel(b[b.size() - 2]))
-            stems.push_back(b.substr(0, b.size() - 1) + "i");  // cries, cried, crier
-        for (const std::string& s : stems)
-            for (const char* tail : {"es", "ed", "ing", "er", "est"})
-                out.insert(s + tail);
-        if (EndsWith(b, "ie"))
-            out.insert(b.substr(0, b.size() - 2) + "ying");
-    }
-    return out;
-}
-
-void CheckBlocked(const CheckedPuzzle& p, const std::set<std::string>& blocked,
+void CheckBlocked(const CheckedPuzzle& p, const BreakfastList& blocked,
                   std::vector<std::string>* problems)
 {
     for (const CheckedWord& w : p.words) {
-        if (blocked.count(Lower(w.answer)))
+        if (BreakfastWord(w.answer, w.clue, blocked))
             problems->push_back("blocked answer " + w.answer);
-        for (const std::string& word : LowerWords(w.clue))
-            if (blocked.count(word))
-                problems->push_back("blocked word \"" + word + "\" in the clue of " + w.answer);
+        const std::string word = BreakfastWordOfClue(w.clue, blocked);
+        if (!word.empty())
+            problems->push_back("blocked word \"" + word + "\" in the clue of " + w.answer);
     }
 }
 
@@ -437,8 +332,8 @@ void CheckClueForms(const CheckedPuzzle& p, const std::set<std::string>& known,
                                                 "sort",    "sorts",     "form",   "forms",
                                                 "variety", "varieties", "species"};
     for (const CheckedWord& w : p.words) {
-        const std::vector<std::string> words = LowerWords(w.clue);
-        const std::string answer = Lower(w.answer);
+        const std::vector<std::string> words = ClueWords(w.clue);
+        const std::string answer = LowerCase(w.answer);
         const std::string where = " in the clue of " + w.answer + ": " + w.clue;
         if (words.size() == 1 && generic.count(words[0]))
             problems->push_back("says nothing" + where);
@@ -465,53 +360,10 @@ void CheckClueForms(const CheckedPuzzle& p, const std::set<std::string>& known,
 void CheckLivelyClues(const CheckedPuzzle& p, std::vector<std::string>* problems)
 {
     int lively = 0;
-    for (const CheckedWord& w : p.words) {
-        const bool blank = w.clue.find("___") != std::string::npos;
-        const bool wordplay = !w.clue.empty() && w.clue.back() == '?';
-        // Getting by, with "out" quotes a word to add, not a quotation or title.
-        const size_t open = w.clue.find('"');
-        const bool quoted = std::count(w.clue.begin(), w.clue.end(), '"') >= 2 &&
-                            !(open >= 5 && w.clue.compare(open - 5, 5, "with ") == 0);
-        lively += blank || wordplay || quoted;
-    }
-    if (lively < 3)
+    for (const CheckedWord& w : p.words)
+        lively += IsLively(w.clue);
+    if (lively < kMinLivelyClues)
         problems->push_back("only " + std::to_string(lively) + " lively clues");
-}
-
-bool AnswersShareStem(const std::string& a, const std::string& b)
-{
-    if (a == b)
-        return true;
-    auto vowel = [](char ch) { return std::strchr("AEIOU", ch) != nullptr; };
-    // The same word with another last vowel: LIRA, LIRE.
-    if (a.size() == b.size() && a.size() >= 4 && vowel(a.back()) && vowel(b.back()) &&
-        a.compare(0, a.size() - 1, b, 0, b.size() - 1) == 0)
-        return true;
-    // Otherwise the longer must be a regular form of the shorter, spelled as English spells
-    // it: an ending on the word itself, on the word without its last E (vowel endings only:
-    // BAKING, not ROTS of ROTE), on a Y turned to I, or on a doubled last consonant.
-    const std::string& s = a.size() < b.size() ? a : b;
-    const std::string& l = a.size() < b.size() ? b : a;
-    auto formOf = [&](const std::string& stem, std::initializer_list<const char*> endings) {
-        if (l.compare(0, stem.size(), stem) != 0)
-            return false;
-        const std::string ending = l.substr(stem.size());
-        for (const char* e : endings)
-            if (ending == e)
-                return true;
-        return false;
-    };
-    const char last = s.back();
-    const std::string cut = s.substr(0, s.size() - 1);
-    if (formOf(s, {"S", "ES", "ED", "ING", "ER", "ERS", "EST", "LY"}))
-        return true;
-    if (last == 'E' &&
-        (formOf(s, {"D", "R", "RS", "ST"}) || formOf(cut, {"ING", "ED", "ER", "ERS", "EST"})))
-        return true;
-    if (last == 'Y' && s.size() >= 2 && !vowel(s[s.size() - 2]) &&
-        formOf(cut + "I", {"ES", "ED", "ER", "ERS", "EST", "LY"}))
-        return true;
-    return !vowel(last) && formOf(s + last, {"ED", "ING", "ER", "ERS", "EST"});
 }
 
 void CheckFill(const CheckedPuzzle& p, const std::set<std::string>& unfit,
@@ -523,33 +375,15 @@ void CheckFill(const CheckedPuzzle& p, const std::set<std::string>& unfit,
     for (const CheckedWord& w : p.words) {
         longest = std::max(longest, w.answer.size());
         tenPlus += w.answer.size() >= 10;
-        if (unfit.count(Lower(w.answer)))
+        if (unfit.count(LowerCase(w.answer)))
             problems->push_back("unfit answer " + w.answer);
     }
-    for (size_t i = 0; i < p.words.size(); ++i)
-        for (size_t j = i + 1; j < p.words.size(); ++j)
-            if (AnswersShareStem(p.words[i].answer, p.words[j].answer))
-                problems->push_back("answers share a stem: " + p.words[i].answer + " and " +
-                                    p.words[j].answer);
     for (const CheckedWord& w : p.words)
         featuredLongest |= w.answer == featured && w.answer.size() == longest;
     if (tenPlus < 2)
         problems->push_back(std::to_string(tenPlus) + " answers of ten letters or more");
     if (!featuredLongest)
         problems->push_back("featured answer " + featured + " is not in a longest slot");
-}
-
-void CheckStandbys(const std::vector<CheckedPuzzle>& pack, const std::set<std::string>& standbys,
-                   std::vector<std::string>* problems)
-{
-    std::map<std::string, int> uses;
-    for (const CheckedPuzzle& p : pack)
-        for (const CheckedWord& w : p.words)
-            if (standbys.count(Lower(w.answer)))
-                ++uses[w.answer];
-    for (const auto& [answer, count] : uses)
-        if (count > 1)
-            problems->push_back("stand-by " + answer + " used " + std::to_string(count) + " times");
 }
 
 std::string BlockShape(const std::string& solution)
@@ -622,7 +456,7 @@ std::map<std::string, std::vector<FeaturedPuzzle>> ReadFeatured(const std::strin
         for (char ch : f[3])
             if (ch != ' ')
                 answer += ch;
-        out[f[0]].push_back({f[1], f[2], answer, f[4]});
+        out[f[0]].push_back({f[1], f[2], answer, f[4], f[3]});
     }
     return out;
 }

@@ -8,11 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "breakfast_list.h"
+
 struct CheckedWord {
     int number = 0;
     bool down = false;
     std::string answer;
     std::string clue;
+    int row = 0, col = 0;  // its first square
 };
 
 struct CheckedPuzzle {
@@ -26,37 +29,26 @@ struct CheckedPuzzle {
 // strings). The words are filled in from the grid's own numbering.
 CheckedPuzzle ReadChecked(const std::vector<uint8_t>& file, std::vector<std::string>* problems);
 
-// The grid rules: 15 x 15, 180-degree symmetry, 38-42 blocks, 76-82 words, every word 3 or
-// longer, connected white squares.
+// The grid rules: 15 x 15, 180-degree symmetry, every word 3 or longer, connected white
+// squares. How many words a grid may have is the editor's rule (tools/editorrules).
 void CheckGrid(const CheckedPuzzle& p, std::vector<std::string>* problems);
 
-// Inside one puzzle: no answer twice, no clue twice, no clue naming an answer of the grid,
-// no empty clue.
+// Inside one puzzle: no answer twice, no clue twice, no clue spelling an answer of the grid
+// (alone or run together; its forms are the editor's rule), no empty clue.
 void CheckPuzzleWords(const CheckedPuzzle& p, std::vector<std::string>* problems);
 
 // The pack limits: an answer of 5+ letters once, 4 letters at most twice, 3 at most three
 // times in the pack.
 void CheckPackRepeats(const std::vector<CheckedPuzzle>& pack, std::vector<std::string>* problems);
 
-// True when the clue's words, alone or run together, spell the answer.
-bool MentionsAnswer(const std::string& clue, const std::string& answer);
-
 // The running checksum of the format.
 uint16_t Cksum(const uint8_t* data, size_t size, uint16_t sum);
 
 // ---- Content rules: what may be printed, read from the lexicon's committed lists ----------
 
-// The words of a list file, separated by white space, '#' starting a comment; lower-cased.
-std::set<std::string> ReadWordList(const std::string& path);
-
-// Every form of the blocked base words (lower case): each base, its regular inflections
-// spelled every way English spells them (-s, -es, -ies, -ed, -d, -ied, -ing, -ying, -er,
-// -est, doubled consonants, dropped e), and the irregular forms given.
-std::set<std::string> BlockedForms(const std::set<std::string>& bases,
-                                   const std::set<std::string>& irregular);
-
-// No answer and no whole word of a clue is a blocked form.
-void CheckBlocked(const CheckedPuzzle& p, const std::set<std::string>& blocked,
+// No answer and no whole word of a clue is on the list (the blocked list's forms: the
+// breakfast list is the editor's rule).
+void CheckBlocked(const CheckedPuzzle& p, const BreakfastList& blocked,
                   std::vector<std::string>* problems);
 
 // True when a clue word and an answer (lower case) share a stem: one holds the other (4+
@@ -75,19 +67,10 @@ void CheckClueForms(const CheckedPuzzle& p, const std::set<std::string>& known,
 // Getting by, with "out").
 void CheckLivelyClues(const CheckedPuzzle& p, std::vector<std::string>* problems);
 
-// True when two answers share a stem: one is a regular form of the other (ION / IONS,
-// SET / SETS, BAKE / BAKING, CRY / CRIES, STOP / STOPPED), or they differ only in a last
-// vowel (LIRA / LIRE).
-bool AnswersShareStem(const std::string& a, const std::string& b);
-
-// Fill: no two answers of the grid share a stem, none is on the list of unfit answers, at
-// least two have ten letters or more, and the featured answer fills a longest slot.
+// Fill: no answer is on the list of unfit answers, at least two have ten letters or more, and
+// the featured answer fills a longest slot. (Two answers sharing a root is the editor's rule.)
 void CheckFill(const CheckedPuzzle& p, const std::set<std::string>& unfit,
                const std::string& featured, std::vector<std::string>* problems);
-
-// A stand-by (ERA, OLEO) at most once in a pack.
-void CheckStandbys(const std::vector<CheckedPuzzle>& pack, const std::set<std::string>& standbys,
-                   std::vector<std::string>* problems);
 
 // The block shape of a grid up to rotation and mirroring (the least of its eight
 // orientations); one shape at most three times in a pack.
@@ -106,6 +89,7 @@ std::map<std::string, LexiconFacts> ReadLexiconFacts(const std::string& path);
 // One row of featured.tsv: a puzzle's file name, title, featured answer and its clue.
 struct FeaturedPuzzle {
     std::string name, title, answer, clue;
+    std::string words;  // the answer as featured.tsv spells it, spaces between its words
 };
 std::map<std::string, std::vector<FeaturedPuzzle>> ReadFeatured(const std::string& path);
 

@@ -1,85 +1,64 @@
 // Clue choice for one grid.
 #include "clues.h"
 
+#include "grid_rules.h"
+
 #include <algorithm>
 #include <cctype>
-
-namespace {
-
-std::vector<std::string> UpperWords(const std::string& text)
-{
-    std::vector<std::string> words;
-    std::string w;
-    for (char ch : text) {
-        if (std::isalpha(static_cast<unsigned char>(ch))) {
-            w += static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-        } else if (!w.empty()) {
-            words.push_back(w);
-            w.clear();
-        }
-    }
-    if (!w.empty())
-        words.push_back(w);
-    return words;
-}
-
-std::string Lower(const std::string& s)
-{
-    std::string out = s;
-    for (char& ch : out)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return out;
-}
-
-}  // namespace
-
-bool ClueMentions(const std::string& clue, const std::string& answer)
-{
-    std::vector<std::string> words = UpperWords(clue);
-    for (size_t i = 0; i < words.size(); ++i) {
-        std::string joined;
-        for (size_t j = i; j < words.size() && joined.size() < answer.size(); ++j) {
-            joined += words[j];
-            if (joined == answer)
-                return true;
-        }
-    }
-    return false;
-}
-
-bool IsLively(const std::string& clue)
-{
-    if (clue.find("___") != std::string::npos || (!clue.empty() && clue.back() == '?'))
-        return true;
-    const size_t open = clue.find('"');
-    if (open == std::string::npos || clue.find('"', open + 1) == std::string::npos)
-        return false;
-    // Getting by, with "out": a word to add, not a quotation.
-    return open < 5 || clue.compare(open - 5, 5, "with ") != 0;
-}
 
 bool ChooseClues(const std::vector<std::string>& answers,
                  const std::vector<const std::vector<std::string>*>& candidates,
                  const std::map<std::string, std::set<std::string>>& usedInPack,
-                 std::vector<std::string>* clues, int minLively)
+                 std::vector<std::string>* clues, int minLively, const EditorLists* rules,
+                 const PairPrints* printed)
 {
     std::set<std::string> taken;  // lower-cased clues of this grid
+    size_t entry = 0;             // the entry whose candidates `fits` is judging
     auto fits = [&](const std::string& clue) {
-        if (taken.count(Lower(clue)))
+        if (taken.count(LowerCase(clue)))
             return false;
+        if (printed) {
+            auto prints = printed->find({answers[entry], clue});
+            if (prints != printed->end() && prints->second >= kMaxPairPrints)
+                return false;
+        }
+        if (rules && FailsBreakfast(answers[entry], clue, rules->breakfast))
+            return false;
+        if (rules)
+            return !ClueHoldsAnyAnswer(clue, answers, rules->roots);
         for (const std::string& other : answers)
-            if (ClueMentions(clue, other))
+            if (ClueSpellsAnswer(clue, other))
                 return false;
         return true;
     };
+    // An answer printed twice or more with fewer than three clues takes a clue not printed
+    // with it yet, so that one used five times has three.
+    auto fresh = [&](const std::string& clue) {
+        return !printed || !printed->count({answers[entry], clue});
+    };
+    auto wantsFresh = [&] {
+        int uses = 0, distinct = 0;
+        for (auto it = printed ? printed->lower_bound({answers[entry], ""})
+                               : PairPrints::const_iterator{};
+             printed && it != printed->end() && it->first.first == answers[entry]; ++it) {
+            uses += it->second;
+            ++distinct;
+        }
+        return uses >= 2 && distinct < kVariedClues;
+    };
     clues->clear();
     for (size_t i = 0; i < answers.size(); ++i) {
+        entry = i;
         // Hand-written clues come first in the candidates and are the best we have, so a
         // repeated answer keeps its best fitting clue; variety only breaks ties among the
         // first two.
         auto used = usedInPack.find(answers[i]);
         std::string chosen;
         const std::vector<std::string>& cands = *candidates[i];
+        if (wantsFresh())
+            for (size_t k = 0; k < cands.size() && chosen.empty(); ++k)
+                if (fresh(cands[k]) && fits(cands[k]))
+                    chosen = cands[k];
         for (size_t k = 0; k < cands.size() && chosen.empty(); ++k) {
             if (!fits(cands[k]))
                 continue;
@@ -91,7 +70,7 @@ bool ChooseClues(const std::vector<std::string>& answers,
         }
         if (chosen.empty())
             return false;
-        taken.insert(Lower(chosen));
+        taken.insert(LowerCase(chosen));
         clues->push_back(chosen);
     }
     int lively = 0;
@@ -103,13 +82,14 @@ bool ChooseClues(const std::vector<std::string>& answers,
     // Rank by rank: every entry's best lively candidate before anyone's second best.
     for (size_t k = 0; k < longest && lively < minLively; ++k) {
         for (size_t i = 0; i < answers.size() && lively < minLively; ++i) {
+            entry = i;
             const std::vector<std::string>& cands = *candidates[i];
             if (IsLively((*clues)[i]) || k >= cands.size() || !IsLively(cands[k]) ||
-                !fits(cands[k]))
+                !fits(cands[k]) || (wantsFresh() && !fresh(cands[k])))
                 continue;
-            taken.erase(Lower((*clues)[i]));
+            taken.erase(LowerCase((*clues)[i]));
             (*clues)[i] = cands[k];
-            taken.insert(Lower(cands[k]));
+            taken.insert(LowerCase(cands[k]));
             ++lively;
         }
     }

@@ -30,6 +30,7 @@ struct Search {
     std::vector<char> assigned;
     int maxRare = 1000;
     const std::unordered_map<std::string, int>* idOf = nullptr;  // word -> caller id
+    const RootBook* roots = nullptr;                             // which words share a root
     long nodes = 0;
     long budget = 0;
     std::vector<uint64_t> scratch;
@@ -221,7 +222,7 @@ bool Assign(Search& s, int slot, int word)
         return false;
     std::vector<int> queue{slot};
     std::vector<Relative> relatives;
-    for (const std::string& form : StemRelatives(text)) {
+    for (const std::string& form : RootRelatives(text, *s.roots)) {
         auto it = s.idOf->find(form);
         if (it != s.idOf->end())
             relatives.push_back({static_cast<int>(form.size()), it->second});
@@ -343,53 +344,6 @@ bool Solve(Search& s)
 
 }  // namespace
 
-std::vector<std::string> StemRelatives(const std::string& word)
-{
-    static const char* const endings[] = {"S", "ES", "ED", "D", "ING", "ER", "ERS", "EST", "LY"};
-    auto vowel = [](char ch) { return std::string("AEIOU").find(ch) != std::string::npos; };
-    std::vector<std::string> out{word};
-    // `base` and a form of it: base + ending, and the spelling changes of English.
-    auto forms = [&](const std::string& base, std::vector<std::string>* into) {
-        for (const char* e : endings)
-            into->push_back(base + e);
-        const char last = base.back();
-        const std::string cut = base.substr(0, base.size() - 1);
-        for (const char* e : {"ING", "ED", "ER", "ERS", "EST"}) {
-            if (last == 'E')
-                into->push_back(cut + e);  // RISE: RISERS
-            if (!vowel(last))
-                into->push_back(base + last + e);
-        }
-        if (last == 'Y')
-            for (const char* e : {"IES", "IED", "IER", "IERS", "IEST", "ILY"})
-                into->push_back(cut + e);
-    };
-    forms(word, &out);
-    // The bases `word` may be a form of: every prefix of three letters or more, with a final E
-    // or Y put back, whose forms include `word`.
-    for (size_t n = 3; n < word.size(); ++n) {
-        for (const std::string& base :
-             {word.substr(0, n), word.substr(0, n) + "E", word.substr(0, n - 1) + "Y"}) {
-            std::vector<std::string> of;
-            forms(base, &of);
-            if (std::find(of.begin(), of.end(), word) != of.end())
-                out.push_back(base);
-        }
-    }
-    // The same word with another last vowel (LIRA, LIRE).
-    if (word.size() >= 4 && vowel(word.back()))
-        for (char v : std::string("AEIOU"))
-            if (v != word.back())
-                out.push_back(word.substr(0, word.size() - 1) + v);
-    return out;
-}
-
-bool SameStem(const std::string& a, const std::string& b)
-{
-    const std::vector<std::string> relatives = StemRelatives(a);
-    return std::find(relatives.begin(), relatives.end(), b) != relatives.end();
-}
-
 WordList MakeWordList(int length, const std::vector<std::string>& words,
                       const std::vector<int>& ids, const std::vector<char>& rare)
 {
@@ -424,8 +378,9 @@ WordList MakeWordList(int length, const std::vector<std::string>& words,
 
 FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>& lists,
                     const std::vector<int>& fixedIds, long nodeBudget, int maxRare,
-                    const std::unordered_map<std::string, int>* idOf)
+                    const std::unordered_map<std::string, int>* idOf, const RootBook* roots)
 {
+    static const RootBook spellingOnly;
     Search s;
     s.slots = &slots;
     s.lists = &lists;
@@ -439,6 +394,7 @@ FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>&
         idOf = &ownIds;
     }
     s.idOf = idOf;
+    s.roots = roots ? roots : &spellingOnly;
     int total = 0;
     int maxBlocks = 0;
     for (const Slot& slot : slots) {

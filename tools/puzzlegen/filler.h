@@ -1,8 +1,8 @@
 // Constraint filling of one grid: every slot gets a word so that crossing squares agree.
 // Domains are bitsets over a per-length word list (bit k = the k-th best word), narrowed by
 // letter-position bitsets and arc consistency at every crossing. Two rules of a grid are kept
-// during the search: no two words share a stem (see SameStem), and at most `maxRare` words
-// are marked rare. Knows nothing of clues.
+// during the search: no two words share a root (the editor's rule, ShareRoot), and at most
+// `maxRare` words are marked rare. Knows nothing of clues.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "pattern.h"
+#include "word_roots.h"
 
 // The words of one length in preference order, with a bitset per (position, letter) that
 // has bit k set when word k has that letter at that position.
@@ -29,15 +30,6 @@ struct WordList {
 WordList MakeWordList(int length, const std::vector<std::string>& words,
                       const std::vector<int>& ids, const std::vector<char>& rare = {});
 
-// The words that share a stem with `word` (upper case), itself included: its regular forms
-// (ION: IONS; SET: SETS, SETTING; BAKE: BAKING), the words it is a regular form of, and the
-// same word with another last vowel (LIRA: LIRE). Spelled every way English could, so some
-// are not words at all.
-std::vector<std::string> StemRelatives(const std::string& word);
-
-// True when two answers may not share a grid: one is among the other's StemRelatives.
-bool SameStem(const std::string& a, const std::string& b);
-
 struct FillResult {
     bool filled = false;
     long nodes = 0;            // search nodes used
@@ -52,7 +44,9 @@ struct FillResult {
 // take (a featured word) or -1. Gives up after `nodeBudget` search nodes. No word is used
 // twice in the grid. Deterministic: same input, same fill.
 // `idOf` maps every word to its caller id (the lists are made from it); without it the
-// search builds the map from the lists.
+// search builds the map from the lists. `roots` tells which words share a root (the
+// lexicon's book); without it only the spelling does.
 FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>& lists,
                     const std::vector<int>& fixedIds, long nodeBudget, int maxRare = 1000,
-                    const std::unordered_map<std::string, int>* idOf = nullptr);
+                    const std::unordered_map<std::string, int>* idOf = nullptr,
+                    const RootBook* roots = nullptr);

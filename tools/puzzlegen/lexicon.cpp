@@ -2,6 +2,8 @@
 // then the clues.
 #include "lexicon.h"
 
+#include "grid_rules.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -58,4 +60,27 @@ bool LoadLexicon(const std::string& path, std::vector<LexEntry>* out, std::strin
         out->push_back(std::move(e));
     }
     return true;
+}
+
+void KeepEditorsFill(std::vector<LexEntry>* lexicon, const EditorLists& rules)
+{
+    std::vector<LexEntry> kept;
+    for (LexEntry& e : *lexicon) {
+        std::vector<std::string> clues;
+        int hand = 0;
+        for (size_t k = 0; k < e.clues.size(); ++k) {
+            const bool byHand = static_cast<int>(k) < e.hand;
+            if (IsWordNetExample(e.clues[k], byHand) ||
+                FailsBreakfast(e.answer, e.clues[k], rules.breakfast))
+                continue;
+            clues.push_back(e.clues[k]);
+            hand += byHand;
+        }
+        if (clues.empty())
+            continue;
+        e.clues = std::move(clues);
+        e.hand = hand;
+        kept.push_back(std::move(e));
+    }
+    *lexicon = std::move(kept);
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "editor_rules.h"
+
 struct LexEntry {
     std::string answer;              // upper-case letters only
     double score = 0;                // higher is a better, commoner fill word
@@ -26,6 +28,11 @@ inline bool Obscure(const LexEntry& e)
 
 // The tab-separated fields of a line.
 std::vector<std::string> SplitTabs(const std::string& line);
+
+// Drops what the editor's rules refuse to print: WordNet's example sentences among the clues,
+// clues and answers failing the breakfast test (SCAB keeps only its strikebreaker clues), and
+// the answers left with no clue.
+void KeepEditorsFill(std::vector<LexEntry>* lexicon, const EditorLists& rules);
 
 // Reads the lexicon file; false (with a message in *error) when it cannot be read or a row
 // is malformed.

@@ -119,7 +119,8 @@ int CheckFeatured(Generator& gen, int tries)
             for (int t = 0; t < tries; ++t) {
                 std::vector<int> fixed(slots.size(), -1);
                 fixed[longSlots[t % longSlots.size()]] = gen.idOf.at(f.answer);
-                ok += FillGrid(slots, RankedLists(gen, t), fixed, gen.nodeBudget, 2, &gen.idOf)
+                ok += FillGrid(slots, RankedLists(gen, t), fixed, gen.nodeBudget, 2, &gen.idOf,
+                               &gen.rules.roots)
                           .filled;
                 ++total;
             }
@@ -197,11 +198,15 @@ int main(int argc, char** argv)
         Usage();
         return 2;
     }
+    // The editor's lists sit beside the lexicon: what it may print is theirs to say.
+    const std::string lexiconDir = std::filesystem::path(lexiconPath).parent_path().string();
     if (!LoadFeatured(featuredPath, &gen.featured, &error) ||
-        !LoadWordSet(standbysPath, &gen.standbys, &error)) {
+        !LoadWordSet(standbysPath, &gen.standbys, &error) ||
+        !LoadEditorLists(lexiconDir.empty() ? "." : lexiconDir, standbysPath, &gen.rules, &error)) {
         std::fprintf(stderr, "puzzlegen: %s\n", error.c_str());
         return 1;
     }
+    KeepEditorsFill(&gen.lexicon, gen.rules);
     AddFeatured(gen);
     if (checkTries > 0)
         return CheckPatterns(gen, checkTries, lateFrom);
@@ -209,7 +214,11 @@ int main(int argc, char** argv)
         return CheckFeatured(gen, checkFeatured);
 
     namespace fs = std::filesystem;
+    bool before = true;  // a pack made on its own counts the pairs of the packs before it
     for (size_t p = 0; p < AllPacks().size(); ++p) {
+        before = before && !onlyPack.empty() && AllPacks()[p].key != onlyPack;
+        if (before)
+            CountPrintedPairs(outDir, AllPacks()[p].key, &gen);
         if (!onlyPack.empty() && AllPacks()[p].key != onlyPack)
             continue;
         if (!keepDir.empty())

@@ -15,6 +15,8 @@ offensive-or-unfair read-through; `frequent` lists the most used answers of some
 marking those without a hand-written clue in tools/lexicon/overrides.tsv. `stats` gives
 the figures an editor asks for: block shapes, the shortest longest answer, stand-by uses,
 the obscure share, hand and WordNet clues, lively clues, and what the sheets have read.
+The editor's rules are counted by build/default/bin/pack_rules (tests/packs/pack_rules_main.cpp),
+which applies the same library as the generator and the packs' checker.
 
 `sheets` writes the review sheets: every distinct (answer, clue) of the six packs (the
 starter puzzle is pack Three's hilo.puz, so it is among them) with its source (hand or

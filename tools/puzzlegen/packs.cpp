@@ -16,6 +16,7 @@
 
 #include "clues.h"
 #include "filler.h"
+#include "grid_rules.h"
 #include "puz_layout.h"
 #include "puz_writer.h"
 
@@ -189,7 +190,7 @@ bool LoadFeatured(const std::string& path, std::vector<Featured>* out, std::stri
         std::vector<std::string> f = SplitTabs(line);
         Featured row;
         if (f.size() == 5) {
-            row = {f[0], f[1], f[2], "", f[4]};
+            row = {f[0], f[1], f[2], "", f[4], f[3]};
             for (char ch : f[3])
                 if (ch != ' ')
                     row.answer += ch;
@@ -242,7 +243,8 @@ void AddFeatured(Generator& gen)
             LexEntry e;
             e.answer = f.answer;
             e.level = 10;
-            e.stems = f.answer;
+            e.stems = f.words;
+            std::replace(e.stems.begin(), e.stems.end(), ' ', '_');
             row[f.answer] = gen.lexicon.size();
             gen.lexicon.push_back(e);
             it = row.find(f.answer);
@@ -252,8 +254,12 @@ void AddFeatured(Generator& gen)
         e.clues = {f.clue};
         e.hand = 1;
     }
-    for (size_t i = 0; i < gen.lexicon.size(); ++i)
+    std::vector<RootRow> roots;
+    for (size_t i = 0; i < gen.lexicon.size(); ++i) {
         gen.idOf[gen.lexicon[i].answer] = static_cast<int>(i);
+        roots.push_back({gen.lexicon[i].answer, gen.lexicon[i].stems});
+    }
+    gen.rules.roots = MakeRootBook(roots);
 }
 
 namespace {
@@ -393,7 +399,7 @@ void Diagnose(const Generator& gen, const std::map<std::string, int>& used,
             FillResult r =
                 FillGrid(slots, lists, f.fixedIds, (relax & kDeep) ? f.budget * 10 : f.budget,
                          (relax & kFreeRare) ? 1000 : RareAllowed(rareSoFar, done),
-                         (relax & kFreeStem) ? &noStems : &gen.idOf);
+                         (relax & kFreeStem) ? &noStems : &gen.idOf, &gen.rules.roots);
             filled += r.filled;
             nodes += r.nodes;
         }
@@ -402,11 +408,24 @@ void Diagnose(const Generator& gen, const std::map<std::string, int>& used,
     }
 }
 
+// The editor's limit that a fill alone does not keep: crosswordese a grid. (The pack's share
+// of repeated answers is the pack limits' to keep: PackLimit, PacedLimit.)
+bool KeepsEditorsLimits(const Generator& gen, const std::vector<std::string>& answers)
+{
+    int crosswordese = 0;
+    for (const std::string& answer : answers)
+        crosswordese += IsCrosswordese(answer, gen.rules);
+    return crosswordese <= kMaxCrosswordese;
+}
+
 // Chooses the clues of the filled grid `solution` ('.' on blocks) and writes its file into
-// *out; false when the grid's clues cannot be chosen. The chosen clues join *cluesInPack.
+// *out; false when the grid's clues cannot be chosen. The chosen clues join *cluesInPack and
+// are counted in *printed, the pairs printed in all packs, which limit the choice unless
+// `limitPrints` is false.
 bool CluePuzzle(const Generator& gen, const PackSpec& spec, const Featured& feature,
                 const std::string& solution,
-                std::map<std::string, std::set<std::string>>* cluesInPack, PackPuzzle* out)
+                std::map<std::string, std::set<std::string>>* cluesInPack, PairPrints* printed,
+                PackPuzzle* out, bool limitPrints = true)
 {
     std::string cells = solution;
     std::replace(cells.begin(), cells.end(), '.', '#');
@@ -420,7 +439,8 @@ bool CluePuzzle(const Generator& gen, const PackSpec& spec, const Featured& feat
         answers.push_back(answer);
     }
     std::vector<std::string> clues;
-    if (!ChooseClues(answers, candidates, *cluesInPack, &clues, kMinLively))
+    if (!ChooseClues(answers, candidates, *cluesInPack, &clues, kMinLively, &gen.rules,
+                     limitPrints ? printed : nullptr))
         return false;
     bool usesWordNet = false;
     for (size_t s = 0; s < entries.size(); ++s) {
@@ -428,6 +448,7 @@ bool CluePuzzle(const Generator& gen, const PackSpec& spec, const Featured& feat
         usesWordNet |=
             std::find(all.begin(), all.end(), clues[s]) - all.begin() >= entries[s]->hand;
         (*cluesInPack)[answers[s]].insert(clues[s]);
+        ++(*printed)[{answers[s], clues[s]}];
     }
     PuzContent content;
     content.solution = solution;
@@ -468,6 +489,7 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
     std::map<std::string, int> shapes;
     int rareSoFar = 0;
     std::map<std::string, std::set<std::string>> cluesInPack;
+    PairPrints printed = gen.printed;  // the packs before this one, and this one so far
     uint64_t packSeed = Mix(gen.seed * 1000003 + static_cast<uint64_t>(index));
     if (packTry > 0)
         packSeed = Mix(packSeed ^ (static_cast<uint64_t>(packTry) * 0xD1B54A32D192ED03ull));
@@ -497,9 +519,12 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
             for (char& ch : solution)
                 if (ch == '#')
                     ch = '.';
-            if (gen.grids.count(solution))
+            if (gen.grids.count(solution) || !KeepsEditorsLimits(gen, answers))
                 return false;
-            if (!CluePuzzle(gen, spec, feature, solution, &cluesInPack, &(*out)[row])) {
+            // The pairs' limits are the file-order pass's below: here they would make the
+            // clues, and so which grids are kept, depend on the order the rows are made in.
+            if (!CluePuzzle(gen, spec, feature, solution, &cluesInPack, &printed, &(*out)[row],
+                            false)) {
                 ++gen.unclued;
                 return false;
             }
@@ -580,8 +605,8 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
             // The last puzzles of a pack have the fewest easy words left: give a puzzle that
             // keeps failing a deeper search rather than only more restarts.
             const long budget = gen.nodeBudget * (1 + attempt / 25);
-            FillResult fill =
-                FillGrid(slots, lists, fixedIds, budget, RareAllowed(rareSoFar, done), &gen.idOf);
+            FillResult fill = FillGrid(slots, lists, fixedIds, budget, RareAllowed(rareSoFar, done),
+                                       &gen.idOf, &gen.rules.roots);
             if (!fill.filled && gen.diagnose)
                 failures.push_back({&pattern, fixedIds, seed, budget, fill.deadEnds});
             if (!fill.filled) {
@@ -601,11 +626,21 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
     // The clues once more, in the pack's file order: the same grids then always get the same
     // clues, whatever order they were made in (a kept puzzle comes before a new one).
     std::map<std::string, std::set<std::string>> cluesInFileOrder;
+    PairPrints printedInFileOrder = gen.printed;
     for (int row = 0; row < kPuzzlesPerPack; ++row) {
         PackPuzzle again;
-        if (CluePuzzle(gen, spec, *rows[row], (*out)[row].solution, &cluesInFileOrder, &again))
+        // Where the pairs printed so far leave no choice, the grid is clued without their
+        // limit rather than keep the clues of the first pass, which depend on the order the
+        // grids were made in; the packs' checker then reports the pair.
+        if (CluePuzzle(gen, spec, *rows[row], (*out)[row].solution, &cluesInFileOrder,
+                       &printedInFileOrder, &again) ||
+            CluePuzzle(gen, spec, *rows[row], (*out)[row].solution, &cluesInFileOrder,
+                       &printedInFileOrder, &again, false))
             (*out)[row] = again;
     }
+    // A puzzle whose clues cannot be chosen again at all keeps its first ones, which this
+    // count then misses; the packs' checker still counts every print.
+    gen.printed = printedInFileOrder;
     std::fprintf(stderr,
                  "\rpack %-5s done: %d puzzles; so far %ld fills gave up, %ld had no clue "
                  "choice%10s\n",
@@ -638,7 +673,8 @@ int PatternFills(const Generator& gen, const Pattern& pattern,
         std::vector<int> fixedIds(slots.size(), -1);
         fixedIds[longSlots[t % longSlots.size()]] = gen.idOf.at(f.answer);
         const std::vector<WordList> lists = AttemptLists(gen, used, {}, f.answer, seed, done, 0);
-        filled += FillGrid(slots, lists, fixedIds, gen.nodeBudget, RareAllowed(0, done), &gen.idOf)
+        filled += FillGrid(slots, lists, fixedIds, gen.nodeBudget, RareAllowed(0, done), &gen.idOf,
+                           &gen.rules.roots)
                       .filled;
     }
     return filled;
@@ -665,6 +701,32 @@ void KeepPuzzles(const std::string& dir, const std::string& key, Generator* gen)
             GridOfPuzzleFile((std::filesystem::path(dir) / key / (f.name + ".puz")).string());
         if (!cells.empty())
             gen->kept[key + "/" + f.name] = std::move(cells);
+    }
+}
+
+void CountPrintedPairs(const std::string& dir, const std::string& key, Generator* gen)
+{
+    for (const Featured& f : gen->featured) {
+        if (f.pack != key)
+            continue;
+        const std::string path = (std::filesystem::path(dir) / key / (f.name + ".puz")).string();
+        const std::string cells = GridOfPuzzleFile(path);
+        if (cells.empty())
+            continue;
+        std::ifstream in(path, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        // After the two grids: title, author, copyright, then one clue per slot in order.
+        std::vector<std::string> strings;
+        for (size_t at = puz::kGridOffset + 2 * kCells; at < bytes.size();) {
+            const size_t end = bytes.find('\0', at);
+            if (end == std::string::npos)
+                break;
+            strings.push_back(bytes.substr(at, end - at));
+            at = end + 1;
+        }
+        const std::vector<Slot> slots = FindSlots(cells);
+        for (size_t s = 0; s < slots.size() && 3 + s < strings.size(); ++s)
+            ++gen->printed[{SlotWord(cells, slots[s]), strings[3 + s]}];
     }
 }
 

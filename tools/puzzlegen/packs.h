@@ -11,6 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "clues.h"
+#include "editor_rules.h"
 #include "lexicon.h"
 #include "pattern.h"
 
@@ -31,6 +33,7 @@ struct Featured {
     std::string title;   // "Crown Jewels" is too long for a name; "Jewels" is the title
     std::string answer;  // upper-case letters, 10 to 15 of them
     std::string clue;
+    std::string words;  // the answer as written, spaces between its words: its roots
 };
 
 // Reads featured.tsv ("pack<tab>name<tab>title<tab>ANSWER WORDS<tab>clue" per line).
@@ -51,6 +54,8 @@ struct Generator {
     std::vector<Pattern> patterns;
     std::vector<Featured> featured;
     std::set<std::string> standbys;  // crossword stand-bys: once per pack at most
+    EditorLists rules;               // the editor's lists; its roots made by AddFeatured
+    PairPrints printed;              // answer-and-clue pairs of the packs made so far
     uint64_t seed = 1;
     long nodeBudget = 400;        // search nodes per fill attempt before a restart
     std::set<std::string> grids;  // solutions made so far, so no two packs share a grid
@@ -62,7 +67,8 @@ struct Generator {
 };
 
 // Adds the featured answers to the lexicon, each with its featured clue as its only clue
-// (an answer the lexicon has loses its other clues). Call once before generating.
+// (an answer the lexicon has loses its other clues), and makes the book of roots over the
+// lexicon. Call once before generating.
 void AddFeatured(Generator& gen);
 
 // The filled grid of a 15 x 15 .puz file as pattern cells (its letters, '#' on blocks);
@@ -72,6 +78,10 @@ std::string GridOfPuzzleFile(const std::string& path);
 // Reads the solutions of pack `key`'s puzzles made before, under `dir`, into gen->kept;
 // GeneratePack keeps each that still fits.
 void KeepPuzzles(const std::string& dir, const std::string& key, Generator* gen);
+
+// Counts the answer-and-clue pairs of pack `key`'s files under `dir` in gen->printed, so a
+// pack made on its own (--pack) prints no pair more often than the packs before it allow.
+void CountPrintedPairs(const std::string& dir, const std::string& key, Generator* gen);
 
 // Generates the 31 puzzles of pack `index` (0 = One). Writes a progress line to stderr.
 // False when a puzzle could not be made within its attempts.
