@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr UINT kAutoSaveDelayMs = 500;
+
 bool gScheduled = false;
 bool gFailureTold = false;  // the player knows the letters are not on disk
 bool gWrittenValid = false;
@@ -79,7 +81,9 @@ void ScheduleAutoSave(HWND window)
 {
     if (gScheduled || !window)
         return;
-    gScheduled = SetTimer(window, kAutoSaveTimer, 1000, nullptr) != 0;
+    // Half a second: the letters are on disk well inside the second promised, and a run of
+    // keys still costs one write, not one each.
+    gScheduled = SetTimer(window, kAutoSaveTimer, kAutoSaveDelayMs, nullptr) != 0;
 }
 
 void OnAutoSaveTimer(HWND window)
@@ -89,6 +93,11 @@ void OnAutoSaveTimer(HWND window)
     DWORD error = 0;
     const bool saved = SaveProgress(true, &error);
     TellFailure(window, saved, error);
+}
+
+void SaveAtClockTick(HWND window)
+{
+    OnAutoSaveTimer(window);
 }
 
 bool SaveProgressNow()

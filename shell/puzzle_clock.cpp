@@ -54,7 +54,7 @@ void OnClockTick(HWND window, WPARAM timer)
 {
     if (timer == kClockTimer && TickClock()) {
         ShowClock(window);
-        ScheduleAutoSave(window);  // the clock's time is progress too
+        SaveAtClockTick(window);  // the clock's time is progress too, on disk at its second
     }
 }
 

@@ -162,7 +162,7 @@ bool RealWindowTest::StartProgram(const std::string& program, const std::vector<
                           << "): " << TailOfFile(program_.logPath, 4000);
             return false;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
     }
     ADD_FAILURE() << program << " showed no window in 40 s: " << TailOfFile(program_.logPath, 4000);
     return false;
@@ -187,6 +187,15 @@ bool RealWindowTest::Key(const std::string& keys)
 {
     const bool ok = Xdotool({"key", keys});
     EXPECT_TRUE(ok) << "xdotool could not press " << keys;
+    return ok;
+}
+
+bool RealWindowTest::Keys(const std::vector<std::string>& keys)
+{
+    std::vector<std::string> args = {"key"};
+    args.insert(args.end(), keys.begin(), keys.end());
+    const bool ok = Xdotool(args);
+    EXPECT_TRUE(ok) << "xdotool could not press " << keys.size() << " keys";
     return ok;
 }
 

@@ -32,6 +32,8 @@ class RealWindowTest : public testing::Test {
     bool Type(const std::string& text);
     // Presses a key combination such as "ctrl+q".
     bool Key(const std::string& keys);
+    // Presses keys one after the other with one xdotool, such as {"Insert", "a", "b"}.
+    bool Keys(const std::vector<std::string>& keys);
 
     // A picture of the program's window.
     bool Shoot(Screenshot* shot);
