@@ -4,6 +4,7 @@
 #include "auto_save.h"
 #include "bottom_band.h"
 #include "check_painter.h"
+#include "diagramless.h"
 #include "fill_clear_entries.h"
 #include "game_dialogs.h"
 #include "game_state.h"
@@ -105,6 +106,7 @@ bool ChangesGrid(UINT command)
     case IDM_CLEAR_PUZZLE:
     case IDM_UNDO:
     case IDM_REBUS:
+    case IDM_BLOCK:
     case IDM_TOGGLE_DIRECTION: return true;
     }
     return NeedsSolution(command);
@@ -194,6 +196,13 @@ void UpdateMenuChecks()
                    MF_BYCOMMAND | (gGame.unlockKey >= 0 ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(MenuOfButton(IDM_MAIN_MENU_BUTTON), IDM_PRINT,
                    MF_BYCOMMAND | (PuzzleOpen() ? MF_ENABLED : MF_GRAYED));
+    EnableBlockItem(MenuOfButton(IDM_MAIN_MENU_BUTTON));
+}
+
+void EnableBlockItem(HMENU menu)
+{
+    EnableMenuItem(menu, IDM_BLOCK,
+                   MF_BYCOMMAND | (PuzzleOpen() && gGame.diagramless ? MF_ENABLED : MF_GRAYED));
 }
 
 void ShowOpenedPuzzle(HWND window, PuzzleOpening opening)
@@ -280,6 +289,10 @@ bool RunPlayCommand(HWND window, UINT command)
         Refresh(window, kRepaintAll);
         break;
     case IDM_REBUS: StartRebusEntry(window); break;
+    case IDM_BLOCK:
+        ToggleBlock();
+        Refresh(window, kRepaintAll);
+        break;
     case IDM_UNLOCK:
         UnlockAndWarn(window);
         Refresh(window, kRepaintAll);
