@@ -173,9 +173,9 @@ pencil_sign() {
 }
 
 # A diagramless puzzle opens with no black square. "." after ROT puts the first one and moves
-# on, the words and numbers following; the main menu's Block (on top, enabled only
-# here) puts the second; a block where a letter belongs is red under Check; View Puzzle shows
-# the hidden blocks; the hold menu has Block too; every letter typed solves it; a
+# on, the words and numbers following; View Letter shows a hidden one and the main menu's
+# Block (on top, enabled only here) puts it; a block where a letter belongs is red under
+# Check; the hold menu has Block too; every letter typed solves it, one square given; a
 # restart brings the player's blocks back.
 diagramless_blocks() {
     start_puzzle diagramless
@@ -184,6 +184,9 @@ diagramless_blocks() {
     x type --delay 80 "rot."
     shot period-block
     tap_square 4 3
+    tap $view 307
+    tap 60 252      # View > Current Letter: the hidden block
+    shot view-letter
     tap $menu 307
     shot main-menu
     tap 40 $black_square_item
@@ -194,9 +197,6 @@ diagramless_blocks() {
     shot wrong-block-checked
     tap_square 0 3
     x type --delay 80 "r"
-    tap $view 307
-    tap 60 288      # View > Entire Puzzle
-    shot solution-view
     hold_square 1 1
     shot hold-menu
     press Escape
