@@ -3,23 +3,27 @@
 # a tap on the bar showing the whole clue, Check Letter and Check Word from the main menu's
 # Check and from the hold menu, the pause hiding the grid and the tap that resumes, the
 # keyboard's rebus key with several letters typed into one square, the pencil sign while
-# Pencil is on, and a diagramless grid whose black squares the player places. Saves
-# <scenario>-<moment>.png in the out folder.
+# Pencil is on, the commands the pause refuses greyed while it lasts, Preferences' "Auto
+# Skip across words" greyed while Auto Skip is off, and a diagramless grid whose black
+# squares the player places. Saves <scenario>-<moment>.png in the out folder.
 # Usage: scripts/screenshots_solving.sh [bin-folder] [out-folder] [scenario ...]
 # Needs Xvfb, xdotool, ImageMagick's import and python3 (scripts/packages.txt).
 set -eu
 
 scenarios="long_clue_shown_whole check_letter_and_word check_from_the_hold_menu \
-pause_hides_the_grid rebus_from_the_keyboard pencil_sign diagramless_blocks"
+pause_hides_the_grid rebus_from_the_keyboard pencil_sign greyed_while_paused \
+preferences_auto_skip_off diagramless_blocks"
 
 . "$(dirname "$0")/real_window.sh"
 
 # The main menu's Check (its pop-up's Letter, Word and Puzzle open level with it, 18 apart)
-# and Toggle with its Pencil.
+# and Toggle with its Pencil; Block, of diagramless puzzles, above Check.
 check_item=90
-black_square_item=72
+block_item=72
 toggle_item=126
+fill_item=144
 pencil_item=162
+preferences_item=198
 # The hold menu opens at the held point's client coordinates taken as the screen's, so 26
 # points above it; its Check is the fourth item, and Check's pop-up opens level with it.
 hold_check=$((3 * 18 + 9 - 26))
@@ -172,6 +176,45 @@ pencil_sign() {
     stop_game
 }
 
+# Paused, the main menu greys Undo, and Check's, Fill's and Clear's items; the View pop-up
+# greys its three; the menu bar's Check and direction buttons are washed out. Resuming brings
+# them all back.
+greyed_while_paused() {
+    start_puzzle
+    x type --delay 80 "hea"
+    tap 120 13
+    tap $menu 307
+    shot main-menu
+    tap 40 $fill_item
+    shot fill-submenu
+    tap 200 40
+    tap $view 307
+    shot view-menu
+    tap 200 40
+    tap 120 150
+    tap $menu 307
+    tap 40 $fill_item
+    shot fill-submenu-resumed
+    tap 200 40
+    stop_game
+}
+
+# Preferences with Auto Skip off: "Auto Skip across words" is greyed; ticking Auto Skip makes
+# it available at once, and Auto Skip off again greys it with its tick kept.
+preferences_auto_skip_off() {
+    start_puzzle
+    tap $menu 307
+    tap 40 $preferences_item
+    shot auto-skip-off
+    tap 24 106
+    shot auto-skip-on
+    tap 24 125
+    tap 24 106
+    shot across-words-kept-greyed
+    tap 222 13
+    stop_game
+}
+
 # A diagramless puzzle opens with no black square. "." after ROT puts the first one and moves
 # on, the words and numbers following; View Letter shows a hidden one and the main menu's
 # Block (on top, enabled only here) puts it; a block where a letter belongs is red under
@@ -189,7 +232,7 @@ diagramless_blocks() {
     shot view-letter
     tap $menu 307
     shot main-menu
-    tap 40 $black_square_item
+    tap 40 $block_item
     shot menu-block
     tap_square 0 3
     x type --delay 80 "."

@@ -79,37 +79,52 @@ void FlipToggle(SettingToggle setting, UINT item)
     SetCheck(IDM_MAIN_MENU_BUTTON, item, FlipSetting(setting));
 }
 
-// The commands that show or compare the solution.
-bool NeedsSolution(UINT command)
+// The commands that change the squares, show the solution or move the cursor: the ones a
+// pause refuses, since the player would not see what they did, and greys while it lasts.
+struct GridCommand {
+    UINT id;
+    bool needsSolution;  // shows or compares the solution
+};
+constexpr GridCommand kGridCommands[] = {
+    {IDM_CHECK, true},         {IDM_CHECK_LETTER, true}, {IDM_CHECK_WORD, true},
+    {IDM_VIEW_LETTER, true},   {IDM_VIEW_WORD, true},    {IDM_VIEW_PUZZLE, true},
+    {IDM_FILL_LETTER, true},   {IDM_FILL_WORD, true},    {IDM_FILL_PUZZLE, true},
+    {IDM_CLEAR_LETTER, false}, {IDM_CLEAR_WORD, false},  {IDM_CLEAR_PUZZLE, false},
+    {IDM_UNDO, false},         {IDM_REBUS, false},       {IDM_TOGGLE_DIRECTION, false},
+    {IDM_BLOCK, false},  // greyed for an ordinary puzzle as well (EnableBlockItem)
+};
+
+const GridCommand* GridCommandOf(UINT command)
 {
-    switch (command) {
-    case IDM_CHECK:
-    case IDM_CHECK_LETTER:
-    case IDM_CHECK_WORD:
-    case IDM_VIEW_LETTER:
-    case IDM_VIEW_WORD:
-    case IDM_VIEW_PUZZLE:
-    case IDM_FILL_LETTER:
-    case IDM_FILL_WORD:
-    case IDM_FILL_PUZZLE: return true;
-    }
-    return false;
+    for (const GridCommand& c : kGridCommands)
+        if (c.id == command)
+            return &c;
+    return nullptr;
 }
 
-// The commands that change the squares or move the cursor: the ones a pause refuses, since
-// the player would not see what they did.
+bool NeedsSolution(UINT command)
+{
+    const GridCommand* c = GridCommandOf(command);
+    return c && c->needsSolution;
+}
+
 bool ChangesGrid(UINT command)
 {
-    switch (command) {
-    case IDM_CLEAR_LETTER:
-    case IDM_CLEAR_WORD:
-    case IDM_CLEAR_PUZZLE:
-    case IDM_UNDO:
-    case IDM_REBUS:
-    case IDM_BLOCK:
-    case IDM_TOGGLE_DIRECTION: return true;
+    return GridCommandOf(command) != nullptr;
+}
+
+// While the pause hides the grid its commands are greyed wherever the player could pick them:
+// the main menu, the View pop-up and the menu bar's Check and direction buttons. The hold
+// menu never opens then.
+void GreyGridCommandsWhilePaused()
+{
+    const bool paused = PauseHidesGrid();
+    const UINT state = MF_BYCOMMAND | (paused ? MF_GRAYED : MF_ENABLED);
+    for (const GridCommand& c : kGridCommands) {
+        EnableMenuItem(MenuOfButton(IDM_MAIN_MENU_BUTTON), c.id, state);
+        EnableMenuItem(MenuOfButton(IDM_VIEW_MENU), c.id, state);
+        SendMessageW(gShell.menuBar, TB_ENABLEBUTTON, c.id, MAKELONG(!paused, 0));
     }
-    return NeedsSolution(command);
 }
 
 // A locked or missing solution cannot be shown or compared; the player is told so and
@@ -196,13 +211,14 @@ void UpdateMenuChecks()
                    MF_BYCOMMAND | (gGame.unlockKey >= 0 ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(MenuOfButton(IDM_MAIN_MENU_BUTTON), IDM_PRINT,
                    MF_BYCOMMAND | (PuzzleOpen() ? MF_ENABLED : MF_GRAYED));
+    GreyGridCommandsWhilePaused();
     EnableBlockItem(MenuOfButton(IDM_MAIN_MENU_BUTTON));
 }
 
 void EnableBlockItem(HMENU menu)
 {
-    EnableMenuItem(menu, IDM_BLOCK,
-                   MF_BYCOMMAND | (PuzzleOpen() && gGame.diagramless ? MF_ENABLED : MF_GRAYED));
+    const bool enabled = PuzzleOpen() && gGame.diagramless && !PauseHidesGrid();
+    EnableMenuItem(menu, IDM_BLOCK, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 void ShowOpenedPuzzle(HWND window, PuzzleOpening opening)

@@ -21,12 +21,14 @@ WORD RegisterMainClass(HINSTANCE instance, LPCWSTR className);
 
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-// Sets the check marks of Numbers, Auto Skip and the magnification from the settings, and
-// enables Unlock Solution only while the solution is locked.
+// Sets the check marks of Numbers, Auto Skip and the magnification from the settings, enables
+// Unlock Solution only while the solution is locked, and greys the commands a pause refuses
+// while it hides the grid.
 void UpdateMenuChecks();
 
 // Enables Block in `menu` (the main menu's pop-up or the hold menu) for a diagramless
-// puzzle only: elsewhere the black squares are the puzzle's own.
+// puzzle only, and not while the pause hides the grid: elsewhere the black squares are the
+// puzzle's own.
 void EnableBlockItem(HMENU menu);
 
 // Shows the notes of a puzzle just opened without progress of its own (kOpenedFirst), once the

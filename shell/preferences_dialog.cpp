@@ -57,6 +57,14 @@ void SetBoldGroups(HWND dialog)
         SendDlgItemMessageW(dialog, group, WM_SETFONT, WPARAM(gObjects.boldGroups), TRUE);
 }
 
+// "Auto Skip across words" only refines Auto Skip, so it can be ticked only while Auto Skip is;
+// greyed, it keeps its tick for when Auto Skip comes back.
+void ShowSkipAcrossWordsAvailable(HWND dialog)
+{
+    EnableWindow(GetDlgItem(dialog, IDC_SKIP_ACROSS_WORDS),
+                 IsDlgButtonChecked(dialog, IDC_AUTO_SKIP) == BST_CHECKED);
+}
+
 void ShowSettings(HWND dialog)
 {
     const int magnification = MagnificationIndex(gGame.settings);
@@ -68,6 +76,7 @@ void ShowSettings(HWND dialog)
     CheckDlgButton(dialog, IDC_SKIP_ACROSS_WORDS, gGame.settings.skipAcrossWords != 0);
     CheckDlgButton(dialog, IDC_NEXT_WORD_AFTER, gGame.settings.nextWordAfterLast != 0);
     CheckDlgButton(dialog, IDC_ARROW_SQUARES, gGame.settings.arrowSquares != 0);
+    ShowSkipAcrossWordsAvailable(dialog);
 }
 
 BOOL InitDialog(HWND dialog)
@@ -156,6 +165,7 @@ BOOL OnCommand(HWND dialog, int id)
 {
     switch (id) {
     case IDOK: Accept(dialog); break;
+    case IDC_AUTO_SKIP: ShowSkipAcrossWordsAvailable(dialog); break;
     case IDC_BACKGROUND_SWATCH:
         ChooseColour(dialog, &gBackgroundChooser, &Settings::backgroundColour);
         break;

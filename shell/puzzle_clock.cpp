@@ -6,6 +6,7 @@
 #include "auto_save.h"
 #include "game_state.h"
 #include "main_handlers.h"
+#include "main_window.h"
 #include "play_time.h"
 #include "player_action.h"
 #include "refresh.h"
@@ -68,6 +69,7 @@ void TogglePause(HWND window)
     // The letters of an open rebus entry go in before the grid is hidden.
     EndRebusEntry(window, true);
     ToggleClockPause();
+    UpdateMenuChecks();  // what the pause refuses is greyed while it lasts
     ShowClock(window);
     Refresh(window, kGrid | kWord | kClueBar | kPresent);  // the panel, or the grid back
     AfterPlayerAction(window);                             // the pause is kept with the progress

@@ -111,29 +111,39 @@ void PaintPush(HWND hwnd, HDC dc, const RECT& r, const ButtonData* b, HBRUSH bru
     DrawTextW(dc, text.c_str(), -1, &textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
+// A disabled box or circle is drawn in greys throughout (frame, mark and label), so a ticked
+// box that cannot be changed does not look like one that can.
 void PaintCheck(HWND hwnd, HDC dc, const RECT& r, const ButtonData* b, HBRUSH brush,
                 const std::u16string& text)
 {
     FillRect(dc, &r, brush);
+    const bool enabled = IsWindowEnabled(hwnd) != FALSE;
+    const COLORREF frame = enabled ? kFrameColour : kShadowColour;
+    const COLORREF page = enabled ? kPageColour : kFaceColour;
     const int top = r.top + (r.bottom - r.top - kBoxSize) / 2;
     const RECT box{r.left, top, r.left + kBoxSize, top + kBoxSize};
     if (IsRadio(TypeOf(hwnd))) {
-        HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        HGDIOBJ oldBrush = SelectObject(dc, white);
-        HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+        HPEN pen = CreatePen(PS_SOLID, 1, frame);
+        HBRUSH face = CreateSolidBrush(page);
+        HBRUSH dot = CreateSolidBrush(enabled ? kTextColour : kShadowColour);
+        HGDIOBJ oldBrush = SelectObject(dc, face);
+        HGDIOBJ oldPen = SelectObject(dc, pen);
         Ellipse(dc, box.left, box.top, box.right, box.bottom);
         if (b->check == BST_CHECKED) {
-            SelectObject(dc, GetStockObject(BLACK_BRUSH));
+            SelectObject(dc, dot);
             Ellipse(dc, box.left + 4, box.top + 4, box.right - 4, box.bottom - 4);
         }
         SelectObject(dc, oldPen);
         SelectObject(dc, oldBrush);
+        DeleteObject(dot);
+        DeleteObject(face);
+        DeleteObject(pen);
     } else {
-        FillSolid(dc, box, b->check == BST_INDETERMINATE ? kFaceColour : kPageColour);
-        DrawOutline(dc, box, kFrameColour);
+        FillSolid(dc, box, b->check == BST_INDETERMINATE ? kFaceColour : page);
+        DrawOutline(dc, box, frame);
         if (b->check != BST_UNCHECKED) {
             // A tick: down-right from the left, then up to the top right.
-            const COLORREF ink = b->check == BST_CHECKED ? kTextColour : kShadowColour;
+            const COLORREF ink = b->check == BST_CHECKED && enabled ? kTextColour : kShadowColour;
             for (int i = 0; i < 3; ++i) {
                 FillSolid(
                     dc, RECT{box.left + 3 + i, box.top + 5 + i, box.left + 4 + i, box.top + 8 + i},
@@ -147,7 +157,7 @@ void PaintCheck(HWND hwnd, HDC dc, const RECT& r, const ButtonData* b, HBRUSH br
         }
     }
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, IsWindowEnabled(hwnd) ? GetTextColor(dc) : kDisabledTextColour);
+    SetTextColor(dc, enabled ? GetTextColor(dc) : kDisabledTextColour);
     RECT textRect{box.right + 4, r.top, r.right, r.bottom};
     DrawTextW(dc, text.c_str(), -1, &textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     if (b->focused) {

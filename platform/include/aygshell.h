@@ -47,6 +47,14 @@ BOOL WINAPI SHCreateMenuBar(SHMENUBARINFO* info);
 #define NOMENU 0xFFFF
 #endif
 
+// Toolbar messages a menu bar answers, wParam being a button's command. TB_ENABLEBUTTON:
+// lParam MAKELONG(enable, 0), TRUE when the bar has such a button; a disabled button is drawn
+// washed out and ignores taps. TB_ISBUTTONENABLED: non-zero while the button is enabled.
+#ifndef TB_ENABLEBUTTON
+#define TB_ENABLEBUTTON    0x0401
+#define TB_ISBUTTONENABLED 0x0409
+#endif
+
 struct MenuBarButton {
     int image;     // picture index in the bitmap strip, or I_IMAGENONE
     UINT command;  // WM_COMMAND id the button sends (a drop-down sends it before opening)

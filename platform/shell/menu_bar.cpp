@@ -80,6 +80,22 @@ bool SipButtonShown(HWND active, const MenuBarData* data)
     return !hiddenByWindow && !(data && data->hideSipButton);
 }
 
+// A disabled button's picture, washed two thirds of the way towards the bar's grey: still
+// recognisable, plainly not to be tapped. Black becomes the shadow grey.
+void WashOut(HDC dc, int left, int top)
+{
+    auto towardsBar = [](int channel, int bar) { return (channel + 2 * bar) / 3; };
+    for (int y = top; y < top + kImageSize; ++y) {
+        for (int x = left; x < left + kImageSize; ++x) {
+            const COLORREF c = GetPixel(dc, x, y);
+            SetPixel(dc, x, y,
+                     RGB(towardsBar(GetRValue(c), GetRValue(kBarGrey)),
+                         towardsBar(GetGValue(c), GetGValue(kBarGrey)),
+                         towardsBar(GetBValue(c), GetBValue(kBarGrey))));
+        }
+    }
+}
+
 void PaintButton(HDC dc, const MenuBarData& data, size_t i)
 {
     const MenuBarButton& b = data.buttons[i];
@@ -87,25 +103,58 @@ void PaintButton(HDC dc, const MenuBarData& data, size_t i)
     if (r.right == r.left || (b.style & TBSTYLE_SEP)) {
         return;
     }
+    const bool enabled = (b.state & TBSTATE_ENABLED) != 0;
     if (data.pressed == static_cast<int>(i)) {
         ShellFill(dc, {r.left, r.top + 1, r.right, r.bottom}, kShadowGrey);
     }
     if (data.strip && b.image >= 0 && b.image < data.imageCount) {
+        const int left = r.left + (kPlainWidth - kImageSize) / 2;
+        const int top = r.top + 5;
         HDC source = CreateCompatibleDC(dc);
         HGDIOBJ old = SelectObject(source, data.strip);
-        BitBlt(dc, r.left + (kPlainWidth - kImageSize) / 2, r.top + 5, kImageSize, kImageSize,
-               source, b.image * kImageSize, 0, SRCCOPY);
+        BitBlt(dc, left, top, kImageSize, kImageSize, source, b.image * kImageSize, 0, SRCCOPY);
         SelectObject(source, old);
         DeleteDC(source);
+        if (!enabled) {
+            WashOut(dc, left, top);
+        }
     }
     if (b.style & TBSTYLE_DROPDOWN) {
         // A small arrow pointing up, the way the pop-up opens.
         const int x = r.left + kPlainWidth;
         for (int row = 0; row < 3; ++row) {
             ShellLine(dc, x + 2 - row, r.top + 12 + row, x + 3 + row, r.top + 12 + row,
-                      RGB(0, 0, 0));
+                      enabled ? RGB(0, 0, 0) : kShadowGrey);
         }
     }
+}
+
+// TB_ENABLEBUTTON: the button sending `command` enabled or not; FALSE when there is none.
+LRESULT EnableButton(MenuBarData* data, UINT command, bool enable)
+{
+    for (MenuBarButton& b : data->buttons) {
+        if (b.command != command || (b.style & TBSTYLE_SEP)) {
+            continue;
+        }
+        const BYTE state =
+            enable ? BYTE(b.state | TBSTATE_ENABLED) : BYTE(b.state & ~TBSTATE_ENABLED);
+        if (state != b.state) {
+            b.state = state;
+            ShellInvalidateBars();
+        }
+        return TRUE;
+    }
+    return FALSE;
+}
+
+LRESULT ButtonEnabled(const MenuBarData& data, UINT command)
+{
+    for (const MenuBarButton& b : data.buttons) {
+        if (b.command == command && !(b.style & TBSTYLE_SEP)) {
+            return (b.state & TBSTATE_ENABLED) ? TRUE : FALSE;
+        }
+    }
+    return FALSE;
 }
 
 // A keyboard (a rounded outline with rows of key dots) under a small arrow pointing up.
@@ -184,6 +233,9 @@ LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     switch (msg) {
     case SHCMBM_GETSUBMENU:
         return data ? reinterpret_cast<LRESULT>(PopupOf(*data, static_cast<UINT>(lParam))) : 0;
+    case TB_ENABLEBUTTON:
+        return data ? EnableButton(data, static_cast<UINT>(wParam), LOWORD(lParam) != 0) : FALSE;
+    case TB_ISBUTTONENABLED: return data ? ButtonEnabled(*data, static_cast<UINT>(wParam)) : FALSE;
     case kMenuBarTap:
         if (data) {
             OnButtonTap(hwnd, data, wParam);

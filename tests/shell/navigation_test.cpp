@@ -183,7 +183,8 @@ TEST_F(NavigationTest, TheInputPanelsSpaceAndTabMoveOnceAndTypeNothing)
 
 TEST_F(NavigationTest, ThePreferencesShowInTheDialogAndSurviveARestart)
 {
-    Prefer({IDC_ARROW_SQUARES, IDC_NEXT_WORD_AFTER, IDC_SKIP_ACROSS_WORDS});
+    // Auto Skip first: across words is greyed without it.
+    Prefer({IDC_AUTO_SKIP, IDC_ARROW_SQUARES, IDC_NEXT_WORD_AFTER, IDC_SKIP_ACROSS_WORDS});
     Restart();
     EXPECT_EQ(gGame.settings.arrowSquares, 1);
     EXPECT_EQ(gGame.settings.nextWordAfterLast, 1);

@@ -36,6 +36,40 @@ class PauseTest : public ComfortsTest {
         const int middle = gGame.viewHeight / 2;
         return CountPixels({0, middle - 10, 240, middle + 10}, kWhitePaper);
     }
+    // The commands the pause refuses, by where the player picks them: the main menu, the View
+    // pop-up and the menu bar's buttons.
+    static constexpr UINT kMainMenuRefused[] = {
+        IDM_CHECK_LETTER, IDM_CHECK_WORD,   IDM_CHECK,      IDM_FILL_LETTER,  IDM_FILL_WORD,
+        IDM_FILL_PUZZLE,  IDM_CLEAR_LETTER, IDM_CLEAR_WORD, IDM_CLEAR_PUZZLE, IDM_UNDO};
+    static constexpr UINT kViewMenuRefused[] = {IDM_VIEW_LETTER, IDM_VIEW_WORD, IDM_VIEW_PUZZLE};
+    static constexpr UINT kButtonsRefused[] = {IDM_CHECK, IDM_TOGGLE_DIRECTION};
+    // How many of them are enabled.
+    int RefusedEnabled() const
+    {
+        int n = 0;
+        for (UINT id : kMainMenuRefused)
+            n += MenuItemEnabled(id);
+        for (UINT id : kViewMenuRefused)
+            n += MenuItemEnabled(IDM_VIEW_MENU, id);
+        for (UINT id : kButtonsRefused)
+            n += BarButtonEnabled(id);
+        return n;
+    }
+    static constexpr int kRefused = 15;
+    // Dark pixels of the pictures of the menu bar's Check button (the second, after the
+    // 29-pixel main menu drop-down) and direction button (the seventh, at x 153): their green,
+    // navy and maroon, which a disabled button washes out towards the bar's grey.
+    static int RefusedButtonsInk()
+    {
+        int n = 0;
+        for (int left : {29, 153})
+            for (int y = 299; y < 315; ++y)
+                for (int x = left + 3; x < left + 19; ++x) {
+                    const COLORREF c = AutomationScreenPixel(x, y);
+                    n += GetRValue(c) + GetGValue(c) + GetBValue(c) < 300;
+                }
+        return n;
+    }
     // Whether the state file's record keeps a pause.
     static bool PauseKept()
     {
@@ -148,6 +182,52 @@ TEST_F(PauseTest, WhilePausedNothingChangesTheGrid)
     TapCell(1, 2);
     Type("E");
     EXPECT_EQ(gGame.entries[7], 'E');  // going on, the grid takes letters again
+}
+
+// What the pause refuses is greyed while it lasts, wherever the pause came from (the title, a
+// restart, a puzzle opened again), and nothing else is.
+TEST_F(PauseTest, WhatThePauseRefusesIsGreyedWhileItLasts)
+{
+    Open();
+    EXPECT_EQ(RefusedEnabled(), kRefused);
+    const int ink = RefusedButtonsInk();
+    EXPECT_GT(ink, 100);
+
+    TapTitle();
+    ASSERT_TRUE(Paused());
+    EXPECT_EQ(RefusedEnabled(), 0);
+    EXPECT_EQ(RefusedButtonsInk(), 0);  // washed out
+    for (UINT id : {IDM_PREFERENCES, IDM_PRINT, IDM_PENCIL, IDM_AVAILABLE, IDM_EXIT})
+        EXPECT_TRUE(MenuItemEnabled(id)) << id;
+    for (UINT id : {IDM_OPEN, IDM_CLUE_LIST, IDM_KEYBOARD, IDM_VIEW_MENU, IDM_ZOOM_MENU})
+        EXPECT_TRUE(BarButtonEnabled(id)) << id;
+    // Opening the main menu sets its check marks again and keeps the greying.
+    AutomationTap(10, 305);
+    AutomationTap(200, 100);
+    Idle();
+    EXPECT_EQ(RefusedEnabled(), 0);
+
+    Restart();
+    ASSERT_TRUE(Paused());
+    EXPECT_EQ(RefusedEnabled(), 0);
+
+    // Another puzzle opens running; the paused one comes back greyed.
+    WritePuzzle("\\My Documents\\b.puz", OpenGrid(5, 5), "Puzzle B");
+    AutomationAnswerFileDialog(u"\\My Documents\\b.puz");
+    AutomationAnswerMessageBox(u"Confirm", IDYES);
+    Command(IDM_OPEN);
+    EXPECT_EQ(RefusedEnabled(), kRefused);
+    AutomationAnswerFileDialog(u"\\My Documents\\a.puz");
+    AutomationAnswerMessageBox(u"Confirm", IDYES);
+    Command(IDM_OPEN);
+    ASSERT_TRUE(Paused());
+    EXPECT_EQ(RefusedEnabled(), 0);
+
+    // A tap on the panel goes on, and every command is back.
+    Tap(120, 100);
+    EXPECT_FALSE(Paused());
+    EXPECT_EQ(RefusedEnabled(), kRefused);
+    EXPECT_EQ(RefusedButtonsInk(), ink);
 }
 
 TEST_F(PauseTest, ThePauseIsKeptWithTheProgress)

@@ -1,5 +1,8 @@
-// Preferences: OK relayouts even without changes, Large keeps the cursor, a colour picked in
-// the chooser repaints the open squares and survives a restart.
+// Preferences: OK relayouts even without changes, Large keeps the cursor, "Auto Skip across
+// words" greyed while Auto Skip is off, a colour picked in the chooser repaints the open
+// squares and survives a restart.
+#include <initializer_list>
+
 #include "automation.h"
 #include "dialog_ids.h"
 #include "game_dialog_fixture.h"
@@ -61,6 +64,60 @@ TEST_F(PreferencesDialogTest, LargeAndTheTogglesTakeEffectOnOkAndKeepTheCursor)
     EXPECT_TRUE(Checked(IDM_ZOOM_MENU, IDM_LARGE));
     EXPECT_FALSE(Checked(IDM_ZOOM_MENU, IDM_SMALL));
     EXPECT_EQ(Checked(IDM_MAIN_MENU_BUTTON, IDM_AUTO_SKIP), !autoSkipBefore);
+}
+
+// "Auto Skip across words" is greyed, and deaf to taps, while Auto Skip is off; ticking Auto
+// Skip makes it available at once, in the same dialog, and a greyed box keeps its tick.
+TEST_F(PreferencesDialogTest, AutoSkipAcrossWordsIsGreyedWhileAutoSkipIsOff)
+{
+    ASSERT_EQ(gGame.settings.autoSkip, 0);
+    HWND dialog = OpenModeless(IDD_PREFERENCES, PreferencesDialogProc);
+    ASSERT_NE(dialog, nullptr);
+    HWND across = GetDlgItem(dialog, IDC_SKIP_ACROSS_WORDS);
+    EXPECT_FALSE(IsWindowEnabled(across));
+    Idle();
+    RECT r;
+    GetWindowRect(across, &r);
+    auto blackOnScreen = [&r] {
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                n += AutomationScreenPixel(x, y) == kBlackInk;
+        return n;
+    };
+    EXPECT_EQ(blackOnScreen(), 0);  // label and box in grey
+    CheckDlgButton(dialog, IDC_AUTO_SKIP, BST_CHECKED);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_AUTO_SKIP, BN_CLICKED),
+                 LPARAM(GetDlgItem(dialog, IDC_AUTO_SKIP)));
+    EXPECT_TRUE(IsWindowEnabled(across));
+    Idle();
+    EXPECT_GT(blackOnScreen(), 40);
+    DestroyWindow(dialog);
+    Idle();
+
+    // Played through the modal dialog: the first tap on the greyed box does nothing, the one
+    // after Auto Skip ticks it.
+    const RECT autoSkip = Control(IDC_AUTO_SKIP);
+    const RECT acrossBox = Control(IDC_SKIP_ACROSS_WORDS);
+    const RECT ok = Control(IDOK);
+    auto tapThenOk = [&](std::initializer_list<RECT> taps) {
+        for (const RECT& tap : taps)
+            TapOnScreen(tap);
+        TapOnScreen(ok);
+        Command(IDM_PREFERENCES);
+    };
+    tapThenOk({acrossBox, autoSkip, acrossBox});
+    EXPECT_EQ(gGame.settings.autoSkip, 1);
+    EXPECT_EQ(gGame.settings.skipAcrossWords, 1);
+
+    // Auto Skip off greys the box again at once; it keeps its tick, and the setting with it.
+    tapThenOk({autoSkip, acrossBox});
+    EXPECT_EQ(gGame.settings.autoSkip, 0);
+    EXPECT_EQ(gGame.settings.skipAcrossWords, 1);
+    dialog = OpenModeless(IDD_PREFERENCES, PreferencesDialogProc);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_SKIP_ACROSS_WORDS)));
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_SKIP_ACROSS_WORDS), UINT(BST_CHECKED));
+    DestroyWindow(dialog);
 }
 
 TEST_F(PreferencesDialogTest, APickedColourRepaintsTheOpenSquaresAndSurvivesARestart)

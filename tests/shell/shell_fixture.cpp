@@ -265,8 +265,18 @@ bool ShellTest::Checked(UINT button, UINT id) const
 
 bool ShellTest::MenuItemEnabled(UINT id) const
 {
-    HMENU menu = reinterpret_cast<HMENU>(
-        SendMessageW(gShell.menuBar, SHCMBM_GETSUBMENU, 0, IDM_MAIN_MENU_BUTTON));
+    return MenuItemEnabled(IDM_MAIN_MENU_BUTTON, id);
+}
+
+bool ShellTest::BarButtonEnabled(UINT id) const
+{
+    return SendMessageW(gShell.menuBar, TB_ISBUTTONENABLED, id, 0) != 0;
+}
+
+bool ShellTest::MenuItemEnabled(UINT button, UINT id) const
+{
+    HMENU menu =
+        reinterpret_cast<HMENU>(SendMessageW(gShell.menuBar, SHCMBM_GETSUBMENU, 0, button));
     // EnableMenuItem answers the state it replaces; putting the same state back reads it.
     const UINT was = EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
     EnableMenuItem(menu, id, MF_BYCOMMAND | (was & MF_GRAYED));

@@ -78,8 +78,11 @@ class ShellTest : public testing::Test {
 
     // Whether menu item `id` in the pop-up of drop-down `button` is checked.
     bool Checked(UINT button, UINT id) const;
-    // Whether item `id` of the main menu is enabled.
+    // Whether item `id` of the main menu, or of the pop-up of drop-down `button`, is enabled.
     bool MenuItemEnabled(UINT id) const;
+    bool MenuItemEnabled(UINT button, UINT id) const;
+    // Whether the menu bar's button sending `id` is enabled.
+    bool BarButtonEnabled(UINT id) const;
 
     // The state file the game writes at exit, as bytes.
     static std::string StateFile();

@@ -593,3 +593,53 @@ TEST_F(DialogManager, ModelessDialogLeavesItsOwnerEnabledAndCleansUpOnDestroy)
     EXPECT_EQ(WindowCount(), windows);
     EXPECT_EQ(AutomationGdiObjectCount(), objects);
 }
+
+namespace {
+
+// Pixels of the screen rectangle of `control` that are exactly `colour`.
+int CountOnScreen(HWND control, COLORREF colour)
+{
+    RECT r;
+    GetWindowRect(control, &r);
+    int count = 0;
+    for (int y = r.top; y < r.bottom; ++y) {
+        for (int x = r.left; x < r.right; ++x) {
+            count += AutomationScreenPixel(x, y) == colour ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+// A disabled check box shows its tick, frame and label in grey and ignores taps and Space;
+// enabled again it is black and taps turn it over.
+TEST_F(DialogManager, ADisabledCheckBoxIsGreyAndTakesNoTapOrKey)
+{
+    DLGTEMPLATEW t = kTemplate;
+    t.style |= WS_VISIBLE;
+    HWND dialog = CreateDialogIndirectParamW(nullptr, &t, owner, TestDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    HWND box = GetDlgItem(dialog, kAutoSkip);
+    CheckDlgButton(dialog, kAutoSkip, BST_CHECKED);
+    EnableWindow(box, FALSE);
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    EXPECT_EQ(CountOnScreen(box, kTextColour), 0);
+    EXPECT_GT(CountOnScreen(box, kShadowColour), 40);  // frame, tick and label
+
+    TapItem(dialog, kAutoSkip);
+    EXPECT_EQ(SetFocus(box), nullptr);
+    AutomationChar(u' ');
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    EXPECT_EQ(IsDlgButtonChecked(dialog, kAutoSkip), UINT(BST_CHECKED));
+    EXPECT_FALSE(Saw(seen, kAutoSkip, BN_CLICKED));
+
+    EnableWindow(box, TRUE);
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    EXPECT_GT(CountOnScreen(box, kTextColour), 40);
+    TapItem(dialog, kAutoSkip);
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    EXPECT_EQ(IsDlgButtonChecked(dialog, kAutoSkip), UINT(BST_UNCHECKED));
+    EXPECT_TRUE(Saw(seen, kAutoSkip, BN_CLICKED));
+    DestroyWindow(dialog);
+}

@@ -1,5 +1,5 @@
 // Menu bars built from a toolbar record: pictures, plain buttons, drop-downs opening their
-// pop-up upwards, commands from pop-ups and sub-menus, SHCMBM_GETSUBMENU.
+// pop-up upwards, commands from pop-ups and sub-menus, SHCMBM_GETSUBMENU, disabled buttons.
 #include <cstring>
 
 #include "menus/popup_menu.h"
@@ -140,6 +140,32 @@ TEST_F(MenuBar, PlainButtonSendsItsCommandToTheParent)
     EXPECT_EQ(LOWORD(commands[0].wParam), 40062u);
     EXPECT_EQ(commands[0].lParam, reinterpret_cast<LPARAM>(bar));
     EXPECT_EQ(GetActiveWindow(), window);
+}
+
+TEST_F(MenuBar, ADisabledButtonIsWashedOutAndIgnoresTaps)
+{
+    EXPECT_TRUE(SendMessageW(bar, TB_ENABLEBUTTON, 40062, MAKELONG(FALSE, 0)));
+    EXPECT_TRUE(SendMessageW(bar, TB_ENABLEBUTTON, 40056, MAKELONG(FALSE, 0)));
+    EXPECT_FALSE(SendMessageW(bar, TB_ENABLEBUTTON, 40123, MAKELONG(FALSE, 0)));  // no such
+    EXPECT_FALSE(SendMessageW(bar, TB_ISBUTTONENABLED, 40062, 0));
+    EXPECT_TRUE(SendMessageW(bar, TB_ISBUTTONENABLED, 40052, 0));
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    // Green and red two thirds of the way to the bar's grey.
+    EXPECT_EQ(AutomationScreenPixel(40, 305), RGB(128, 213, 128));
+    EXPECT_EQ(AutomationScreenPixel(10, 305), RGB(213, 128, 128));
+    EXPECT_EQ(AutomationScreenPixel(60, 305), RGB(0, 0, 255));
+    AutomationTap(40, 305);
+    AutomationTap(10, 305);  // the drop-down opens nothing either
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    EXPECT_TRUE(Commands().empty());
+    EXPECT_TRUE(PopupMenuLevels().empty());
+
+    EXPECT_TRUE(SendMessageW(bar, TB_ENABLEBUTTON, 40062, MAKELONG(TRUE, 0)));
+    EXPECT_TRUE(SendMessageW(bar, TB_ISBUTTONENABLED, 40062, 0));
+    AutomationTap(40, 305);
+    ASSERT_TRUE(AutomationRunUntilIdle());
+    EXPECT_EQ(AutomationScreenPixel(40, 305), RGB(0, 255, 0));
+    EXPECT_EQ(Commands(), (std::vector<UINT>{40062}));
 }
 
 TEST_F(MenuBar, DropDownSendsItsCommandThenDeliversTheChosenItem)
