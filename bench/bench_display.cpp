@@ -8,6 +8,8 @@
 // Every key arms the auto-save's timer, as the first key after a save does.
 // The *Comforts variants turn every comfort on: each letter a pencil letter with both
 // corner marks and a clue naming four other entries to tint; they keep the same targets.
+// The Diagramless variant places a block with "." and types a letter over it in turn, each
+// key numbering the player's layout again before the repaint; it keeps the 2 ms target.
 #include <string>
 #include <vector>
 
@@ -47,14 +49,18 @@ std::vector<std::string> ScatteredGrid(int side)
 // A fresh device with the display's 240 x 268 window, the puzzle loaded and laid out at
 // `magnification`. Null, with the run marked failed, when there is no such window: a paint
 // into no window would time nothing.
-HWND OpenWindow(benchmark::State& state, int side, int magnification, bool comforts = false)
+HWND OpenWindow(benchmark::State& state, int side, int magnification, bool comforts = false,
+                bool diagramless = false)
 {
     HWND window = OpenDisplayWindow();
     if (!window) {
         state.SkipWithError("no 240 x 268 window to paint");
         return nullptr;
     }
-    if (!LoadGrid(ScatteredGrid(side))) {
+    PuzzleImage image = MakePuzzle(ScatteredGrid(side));
+    AddClues(&image);
+    image.diagramless = diagramless;
+    if (!LoadAndParse(Bytes(image))) {
         state.SkipWithError("puzzle refused");
         CloseDisplayWindow(window);
         return nullptr;
@@ -117,6 +123,31 @@ void BM_KeystrokeLarge21Comforts(benchmark::State& state)
     Keystroke(state, 21, kLarge, true);
 }
 
+// A block placed by "." on an open square of the middle row of a diagramless 21 x 21 grid in
+// Large, every block found and every letter in, then a letter typed over it, in turn.
+void BM_KeystrokeDiagramlessLarge21(benchmark::State& state)
+{
+    HWND window = OpenWindow(state, 21, kLarge, false, true);
+    if (!window)
+        return;
+    const int row = 10;
+    int col = 0;
+    while (gGame.solution[row * 21 + col] == '.')
+        ++col;
+    bool block = true;
+    for (auto _ : state) {
+        gGame.cursorRow = row;
+        gGame.cursorCol = col;
+        ResetAutoSave();
+        if (block)
+            OnChar(window, u'.');
+        else
+            OnKeyDown(window, 'E');
+        block = !block;
+    }
+    CloseDisplayWindow(window);
+}
+
 // Small, Medium, Large in turn on a 15 x 15 grid, with the whole repaint of the view.
 void BM_MagnificationChange(benchmark::State& state)
 {
@@ -169,6 +200,7 @@ BENCHMARK(BM_KeystrokeSmall15)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeystrokeLarge21)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeystrokeSmall15Comforts)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeystrokeLarge21Comforts)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeystrokeDiagramlessLarge21)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MagnificationChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintSmall15)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintLarge40)->Unit(benchmark::kMicrosecond);

@@ -3,9 +3,11 @@
 
 #include "square_text.h"
 
+// In a diagramless puzzle a black square is checked like a letter: a placed block where the
+// solution has one is right, a letter there wrong, and an empty square merely empty.
 CheckMark CheckSquare(int i)
 {
-    if (gGame.solution[i] == '.')
+    if (gGame.solution[i] == '.' && !gGame.diagramless)
         return kCheckBlack;
     if (SquareEntryRight(i))
         return kCheckRight;

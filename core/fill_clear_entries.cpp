@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "diagramless.h"
 #include "play_cursor.h"
 #include "square_marks.h"
 #include "square_text.h"
@@ -11,7 +12,7 @@ namespace {
 
 bool IsOpenSquare(int square)
 {
-    return square >= 0 && square < gGame.width * gGame.height && gGame.entries[square] != '.';
+    return square >= 0 && square < gGame.width * gGame.height && SquareTakesEntry(square);
 }
 
 // Calls `change` for each open square of the current word.
@@ -23,7 +24,7 @@ template <typename Change> void ForEachOpenSquareOfWord(Change change)
     if (!IsOpenSquare(CurrentSquare()) || !CurrentWordSquares(&first, &last, &step))
         return;
     for (int i = first; i <= last; i += step) {
-        if (gGame.entries[i] != '.')
+        if (SquareTakesEntry(i))
             change(i);
     }
 }
@@ -48,12 +49,14 @@ void FillLetter()
     MarkGiven(kMarkLetter);
     if (IsOpenSquare(CurrentSquare()))
         Reveal(CurrentSquare());
+    FollowPlayerBlocks();  // a diagramless square may have become the block it is
 }
 
 void FillWord()
 {
     MarkGiven(kMarkWord);
     ForEachOpenSquareOfWord(Reveal);
+    FollowPlayerBlocks();
 }
 
 void FillPuzzle()
@@ -61,28 +64,32 @@ void FillPuzzle()
     MarkGiven(kMarkPuzzle);
     const int n = gGame.width * gGame.height;
     for (int i = 0; i < n && i < kMaxCells; ++i) {
-        if (gGame.entries[i] != '.')
+        if (SquareTakesEntry(i))
             Reveal(i);
     }
+    FollowPlayerBlocks();
 }
 
 void ClearLetter()
 {
     if (IsOpenSquare(CurrentSquare()))
         Erase(CurrentSquare());
+    FollowPlayerBlocks();
 }
 
 void ClearWord()
 {
     ForEachOpenSquareOfWord(Erase);
+    FollowPlayerBlocks();
 }
 
 void ClearPuzzle()
 {
     const int n = gGame.width * gGame.height;
     for (int i = 0; i < n; ++i) {
-        gGame.entries[i] = gGame.solution[i] == '.' ? '.' : '-';
+        gGame.entries[i] = gGame.solution[i] == '.' && !gGame.diagramless ? '.' : '-';
         MarkErased(i);
     }
     std::memset(gGame.playerRebus, 0, sizeof gGame.playerRebus);
+    FollowPlayerBlocks();
 }

@@ -64,6 +64,7 @@ struct GameState {
     int32_t height;                    // rows
     char solution[kMaxCells];          // solution letter per square, row-major; "." black
     char entries[kMaxCells];           // the user's letters: "A"-"Z", "-" empty, "." black
+                                       // (in a diagramless puzzle: a block the player put)
     CellInfo cells[kMaxCells];         // word membership per square
     ClueEntry acrossClues[kMaxWords];  // across words in grid order
     ClueEntry downClues[kMaxWords];    // down words in grid order
@@ -78,6 +79,9 @@ struct GameState {
     int32_t clueCount;      // words of the grid = clue strings in use
     const char* notes;      // the string after the last clue, in fileBuffer ("" when none)
     int32_t solutionState;  // SolutionState of the solution grid
+    // 1: the file hides its black squares and the player places them ("." in entries); the
+    // word tables then follow the player's blocks (core/diagramless.cpp).
+    int32_t diagramless;
     // What the file's extra sections add; a section with a wrong checksum or size is left out
     // on its own, as if the file had none.
     uint8_t squareFlags[kMaxCells];               // GEXT: circled, given, ... per square

@@ -1,6 +1,7 @@
 // Cursor, direction and entry changes of the play engine.
 #include "play_cursor.h"
 
+#include "diagramless.h"
 #include "square_marks.h"
 #include "square_text.h"
 
@@ -170,11 +171,14 @@ const ClueEntry* CurrentClueRow()
 bool StoreLetter(int key)
 {
     const int square = CurrentSquare();
-    if (!InGrid(square) || gGame.entries[square] == '.' || !IsEntryByte(key))
+    if (!InGrid(square) || !SquareTakesEntry(square) || !IsEntryByte(key))
         return false;
+    const bool wasBlock = gGame.entries[square] == '.';
     gGame.entries[square] = char(key);
     gGame.playerRebus[square][0] = 0;  // a letter typed over a rebus replaces it
     MarkTyped(square);
+    if (wasBlock)
+        FollowPlayerBlocks();  // a letter on a placed block opens the square again
     return true;
 }
 
@@ -210,11 +214,14 @@ void StepCursorAfterLetter()
 bool EraseLetter()
 {
     const int square = CurrentSquare();
-    if (!InGrid(square) || gGame.entries[square] == '.')
+    if (!InGrid(square) || !SquareTakesEntry(square))
         return false;
+    const bool wasBlock = gGame.entries[square] == '.';
     gGame.entries[square] = '-';
     gGame.playerRebus[square][0] = 0;
     MarkErased(square);
+    if (wasBlock)
+        FollowPlayerBlocks();
     return true;
 }
 
@@ -279,7 +286,9 @@ void MoveOneSquare(int direction, int step)
         return;
     for (int at = Neighbour(square, direction, step); at != -1;
          at = Neighbour(at, direction, step)) {
-        if (gGame.entries[at] != '.') {
+        // A diagramless grid has no square the cursor may not stand on: a placed block is
+        // the player's to take away again.
+        if (gGame.entries[at] != '.' || gGame.diagramless) {
             SetCursorToCell(at);
             return;
         }
@@ -309,7 +318,7 @@ void SelectClue(int direction, int row)
 {
     if (row < 0 || row >= kMaxWords)
         return;
-    const ClueEntry& entry = ClueTable(direction)[row];
+    const ClueEntry& entry = FileWords(direction)[row];
     if (entry.clueIndex == -1)
         return;
     gGame.direction = direction == kAcross ? kAcross : kDown;
@@ -326,6 +335,15 @@ bool ApplyCellTap(int row, int col, bool held)
     if (square == CurrentSquare() && !held)
         ToggleDirection();
     const CellInfo& cell = gGame.cells[square];
+    if (gGame.diagramless) {
+        // Every square may take a block or a letter, so every one can be chosen; one in a word
+        // only the other way turns to it.
+        SetCursorToCell(square);
+        if (WordOfSquare(square, gGame.direction) == -1 &&
+            WordOfSquare(square, 1 - gGame.direction) != -1)
+            ToggleDirection();
+        return true;
+    }
     if (cell.acrossClue == -1 || cell.downClue == -1)
         return false;
     SetCursorToCell(square);

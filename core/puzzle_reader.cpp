@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "diagramless.h"
 #include "entry_check.h"
 #include "play_cursor.h"
 #include "play_time.h"
@@ -131,37 +132,40 @@ const char* NextString(const char* s)
     return s + std::strlen(s) + 1;
 }
 
-// Numbers the grid in row-major order: each word takes the next clue index (across before
-// down on a shared square), each starting square the next number.
-int NumberGrid()
+// Numbers `layout` in row-major order: each word takes the next clue index (across before
+// down on a shared square), each starting square the next number. A word that would pass the
+// tables' bounds is not started, so its squares stay in no word that way; the reader refuses
+// files whose solution gets that far, and only a player's layout can.
+int NumberGrid(const char* layout)
 {
     const int w = gGame.width;
     const int h = gGame.height;
+    auto open = [&](int i) { return layout[i] != '.'; };
     int k = 0;
     int n = 1;
     int across = 0;
     int down = 0;
     for (int i = 0; i < w * h; ++i) {
-        if (gGame.solution[i] == '.')
+        if (!open(i))
             continue;
         CellInfo& cell = gGame.cells[i];
         const int r = i / w;
         const int c = i % w;
-        const bool startsAcross = StartsAcross(gGame.solution, w, i);
-        const bool startsDown = StartsDown(gGame.solution, w, h, i);
+        const bool startsAcross = (c == 0 || !open(i - 1)) && c + 1 < w && open(i + 1) &&
+                                  across < kMaxWords && k < kMaxClues;
+        const bool startsDown = (r == 0 || !open(i - w)) && r + 1 < h && open(i + w) &&
+                                down < kMaxWords && k + (startsAcross ? 1 : 0) < kMaxClues;
         if (startsAcross) {
             cell.acrossClue = k++;
             gGame.acrossClues[across++] = {cell.acrossClue, n, -1};
         } else {
-            cell.acrossClue =
-                (c > 0 && gGame.solution[i - 1] != '.') ? gGame.cells[i - 1].acrossClue : -1;
+            cell.acrossClue = (c > 0 && open(i - 1)) ? gGame.cells[i - 1].acrossClue : -1;
         }
         if (startsDown) {
             cell.downClue = k++;
             gGame.downClues[down++] = {cell.downClue, n, -1};
         } else {
-            cell.downClue =
-                (r > 0 && gGame.solution[i - w] != '.') ? gGame.cells[i - w].downClue : -1;
+            cell.downClue = (r > 0 && open(i - w)) ? gGame.cells[i - w].downClue : -1;
         }
         if (startsAcross || startsDown)
             cell.number = n++;
@@ -342,6 +346,7 @@ void ReadSolutionState(const char* header)
 void ParseSizelessGrid()
 {
     gGame.width = gGame.height = 15;
+    gGame.diagramless = 0;  // no grid to hide
     for (int i = 0; i < 15 * 15; ++i) {
         const bool black = gGame.solution[i] == '.';
         const char e = gGame.entries[i];
@@ -362,11 +367,14 @@ void ReadSolution(const char* grid)
 }
 
 // Restored entries belong to this puzzle when they were saved for a grid of its size and
-// agree with it on every black square; anything else would break the grid's invariants.
+// agree with it on every black square; anything else would break the grid's invariants. In a
+// diagramless puzzle the entries' "." are the blocks the player placed, wherever they are.
 bool RestoredPlayFits(const RestoredPlay& play)
 {
     if (play.width != gGame.width || play.height != gGame.height)
         return false;
+    if (gGame.diagramless)
+        return true;
     for (int i = 0; i < gGame.width * gGame.height; ++i) {
         if ((gGame.solution[i] == '.') != (play.entries[i] == '.'))
             return false;
@@ -382,7 +390,7 @@ bool RestoreCursor(const RestoredPlay& play)
         play.cursorCol >= gGame.width)
         return false;
     const int square = play.cursorRow * gGame.width + play.cursorCol;
-    if (gGame.entries[square] == '.')
+    if (gGame.entries[square] == '.' && !gGame.diagramless)
         return false;
     gGame.direction = play.cursorDirection == kDown ? kDown : kAcross;
     SetCursorToCell(square);
@@ -402,9 +410,14 @@ bool TakeEntries(const RestoredPlay* play, const char* fill)
         return true;
     }
     // Black squares are the solution's, whatever the fill grid says; a "." the fill grid puts
-    // in an open square would make it black.
-    for (int i = 0; i < n; ++i)
-        gGame.entries[i] = gGame.solution[i] == '.' ? '.' : fill[i] == '.' ? '-' : fill[i];
+    // in an open square would make it black. A diagramless grid starts all open: its fill
+    // grid marks the hidden blocks, which are for the player to find.
+    for (int i = 0; i < n; ++i) {
+        const bool fillBlock = fill[i] == '.' || (gGame.diagramless && fill[i] == ':');
+        gGame.entries[i] = gGame.solution[i] == '.' && !gGame.diagramless ? '.'
+                           : fillBlock                                    ? '-'
+                                                                          : fill[i];
+    }
     std::memset(gGame.playerRebus, 0, sizeof gGame.playerRebus);
     std::memset(gGame.playerMarks, 0, sizeof gGame.playerMarks);
     return false;
@@ -430,7 +443,7 @@ const char* ReadHeaderLine(const char* s)
 // entries `restored` from the progress or not.
 void ReadCluesNotesAndSections(const char* s, bool restored)
 {
-    const int words = NumberGrid();
+    const int words = NumberGrid(gGame.solution);
     gWordRowsUsed = words < kMaxWords ? words : kMaxWords;
     for (int k = 0; k < words; ++k) {
         gGame.clueTexts[k] = s;
@@ -452,6 +465,8 @@ void ParsePuzzle(const RestoredPlay* play)
     ClearGridTables();
     const char* header = gGame.fileBuffer + gGame.headerOffset;
     ReadSolutionState(header);
+    gGame.diagramless =
+        puz::ReadShort(header + puz::kPuzzleTypeOffset) == puz::kPuzzleTypeDiagramless;
     const int width = static_cast<signed char>(header[puz::kWidthOffset]);
     if (width <= 0) {
         ParseSizelessGrid();
@@ -469,6 +484,10 @@ void ParsePuzzle(const RestoredPlay* play)
         UnlockSolution(play->unlockKey);
     EmptyUnplayableEntries();
     ReadCluesNotesAndSections(ReadHeaderLine(grid + 2 * n), restored);
+    if (gGame.diagramless) {
+        MeasureWords();
+        KeepFileWords();  // the player's layout takes the word tables from here on
+    }
     // The time spent comes from the progress when the letters do; a first opening starts from
     // the file's own timer (LTIM, read with the sections).
     if (restored && play->timerSeconds >= 0)
@@ -482,6 +501,19 @@ void ParsePuzzle(const RestoredPlay* play)
         SetCursorToFirstSquare();
     if (!MeasureWords())
         MessageBoxW(nullptr, u"Wow Bummer", u"Bummer", MB_OK);
+}
+
+int NumberLayout(const char* layout)
+{
+    const int n = gGame.width * gGame.height;
+    std::memset(gGame.cells, 0xFF, sizeof(CellInfo) * size_t(n));
+    std::memset(gGame.acrossClues, 0xFF, sizeof(ClueEntry) * size_t(gWordRowsUsed));
+    std::memset(gGame.downClues, 0xFF, sizeof(ClueEntry) * size_t(gWordRowsUsed));
+    const int words = NumberGrid(layout);
+    gCellsUsed = n > gCellsUsed ? n : gCellsUsed;
+    gWordRowsUsed = words < kMaxWords ? words : kMaxWords;
+    MeasureWords();
+    return words;
 }
 
 bool MeasureWords()

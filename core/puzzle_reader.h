@@ -70,6 +70,12 @@ struct RestoredPlay;
 // "Wow Bummer" message box.
 void ParsePuzzle(const RestoredPlay* play = nullptr);
 
+// Numbers the grid whose black squares are the "." of `layout` (the solution, or the player's
+// blocks of a diagramless puzzle) into cells, acrossClues and downClues, each word taking the
+// next clue index in grid order, and measures the words; a word beyond the tables' bounds is
+// left out. Gives the number of words.
+int NumberLayout(const char* layout);
+
 // Measures every word into acrossClues / downClues. False when the grid has no row or no
 // column.
 bool MeasureWords();

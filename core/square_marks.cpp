@@ -2,6 +2,7 @@
 // checked or revealed solve from a clean one; the toggle only shows or hides them.
 #include "square_marks.h"
 
+#include "diagramless.h"
 #include "entry_check.h"
 #include "play_cursor.h"
 #include "square_text.h"
@@ -11,7 +12,7 @@ namespace {
 // A square the player had already right was not given, whatever showed it afterwards.
 void Given(int i)
 {
-    if (gGame.entries[i] != '.' && !SquareEntryRight(i))
+    if (SquareTakesEntry(i) && !SquareEntryRight(i))
         gGame.playerMarks[i] |= kMarkGiven;
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "diagramless.h"
 #include "puz_layout.h"
 
 namespace {
@@ -96,7 +97,7 @@ void SquareEntryText(int i, char* text)
 
 void PutSquareEntry(int i, const char* text)
 {
-    if (gGame.entries[i] == '.')
+    if (!SquareTakesEntry(i))
         return;
     int length = 0;
     while (text[length] && length < kRebusTextSize - 1)

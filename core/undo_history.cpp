@@ -8,6 +8,7 @@
 
 #include <cstring>
 
+#include "diagramless.h"
 #include "game_state.h"
 
 namespace {
@@ -131,6 +132,7 @@ bool UndoLastStep()
     }
     gHistory.nextRecord = step.first;  // its records are free again
     TakeShadow();
+    FollowPlayerBlocks();  // a block taken back or brought back changes the words
     if (firstSquare >= 0)
         SetCursorToCell(firstSquare);
     return true;

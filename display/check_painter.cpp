@@ -1,6 +1,7 @@
 // PaintCheckMarks and ReportCheck.
 #include "check_painter.h"
 
+#include "diagramless.h"
 #include "display_state.h"
 #include "entry_check.h"
 #include "game_state.h"
@@ -9,6 +10,22 @@
 #include "play_cursor.h"
 #include "square_marks.h"
 #include "square_text.h"
+
+namespace {
+
+// A placed block where the solution has a letter: red inside its border, as a wrong letter
+// is red.
+void DrawWrongBlock(HDC dc, int row, int col)
+{
+    const int x0 = CellLeft(col);
+    const int y0 = CellTop(row);
+    const RECT inside = {x0 + 1, y0 + 1, x0 + gGame.cellSize, y0 + gGame.cellSize};
+    HBRUSH red = CreateSolidBrush(kRevealRed);
+    FillRect(dc, &inside, red);
+    DeleteObject(red);
+}
+
+}  // namespace
 
 void PaintCheckMarks(HWND window, int scope)
 {
@@ -43,6 +60,10 @@ void PaintCheckMarks(HWND window, int scope)
             DrawSquare(dc, r, c);
             if (mark == kCheckBlack)
                 continue;
+            if (mark == kCheckWrong && SquareBlock(i)) {
+                DrawWrongBlock(dc, r, c);
+                continue;
+            }
             if (mark != kCheckEmpty) {
                 SetTextColor(dc, mark == kCheckWrong ? kRevealRed : oldColour);
                 char text[kRebusTextSize];

@@ -62,7 +62,11 @@ bool ComposeParts(ClueBarParts* parts)
     }
     wsprintfW(parts->head, u"%d%s", row->number, way);
     const char* clue = gGame.clueTexts[row->clueIndex];
-    WidenPuzzleText(clue ? clue : "", parts->clue, kWholeClueChars);
+    // A word of a diagramless player's layout may have a number the file's clues do not.
+    if (!clue && gGame.diagramless)
+        lstrcpynW(parts->clue, u"no clue has this number", kWholeClueChars);
+    else
+        WidenPuzzleText(clue ? clue : "", parts->clue, kWholeClueChars);
     if (spelled[0])
         wsprintfW(parts->tail, u" (%d) %s", row->length, spelled);
     else

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "cross_references.h"
+#include "diagramless.h"
 #include "display_state.h"
 #include "game_state.h"
 #include "layout.h"
@@ -113,8 +114,12 @@ void DrawSquare(HDC dc, int row, int col)
     const int y0 = CellTop(row);
     const int s = gGame.cellSize;
     Rectangle(dc, x0, y0, x0 + s + 1, y0 + s + 1);
-    if (gGame.solution[i] == '.')
+    if (SquareBlock(i)) {
+        // A block the player placed carries its marks as a letter would.
+        if (gGame.diagramless)
+            DrawCornerMark(dc, row, col);
         return;
+    }
     DrawCornerMark(dc, row, col);
     if (!SquareCircled(i))
         return;
@@ -145,12 +150,40 @@ void DeleteSquareBrushes(const SquareBrushes& brushes)
     DeleteObject(brushes.black);
 }
 
-void SelectPlainBrush(HDC dc, const SquareBrushes& brushes, int i)
+void SelectPlainBrush(HDC dc, const SquareBrushes& brushes, int i, bool solution)
 {
-    SelectObject(dc, gGame.solution[i] == '.' ? brushes.black
-                     : SquareShaded(i)        ? brushes.shaded
-                                              : brushes.open);
+    const bool black = solution ? gGame.solution[i] == '.' : SquareBlock(i);
+    SelectObject(dc, black ? brushes.black : SquareShaded(i) ? brushes.shaded : brushes.open);
 }
+
+void DrawSolutionBlock(HDC dc, int row, int col)
+{
+    HBRUSH black = CreateSolidBrush(gGame.settings.squareColour);
+    HGDIOBJ previous = SelectObject(dc, black);
+    const int x0 = CellLeft(col);
+    const int y0 = CellTop(row);
+    Rectangle(dc, x0, y0, x0 + gGame.cellSize + 1, y0 + gGame.cellSize + 1);
+    SelectObject(dc, previous);
+    DeleteObject(black);
+}
+
+namespace {
+
+// The current square of a diagramless puzzle holding a placed block: the block inside the
+// cursor's colour, so the player sees both where the cursor is and what the square holds.
+void DrawBlockUnderCursor(HDC dc)
+{
+    const int s = gGame.cellSize;
+    const int inset = std::max(1, s / 5);
+    const int x0 = CellLeft(gGame.cursorCol);
+    const int y0 = CellTop(gGame.cursorRow);
+    const RECT inside = {x0 + inset, y0 + inset, x0 + s + 1 - inset, y0 + s + 1 - inset};
+    HBRUSH black = CreateSolidBrush(gGame.settings.squareColour);
+    FillRect(dc, &inside, black);
+    DeleteObject(black);
+}
+
+}  // namespace
 
 void ClearVoidSquares(HDC dc)
 {
@@ -308,6 +341,8 @@ void DrawCurrentWord(HDC dc, bool solution)
         DrawSquare(dc, i / gGame.width, i % gGame.width);
     SelectObject(dc, orange);
     DrawSquare(dc, gGame.cursorRow, gGame.cursorCol);
+    if (gGame.diagramless && SquareBlock(CurrentSquare()))
+        DrawBlockUnderCursor(dc);
 
     if (solution) {
         // The view of a word: every solution letter in red first, then the numbers in black.
@@ -317,6 +352,8 @@ void DrawCurrentWord(HDC dc, bool solution)
             SquareSolutionText(i, text);
             if (gGame.solution[i] != '.')
                 DrawSquareText(dc, i / gGame.width, i % gGame.width, text);
+            else if (gGame.diagramless)
+                DrawSolutionBlock(dc, i / gGame.width, i % gGame.width);
         }
         SetTextColor(dc, kLineBlack);
         for (int i = first; i <= last; i += step)

@@ -22,8 +22,14 @@ struct SquareBrushes {
 };
 SquareBrushes CreateSquareBrushes();
 void DeleteSquareBrushes(const SquareBrushes& brushes);
-// Selects the brush of square `i` when nothing highlights it: black, shaded or open.
-void SelectPlainBrush(HDC dc, const SquareBrushes& brushes, int i);
+// Selects the brush of square `i` when nothing highlights it: black, shaded or open. Black
+// is what the player sees (in a diagramless puzzle the blocks placed), or with `solution` the
+// solution's black squares.
+void SelectPlainBrush(HDC dc, const SquareBrushes& brushes, int i, bool solution = false);
+
+// Square (row, col) as the block the solution has there, over whatever was drawn: what View
+// shows of a diagramless puzzle's hidden blocks.
+void DrawSolutionBlock(HDC dc, int row, int col);
 
 // Every void square in the background colour, its border lines included. A full paint does
 // this before drawing the other squares, whose own borders then close the puzzle's shape:

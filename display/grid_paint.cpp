@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "clue_bar.h"
+#include "diagramless.h"
 #include "display_state.h"
 #include "game_state.h"
 #include "grid_draw.h"
@@ -26,9 +27,10 @@ void DrawSquares(HDC dc, bool solution, const SquareBrushes& brushes, HPEN greyP
             const int i = r * g.width + c;
             if (SquareVoid(i))
                 continue;
-            SelectPlainBrush(dc, brushes, i);
+            // The solution shows the solution's blocks, which a diagramless grid otherwise hides.
+            SelectPlainBrush(dc, brushes, i, solution);
             DrawSquare(dc, r, c);
-            if (g.solution[i] == '.')
+            if (solution ? g.solution[i] == '.' : SquareBlock(i))
                 continue;
             DrawInnerEdge(dc, r, c, greyPen);
             char text[kRebusTextSize];
@@ -41,7 +43,9 @@ void DrawSquares(HDC dc, bool solution, const SquareBrushes& brushes, HPEN greyP
                 SquareEntryText(i, text);
                 DrawEntryText(dc, i, text);
             }
-            DrawNumber(dc, r, c, kNumberFullPaint);
+            // The player's numbering does not belong on the diagramless solution.
+            if (!(solution && g.diagramless))
+                DrawNumber(dc, r, c, kNumberFullPaint);
         }
     }
 }
@@ -117,6 +121,8 @@ void PaintViewedLetter(HWND window)
     SquareSolutionText(square, text);
     if (gGame.solution[square] != '.')
         DrawSquareText(dc, gGame.cursorRow, gGame.cursorCol, text);
+    else if (gGame.diagramless)
+        DrawSolutionBlock(dc, gGame.cursorRow, gGame.cursorCol);
     SetTextColor(dc, kLineBlack);
     DrawNumber(dc, gGame.cursorRow, gGame.cursorCol, kNumberInSquare);
     SetTextColor(dc, oldColour);

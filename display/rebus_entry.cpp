@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "diagramless.h"
 #include "display_state.h"
 #include "game_state.h"
 #include "play_cursor.h"
@@ -18,7 +19,7 @@ bool RebusEntryOpen()
 void OpenRebusEntry()
 {
     const int square = CurrentSquare();
-    if (square < 0 || square >= gGame.width * gGame.height || gGame.entries[square] == '.')
+    if (square < 0 || square >= gGame.width * gGame.height || !SquareTakesEntry(square))
         return;
     gDisplay.rebusOpen = 1;
     gDisplay.rebusSquare = square;
@@ -63,6 +64,7 @@ bool CloseRebusEntry(bool keep)
     gDisplay.rebusOpen = 0;
     if (keep) {
         PutSquareEntry(gDisplay.rebusSquare, gDisplay.rebusText);
+        FollowPlayerBlocks();  // letters in a placed block open it again
         if (gDisplay.rebusText[0])
             MarkTyped(gDisplay.rebusSquare);
         else

@@ -11,10 +11,7 @@
 
 namespace {
 
-constexpr int kPuzzleTypeOffset = 0x30;
 constexpr int kMaskedChecksumOffset = 0x10;
-constexpr int kNormalType = 0x0001;
-constexpr int kDiagramlessType = 0x0401;
 constexpr int kMaxRebusKeys = 255;
 
 bool IsAscii(const std::string& s)
@@ -216,7 +213,8 @@ std::string Header(const PuzzleDocument& d, const Grids& g, const std::vector<st
     h[size_t(puz::kWidthOffset)] = char(d.width);
     h[size_t(puz::kHeightOffset)] = char(d.height);
     puz::WriteShort(&h[puz::kClueCountOffset], int(clues.size()));
-    puz::WriteShort(&h[kPuzzleTypeOffset], d.diagramless ? kDiagramlessType : kNormalType);
+    puz::WriteShort(&h[puz::kPuzzleTypeOffset],
+                    d.diagramless ? puz::kPuzzleTypeDiagramless : puz::kPuzzleTypeNormal);
     puz::WriteShort(&h[puz::kSolutionStateOffset], d.hasSolution ? 0 : puz::kSolutionAbsent);
     const uint16_t cib =
         puz::ChecksumRegion(h.data() + puz::kHeaderSumStart, puz::kHeaderSumSize, 0);

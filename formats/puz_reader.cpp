@@ -90,7 +90,7 @@ ReadResult ReadPuz(std::string_view bytes, PuzzleDocument* out)
     out->width = w;
     out->height = ht;
     out->hasSolution = (state & (puz::kSolutionAbsent | puz::kSolutionScrambled)) == 0;
-    out->diagramless = puz::ReadShort(h + 0x30) == 0x0401;
+    out->diagramless = puz::ReadShort(h + puz::kPuzzleTypeOffset) == puz::kPuzzleTypeDiagramless;
     out->cells.assign(n, DocumentCell{});
     // Version 2.0 strings are UTF-8; older ones, and any that are not, the Windows code page.
     auto text = [utf8](std::string_view s) {

@@ -2,6 +2,7 @@
 // files); core widens them to UTF-16 and they are narrowed here to UTF-8 for pango.
 #include "game_sheet.h"
 
+#include "diagramless.h"
 #include "game_state.h"
 #include "puzzle_text.h"
 #include "square_text.h"
@@ -46,20 +47,40 @@ void ReadHeader(PrintSheet* sheet)
     sheet->notes = Utf8(gGame.notes);
 }
 
-void ReadClues(const ClueEntry* words, std::vector<PrintClue>* clues)
+// The file's clues under the file's numbers, whatever layout a diagramless player has made.
+void ReadClues(int direction, std::vector<PrintClue>* clues)
 {
+    const ClueEntry* words = FileWords(direction);
     for (int i = 0; i < kMaxWords && words[i].clueIndex != -1; ++i)
-        clues->push_back({words[i].number, Utf8(gGame.clueTexts[words[i].clueIndex])});
+        clues->push_back({words[i].number, Utf8(FileClueText(words[i]))});
+}
+
+// A diagramless grid is printed as it is played: blank with no block and no number, the
+// player's blocks and numbers with the letters, the hidden blocks and the file's numbers with
+// the solution alone.
+bool PrintedBlock(int i, PrintContents contents)
+{
+    if (!gGame.diagramless || contents == kPrintSolution)
+        return gGame.solution[i] == '.';
+    return contents == kPrintLetters && SquareBlock(i);
+}
+
+int PrintedNumber(int i, PrintContents contents)
+{
+    if (gGame.diagramless && contents == kPrintBlank)
+        return 0;
+    const int number = contents == kPrintSolution ? FileSquareNumber(i) : gGame.cells[i].number;
+    return number > 0 ? number : 0;
 }
 
 PrintSquare ReadSquare(int i, PrintContents contents)
 {
     PrintSquare square;
-    square.block = gGame.solution[i] == '.';
+    square.block = PrintedBlock(i, contents);
     square.voidSquare = SquareVoid(i);
     if (square.block)
         return square;
-    square.number = gGame.cells[i].number > 0 ? gGame.cells[i].number : 0;
+    square.number = PrintedNumber(i, contents);
     square.circled = SquareCircled(i);
     square.shaded = SquareShaded(i);
     char text[kRebusTextSize] = "";
@@ -93,8 +114,8 @@ bool SheetFromGame(PrintContents contents, PrintSheet* sheet, std::string* error
     sheet->width = gGame.width;
     sheet->height = gGame.height;
     ReadHeader(sheet);
-    ReadClues(gGame.acrossClues, &sheet->across);
-    ReadClues(gGame.downClues, &sheet->down);
+    ReadClues(kAcross, &sheet->across);
+    ReadClues(kDown, &sheet->down);
     const int squares = gGame.width * gGame.height;
     sheet->squares.reserve(size_t(squares));
     for (int i = 0; i < squares; ++i)

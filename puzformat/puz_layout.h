@@ -15,6 +15,7 @@ constexpr int kScrambledChecksumOffset = 0x1E;  // two bytes: sum of the real so
 constexpr int kWidthOffset = 0x2C;
 constexpr int kHeightOffset = 0x2D;
 constexpr int kClueCountOffset = 0x2E;      // two bytes
+constexpr int kPuzzleTypeOffset = 0x30;     // two bytes: kPuzzleTypeNormal, kPuzzleTypeDiagramless
 constexpr int kSolutionStateOffset = 0x32;  // two bytes: kSolutionScrambled, kSolutionAbsent
 constexpr int kGridOffset = 0x34;           // the solution grid, then the fill grid
 // The header's own checksum covers its last eight bytes: width, height, clue count, the
@@ -24,6 +25,9 @@ constexpr int kHeaderSumSize = kGridOffset - kWidthOffset;
 static_assert(kHeaderSumSize == 8);
 
 constexpr char kMagic[] = "ACROSS&DOWN";  // sizeof includes the NUL the file carries
+
+constexpr int kPuzzleTypeNormal = 0x0001;
+constexpr int kPuzzleTypeDiagramless = 0x0401;  // the black squares are the player's to find
 
 constexpr int kSolutionAbsent = 0x0002;     // the solution grid is a placeholder
 constexpr int kSolutionScrambled = 0x0004;  // the solution grid is locked with a 4-digit key

@@ -56,6 +56,9 @@ TARGETS = [
            "BM_KeystrokeSmall15Comforts", "real_time", 0.5, "ms"),
     Target("Keystroke to present, 21 × 21 in Large, every comfort on", "bench_display",
            "BM_KeystrokeLarge21Comforts", "real_time", 2, "ms"),
+    Target("Keystroke to present, 21 × 21 diagramless in Large, a block placed or a letter "
+           "typed over it (the words numbered again)", "bench_display",
+           "BM_KeystrokeDiagramlessLarge21", "real_time", 2, "ms"),
     Target("Magnification change with its repaint", "bench_display", "BM_MagnificationChange",
            "real_time", 5, "ms"),
     # The auto-save runs a second after a change, on the game's thread between keys: a key

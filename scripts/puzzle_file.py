@@ -4,8 +4,9 @@
 # solution locked with the key 4271 ("locked"; 3950 matches its checksum too), a first clue
 # that names other entries ("crossref"), a timer of 7:05 already spent ("timer"), digits and
 # symbols in the first row's solution ("symbols"), an author and copyright that run over
-# several lines ("longheader"), thirty lines of notes ended with CR LF ("crlfnotes") or a
-# first clue far longer than the clue bar can show ("longclue").
+# several lines ("longheader"), thirty lines of notes ended with CR LF ("crlfnotes"), a
+# first clue far longer than the clue bar can show ("longclue"), or its black squares hidden
+# for the player to place ("diagramless").
 import struct, sys
 path, features = sys.argv[1], set(sys.argv[2:])
 rows = ["HEARTHS", "ASTERNA", "ROT.RIP", "BREADTH", "ORB.OAR", "REALTOR", "SEETHES"]
@@ -69,7 +70,7 @@ if "locked" in features:
     header[0x32] = 4
 header[0x2C], header[0x2D] = w, h
 header[0x2E:0x30] = struct.pack("<H", len(clues))
-header[0x30] = 1
+header[0x30:0x32] = struct.pack("<H", 0x0401 if "diagramless" in features else 1)
 header[0x0E:0x10] = struct.pack("<H", cksum(header[0x2C:0x34]))
 body = shown.encode() + "".join("." if ch == "." else "-" for ch in sol).encode()
 author, notice = "Crossword", "(c) 2026"

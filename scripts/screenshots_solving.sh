@@ -3,22 +3,23 @@
 # a tap on the bar showing the whole clue, Check Letter and Check Word from the main menu's
 # Check and from the hold menu, the pause hiding the grid and the tap that resumes, the
 # keyboard's rebus key with several letters typed into one square, the pencil sign while
-# Pencil is on, the commands the pause refuses greyed while it lasts, and Preferences' "Auto
-# Skip across words" greyed while Auto Skip is off. Saves <scenario>-<moment>.png in the out
-# folder.
+# Pencil is on, the commands the pause refuses greyed while it lasts, Preferences' "Auto
+# Skip across words" greyed while Auto Skip is off, and a diagramless grid whose black
+# squares the player places. Saves <scenario>-<moment>.png in the out folder.
 # Usage: scripts/screenshots_solving.sh [bin-folder] [out-folder] [scenario ...]
 # Needs Xvfb, xdotool, ImageMagick's import and python3 (scripts/packages.txt).
 set -eu
 
 scenarios="long_clue_shown_whole check_letter_and_word check_from_the_hold_menu \
 pause_hides_the_grid rebus_from_the_keyboard pencil_sign greyed_while_paused \
-preferences_auto_skip_off"
+preferences_auto_skip_off diagramless_blocks"
 
 . "$(dirname "$0")/real_window.sh"
 
 # The main menu's Check (its pop-up's Letter, Word and Puzzle open level with it, 18 apart)
-# and Toggle with its Pencil.
+# and Toggle with its Pencil; Block, of diagramless puzzles, above Check.
 check_item=90
+block_item=72
 toggle_item=126
 fill_item=144
 pencil_item=162
@@ -211,6 +212,52 @@ preferences_auto_skip_off() {
     tap 24 106
     shot across-words-kept-greyed
     tap 222 13
+    stop_game
+}
+
+# A diagramless puzzle opens with no black square. "." after ROT puts the first one and moves
+# on, the words and numbers following; View Letter shows a hidden one and the main menu's
+# Block (on top, enabled only here) puts it; a block where a letter belongs is red under
+# Check; the hold menu has Block too; every letter typed solves it, one square given; a
+# restart brings the player's blocks back.
+diagramless_blocks() {
+    start_puzzle diagramless
+    shot all-open
+    tap_square 2 0
+    x type --delay 80 "rot."
+    shot period-block
+    tap_square 4 3
+    tap $view 307
+    tap 60 252      # View > Current Letter: the hidden block
+    shot view-letter
+    tap $menu 307
+    shot main-menu
+    tap 40 $block_item
+    shot menu-block
+    tap_square 0 3
+    x type --delay 80 "."
+    tap $check 307
+    shot wrong-block-checked
+    tap_square 0 3
+    x type --delay 80 "r"
+    hold_square 1 1
+    shot hold-menu
+    press Escape
+    for row in 0 1 3 5 6; do
+        tap_square $row 0
+        x type --delay 40 "$(echo "HEARTHS ASTERNA ROT BREADTH ORB REALTOR SEETHES" |
+            cut -d' ' -f$((row + 1)) | tr A-Z a-z)"
+    done
+    tap_square 2 4
+    x type --delay 40 "rip"
+    tap_square 4 0
+    x type --delay 40 "orb"
+    tap_square 4 4
+    x type --delay 40 "oar"
+    shot solved
+    stop_game
+    run_game_on_root
+    shot after-restart
     stop_game
 }
 

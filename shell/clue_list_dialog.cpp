@@ -1,6 +1,7 @@
 // ClueListDialogProc and FillClueList.
 #include "clue_list_dialog.h"
 
+#include "diagramless.h"
 #include "dialog_ids.h"
 #include "full_screen_dialog.h"
 #include "game_state.h"
@@ -20,10 +21,15 @@ constexpr WCHAR kContinuation[] = u"      ";
 void FormatLine(const ClueEntry& entry, int tab, WCHAR* line)
 {
     WCHAR clue[kClueChars + 1];
-    const char* text = gGame.clueTexts[entry.clueIndex];
+    const char* text = FileClueText(entry);
     WidenPuzzleText(text ? text : "", clue, kClueChars + 1);
-    wsprintfW(line, tab == kDown ? u"%d%s%s  (%d)" : u"%d%s%s (%d)", entry.number,
-              entry.number < 10 ? u".  " : u". ", clue, entry.length);
+    const WCHAR* dot = entry.number < 10 ? u".  " : u". ";
+    // A diagramless answer's length would give away where its blocks are.
+    if (gGame.diagramless)
+        wsprintfW(line, u"%d%s%s", entry.number, dot, clue);
+    else
+        wsprintfW(line, tab == kDown ? u"%d%s%s  (%d)" : u"%d%s%s (%d)", entry.number, dot, clue,
+                  entry.length);
 }
 
 BOOL InitDialog(HWND dialog)
@@ -109,7 +115,7 @@ void FillClueList(HWND dialog, int tab)
     SIZE indent = {};
     GetTextExtentPoint32W(dc, kContinuation, lstrlenW(kContinuation), &indent);
     const int width = client.right - client.left - GetSystemMetrics(SM_CXVSCROLL) - 4 - indent.cx;
-    const ClueEntry* words = tab == kDown ? gGame.downClues : gGame.acrossClues;
+    const ClueEntry* words = FileWords(tab == kDown ? kDown : kAcross);
     for (int row = 0; row < kMaxWords; ++row) {
         if (words[row].clueIndex == -1)
             continue;

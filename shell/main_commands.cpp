@@ -4,6 +4,7 @@
 #include "auto_save.h"
 #include "bottom_band.h"
 #include "check_painter.h"
+#include "diagramless.h"
 #include "fill_clear_entries.h"
 #include "game_dialogs.h"
 #include "game_state.h"
@@ -90,6 +91,7 @@ constexpr GridCommand kGridCommands[] = {
     {IDM_FILL_LETTER, true},   {IDM_FILL_WORD, true},    {IDM_FILL_PUZZLE, true},
     {IDM_CLEAR_LETTER, false}, {IDM_CLEAR_WORD, false},  {IDM_CLEAR_PUZZLE, false},
     {IDM_UNDO, false},         {IDM_REBUS, false},       {IDM_TOGGLE_DIRECTION, false},
+    {IDM_BLOCK, false},  // greyed for an ordinary puzzle as well (EnableBlockItem)
 };
 
 const GridCommand* GridCommandOf(UINT command)
@@ -210,6 +212,13 @@ void UpdateMenuChecks()
     EnableMenuItem(MenuOfButton(IDM_MAIN_MENU_BUTTON), IDM_PRINT,
                    MF_BYCOMMAND | (PuzzleOpen() ? MF_ENABLED : MF_GRAYED));
     GreyGridCommandsWhilePaused();
+    EnableBlockItem(MenuOfButton(IDM_MAIN_MENU_BUTTON));
+}
+
+void EnableBlockItem(HMENU menu)
+{
+    const bool enabled = PuzzleOpen() && gGame.diagramless && !PauseHidesGrid();
+    EnableMenuItem(menu, IDM_BLOCK, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 void ShowOpenedPuzzle(HWND window, PuzzleOpening opening)
@@ -296,6 +305,10 @@ bool RunPlayCommand(HWND window, UINT command)
         Refresh(window, kRepaintAll);
         break;
     case IDM_REBUS: StartRebusEntry(window); break;
+    case IDM_BLOCK:
+        ToggleBlock();
+        Refresh(window, kRepaintAll);
+        break;
     case IDM_UNLOCK:
         UnlockAndWarn(window);
         Refresh(window, kRepaintAll);

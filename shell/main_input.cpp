@@ -6,11 +6,13 @@
 
 #include "bottom_band.h"
 #include "clue_bar.h"
+#include "diagramless.h"
 #include "game_state.h"
 #include "grid_paint.h"
 #include "keyboard.h"
 #include "layout.h"
 #include "main_handlers.h"
+#include "main_window.h"
 #include "pause_panel.h"
 #include "play_cursor.h"
 #include "play_time.h"
@@ -101,6 +103,7 @@ bool SelectTappedCell(HWND window, POINT p, bool held)
 void OpenHoldMenu(HWND window, POINT p)
 {
     HMENU menu = LoadMenuW(gShell.instance, MAKEINTRESOURCEW(IDM_HOLD_MENU));
+    EnableBlockItem(menu);
     if (InGridArea(window, p))
         SelectTappedCell(window, p, true);
     Present(window);
@@ -154,6 +157,8 @@ void TypeCharacter(HWND window, WCHAR ch)
     const int byte = static_cast<unsigned char>(bytes[0]);
     if (count == 1 && IsEntryByte(byte))
         TypeKey(window, byte);
+    else if (count == 1 && byte == '.' && TypeBlock())  // a diagramless puzzle's block
+        Refresh(window, kTypedRepaint);
 }
 
 // The keys other than letters and Backspace: Enter and Insert end the rebus entry (Escape

@@ -26,6 +26,11 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 // while it hides the grid.
 void UpdateMenuChecks();
 
+// Enables Block in `menu` (the main menu's pop-up or the hold menu) for a diagramless
+// puzzle only, and not while the pause hides the grid: elsewhere the black squares are the
+// puzzle's own.
+void EnableBlockItem(HMENU menu);
+
 // Shows the notes of a puzzle just opened without progress of its own (kOpenedFirst), once the
 // window can show a dialog.
 void ShowNotesOfANewPuzzle(HWND window, PuzzleOpening opening);

@@ -13,8 +13,10 @@ constexpr const char16_t* kModulePath = u"\\Program Files\\Crossword\\Crossword.
 
 const MenuTemplateItem kMainMenuItems[] = {
     // Pop-up 0, the main menu (menu bar button 1). It opens upwards from the menu bar, so Check,
-    // added last, went on top, where it moves no item the hand has learnt.
+    // added late, went on top, where it moves no item the hand has learnt, and Block, the square
+    // command of diagramless puzzles, went above it.
     {0, u"Menu", 0, 0},
+    {1, u"Block", IDM_BLOCK, MF_GRAYED},  // enabled for a diagramless puzzle
     {1, u"Check", 0, 0},
     {2, u"Letter", IDM_CHECK_LETTER, 0},
     {2, u"Word", IDM_CHECK_WORD, 0},
@@ -78,6 +80,8 @@ const MenuTemplateItem kHoldMenuItems[] = {
     {2, u"Word", IDM_CHECK_WORD, 0},
     {2, u"Puzzle", IDM_CHECK, 0},
     {1, u"Rebus...", IDM_REBUS, 0},
+    // A short name: a wider menu would move the sub-menus the hand has learnt.
+    {1, u"Block", IDM_BLOCK, MF_GRAYED},  // enabled for a diagramless puzzle
 };
 const MenuTemplate kHoldMenu = {kHoldMenuItems, sizeof kHoldMenuItems / sizeof kHoldMenuItems[0]};
 

@@ -71,3 +71,4 @@
 #define IDM_PRINT            40104  // the open puzzle as a PDF page beside its file
 #define IDM_CHECK_LETTER     40105  // the current square against the solution
 #define IDM_CHECK_WORD       40106  // the current word against the solution
+#define IDM_BLOCK            40107  // toggle: a block the player places (diagramless puzzles)

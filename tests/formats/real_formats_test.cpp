@@ -15,6 +15,7 @@
 #include "game_state.h"
 #include "oracle_json.h"
 #include "puz_image.h"
+#include "puzzle_load.h"
 #include "puzzle_reader.h"
 #include "puzzle_text.h"
 #include "read_puzzle_document.h"
@@ -39,7 +40,8 @@ struct Disagreement {
 const std::map<std::string, Disagreement> kDisagreements = {
     {"test-diagramless.ipuz",
      {kDocumentAccepted, false, false,
-      "a diagramless grid is played as the game plays a diagramless .puz, its blocks shown"}},
+      "a diagramless grid is played as the game plays a diagramless .puz, its blocks hidden "
+      "until the player places them (compared here with every block placed)"}},
     {"test-diagramless.puz", {kDocumentAccepted, false, false, "the same, as a .puz"}},
     {"coded.ipuz",
      {kDocumentCoded, false, false,
@@ -179,6 +181,8 @@ bool Load(const std::string& image)
     if (!LoadPuzzleImage(image.data(), int(image.size())))
         return false;
     ParsePuzzle();
+    if (gGame.diagramless)
+        PlaceSolutionBlocks();  // the reading knows the grid the hidden blocks make
     return true;
 }
 

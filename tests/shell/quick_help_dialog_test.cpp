@@ -86,7 +86,8 @@ TEST_F(QuickHelpDialogTest, TheHelpPageDescribesEveryCommandAsItIs)
           "Preferences",   "Puzzle Info",    "Help",         "About",
           "Exit",          "Current Letter", "Current Word", "Entire Puzzle",
           "Small",         "Medium",         "Large",        "Rebus...",
-          "Clue list",     "Across / Down",  "Keyboard",     "Open"})
+          "Clue list",     "Across / Down",  "Keyboard",     "Open",
+          "Block"})
         EXPECT_TRUE(page.find("<b>" + std::string(command)) != std::string::npos ||
                     page.find("&gt; " + std::string(command)) != std::string::npos)
             << command;  // in bold, alone or after the menu it is in

@@ -23,7 +23,8 @@ std::string Bytes(const PuzzleImage& image)
     header[puz::kWidthOffset] = char(image.width);
     header[puz::kHeightOffset] = char(image.height);
     puz::WriteShort(&header[puz::kClueCountOffset], int(image.clues.size()));
-    header[0x30] = 1;  // the bitmask word every ordinary file has
+    puz::WriteShort(&header[puz::kPuzzleTypeOffset],
+                    image.diagramless ? puz::kPuzzleTypeDiagramless : puz::kPuzzleTypeNormal);
     puz::WriteShort(&header[puz::kSolutionStateOffset], image.solutionFlags);
     puz::WriteShort(&header[puz::kScrambledChecksumOffset], image.scrambledChecksum);
     puz::WriteShort(

@@ -20,6 +20,7 @@ struct PuzzleImage {
     std::string sections;            // raw bytes after the notes (see Section)
     std::string version = "1.3";     // the header's version string
     int solutionFlags = 0;           // puz::kSolutionAbsent, puz::kSolutionScrambled
+    bool diagramless = false;        // the header's puzzle type: the blocks are hidden
     int scrambledChecksum = 0;       // sum of a scrambled solution's real letters
     std::string prefix;              // junk before the header
 };

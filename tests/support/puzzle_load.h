@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "diagramless.h"
 #include "progress_file.h"
 #include "puzzle_image.h"
 #include "puzzle_reader.h"
@@ -17,6 +18,17 @@ inline bool LoadAndParse(const std::string& bytes, const RestoredPlay* play = nu
         return false;
     ParsePuzzle(play);
     return true;
+}
+
+// A diagramless puzzle as its player sees it having found every block: each black square of
+// the solution placed, so the words, numbers and clues are the file's own.
+inline void PlaceSolutionBlocks()
+{
+    for (int i = 0; i < gGame.width * gGame.height; ++i) {
+        if (gGame.solution[i] == '.')
+            gGame.entries[i] = '.';
+    }
+    FollowPlayerBlocks();
 }
 
 // A restored play of `entries` (row-major) for a grid of width x height, nothing else kept.
