@@ -1,4 +1,4 @@
-# add_project_test(<name> SOURCES ... [LIBRARIES ...])
+# add_project_test(<name> SOURCES ... [LIBRARIES ...] [WHOLE_FILTER <gtest filter>])
 #
 # One GoogleTest executable whose tests CTest runs one by one. Every test runs with the
 # headless backend and a fresh temporary device root (made by tests/support's main), and has
@@ -14,13 +14,13 @@ include(GoogleTest)
 find_package(GTest REQUIRED)
 
 function(add_project_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+    cmake_parse_arguments(ARG "" "WHOLE_FILTER" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE test_support ${ARG_LIBRARIES} project_options)
     gtest_discover_tests(${name}
         DISCOVERY_TIMEOUT 60
         PROPERTIES TIMEOUT 120)
-    add_whole_program_test(${name})
+    add_whole_program_test(${name} ${ARG_WHOLE_FILTER})
 endfunction()
 
 # add_whole_program_test(<program> [<gtest filter>]): the test <program>_whole described above.
