@@ -1,4 +1,4 @@
-# add_project_test(<name> SOURCES ... [LIBRARIES ...] [WHOLE_FILTER <gtest filter>])
+# add_project_test(<name> SOURCES ... [LIBRARIES ...] [WHOLE_FILTER <gtest filter>] [NO_WHOLE])
 #
 # One GoogleTest executable whose tests CTest runs one by one. Every test runs with the
 # headless backend and a fresh temporary device root (made by tests/support's main), and has
@@ -9,18 +9,21 @@
 # The test <name>_whole (label `whole`) runs the program once more in one process, its tests
 # shuffled with a new seed each time (the log names it) and run twice: a test that leans on
 # what another left behind, on running first or on running once per process fails there
-# although it passes on its own.
+# although it passes on its own. A program of one long test (NO_WHOLE) has nothing to be
+# shuffled against, and its repeat would only run it again.
 include(GoogleTest)
 find_package(GTest REQUIRED)
 
 function(add_project_test name)
-    cmake_parse_arguments(ARG "" "WHOLE_FILTER" "SOURCES;LIBRARIES" ${ARGN})
+    cmake_parse_arguments(ARG "NO_WHOLE" "WHOLE_FILTER" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE test_support ${ARG_LIBRARIES} project_options)
     gtest_discover_tests(${name}
         DISCOVERY_TIMEOUT 60
         PROPERTIES TIMEOUT 120)
-    add_whole_program_test(${name} ${ARG_WHOLE_FILTER})
+    if(NOT ARG_NO_WHOLE)
+        add_whole_program_test(${name} ${ARG_WHOLE_FILTER})
+    endif()
 endfunction()
 
 # add_whole_program_test(<program> [<gtest filter>]): the test <program>_whole described above.

@@ -15,6 +15,7 @@
 #include <set>
 
 #include "clues.h"
+#include "committed_inputs.h"
 #include "filler.h"
 #include "grid_rules.h"
 #include "lexicon.h"
@@ -26,49 +27,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// The test main always names the checkout.
-fs::path SourceDir()
-{
-    return std::getenv("CROSSWORD_SOURCE_DIR");
-}
-
-const std::vector<LexEntry>& Lexicon()
-{
-    static const std::vector<LexEntry> lexicon = [] {
-        std::vector<LexEntry> out;
-        std::string error;
-        EXPECT_TRUE(LoadLexicon(SourceDir() / "tools/lexicon/lexicon.tsv", &out, &error)) << error;
-        return out;
-    }();
-    return lexicon;
-}
-
-// The editor's lists of the tree (their roots are each test's own).
-const EditorLists& Rules()
-{
-    static const EditorLists rules = [] {
-        EditorLists out;
-        std::string error;
-        EXPECT_TRUE(LoadEditorLists(SourceDir() / "tools/lexicon",
-                                    SourceDir() / "tools/puzzlegen/standbys.txt", &out, &error))
-            << error;
-        return out;
-    }();
-    return rules;
-}
-
-const std::vector<Pattern>& Patterns()
-{
-    static const std::vector<Pattern> patterns = [] {
-        std::vector<Pattern> out;
-        std::string error;
-        EXPECT_TRUE(LoadPatterns(SourceDir() / "tools/puzzlegen/patterns.txt", &out, &error))
-            << error;
-        return out;
-    }();
-    return patterns;
-}
 
 // Word lists of every length in lexicon order (best score first within the file's order).
 std::vector<WordList> ListsFromLexicon()
@@ -380,68 +338,6 @@ TEST(Packs, RowsWithFeaturedAnswersOfRareLettersComeFirst)
     const Featured hard{"one", "frying", "Frying", "FRYINGPANS", ""};
     const Featured mid{"one", "depart", "Depart", "DEPARTURES", ""};
     EXPECT_EQ(RowOrder(Lexicon(), {&easy, &hard, &mid}), (std::vector<int>{1, 2, 0}));
-}
-
-// Pack Five's puzzles made before the editor's rules that the generator, keeping the packs
-// as they are, makes anew because they break one (a stand-by twice, a clue holding a form of
-// another answer). Regenerated packs are the generator's fixed point again: then this is 0.
-constexpr int kFiveRemadeUntilRegenerated = 30;
-
-// Kept whole, a pack comes out byte for byte as it went in; a puzzle that lost an answer is
-// made anew and the others keep their grids.
-TEST(Packs, KeptPuzzlesComeOutAsTheyWentInAndOneThatLostAnAnswerIsMadeAnew)
-{
-    Generator gen;
-    gen.lexicon = Lexicon();
-    gen.patterns = Patterns();
-    std::string error;
-    ASSERT_TRUE(LoadFeatured(SourceDir() / "tools/puzzlegen/featured.tsv", &gen.featured, &error))
-        << error;
-    ASSERT_TRUE(LoadWordSet(SourceDir() / "tools/puzzlegen/standbys.txt", &gen.standbys, &error))
-        << error;
-    gen.rules = Rules();
-    KeepEditorsFill(&gen.lexicon, gen.rules);
-    AddFeatured(gen);
-    const Generator fresh = gen;
-    const fs::path packs = SourceDir() / "resources/packs";
-    KeepPuzzles(packs, "five", &gen);
-    ASSERT_EQ(gen.kept.size(), size_t(kPuzzlesPerPack));
-
-    std::vector<PackPuzzle> made;
-    ASSERT_TRUE(GeneratePack(gen, 4, &made));
-    int remade = 0;
-    for (const PackPuzzle& puzzle : made) {
-        std::ifstream in(packs / "five" / (puzzle.name + ".puz"), std::ios::binary);
-        const std::vector<uint8_t> committed{std::istreambuf_iterator<char>(in), {}};
-        remade += puzzle.file != committed;
-    }
-    EXPECT_LE(remade, kFiveRemadeUntilRegenerated);
-    std::printf("[ known    ] %d of pack Five's committed puzzles made anew (at most %d)\n", remade,
-                kFiveRemadeUntilRegenerated);
-
-    // What the generator makes it keeps as it is.
-    gen = fresh;
-    for (const PackPuzzle& puzzle : made) {
-        std::string cells = puzzle.solution;
-        std::replace(cells.begin(), cells.end(), '.', '#');
-        gen.kept["five/" + puzzle.name] = cells;
-    }
-    const Generator keeping = gen;
-    std::vector<PackPuzzle> out;
-    ASSERT_TRUE(GeneratePack(gen, 4, &out));
-    ASSERT_EQ(out.size(), made.size());
-    for (size_t i = 0; i < out.size(); ++i)
-        EXPECT_TRUE(out[i].file == made[i].file) << out[i].name;
-
-    // The first square of the first puzzle holds what no answer has.
-    gen = keeping;
-    std::string& broken = gen.kept.at("five/" + out[0].name);
-    broken[broken.find_first_not_of('#')] = '?';
-    std::vector<PackPuzzle> again;
-    ASSERT_TRUE(GeneratePack(gen, 4, &again));
-    EXPECT_NE(again[0].solution, out[0].solution);
-    for (int row = 1; row < kPuzzlesPerPack; ++row)
-        EXPECT_EQ(again[row].solution, out[row].solution) << out[row].name;
 }
 
 TEST(PuzWriter, AFilledGridWrittenOutPassesTheIndependentChecker)
