@@ -1,4 +1,4 @@
-# add_project_test(<name> SOURCES ... [LIBRARIES ...] [WHOLE_FILTER <gtest filter>] [NO_WHOLE])
+# add_project_test(<name> SOURCES ... [LIBRARIES ...] [NO_WHOLE])
 #
 # One GoogleTest executable whose tests CTest runs one by one. Every test runs with the
 # headless backend and a fresh temporary device root (made by tests/support's main), and has
@@ -15,14 +15,14 @@ include(GoogleTest)
 find_package(GTest REQUIRED)
 
 function(add_project_test name)
-    cmake_parse_arguments(ARG "NO_WHOLE" "WHOLE_FILTER" "SOURCES;LIBRARIES" ${ARGN})
+    cmake_parse_arguments(ARG "NO_WHOLE" "" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE test_support ${ARG_LIBRARIES} project_options)
     gtest_discover_tests(${name}
         DISCOVERY_TIMEOUT 60
         PROPERTIES TIMEOUT 120)
     if(NOT ARG_NO_WHOLE)
-        add_whole_program_test(${name} ${ARG_WHOLE_FILTER})
+        add_whole_program_test(${name})
     endif()
 endfunction()
 
