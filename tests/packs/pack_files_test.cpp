@@ -337,10 +337,10 @@ struct KnownBreak {
     size_t places;
 };
 const KnownBreak kKnownBreaks[] = {
-    {kRuleSharedRoot, 36},      {kRuleClueHoldsAnswer, 128}, {kRuleBreakfast, 79},
-    {kRuleCrosswordese, 9},     {kRuleWordCount, 14},        {kRuleThemeless, 186},
-    {kRuleWordNetExample, 127}, {kRuleStandby, 6},           {kRulePackRepeats, 6},
-    {kRulePairRepeats, 866},    {kRuleClueVariety, 669},
+    {kRuleSharedRoot, 36},  {kRuleClueHoldsAnswer, 128}, {kRuleBreakfast, 79},
+    {kRuleCrosswordese, 9}, {kRuleWordCount, 14},        {kRuleThemeless, 100},
+    {kRuleTheme, 86},       {kRuleWordNetExample, 127},  {kRuleStandby, 6},
+    {kRulePackRepeats, 6},  {kRulePairRepeats, 866},     {kRuleClueVariety, 669},
 };
 
 }  // namespace

@@ -457,3 +457,26 @@ FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>&
         result.wordIds.push_back(lists[slots[i].cells.size()].ids[WordOf(s, static_cast<int>(i))]);
     return result;
 }
+
+long CountFitting(const WordList& list, const std::string& letters)
+{
+    if (list.words.empty() || letters.size() != static_cast<size_t>(list.length))
+        return 0;
+    std::vector<uint64_t> fit(static_cast<size_t>(list.blocks), ~uint64_t{0});
+    for (size_t pos = 0; pos < letters.size(); ++pos) {
+        if (letters[pos] < 'A' || letters[pos] > 'Z')
+            continue;
+        const uint64_t* bits = LetterBits(list, static_cast<int>(pos), letters[pos] - 'A');
+        for (int b = 0; b < list.blocks; ++b)
+            fit[static_cast<size_t>(b)] &= bits[b];
+    }
+    long count = 0;
+    for (int b = 0; b < list.blocks; ++b) {
+        uint64_t word = fit[static_cast<size_t>(b)];
+        const size_t tail = list.words.size() % 64;
+        if (tail != 0 && (b + 1) * 64 > static_cast<int>(list.words.size()))
+            word &= (uint64_t{1} << tail) - 1;
+        count += std::popcount(word);
+    }
+    return count;
+}

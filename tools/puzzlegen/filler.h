@@ -30,6 +30,9 @@ struct WordList {
 WordList MakeWordList(int length, const std::vector<std::string>& words,
                       const std::vector<int>& ids, const std::vector<char>& rare = {});
 
+// How many words of `list` fit `letters` ('?' where open), up to the whole list.
+long CountFitting(const WordList& list, const std::string& letters);
+
 struct FillResult {
     bool filled = false;
     long nodes = 0;            // search nodes used

@@ -18,6 +18,26 @@ std::vector<std::string> SplitTabs(const std::string& line)
     return fields;
 }
 
+bool ReadTable(const std::string& path, std::string* error,
+               const std::function<bool(const std::string& where,
+                                        const std::vector<std::string>& fields)>& row)
+{
+    std::ifstream in(path);
+    if (!in) {
+        *error = "cannot open " + path;
+        return false;
+    }
+    int lineNo = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++lineNo;
+        if (line.empty() || line[0] == '#')
+            continue;
+        if (!row(path + ":" + std::to_string(lineNo) + ": ", SplitTabs(line)))
+            return false;
+    }
+    return true;
+}
+
 namespace {
 
 bool AllUpperLetters(const std::string& s)

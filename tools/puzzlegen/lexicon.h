@@ -2,6 +2,7 @@
 // SCOWL by build_lexicon.py. Knows nothing of grids.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,13 @@ inline bool Obscure(const LexEntry& e)
 
 // The tab-separated fields of a line.
 std::vector<std::string> SplitTabs(const std::string& line);
+
+// Calls `row` with the "path:line: " prefix and the fields of each line of a tab-separated
+// table that is neither empty nor a '#' comment. False, with *error, when the file cannot be
+// opened or `row` refuses a line (it sets *error then).
+bool ReadTable(const std::string& path, std::string* error,
+               const std::function<bool(const std::string& where,
+                                        const std::vector<std::string>& fields)>& row);
 
 // Drops what the editor's rules refuse to print: WordNet's example sentences among the clues,
 // clues and answers failing the breakfast test (SCAB keeps only its strikebreaker clues), and

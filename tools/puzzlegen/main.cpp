@@ -2,9 +2,12 @@
 //
 //   puzzlegen --lexicon tools/lexicon/lexicon.tsv --patterns tools/puzzlegen/patterns.txt
 //             --featured tools/puzzlegen/featured.tsv --standbys tools/puzzlegen/standbys.txt
+//             --themes tools/puzzlegen/themes.tsv
 //             --out resources/packs [--seed 1] [--pack KEY] [--keep resources/packs]
 //   puzzlegen --lexicon ... --patterns ... --featured ... --standbys ... --check-patterns 16
 //             [--late resources/packs/two]
+//   puzzlegen ... --check-themes 8      how often each theme set fills in a fresh pack
+//   puzzlegen ... --make-themeless 40   proposes themeless patterns (to measure, then commit)
 //
 // The same seed gives the same bytes. With --keep, each puzzle of the packs made before whose
 // answers are all still fill is kept as it was (its clues chosen again): a round of review
@@ -27,9 +30,9 @@ void Usage()
 {
     std::fprintf(stderr,
                  "usage: puzzlegen --lexicon FILE --patterns FILE --featured FILE --standbys FILE "
-                 "(--out DIR [--seed N] [--pack KEY] [--keep DIR] | --check-featured N | "
-                 "--check-patterns N "
-                 "[--late PACKDIR]) [--budget NODES] [--diagnose 1]\n");
+                 "[--themes FILE] (--out DIR [--seed N] [--pack KEY] [--keep DIR] | "
+                 "--check-featured N | --check-themes N | --make-themeless N | "
+                 "--check-patterns N [--late PACKDIR]) [--budget NODES] [--diagnose 1]\n");
 }
 
 // The word lists of try `t`: the whole lexicon in noisy score order.
@@ -133,12 +136,52 @@ int CheckFeatured(Generator& gen, int tries)
     return hopeless == 0 ? 0 : 1;
 }
 
+// Fills each theme set `tries` times in patterns made for it, with nothing of a pack used:
+// a set that seldom fills is rewritten before a run.
+int CheckThemes(const Generator& gen, int tries)
+{
+    for (const ThemeSet& t : gen.themes) {
+        auto start = std::chrono::steady_clock::now();
+        const int ok = ThemeFills(gen, t, tries);
+        const double secs =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::printf("%-6s %-9s %-24s %d/%d  %.1f s\n", t.pack.c_str(), t.name.c_str(),
+                    t.title.c_str(), ok, tries, secs);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+// Prints `count` themeless patterns opened from the patterns file's (which fill well) by the
+// seed, in the same form; the ones that still fill well (--check-patterns) are committed.
+int MakeThemeless(const Generator& gen, int count)
+{
+    int made = 0;
+    for (uint64_t s = 0; made < count && s < static_cast<uint64_t>(count) * 1000; ++s) {
+        const uint64_t seed = Mix(gen.seed * 100003 + s);
+        const Pattern& base = gen.patterns[seed % gen.patterns.size()];
+        const std::string cells = OpenPattern(base.cells, ThemelessGoal(), Mix(seed));
+        if (cells.empty())
+            continue;
+        ++made;
+        std::printf("pattern T-%s-%llu blocks=%ld words=%zu longest=%zu\n", base.name.c_str(),
+                    static_cast<unsigned long long>(s),
+                    static_cast<long>(std::count(cells.begin(), cells.end(), '#')),
+                    FindSlots(cells).size(), Longest(FindSlots(cells)));
+        for (int r = 0; r < kSide; ++r)
+            std::printf("%s\n", cells.substr(static_cast<size_t>(r) * kSide, kSide).c_str());
+        std::printf("\n");
+    }
+    return made == count ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     std::string lexiconPath, patternsPath, outDir, featuredPath, standbysPath, lateFrom, keepDir;
-    int checkTries = 0, checkFeatured = 0;
+    std::string themesPath;
+    int checkTries = 0, checkFeatured = 0, checkThemes = 0, makeThemeless = 0;
     std::string onlyPack;  // empty: all six
     Generator gen;
     for (int i = 1; i < argc; ++i) {
@@ -174,13 +217,20 @@ int main(int argc, char** argv)
             keepDir = value;
         else if (arg == "--check-featured")
             checkFeatured = std::atoi(value.c_str());
+        else if (arg == "--themes")
+            themesPath = value;
+        else if (arg == "--check-themes")
+            checkThemes = std::atoi(value.c_str());
+        else if (arg == "--make-themeless")
+            makeThemeless = std::atoi(value.c_str());
         else {
             Usage();
             return 2;
         }
     }
     if (lexiconPath.empty() || patternsPath.empty() ||
-        (outDir.empty() && checkTries <= 0 && checkFeatured <= 0)) {
+        (outDir.empty() && checkTries <= 0 && checkFeatured <= 0 && checkThemes <= 0 &&
+         makeThemeless <= 0)) {
         Usage();
         return 2;
     }
@@ -194,6 +244,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "puzzlegen: no patterns in %s\n", patternsPath.c_str());
         return 1;
     }
+    if (makeThemeless > 0)
+        return MakeThemeless(gen, makeThemeless);
     if (featuredPath.empty() || standbysPath.empty()) {
         Usage();
         return 2;
@@ -202,7 +254,8 @@ int main(int argc, char** argv)
     const std::string lexiconDir = std::filesystem::path(lexiconPath).parent_path().string();
     if (!LoadFeatured(featuredPath, &gen.featured, &error) ||
         !LoadWordSet(standbysPath, &gen.standbys, &error) ||
-        !LoadEditorLists(lexiconDir.empty() ? "." : lexiconDir, standbysPath, &gen.rules, &error)) {
+        !LoadEditorLists(lexiconDir.empty() ? "." : lexiconDir, standbysPath, &gen.rules, &error) ||
+        (!themesPath.empty() && !LoadThemes(themesPath, &gen.themes, &error))) {
         std::fprintf(stderr, "puzzlegen: %s\n", error.c_str());
         return 1;
     }
@@ -212,6 +265,8 @@ int main(int argc, char** argv)
         return CheckPatterns(gen, checkTries, lateFrom);
     if (checkFeatured > 0)
         return CheckFeatured(gen, checkFeatured);
+    if (checkThemes > 0)
+        return CheckThemes(gen, checkThemes);
 
     namespace fs = std::filesystem;
     bool before = true;  // a pack made on its own counts the pairs of the packs before it

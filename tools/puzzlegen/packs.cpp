@@ -65,14 +65,6 @@ double Noise(uint64_t seed, int row)
            static_cast<double>(uint64_t{1} << 53);
 }
 
-size_t Longest(const std::vector<Slot>& slots)
-{
-    size_t longest = 0;
-    for (const Slot& s : slots)
-        longest = std::max(longest, s.cells.size());
-    return longest;
-}
-
 // The game's starter puzzle is pack Three's "hilo"; the game's end-to-end test taps its
 // square (5, 0), the start of an across word of six letters, finds (6, 1) open below it, and
 // looks for a block at (0, 4) beside an open (0, 1).
@@ -177,17 +169,7 @@ std::vector<int> RowOrder(const std::vector<LexEntry>& lexicon,
 
 bool LoadFeatured(const std::string& path, std::vector<Featured>* out, std::string* error)
 {
-    std::ifstream in(path);
-    if (!in) {
-        *error = "cannot open " + path;
-        return false;
-    }
-    int lineNo = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++lineNo;
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::vector<std::string> f = SplitTabs(line);
+    return ReadTable(path, error, [&](const std::string& where, const std::vector<std::string>& f) {
         Featured row;
         if (f.size() == 5) {
             row = {f[0], f[1], f[2], "", f[4], f[3]};
@@ -197,12 +179,12 @@ bool LoadFeatured(const std::string& path, std::vector<Featured>* out, std::stri
         }
         if (row.answer.size() < 3 || row.answer.size() > static_cast<size_t>(kSide) ||
             row.answer.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") != std::string::npos) {
-            *error = path + ":" + std::to_string(lineNo) + ": malformed row";
+            *error = where + "malformed row";
             return false;
         }
         out->push_back(row);
-    }
-    return true;
+        return true;
+    });
 }
 
 bool LoadWordSet(const std::string& path, std::set<std::string>* out, std::string* error)
@@ -237,29 +219,64 @@ void AddFeatured(Generator& gen)
     std::map<std::string, size_t> row;
     for (size_t i = 0; i < gen.lexicon.size(); ++i)
         row[gen.lexicon[i].answer] = i;
-    for (const Featured& f : gen.featured) {
-        auto it = row.find(f.answer);
+    // The hand-written clue is the only one the answer may print: a featured clue names its
+    // puzzle's title, a theme clue plays the theme.
+    auto add = [&](const std::string& answer, const std::string& words, const std::string& clue) {
+        auto it = row.find(answer);
         if (it == row.end()) {
             LexEntry e;
-            e.answer = f.answer;
+            e.answer = answer;
             e.level = 10;
-            e.stems = f.words;
+            e.stems = words;
             std::replace(e.stems.begin(), e.stems.end(), ' ', '_');
-            row[f.answer] = gen.lexicon.size();
+            row[answer] = gen.lexicon.size();
             gen.lexicon.push_back(e);
-            it = row.find(f.answer);
+            it = row.find(answer);
         }
-        // The featured clue is the only one its puzzle may use: it names the title.
         LexEntry& e = gen.lexicon[it->second];
-        e.clues = {f.clue};
+        e.clues = {clue};
         e.hand = 1;
-    }
+    };
+    for (const Featured& f : gen.featured)
+        add(f.answer, f.words, f.clue);
+    for (const ThemeSet& t : gen.themes)
+        for (size_t k = 0; k < t.answers.size(); ++k)
+            add(t.answers[k], t.words[k], t.clues[k]);
     std::vector<RootRow> roots;
     for (size_t i = 0; i < gen.lexicon.size(); ++i) {
         gen.idOf[gen.lexicon[i].answer] = static_cast<int>(i);
         roots.push_back({gen.lexicon[i].answer, gen.lexicon[i].stems});
     }
     gen.rules.roots = MakeRootBook(roots);
+    gen.rootKeys.clear();
+    for (const LexEntry& e : gen.lexicon)
+        gen.rootKeys.push_back(RootKeys(e.answer, gen.rules.roots));
+}
+
+const ThemeSet* ThemeOf(const Generator& gen, const std::string& pack, const std::string& name)
+{
+    for (const ThemeSet& t : gen.themes)
+        if (t.pack == pack && t.name == name)
+            return &t;
+    return nullptr;
+}
+
+PatternGoal ThemedGoal()
+{
+    PatternGoal goal;
+    goal.minWords = 72;
+    goal.maxWords = kMaxWords;
+    goal.longestFill = 8;
+    return goal;
+}
+
+PatternGoal ThemelessGoal()
+{
+    PatternGoal goal;
+    goal.maxWords = kMaxThemelessWords;
+    goal.longestFill = 10;
+    goal.minLong = kMinThemelessLong;
+    return goal;
 }
 
 namespace {
@@ -278,10 +295,12 @@ enum Relax : unsigned {
 };
 
 // The word lists of one attempt: the lexicon less what the pack rules forbid at puzzle
-// `done`, each length in noisy score order.
+// `done` and the rows `avoid` marks, each length in noisy score order. `planted` are the
+// answers the grid plants (its featured answer or its theme entries): they stay in.
 std::vector<WordList> AttemptLists(const Generator& gen, const std::map<std::string, int>& used,
                                    const std::set<std::string>& featuredHere,
-                                   const std::string& word, uint64_t seed, int done, unsigned relax)
+                                   const std::set<std::string>& planted, uint64_t seed, int done,
+                                   unsigned relax, const std::vector<char>* avoid = nullptr)
 {
     std::vector<WordList> lists(kSide + 1);
     std::vector<std::vector<std::pair<double, int>>> ranked(kSide + 1);
@@ -290,8 +309,8 @@ std::vector<WordList> AttemptLists(const Generator& gen, const std::map<std::str
         size_t len = e.answer.size();
         if (len < 3 || len > static_cast<size_t>(kSide))
             continue;
-        const bool isFeatured = e.answer == word;
-        if (!isFeatured && featuredHere.count(e.answer))
+        const bool isFeatured = planted.count(e.answer) > 0;
+        if (!isFeatured && (featuredHere.count(e.answer) || (avoid && (*avoid)[i])))
             continue;
         auto u = used.find(e.answer);
         int uses = u == used.end() || (relax & kFreshPack) ? 0 : u->second;
@@ -316,6 +335,82 @@ std::vector<WordList> AttemptLists(const Generator& gen, const std::map<std::str
         lists[len] = MakeWordList(static_cast<int>(len), words, ids, rare);
     }
     return lists;
+}
+
+// The squares StarterFits asks for, pinned for a pattern made for the starter puzzle.
+PatternPins StarterPins()
+{
+    PatternPins pins;
+    pins.open = {1,
+                 5 * kSide + 0,
+                 5 * kSide + 1,
+                 5 * kSide + 2,
+                 5 * kSide + 3,
+                 5 * kSide + 4,
+                 5 * kSide + 5,
+                 6 * kSide + 1};
+    pins.blocks = {4, 5 * kSide + 6};
+    return pins;
+}
+
+// Patterns a themed attempt may make before it gives up: most seeds miss the goal, and most
+// patterns made cross a theme entry with a slot no word fits; each costs well under a
+// millisecond to make and to refuse.
+constexpr int kPatternTries = 2000;
+
+// One themed attempt near `seed`: patterns made for `theme`, its entries planted, until one
+// is not refused outright by its crossings, which is then searched. True with its cells,
+// slots and fill when the search filled it.
+bool FillTheme(const Generator& gen, const ThemeSet& theme, uint64_t seed, bool starter,
+               const std::vector<WordList>& lists, long budget, int maxRare, std::string* cells,
+               std::vector<Slot>* slots, FillResult* fill)
+{
+    const std::vector<int> lengths = ThemeLengths(theme);
+    const SlotWords words = [&](const std::string& letters) {
+        return CountFitting(lists[letters.size()], letters);
+    };
+    for (int v = 0; v < kPatternTries; ++v) {
+        const uint64_t s = Mix(seed + static_cast<uint64_t>(v));
+        std::vector<Planting> layout = ThemeLayout(lengths, s);
+        for (size_t k = 0; k < layout.size(); ++k)
+            layout[k].answer = theme.answers[k];
+        *cells = MakePattern(layout, ThemedGoal(), Mix(s), starter ? StarterPins() : PatternPins{},
+                             &words);
+        if (cells->empty() || (starter && !StarterFits(*cells)))
+            continue;
+        *slots = FindSlots(*cells);
+        std::vector<int> fixedIds(slots->size(), -1);
+        for (size_t k = 0; k < layout.size(); ++k)
+            for (size_t i = 0; i < slots->size(); ++i)
+                if (!(*slots)[i].down &&
+                    (*slots)[i].cells.front() == layout[k].row * kSide + layout[k].col)
+                    fixedIds[i] = gen.idOf.at(theme.answers[k]);
+        *fill = FillGrid(*slots, lists, fixedIds, budget, maxRare, &gen.idOf, &gen.rules.roots);
+        if (fill->filled || fill->nodes > 0)
+            return fill->filled;
+    }
+    return false;
+}
+
+// The lexicon rows whose answers share a root with a word of the theme's clues: in the
+// theme's grid such an answer would stand in a clue printed beside it.
+std::vector<char> ThemeClueClashes(const Generator& gen, const ThemeSet& theme)
+{
+    std::vector<std::string> keys;
+    for (const std::string& clue : theme.clues)
+        for (std::string word : ClueWords(clue)) {
+            for (char& ch : word)
+                ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+            if (word.size() >= 3)
+                for (const std::string& key : RootKeys(word, gen.rules.roots))
+                    keys.push_back(key);
+        }
+    std::vector<char> avoid(gen.lexicon.size(), 0);
+    for (size_t i = 0; i < gen.lexicon.size(); ++i)
+        for (const std::string& key : gen.rootKeys[i])
+            if (std::find(keys.begin(), keys.end(), key) != keys.end())
+                avoid[i] = 1;
+    return avoid;
 }
 
 // One failed fill attempt, kept to explain a row that stops its pack.
@@ -394,7 +489,7 @@ void Diagnose(const Generator& gen, const std::map<std::string, int>& used,
         long nodes = 0;
         for (const Failure& f : failures) {
             const std::vector<WordList> lists =
-                AttemptLists(gen, used, featuredHere, word, f.seed, done, relax);
+                AttemptLists(gen, used, featuredHere, {word}, f.seed, done, relax);
             const std::vector<Slot> slots = FindSlots(f.pattern->cells);
             FillResult r =
                 FillGrid(slots, lists, f.fixedIds, (relax & kDeep) ? f.budget * 10 : f.budget,
@@ -422,8 +517,8 @@ bool KeepsEditorsLimits(const Generator& gen, const std::vector<std::string>& an
 // *out; false when the grid's clues cannot be chosen. The chosen clues join *cluesInPack and
 // are counted in *printed, the pairs printed in all packs, which limit the choice unless
 // `limitPrints` is false.
-bool CluePuzzle(const Generator& gen, const PackSpec& spec, const Featured& feature,
-                const std::string& solution,
+bool CluePuzzle(const Generator& gen, const PackSpec& spec, const std::string& name,
+                const std::string& title, const std::string& solution,
                 std::map<std::string, std::set<std::string>>* cluesInPack, PairPrints* printed,
                 PackPuzzle* out, bool limitPrints = true)
 {
@@ -452,11 +547,11 @@ bool CluePuzzle(const Generator& gen, const PackSpec& spec, const Featured& feat
     }
     PuzContent content;
     content.solution = solution;
-    content.title = feature.title;
+    content.title = title;
     content.author = spec.title;
     content.copyright = CopyrightLine(usesWordNet);
     content.clues = clues;
-    *out = {feature.name, solution, BuildPuzFile(content)};
+    *out = {name, solution, BuildPuzFile(content)};
     return true;
 }
 
@@ -472,11 +567,17 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
     // The pack's own featured answers are never its ordinary fill: each belongs to its own
     // puzzle. Another pack's may be, with its hand-written clue.
     std::vector<const Featured*> rows;
+    std::vector<const ThemeSet*> theme;  // per row while it stays themed
     std::set<std::string> featuredHere;
+    int themed = 0;
     for (const Featured& f : gen.featured) {
         if (f.pack == spec.key) {
             rows.push_back(&f);
             featuredHere.insert(f.answer);
+            theme.push_back(ThemeOf(gen, spec.key, f.name));
+            themed += theme.back() != nullptr;
+            if (theme.back())
+                featuredHere.insert(theme.back()->answers.begin(), theme.back()->answers.end());
         }
     }
     if (rows.size() != static_cast<size_t>(kPuzzlesPerPack)) {
@@ -504,6 +605,10 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
         const Featured& feature = *rows[row];
         const std::string& word = feature.answer;
         const bool starter = spec.key == "three" && feature.name == "hilo";
+        const ThemeSet* const th = theme[row];
+        const std::set<std::string> planted =
+            th ? std::set<std::string>(th->answers.begin(), th->answers.end())
+               : std::set<std::string>{word};
         // The puzzle of `cells` filled with `wordIds`, its clues chosen: false when the grid
         // exists already or the clues cannot be chosen.
         const auto finish = [&](const std::string& cells, const std::vector<Slot>& slots,
@@ -523,8 +628,8 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
                 return false;
             // The pairs' limits are the file-order pass's below: here they would make the
             // clues, and so which grids are kept, depend on the order the rows are made in.
-            if (!CluePuzzle(gen, spec, feature, solution, &cluesInPack, &printed, &(*out)[row],
-                            false)) {
+            if (!CluePuzzle(gen, spec, feature.name, th ? th->title : feature.title, solution,
+                            &cluesInPack, &printed, &(*out)[row], false)) {
                 ++gen.unclued;
                 return false;
             }
@@ -533,7 +638,7 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
             for (int id : wordIds)
                 rareSoFar += Obscure(gen.lexicon[id]);
             for (const std::string& answer : answers)
-                if (answer != word)
+                if (!planted.count(answer))
                     ++used[answer];
             return true;
         };
@@ -546,18 +651,23 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
         if (kept != gen.kept.end() && !refill.count(row)) {
             const std::vector<Slot> slots = FindSlots(kept->second);
             std::vector<int> ids;
-            bool fits = Longest(slots) == word.size() && (!starter || StarterFits(kept->second)) &&
+            // A themeless keeps its featured answer in its longest slot; a themed grid keeps
+            // its theme entries.
+            bool fits = (th || Longest(slots) == word.size()) &&
+                        (!starter || StarterFits(kept->second)) &&
                         shapes[ShapeKey(kept->second)] < kShapeLimit;
             for (const Slot& slot : slots) {
                 const std::string answer = SlotWord(kept->second, slot);
                 auto id = gen.idOf.find(answer);
                 const int limit = gen.standbys.count(answer) ? 1 : PackLimit(answer.size());
                 fits = fits && id != gen.idOf.end() &&
-                       (answer == word || (!featuredHere.count(answer) && used[answer] < limit));
+                       (planted.count(answer) ||
+                        (!featuredHere.count(answer) && used[answer] < limit));
                 ids.push_back(id == gen.idOf.end() ? -1 : id->second);
             }
-            made = fits && std::count(ids.begin(), ids.end(), gen.idOf.at(word)) == 1 &&
-                   finish(kept->second, slots, ids);
+            for (const std::string& answer : planted)
+                fits = fits && std::count(ids.begin(), ids.end(), gen.idOf.at(answer)) == 1;
+            made = fits && finish(kept->second, slots, ids);
             if (!made) {
                 refill.insert(row);
                 queue.push_back(row);
@@ -568,56 +678,78 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
         }
         std::vector<const Pattern*> family, usable;
         for (const Pattern& p : gen.patterns) {
-            if (Longest(FindSlots(p.cells)) != word.size() || (starter && !StarterFits(p.cells)))
+            if (th || Longest(FindSlots(p.cells)) != word.size() ||
+                (starter && !StarterFits(p.cells)))
                 continue;
             family.push_back(&p);
             if (shapes[ShapeKey(p.cells)] < kShapeLimit)
                 usable.push_back(&p);
         }
         const std::vector<const Pattern*> fitting = PatternsForRow(family, usable, done);
-        if (fitting.empty()) {
+        if (!th && fitting.empty()) {
             std::fprintf(stderr, "\npack %s: no pattern left for %s (%zu letters)\n",
                          spec.key.c_str(), word.c_str(), word.size());
             return false;
         }
+        const std::vector<char> avoid = th ? ThemeClueClashes(gen, *th) : std::vector<char>{};
         std::vector<Failure> failures;
         for (int attempt = 0; attempt < kMaxAttempts && !made; ++attempt) {
             const uint64_t seed = Mix(
                 packSeed ^ Mix(static_cast<uint64_t>(row) << 20 | static_cast<uint64_t>(attempt)));
-            const Pattern& pattern = *fitting[attempt % fitting.size()];
-            std::vector<Slot> slots = FindSlots(pattern.cells);
-            std::vector<int> fixedIds(slots.size(), -1);
-            std::vector<int> longSlots;
-            for (size_t s = 0; s < slots.size(); ++s)
-                if (slots[s].cells.size() == word.size())
-                    longSlots.push_back(static_cast<int>(s));
-            const int featuredSlot = longSlots[Mix(seed) % longSlots.size()];
-            fixedIds[featuredSlot] = answerRow[word];
+            std::string cells;
+            std::vector<Slot> slots;
+            std::vector<int> fixedIds;
+            const Pattern* pattern = th ? nullptr : fitting[attempt % fitting.size()];
+            if (!th) {
+                cells = pattern->cells;
+                slots = FindSlots(cells);
+                fixedIds.assign(slots.size(), -1);
+                std::vector<int> longSlots;
+                for (size_t s = 0; s < slots.size(); ++s)
+                    if (slots[s].cells.size() == word.size())
+                        longSlots.push_back(static_cast<int>(s));
+                fixedIds[longSlots[Mix(seed) % longSlots.size()]] = answerRow[word];
+            }
             std::fprintf(
                 stderr,
                 "\rpack %-5s try %2d  puzzle %2d/%d  attempt %3d  pattern %-9s  (%ld unfilled, "
                 "%ld unclued)",
                 spec.key.c_str(), packTry + 1, done + 1, kPuzzlesPerPack, attempt + 1,
-                pattern.name.c_str(), gen.unfilled, gen.unclued);
+                th ? "themed" : pattern->name.c_str(), gen.unfilled, gen.unclued);
 
-            const std::vector<WordList> lists =
-                AttemptLists(gen, used, featuredHere, word, seed, done, 0);
+            const std::vector<WordList> lists = AttemptLists(gen, used, featuredHere, planted, seed,
+                                                             done, 0, th ? &avoid : nullptr);
             // The last puzzles of a pack have the fewest easy words left: give a puzzle that
             // keeps failing a deeper search rather than only more restarts.
             const long budget = gen.nodeBudget * (1 + attempt / 25);
-            FillResult fill = FillGrid(slots, lists, fixedIds, budget, RareAllowed(rareSoFar, done),
-                                       &gen.idOf, &gen.rules.roots);
-            if (!fill.filled && gen.diagnose)
-                failures.push_back({&pattern, fixedIds, seed, budget, fill.deadEnds});
+            FillResult fill;
+            if (th)
+                FillTheme(gen, *th, seed, starter, lists, budget, RareAllowed(rareSoFar, done),
+                          &cells, &slots, &fill);
+            else
+                fill = FillGrid(slots, lists, fixedIds, budget, RareAllowed(rareSoFar, done),
+                                &gen.idOf, &gen.rules.roots);
+            if (!fill.filled && gen.diagnose && pattern)
+                failures.push_back({pattern, fixedIds, seed, budget, fill.deadEnds});
             if (!fill.filled) {
                 ++gen.unfilled;
                 continue;
             }
 
-            made = finish(pattern.cells, slots, fill.wordIds);
+            made = finish(cells, slots, fill.wordIds);
+        }
+        if (!made && th && !starter && themed > kLeastThemed) {
+            // The pack has themes to spare: this row becomes a themeless around its featured
+            // answer, made after the others.
+            std::fprintf(stderr, "\npack %s: theme \"%s\" did not fill; %s is a themeless\n",
+                         spec.key.c_str(), th->title.c_str(), feature.name.c_str());
+            theme[row] = nullptr;
+            --themed;
+            queue.push_back(row);
+            continue;
         }
         if (!made) {
-            if (gen.diagnose)
+            if (gen.diagnose && !th)
                 Diagnose(gen, used, featuredHere, word, done, rareSoFar, failures);
             return false;
         }
@@ -632,9 +764,10 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
         // Where the pairs printed so far leave no choice, the grid is clued without their
         // limit rather than keep the clues of the first pass, which depend on the order the
         // grids were made in; the packs' checker then reports the pair.
-        if (CluePuzzle(gen, spec, *rows[row], (*out)[row].solution, &cluesInFileOrder,
+        const std::string& title = theme[row] ? theme[row]->title : rows[row]->title;
+        if (CluePuzzle(gen, spec, rows[row]->name, title, (*out)[row].solution, &cluesInFileOrder,
                        &printedInFileOrder, &again) ||
-            CluePuzzle(gen, spec, *rows[row], (*out)[row].solution, &cluesInFileOrder,
+            CluePuzzle(gen, spec, rows[row]->name, title, (*out)[row].solution, &cluesInFileOrder,
                        &printedInFileOrder, &again, false))
             (*out)[row] = again;
     }
@@ -672,10 +805,28 @@ int PatternFills(const Generator& gen, const Pattern& pattern,
         const uint64_t seed = Mix(gen.seed * 7919 + static_cast<uint64_t>(t));
         std::vector<int> fixedIds(slots.size(), -1);
         fixedIds[longSlots[t % longSlots.size()]] = gen.idOf.at(f.answer);
-        const std::vector<WordList> lists = AttemptLists(gen, used, {}, f.answer, seed, done, 0);
+        const std::vector<WordList> lists = AttemptLists(gen, used, {}, {f.answer}, seed, done, 0);
         filled += FillGrid(slots, lists, fixedIds, gen.nodeBudget, RareAllowed(0, done), &gen.idOf,
                            &gen.rules.roots)
                       .filled;
+    }
+    return filled;
+}
+
+int ThemeFills(const Generator& gen, const ThemeSet& theme, int tries)
+{
+    const bool starter = theme.pack == "three" && theme.name == "hilo";
+    const std::vector<char> avoid = ThemeClueClashes(gen, theme);
+    std::set<std::string> planted(theme.answers.begin(), theme.answers.end());
+    int filled = 0;
+    for (int t = 0; t < tries; ++t) {
+        const uint64_t seed = Mix(gen.seed * 7919 + static_cast<uint64_t>(t));
+        const std::vector<WordList> lists = AttemptLists(gen, {}, {}, planted, seed, 0, 0, &avoid);
+        std::string cells;
+        std::vector<Slot> slots;
+        FillResult fill;
+        filled += FillTheme(gen, theme, seed, starter, lists, gen.nodeBudget, RareAllowed(0, 0),
+                            &cells, &slots, &fill);
     }
     return filled;
 }
@@ -739,6 +890,11 @@ bool GeneratePack(Generator& gen, int index, std::vector<PackPuzzle>* out)
         if (f.pack == AllPacks()[index].key)
             rows.push_back(&f);
     std::vector<int> order = RowOrder(gen.lexicon, rows);
+    // Themed rows first: their long entries need the most crossings, while the pack still has
+    // all its short words.
+    std::stable_partition(order.begin(), order.end(), [&](int row) {
+        return ThemeOf(gen, rows[row]->pack, rows[row]->name) != nullptr;
+    });
     // Kept puzzles whose answers are all still in the lexicon come first: made after new
     // ones, they would find their words spent.
     std::stable_partition(order.begin(), order.end(), [&](int row) {

@@ -1,7 +1,9 @@
 // The six packs: their titles, the file names fixed in advance, and generating a pack's 31
 // puzzles under the pack rules (no 5+ letter answer twice, a 4-letter answer at most twice,
 // a 3-letter one at most three times, a stand-by once; no block shape more than three times).
-// Each puzzle is built around its featured answer, which sits in the grid's longest slot.
+// A themed puzzle is built around its theme entries (themes.tsv), planted in symmetric
+// slots of a pattern made for them; the others are themelesses built around their featured
+// answer, which sits in the grid's longest slot.
 #pragma once
 
 #include <cstdint>
@@ -15,8 +17,13 @@
 #include "editor_rules.h"
 #include "lexicon.h"
 #include "pattern.h"
+#include "pattern_maker.h"
+#include "themes.h"
 
 constexpr int kPuzzlesPerPack = 31;
+// A third of a pack's puzzles at least are themed: a themed row that cannot be filled falls
+// back to its featured answer only while the pack keeps this many.
+constexpr int kLeastThemed = 11;
 
 struct PackSpec {
     std::string key;    // folder name under resources/packs: "three"
@@ -53,9 +60,11 @@ struct Generator {
     std::unordered_map<std::string, int> idOf;  // answer -> lexicon row, after AddFeatured
     std::vector<Pattern> patterns;
     std::vector<Featured> featured;
+    std::vector<ThemeSet> themes;
     std::set<std::string> standbys;  // crossword stand-bys: once per pack at most
     EditorLists rules;               // the editor's lists; its roots made by AddFeatured
-    PairPrints printed;              // answer-and-clue pairs of the packs made so far
+    std::vector<std::vector<std::string>> rootKeys;  // per lexicon row, by AddFeatured
+    PairPrints printed;  // answer-and-clue pairs of the packs made so far
     uint64_t seed = 1;
     long nodeBudget = 400;        // search nodes per fill attempt before a restart
     std::set<std::string> grids;  // solutions made so far, so no two packs share a grid
@@ -66,9 +75,9 @@ struct Generator {
     std::map<std::string, std::string> kept;
 };
 
-// Adds the featured answers to the lexicon, each with its featured clue as its only clue
-// (an answer the lexicon has loses its other clues), and makes the book of roots over the
-// lexicon. Call once before generating.
+// Adds the featured answers and the theme entries to the lexicon, each with its hand-written
+// clue as its only clue (an answer the lexicon has loses its other clues), and makes the book
+// of roots over the lexicon. Call once before generating.
 void AddFeatured(Generator& gen);
 
 // The filled grid of a 15 x 15 .puz file as pattern cells (its letters, '#' on blocks);
@@ -108,6 +117,19 @@ std::vector<int> RowOrder(const std::vector<LexEntry>& lexicon,
 // spends them by its row `done`. Measures the `late` of a pattern.
 int PatternFills(const Generator& gen, const Pattern& pattern,
                  const std::map<std::string, int>& used, int done, int tries);
+
+// The theme of pack `pack`'s puzzle `name`, or null when it is a themeless.
+const ThemeSet* ThemeOf(const Generator& gen, const std::string& pack, const std::string& name);
+
+// How many of `tries` fills of a pattern made for `theme` work in a pack with nothing used
+// yet: a set that seldom fills only burns a pack's attempts.
+int ThemeFills(const Generator& gen, const ThemeSet& theme, int tries);
+
+// The goals of the patterns made for themed puzzles and opened for themelesses (the editor's
+// limits: a grid at most 78 words, a themeless at most 72 with six entries of 8 letters or
+// more, none over ten: the featured answer's length).
+PatternGoal ThemedGoal();
+PatternGoal ThemelessGoal();
 
 // The copyright string of a puzzle: the project's, with WordNet credited when any of its
 // clues came from WordNet's definitions.

@@ -89,8 +89,6 @@ std::string SlotWord(const std::string& grid, const Slot& slot)
     return word;
 }
 
-namespace {
-
 // A run of one white square between blocks is a word of length 1 that FindSlots does not
 // report; it would leave a square without a down or across clue.
 bool EveryRunAtLeast3(const std::string& cells)
@@ -151,8 +149,6 @@ bool WhitesConnected(const std::string& cells)
     return reached == whites;
 }
 
-}  // namespace
-
 std::string PatternProblem(const std::string& cells)
 {
     if (cells.size() != static_cast<size_t>(kCells))
@@ -163,14 +159,22 @@ std::string PatternProblem(const std::string& cells)
             return "not symmetric";
         blocks += cells[i] == '#';
     }
-    if (blocks < 38 || blocks > 42)
+    if (blocks < kMinBlocks || blocks > kMaxBlocks)
         return "has " + std::to_string(blocks) + " blocks";
     if (!EveryRunAtLeast3(cells))
         return "has a word shorter than 3";
     size_t words = FindSlots(cells).size();
-    if (words < 76 || words > 82)
+    if (words > static_cast<size_t>(kMaxPatternWords))
         return "has " + std::to_string(words) + " words";
     if (!WhitesConnected(cells))
         return "is not connected";
     return {};
+}
+
+size_t Longest(const std::vector<Slot>& slots)
+{
+    size_t longest = 0;
+    for (const Slot& s : slots)
+        longest = std::max(longest, s.cells.size());
+    return longest;
 }

@@ -7,6 +7,11 @@
 
 constexpr int kSide = 15;
 constexpr int kCells = kSide * kSide;
+constexpr int kMinBlocks = 24;  // fewer leave open areas our words cannot fill
+constexpr int kMaxBlocks = 42;  // a sixth of the squares, about: more looks unfinished
+// The committed patterns of the packs made before the editor's 78-word limit have up to 82;
+// the patterns made for a pack keep the editor's limits through their goal.
+constexpr int kMaxPatternWords = 82;
 
 struct Pattern {
     std::string name;   // "D2-7", from the patterns file
@@ -31,6 +36,13 @@ std::vector<Slot> FindSlots(const std::string& cells);
 // The letters of `slot` in a filled grid.
 std::string SlotWord(const std::string& grid, const Slot& slot);
 
-// Empty when the pattern meets every rule (180-degree symmetry, 38 to 42 blocks, 76 to 82
+// Empty when the pattern meets every rule (180-degree symmetry, 24 to 42 blocks, at most 82
 // words, every word at least 3 long, white squares connected); otherwise the broken rule.
 std::string PatternProblem(const std::string& cells);
+
+// Two of those rules on their own, for a pattern being made.
+bool EveryRunAtLeast3(const std::string& cells);
+bool WhitesConnected(const std::string& cells);
+
+// The length of the longest slot.
+size_t Longest(const std::vector<Slot>& slots);

@@ -1,0 +1,399 @@
+// The maker works on a grid of squares marked free, pinned white or black. Every step finds
+// the runs longer than the goal allows and blocks one square of one of them (and its mirror)
+// where both pieces stay three long; a step that would break a rule is undone and that
+// square is not tried again.
+#include "pattern_maker.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "packs.h"
+
+namespace {
+
+struct Run {
+    int first = 0;  // cell index
+    int step = 1;   // 1 across, kSide down
+    int length = 0;
+};
+
+std::vector<Run> Runs(const std::string& cells)
+{
+    std::vector<Run> runs;
+    for (int line = 0; line < kSide; ++line)
+        for (int down = 0; down < 2; ++down) {
+            const int step = down ? kSide : 1;
+            const int start = down ? line : line * kSide;
+            int length = 0;
+            for (int k = 0; k <= kSide; ++k) {
+                if (k < kSide && cells[start + k * step] != '#') {
+                    ++length;
+                    continue;
+                }
+                if (length > 0)
+                    runs.push_back({start + (k - length) * step, step, length});
+                length = 0;
+            }
+        }
+    return runs;
+}
+
+// A 2 x 2 of blocks away from the edges: a dead patch in the middle of the grid.
+bool Has2x2Blocks(const std::string& cells, int cell)
+{
+    const int r = cell / kSide, c = cell % kSide;
+    for (int dr = -1; dr <= 0; ++dr)
+        for (int dc = -1; dc <= 0; ++dc) {
+            const int r0 = r + dr, c0 = c + dc;
+            if (r0 < 0 || c0 < 0 || r0 + 1 >= kSide || c0 + 1 >= kSide)
+                continue;
+            // Against the edge a square of blocks is an edge bar two deep, as grids have.
+            if (r0 == 0 || c0 == 0 || r0 + 2 == kSide || c0 + 2 == kSide)
+                continue;
+            const int i = r0 * kSide + c0;
+            if (cells[i] == '#' && cells[i + 1] == '#' && cells[i + kSide] == '#' &&
+                cells[i + kSide + 1] == '#')
+                return true;
+        }
+    return false;
+}
+
+// Blocks every run of one or two free squares: such a run cannot be a word. False when one
+// of them is pinned white.
+bool CloseShortRuns(std::string& cells, const std::vector<char>& pinned)
+{
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (const Run& run : Runs(cells)) {
+            if (run.length >= 3)
+                continue;
+            for (int k = 0; k < run.length; ++k) {
+                const int cell = run.first + k * run.step;
+                if (pinned[cell] || pinned[kCells - 1 - cell])
+                    return false;
+                cells[cell] = cells[kCells - 1 - cell] = '#';
+            }
+            changed = true;
+        }
+    }
+    return true;
+}
+
+// A run of four blocks or more in the row or the column of `cell` that touches no edge: a
+// wall through the middle of a grid, which an editor does not print.
+bool InWall(const std::string& cells, int cell)
+{
+    const int r = cell / kSide, c = cell % kSide;
+    for (int step : {1, kSide}) {
+        const int line = step == 1 ? c : r;  // position along the run's line
+        int before = 0, after = 0;
+        while (line - before - 1 >= 0 && cells[cell - (before + 1) * step] == '#')
+            ++before;
+        while (line + after + 1 < kSide && cells[cell + (after + 1) * step] == '#')
+            ++after;
+        const bool atEdge = line - before == 0 || line + after == kSide - 1;
+        if (before + after + 1 >= (atEdge ? 5 : 4))
+            return true;
+    }
+    return false;
+}
+
+// Blocks `cell` and its mirror, and the runs of one or two squares that leaves (as a
+// constructor fills a corner it has cut off); keeps the change when every changed square is
+// free, no 2 x 2 of blocks or wall forms and the white squares stay connected; otherwise
+// leaves the grid as it was.
+bool TryBlock(std::string& cells, int cell, const std::vector<char>& pinned)
+{
+    const std::string before = cells;
+    cells[cell] = cells[kCells - 1 - cell] = '#';
+    if (!CloseShortRuns(cells, pinned) || !WhitesConnected(cells)) {
+        cells = before;
+        return false;
+    }
+    for (int at = 0; at < kCells; ++at)
+        if (cells[at] != before[at] && (Has2x2Blocks(cells, at) || InWall(cells, at))) {
+            cells = before;
+            return false;
+        }
+    return true;
+}
+
+// Square `k` of a planting (-1 and its length: the squares that close it).
+int PlantedCell(const Planting& p, int k)
+{
+    return p.down ? (p.row + k) * kSide + p.col : p.row * kSide + p.col + k;
+}
+
+constexpr long kPlenty = 1000000;
+// A cut must leave at least this many words for a run through a planted letter.
+constexpr long kLeastWords = 3;
+
+bool IsPlanted(const Run& run, const std::vector<Planting>& plantings)
+{
+    for (const Planting& p : plantings)
+        if (run.step == (p.down ? kSide : 1) && run.first == p.row * kSide + p.col &&
+            run.length == p.length)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+std::string MakePattern(const std::vector<Planting>& plantings, const PatternGoal& goal,
+                        uint64_t seed, const PatternPins& pins, const SlotWords* words,
+                        const std::string& base)
+{
+    std::string cells =
+        base.size() == static_cast<size_t>(kCells) ? base : std::string(kCells, '.');
+    std::vector<char> pinned(kCells, 0);
+    auto block = [&](int cell) {
+        if (pinned[cell] || pinned[kCells - 1 - cell])
+            return false;
+        cells[cell] = cells[kCells - 1 - cell] = '#';
+        return true;
+    };
+    for (const Planting& p : plantings)
+        for (int k = 0; k < p.length; ++k) {
+            pinned[PlantedCell(p, k)] = pinned[kCells - 1 - PlantedCell(p, k)] = 1;
+            cells[PlantedCell(p, k)] = cells[kCells - 1 - PlantedCell(p, k)] = '.';
+            if (!p.answer.empty())
+                cells[PlantedCell(p, k)] = p.answer[static_cast<size_t>(k)];
+        }
+    for (int cell : pins.open)
+        pinned[cell] = pinned[kCells - 1 - cell] = 1;
+    for (const Planting& p : plantings) {
+        const int first = p.down ? p.row : p.col;
+        if (first > 0 && !block(PlantedCell(p, -1)))
+            return {};
+        if (first + p.length < kSide && !block(PlantedCell(p, p.length)))
+            return {};
+    }
+    for (int cell : pins.blocks)
+        if (!block(cell))
+            return {};
+    if (!CloseShortRuns(cells, pinned))
+        return {};
+
+    // How well the runs through `cell` can be filled: the fewest words that fit a finished
+    // run crossing a planted letter (runs still too long are cut later and do not count).
+    auto viability = [&](int cell) {
+        long least = kPlenty;
+        if (!words)
+            return least;
+        const int r = cell / kSide, c = cell % kSide;
+        for (const Run& run : Runs(cells)) {
+            if (run.length > goal.longestFill || IsPlanted(run, plantings))
+                continue;
+            const int first = run.first;
+            const bool near = run.step == 1
+                                  ? (first / kSide == r || first / kSide == kSide - 1 - r)
+                                  : (first % kSide == c || first % kSide == kSide - 1 - c);
+            if (!near)
+                continue;
+            std::string letters;
+            bool planted = false;
+            for (int k = 0; k < run.length; ++k) {
+                const char ch = cells[run.first + k * run.step];
+                planted |= ch != '.';
+                letters += ch == '.' ? '?' : ch;
+            }
+            if (planted)
+                least = std::min(least, (*words)(letters));
+        }
+        return least;
+    };
+
+    std::vector<char> refused(kCells, 0);
+    uint64_t noise = seed;
+    auto random = [&](uint64_t bound) { return (noise = Mix(noise)) % bound; };
+    for (;;) {
+        std::vector<Run> tooLong;
+        for (const Run& run : Runs(cells))
+            if (run.length > goal.longestFill && !IsPlanted(run, plantings))
+                tooLong.push_back(run);
+        if (tooLong.empty())
+            break;
+        // Cut the run with the fewest places left first: cut later, it would find them all
+        // taken by the cuts around it. Its place is one that keeps the rules, at random among
+        // those whose runs keep a few words each where there are such: a cut that leaves a
+        // planted letter where no word has it dooms the pattern however the rest is cut.
+        std::vector<int> good, legal;
+        size_t fewest = 0;
+        bool cut = false;
+        for (const Run& run : tooLong) {
+            std::vector<int> runGood, runLegal;
+            for (int k = 0; k < run.length; ++k) {
+                // Both pieces three long, or the run shortened at one end.
+                if ((k > 0 && k < 3) || (k + 1 < run.length && k + 3 >= run.length))
+                    continue;
+                const int cell = run.first + k * run.step;
+                if (pinned[cell] || pinned[kCells - 1 - cell])
+                    continue;
+                const std::string before = cells;
+                if (!TryBlock(cells, cell, pinned))
+                    continue;
+                runLegal.push_back(cell);
+                if (viability(cell) >= kLeastWords)
+                    runGood.push_back(cell);
+                cells = before;
+            }
+            if (runLegal.empty())
+                return {};
+            if (legal.empty() || runLegal.size() < fewest) {
+                fewest = runLegal.size();
+                legal = runLegal;
+                good = runGood;
+            }
+        }
+        const std::vector<int>& from = good.empty() ? legal : good;
+        if (!from.empty())
+            cut = TryBlock(cells, from[random(from.size())], pinned);
+        if (!cut)
+            return {};
+    }
+    // Too few words yet: more blocks anywhere they keep the rules, which shortens runs.
+    for (int tries = 0; static_cast<int>(FindSlots(cells).size()) < goal.minWords; ++tries) {
+        if (tries > 4 * kCells)
+            return {};
+        const int cell = static_cast<int>(random(kCells));
+        if (cells[cell] == '#' || pinned[cell] || pinned[kCells - 1 - cell] || refused[cell])
+            continue;
+        const std::string before = cells;
+        if (!TryBlock(cells, cell, pinned) || viability(cell) < kLeastWords) {
+            cells = before;
+            refused[cell] = refused[kCells - 1 - cell] = 1;
+        }
+    }
+    for (char& ch : cells)
+        if (ch != '#')
+            ch = '.';
+    const std::vector<Slot> slots = FindSlots(cells);
+    int longSlots = 0;
+    for (const Slot& s : slots)
+        longSlots += s.cells.size() >= static_cast<size_t>(kLongSlot);
+    if (static_cast<int>(slots.size()) > goal.maxWords || longSlots < goal.minLong ||
+        !PatternProblem(cells).empty())
+        return {};
+    for (const Planting& p : plantings) {
+        const auto planted = std::find_if(slots.begin(), slots.end(), [&](const Slot& s) {
+            return s.down == p.down && s.cells.front() == p.row * kSide + p.col &&
+                   s.cells.size() == static_cast<size_t>(p.length);
+        });
+        if (planted == slots.end())
+            return {};
+    }
+    for (int cell : pins.open)
+        if (cells[cell] == '#')
+            return {};
+    return cells;
+}
+
+namespace {
+
+// Two long slots side by side: parallel, in neighbouring lines, sharing two columns (rows)
+// or more.
+bool Stacked(const Slot& a, const Slot& b)
+{
+    if (a.down != b.down || a.cells.size() < static_cast<size_t>(kLongSlot) ||
+        b.cells.size() < static_cast<size_t>(kLongSlot))
+        return false;
+    const int lineA = a.down ? a.cells[0] % kSide : a.cells[0] / kSide;
+    const int lineB = b.down ? b.cells[0] % kSide : b.cells[0] / kSide;
+    if (std::abs(lineA - lineB) != 1)
+        return false;
+    auto along = [&](int cell) { return a.down ? cell / kSide : cell % kSide; };
+    const int from = std::max(along(a.cells.front()), along(b.cells.front()));
+    const int to = std::min(along(a.cells.back()), along(b.cells.back()));
+    return to - from + 1 >= 2;
+}
+
+// The longest the other run through an opened square may grow.
+constexpr size_t kShortRun = 7;
+
+int Stacks(const std::vector<Slot>& slots)
+{
+    int n = 0;
+    for (size_t i = 0; i < slots.size(); ++i)
+        for (size_t j = i + 1; j < slots.size(); ++j)
+            n += Stacked(slots[i], slots[j]);
+    return n;
+}
+
+}  // namespace
+
+std::string OpenPattern(const std::string& base, const PatternGoal& goal, uint64_t seed)
+{
+    std::string cells = base;
+    uint64_t noise = seed;
+    auto random = [&](uint64_t bound) { return (noise = Mix(noise)) % bound; };
+    auto longSlots = [](const std::vector<Slot>& slots) {
+        int n = 0;
+        for (const Slot& s : slots)
+            n += s.cells.size() >= static_cast<size_t>(kLongSlot);
+        return n;
+    };
+    for (int tries = 0; tries < 4 * kCells; ++tries) {
+        const std::vector<Slot> slots = FindSlots(cells);
+        if (static_cast<int>(slots.size()) <= goal.maxWords && longSlots(slots) >= goal.minLong)
+            return PatternProblem(cells).empty() ? cells : std::string{};
+        const int cell = static_cast<int>(random(kCells));
+        if (cells[cell] != '#')
+            continue;
+        const std::string before = cells;
+        cells[cell] = cells[kCells - 1 - cell] = '.';
+        // Opening a block joins the runs beside it: keep it when one of them becomes a long
+        // slot within the goal and the other stays short, so the grid gains a long entry and
+        // not an open area, and no two long slots lie side by side (a stack our words seldom
+        // fill).
+        bool ok = EveryRunAtLeast3(cells);
+        const std::vector<Slot> opened = FindSlots(cells);
+        size_t across = 0, down = 0;
+        for (const Slot& s : opened) {
+            ok = ok && s.cells.size() <= static_cast<size_t>(goal.longestFill);
+            if (std::find(s.cells.begin(), s.cells.end(), cell) != s.cells.end())
+                (s.down ? down : across) = s.cells.size();
+        }
+        const size_t longer = std::max(across, down), shorter = std::min(across, down);
+        ok = ok && longer >= static_cast<size_t>(kLongSlot) && shorter <= kShortRun &&
+             Stacks(opened) <= Stacks(slots);
+        if (!ok)
+            cells = before;
+    }
+    return {};
+}
+
+std::vector<Planting> ThemeLayout(const std::vector<int>& lengths, uint64_t variant)
+{
+    for (int length : lengths)
+        if (length < 3 || length > kSide)
+            return {};
+    uint64_t noise = variant;
+    auto random = [&](uint64_t bound) { return (noise = Mix(noise)) % bound; };
+    // An entry of `length` in `row` and its mirror: flush to either side or anywhere between.
+    auto pair = [&](int row, int length, std::vector<Planting>* top,
+                    std::vector<Planting>* bottom) {
+        const int col = static_cast<int>(random(static_cast<uint64_t>(kSide - length + 1)));
+        top->push_back({row, col, length, false, ""});
+        bottom->insert(bottom->begin(), {kSide - 1 - row, kSide - length - col, length, false, ""});
+    };
+    std::vector<Planting> top, bottom;
+    if (lengths.size() == 3 && lengths[0] == lengths[2] && lengths[1] % 2 == 1) {
+        // Entries four or five rows apart: three rows apart, a seven-letter down would cross
+        // all three, which no word does. A shorter entry in row 2 would close its edge
+        // column's top two squares, and the corner with them.
+        const int rows[] = {3, 3, 2};
+        pair(lengths[0] == kSide ? rows[random(3)] : 3, lengths[0], &top, &bottom);
+        top.push_back({kSide / 2, (kSide - lengths[1]) / 2, lengths[1], false, ""});
+    } else if (lengths.size() == 4 && lengths[0] == lengths[3] && lengths[1] == lengths[2]) {
+        // Not in rows 6 and 8: every down between them would be three letters crossing both.
+        // Above row 3 an entry must span the row, or it closes a corner.
+        const int rows[][2] = {{1, 5}, {2, 5}, {1, 4}, {3, 5}};
+        const auto& pick = lengths[0] == kSide ? rows[random(3)] : rows[3];
+        pair(pick[0], lengths[0], &top, &bottom);
+        pair(pick[1], lengths[1], &top, &bottom);
+    } else {
+        return {};
+    }
+    top.insert(top.end(), bottom.begin(), bottom.end());
+    return top;
+}

@@ -1,0 +1,60 @@
+// Making block patterns at random: around planted across entries (a themed puzzle's theme
+// entries, each closed by blocks) or open (themeless). Blocks go in 180-degree pairs where
+// they cut the longest runs, so a pattern keeps every pack rule by construction and the goal
+// decides the rest: how many words, how long the fill may run, how many long slots.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "editor_rules.h"
+#include "pattern.h"
+
+// A slot planted in a pattern: its first square, its length and its direction.
+struct Planting {
+    int row = 0;
+    int col = 0;
+    int length = 0;
+    bool down = false;
+    std::string answer;  // its letters when the pattern is made for them; empty: any word
+};
+
+struct PatternGoal {
+    int minWords = 0;
+    int maxWords = kMaxWords;
+    int longestFill = 9;  // no slot but a planted one runs longer
+    int minLong = 0;      // slots of kLongSlot letters or more, at least
+};
+constexpr int kLongSlot = 8;
+
+// The squares a pattern must leave white or black beyond its plantings (the starter
+// puzzle's, which the game's tests tap); each is mirrored by the maker.
+struct PatternPins {
+    std::vector<int> open;
+    std::vector<int> blocks;
+};
+
+// How many words fit a slot's letters ('?' where open): the maker cuts runs through planted
+// letters where words fit them.
+using SlotWords = std::function<long(const std::string& letters)>;
+
+// A pattern ('#' and '.') meeting PatternProblem's rules and the goal, with every planting a
+// slot of its own length; empty when this seed's pattern misses (the caller tries another).
+// With `words`, every slot through a planted letter keeps a few words that fit it. With a
+// `base` pattern, its blocks stay where the plantings leave them: a pattern that fills well
+// lends the new one its texture.
+std::string MakePattern(const std::vector<Planting>& plantings, const PatternGoal& goal,
+                        uint64_t seed, const PatternPins& pins = {},
+                        const SlotWords* words = nullptr, const std::string& base = {});
+
+// `base` with blocks taken away in mirrored pairs at random until it meets the goal's word
+// count and long slots, no slot longer than its longest fill: a pattern that fills well
+// opened into a themeless. Empty when this seed gets there by no path.
+std::string OpenPattern(const std::string& base, const PatternGoal& goal, uint64_t seed);
+
+// Where a theme's entries go, listed top to bottom: three (the middle one of odd length, in
+// the centre row) or four (two symmetric pairs); empty when the lengths cannot be laid out
+// so. `variant` picks among the rows and columns the layout allows.
+std::vector<Planting> ThemeLayout(const std::vector<int>& lengths, uint64_t variant);
