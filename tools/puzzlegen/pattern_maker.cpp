@@ -140,11 +140,9 @@ bool IsPlanted(const Run& run, const std::vector<Planting>& plantings)
 }  // namespace
 
 std::string MakePattern(const std::vector<Planting>& plantings, const PatternGoal& goal,
-                        uint64_t seed, const PatternPins& pins, const SlotWords* words,
-                        const std::string& base)
+                        uint64_t seed, const PatternPins& pins, const SlotWords* words)
 {
-    std::string cells =
-        base.size() == static_cast<size_t>(kCells) ? base : std::string(kCells, '.');
+    std::string cells(kCells, '.');
     std::vector<char> pinned(kCells, 0);
     auto block = [&](int cell) {
         if (pinned[cell] || pinned[kCells - 1 - cell])
@@ -155,7 +153,6 @@ std::string MakePattern(const std::vector<Planting>& plantings, const PatternGoa
     for (const Planting& p : plantings)
         for (int k = 0; k < p.length; ++k) {
             pinned[PlantedCell(p, k)] = pinned[kCells - 1 - PlantedCell(p, k)] = 1;
-            cells[PlantedCell(p, k)] = cells[kCells - 1 - PlantedCell(p, k)] = '.';
             if (!p.answer.empty())
                 cells[PlantedCell(p, k)] = p.answer[static_cast<size_t>(k)];
         }

@@ -42,12 +42,10 @@ using SlotWords = std::function<long(const std::string& letters)>;
 
 // A pattern ('#' and '.') meeting PatternProblem's rules and the goal, with every planting a
 // slot of its own length; empty when this seed's pattern misses (the caller tries another).
-// With `words`, every slot through a planted letter keeps a few words that fit it. With a
-// `base` pattern, its blocks stay where the plantings leave them: a pattern that fills well
-// lends the new one its texture.
+// With `words`, every slot through a planted letter keeps a few words that fit it.
 std::string MakePattern(const std::vector<Planting>& plantings, const PatternGoal& goal,
                         uint64_t seed, const PatternPins& pins = {},
-                        const SlotWords* words = nullptr, const std::string& base = {});
+                        const SlotWords* words = nullptr);
 
 // `base` with blocks taken away in mirrored pairs at random until it meets the goal's word
 // count and long slots, no slot longer than its longest fill: a pattern that fills well
