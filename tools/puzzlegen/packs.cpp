@@ -248,9 +248,6 @@ void AddFeatured(Generator& gen)
         roots.push_back({gen.lexicon[i].answer, gen.lexicon[i].stems});
     }
     gen.rules.roots = MakeRootBook(roots);
-    gen.rootKeys.clear();
-    for (const LexEntry& e : gen.lexicon)
-        gen.rootKeys.push_back(RootKeys(e.answer, gen.rules.roots));
 }
 
 const ThemeSet* ThemeOf(const Generator& gen, const std::string& pack, const std::string& name)
@@ -354,9 +351,9 @@ PatternPins StarterPins()
 }
 
 // Patterns a themed attempt may make before it gives up: most seeds miss the goal, and most
-// patterns made cross a theme entry with a slot no word fits; each costs well under a
-// millisecond to make and to refuse.
-constexpr int kPatternTries = 2000;
+// patterns made cross a theme entry with a slot no word fits. Each costs about ten
+// milliseconds to make and refuse, so an attempt that finds none takes some five seconds.
+constexpr int kPatternTries = 500;
 
 // One themed attempt near `seed`: patterns made for `theme`, its entries planted, until one
 // is not refused outright by its crossings, which is then searched. True with its cells,
@@ -407,7 +404,7 @@ std::vector<char> ThemeClueClashes(const Generator& gen, const ThemeSet& theme)
         }
     std::vector<char> avoid(gen.lexicon.size(), 0);
     for (size_t i = 0; i < gen.lexicon.size(); ++i)
-        for (const std::string& key : gen.rootKeys[i])
+        for (const std::string& key : RootKeys(gen.lexicon[i].answer, gen.rules.roots))
             if (std::find(keys.begin(), keys.end(), key) != keys.end())
                 avoid[i] = 1;
     return avoid;

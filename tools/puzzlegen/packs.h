@@ -63,8 +63,7 @@ struct Generator {
     std::vector<ThemeSet> themes;
     std::set<std::string> standbys;  // crossword stand-bys: once per pack at most
     EditorLists rules;               // the editor's lists; its roots made by AddFeatured
-    std::vector<std::vector<std::string>> rootKeys;  // per lexicon row, by AddFeatured
-    PairPrints printed;  // answer-and-clue pairs of the packs made so far
+    PairPrints printed;              // answer-and-clue pairs of the packs made so far
     uint64_t seed = 1;
     long nodeBudget = 400;        // search nodes per fill attempt before a restart
     std::set<std::string> grids;  // solutions made so far, so no two packs share a grid
