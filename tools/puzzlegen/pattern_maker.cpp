@@ -1,7 +1,7 @@
 // The maker works on a grid of squares marked free, pinned white or black. Every step finds
 // the runs longer than the goal allows and blocks one square of one of them (and its mirror)
-// where both pieces stay three long; a step that would break a rule is undone and that
-// square is not tried again.
+// where both pieces stay three long and every rule still holds; a run with no such square
+// left ends the attempt.
 #include "pattern_maker.h"
 
 #include <algorithm>
@@ -79,8 +79,8 @@ bool CloseShortRuns(std::string& cells, const std::vector<char>& pinned)
     return true;
 }
 
-// A run of four blocks or more in the row or the column of `cell` that touches no edge: a
-// wall through the middle of a grid, which an editor does not print.
+// A run of blocks through `cell`, in its row or its column, of four or more inside the grid or
+// five or more from an edge: a wall, which an editor does not print.
 bool InWall(const std::string& cells, int cell)
 {
     const int r = cell / kSide, c = cell % kSide;
@@ -121,7 +121,15 @@ bool TryBlock(std::string& cells, int cell, const std::vector<char>& pinned)
 // Square `k` of a planting (-1 and its length: the squares that close it).
 int PlantedCell(const Planting& p, int k)
 {
-    return p.down ? (p.row + k) * kSide + p.col : p.row * kSide + p.col + k;
+    return p.row * kSide + p.col + k;
+}
+
+int LongSlots(const std::vector<Slot>& slots)
+{
+    int n = 0;
+    for (const Slot& s : slots)
+        n += s.cells.size() >= static_cast<size_t>(kLongSlot);
+    return n;
 }
 
 constexpr long kPlenty = 1000000;
@@ -131,8 +139,7 @@ constexpr long kLeastWords = 3;
 bool IsPlanted(const Run& run, const std::vector<Planting>& plantings)
 {
     for (const Planting& p : plantings)
-        if (run.step == (p.down ? kSide : 1) && run.first == p.row * kSide + p.col &&
-            run.length == p.length)
+        if (run.step == 1 && run.first == PlantedCell(p, 0) && run.length == p.length)
             return true;
     return false;
 }
@@ -159,10 +166,9 @@ std::string MakePattern(const std::vector<Planting>& plantings, const PatternGoa
     for (int cell : pins.open)
         pinned[cell] = pinned[kCells - 1 - cell] = 1;
     for (const Planting& p : plantings) {
-        const int first = p.down ? p.row : p.col;
-        if (first > 0 && !block(PlantedCell(p, -1)))
+        if (p.col > 0 && !block(PlantedCell(p, -1)))
             return {};
-        if (first + p.length < kSide && !block(PlantedCell(p, p.length)))
+        if (p.col + p.length < kSide && !block(PlantedCell(p, p.length)))
             return {};
     }
     for (int cell : pins.blocks)
@@ -265,15 +271,12 @@ std::string MakePattern(const std::vector<Planting>& plantings, const PatternGoa
         if (ch != '#')
             ch = '.';
     const std::vector<Slot> slots = FindSlots(cells);
-    int longSlots = 0;
-    for (const Slot& s : slots)
-        longSlots += s.cells.size() >= static_cast<size_t>(kLongSlot);
-    if (static_cast<int>(slots.size()) > goal.maxWords || longSlots < goal.minLong ||
+    if (static_cast<int>(slots.size()) > goal.maxWords || LongSlots(slots) < goal.minLong ||
         !PatternProblem(cells).empty())
         return {};
     for (const Planting& p : plantings) {
         const auto planted = std::find_if(slots.begin(), slots.end(), [&](const Slot& s) {
-            return s.down == p.down && s.cells.front() == p.row * kSide + p.col &&
+            return !s.down && s.cells.front() == PlantedCell(p, 0) &&
                    s.cells.size() == static_cast<size_t>(p.length);
         });
         if (planted == slots.end())
@@ -323,15 +326,9 @@ std::string OpenPattern(const std::string& base, const PatternGoal& goal, uint64
     std::string cells = base;
     uint64_t noise = seed;
     auto random = [&](uint64_t bound) { return (noise = Mix(noise)) % bound; };
-    auto longSlots = [](const std::vector<Slot>& slots) {
-        int n = 0;
-        for (const Slot& s : slots)
-            n += s.cells.size() >= static_cast<size_t>(kLongSlot);
-        return n;
-    };
     for (int tries = 0; tries < 4 * kCells; ++tries) {
         const std::vector<Slot> slots = FindSlots(cells);
-        if (static_cast<int>(slots.size()) <= goal.maxWords && longSlots(slots) >= goal.minLong)
+        if (static_cast<int>(slots.size()) <= goal.maxWords && LongSlots(slots) >= goal.minLong)
             return PatternProblem(cells).empty() ? cells : std::string{};
         const int cell = static_cast<int>(random(kCells));
         if (cells[cell] != '#')
@@ -370,8 +367,8 @@ std::vector<Planting> ThemeLayout(const std::vector<int>& lengths, uint64_t vari
     auto pair = [&](int row, int length, std::vector<Planting>* top,
                     std::vector<Planting>* bottom) {
         const int col = static_cast<int>(random(static_cast<uint64_t>(kSide - length + 1)));
-        top->push_back({row, col, length, false, ""});
-        bottom->insert(bottom->begin(), {kSide - 1 - row, kSide - length - col, length, false, ""});
+        top->push_back({row, col, length, ""});
+        bottom->insert(bottom->begin(), {kSide - 1 - row, kSide - length - col, length, ""});
     };
     std::vector<Planting> top, bottom;
     if (lengths.size() == 3 && lengths[0] == lengths[2] && lengths[1] % 2 == 1) {
@@ -380,7 +377,7 @@ std::vector<Planting> ThemeLayout(const std::vector<int>& lengths, uint64_t vari
         // column's top two squares, and the corner with them.
         const int rows[] = {3, 3, 2};
         pair(lengths[0] == kSide ? rows[random(3)] : 3, lengths[0], &top, &bottom);
-        top.push_back({kSide / 2, (kSide - lengths[1]) / 2, lengths[1], false, ""});
+        top.push_back({kSide / 2, (kSide - lengths[1]) / 2, lengths[1], ""});
     } else if (lengths.size() == 4 && lengths[0] == lengths[3] && lengths[1] == lengths[2]) {
         // Not in rows 6 and 8: every down between them would be three letters crossing both.
         // Above row 3 an entry must span the row, or it closes a corner.

@@ -12,12 +12,11 @@
 #include "editor_rules.h"
 #include "pattern.h"
 
-// A slot planted in a pattern: its first square, its length and its direction.
+// A slot planted across a pattern: its first square and its length.
 struct Planting {
     int row = 0;
     int col = 0;
     int length = 0;
-    bool down = false;
     std::string answer;  // its letters when the pattern is made for them; empty: any word
 };
 

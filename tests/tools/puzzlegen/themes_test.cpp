@@ -20,7 +20,7 @@ namespace {
 const Slot* SlotOf(const std::vector<Slot>& slots, const Planting& p)
 {
     for (const Slot& s : slots)
-        if (s.down == p.down && s.cells.front() == p.row * kSide + p.col &&
+        if (!s.down && s.cells.front() == p.row * kSide + p.col &&
             s.cells.size() == static_cast<size_t>(p.length))
             return &s;
     return nullptr;
@@ -142,7 +142,7 @@ TEST(PatternMaker, PinsAndWordsAreKept)
 {
     // A planted entry's letters with words that fit nothing but its own crossings' first
     // letters: every slot through a planted letter keeps words that fit.
-    Planting entry{7, 0, 15, false, "COMERAINORSHINE"};
+    Planting entry{7, 0, 15, "COMERAINORSHINE"};
     PatternPins pins;
     pins.open = {1, 5 * kSide};
     pins.blocks = {4};
