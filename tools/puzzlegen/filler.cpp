@@ -376,22 +376,22 @@ WordList MakeWordList(int length, const std::vector<std::string>& words,
     return list;
 }
 
-FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>& lists,
-                    const std::vector<int>& fixedIds, long nodeBudget, int maxRare,
-                    const std::unordered_map<std::string, int>* idOf, const RootBook* roots)
+namespace {
+
+// The search before its first choice: every domain full, the fixed words placed and every
+// crossing agreeing. False when that already leaves some slot without a word.
+bool Prepare(Search& s, const std::vector<Slot>& slots, const std::vector<WordList>& lists,
+             const std::vector<int>& fixedIds, const std::unordered_map<std::string, int>* idOf,
+             const RootBook* roots, std::unordered_map<std::string, int>* ownIds)
 {
     static const RootBook spellingOnly;
-    Search s;
     s.slots = &slots;
     s.lists = &lists;
-    s.budget = nodeBudget;
-    s.maxRare = maxRare;
-    std::unordered_map<std::string, int> ownIds;
     if (!idOf) {
         for (const WordList& list : lists)
             for (size_t k = 0; k < list.words.size(); ++k)
-                ownIds.emplace(list.words[k], list.ids[k]);
-        idOf = &ownIds;
+                ownIds->emplace(list.words[k], list.ids[k]);
+        idOf = ownIds;
     }
     s.idOf = idOf;
     s.roots = roots ? roots : &spellingOnly;
@@ -413,7 +413,6 @@ FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>&
     s.scratch.assign(maxBlocks, 0);
     s.domains.assign(total, 0);
     s.assigned.assign(slots.size(), 0);
-    FillResult result;
     for (size_t i = 0; i < slots.size(); ++i) {
         const WordList& list = lists[slots[i].cells.size()];
         uint64_t* d = s.domains.data() + s.offset[i];
@@ -444,9 +443,23 @@ FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>&
         auto it = std::find(list.ids.begin(), list.ids.end(), fixedIds[i]);
         if (it == list.ids.end() ||
             !Assign(s, static_cast<int>(i), static_cast<int>(it - list.ids.begin())))
-            return result;
+            return false;
     }
-    if (!Propagate(s, all))
+    return Propagate(s, all);
+}
+
+}  // namespace
+
+FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>& lists,
+                    const std::vector<int>& fixedIds, long nodeBudget, int maxRare,
+                    const std::unordered_map<std::string, int>* idOf, const RootBook* roots)
+{
+    Search s;
+    s.budget = nodeBudget;
+    s.maxRare = maxRare;
+    std::unordered_map<std::string, int> ownIds;
+    FillResult result;
+    if (!Prepare(s, slots, lists, fixedIds, idOf, roots, &ownIds))
         return result;
     result.filled = Solve(s);
     result.nodes = s.nodes;
@@ -456,6 +469,20 @@ FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>&
     for (size_t i = 0; i < slots.size(); ++i)
         result.wordIds.push_back(lists[slots[i].cells.size()].ids[WordOf(s, static_cast<int>(i))]);
     return result;
+}
+
+std::vector<int> RootRoom(const std::vector<Slot>& slots, const std::vector<WordList>& lists,
+                          const std::vector<int>& fixedIds,
+                          const std::unordered_map<std::string, int>* idOf, const RootBook* roots)
+{
+    Search s;
+    std::unordered_map<std::string, int> ownIds;
+    std::vector<int> room;
+    if (!Prepare(s, slots, lists, fixedIds, idOf, roots, &ownIds))
+        return room;
+    for (size_t i = 0; i < slots.size(); ++i)
+        room.push_back(Count(s, static_cast<int>(i)));
+    return room;
 }
 
 long CountFitting(const WordList& list, const std::string& letters)

@@ -53,3 +53,11 @@ FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>&
                     const std::vector<int>& fixedIds, long nodeBudget, int maxRare = 1000,
                     const std::unordered_map<std::string, int>* idOf = nullptr,
                     const RootBook* roots = nullptr);
+
+// How many words each slot keeps once the fixed words are placed and every crossing agrees,
+// before any search: what FillGrid starts from, cheap enough to judge a pattern being made.
+// Empty when some slot keeps none.
+std::vector<int> RootRoom(const std::vector<Slot>& slots, const std::vector<WordList>& lists,
+                          const std::vector<int>& fixedIds,
+                          const std::unordered_map<std::string, int>* idOf = nullptr,
+                          const RootBook* roots = nullptr);

@@ -350,14 +350,17 @@ PatternPins StarterPins()
     return pins;
 }
 
-// Patterns a themed attempt may make before it gives up: most seeds miss the goal, and most
-// patterns made cross a theme entry with a slot no word fits. Each costs about ten
-// milliseconds to make and refuse, so an attempt that finds none takes some five seconds.
+// Patterns a themed attempt may make before it gives up: some seeds miss the goal, and most
+// patterns made cannot be filled, which their search shows within a few nodes. Making one
+// costs tens of milliseconds (every block placed is checked against the crossings).
 constexpr int kPatternTries = 500;
+// The fewest words a slot may keep by its crossings alone while a themed pattern is made.
+constexpr int kLeastRoom = 3;
 
-// One themed attempt near `seed`: patterns made for `theme`, its entries planted, until one
-// is not refused outright by its crossings, which is then searched. True with its cells,
-// slots and fill when the search filled it.
+// One themed attempt near `seed`: patterns made for `theme`, its entries planted, each
+// searched in turn until one fills or the attempt's `budget` of search nodes is spent. Most
+// patterns that cannot be filled show it within a few nodes. True with its cells, slots and
+// fill when one filled.
 bool FillTheme(const Generator& gen, const ThemeSet& theme, uint64_t seed, bool starter,
                const std::vector<WordList>& lists, long budget, int maxRare, std::string* cells,
                std::vector<Slot>* slots, FillResult* fill)
@@ -366,13 +369,39 @@ bool FillTheme(const Generator& gen, const ThemeSet& theme, uint64_t seed, bool 
     const SlotWords words = [&](const std::string& letters) {
         return CountFitting(lists[letters.size()], letters);
     };
+    // A block is kept while the crossings' agreement alone leaves every slot a few words:
+    // most random cuts near the theme entries leave some slot none, and such a pattern
+    // only fails at the search's first step.
+    const PatternCheck check = [&](const std::string& partial) {
+        std::vector<Slot> sofar;
+        std::vector<int> fixedIds;
+        for (const Slot& slot : FindSlots(partial)) {
+            const std::string word = SlotWord(partial, slot);
+            const bool planted = word.find('.') == std::string::npos;
+            if (!planted && slot.cells.size() > static_cast<size_t>(ThemedGoal().longestFill))
+                continue;  // cut later
+            auto id = gen.idOf.find(word);
+            if (planted && id == gen.idOf.end())
+                return false;
+            sofar.push_back(slot);
+            fixedIds.push_back(planted ? id->second : -1);
+        }
+        const std::vector<int> room = RootRoom(sofar, lists, fixedIds, &gen.idOf, &gen.rules.roots);
+        if (room.empty())
+            return false;
+        for (size_t i = 0; i < room.size(); ++i)
+            if (fixedIds[i] < 0 && room[i] < kLeastRoom)
+                return false;
+        return true;
+    };
+    long spent = 0;
     for (int v = 0; v < kPatternTries; ++v) {
         const uint64_t s = Mix(seed + static_cast<uint64_t>(v));
         std::vector<Planting> layout = ThemeLayout(lengths, s);
         for (size_t k = 0; k < layout.size(); ++k)
             layout[k].answer = theme.answers[k];
         *cells = MakePattern(layout, ThemedGoal(), Mix(s), starter ? StarterPins() : PatternPins{},
-                             &words);
+                             &words, &check);
         if (cells->empty() || (starter && !StarterFits(*cells)))
             continue;
         *slots = FindSlots(*cells);
@@ -382,8 +411,10 @@ bool FillTheme(const Generator& gen, const ThemeSet& theme, uint64_t seed, bool 
                 if (!(*slots)[i].down &&
                     (*slots)[i].cells.front() == layout[k].row * kSide + layout[k].col)
                     fixedIds[i] = gen.idOf.at(theme.answers[k]);
-        *fill = FillGrid(*slots, lists, fixedIds, budget, maxRare, &gen.idOf, &gen.rules.roots);
-        if (fill->filled || fill->nodes > 0)
+        *fill =
+            FillGrid(*slots, lists, fixedIds, budget - spent, maxRare, &gen.idOf, &gen.rules.roots);
+        spent += fill->nodes;
+        if (fill->filled || spent >= budget)
             return fill->filled;
     }
     return false;

@@ -1,11 +1,12 @@
 // The maker works on a grid of squares marked free, pinned white or black. Every step finds
 // the runs longer than the goal allows and blocks one square of one of them (and its mirror)
 // where both pieces stay three long and every rule still holds; a run with no such square
-// left ends the attempt.
+// left takes back the cuts before it, within a budget of blocks placed.
 #include "pattern_maker.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 #include "packs.h"
 
@@ -135,6 +136,8 @@ int LongSlots(const std::vector<Slot>& slots)
 constexpr long kPlenty = 1000000;
 // A cut must leave at least this many words for a run through a planted letter.
 constexpr long kLeastWords = 3;
+// Blocks a pattern being made may place, taken back ones included.
+constexpr long kPlacements = 120;
 
 bool IsPlanted(const Run& run, const std::vector<Planting>& plantings)
 {
@@ -147,7 +150,8 @@ bool IsPlanted(const Run& run, const std::vector<Planting>& plantings)
 }  // namespace
 
 std::string MakePattern(const std::vector<Planting>& plantings, const PatternGoal& goal,
-                        uint64_t seed, const PatternPins& pins, const SlotWords* words)
+                        uint64_t seed, const PatternPins& pins, const SlotWords* words,
+                        const PatternCheck* check)
 {
     std::string cells(kCells, '.');
     std::vector<char> pinned(kCells, 0);
@@ -209,20 +213,22 @@ std::string MakePattern(const std::vector<Planting>& plantings, const PatternGoa
     std::vector<char> refused(kCells, 0);
     uint64_t noise = seed;
     auto random = [&](uint64_t bound) { return (noise = Mix(noise)) % bound; };
-    for (;;) {
+    // Cuts the runs still too long, the one with the fewest places left first: cut later,
+    // it would find them all taken by the cuts around it. Its place keeps the rules and is
+    // taken at random among those whose runs keep a few words each where there are such: a
+    // cut that leaves a planted letter where no word has it dooms the pattern however the
+    // rest is cut. A run left with no place takes back the cuts before it, up to
+    // kPlacements blocks placed in all: most dead ends come from a cut a few steps back.
+    long placements = 0;
+    std::function<bool()> cutRuns = [&]() {
         std::vector<Run> tooLong;
         for (const Run& run : Runs(cells))
             if (run.length > goal.longestFill && !IsPlanted(run, plantings))
                 tooLong.push_back(run);
         if (tooLong.empty())
-            break;
-        // Cut the run with the fewest places left first: cut later, it would find them all
-        // taken by the cuts around it. Its place is one that keeps the rules, at random among
-        // those whose runs keep a few words each where there are such: a cut that leaves a
-        // planted letter where no word has it dooms the pattern however the rest is cut.
+            return true;
         std::vector<int> good, legal;
         size_t fewest = 0;
-        bool cut = false;
         for (const Run& run : tooLong) {
             std::vector<int> runGood, runLegal;
             for (int k = 0; k < run.length; ++k) {
@@ -241,19 +247,34 @@ std::string MakePattern(const std::vector<Planting>& plantings, const PatternGoa
                 cells = before;
             }
             if (runLegal.empty())
-                return {};
+                return false;
             if (legal.empty() || runLegal.size() < fewest) {
                 fewest = runLegal.size();
                 legal = runLegal;
                 good = runGood;
             }
         }
-        const std::vector<int>& from = good.empty() ? legal : good;
-        if (!from.empty())
-            cut = TryBlock(cells, from[random(from.size())], pinned);
-        if (!cut)
-            return {};
-    }
+        // The check is the costly part: it runs on the places picked, not on every legal one.
+        std::vector<int> from = good.empty() ? legal : good;
+        while (!from.empty() && placements < kPlacements) {
+            const size_t k = random(from.size());
+            const int cell = from[k];
+            from.erase(from.begin() + static_cast<long>(k));
+            const std::string before = cells;
+            ++placements;
+            // Blocks only grow with more cuts, and words nearly so: past a limit now, a
+            // pattern seldom gets back within it.
+            if (TryBlock(cells, cell, pinned) &&
+                std::count(cells.begin(), cells.end(), '#') <= kMaxBlocks &&
+                static_cast<int>(FindSlots(cells).size()) <= goal.maxWords &&
+                (!check || (*check)(cells)) && cutRuns())
+                return true;
+            cells = before;
+        }
+        return false;
+    };
+    if (!cutRuns())
+        return {};
     // Too few words yet: more blocks anywhere they keep the rules, which shortens runs.
     for (int tries = 0; static_cast<int>(FindSlots(cells).size()) < goal.minWords; ++tries) {
         if (tries > 4 * kCells)
@@ -262,7 +283,8 @@ std::string MakePattern(const std::vector<Planting>& plantings, const PatternGoa
         if (cells[cell] == '#' || pinned[cell] || pinned[kCells - 1 - cell] || refused[cell])
             continue;
         const std::string before = cells;
-        if (!TryBlock(cells, cell, pinned) || viability(cell) < kLeastWords) {
+        if (!TryBlock(cells, cell, pinned) || viability(cell) < kLeastWords ||
+            (check && !(*check)(cells))) {
             cells = before;
             refused[cell] = refused[kCells - 1 - cell] = 1;
         }

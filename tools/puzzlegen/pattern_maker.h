@@ -39,12 +39,17 @@ struct PatternPins {
 // letters where words fit them.
 using SlotWords = std::function<long(const std::string& letters)>;
 
+// Judges a pattern while it is made: its cells with the planted letters in, the runs longer
+// than the goal's longest fill not cut yet. False refuses the block just placed.
+using PatternCheck = std::function<bool(const std::string& cells)>;
+
 // A pattern ('#' and '.') meeting PatternProblem's rules and the goal, with every planting a
 // slot of its own length; empty when this seed's pattern misses (the caller tries another).
-// With `words`, every slot through a planted letter keeps a few words that fit it.
+// With `words`, every slot through a planted letter keeps a few words that fit it; with
+// `check`, every block placed passes it.
 std::string MakePattern(const std::vector<Planting>& plantings, const PatternGoal& goal,
                         uint64_t seed, const PatternPins& pins = {},
-                        const SlotWords* words = nullptr);
+                        const SlotWords* words = nullptr, const PatternCheck* check = nullptr);
 
 // `base` with blocks taken away in mirrored pairs at random until it meets the goal's word
 // count and long slots, no slot longer than its longest fill: a pattern that fills well

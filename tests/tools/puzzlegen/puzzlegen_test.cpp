@@ -152,6 +152,18 @@ TEST(Filler, FillsACommittedPatternIntoAConsistentGridTheSameWayTwice)
     EXPECT_FALSE(FillGrid(slots, lists, fixed, 1).filled);
 }
 
+TEST(Filler, RootRoomCountsTheWordsTheCrossingsLeaveAndIsEmptyWhenOneSlotHasNone)
+{
+    // CAT across and a down word sharing its first square: the down keeps the other word
+    // of that first letter, CAT itself being spent; after DOG no down word is left.
+    std::vector<WordList> lists(kSide + 1);
+    lists[3] = MakeWordList(3, {"CAT", "COW", "DOG"}, {0, 1, 2});
+    const std::vector<Slot> slots = {{1, false, {0, 1, 2}}, {1, true, {0, kSide, 2 * kSide}}};
+    EXPECT_EQ(RootRoom(slots, lists, {0, -1}), (std::vector<int>{1, 1}));
+    EXPECT_EQ(RootRoom(slots, lists, {-1, -1}), (std::vector<int>{3, 3}));
+    EXPECT_TRUE(RootRoom(slots, lists, {2, -1}).empty());
+}
+
 TEST(Filler, AGridHoldsNoMoreRareWordsThanAllowed)
 {
     const Pattern& pattern = Patterns()[0];

@@ -184,6 +184,23 @@ TEST(PatternMaker, PinsAndWordsAreKept)
         }
     }
     EXPECT_GT(made, 0);
+
+    // A check refusing a block on one square (and so on its mirror) keeps it white in every
+    // pattern made; a check refusing every block leaves nothing to make.
+    const int kept = 3 * kSide + 3;
+    const PatternCheck open = [&](const std::string& c) { return c[kept] != '#'; };
+    const PatternCheck never = [](const std::string&) { return false; };
+    made = 0;
+    for (uint64_t seed = 1; seed <= 40; ++seed) {
+        const std::string cells = MakePattern({entry}, ThemedGoal(), seed, {}, &fit, &open);
+        made += !cells.empty();
+        if (!cells.empty()) {
+            EXPECT_EQ(cells[kept], '.');
+            EXPECT_EQ(cells[kCells - 1 - kept], '.');
+        }
+        EXPECT_EQ(MakePattern({entry}, ThemedGoal(), seed, {}, &fit, &never), "");
+    }
+    EXPECT_GT(made, 0);
     EXPECT_EQ(CountFitting(lists[4], "????"), static_cast<long>(lists[4].words.size()));
     EXPECT_EQ(CountFitting(lists[3], "QQQ"), 0);
 }
