@@ -29,6 +29,12 @@ MAX_BLANK = 40  # fill-in-the-blank clues keep the whole example, so a little mo
 MAX_LEVEL = 50  # SCOWL level of the rarest answer we accept
 MAX_LEVEL_LONG = 35  # and for answers of 7 letters or more
 LONG_ANSWER = 13  # answers this long need a clue a person wrote or kept
+# Proper names: places, rivers and mountains, people, languages and months that SCOWL lists
+# as names this common, no longer than this. Short vowel-rich names (ERIE, OSLO, ETNA) are
+# much of what lets the squares around a theme entry fill.
+NAME_LEVEL = 50
+NAME_MAX_LENGTH = 10
+NAME_LEXFILES = {"10", "15", "17", "18", "28"}  # communication, location, object, person, time
 
 POS_FILES = {"n": "noun", "v": "verb", "a": "adj", "r": "adv"}
 POS_NUMBER = {"n": 1, "v": 2, "a": 3, "s": 5, "r": 4}
@@ -142,19 +148,30 @@ def PassedPairs(folder, skip=None):
     return passed
 
 
-def LoadScowl():
-    """Word -> lowest SCOWL level among the English and American lists (letters only)."""
+def ScowlLevels(lists, spelling, key=lambda word: word):
+    """key(word) -> lowest SCOWL level among the English and American `lists` ("words",
+    "upper|proper-names") of the words spelt as `spelling` matches."""
     levels = {}
     for name in sorted(os.listdir(SCOWL)):
-        m = re.fullmatch(r"(english|american)-words\.(\d+)", name)
+        m = re.fullmatch(r"(english|american)-(%s)\.(\d+)" % lists, name)
         if not m:
             continue
-        level = int(m.group(2))
+        level = int(m.group(3))
         for word in ReadLines(os.path.join(SCOWL, name)):
-            if re.fullmatch(r"[a-z]+(-[a-z]+)*", word):
-                if level < levels.get(word, 999):
-                    levels[word] = level
+            if re.fullmatch(spelling, word) and level < levels.get(key(word), 999):
+                levels[key(word)] = level
     return levels
+
+
+def LoadScowl():
+    """Word -> lowest SCOWL level among the English and American word lists (letters only)."""
+    return ScowlLevels("words", r"[a-z]+(-[a-z]+)*")
+
+
+def LoadScowlNames():
+    """Lower-cased name -> lowest SCOWL level among the English and American name lists
+    (capitalised words of letters only)."""
+    return ScowlLevels("upper|proper-names", r"[A-Z][a-z]+", str.lower)
 
 
 class Synset:
@@ -645,6 +662,7 @@ def HeadIndex(words):
 class Lexicon:
     def __init__(self, args):
         self.levels = LoadScowl()
+        self.name_levels = LoadScowlNames()
         self.synsets = LoadData()
         self.index = LoadIndex()
         self.counts = LoadCounts()
@@ -743,8 +761,9 @@ class Lexicon:
                 return word[:1].isupper()
         return False
 
-    def Senses(self, lemma, pos_filter=None):
-        """(count, pos, rank, synset, offensive, skip) for every sense, most used first."""
+    def Senses(self, lemma, pos_filter=None, names=False):
+        """(count, pos, rank, synset, offensive, skip) for every sense, most used first. With
+        `names`, the senses of a proper name are the ones to clue and all others are skipped."""
         out = []
         for pos in "nvar":
             if pos_filter and pos not in pos_filter:
@@ -756,8 +775,10 @@ class Lexicon:
                 domains = self.Domains(s, lemma)
                 offensive = bool(domains & OFFENSIVE_DOMAINS) or bool(
                     OFFENSIVE_GLOSS.search(s.gloss))
+                proper = self.IsProper(s, lemma)
+                wanted = proper and s.lexfile in NAME_LEXFILES if names else not proper
                 skip = (offensive or bool(domains & SKIP_DOMAINS) or
-                        bool(SKIP_GLOSS.search(s.gloss)) or self.IsProper(s, lemma) or
+                        bool(SKIP_GLOSS.search(s.gloss)) or not wanted or
                         bool(BREAKFAST_GLOSS.search(s.gloss)))
                 out.append((self.SenseCount(lemma, s), pos, rank, s, offensive, skip))
         out.sort(key=lambda t: (-t[0], "nvar".index(t[1]), t[2]))
@@ -842,6 +863,17 @@ def NounTail(text, plural):
     return m.group(3) or None
 
 
+def NameClue(candidate):
+    """A name's gloss clue as a puzzle prints it ("American writer", not "United States
+    writer"), or None when the cut left it dangling ("French physicist famous") or it holds
+    figures nobody solves from ("Double star 15.7 light year")."""
+    weight, kind, text, cut = candidate
+    text = re.sub(r"^(a |an |the )?United States\b", "American", text, flags=re.I)
+    if re.search(r"\d", text) or re.search(r"\b(famous|noted|known|who|which|that|best)$", text):
+        return None
+    return (weight, kind, text, cut)
+
+
 def Candidates(lex, answer, sources):
     """Ranked clue candidates for one answer from its sources: (lemma, pos set, form,
     parts). Each candidate is (weight, kind, text, cut)."""
@@ -854,7 +886,10 @@ def Candidates(lex, answer, sources):
                   else lemma.replace("_", ""))
     seen = set()
     for lemma, poses, form, lemma_parts in sources:
-        senses = lex.Senses(lemma, poses)
+        senses = lex.Senses(lemma, poses, form == "name")
+        if form == "name":
+            # A place is what most solvers know a name by (Berlin the city, then the songwriter).
+            senses.sort(key=lambda t: t[3].lexfile not in ("15", "17"))
         used = 0
         for count, pos, rank, s, offensive, skip in senses:
             if skip:
@@ -868,7 +903,7 @@ def Candidates(lex, answer, sources):
             gloss = CleanGloss(s.gloss)
             # The gloss clause, agreed and shortened.
             if gloss:
-                agreed = Agree(lex.inf, gloss, form, pos)
+                agreed = Agree(lex.inf, gloss, "base" if form == "name" else form, pos)
                 if agreed:
                     clue, cut = ShortClause(agreed)
                     if clue and not re.match(r"^((any|one|either|each|a member|member|"
@@ -889,8 +924,8 @@ def Candidates(lex, answer, sources):
                         tail = " ".join(words[:h + 1])
                         if len(tail) <= MAX_CLUE and len(ContentWords(tail.split())) >= 2:
                             out.append((weight, 0, tail, False))
-            # Synonyms in the same form.
-            for word, _ in s.words:
+            # Synonyms in the same form; a name's are other names or its abbreviations.
+            for word, _ in s.words if form != "name" else []:
                 w = word.lower()
                 if w == lemma or "_" in w or "-" in w or not w.isalpha():
                     continue
@@ -927,6 +962,9 @@ def Candidates(lex, answer, sources):
                 if len(blank.split()) < 4 or "'" in blank.replace("'s", ""):
                     continue
                 out.append((weight, 1, blank, False))
+    if any(f == "name" for _, _, f, _ in sources):
+        out = [NameClue(o) for o in out]
+        out = [o for o in out if o]
     ranked = []
     for weight, kind, text, cut in sorted(out, key=lambda t: (-t[0], t[1], len(t[2]))):
         text = Capitalise(text.strip())
@@ -978,10 +1016,14 @@ def Build(args):
         word = "".join(parts)
         if not re.fullmatch(r"[a-z]+", word) or not 3 <= len(word) <= 15:
             continue
+        name = False
         if len(parts) == 1:
             level = Level(lex, lemma)
             if not LevelOk(word, level):
-                continue
+                level = lex.name_levels.get(lemma, 999)
+                name = level <= NAME_LEVEL and len(word) <= NAME_MAX_LENGTH
+                if not name:
+                    continue
         else:
             # Two-word phrases only when both words are everyday words and the phrase itself
             # is used (tagged) often enough to be familiar.
@@ -998,15 +1040,20 @@ def Build(args):
             if sum(t[0] for t in senses) < 3:
                 continue
             level = max(Level(lex, p) for p in parts)
-        senses = lex.Senses(lemma)
+        # A name is an answer when one of its senses is a name of the kinds kept; a word
+        # when one of its senses is not a name.
+        senses = lex.Senses(lemma, names=name)
         if not senses:
             continue
-        if all(lex.IsProper(t[3], lemma) for t in senses):
+        if all(t[5] for t in senses) if name else all(lex.IsProper(t[3], lemma) for t in senses):
             dropped["proper"] += 1
             continue
         if lex.Offensive(senses):
             dropped["offensive"] += 1
             lex.rejected_offensive.append(word)
+            continue
+        if name:
+            answers[word.upper()].append((lemma, None, "name", parts, level))
             continue
         poses = set(t[1] for t in senses if not t[5])
         answers[word.upper()].append((lemma, None, "base", parts, level))
@@ -1087,11 +1134,11 @@ def Build(args):
             continue
         sources = answers[answer]
         level = min(s[4] for s in sources)
-        inflected = all(s[2] not in ("base", "phrase", "hand") for s in sources)
+        inflected = all(s[2] not in ("base", "phrase", "hand", "name") for s in sources)
         count = 0
         for lemma, poses, form, parts, _ in sources:
             if form not in ("phrase", "hand"):
-                count += sum(t[0] for t in lex.Senses(lemma, poses))
+                count += sum(t[0] for t in lex.Senses(lemma, poses, form == "name"))
         clues = []
         for c in lex.overrides.get(answer, []):
             problem = ClueProblem(lex, c, answer)
