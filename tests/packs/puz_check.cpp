@@ -436,6 +436,7 @@ std::map<std::string, LexiconFacts> ReadLexiconFacts(const std::string& path)
             continue;
         LexiconFacts& row = out[f[0]];
         row.level = std::atoi(f[2].c_str());
+        row.name = f[3] == "n";
         row.stems = f[4];
         const size_t hand = std::strtoul(f[5].c_str(), nullptr, 10);
         for (size_t k = 0; k < hand && 6 + k < f.size(); ++k)
@@ -493,8 +494,8 @@ void CheckObscureShare(const std::vector<CheckedPuzzle>& pack,
             if (featured.count(w.answer))
                 continue;
             auto row = lex.find(w.answer);
-            obscure +=
-                row == lex.end() || (row->second.level >= 50 && row->second.handClues.empty());
+            obscure += row == lex.end() || (row->second.level >= 50 &&
+                                            row->second.handClues.empty() && !row->second.name);
         }
     }
     if (obscure * 50 > slots)

@@ -77,12 +77,13 @@ void CheckFill(const CheckedPuzzle& p, const std::set<std::string>& unfit,
 std::string BlockShape(const std::string& solution);
 void CheckShapes(const std::vector<CheckedPuzzle>& pack, std::vector<std::string>* problems);
 
-// What the committed lexicon says of an answer: its SCOWL level, the words it is a form of
-// ("act_as" for a phrase), and its hand-written clues.
+// What the committed lexicon says of an answer: its SCOWL level, whether it is a name, the
+// words it is a form of ("act_as" for a phrase), and its hand-written clues.
 struct LexiconFacts {
     int level = 0;
     std::string stems;
     std::set<std::string> handClues;
+    bool name = false;
 };
 std::map<std::string, LexiconFacts> ReadLexiconFacts(const std::string& path);
 
@@ -99,7 +100,8 @@ void CheckPartialPhrases(const CheckedPuzzle& p, const std::map<std::string, Lex
 
 // Obscure answers fill at most 2% of a pack's slots: those unknown to the lexicon (NIMBI,
 // PYXES, ORMOLU, ENDUE, CLEW and ESOPHAGI are dropped from it) and those of SCOWL's rarest
-// band (50) that have no hand-written clue; featured answers are excepted.
+// band (50) that have no hand-written clue and are not names (SCOWL lists the commonest
+// names at level 50); featured answers are excepted.
 void CheckObscureShare(const std::vector<CheckedPuzzle>& pack,
                        const std::map<std::string, LexiconFacts>& lex,
                        const std::set<std::string>& featured, std::vector<std::string>* problems);

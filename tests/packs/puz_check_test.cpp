@@ -367,12 +367,14 @@ TEST(PuzCheck, PackRulesCatchRepeatedShapesAndObscureFill)
     CheckShapes({base, base, base, turned}, &problems);
     EXPECT_TRUE(Reports(problems, "more than three times"));
 
-    // One obscure answer in fifty slots is the most a pack may have.
-    const std::map<std::string, LexiconFacts> lex = {
-        {"ERA", {10, "era", {}}}, {"ECRU", {50, "ecru", {"Beige"}}}, {"CLEW", {50, "clew", {}}}};
+    // One obscure answer in fifty slots is the most a pack may have; a name is not obscure.
+    const std::map<std::string, LexiconFacts> lex = {{"ERA", {10, "era", {}}},
+                                                     {"ECRU", {50, "ecru", {"Beige"}}},
+                                                     {"CLEW", {50, "clew", {}}},
+                                                     {"OSLO", {50, "oslo", {}, true}}};
     std::vector<CheckedPuzzle> pack(1, Words({{"CLEW", "Ball of yarn"}}));
     for (int i = 0; i < 49; ++i)
-        pack[0].words.push_back({i + 2, false, i % 2 ? "ERA" : "ECRU", "x"});
+        pack[0].words.push_back({i + 2, false, i % 3 == 0 ? "OSLO" : i % 2 ? "ERA" : "ECRU", "x"});
     problems.clear();
     CheckObscureShare(pack, lex, {}, &problems);
     EXPECT_TRUE(problems.empty());

@@ -74,6 +74,7 @@ bool LoadLexicon(const std::string& path, std::vector<LexEntry>* out, std::strin
         e.answer = f[0];
         e.score = std::strtod(f[1].c_str(), nullptr);
         e.level = std::atoi(f[2].c_str());
+        e.name = f[3] == "n";
         e.stems = f[4];
         e.hand = std::atoi(f[5].c_str());
         e.clues.assign(f.begin() + 6, f.end());

@@ -15,6 +15,7 @@ struct LexEntry {
     std::string stems;               // the words it is a form of, "+"-joined: "lira"
     int hand = 0;                    // how many of the first clues are hand-written
     std::vector<std::string> clues;  // clue candidates, best first; never empty
+    bool name = false;               // a proper name (Oslo), from SCOWL's lists of names
 };
 
 // Obscure fill: a word of SCOWL's rarest band (the learned plurals such as NIMBI counted with
@@ -22,9 +23,10 @@ struct LexEntry {
 // words a person has read and kept (ACME, EWER); the obscure ones among them are on the
 // unfit list instead.
 constexpr int kObscureLevel = 50;
+// A name is not: SCOWL lists the commonest names at its level 50.
 inline bool Obscure(const LexEntry& e)
 {
-    return e.level >= kObscureLevel && e.hand == 0;
+    return e.level >= kObscureLevel && e.hand == 0 && !e.name;
 }
 
 // The tab-separated fields of a line.

@@ -102,12 +102,15 @@ SHEET_HEADER = "answer\tclue\tsource\tpuzzles\tverdict\tnew clue"
 
 
 def ReadLexicon():
-    """Every answer of the lexicon with its SCOWL level and its hand-written clues."""
+    """Every answer of the lexicon with its SCOWL level (0 for a name) and its hand-written
+    clues."""
     lexicon = {}
     for line in open(os.path.join(LEXICON, "lexicon.tsv")):
         if not line.startswith("#"):
             f = line.rstrip("\n").split("\t")
-            lexicon[f[0]] = (int(f[2]), set(f[6:6 + int(f[5])]))
+            # A name (kind "n") is never obscure: SCOWL lists names at level 50 at best.
+            level = 0 if f[3] == "n" else int(f[2])
+            lexicon[f[0]] = (level, set(f[6:6 + int(f[5])]))
     return lexicon
 
 
