@@ -28,6 +28,11 @@ namespace {
 // many attempts the pack starts over from a new seed of its own, making that row first; the
 // sequence of seeds is fixed, so the outcome still depends only on the seed.
 constexpr int kMaxAttempts = 80;
+// A themed attempt makes and searches patterns until one fills or it has spent its nodes,
+// which takes tens of seconds; a theme that fails this many attempts becomes a themeless
+// while the pack keeps enough themes.
+constexpr int kThemedAttempts = 6;
+constexpr long kThemedBudget = 100000;
 constexpr int kPackTries = 25;
 constexpr double kNoise = 18.0;  // random spread added to scores: variety between grids
 constexpr double kReusePenalty = 15.0;
@@ -721,7 +726,7 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
         }
         const std::vector<char> avoid = th ? ThemeClueClashes(gen, *th) : std::vector<char>{};
         std::vector<Failure> failures;
-        for (int attempt = 0; attempt < kMaxAttempts && !made; ++attempt) {
+        for (int attempt = 0; attempt < (th ? kThemedAttempts : kMaxAttempts) && !made; ++attempt) {
             const uint64_t seed = Mix(
                 packSeed ^ Mix(static_cast<uint64_t>(row) << 20 | static_cast<uint64_t>(attempt)));
             std::string cells;
@@ -749,7 +754,7 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
                                                              done, 0, th ? &avoid : nullptr);
             // The last puzzles of a pack have the fewest easy words left: give a puzzle that
             // keeps failing a deeper search rather than only more restarts.
-            const long budget = gen.nodeBudget * (1 + attempt / 25);
+            const long budget = th ? kThemedBudget : gen.nodeBudget * (1 + attempt / 25);
             FillResult fill;
             if (th)
                 FillTheme(gen, *th, seed, starter, lists, budget, RareAllowed(rareSoFar, done),
