@@ -377,13 +377,14 @@ bool FillTheme(const Generator& gen, const ThemeSet& theme, uint64_t seed, bool 
     // A block is kept while the crossings' agreement alone leaves every slot a few words:
     // most random cuts near the theme entries leave some slot none, and such a pattern
     // only fails at the search's first step.
+    const PatternGoal goal = ThemedGoal();
     const PatternCheck check = [&](const std::string& partial) {
         std::vector<Slot> sofar;
         std::vector<int> fixedIds;
         for (const Slot& slot : FindSlots(partial)) {
             const std::string word = SlotWord(partial, slot);
             const bool planted = word.find('.') == std::string::npos;
-            if (!planted && slot.cells.size() > static_cast<size_t>(ThemedGoal().longestFill))
+            if (!planted && slot.cells.size() > static_cast<size_t>(goal.longestFill))
                 continue;  // cut later
             auto id = gen.idOf.find(word);
             if (planted && id == gen.idOf.end())
@@ -405,8 +406,8 @@ bool FillTheme(const Generator& gen, const ThemeSet& theme, uint64_t seed, bool 
         std::vector<Planting> layout = ThemeLayout(lengths, s);
         for (size_t k = 0; k < layout.size(); ++k)
             layout[k].answer = theme.answers[k];
-        *cells = MakePattern(layout, ThemedGoal(), Mix(s), starter ? StarterPins() : PatternPins{},
-                             &words, &check);
+        *cells = MakePattern(layout, goal, Mix(s), starter ? StarterPins() : PatternPins{}, &words,
+                             &check);
         if (cells->empty() || (starter && !StarterFits(*cells)))
             continue;
         *slots = FindSlots(*cells);
