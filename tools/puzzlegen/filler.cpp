@@ -1,5 +1,6 @@
 // The search: most-constrained slot first, up to a few best words per node, each choice
-// propagated to a fixpoint of arc consistency over the crossings. Domains of all slots live
+// propagated to a fixpoint of arc consistency over the crossings; a dead end goes back to
+// the latest choice near it rather than the latest of all. Domains of all slots live
 // in one flat vector so a search node saves and restores them with one copy.
 #include "filler.h"
 
@@ -35,7 +36,10 @@ struct Search {
     long budget = 0;
     std::vector<uint64_t> scratch;
     std::vector<std::string> deadEnds;
+    std::vector<int> depthOf;  // per slot: the depth of the search node that placed it
+    std::vector<int> handed;   // per depth: a culprit handed to its choice by a dead end
 };
+constexpr int kUnplaced = 1 << 30;  // depthOf a slot not placed yet
 
 const WordList& ListOf(const Search& s, int slot)
 {
@@ -294,13 +298,56 @@ std::string FixedLetters(const Search& s, int slot)
     return out;
 }
 
-bool Solve(Search& s)
+// What Solve reports besides the depth of the choice to change next.
+constexpr int kFilled = -1;
+constexpr int kSpent = -2;  // the node budget is used up
+
+// The choice to go back to from a dead end at `slot` (a slot no word fits, or one whose
+// every word led to dead ends): the latest made among the slots that cross it and the
+// slots that cross those, and among the culprits its own dead ends handed to it. A dead end
+// is nearly always made by a word placed close by; the choices taken since in other parts
+// of the grid cannot mend it, and undoing them one by one first is what made the search
+// thrash. The culprit next in line is handed to the choice gone back to, for when it runs
+// out in turn. 0 when no choice is to blame (the fixed words): the search gives up. Only
+// the grid's shape picks the culprits, not the words, so a fill a chronological search
+// would find may be passed over; another pattern or seed makes up for that many times over.
+int Backjump(Search& s, int slot, int depth)
+{
+    int first = s.handed[depth], second = 0;
+    auto blame = [&](int other) {
+        const int d = s.depthOf[other];
+        if (d >= depth || d == first || d == second)
+            return;
+        if (d > first) {
+            second = first;
+            first = d;
+        } else if (d > second) {
+            second = d;
+        }
+    };
+    for (const Crossing& c : s.crossings[slot]) {
+        if (c.slot < 0)
+            continue;
+        blame(c.slot);
+        for (const Crossing& next : s.crossings[c.slot])
+            if (next.slot >= 0 && next.slot != slot)
+                blame(next.slot);
+    }
+    s.handed[depth] = 0;
+    if (first > 0)
+        s.handed[first] = std::max(s.handed[first], second);
+    return first;
+}
+
+// Returns kFilled, kSpent or the depth of the choice to change next (below `depth`).
+int Solve(Search& s, int depth)
 {
     if (++s.nodes > s.budget)
-        return false;
+        return kSpent;
     int slot = PickSlot(s);
     if (slot < 0)
-        return true;
+        return kFilled;
+    s.handed[depth] = 0;
     const std::vector<uint64_t> saved = s.domains;
     const std::vector<uint32_t> savedMasks = s.masks;
     const std::vector<char> savedAssigned = s.assigned;
@@ -330,16 +377,21 @@ bool Solve(Search& s)
         s.deadEnds.push_back(FixedLetters(s, slot));
     std::stable_sort(choices.begin(), choices.end(),
                      [](const Choice& a, const Choice& b) { return a.room > b.room; });
+    s.depthOf[slot] = depth;
     for (Choice& c : choices) {
         s.domains = std::move(c.domains);
         s.masks = std::move(c.masks);
         s.assigned = std::move(c.assigned);
-        if (Solve(s))
-            return true;
-        if (s.nodes > s.budget)
-            return false;
+        const int next = Solve(s, depth + 1);
+        if (next == kFilled)
+            return kFilled;
+        if (next == kSpent || next < depth) {
+            s.depthOf[slot] = kUnplaced;
+            return next;
+        }
     }
-    return false;
+    s.depthOf[slot] = kUnplaced;
+    return Backjump(s, slot, depth);
 }
 
 }  // namespace
@@ -461,7 +513,12 @@ FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>&
     FillResult result;
     if (!Prepare(s, slots, lists, fixedIds, idOf, roots, &ownIds))
         return result;
-    result.filled = Solve(s);
+    s.depthOf.assign(slots.size(), kUnplaced);
+    s.handed.assign(slots.size() + 2, 0);
+    for (size_t i = 0; i < slots.size(); ++i)
+        if (s.assigned[i])
+            s.depthOf[i] = 0;
+    result.filled = Solve(s, 1) == kFilled;
     result.nodes = s.nodes;
     result.deadEnds = std::move(s.deadEnds);
     if (!result.filled)

@@ -164,6 +164,67 @@ TEST(Filler, RootRoomCountsTheWordsTheCrossingsLeaveAndIsEmptyWhenOneSlotHasNone
     EXPECT_TRUE(RootRoom(slots, lists, {2, -1}).empty());
 }
 
+TEST(Filler, ADeadEndGoesBackToTheChoiceThatMadeItNotThroughTheChoicesBetween)
+{
+    // A ring of four slots (R1 across, C1 and C2 down from its ends, R2 across their feet)
+    // with letters of two groups, A-C and D-F: the downs change group from top to foot and
+    // R2 keeps it, so R1 must keep it too; its "Q" words change it and leave the ring with no
+    // fill, which no single crossing shows. P comes down onto R1's middle and picks Q or Z.
+    // Ten lone slots with fewer words than the ring are placed between P and the ring: going
+    // back through their words one by one would spend the whole budget before P changes.
+    auto at = [](int row, int col) { return row * kSide + col; };
+    std::vector<Slot> slots = {
+        {0, true, {at(0, 1), at(1, 1), at(2, 1), at(3, 1), at(4, 1), at(5, 1)}},  // P
+        {0, false, {at(5, 0), at(5, 1), at(5, 2)}},                               // R1
+        {0, true, {at(5, 0), at(6, 0), at(7, 0), at(8, 0)}},                      // C1
+        {0, true, {at(5, 2), at(6, 2), at(7, 2), at(8, 2)}},                      // C2
+        {0, false, {at(8, 0), at(8, 1), at(8, 2), at(8, 3)}},                     // R2
+    };
+    for (int row = 10; row < kSide; ++row)
+        for (int col : {0, 6})
+            slots.push_back({0,
+                             false,
+                             {at(row, col), at(row, col + 1), at(row, col + 2), at(row, col + 3),
+                              at(row, col + 4)}});
+    const std::string groups[] = {"ABC", "DEF"};
+    std::vector<std::string> three, four, five;
+    for (int g = 0; g < 2; ++g)
+        for (char a : groups[g]) {
+            for (char b : groups[1 - g])
+                three.push_back(std::string{a, 'Q', b});
+            for (char b : groups[g]) {
+                three.push_back(std::string{a, 'Z', b});
+                for (char c : groups[1 - g])
+                    four.push_back(std::string{a, 'M', b, c});
+            }
+        }
+    for (char c = 'A'; c <= 'K'; ++c)
+        five.push_back(std::string("VWXY") + c);
+    auto listOf = [](int length, const std::vector<std::string>& words, int firstId) {
+        std::vector<int> ids;
+        for (size_t k = 0; k < words.size(); ++k)
+            ids.push_back(firstId + static_cast<int>(k));
+        return MakeWordList(length, words, ids);
+    };
+    std::vector<WordList> lists(kSide + 1);
+    lists[3] = listOf(3, three, 100);
+    lists[4] = listOf(4, four, 200);
+    lists[5] = listOf(5, five, 300);
+    const std::vector<int> none(slots.size(), -1);
+
+    lists[6] = listOf(6, {"PPPPPQ", "PPPPPZ"}, 0);
+    const FillResult filled = FillGrid(slots, lists, none, 100000);
+    ASSERT_TRUE(filled.filled) << "after " << filled.nodes << " nodes";
+    EXPECT_EQ(filled.wordIds[0], 1) << "P ends in Z";
+    EXPECT_LT(filled.nodes, 100);
+
+    // Without the Z word no fill exists, and the search says so as soon as P is spent.
+    lists[6] = listOf(6, {"PPPPPQ"}, 0);
+    const FillResult noFill = FillGrid(slots, lists, none, 100000);
+    EXPECT_FALSE(noFill.filled);
+    EXPECT_LT(noFill.nodes, 100);
+}
+
 TEST(Filler, AGridHoldsNoMoreRareWordsThanAllowed)
 {
     const Pattern& pattern = Patterns()[0];
