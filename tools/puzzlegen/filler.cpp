@@ -30,11 +30,13 @@ struct Search {
     std::vector<uint32_t> masks;  // per slot and position: letters still possible
     std::vector<char> assigned;
     int maxRare = 1000;
+    int maxCrosswordese = 1000;
     const std::unordered_map<std::string, int>* idOf = nullptr;  // word -> caller id
     const RootBook* roots = nullptr;                             // which words share a root
     long nodes = 0;
     long budget = 0;
     std::vector<uint64_t> scratch;
+    std::vector<int> liveBlocks;  // RecomputeMasks' list of the blocks still holding a word
     std::vector<std::string> deadEnds;
     std::vector<int> depthOf;  // per slot: the depth of the search node that placed it
     std::vector<int> handed;   // per depth: a culprit handed to its choice by a dead end
@@ -62,24 +64,30 @@ int Count(const Search& s, int slot)
 
 // Refreshes the cached letter masks of a slot after its domain shrank: the letters still
 // possible at each position. A cached mask is never smaller than the truth, so only its
-// letters need looking at; a small domain is read word by word instead, which is cheaper
-// than a pass over every letter's bitset. This runs after every narrowing and is most of
-// the search's time. The cache may still be a superset of the truth (removing a duplicate
-// does not refresh it); that only weakens the pruning, never the answer, because an empty
-// domain is still seen when the slot is picked.
+// letters need looking at, and only in the blocks that still hold a word (a narrowed domain
+// holds few); a small domain is read word by word instead, which is cheaper than a pass over
+// every letter's bitset. This runs after every narrowing and is most of the search's time.
+// The cache may still be a superset of the truth (removing a duplicate does not refresh it);
+// that only weakens the pruning, never the answer, because an empty domain is still seen
+// when the slot is picked.
 void RecomputeMasks(Search& s, int slot)
 {
     const WordList& list = ListOf(s, slot);
     const uint64_t* d = s.domains.data() + s.offset[slot];
     uint32_t* m = s.masks.data() + s.maskOffset[slot];
     const int length = list.length;
-    constexpr int kFewWords = 48;
-    int n = 0;
-    for (int b = 0; b < list.blocks && n <= kFewWords; ++b)
-        n += std::popcount(d[b]);
+    constexpr int kFewWords = 160;
+    int* live = s.liveBlocks.data();
+    int lives = 0, n = 0;
+    for (int b = 0; b < list.blocks; ++b)
+        if (d[b]) {
+            live[lives++] = b;
+            n += std::popcount(d[b]);
+        }
     if (n <= kFewWords) {
         std::fill(m, m + length, 0u);
-        for (int b = 0; b < list.blocks; ++b) {
+        for (int k = 0; k < lives; ++k) {
+            const int b = live[k];
             for (uint64_t bits = d[b]; bits; bits &= bits - 1) {
                 const std::string& w = list.words[b * 64 + std::countr_zero(bits)];
                 for (int pos = 0; pos < length; ++pos)
@@ -93,8 +101,8 @@ void RecomputeMasks(Search& s, int slot)
         for (uint32_t left = m[pos]; left; left &= left - 1) {
             const int L = std::countr_zero(left);
             const uint64_t* bits = LetterBits(list, pos, L);
-            for (int b = 0; b < list.blocks; ++b) {
-                if (d[b] & bits[b]) {
+            for (int k = 0; k < lives; ++k) {
+                if (d[live[k]] & bits[live[k]]) {
                     mask |= 1u << L;
                     break;
                 }
@@ -175,9 +183,23 @@ int WordOf(const Search& s, int slot)
     return -1;
 }
 
-bool IsRare(const WordList& list, int word)
+bool IsMarked(const std::vector<uint64_t>& marks, int word)
 {
-    return !list.rare.empty() && (list.rare[word / 64] >> (word % 64) & 1);
+    return !marks.empty() && (marks[word / 64] >> (word % 64) & 1);
+}
+
+// Takes the words `marks` holds out of slot `other`'s domain. True when it changed.
+bool RemoveMarked(Search& s, int other, const std::vector<uint64_t>& marks)
+{
+    if (marks.empty())
+        return false;
+    uint64_t* d = s.domains.data() + s.offset[other];
+    bool changed = false;
+    for (int b = 0; b < s.blocks[other]; ++b) {
+        changed |= (d[b] & marks[b]) != 0;
+        d[b] &= ~marks[b];
+    }
+    return changed;
 }
 
 // A word that shares a stem with the word being placed: its length and caller id.
@@ -206,8 +228,8 @@ bool RemoveStemmed(Search& s, int other, const std::vector<Relative>& relatives)
 }
 
 // Makes `word` (an index into the slot's list) the slot's only word, removes every word that
-// shares its stem (itself included) from the other slots, and the rare words once the grid
-// has its share of them; then propagates.
+// shares its stem (itself included) from the other slots, and the rare words or the
+// crosswordese once the grid has its share of them; then propagates.
 bool Assign(Search& s, int slot, int word)
 {
     uint64_t* d = s.domains.data() + s.offset[slot];
@@ -217,12 +239,15 @@ bool Assign(Search& s, int slot, int word)
     const std::string& text = ListOf(s, slot).words[word];
     for (size_t pos = 0; pos < text.size(); ++pos)
         s.masks[s.maskOffset[slot] + pos] = 1u << (text[pos] - 'A');
-    int rare = 0;
+    int rare = 0, crosswordese = 0;
     for (size_t other = 0; other < s.offset.size(); ++other)
-        if (s.assigned[other] &&
-            IsRare(ListOf(s, static_cast<int>(other)), WordOf(s, static_cast<int>(other))))
-            ++rare;
-    if (rare > s.maxRare)
+        if (s.assigned[other]) {
+            const WordList& theirs = ListOf(s, static_cast<int>(other));
+            const int theirWord = WordOf(s, static_cast<int>(other));
+            rare += IsMarked(theirs.rare, theirWord);
+            crosswordese += IsMarked(theirs.crosswordese, theirWord);
+        }
+    if (rare > s.maxRare || crosswordese > s.maxCrosswordese)
         return false;
     std::vector<int> queue{slot};
     std::vector<Relative> relatives;
@@ -244,13 +269,10 @@ bool Assign(Search& s, int slot, int word)
             continue;
         }
         bool changed = RemoveStemmed(s, o, relatives);
-        if (rare >= s.maxRare && !ListOf(s, o).rare.empty()) {
-            uint64_t* od = s.domains.data() + s.offset[other];
-            for (int b = 0; b < s.blocks[other]; ++b) {
-                changed |= (od[b] & ListOf(s, o).rare[b]) != 0;
-                od[b] &= ~ListOf(s, o).rare[b];
-            }
-        }
+        if (rare >= s.maxRare)
+            changed |= RemoveMarked(s, o, ListOf(s, o).rare);
+        if (crosswordese >= s.maxCrosswordese)
+            changed |= RemoveMarked(s, o, ListOf(s, o).crosswordese);
         // The letter masks may now be a superset of the truth: that only weakens pruning.
         if (changed && Count(s, o) == 0)
             return false;
@@ -397,7 +419,8 @@ int Solve(Search& s, int depth)
 }  // namespace
 
 WordList MakeWordList(int length, const std::vector<std::string>& words,
-                      const std::vector<int>& ids, const std::vector<char>& rare)
+                      const std::vector<int>& ids, const std::vector<char>& rare,
+                      const std::vector<char>& crosswordese)
 {
     WordList list;
     list.length = length;
@@ -419,12 +442,18 @@ WordList MakeWordList(int length, const std::vector<std::string>& words,
             bits[k / 64] |= uint64_t{1} << (k % 64);
         }
     }
-    if (!rare.empty()) {
-        list.rare.assign(list.blocks, 0);
+    auto marks = [&](const std::vector<char>& marked) {
+        std::vector<uint64_t> bits;
+        if (marked.empty())
+            return bits;
+        bits.assign(list.blocks, 0);
         for (size_t k = 0; k < words.size(); ++k)
-            if (rare[k])
-                list.rare[k / 64] |= uint64_t{1} << (k % 64);
-    }
+            if (marked[k])
+                bits[k / 64] |= uint64_t{1} << (k % 64);
+        return bits;
+    };
+    list.rare = marks(rare);
+    list.crosswordese = marks(crosswordese);
     return list;
 }
 
@@ -463,6 +492,7 @@ bool Prepare(Search& s, const std::vector<Slot>& slots, const std::vector<WordLi
     }
     s.masks.assign(cellsTotal, (1u << kLetters) - 1);
     s.scratch.assign(maxBlocks, 0);
+    s.liveBlocks.assign(maxBlocks, 0);
     s.domains.assign(total, 0);
     s.assigned.assign(slots.size(), 0);
     for (size_t i = 0; i < slots.size(); ++i) {
@@ -504,11 +534,13 @@ bool Prepare(Search& s, const std::vector<Slot>& slots, const std::vector<WordLi
 
 FillResult FillGrid(const std::vector<Slot>& slots, const std::vector<WordList>& lists,
                     const std::vector<int>& fixedIds, long nodeBudget, int maxRare,
-                    const std::unordered_map<std::string, int>* idOf, const RootBook* roots)
+                    const std::unordered_map<std::string, int>* idOf, const RootBook* roots,
+                    int maxCrosswordese)
 {
     Search s;
     s.budget = nodeBudget;
     s.maxRare = maxRare;
+    s.maxCrosswordese = maxCrosswordese;
     std::unordered_map<std::string, int> ownIds;
     FillResult result;
     if (!Prepare(s, slots, lists, fixedIds, idOf, roots, &ownIds))
