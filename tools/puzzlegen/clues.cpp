@@ -10,7 +10,7 @@ bool ChooseClues(const std::vector<std::string>& answers,
                  const std::vector<const std::vector<std::string>*>& candidates,
                  const std::map<std::string, std::set<std::string>>& usedInPack,
                  std::vector<std::string>* clues, int minLively, const EditorLists* rules,
-                 const PairPrints* printed)
+                 const PairPrints* printed, std::string* unclued)
 {
     std::set<std::string> taken;  // lower-cased clues of this grid
     size_t entry = 0;             // the entry whose candidates `fits` is judging
@@ -68,8 +68,11 @@ bool ChooseClues(const std::vector<std::string>& answers,
                 continue;
             chosen = cands[k];
         }
-        if (chosen.empty())
+        if (chosen.empty()) {
+            if (unclued)
+                *unclued = answers[i];
             return false;
+        }
         taken.insert(LowerCase(chosen));
         clues->push_back(chosen);
     }

@@ -23,10 +23,11 @@ using PairPrints = std::map<std::pair<std::string, std::string>, int>;
 // was not, the second is taken, so a pack varies between the two best clues of an answer it
 // repeats. Then, while the grid has fewer than `minLively` lively clues, an entry trades its clue
 // for a lively candidate of its own, the best-ranked such candidates of the grid first
-// (hand-written clues lead every list). False when some entry has no candidate left or the grid
-// cannot reach `minLively`.
+// (hand-written clues lead every list). False when some entry has no candidate left (then
+// *unclued, when given, names its answer) or the grid cannot reach `minLively`.
 bool ChooseClues(const std::vector<std::string>& answers,
                  const std::vector<const std::vector<std::string>*>& candidates,
                  const std::map<std::string, std::set<std::string>>& usedInPack,
                  std::vector<std::string>* clues, int minLively = 0,
-                 const EditorLists* rules = nullptr, const PairPrints* printed = nullptr);
+                 const EditorLists* rules = nullptr, const PairPrints* printed = nullptr,
+                 std::string* unclued = nullptr);

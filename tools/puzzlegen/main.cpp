@@ -22,17 +22,20 @@
 #include <string>
 
 #include "filler.h"
+#include "grid_bank.h"
 #include "packs.h"
 
 namespace {
 
 void Usage()
 {
-    std::fprintf(stderr,
-                 "usage: puzzlegen --lexicon FILE --patterns FILE --featured FILE --standbys FILE "
-                 "[--themes FILE] (--out DIR [--seed N] [--pack KEY] [--keep DIR] | "
-                 "--check-featured N | --check-themes N | --make-themeless N | "
-                 "--check-patterns N [--late PACKDIR]) [--budget NODES] [--diagnose 1]\n");
+    std::fprintf(
+        stderr,
+        "usage: puzzlegen --lexicon FILE --patterns FILE --featured FILE --standbys FILE "
+        "[--themes FILE] (--out DIR [--seed N] [--pack KEY] [--keep DIR] | "
+        "--check-featured N | --check-themes N | --check-themeless N | --make-themeless N | "
+        "--check-patterns N [--late PACKDIR] | --bank-rounds N [--pack KEY]) [--bank FILE] "
+        "[--budget NODES] [--diagnose 1]\n");
 }
 
 // The word lists of try `t`: the whole lexicon in noisy score order.
@@ -152,6 +155,24 @@ int CheckThemes(const Generator& gen, int tries)
     return 0;
 }
 
+// Makes `tries` themeless grids around each featured answer of a row without a theme and
+// reports how often one filled.
+int CheckThemeless(const Generator& gen, int tries)
+{
+    for (const Featured& f : gen.featured) {
+        if (ThemeOf(gen, f.pack, f.name))
+            continue;
+        auto start = std::chrono::steady_clock::now();
+        const int ok = ThemelessFills(gen, f, tries);
+        const double secs =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::printf("%-6s %-9s %-12s %d/%d  %.1f s\n", f.pack.c_str(), f.name.c_str(),
+                    f.answer.c_str(), ok, tries, secs);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 // Prints `count` themeless patterns opened from the patterns file's (which fill well) by the
 // seed, in the same form; the ones that still fill well (--check-patterns) are committed.
 int MakeThemeless(const Generator& gen, int count)
@@ -181,7 +202,9 @@ int main(int argc, char** argv)
 {
     std::string lexiconPath, patternsPath, outDir, featuredPath, standbysPath, lateFrom, keepDir;
     std::string themesPath;
-    int checkTries = 0, checkFeatured = 0, checkThemes = 0, makeThemeless = 0;
+    std::string bankPath;
+    int checkTries = 0, checkFeatured = 0, checkThemes = 0, makeThemeless = 0, bankRounds = 0;
+    int checkThemeless = 0;
     std::string onlyPack;  // empty: all six
     Generator gen;
     for (int i = 1; i < argc; ++i) {
@@ -219,6 +242,12 @@ int main(int argc, char** argv)
             checkFeatured = std::atoi(value.c_str());
         else if (arg == "--themes")
             themesPath = value;
+        else if (arg == "--bank")
+            bankPath = value;
+        else if (arg == "--bank-rounds")
+            bankRounds = std::atoi(value.c_str());
+        else if (arg == "--check-themeless")
+            checkThemeless = std::atoi(value.c_str());
         else if (arg == "--check-themes")
             checkThemes = std::atoi(value.c_str());
         else if (arg == "--make-themeless")
@@ -230,7 +259,8 @@ int main(int argc, char** argv)
     }
     if (lexiconPath.empty() || patternsPath.empty() ||
         (outDir.empty() && checkTries <= 0 && checkFeatured <= 0 && checkThemes <= 0 &&
-         makeThemeless <= 0)) {
+         makeThemeless <= 0 && bankRounds <= 0 && checkThemeless <= 0) ||
+        (bankRounds > 0 && bankPath.empty())) {
         Usage();
         return 2;
     }
@@ -267,6 +297,24 @@ int main(int argc, char** argv)
         return CheckFeatured(gen, checkFeatured);
     if (checkThemes > 0)
         return CheckThemes(gen, checkThemes);
+    if (checkThemeless > 0)
+        return CheckThemeless(gen, checkThemeless);
+    // The banked grids go before any kept from a pack folder: they are made for the themes.
+    std::map<std::string, std::string> banked;
+    if (!bankPath.empty() && !LoadGridBank(bankPath, &banked, &error)) {
+        std::fprintf(stderr, "puzzlegen: %s\n", error.c_str());
+        return 1;
+    }
+    gen.kept = banked;
+    if (bankRounds > 0) {
+        std::ofstream bank(bankPath, std::ios::app);
+        int added = 0;
+        for (const PackSpec& spec : AllPacks())
+            if (onlyPack.empty() || spec.key == onlyPack)
+                added += BankGrids(gen, spec.key, bankRounds, bank);
+        std::printf("%d grids added to %s\n", added, bankPath.c_str());
+        return bank ? 0 : 1;
+    }
 
     namespace fs = std::filesystem;
     bool before = true;  // a pack made on its own counts the pairs of the packs before it
@@ -278,6 +326,8 @@ int main(int argc, char** argv)
             continue;
         if (!keepDir.empty())
             KeepPuzzles(keepDir, AllPacks()[p].key, &gen);
+        for (const auto& [key, cells] : banked)
+            gen.kept[key] = cells;
         std::vector<PackPuzzle> puzzles;
         if (!GeneratePack(gen, static_cast<int>(p), &puzzles))
             return 1;

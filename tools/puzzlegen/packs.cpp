@@ -6,16 +6,19 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <sstream>
 
 #include "clues.h"
 #include "filler.h"
+#include "grid_bank.h"
 #include "grid_rules.h"
 #include "puz_layout.h"
 #include "puz_writer.h"
@@ -281,6 +284,14 @@ PatternGoal ThemelessGoal()
     return goal;
 }
 
+PatternGoal MadeThemelessGoal()
+{
+    PatternGoal goal = ThemelessGoal();
+    goal.minWords = 64;
+    goal.longestFill = kLongSlot;
+    return goal;
+}
+
 namespace {
 
 // Relaxations of the pack rules, for diagnosing a row that does not fill.
@@ -328,13 +339,14 @@ std::vector<WordList> AttemptLists(const Generator& gen, const std::map<std::str
         std::sort(ranked[len].begin(), ranked[len].end());
         std::vector<std::string> words;
         std::vector<int> ids;
-        std::vector<char> rare;
+        std::vector<char> rare, crosswordese;
         for (const auto& [w, id] : ranked[len]) {
             words.push_back(gen.lexicon[id].answer);
             ids.push_back(id);
             rare.push_back(Obscure(gen.lexicon[id]));
+            crosswordese.push_back(IsCrosswordese(gen.lexicon[id].answer, gen.rules));
         }
-        lists[len] = MakeWordList(static_cast<int>(len), words, ids, rare);
+        lists[len] = MakeWordList(static_cast<int>(len), words, ids, rare, crosswordese);
     }
     return lists;
 }
@@ -361,23 +373,29 @@ PatternPins StarterPins()
 constexpr int kPatternTries = 500;
 // The fewest words a slot may keep by its crossings alone while a themed pattern is made.
 constexpr int kLeastRoom = 3;
+// Search nodes one pattern of a themed attempt may spend: the patterns that filled took
+// a few hundred to 8,000 nodes, while a search still going past that mostly wanders a dead
+// part of the tree until the attempt's budget is gone; a fresh pattern is the better bet.
+constexpr long kPatternNodes = 20000;
+// Fills again of a filled pattern, each without a word the grid could not clue.
+constexpr int kClueRefills = 8;
 
-// One themed attempt near `seed`: patterns made for `theme`, its entries planted, each
-// searched in turn until one fills or the attempt's `budget` of search nodes is spent. Most
-// patterns that cannot be filled show it within a few nodes. True with its cells, slots and
-// fill when one filled.
-bool FillTheme(const Generator& gen, const ThemeSet& theme, uint64_t seed, bool starter,
-               const std::vector<WordList>& lists, long budget, int maxRare, std::string* cells,
-               std::vector<Slot>* slots, FillResult* fill)
+// One attempt near `seed` at a grid around long across entries of `lengths` laid out as
+// ThemeLayout lays them, each holding its word of `answers` (an empty one: any word):
+// patterns made for them under `goal`, each searched in turn until one fills or the
+// attempt's `budget` of search nodes is spent. Most patterns that cannot be filled show it
+// within a few nodes. True with its cells, slots and fill when one filled.
+bool FillPlanted(const Generator& gen, const std::vector<int>& lengths,
+                 const std::vector<std::string>& answers, const PatternGoal& goal, uint64_t seed,
+                 bool starter, const std::vector<WordList>& lists, long budget, int maxRare,
+                 std::string* cells, std::vector<Slot>* slots, FillResult* fill)
 {
-    const std::vector<int> lengths = ThemeLengths(theme);
     const SlotWords words = [&](const std::string& letters) {
         return CountFitting(lists[letters.size()], letters);
     };
     // A block is kept while the crossings' agreement alone leaves every slot a few words:
     // most random cuts near the theme entries leave some slot none, and such a pattern
     // only fails at the search's first step.
-    const PatternGoal goal = ThemedGoal();
     const PatternCheck check = [&](const std::string& partial) {
         std::vector<Slot> sofar;
         std::vector<int> fixedIds;
@@ -404,8 +422,10 @@ bool FillTheme(const Generator& gen, const ThemeSet& theme, uint64_t seed, bool 
     for (int v = 0; v < kPatternTries; ++v) {
         const uint64_t s = Mix(seed + static_cast<uint64_t>(v));
         std::vector<Planting> layout = ThemeLayout(lengths, s);
+        if (layout.size() != answers.size())
+            return false;
         for (size_t k = 0; k < layout.size(); ++k)
-            layout[k].answer = theme.answers[k];
+            layout[k].answer = answers[k];
         *cells = MakePattern(layout, goal, Mix(s), starter ? StarterPins() : PatternPins{}, &words,
                              &check);
         if (cells->empty() || (starter && !StarterFits(*cells)))
@@ -414,11 +434,11 @@ bool FillTheme(const Generator& gen, const ThemeSet& theme, uint64_t seed, bool 
         std::vector<int> fixedIds(slots->size(), -1);
         for (size_t k = 0; k < layout.size(); ++k)
             for (size_t i = 0; i < slots->size(); ++i)
-                if (!(*slots)[i].down &&
+                if (!answers[k].empty() && !(*slots)[i].down &&
                     (*slots)[i].cells.front() == layout[k].row * kSide + layout[k].col)
-                    fixedIds[i] = gen.idOf.at(theme.answers[k]);
-        *fill =
-            FillGrid(*slots, lists, fixedIds, budget - spent, maxRare, &gen.idOf, &gen.rules.roots);
+                    fixedIds[i] = gen.idOf.at(answers[k]);
+        *fill = FillGrid(*slots, lists, fixedIds, std::min(budget - spent, kPatternNodes), maxRare,
+                         &gen.idOf, &gen.rules.roots, kMaxCrosswordese);
         spent += fill->nodes;
         if (fill->filled || spent >= budget)
             return fill->filled;
@@ -426,12 +446,39 @@ bool FillTheme(const Generator& gen, const ThemeSet& theme, uint64_t seed, bool 
     return false;
 }
 
-// The lexicon rows whose answers share a root with a word of the theme's clues: in the
-// theme's grid such an answer would stand in a clue printed beside it.
-std::vector<char> ThemeClueClashes(const Generator& gen, const ThemeSet& theme)
+// One themed attempt: the theme's entries planted.
+bool FillTheme(const Generator& gen, const ThemeSet& theme, uint64_t seed, bool starter,
+               const std::vector<WordList>& lists, long budget, int maxRare, std::string* cells,
+               std::vector<Slot>* slots, FillResult* fill)
+{
+    return FillPlanted(gen, ThemeLengths(theme), theme.answers, ThemedGoal(), seed, starter, lists,
+                       budget, maxRare, cells, slots, fill);
+}
+
+// Long slots a themeless lays out before it is cut: two symmetric pairs of the featured
+// answer's length, one of them holding it. Patterns cut at random around nothing leave open
+// corners our words do not fill; laid out the way themed entries are, the long slots come
+// crossed by short words, and the cuts make the other long entries.
+constexpr int kThemelessPlanted = 4;
+
+// One themeless attempt around the featured answer `word`.
+bool FillThemeless(const Generator& gen, const std::string& word, uint64_t seed, bool starter,
+                   const std::vector<WordList>& lists, long budget, int maxRare, std::string* cells,
+                   std::vector<Slot>* slots, FillResult* fill)
+{
+    std::vector<std::string> answers(kThemelessPlanted);
+    answers[Mix(seed ^ 0x5bd1e995u) % answers.size()] = word;
+    const std::vector<int> lengths(answers.size(), static_cast<int>(word.size()));
+    return FillPlanted(gen, lengths, answers, MadeThemelessGoal(), seed, starter, lists, budget,
+                       maxRare, cells, slots, fill);
+}
+
+// The lexicon rows whose answers share a root with a word of `clues` (a theme's, or a
+// featured answer's): in their grid such an answer would stand in a clue printed beside it.
+std::vector<char> ClueClashes(const Generator& gen, const std::vector<std::string>& clues)
 {
     std::vector<std::string> keys;
-    for (const std::string& clue : theme.clues)
+    for (const std::string& clue : clues)
         for (std::string word : ClueWords(clue)) {
             for (char& ch : word)
                 ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
@@ -525,10 +572,10 @@ void Diagnose(const Generator& gen, const std::map<std::string, int>& used,
             const std::vector<WordList> lists =
                 AttemptLists(gen, used, featuredHere, {word}, f.seed, done, relax);
             const std::vector<Slot> slots = FindSlots(f.pattern->cells);
-            FillResult r =
-                FillGrid(slots, lists, f.fixedIds, (relax & kDeep) ? f.budget * 10 : f.budget,
-                         (relax & kFreeRare) ? 1000 : RareAllowed(rareSoFar, done),
-                         (relax & kFreeStem) ? &noStems : &gen.idOf, &gen.rules.roots);
+            FillResult r = FillGrid(
+                slots, lists, f.fixedIds, (relax & kDeep) ? f.budget * 10 : f.budget,
+                (relax & kFreeRare) ? 1000 : RareAllowed(rareSoFar, done),
+                (relax & kFreeStem) ? &noStems : &gen.idOf, &gen.rules.roots, kMaxCrosswordese);
             filled += r.filled;
             nodes += r.nodes;
         }
@@ -554,7 +601,7 @@ bool KeepsEditorsLimits(const Generator& gen, const std::vector<std::string>& an
 bool CluePuzzle(const Generator& gen, const PackSpec& spec, const std::string& name,
                 const std::string& title, const std::string& solution,
                 std::map<std::string, std::set<std::string>>* cluesInPack, PairPrints* printed,
-                PackPuzzle* out, bool limitPrints = true)
+                PackPuzzle* out, bool limitPrints = true, std::string* unclued = nullptr)
 {
     std::string cells = solution;
     std::replace(cells.begin(), cells.end(), '.', '#');
@@ -569,7 +616,7 @@ bool CluePuzzle(const Generator& gen, const PackSpec& spec, const std::string& n
     }
     std::vector<std::string> clues;
     if (!ChooseClues(answers, candidates, *cluesInPack, &clues, kMinLively, &gen.rules,
-                     limitPrints ? printed : nullptr))
+                     limitPrints ? printed : nullptr, unclued))
         return false;
     bool usesWordNet = false;
     for (size_t s = 0; s < entries.size(); ++s) {
@@ -725,7 +772,7 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
                          spec.key.c_str(), word.c_str(), word.size());
             return false;
         }
-        const std::vector<char> avoid = th ? ThemeClueClashes(gen, *th) : std::vector<char>{};
+        const std::vector<char> avoid = th ? ClueClashes(gen, th->clues) : std::vector<char>{};
         std::vector<Failure> failures;
         for (int attempt = 0; attempt < (th ? kThemedAttempts : kMaxAttempts) && !made; ++attempt) {
             const uint64_t seed = Mix(
@@ -762,7 +809,7 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
                           &cells, &slots, &fill);
             else
                 fill = FillGrid(slots, lists, fixedIds, budget, RareAllowed(rareSoFar, done),
-                                &gen.idOf, &gen.rules.roots);
+                                &gen.idOf, &gen.rules.roots, kMaxCrosswordese);
             if (!fill.filled && gen.diagnose && pattern)
                 failures.push_back({pattern, fixedIds, seed, budget, fill.deadEnds});
             if (!fill.filled) {
@@ -850,7 +897,7 @@ int PatternFills(const Generator& gen, const Pattern& pattern,
 int ThemeFills(const Generator& gen, const ThemeSet& theme, int tries)
 {
     const bool starter = theme.pack == "three" && theme.name == "hilo";
-    const std::vector<char> avoid = ThemeClueClashes(gen, theme);
+    const std::vector<char> avoid = ClueClashes(gen, theme.clues);
     std::set<std::string> planted(theme.answers.begin(), theme.answers.end());
     int filled = 0;
     for (int t = 0; t < tries; ++t) {
@@ -863,6 +910,144 @@ int ThemeFills(const Generator& gen, const ThemeSet& theme, int tries)
                             &cells, &slots, &fill);
     }
     return filled;
+}
+
+int ThemelessFills(const Generator& gen, const Featured& row, int tries)
+{
+    const bool starter = row.pack == "three" && row.name == "hilo";
+    int filled = 0;
+    for (int t = 0; t < tries; ++t) {
+        const uint64_t seed = Mix(gen.seed * 7919 + static_cast<uint64_t>(t));
+        const std::vector<WordList> lists = AttemptLists(gen, {}, {}, {row.answer}, seed, 0, 0);
+        std::string cells;
+        std::vector<Slot> slots;
+        FillResult fill;
+        filled += FillThemeless(gen, row.answer, seed, starter, lists, gen.nodeBudget,
+                                RareAllowed(0, 0), &cells, &slots, &fill);
+    }
+    return filled;
+}
+
+int BankGrids(Generator& gen, const std::string& key, int rounds, std::ostream& bank)
+{
+    const auto spec = std::find_if(AllPacks().begin(), AllPacks().end(),
+                                   [&](const PackSpec& p) { return p.key == key; });
+    if (spec == AllPacks().end())
+        return 0;
+    // What the pack run asks of a kept grid: its fill not another puzzle's featured answer or
+    // theme entry, and within the pack's limits together with the grids banked before it.
+    std::vector<const Featured*> rows;
+    std::set<std::string> featuredHere;
+    for (const Featured& f : gen.featured)
+        if (f.pack == key) {
+            rows.push_back(&f);
+            featuredHere.insert(f.answer);
+            if (const ThemeSet* th = ThemeOf(gen, key, f.name))
+                featuredHere.insert(th->answers.begin(), th->answers.end());
+        }
+    // Themed rows first, as in a pack run: their long entries need the most crossings.
+    std::stable_partition(rows.begin(), rows.end(), [&](const Featured* row) {
+        return ThemeOf(gen, key, row->name) != nullptr;
+    });
+    const auto plantedOf = [&](const Featured& row) {
+        const ThemeSet* th = ThemeOf(gen, key, row.name);
+        return th ? std::set<std::string>(th->answers.begin(), th->answers.end())
+                  : std::set<std::string>{row.answer};
+    };
+    std::map<std::string, int> used;
+    int rareSoFar = 0, banked = 0;
+    const auto count = [&](const std::string& cells, const std::set<std::string>& planted) {
+        for (const Slot& slot : FindSlots(cells)) {
+            const std::string answer = SlotWord(cells, slot);
+            auto id = gen.idOf.find(answer);
+            if (id != gen.idOf.end())
+                rareSoFar += Obscure(gen.lexicon[id->second]);
+            if (!planted.count(answer))
+                ++used[answer];
+        }
+        ++banked;
+    };
+    for (const Featured* row : rows) {
+        auto kept = gen.kept.find(key + "/" + row->name);
+        if (kept != gen.kept.end())
+            count(kept->second, plantedOf(*row));
+    }
+    int added = 0;
+    for (int round = 0; round < rounds; ++round) {
+        for (const Featured* row : rows) {
+            const std::string name = key + "/" + row->name;
+            if (gen.kept.count(name))
+                continue;
+            const ThemeSet* theme = ThemeOf(gen, key, row->name);
+            const bool starter = key == "three" && row->name == "hilo";
+            const uint64_t seed = Mix(gen.seed * 1000003 + std::hash<std::string>{}(name) +
+                                      static_cast<uint64_t>(round) * 7919);
+            const std::set<std::string> planted = plantedOf(*row);
+            const std::vector<char> avoid =
+                ClueClashes(gen, theme ? theme->clues : std::vector<std::string>{row->clue});
+            const std::vector<WordList> lists =
+                AttemptLists(gen, used, featuredHere, planted, seed, 0, kNoPace, &avoid);
+            std::string cells;
+            std::vector<Slot> slots;
+            FillResult fill;
+            const auto start = std::chrono::steady_clock::now();
+            const int maxRare = RareAllowed(rareSoFar, banked);
+            bool filled = theme ? FillTheme(gen, *theme, seed, starter, lists, kThemedBudget,
+                                            maxRare, &cells, &slots, &fill)
+                                : FillThemeless(gen, row->answer, seed, starter, lists,
+                                                kThemedBudget, maxRare, &cells, &slots, &fill);
+            // A grid the pack run could not clue would only be made anew there. Where a word
+            // has no clue the grid allows (its clues name another answer), the pattern is
+            // filled again without it: the rest of the fill nearly always still fits.
+            std::vector<char> without = avoid;
+            bool kept = false;
+            std::string solution;
+            for (int refill = 0; filled && !kept; ++refill) {
+                solution = cells;
+                std::vector<std::string> answers;
+                for (size_t k = 0; k < slots.size(); ++k) {
+                    answers.push_back(gen.lexicon[fill.wordIds[k]].answer);
+                    for (size_t p = 0; p < slots[k].cells.size(); ++p)
+                        solution[slots[k].cells[p]] = answers.back()[p];
+                }
+                std::map<std::string, std::set<std::string>> clues;
+                PairPrints printed;
+                PackPuzzle puzzle;
+                std::string dotted = solution;
+                std::replace(dotted.begin(), dotted.end(), '#', '.');
+                std::string unclued;
+                kept = KeepsEditorsLimits(gen, answers) &&
+                       CluePuzzle(gen, *spec, row->name, theme ? theme->title : row->title, dotted,
+                                  &clues, &printed, &puzzle, false, &unclued);
+                if (kept || unclued.empty() || planted.count(unclued) || refill == kClueRefills)
+                    break;
+                without[static_cast<size_t>(gen.idOf.at(unclued))] = 1;
+                const std::vector<WordList> fewer =
+                    AttemptLists(gen, used, featuredHere, planted, seed, 0, kNoPace, &without);
+                std::vector<int> fixedIds(slots.size(), -1);
+                for (size_t k = 0; k < slots.size(); ++k)
+                    if (!slots[k].down && planted.count(answers[k]))
+                        fixedIds[k] = fill.wordIds[k];
+                fill = FillGrid(slots, fewer, fixedIds, kPatternNodes, maxRare, &gen.idOf,
+                                &gen.rules.roots, kMaxCrosswordese);
+                filled = fill.filled;
+            }
+            std::fprintf(
+                stderr, "round %d  %-16s %-24s %s  %.1f s\n", round + 1, name.c_str(),
+                theme ? theme->title.c_str() : "(themeless)",
+                kept     ? "banked"
+                : filled ? "refused"
+                         : "no fill",
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+            if (!kept)
+                continue;
+            bank << BankEntry(name, solution) << std::flush;
+            gen.kept[name] = solution;
+            count(solution, planted);
+            ++added;
+        }
+    }
+    return added;
 }
 
 std::string GridOfPuzzleFile(const std::string& path)

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -124,11 +125,25 @@ const ThemeSet* ThemeOf(const Generator& gen, const std::string& pack, const std
 // yet: a set that seldom fills only burns a pack's attempts.
 int ThemeFills(const Generator& gen, const ThemeSet& theme, int tries);
 
+// How many of `tries` themeless grids made around `row`'s featured answer fill in a pack with
+// nothing used yet.
+int ThemelessFills(const Generator& gen, const Featured& row, int tries);
+
+// Fills pack `key`'s puzzles not in gen.kept yet, `rounds` attempts each (a themed one around
+// its theme, the others as themelesses around their featured answer), and appends each grid
+// that fills, keeps the editor's limits and can be clued to `bank` (and to gen.kept); the
+// words of the pack's banked grids count as used, as in a pack run. Returns how many grids
+// it added.
+int BankGrids(Generator& gen, const std::string& key, int rounds, std::ostream& bank);
+
 // The goals of the patterns made for themed puzzles and opened for themelesses (the editor's
 // limits: a grid at most 78 words, a themeless at most 72 with six entries of 8 letters or
 // more, none over ten: the featured answer's length).
 PatternGoal ThemedGoal();
 PatternGoal ThemelessGoal();
+// The goal of a themeless made around its long slots: the themeless limits, the fill between
+// them at most 8 letters (longer runs leave open areas that do not fill).
+PatternGoal MadeThemelessGoal();
 
 // The copyright string of a puzzle: the project's, with WordNet credited when any of its
 // clues came from WordNet's definitions.
