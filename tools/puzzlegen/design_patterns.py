@@ -52,11 +52,14 @@ def Connected(grid):
     return len(seen) == len(whites)
 
 
-def Square2x2(grid, r, c):
+def Square2x2(grid, r, c, inner=False):
+    """A 2 x 2 of blocks through (r, c); with `inner`, only one away from the edges (against
+    an edge it is a bar two deep, as the pattern maker allows)."""
+    low, high = (1, N - 2) if inner else (0, N - 1)
     for dr in (-1, 0):
         for dc in (-1, 0):
             r0, c0 = r + dr, c + dc
-            if 0 <= r0 < N - 1 and 0 <= c0 < N - 1:
+            if low <= r0 < high and low <= c0 < high:
                 if all(grid[r0 + i][c0 + j] == "#" for i in (0, 1) for j in (0, 1)):
                     return True
     return False
@@ -98,12 +101,22 @@ def Propose(rng, max_long):
     return grid if Valid(grid, max_long) else None
 
 
+THEMELESS = False  # --themeless: the limits of a themeless instead
+
+
 def Valid(grid, max_long, max_short=99):
     """Every rule a proposal must keep, checked on a whole grid."""
     if any(grid[r][c] != grid[N - 1 - r][N - 1 - c] for r in range(N) for c in range(N)):
         return False
     runs = Runs(grid)
     blocks = sum(row.count("#") for row in grid)
+    if THEMELESS:
+        # At most 72 words, six of eight letters or more, the featured answer's ten the
+        # longest and in two slots at least; open areas are what a themeless has.
+        return (24 <= blocks <= 42 and len(runs) <= 72 and max(runs) == 10 and min(runs) >= 3
+                and runs.count(10) >= 2 and sum(1 for n in runs if n >= 8) >= 6
+                and not any(Square2x2(grid, r, c, inner=True) for r in range(N)
+                            for c in range(N) if grid[r][c] == "#") and Connected(grid))
     if not (38 <= blocks <= 42 and 76 <= len(runs) <= 82 and max(runs) <= 9 and min(runs) >= 3):
         return False
     if sum(1 for n in runs if n >= 5) > max_long:
@@ -274,7 +287,12 @@ def main():
                         "patterns in this file (see LongVariants)")
     parser.add_argument("--steps", type=int, default=6,
                         help="with --mutate: block pairs moved per proposal")
+    parser.add_argument("--themeless", action="store_true",
+                        help="with --mutate: keep the limits of a themeless (72 words or fewer, "
+                        "six of eight letters or more, ten the longest)")
     args = parser.parse_args()
+    global THEMELESS
+    THEMELESS = args.themeless
     if args.long:
         made = 0
         for length, name, grid in LongVariants(ReadPatterns(args.long)):

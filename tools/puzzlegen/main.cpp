@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <string>
 
 #include "filler.h"
@@ -30,12 +31,11 @@ namespace {
 void Usage()
 {
     std::fprintf(
-        stderr,
-        "usage: puzzlegen --lexicon FILE --patterns FILE --featured FILE --standbys FILE "
-        "[--themes FILE] (--out DIR [--seed N] [--pack KEY] [--keep DIR] | "
-        "--check-featured N | --check-themes N | --check-themeless N | --make-themeless N | "
-        "--check-patterns N [--late PACKDIR] | --bank-rounds N [--pack KEY]) [--bank FILE] "
-        "[--budget NODES] [--diagnose 1]\n");
+        stderr, "usage: puzzlegen --lexicon FILE --patterns FILE --featured FILE --standbys FILE "
+                "[--themes FILE] [--titles FILE] (--out DIR [--seed N] [--pack KEY] [--keep DIR] | "
+                "--check-featured N | --check-themes N | --make-themeless N | "
+                "--check-patterns N [--late PACKDIR] | --bank-rounds N [--pack KEY]) [--bank FILE] "
+                "[--budget NODES] [--diagnose 1]\n");
 }
 
 // The word lists of try `t`: the whole lexicon in noisy score order.
@@ -155,45 +155,26 @@ int CheckThemes(const Generator& gen, int tries)
     return 0;
 }
 
-// Makes `tries` themeless grids around each featured answer of a row without a theme and
-// reports how often one filled.
-int CheckThemeless(const Generator& gen, int tries)
-{
-    for (const Featured& f : gen.featured) {
-        if (ThemeOf(gen, f.pack, f.name))
-            continue;
-        auto start = std::chrono::steady_clock::now();
-        const int ok = ThemelessFills(gen, f, tries);
-        const double secs =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        std::printf("%-6s %-9s %-12s %d/%d  %.1f s\n", f.pack.c_str(), f.name.c_str(),
-                    f.answer.c_str(), ok, tries, secs);
-        std::fflush(stdout);
-    }
-    return 0;
-}
-
-// Prints `count` themeless patterns opened from the patterns file's (which fill well) by the
-// seed, in the same form; the ones that still fill well (--check-patterns) are committed.
+// Prints `count` themeless patterns of distinct shapes made from the seed, in the patterns
+// file's form; the ones that fill well around featured answers (--check-patterns) are
+// committed.
 int MakeThemeless(const Generator& gen, int count)
 {
-    int made = 0;
-    for (uint64_t s = 0; made < count && s < static_cast<uint64_t>(count) * 1000; ++s) {
-        const uint64_t seed = Mix(gen.seed * 100003 + s);
-        const Pattern& base = gen.patterns[seed % gen.patterns.size()];
-        const std::string cells = OpenPattern(base.cells, ThemelessGoal(), Mix(seed));
-        if (cells.empty())
+    std::set<std::string> shapes;
+    for (uint64_t s = 0;
+         static_cast<int>(shapes.size()) < count && s < static_cast<uint64_t>(count) * 1000; ++s) {
+        const std::string cells = MakeThemelessPattern(Mix(gen.seed * 100003 + s));
+        if (cells.empty() || !shapes.insert(ShapeKey(cells)).second)
             continue;
-        ++made;
-        std::printf("pattern T-%s-%llu blocks=%ld words=%zu longest=%zu\n", base.name.c_str(),
-                    static_cast<unsigned long long>(s),
+        std::printf("pattern T%llu-%llu blocks=%ld words=%zu longest=%zu\n",
+                    static_cast<unsigned long long>(gen.seed), static_cast<unsigned long long>(s),
                     static_cast<long>(std::count(cells.begin(), cells.end(), '#')),
                     FindSlots(cells).size(), Longest(FindSlots(cells)));
         for (int r = 0; r < kSide; ++r)
             std::printf("%s\n", cells.substr(static_cast<size_t>(r) * kSide, kSide).c_str());
         std::printf("\n");
     }
-    return made == count ? 0 : 1;
+    return static_cast<int>(shapes.size()) == count ? 0 : 1;
 }
 
 }  // namespace
@@ -202,9 +183,8 @@ int main(int argc, char** argv)
 {
     std::string lexiconPath, patternsPath, outDir, featuredPath, standbysPath, lateFrom, keepDir;
     std::string themesPath;
-    std::string bankPath;
+    std::string bankPath, titlesPath;
     int checkTries = 0, checkFeatured = 0, checkThemes = 0, makeThemeless = 0, bankRounds = 0;
-    int checkThemeless = 0;
     std::string onlyPack;  // empty: all six
     Generator gen;
     for (int i = 1; i < argc; ++i) {
@@ -242,12 +222,12 @@ int main(int argc, char** argv)
             checkFeatured = std::atoi(value.c_str());
         else if (arg == "--themes")
             themesPath = value;
+        else if (arg == "--titles")
+            titlesPath = value;
         else if (arg == "--bank")
             bankPath = value;
         else if (arg == "--bank-rounds")
             bankRounds = std::atoi(value.c_str());
-        else if (arg == "--check-themeless")
-            checkThemeless = std::atoi(value.c_str());
         else if (arg == "--check-themes")
             checkThemes = std::atoi(value.c_str());
         else if (arg == "--make-themeless")
@@ -259,7 +239,7 @@ int main(int argc, char** argv)
     }
     if (lexiconPath.empty() || patternsPath.empty() ||
         (outDir.empty() && checkTries <= 0 && checkFeatured <= 0 && checkThemes <= 0 &&
-         makeThemeless <= 0 && bankRounds <= 0 && checkThemeless <= 0) ||
+         makeThemeless <= 0 && bankRounds <= 0) ||
         (bankRounds > 0 && bankPath.empty())) {
         Usage();
         return 2;
@@ -285,7 +265,8 @@ int main(int argc, char** argv)
     if (!LoadFeatured(featuredPath, &gen.featured, &error) ||
         !LoadWordSet(standbysPath, &gen.standbys, &error) ||
         !LoadEditorLists(lexiconDir.empty() ? "." : lexiconDir, standbysPath, &gen.rules, &error) ||
-        (!themesPath.empty() && !LoadThemes(themesPath, &gen.themes, &error))) {
+        (!themesPath.empty() && !LoadThemes(themesPath, &gen.themes, &error)) ||
+        (!titlesPath.empty() && !LoadTitles(titlesPath, &gen.featured, &error))) {
         std::fprintf(stderr, "puzzlegen: %s\n", error.c_str());
         return 1;
     }
@@ -297,8 +278,6 @@ int main(int argc, char** argv)
         return CheckFeatured(gen, checkFeatured);
     if (checkThemes > 0)
         return CheckThemes(gen, checkThemes);
-    if (checkThemeless > 0)
-        return CheckThemeless(gen, checkThemeless);
     // The banked grids go before any kept from a pack folder: they are made for the themes.
     std::map<std::string, std::string> banked;
     if (!bankPath.empty() && !LoadGridBank(bankPath, &banked, &error)) {

@@ -195,6 +195,23 @@ bool LoadFeatured(const std::string& path, std::vector<Featured>* out, std::stri
     });
 }
 
+bool LoadTitles(const std::string& path, std::vector<Featured>* rows, std::string* error)
+{
+    size_t next = 0;
+    return ReadTable(path, error,
+                     [&](const std::string& where, const std::vector<std::string>& f) {
+                         if (f.size() != 3 || f[2].empty() || next >= rows->size() ||
+                             (*rows)[next].pack != f[0] || (*rows)[next].name != f[1]) {
+                             *error =
+                                 where + "expected the next featured row's pack, name and title";
+                             return false;
+                         }
+                         (*rows)[next++].title = f[2];
+                         return true;
+                     }) &&
+           (next == rows->size() || (*error = path + ": fewer rows than featured.tsv", false));
+}
+
 bool LoadWordSet(const std::string& path, std::set<std::string>* out, std::string* error)
 {
     std::ifstream in(path);
@@ -290,6 +307,15 @@ PatternGoal MadeThemelessGoal()
     goal.minWords = 64;
     goal.longestFill = kLongSlot;
     return goal;
+}
+
+std::string MakeThemelessPattern(uint64_t seed)
+{
+    // Long slots laid out as themed entries are, crossed by short words, fill; patterns cut
+    // at random around nothing leave open corners our words do not fill.
+    constexpr int kFeaturedLength = 10;
+    const std::vector<int> lengths(4, kFeaturedLength);
+    return MakePattern(ThemeLayout(lengths, Mix(seed + 1)), MadeThemelessGoal(), seed);
 }
 
 namespace {
@@ -453,24 +479,6 @@ bool FillTheme(const Generator& gen, const ThemeSet& theme, uint64_t seed, bool 
 {
     return FillPlanted(gen, ThemeLengths(theme), theme.answers, ThemedGoal(), seed, starter, lists,
                        budget, maxRare, cells, slots, fill);
-}
-
-// Long slots a themeless lays out before it is cut: two symmetric pairs of the featured
-// answer's length, one of them holding it. Patterns cut at random around nothing leave open
-// corners our words do not fill; laid out the way themed entries are, the long slots come
-// crossed by short words, and the cuts make the other long entries.
-constexpr int kThemelessPlanted = 4;
-
-// One themeless attempt around the featured answer `word`.
-bool FillThemeless(const Generator& gen, const std::string& word, uint64_t seed, bool starter,
-                   const std::vector<WordList>& lists, long budget, int maxRare, std::string* cells,
-                   std::vector<Slot>* slots, FillResult* fill)
-{
-    std::vector<std::string> answers(kThemelessPlanted);
-    answers[Mix(seed ^ 0x5bd1e995u) % answers.size()] = word;
-    const std::vector<int> lengths(answers.size(), static_cast<int>(word.size()));
-    return FillPlanted(gen, lengths, answers, MadeThemelessGoal(), seed, starter, lists, budget,
-                       maxRare, cells, slots, fill);
 }
 
 // The lexicon rows whose answers share a root with a word of `clues` (a theme's, or a
@@ -888,7 +896,7 @@ int PatternFills(const Generator& gen, const Pattern& pattern,
         fixedIds[longSlots[t % longSlots.size()]] = gen.idOf.at(f.answer);
         const std::vector<WordList> lists = AttemptLists(gen, used, {}, {f.answer}, seed, done, 0);
         filled += FillGrid(slots, lists, fixedIds, gen.nodeBudget, RareAllowed(0, done), &gen.idOf,
-                           &gen.rules.roots)
+                           &gen.rules.roots, kMaxCrosswordese)
                       .filled;
     }
     return filled;
@@ -908,22 +916,6 @@ int ThemeFills(const Generator& gen, const ThemeSet& theme, int tries)
         FillResult fill;
         filled += FillTheme(gen, theme, seed, starter, lists, gen.nodeBudget, RareAllowed(0, 0),
                             &cells, &slots, &fill);
-    }
-    return filled;
-}
-
-int ThemelessFills(const Generator& gen, const Featured& row, int tries)
-{
-    const bool starter = row.pack == "three" && row.name == "hilo";
-    int filled = 0;
-    for (int t = 0; t < tries; ++t) {
-        const uint64_t seed = Mix(gen.seed * 7919 + static_cast<uint64_t>(t));
-        const std::vector<WordList> lists = AttemptLists(gen, {}, {}, {row.answer}, seed, 0, 0);
-        std::string cells;
-        std::vector<Slot> slots;
-        FillResult fill;
-        filled += FillThemeless(gen, row.answer, seed, starter, lists, gen.nodeBudget,
-                                RareAllowed(0, 0), &cells, &slots, &fill);
     }
     return filled;
 }
@@ -979,12 +971,13 @@ int BankGrids(Generator& gen, const std::string& key, int rounds, std::ostream& 
             if (gen.kept.count(name))
                 continue;
             const ThemeSet* theme = ThemeOf(gen, key, row->name);
+            if (!theme)
+                continue;  // a pack run makes its themelesses in seconds
             const bool starter = key == "three" && row->name == "hilo";
             const uint64_t seed = Mix(gen.seed * 1000003 + std::hash<std::string>{}(name) +
                                       static_cast<uint64_t>(round) * 7919);
             const std::set<std::string> planted = plantedOf(*row);
-            const std::vector<char> avoid =
-                ClueClashes(gen, theme ? theme->clues : std::vector<std::string>{row->clue});
+            const std::vector<char> avoid = ClueClashes(gen, theme->clues);
             const std::vector<WordList> lists =
                 AttemptLists(gen, used, featuredHere, planted, seed, 0, kNoPace, &avoid);
             std::string cells;
@@ -992,10 +985,8 @@ int BankGrids(Generator& gen, const std::string& key, int rounds, std::ostream& 
             FillResult fill;
             const auto start = std::chrono::steady_clock::now();
             const int maxRare = RareAllowed(rareSoFar, banked);
-            bool filled = theme ? FillTheme(gen, *theme, seed, starter, lists, kThemedBudget,
-                                            maxRare, &cells, &slots, &fill)
-                                : FillThemeless(gen, row->answer, seed, starter, lists,
-                                                kThemedBudget, maxRare, &cells, &slots, &fill);
+            bool filled = FillTheme(gen, *theme, seed, starter, lists, kThemedBudget, maxRare,
+                                    &cells, &slots, &fill);
             // A grid the pack run could not clue would only be made anew there. Where a word
             // has no clue the grid allows (its clues name another answer), the pattern is
             // filled again without it: the rest of the fill nearly always still fits.
@@ -1017,8 +1008,8 @@ int BankGrids(Generator& gen, const std::string& key, int rounds, std::ostream& 
                 std::replace(dotted.begin(), dotted.end(), '#', '.');
                 std::string unclued;
                 kept = KeepsEditorsLimits(gen, answers) &&
-                       CluePuzzle(gen, *spec, row->name, theme ? theme->title : row->title, dotted,
-                                  &clues, &printed, &puzzle, false, &unclued);
+                       CluePuzzle(gen, *spec, row->name, theme->title, dotted, &clues, &printed,
+                                  &puzzle, false, &unclued);
                 if (kept || unclued.empty() || planted.count(unclued) || refill == kClueRefills)
                     break;
                 without[static_cast<size_t>(gen.idOf.at(unclued))] = 1;
@@ -1034,7 +1025,7 @@ int BankGrids(Generator& gen, const std::string& key, int rounds, std::ostream& 
             }
             std::fprintf(
                 stderr, "round %d  %-16s %-24s %s  %.1f s\n", round + 1, name.c_str(),
-                theme ? theme->title.c_str() : "(themeless)",
+                theme->title.c_str(),
                 kept     ? "banked"
                 : filled ? "refused"
                          : "no fill",

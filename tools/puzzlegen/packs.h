@@ -47,6 +47,10 @@ struct Featured {
 // Reads featured.tsv ("pack<tab>name<tab>title<tab>ANSWER WORDS<tab>clue" per line).
 bool LoadFeatured(const std::string& path, std::vector<Featured>* out, std::string* error);
 
+// Reads titles.tsv ("pack<tab>name<tab>title", a line per featured row in its order) into the
+// rows' titles: what a themeless prints (a themed puzzle prints its theme's).
+bool LoadTitles(const std::string& path, std::vector<Featured>* rows, std::string* error);
+
 // Reads a list of words separated by white space, '#' starting a comment; upper-cased.
 bool LoadWordSet(const std::string& path, std::set<std::string>* out, std::string* error);
 
@@ -125,15 +129,10 @@ const ThemeSet* ThemeOf(const Generator& gen, const std::string& pack, const std
 // yet: a set that seldom fills only burns a pack's attempts.
 int ThemeFills(const Generator& gen, const ThemeSet& theme, int tries);
 
-// How many of `tries` themeless grids made around `row`'s featured answer fill in a pack with
-// nothing used yet.
-int ThemelessFills(const Generator& gen, const Featured& row, int tries);
-
-// Fills pack `key`'s puzzles not in gen.kept yet, `rounds` attempts each (a themed one around
-// its theme, the others as themelesses around their featured answer), and appends each grid
-// that fills, keeps the editor's limits and can be clued to `bank` (and to gen.kept); the
-// words of the pack's banked grids count as used, as in a pack run. Returns how many grids
-// it added.
+// Fills pack `key`'s themed puzzles not in gen.kept yet, `rounds` attempts each, and appends
+// each grid that fills, keeps the editor's limits and can be clued to `bank` (and to
+// gen.kept); the words of the pack's banked grids (a themeless may be banked too) count as
+// used, as in a pack run. Returns how many grids it added.
 int BankGrids(Generator& gen, const std::string& key, int rounds, std::ostream& bank);
 
 // The goals of the patterns made for themed puzzles and opened for themelesses (the editor's
@@ -144,6 +143,11 @@ PatternGoal ThemelessGoal();
 // The goal of a themeless made around its long slots: the themeless limits, the fill between
 // them at most 8 letters (longer runs leave open areas that do not fill).
 PatternGoal MadeThemelessGoal();
+
+// A themeless pattern: two symmetric pairs of ten-letter across slots (the featured answer's
+// length) laid out as a themed grid's entries are, the rest cut to MadeThemelessGoal; empty
+// when this seed misses. The ones that fill well go into the patterns file.
+std::string MakeThemelessPattern(uint64_t seed);
 
 // The copyright string of a puzzle: the project's, with WordNet credited when any of its
 // clues came from WordNet's definitions.

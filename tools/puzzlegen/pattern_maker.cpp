@@ -5,7 +5,6 @@
 #include "pattern_maker.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <functional>
 
 #include "packs.h"
@@ -308,74 +307,6 @@ std::string MakePattern(const std::vector<Planting>& plantings, const PatternGoa
         if (cells[cell] == '#')
             return {};
     return cells;
-}
-
-namespace {
-
-// Two long slots side by side: parallel, in neighbouring lines, sharing two columns (rows)
-// or more.
-bool Stacked(const Slot& a, const Slot& b)
-{
-    if (a.down != b.down || a.cells.size() < static_cast<size_t>(kLongSlot) ||
-        b.cells.size() < static_cast<size_t>(kLongSlot))
-        return false;
-    const int lineA = a.down ? a.cells[0] % kSide : a.cells[0] / kSide;
-    const int lineB = b.down ? b.cells[0] % kSide : b.cells[0] / kSide;
-    if (std::abs(lineA - lineB) != 1)
-        return false;
-    auto along = [&](int cell) { return a.down ? cell / kSide : cell % kSide; };
-    const int from = std::max(along(a.cells.front()), along(b.cells.front()));
-    const int to = std::min(along(a.cells.back()), along(b.cells.back()));
-    return to - from + 1 >= 2;
-}
-
-// The longest the other run through an opened square may grow.
-constexpr size_t kShortRun = 7;
-
-int Stacks(const std::vector<Slot>& slots)
-{
-    int n = 0;
-    for (size_t i = 0; i < slots.size(); ++i)
-        for (size_t j = i + 1; j < slots.size(); ++j)
-            n += Stacked(slots[i], slots[j]);
-    return n;
-}
-
-}  // namespace
-
-std::string OpenPattern(const std::string& base, const PatternGoal& goal, uint64_t seed)
-{
-    std::string cells = base;
-    uint64_t noise = seed;
-    auto random = [&](uint64_t bound) { return (noise = Mix(noise)) % bound; };
-    for (int tries = 0; tries < 4 * kCells; ++tries) {
-        const std::vector<Slot> slots = FindSlots(cells);
-        if (static_cast<int>(slots.size()) <= goal.maxWords && LongSlots(slots) >= goal.minLong)
-            return PatternProblem(cells).empty() ? cells : std::string{};
-        const int cell = static_cast<int>(random(kCells));
-        if (cells[cell] != '#')
-            continue;
-        const std::string before = cells;
-        cells[cell] = cells[kCells - 1 - cell] = '.';
-        // Opening a block joins the runs beside it: keep it when one of them becomes a long
-        // slot within the goal and the other stays short, so the grid gains a long entry and
-        // not an open area, and no two long slots lie side by side (a stack our words seldom
-        // fill).
-        bool ok = EveryRunAtLeast3(cells);
-        const std::vector<Slot> opened = FindSlots(cells);
-        size_t across = 0, down = 0;
-        for (const Slot& s : opened) {
-            ok = ok && s.cells.size() <= static_cast<size_t>(goal.longestFill);
-            if (std::find(s.cells.begin(), s.cells.end(), cell) != s.cells.end())
-                (s.down ? down : across) = s.cells.size();
-        }
-        const size_t longer = std::max(across, down), shorter = std::min(across, down);
-        ok = ok && longer >= static_cast<size_t>(kLongSlot) && shorter <= kShortRun &&
-             Stacks(opened) <= Stacks(slots);
-        if (!ok)
-            cells = before;
-    }
-    return {};
 }
 
 std::vector<Planting> ThemeLayout(const std::vector<int>& lengths, uint64_t variant)

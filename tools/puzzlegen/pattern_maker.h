@@ -1,7 +1,7 @@
-// Making block patterns at random: around planted across entries (a themed puzzle's theme
-// entries, each closed by blocks) or open (themeless). Blocks go in 180-degree pairs where
-// they cut the longest runs, so a pattern keeps every pack rule by construction and the goal
-// decides the rest: how many words, how long the fill may run, how many long slots.
+// Making block patterns at random around planted across entries (a themed puzzle's theme
+// entries, or a themeless's long slots), each closed by blocks. Blocks go in 180-degree pairs
+// where they cut the longest runs, so a pattern keeps every pack rule by construction and the
+// goal decides the rest: how many words, how long the fill may run, how many long slots.
 #pragma once
 
 #include <cstdint>
@@ -50,11 +50,6 @@ using PatternCheck = std::function<bool(const std::string& cells)>;
 std::string MakePattern(const std::vector<Planting>& plantings, const PatternGoal& goal,
                         uint64_t seed, const PatternPins& pins = {},
                         const SlotWords* words = nullptr, const PatternCheck* check = nullptr);
-
-// `base` with blocks taken away in mirrored pairs at random until it meets the goal's word
-// count and long slots, no slot longer than its longest fill: a pattern that fills well
-// opened into a themeless. Empty when this seed gets there by no path.
-std::string OpenPattern(const std::string& base, const PatternGoal& goal, uint64_t seed);
 
 // Where a theme's entries go, listed top to bottom: three (the middle one of odd length, in
 // the centre row) or four (two symmetric pairs); empty when the lengths cannot be laid out
