@@ -602,6 +602,28 @@ bool KeepsEditorsLimits(const Generator& gen, const std::vector<std::string>& an
     return crosswordese <= kMaxCrosswordese;
 }
 
+// `fill` of `slots` made again with `word` (which no clue the grid allows fits: its clues
+// name another answer of the grid) out of the lists, as the words *without marks already are
+// (it joins them); the planted answers stay where they stand, across or down. The rest of the fill
+// nearly always still fits, so a grid loses a word rather than its whole search. Not filled when
+// `word` is planted itself.
+FillResult RefillWithout(const Generator& gen, const std::vector<Slot>& slots,
+                         const FillResult& fill, const std::string& word,
+                         const std::set<std::string>& planted, std::vector<char>* without,
+                         const std::function<std::vector<WordList>()>& lists, long budget,
+                         int maxRare)
+{
+    if (planted.count(word))
+        return {};
+    (*without)[static_cast<size_t>(gen.idOf.at(word))] = 1;
+    std::vector<int> fixedIds(slots.size(), -1);
+    for (size_t k = 0; k < slots.size(); ++k)
+        if (planted.count(gen.lexicon[fill.wordIds[k]].answer))
+            fixedIds[k] = fill.wordIds[k];
+    return FillGrid(slots, lists(), fixedIds, budget, maxRare, &gen.idOf, &gen.rules.roots,
+                    kMaxCrosswordese);
+}
+
 // Chooses the clues of the filled grid `solution` ('.' on blocks) and writes its file into
 // *out; false when the grid's clues cannot be chosen. The chosen clues join *cluesInPack and
 // are counted in *printed, the pairs printed in all packs, which limit the choice unless
@@ -701,7 +723,7 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
         // The puzzle of `cells` filled with `wordIds`, its clues chosen: false when the grid
         // exists already or the clues cannot be chosen.
         const auto finish = [&](const std::string& cells, const std::vector<Slot>& slots,
-                                const std::vector<int>& wordIds) {
+                                const std::vector<int>& wordIds, std::string* unclued = nullptr) {
             std::string solution = cells;
             std::vector<std::string> answers;
             for (size_t s = 0; s < slots.size(); ++s) {
@@ -715,10 +737,13 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
                     ch = '.';
             if (gen.grids.count(solution) || !KeepsEditorsLimits(gen, answers))
                 return false;
+            for (const std::string& answer : planted)
+                if (std::count(answers.begin(), answers.end(), answer) != 1)
+                    return false;  // a grid is made for its featured answer or theme entries
             // The pairs' limits are the file-order pass's below: here they would make the
             // clues, and so which grids are kept, depend on the order the rows are made in.
             if (!CluePuzzle(gen, spec, feature.name, th ? th->title : feature.title, solution,
-                            &cluesInPack, &printed, &(*out)[row], false)) {
+                            &cluesInPack, &printed, &(*out)[row], false, unclued)) {
                 ++gen.unclued;
                 return false;
             }
@@ -780,7 +805,8 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
                          spec.key.c_str(), word.c_str(), word.size());
             return false;
         }
-        const std::vector<char> avoid = th ? ClueClashes(gen, th->clues) : std::vector<char>{};
+        const std::vector<char> avoid =
+            ClueClashes(gen, th ? th->clues : std::vector<std::string>{feature.clue});
         std::vector<Failure> failures;
         for (int attempt = 0; attempt < (th ? kThemedAttempts : kMaxAttempts) && !made; ++attempt) {
             const uint64_t seed = Mix(
@@ -806,8 +832,9 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
                 spec.key.c_str(), packTry + 1, done + 1, kPuzzlesPerPack, attempt + 1,
                 th ? "themed" : pattern->name.c_str(), gen.unfilled, gen.unclued);
 
-            const std::vector<WordList> lists = AttemptLists(gen, used, featuredHere, planted, seed,
-                                                             done, 0, th ? &avoid : nullptr);
+            std::vector<char> without = avoid;
+            const std::vector<WordList> lists =
+                AttemptLists(gen, used, featuredHere, planted, seed, done, 0, &without);
             // The last puzzles of a pack have the fewest easy words left: give a puzzle that
             // keeps failing a deeper search rather than only more restarts.
             const long budget = th ? kThemedBudget : gen.nodeBudget * (1 + attempt / 25);
@@ -825,7 +852,19 @@ bool TryPack(Generator& gen, int index, int packTry, const std::vector<int>& ord
                 continue;
             }
 
-            made = finish(cells, slots, fill.wordIds);
+            std::string unclued;
+            made = finish(cells, slots, fill.wordIds, &unclued);
+            for (int again = 0; !made && !unclued.empty() && again < kClueRefills; ++again) {
+                fill = RefillWithout(
+                    gen, slots, fill, unclued, planted, &without,
+                    [&] {
+                        return AttemptLists(gen, used, featuredHere, planted, seed, done, 0,
+                                            &without);
+                    },
+                    budget, RareAllowed(rareSoFar, done));
+                unclued.clear();
+                made = fill.filled && finish(cells, slots, fill.wordIds, &unclued);
+            }
         }
         if (!made && th && !starter && themed > kLeastThemed) {
             // The pack has themes to spare: this row becomes a themeless around its featured
@@ -1010,17 +1049,15 @@ int BankGrids(Generator& gen, const std::string& key, int rounds, std::ostream& 
                 kept = KeepsEditorsLimits(gen, answers) &&
                        CluePuzzle(gen, *spec, row->name, theme->title, dotted, &clues, &printed,
                                   &puzzle, false, &unclued);
-                if (kept || unclued.empty() || planted.count(unclued) || refill == kClueRefills)
+                if (kept || unclued.empty() || refill == kClueRefills)
                     break;
-                without[static_cast<size_t>(gen.idOf.at(unclued))] = 1;
-                const std::vector<WordList> fewer =
-                    AttemptLists(gen, used, featuredHere, planted, seed, 0, kNoPace, &without);
-                std::vector<int> fixedIds(slots.size(), -1);
-                for (size_t k = 0; k < slots.size(); ++k)
-                    if (!slots[k].down && planted.count(answers[k]))
-                        fixedIds[k] = fill.wordIds[k];
-                fill = FillGrid(slots, fewer, fixedIds, kPatternNodes, maxRare, &gen.idOf,
-                                &gen.rules.roots, kMaxCrosswordese);
+                fill = RefillWithout(
+                    gen, slots, fill, unclued, planted, &without,
+                    [&] {
+                        return AttemptLists(gen, used, featuredHere, planted, seed, 0, kNoPace,
+                                            &without);
+                    },
+                    kPatternNodes, maxRare);
                 filled = fill.filled;
             }
             std::fprintf(
