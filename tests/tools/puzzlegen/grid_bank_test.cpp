@@ -1,5 +1,6 @@
-// The bank of filled themed grids: its entries read back as written, a malformed one is
-// refused with its line, and every committed grid still holds its theme and the grid rules.
+// The bank of filled grids: its entries read back as written, a malformed one is refused with
+// its line, and every committed grid still holds its theme entries (or, a themeless, its
+// featured answer within the themeless limits) and the grid rules.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +9,9 @@
 #include <fstream>
 
 #include "committed_inputs.h"
+#include "editor_rules.h"
 #include "grid_bank.h"
+#include "packs.h"
 #include "pattern.h"
 #include "themes.h"
 
@@ -51,27 +54,51 @@ TEST(GridBank, EntriesReadBackTheFirstOfAKeyWinsAndAMalformedOneNamesItsLine)
     std::remove(path.c_str());
 }
 
-TEST(GridBank, EveryCommittedGridHoldsItsThemeAcrossAndKeepsTheGridRules)
+TEST(GridBank, EveryCommittedGridHoldsItsPlantedAnswersAndKeepsTheGridRules)
 {
     std::vector<ThemeSet> themes;
+    std::vector<Featured> featured;
     std::map<std::string, std::string> grids;
     std::string error;
     ASSERT_TRUE(LoadThemes(SourceDir() / "tools/puzzlegen/themes.tsv", &themes, &error)) << error;
+    ASSERT_TRUE(LoadFeatured(SourceDir() / "tools/puzzlegen/featured.tsv", &featured, &error))
+        << error;
     ASSERT_TRUE(LoadGridBank(SourceDir() / "tools/puzzlegen/grids.txt", &grids, &error)) << error;
+    EXPECT_FALSE(grids.empty());
     for (const auto& [key, cells] : grids) {
+        SCOPED_TRACE(key);
+        const auto row = std::find_if(featured.begin(), featured.end(), [&](const Featured& f) {
+            return f.pack + "/" + f.name == key;
+        });
+        ASSERT_NE(row, featured.end()) << "no such puzzle";
         const auto theme = std::find_if(themes.begin(), themes.end(), [&](const ThemeSet& t) {
             return t.pack + "/" + t.name == key;
         });
-        ASSERT_NE(theme, themes.end()) << key << " has no theme";
         std::string blocks = cells;
         for (char& ch : blocks)
             ch = ch == '#' ? '#' : '.';
-        EXPECT_EQ(PatternProblem(blocks), "") << key;
-        std::vector<std::string> across;
-        for (const Slot& slot : FindSlots(cells))
+        EXPECT_EQ(PatternProblem(blocks), "");
+        const std::vector<Slot> slots = FindSlots(cells);
+        std::vector<std::string> across, all;
+        for (const Slot& slot : slots) {
+            all.push_back(SlotWord(cells, slot));
             if (!slot.down)
-                across.push_back(SlotWord(cells, slot));
-        for (const std::string& entry : theme->answers)
-            EXPECT_EQ(std::count(across.begin(), across.end(), entry), 1) << key << " " << entry;
+                across.push_back(all.back());
+        }
+        EXPECT_LE(slots.size(), static_cast<size_t>(kMaxWords));
+        if (theme != themes.end()) {
+            for (const std::string& entry : theme->answers)
+                EXPECT_EQ(std::count(across.begin(), across.end(), entry), 1) << entry;
+            continue;
+        }
+        // A themeless: its featured answer, and the themeless limits.
+        EXPECT_EQ(std::count(all.begin(), all.end(), row->answer), 1) << row->answer;
+        EXPECT_LE(slots.size(), static_cast<size_t>(kMaxThemelessWords));
+        EXPECT_GE(std::count_if(slots.begin(), slots.end(),
+                                [](const Slot& s) {
+                                    return s.cells.size() >=
+                                           static_cast<size_t>(kThemelessLongLength);
+                                }),
+                  kMinThemelessLong);
     }
 }
