@@ -1011,7 +1011,7 @@ int BankGrids(Generator& gen, const std::string& key, int rounds, std::ostream& 
                 continue;
             const ThemeSet* theme = ThemeOf(gen, key, row->name);
             if (!theme)
-                continue;  // a pack run makes its themelesses in seconds
+                continue;  // a pack run fills its themelesses in patterns that fill well
             const bool starter = key == "three" && row->name == "hilo";
             const uint64_t seed = Mix(gen.seed * 1000003 + std::hash<std::string>{}(name) +
                                       static_cast<uint64_t>(round) * 7919);
