@@ -301,21 +301,17 @@ PatternGoal ThemelessGoal()
     return goal;
 }
 
-PatternGoal MadeThemelessGoal()
-{
-    PatternGoal goal = ThemelessGoal();
-    goal.minWords = 64;
-    goal.longestFill = kLongSlot;
-    return goal;
-}
-
 std::string MakeThemelessPattern(uint64_t seed)
 {
     // Long slots laid out as themed entries are, crossed by short words, fill; patterns cut
-    // at random around nothing leave open corners our words do not fill.
+    // at random around nothing leave open corners our words do not fill. So the fill between
+    // them runs eight letters at most: longer runs leave open areas.
+    PatternGoal goal = ThemelessGoal();
+    goal.minWords = 64;
+    goal.longestFill = kLongSlot;
     constexpr int kFeaturedLength = 10;
     const std::vector<int> lengths(4, kFeaturedLength);
-    return MakePattern(ThemeLayout(lengths, Mix(seed + 1)), MadeThemelessGoal(), seed);
+    return MakePattern(ThemeLayout(lengths, Mix(seed + 1)), goal, seed);
 }
 
 namespace {
@@ -406,22 +402,22 @@ constexpr long kPatternNodes = 20000;
 // Fills again of a filled pattern, each without a word the grid could not clue.
 constexpr int kClueRefills = 8;
 
-// One attempt near `seed` at a grid around long across entries of `lengths` laid out as
-// ThemeLayout lays them, each holding its word of `answers` (an empty one: any word):
-// patterns made for them under `goal`, each searched in turn until one fills or the
-// attempt's `budget` of search nodes is spent. Most patterns that cannot be filled show it
-// within a few nodes. True with its cells, slots and fill when one filled.
-bool FillPlanted(const Generator& gen, const std::vector<int>& lengths,
-                 const std::vector<std::string>& answers, const PatternGoal& goal, uint64_t seed,
-                 bool starter, const std::vector<WordList>& lists, long budget, int maxRare,
-                 std::string* cells, std::vector<Slot>* slots, FillResult* fill)
+// One themed attempt near `seed`: patterns made for `theme`, its entries planted, each
+// searched in turn until one fills or the attempt's `budget` of search nodes is spent. Most
+// patterns that cannot be filled show it within a few nodes. True with its cells, slots and
+// fill when one filled.
+bool FillTheme(const Generator& gen, const ThemeSet& theme, uint64_t seed, bool starter,
+               const std::vector<WordList>& lists, long budget, int maxRare, std::string* cells,
+               std::vector<Slot>* slots, FillResult* fill)
 {
+    const std::vector<int> lengths = ThemeLengths(theme);
     const SlotWords words = [&](const std::string& letters) {
         return CountFitting(lists[letters.size()], letters);
     };
     // A block is kept while the crossings' agreement alone leaves every slot a few words:
     // most random cuts near the theme entries leave some slot none, and such a pattern
     // only fails at the search's first step.
+    const PatternGoal goal = ThemedGoal();
     const PatternCheck check = [&](const std::string& partial) {
         std::vector<Slot> sofar;
         std::vector<int> fixedIds;
@@ -448,10 +444,8 @@ bool FillPlanted(const Generator& gen, const std::vector<int>& lengths,
     for (int v = 0; v < kPatternTries; ++v) {
         const uint64_t s = Mix(seed + static_cast<uint64_t>(v));
         std::vector<Planting> layout = ThemeLayout(lengths, s);
-        if (layout.size() != answers.size())
-            return false;
         for (size_t k = 0; k < layout.size(); ++k)
-            layout[k].answer = answers[k];
+            layout[k].answer = theme.answers[k];
         *cells = MakePattern(layout, goal, Mix(s), starter ? StarterPins() : PatternPins{}, &words,
                              &check);
         if (cells->empty() || (starter && !StarterFits(*cells)))
@@ -460,9 +454,9 @@ bool FillPlanted(const Generator& gen, const std::vector<int>& lengths,
         std::vector<int> fixedIds(slots->size(), -1);
         for (size_t k = 0; k < layout.size(); ++k)
             for (size_t i = 0; i < slots->size(); ++i)
-                if (!answers[k].empty() && !(*slots)[i].down &&
+                if (!(*slots)[i].down &&
                     (*slots)[i].cells.front() == layout[k].row * kSide + layout[k].col)
-                    fixedIds[i] = gen.idOf.at(answers[k]);
+                    fixedIds[i] = gen.idOf.at(theme.answers[k]);
         *fill = FillGrid(*slots, lists, fixedIds, std::min(budget - spent, kPatternNodes), maxRare,
                          &gen.idOf, &gen.rules.roots, kMaxCrosswordese);
         spent += fill->nodes;
@@ -470,15 +464,6 @@ bool FillPlanted(const Generator& gen, const std::vector<int>& lengths,
             return fill->filled;
     }
     return false;
-}
-
-// One themed attempt: the theme's entries planted.
-bool FillTheme(const Generator& gen, const ThemeSet& theme, uint64_t seed, bool starter,
-               const std::vector<WordList>& lists, long budget, int maxRare, std::string* cells,
-               std::vector<Slot>* slots, FillResult* fill)
-{
-    return FillPlanted(gen, ThemeLengths(theme), theme.answers, ThemedGoal(), seed, starter, lists,
-                       budget, maxRare, cells, slots, fill);
 }
 
 // The lexicon rows whose answers share a root with a word of `clues` (a theme's, or a

@@ -140,12 +140,8 @@ int BankGrids(Generator& gen, const std::string& key, int rounds, std::ostream& 
 // more, none over ten: the featured answer's length).
 PatternGoal ThemedGoal();
 PatternGoal ThemelessGoal();
-// The goal of a themeless made around its long slots: the themeless limits, the fill between
-// them at most 8 letters (longer runs leave open areas that do not fill).
-PatternGoal MadeThemelessGoal();
-
 // A themeless pattern: two symmetric pairs of ten-letter across slots (the featured answer's
-// length) laid out as a themed grid's entries are, the rest cut to MadeThemelessGoal; empty
+// length) laid out as a themed grid's entries are, the rest cut to the themeless limits; empty
 // when this seed misses. The ones that fill well go into the patterns file.
 std::string MakeThemelessPattern(uint64_t seed);
 
