@@ -35,7 +35,6 @@ struct Search {
     const RootBook* roots = nullptr;                             // which words share a root
     long nodes = 0;
     long budget = 0;
-    std::vector<uint64_t> scratch;
     std::vector<int> liveBlocks;  // RecomputeMasks' list of the blocks still holding a word
     std::vector<std::string> deadEnds;
     std::vector<int> depthOf;  // per slot: the depth of the search node that placed it
@@ -116,18 +115,21 @@ void RecomputeMasks(Search& s, int slot)
 bool Restrict(Search& s, int slot, int pos, uint32_t mask)
 {
     const WordList& list = ListOf(s, slot);
-    std::fill(s.scratch.begin(), s.scratch.begin() + list.blocks, 0);
-    for (int L = 0; L < kLetters; ++L) {
-        if (!(mask & (1u << L)))
-            continue;
-        const uint64_t* bits = LetterBits(list, pos, L);
-        for (int b = 0; b < list.blocks; ++b)
-            s.scratch[b] |= bits[b];
-    }
+    // Every word has one letter at `pos`: the words to drop are those with a letter outside
+    // the mask, and whichever side holds fewer letters is the cheaper to gather. Only the
+    // blocks still holding a word are looked at.
+    const uint32_t all = (1u << kLetters) - 1;
+    const bool keepSide = std::popcount(mask & all) <= std::popcount(~mask & all);
+    const uint32_t gather = keepSide ? mask & all : ~mask & all;
     uint64_t* d = s.domains.data() + s.offset[slot];
     bool changed = false;
     for (int b = 0; b < list.blocks; ++b) {
-        uint64_t next = d[b] & s.scratch[b];
+        if (!d[b])
+            continue;
+        uint64_t bits = 0;
+        for (uint32_t left = gather; left; left &= left - 1)
+            bits |= LetterBits(list, pos, std::countr_zero(left))[b];
+        const uint64_t next = keepSide ? d[b] & bits : d[b] & ~bits;
         changed |= next != d[b];
         d[b] = next;
     }
@@ -434,9 +436,11 @@ WordList MakeWordList(int length, const std::vector<std::string>& words,
     for (size_t k = 0; k < ids.size(); ++k)
         list.positionOf[ids[k]] = static_cast<int>(k);
     list.byLetter.assign(static_cast<size_t>(length) * kLetters * list.blocks, 0);
+    list.letters.assign(static_cast<size_t>(length), 0);
     for (size_t k = 0; k < words.size(); ++k) {
         for (int pos = 0; pos < length; ++pos) {
             int L = words[k][pos] - 'A';
+            list.letters[pos] |= 1u << L;
             uint64_t* bits =
                 list.byLetter.data() + (static_cast<size_t>(pos) * kLetters + L) * list.blocks;
             bits[k / 64] |= uint64_t{1} << (k % 64);
@@ -491,16 +495,19 @@ bool Prepare(Search& s, const std::vector<Slot>& slots, const std::vector<WordLi
         cellsTotal += static_cast<int>(slot.cells.size());
     }
     s.masks.assign(cellsTotal, (1u << kLetters) - 1);
-    s.scratch.assign(maxBlocks, 0);
     s.liveBlocks.assign(maxBlocks, 0);
     s.domains.assign(total, 0);
     s.assigned.assign(slots.size(), 0);
+    // Every domain starts as its whole list, whose letters the list knows already: the
+    // pattern maker's check starts here at every block it places.
     for (size_t i = 0; i < slots.size(); ++i) {
         const WordList& list = lists[slots[i].cells.size()];
         uint64_t* d = s.domains.data() + s.offset[i];
-        for (size_t k = 0; k < list.words.size(); ++k)
-            d[k / 64] |= uint64_t{1} << (k % 64);
-        RecomputeMasks(s, static_cast<int>(i));
+        const size_t full = list.words.size() / 64, tail = list.words.size() % 64;
+        std::fill(d, d + full, ~uint64_t{0});
+        if (tail)
+            d[full] = (uint64_t{1} << tail) - 1;
+        std::copy(list.letters.begin(), list.letters.end(), s.masks.begin() + s.maskOffset[i]);
     }
     // Which slot crosses which, square by square.
     std::vector<std::vector<std::pair<int, int>>> byCell(kCells);

@@ -25,6 +25,7 @@ struct WordList {
     std::vector<uint64_t> rare;          // [block]: the words a grid may hold only `maxRare` of
     std::vector<uint64_t> crosswordese;  // [block]: those it may hold `maxCrosswordese` of
     std::vector<int> positionOf;         // caller id -> its position in `words`, or -1
+    std::vector<uint32_t> letters;       // [position]: the letters some word has there
 };
 
 // Builds the list for one length from words in the order given (best first); `rare[k]`

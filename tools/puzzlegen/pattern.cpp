@@ -2,6 +2,7 @@
 #include "pattern.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <fstream>
 
@@ -117,34 +118,36 @@ bool EveryRunAtLeast3(const std::string& cells)
 
 bool WhitesConnected(const std::string& cells)
 {
-    std::vector<int> stack;
-    std::vector<bool> seen(kCells, false);
-    int whites = 0;
-    for (int i = 0; i < kCells; ++i) {
+    // The pattern maker asks this of every block it tries: no allocation, fixed arrays.
+    std::array<int, kCells> stack;
+    std::array<bool, kCells> seen{};
+    int top = 0, whites = 0;
+    for (int i = 0; i < kCells; ++i)
         if (cells[i] != '#') {
-            ++whites;
-            if (stack.empty() && !seen[i]) {
-                stack.push_back(i);
+            if (whites++ == 0) {
+                stack[top++] = i;
                 seen[i] = true;
             }
         }
-    }
     int reached = 0;
-    while (!stack.empty()) {
-        int i = stack.back();
-        stack.pop_back();
+    while (top > 0) {
+        const int i = stack[--top];
         ++reached;
-        int r = i / kSide, c = i % kSide;
-        const int next[4][2] = {{r - 1, c}, {r + 1, c}, {r, c - 1}, {r, c + 1}};
-        for (const auto& n : next) {
-            if (n[0] < 0 || n[1] < 0 || n[0] >= kSide || n[1] >= kSide)
-                continue;
-            int j = n[0] * kSide + n[1];
+        const int r = i / kSide, c = i % kSide;
+        auto visit = [&](int j) {
             if (cells[j] != '#' && !seen[j]) {
                 seen[j] = true;
-                stack.push_back(j);
+                stack[top++] = j;
             }
-        }
+        };
+        if (r > 0)
+            visit(i - kSide);
+        if (r + 1 < kSide)
+            visit(i + kSide);
+        if (c > 0)
+            visit(i - 1);
+        if (c + 1 < kSide)
+            visit(i + 1);
     }
     return reached == whites;
 }

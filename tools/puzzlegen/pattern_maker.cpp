@@ -5,6 +5,7 @@
 #include "pattern_maker.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 
 #include "packs.h"
@@ -20,6 +21,7 @@ struct Run {
 std::vector<Run> Runs(const std::string& cells)
 {
     std::vector<Run> runs;
+    runs.reserve(4 * kSide);
     for (int line = 0; line < kSide; ++line)
         for (int down = 0; down < 2; ++down) {
             const int step = down ? kSide : 1;
@@ -59,21 +61,52 @@ bool Has2x2Blocks(const std::string& cells, int cell)
 }
 
 // Blocks every run of one or two free squares: such a run cannot be a word. False when one
-// of them is pinned white.
-bool CloseShortRuns(std::string& cells, const std::vector<char>& pinned)
+// of them is pinned white. Only the lines through a square blocked since the last call can
+// hold a new short run: `changed` names those squares (empty: look at every line). Blocking
+// only adds blocks, so the grid this ends with is the same whatever order the lines go in.
+bool CloseShortRuns(std::string& cells, const std::vector<char>& pinned,
+                    std::vector<int> changed = {})
 {
-    for (bool changed = true; changed;) {
-        changed = false;
-        for (const Run& run : Runs(cells)) {
-            if (run.length >= 3)
+    // Lines 0..14 are rows, 15..29 columns.
+    std::array<bool, 2 * kSide> queued{};
+    std::vector<int> lines;
+    auto queue = [&](int line) {
+        if (!queued[line]) {
+            queued[line] = true;
+            lines.push_back(line);
+        }
+    };
+    if (changed.empty())
+        for (int line = 0; line < 2 * kSide; ++line)
+            queue(line);
+    for (int cell : changed) {
+        queue(cell / kSide);
+        queue(kSide + cell % kSide);
+    }
+    while (!lines.empty()) {
+        const int line = lines.back();
+        lines.pop_back();
+        queued[line] = false;
+        const int step = line < kSide ? 1 : kSide;
+        const int start = line < kSide ? line * kSide : line - kSide;
+        int length = 0;
+        for (int k = 0; k <= kSide; ++k) {
+            if (k < kSide && cells[start + k * step] != '#') {
+                ++length;
                 continue;
-            for (int k = 0; k < run.length; ++k) {
-                const int cell = run.first + k * run.step;
-                if (pinned[cell] || pinned[kCells - 1 - cell])
-                    return false;
-                cells[cell] = cells[kCells - 1 - cell] = '#';
             }
-            changed = true;
+            if (length > 0 && length < 3)
+                for (int j = k - length; j < k; ++j) {
+                    const int cell = start + j * step;
+                    if (pinned[cell] || pinned[kCells - 1 - cell])
+                        return false;
+                    for (int at : {cell, kCells - 1 - cell}) {
+                        cells[at] = '#';
+                        queue(at / kSide);
+                        queue(kSide + at % kSide);
+                    }
+                }
+            length = 0;
         }
     }
     return true;
@@ -106,7 +139,7 @@ bool TryBlock(std::string& cells, int cell, const std::vector<char>& pinned)
 {
     const std::string before = cells;
     cells[cell] = cells[kCells - 1 - cell] = '#';
-    if (!CloseShortRuns(cells, pinned) || !WhitesConnected(cells)) {
+    if (!CloseShortRuns(cells, pinned, {cell, kCells - 1 - cell}) || !WhitesConnected(cells)) {
         cells = before;
         return false;
     }

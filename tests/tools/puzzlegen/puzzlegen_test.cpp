@@ -102,6 +102,22 @@ TEST(Patterns, CommittedPatternsKeepTheRulesAndBadOnesAreRefused)
     EXPECT_NE(PatternProblem(WithRow(good, 7, std::string(kSide, '#'))), "") << "cut in two";
     // A two-letter across word at the start of the middle row, mirrored at its end.
     EXPECT_NE(PatternProblem(WithRow(good, 7, "..#.........#..")), "") << "two-letter words";
+    // A single square walled off, in the middle and in a corner.
+    EXPECT_TRUE(WhitesConnected(good));
+    std::string pocket(kCells, '.');
+    for (int cell : {6 * kSide + 7, 8 * kSide + 7, 7 * kSide + 6, 7 * kSide + 8})
+        pocket[cell] = '#';
+    EXPECT_FALSE(WhitesConnected(pocket)) << "middle";
+    std::string corner(kCells, '.');
+    corner[1] = corner[kSide] = '#';
+    EXPECT_FALSE(WhitesConnected(corner)) << "corner";
+    corner[1] = '.';
+    EXPECT_TRUE(WhitesConnected(corner));
+    // The first square of row 1 walled off: the last square of row 0 is not beside it.
+    std::string edge(kCells, '.');
+    for (int cell : {0, 2 * kSide, kSide + 1})
+        edge[cell] = '#';
+    EXPECT_FALSE(WhitesConnected(edge)) << "edge";
 }
 
 TEST(Filler, FillsACommittedPatternIntoAConsistentGridTheSameWayTwice)
