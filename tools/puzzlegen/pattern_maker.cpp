@@ -62,30 +62,34 @@ bool Has2x2Blocks(const std::string& cells, int cell)
 
 // Blocks every run of one or two free squares: such a run cannot be a word. False when one
 // of them is pinned white. Only the lines through a square blocked since the last call can
-// hold a new short run: `changed` names those squares (empty: look at every line). Blocking
-// only adds blocks, so the grid this ends with is the same whatever order the lines go in.
-bool CloseShortRuns(std::string& cells, const std::vector<char>& pinned,
-                    std::vector<int> changed = {})
+// hold a new short run: `blocked` is that square (its mirror goes with it), or -1 to look
+// at every line. Blocking only adds blocks, so the grid this ends with is the same whatever
+// order the lines go in.
+bool CloseShortRuns(std::string& cells, const std::vector<char>& pinned, int blocked = -1)
 {
-    // Lines 0..14 are rows, 15..29 columns.
+    // Lines 0..14 are rows, 15..29 columns; a line is queued at most once at a time.
     std::array<bool, 2 * kSide> queued{};
-    std::vector<int> lines;
+    std::array<int, 2 * kSide> lines;
+    int waiting = 0;
     auto queue = [&](int line) {
         if (!queued[line]) {
             queued[line] = true;
-            lines.push_back(line);
+            lines[waiting++] = line;
         }
     };
-    if (changed.empty())
-        for (int line = 0; line < 2 * kSide; ++line)
-            queue(line);
-    for (int cell : changed) {
+    auto queueLinesOf = [&](int cell) {
         queue(cell / kSide);
         queue(kSide + cell % kSide);
+    };
+    if (blocked < 0) {
+        for (int line = 0; line < 2 * kSide; ++line)
+            queue(line);
+    } else {
+        queueLinesOf(blocked);
+        queueLinesOf(kCells - 1 - blocked);
     }
-    while (!lines.empty()) {
-        const int line = lines.back();
-        lines.pop_back();
+    while (waiting > 0) {
+        const int line = lines[--waiting];
         queued[line] = false;
         const int step = line < kSide ? 1 : kSide;
         const int start = line < kSide ? line * kSide : line - kSide;
@@ -102,8 +106,7 @@ bool CloseShortRuns(std::string& cells, const std::vector<char>& pinned,
                         return false;
                     for (int at : {cell, kCells - 1 - cell}) {
                         cells[at] = '#';
-                        queue(at / kSide);
-                        queue(kSide + at % kSide);
+                        queueLinesOf(at);
                     }
                 }
             length = 0;
@@ -139,7 +142,7 @@ bool TryBlock(std::string& cells, int cell, const std::vector<char>& pinned)
 {
     const std::string before = cells;
     cells[cell] = cells[kCells - 1 - cell] = '#';
-    if (!CloseShortRuns(cells, pinned, {cell, kCells - 1 - cell}) || !WhitesConnected(cells)) {
+    if (!CloseShortRuns(cells, pinned, cell) || !WhitesConnected(cells)) {
         cells = before;
         return false;
     }
