@@ -181,3 +181,9 @@ size_t Longest(const std::vector<Slot>& slots)
         longest = std::max(longest, s.cells.size());
     return longest;
 }
+
+int SlotsOfAtLeast(const std::vector<Slot>& slots, size_t length)
+{
+    return static_cast<int>(std::count_if(slots.begin(), slots.end(),
+                                          [&](const Slot& s) { return s.cells.size() >= length; }));
+}

@@ -46,3 +46,6 @@ bool WhitesConnected(const std::string& cells);
 
 // The length of the longest slot.
 size_t Longest(const std::vector<Slot>& slots);
+
+// How many slots run `length` letters or more.
+int SlotsOfAtLeast(const std::vector<Slot>& slots, size_t length);

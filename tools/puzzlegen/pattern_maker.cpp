@@ -160,14 +160,6 @@ int PlantedCell(const Planting& p, int k)
     return p.row * kSide + p.col + k;
 }
 
-int LongSlots(const std::vector<Slot>& slots)
-{
-    int n = 0;
-    for (const Slot& s : slots)
-        n += s.cells.size() >= static_cast<size_t>(kLongSlot);
-    return n;
-}
-
 constexpr long kPlenty = 1000000;
 // A cut must leave at least this many words for a run through a planted letter.
 constexpr long kLeastWords = 3;
@@ -328,8 +320,8 @@ std::string MakePattern(const std::vector<Planting>& plantings, const PatternGoa
         if (ch != '#')
             ch = '.';
     const std::vector<Slot> slots = FindSlots(cells);
-    if (static_cast<int>(slots.size()) > goal.maxWords || LongSlots(slots) < goal.minLong ||
-        !PatternProblem(cells).empty())
+    if (static_cast<int>(slots.size()) > goal.maxWords ||
+        SlotsOfAtLeast(slots, kLongSlot) < goal.minLong || !PatternProblem(cells).empty())
         return {};
     for (const Planting& p : plantings) {
         const auto planted = std::find_if(slots.begin(), slots.end(), [&](const Slot& s) {

@@ -94,11 +94,6 @@ TEST(GridBank, EveryCommittedGridHoldsItsPlantedAnswersAndKeepsTheGridRules)
         // A themeless: its featured answer, and the themeless limits.
         EXPECT_EQ(std::count(all.begin(), all.end(), row->answer), 1) << row->answer;
         EXPECT_LE(slots.size(), static_cast<size_t>(kMaxThemelessWords));
-        EXPECT_GE(std::count_if(slots.begin(), slots.end(),
-                                [](const Slot& s) {
-                                    return s.cells.size() >=
-                                           static_cast<size_t>(kThemelessLongLength);
-                                }),
-                  kMinThemelessLong);
+        EXPECT_GE(SlotsOfAtLeast(slots, kThemelessLongLength), kMinThemelessLong);
     }
 }

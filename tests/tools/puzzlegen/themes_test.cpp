@@ -219,12 +219,7 @@ TEST(PatternMaker, AThemelessPatternMeetsTheThemelessGoalWithTheFeaturedLengthLo
         EXPECT_EQ(PatternProblem(cells), "");
         const std::vector<Slot> slots = FindSlots(cells);
         EXPECT_LE(slots.size(), static_cast<size_t>(kMaxThemelessWords));
-        EXPECT_GE(std::count_if(slots.begin(), slots.end(),
-                                [](const Slot& s) {
-                                    return s.cells.size() >=
-                                           static_cast<size_t>(kThemelessLongLength);
-                                }),
-                  kMinThemelessLong);
+        EXPECT_GE(SlotsOfAtLeast(slots, kThemelessLongLength), kMinThemelessLong);
         EXPECT_EQ(Longest(slots), 10u);
     }
     EXPECT_GT(made, 0);
